@@ -1,0 +1,1 @@
+// Host kernel library entry: nothing to initialise at load time.

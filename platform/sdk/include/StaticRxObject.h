@@ -1,0 +1,2 @@
+// OdStaticRxObject lives in RxObjectImpl.h; this header keeps the SDK's include name.
+#include "RxObjectImpl.h"

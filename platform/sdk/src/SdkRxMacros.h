@@ -1,0 +1,39 @@
+// Run-time type members of the SDK's own classes. Unlike module classes, which are initialised
+// and uninitialised explicitly, SDK classes create their descriptor on first use and keep it
+// for the life of the process.
+#ifndef OD_SDK_RX_MACROS_H
+#define OD_SDK_RX_MACROS_H
+
+#include "RxObjectImpl.h"
+
+#define ODRX_SDK_DEFINE_MEMBERS_IMPL(ClassName, ParentClass, PseudoCons)                  \
+  OdRxClass* ClassName::g_pDesc = 0;                                                     \
+  OdRxClass* ClassName::desc()                                                           \
+  {                                                                                      \
+    if (!g_pDesc)                                                                        \
+      g_pDesc = ::newOdRxClass(L## #ClassName, ParentClass::desc(), PseudoCons);         \
+    return g_pDesc;                                                                      \
+  }                                                                                      \
+  OdRxClass* ClassName::isA() const { return desc(); }                                   \
+  OdRxObject* ClassName::queryX(const OdRxClass* pClass) const                           \
+  {                                                                                      \
+    return ::odQueryXImpl<ClassName, ParentClass>(this, pClass);                         \
+  }                                                                                      \
+  void ClassName::rxInit() { desc(); }                                                   \
+  void ClassName::rxInit(AppNameChangeFuncPtr) { desc(); }                               \
+  void ClassName::rxUninit() {}
+
+// A class whose objects can be created through its descriptor (OdRxObjectImpl instances).
+#define ODRX_SDK_CONS_DEFINE_MEMBERS(ClassName, ParentClass)                              \
+  ODRX_SDK_DEFINE_MEMBERS_IMPL(ClassName, ParentClass, &ClassName::pseudoConstructor)    \
+  OdRxObjectPtr ClassName::pseudoConstructor()                                           \
+  {                                                                                      \
+    return OdRxObjectPtr(OdRxObjectImpl<ClassName>::createObject());                     \
+  }
+
+// An abstract class: no pseudo-constructor.
+#define ODRX_SDK_NO_CONS_DEFINE_MEMBERS(ClassName, ParentClass)                           \
+  ODRX_SDK_DEFINE_MEMBERS_IMPL(ClassName, ParentClass, 0)                                \
+  OdRxObjectPtr ClassName::pseudoConstructor() { return OdRxObjectPtr(); }
+
+#endif
