@@ -121,18 +121,20 @@ public:
     const double s = std::sin(angle);
     return set(c * x - s * y, s * x + c * y);
   }
-  OdGeVector2d& mirror(const OdGeVector2d& line);
 
   OdGeVector2d& transformBy(const OdGeMatrix2d& matrix);
   OdGeVector2d& setToProduct(const OdGeMatrix2d& matrix, const OdGeVector2d& vect);
   OdGeVector2d& setToProduct(const OdGeVector2d& vect, double scale) { return set(vect.x * scale, vect.y * scale); }
   OdGeVector2d& setToSum(const OdGeVector2d& a, const OdGeVector2d& b) { return set(a.x + b.x, a.y + b.y); }
 
-  const OdGePoint2d& asPoint() const;
+  OdGePoint2d asPoint() const;
 };
 
 inline const OdGeVector2d OdGeVector2d::kIdentity(0.0, 0.0);
 inline const OdGeVector2d OdGeVector2d::kXAxis(1.0, 0.0);
 inline const OdGeVector2d OdGeVector2d::kYAxis(0.0, 1.0);
+
+// The point class completes asPoint().
+#include "Ge/GePoint2d.h"
 
 #endif
