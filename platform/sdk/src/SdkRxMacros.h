@@ -36,4 +36,42 @@
   ODRX_SDK_DEFINE_MEMBERS_IMPL(ClassName, ParentClass, 0)                                \
   OdRxObjectPtr ClassName::pseudoConstructor() { return OdRxObjectPtr(); }
 
+// Database object classes (OdDbObject and below) count references themselves, so their
+// pseudo-constructor hands a plain new object to a smart pointer (the count starts at zero).
+// The DXF name is the object's name in DXF files ("LINE"); empty for classes without one.
+#define ODRX_SDK_DBOBJECT_DEFINE_MEMBERS_IMPL(ClassName, ParentClass, PseudoCons, DxfName)   \
+  OdRxClass* ClassName::g_pDesc = 0;                                                     \
+  OdRxClass* ClassName::desc()                                                           \
+  {                                                                                      \
+    if (!g_pDesc)                                                                        \
+      g_pDesc = ::newOdRxClass(L## #ClassName, ParentClass::desc(), PseudoCons, 0, 0, 0,  \
+                               OdString(DxfName));                                       \
+    return g_pDesc;                                                                      \
+  }                                                                                      \
+  OdRxClass* ClassName::isA() const { return desc(); }                                   \
+  OdRxObject* ClassName::queryX(const OdRxClass* pClass) const                           \
+  {                                                                                      \
+    return ::odQueryXImpl<ClassName, ParentClass>(this, pClass);                         \
+  }                                                                                      \
+  void ClassName::rxInit() { desc(); }                                                   \
+  void ClassName::rxInit(AppNameChangeFuncPtr) { desc(); }                               \
+  void ClassName::rxUninit() {}
+
+// A creatable database object class.
+#define ODRX_SDK_DBOBJECT_DEFINE_MEMBERS(ClassName, ParentClass)                          \
+  ODRX_SDK_DBOBJECT_DXF_DEFINE_MEMBERS(ClassName, ParentClass, L"")
+
+// A creatable database object class with its DXF name.
+#define ODRX_SDK_DBOBJECT_DXF_DEFINE_MEMBERS(ClassName, ParentClass, DxfName)             \
+  ODRX_SDK_DBOBJECT_DEFINE_MEMBERS_IMPL(ClassName, ParentClass, &ClassName::pseudoConstructor, DxfName) \
+  OdRxObjectPtr ClassName::pseudoConstructor()                                           \
+  {                                                                                      \
+    return OdRxObjectPtr(static_cast<OdRxObject*>(new ClassName));                       \
+  }
+
+// An abstract database object class.
+#define ODRX_SDK_DBOBJECT_NO_CONS_DEFINE_MEMBERS(ClassName, ParentClass)                  \
+  ODRX_SDK_DBOBJECT_DEFINE_MEMBERS_IMPL(ClassName, ParentClass, 0, L"")                  \
+  OdRxObjectPtr ClassName::pseudoConstructor() { return OdRxObjectPtr(); }
+
 #endif
