@@ -1,0 +1,75 @@
+// CKyString: the framework's wide string. It holds a QString and converts to and from QString,
+// OdString and wide C strings; c_str() keeps a wide copy that stays valid until the string changes.
+#ifndef KY_STRING_H
+#define KY_STRING_H
+
+#include <string>
+
+#include <QString>
+
+#include "OdString.h"
+
+class CKyString
+{
+public:
+  CKyString() = default;
+  CKyString(const wchar_t* text);
+  CKyString(const OdString& text);
+  CKyString(const QString& text);
+  // Narrow strings are taken as UTF-8.
+  CKyString(const char* text);
+  CKyString(const CKyString& other);
+  CKyString(CKyString&& other) noexcept;
+  CKyString& operator=(const CKyString& other);
+  CKyString& operator=(CKyString&& other) noexcept;
+
+  operator QString() const { return m_text; }
+  operator OdString() const { return toOdString(); }
+  QString toQString() const { return m_text; }
+  OdString toOdString() const;
+  // Wide copy of the text; valid until this string is assigned to, appended to or destroyed.
+  const wchar_t* c_str() const;
+
+  bool isEmpty() const { return m_text.isEmpty(); }
+  int getLength() const { return m_text.length(); }
+
+  CKyString& operator+=(const CKyString& other);
+
+  friend CKyString operator+(const CKyString& a, const CKyString& b) { return CKyString(a.m_text + b.m_text); }
+  friend CKyString operator+(const CKyString& a, const QString& b) { return CKyString(a.m_text + b); }
+  friend CKyString operator+(const QString& a, const CKyString& b) { return CKyString(a + b.m_text); }
+  friend CKyString operator+(const CKyString& a, const OdString& b) { return a + CKyString(b); }
+  friend CKyString operator+(const OdString& a, const CKyString& b) { return CKyString(a) + b; }
+  friend CKyString operator+(const CKyString& a, const wchar_t* b) { return a + CKyString(b); }
+  friend CKyString operator+(const wchar_t* a, const CKyString& b) { return CKyString(a) + b; }
+  friend CKyString operator+(const CKyString& a, const char* b) { return a + CKyString(b); }
+  friend CKyString operator+(const char* a, const CKyString& b) { return CKyString(a) + b; }
+
+  friend bool operator==(const CKyString& a, const CKyString& b) { return a.m_text == b.m_text; }
+  friend bool operator!=(const CKyString& a, const CKyString& b) { return a.m_text != b.m_text; }
+  friend bool operator<(const CKyString& a, const CKyString& b) { return a.m_text < b.m_text; }
+  // Mixed comparisons, spelled out so that they do not compete with QString's own operators.
+  friend bool operator==(const CKyString& a, const QString& b) { return a.m_text == b; }
+  friend bool operator==(const QString& a, const CKyString& b) { return a == b.m_text; }
+  friend bool operator!=(const CKyString& a, const QString& b) { return a.m_text != b; }
+  friend bool operator!=(const QString& a, const CKyString& b) { return a != b.m_text; }
+  friend bool operator==(const CKyString& a, const OdString& b) { return a == CKyString(b); }
+  friend bool operator==(const OdString& a, const CKyString& b) { return CKyString(a) == b; }
+  friend bool operator!=(const CKyString& a, const OdString& b) { return !(a == b); }
+  friend bool operator!=(const OdString& a, const CKyString& b) { return !(a == b); }
+  friend bool operator==(const CKyString& a, const wchar_t* b) { return a == CKyString(b); }
+  friend bool operator==(const wchar_t* a, const CKyString& b) { return CKyString(a) == b; }
+  friend bool operator!=(const CKyString& a, const wchar_t* b) { return !(a == b); }
+  friend bool operator!=(const wchar_t* a, const CKyString& b) { return !(a == b); }
+  friend bool operator==(const CKyString& a, const char* b) { return a == CKyString(b); }
+  friend bool operator==(const char* a, const CKyString& b) { return CKyString(a) == b; }
+  friend bool operator!=(const CKyString& a, const char* b) { return !(a == b); }
+  friend bool operator!=(const char* a, const CKyString& b) { return !(a == b); }
+
+private:
+  QString m_text;
+  mutable std::wstring m_wide;
+  mutable bool m_wideValid = false;
+};
+
+#endif

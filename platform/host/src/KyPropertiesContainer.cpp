@@ -1,0 +1,84 @@
+// CKyPropertiesContainerImpl: ordered rows with per-row ownership, and the active container.
+#include "KyPropertiesContainer.h"
+
+namespace
+{
+CKyPropertiesContainerImpl* s_active = nullptr;
+}
+
+CKyPropertiesContainerImpl::~CKyPropertiesContainerImpl()
+{
+  Clear();
+  if (s_active == this)
+    s_active = nullptr;
+}
+
+void CKyPropertiesContainerImpl::Add(const OdArray<const CKyPropertyDescription*>& descriptions)
+{
+  for (const CKyPropertyDescription* description : descriptions)
+    if (!description)
+      throw OdError(eNullObjectPointer);
+  m_rows.reserve(m_rows.size() + descriptions.size());
+  for (const CKyPropertyDescription* description : descriptions)
+    m_rows.push_back(Row{description, false});
+}
+
+void CKyPropertiesContainerImpl::AddDynamic(CKyPropertyDescriptionImpl* description)
+{
+  if (!description)
+    throw OdError(eNullObjectPointer);
+  for (const Row& row : m_rows)
+    if (row.owned && row.description == description)
+      throw OdError(eDuplicateKey);
+  // Take ownership first so that the row is not leaked if appending fails.
+  std::unique_ptr<CKyPropertyDescriptionImpl> owned(description);
+  m_rows.push_back(Row{description, true});
+  owned.release();
+}
+
+CKyPropertyDescription* CKyPropertiesContainerImpl::GetByName(const CKyString& name, const CKyString& category) const
+{
+  for (const Row& row : m_rows)
+  {
+    if (row.description->GetName() != name)
+      continue;
+    if (!category.isEmpty() && row.description->GetCategory() != category)
+      continue;
+    // Extensions adjust rows that a base level added (for example their read-only predicate).
+    return const_cast<CKyPropertyDescription*>(row.description);
+  }
+  return nullptr;
+}
+
+const CKyPropertyDescription* CKyPropertiesContainerImpl::GetAt(int index) const
+{
+  if (index < 0 || index >= GetCount())
+    throw OdError_InvalidIndex();
+  return m_rows[static_cast<std::size_t>(index)].description;
+}
+
+bool CKyPropertiesContainerImpl::IsOwned(int index) const
+{
+  if (index < 0 || index >= GetCount())
+    throw OdError_InvalidIndex();
+  return m_rows[static_cast<std::size_t>(index)].owned;
+}
+
+void CKyPropertiesContainerImpl::Clear()
+{
+  std::vector<Row> rows;
+  rows.swap(m_rows);
+  for (const Row& row : rows)
+    if (row.owned)
+      delete row.description;
+}
+
+CKyPropertiesContainerImpl* CKyPropertiesContainerImpl::Active()
+{
+  return s_active;
+}
+
+void CKyPropertiesContainerImpl::SetActive(CKyPropertiesContainerImpl* container)
+{
+  s_active = container;
+}

@@ -1,0 +1,61 @@
+// CKyString: conversions between QString, OdString and wide C strings.
+#include "KyString.h"
+
+CKyString::CKyString(const wchar_t* text) : m_text(text ? QString::fromWCharArray(text) : QString()) {}
+
+CKyString::CKyString(const OdString& text) : m_text(QString::fromStdWString(text.wstr())) {}
+
+CKyString::CKyString(const QString& text) : m_text(text) {}
+
+CKyString::CKyString(const char* text) : m_text(QString::fromUtf8(text)) {}
+
+CKyString::CKyString(const CKyString& other) : m_text(other.m_text) {}
+
+CKyString::CKyString(CKyString&& other) noexcept : m_text(std::move(other.m_text))
+{
+  other.m_wideValid = false;
+}
+
+CKyString& CKyString::operator=(const CKyString& other)
+{
+  if (this != &other)
+  {
+    m_text = other.m_text;
+    m_wideValid = false;
+  }
+  return *this;
+}
+
+CKyString& CKyString::operator=(CKyString&& other) noexcept
+{
+  if (this != &other)
+  {
+    m_text = std::move(other.m_text);
+    m_wideValid = false;
+    other.m_text.clear();
+    other.m_wideValid = false;
+  }
+  return *this;
+}
+
+OdString CKyString::toOdString() const
+{
+  return OdString(m_text.toStdWString());
+}
+
+const wchar_t* CKyString::c_str() const
+{
+  if (!m_wideValid)
+  {
+    m_wide = m_text.toStdWString();
+    m_wideValid = true;
+  }
+  return m_wide.c_str();
+}
+
+CKyString& CKyString::operator+=(const CKyString& other)
+{
+  m_text += other.m_text;
+  m_wideValid = false;
+  return *this;
+}
