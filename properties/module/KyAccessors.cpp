@@ -1,0 +1,162 @@
+// Shared accessor helpers.
+#include "KyAccessors.h"
+
+#include <QCoreApplication>
+
+#include "DbDatabase.h"
+#include "KyDatabase.h"
+#include "KyDocument.h"
+#include "KySystemServices.h"
+
+bool KyDoubleOf(const CKyVariant& value, double& out)
+{
+  if (value.GetType() != CKyVariant::kDouble)
+    return false;
+  out = value.GetDouble();
+  return std::isfinite(out);
+}
+
+bool KyAnyDoubleOf(const CKyVariant& value, double& out)
+{
+  out = value.GetDouble();
+  return std::isfinite(out);
+}
+
+int KyContextIndex(const CKyVariant& context)
+{
+  return context.GetType() == CKyVariant::kInt32 ? context.GetInt32() : 0;
+}
+
+bool KyWantsNumber(const CKyVariant& context)
+{
+  return context.GetType() == CKyVariant::kDouble && context.GetDouble() == 1111.0;
+}
+
+int KyRefuseWithMessage(const char* errorKey)
+{
+  GetKySystemServices()->MessageBox(CKyString(QCoreApplication::translate("errors", errorKey)),
+                                    CKyString(QCoreApplication::translate("errors", "Error")), 0);
+  return kKyRefused;
+}
+
+double KyComponent(const OdGePoint3d& p, KyAxis axis)
+{
+  return axis == kKyAxisX ? p.x : axis == kKyAxisY ? p.y : p.z;
+}
+
+void KySetComponent(OdGePoint3d& p, KyAxis axis, double v)
+{
+  (axis == kKyAxisX ? p.x : axis == kKyAxisY ? p.y : p.z) = v;
+}
+
+// An object outside any database has no UCS: its coordinates are shown in world coordinates.
+OdGePoint3d KyWorldToUcs(const OdDbObject* object, const OdGePoint3d& world)
+{
+  OdGePoint3d p = world;
+  if (OdDbDatabase* db = object ? object->database() : nullptr)
+    CKyDatabase(db).WorldToUCS(p);
+  return p;
+}
+
+OdGePoint3d KyUcsToWorld(const OdDbObject* object, const OdGePoint3d& ucs)
+{
+  OdGePoint3d p = ucs;
+  if (OdDbDatabase* db = object ? object->database() : nullptr)
+    CKyDatabase(db).UCSToWorld(p);
+  return p;
+}
+
+CKyVariant KyUcsComponent(const OdDbObject* object, const OdGePoint3d& world, KyAxis axis)
+{
+  return CKyVariant(KyComponent(KyWorldToUcs(object, world), axis), true);
+}
+
+bool KyReplaceUcsComponent(const OdDbObject* object, OdGePoint3d& world, KyAxis axis, const CKyVariant& value,
+                           bool& changed)
+{
+  double v = 0.0;
+  if (!KyDoubleOf(value, v))
+    return false;
+  OdGePoint3d ucs = KyWorldToUcs(object, world);
+  changed = KyComponent(ucs, axis) != v;
+  if (changed)
+  {
+    KySetComponent(ucs, axis, v);
+    world = KyUcsToWorld(object, ucs);
+  }
+  return true;
+}
+
+CKyVariant KyChoiceList(const KyChoice* choices, std::size_t count, int currentCode)
+{
+  CKyVariantCollection list;
+  int current = -1;
+  for (std::size_t i = 0; i < count; ++i)
+  {
+    list.Add(CKyVariant(choices[i].code),
+             CKyVariant(CKyString(QCoreApplication::translate("property_values", choices[i].text))));
+    if (current < 0 && choices[i].code == currentCode)
+      current = static_cast<int>(i);
+  }
+  list.SetCurrentIndex(current < 0 ? 0 : current);
+  return CKyVariant(list);
+}
+
+CKyVariant KyYesNoList(bool yes)
+{
+  static const KyChoice kYesNo[] = {{1, QT_TRANSLATE_NOOP("property_values", "Yes")},
+                                    {0, QT_TRANSLATE_NOOP("property_values", "No")}};
+  return KyChoiceList(kYesNo, yes ? 1 : 0);
+}
+
+bool KyChosenCode(const CKyVariant& value, int& code)
+{
+  if (value.GetType() != CKyVariant::kCollectionElement)
+    return false;
+  code = value.GetCollectionElement().GetTag().GetInt32();
+  return true;
+}
+
+CKyVariant KyElementSelector(int count)
+{
+  CKyVariantCollection list;
+  for (int n = 1; n <= count; ++n)
+    list.Add(CKyVariant(n), CKyVariant(n));
+  list.SetCurrentIndex(0);
+  return CKyVariant(list);
+}
+
+bool KySizeOf(const CKyVariant& value, double& out)
+{
+  if (!KyDoubleOf(value, out) || out == 0.0)
+    return false;
+  out = std::fabs(out);
+  return true;
+}
+
+CKyVariant KyNormalComponent(const OdDbObject* object, const OdGeVector3d& normal, KyAxis axis)
+{
+  return KyUcsComponent(object, OdGePoint3d::kOrigin + normal, axis);
+}
+
+CKyDatabase KyUnitsOf(const OdDbObject* object)
+{
+  if (CKyDocument* document = ACTIVE_DOCUMENT())
+    return document->GetKyDatabase();
+  return CKyDatabase(object ? object->database() : nullptr);
+}
+
+CKyVariant KyAreaValue(const OdDbObject* object, double area, const CKyVariant& context,
+                       const QString& sqInchTemplate)
+{
+  if (KyWantsNumber(context))
+    return CKyVariant(area, true);
+  const CKyDatabase units = KyUnitsOf(object);
+  if (!units.IsValid())
+    return CKyVariant();
+  const int mode = units.GetLinearUnitMode();
+  if (mode == 3 || mode == 4)
+    return CKyVariant(CKyString(sqInchTemplate.arg(units.FormatArea(area, 2, -1).toQString(),
+                                                   units.FormatArea(area / 144.0, 2, -1).toQString())));
+  return CKyVariant(units.FormatArea(area, -1, -1));
+}

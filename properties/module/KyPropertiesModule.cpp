@@ -1,0 +1,117 @@
+// Module object, entry points and the registration sequences.
+#include "KyPropertiesModule.h"
+
+#include "DbEntity.h"
+#include "DbLine.h"
+#include "KyPropertyBase.h"
+
+namespace
+{
+CKyPropertiesModule* g_pModule = nullptr;
+
+template <class T>
+OdRxClass* classOf()
+{
+  return T::desc();
+}
+} // namespace
+
+std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::propertyExtensions()
+{
+  return {
+    {&classOf<OdDbEntity>, &m_entityPE},
+    {&classOf<OdDbLine>, &m_linePE},
+  };
+}
+
+std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::styleExtensions()
+{
+  return {};
+}
+
+std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::infoExtensions()
+{
+  return {
+    {&classOf<OdDbEntity>, &m_entityInfo},
+    {&classOf<OdDbLine>, &m_lineInfo},
+  };
+}
+
+std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::baseClasses()
+{
+  return {
+    {&CKyEntityPE::rxInit, &CKyEntityPE::rxUninit},
+  };
+}
+
+std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::concreteClasses()
+{
+  return {
+    {&CKyLinePE::rxInit, &CKyLinePE::rxUninit},
+  };
+}
+
+std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::baseClassesInUninitOrder()
+{
+  return {
+    {&CKyEntityPE::rxInit, &CKyEntityPE::rxUninit},
+  };
+}
+
+void CKyPropertiesModule::initApp()
+{
+  CKyPropertyBase::rxInit();
+  CKyPropertyPEClassFactory::create();
+  for (const Attachment& a : propertyExtensions())
+    a.objectClass()->addX(CKyPropertyBase::desc(), a.extension); // the replaced object is released
+  for (const RunTimeClass& c : baseClasses())
+    c.init();
+  for (const RunTimeClass& c : concreteClasses())
+    c.init();
+  for (const Attachment& a : styleExtensions())
+    a.objectClass()->addX(CKyPropertyBase::desc(), a.extension);
+  CKyPrintObjectInfoPE::rxInit();
+  for (const Attachment& a : infoExtensions())
+    a.objectClass()->addX(CKyPrintObjectInfoPE::desc(), a.extension);
+}
+
+void CKyPropertiesModule::uninitApp()
+{
+  for (const Attachment& a : propertyExtensions())
+    a.objectClass()->delX(CKyPropertyBase::desc());
+  for (const Attachment& a : styleExtensions())
+    a.objectClass()->delX(CKyPropertyBase::desc());
+  for (const RunTimeClass& c : concreteClasses())
+    c.uninit();
+  for (const RunTimeClass& c : baseClassesInUninitOrder())
+    c.uninit();
+  CKyPropertyBase::rxUninit();
+  for (const Attachment& a : infoExtensions())
+    a.objectClass()->delX(CKyPrintObjectInfoPE::desc());
+  CKyPropertyPEClassFactory::destroy();
+  CKyPrintObjectInfoPE::rxUninit();
+}
+
+extern "C"
+{
+__attribute__((visibility("default"))) OdRxModule* odrxCreateModuleObject(void* hModule, const wchar_t* szModuleName)
+{
+  if (!g_pModule)
+    g_pModule = OdRxUnixModule<CKyPropertiesModule>::createModule(hModule, OdString(szModuleName));
+  return g_pModule;
+}
+
+__attribute__((visibility("default"))) void odrxGetAPIVersion(int& nMajorVersion, int& nMinorVersion,
+                                                              int& nBuildVersion, int& nPatchVersion)
+{
+  nMajorVersion = 4;
+  nMinorVersion = 1;
+  nBuildVersion = 1;
+  nPatchVersion = 0;
+}
+
+__attribute__((visibility("default"))) void deleteModuleObject()
+{
+  g_pModule = nullptr;
+}
+}
