@@ -1,0 +1,185 @@
+// CKyObjectAnnotationContext: annotative flags, current scales, the scales dialog request and
+// annotative text heights, on top of the drawing's annotation data.
+#include "KyObjectAnnotationContext.h"
+
+#include <cmath>
+
+#include "DbMText.h"
+#include "DbObjectContextManager.h"
+#include "DbText.h"
+#include "DbTextStyleTableRecord.h"
+#include "KyScaleList.h"
+#include "KySystemServices.h"
+#include "ResBuf.h"
+
+const wchar_t* const CKyObjectAnnotationContext::kOrientationAppName = L"AcadAnnoPO";
+
+namespace
+{
+// The text style of a text or multiline text; null for other objects.
+OdDbObjectId textStyleOf(const OdDbObject* pObj)
+{
+  if (const OdDbText* pText = OdDbText::cast(pObj).get())
+    return pText->textStyle();
+  if (const OdDbMText* pMText = OdDbMText::cast(pObj).get())
+    return pMText->textStyle();
+  return OdDbObjectId();
+}
+
+bool isTextKind(const OdDbObject* pObj)
+{
+  return pObj && (pObj->isKindOf(OdDbText::desc()) || pObj->isKindOf(OdDbMText::desc()));
+}
+
+// The dimension class, once the SDK has one.
+bool isDimension(const OdDbObject* pObj)
+{
+  const OdRxClass* pDimension = odrxGetClassDesc(L"OdDbDimension");
+  return pDimension && pObj->isA()->isDerivedFrom(pDimension);
+}
+} // namespace
+
+CKyObjectAnnotationContext::CKyObjectAnnotationContext(const OdDbObjectId& id)
+{
+  m_ids.append(id);
+}
+
+CKyObjectAnnotationContext::CKyObjectAnnotationContext(const OdArray<OdDbObjectId>& ids) : m_ids(ids)
+{
+}
+
+bool CKyObjectAnnotationContext::IsAnnotative(const OdDbObjectId& id, bool* pMatchesOrientation)
+{
+  if (pMatchesOrientation)
+    *pMatchesOrientation = false;
+  OdDbObjectPtr pObj = id.openObject(OdDb::kForRead);
+  if (pObj.isNull() || !OdDbAnnotativeObject::isAnnotative(pObj))
+    return false;
+  if (pMatchesOrientation)
+  {
+    OdResBufPtr pChain = pObj->xData(kOrientationAppName);
+    OdResBufPtr pValue = pChain.isNull() ? OdResBufPtr() : pChain->next();
+    *pMatchesOrientation =
+        !pValue.isNull() && pValue->restype() == OdDb::kDxfXdInteger16 && pValue->getInt16() == 1;
+  }
+  return true;
+}
+
+CKyString CKyObjectAnnotationContext::GetCurrentScale() const
+{
+  if (m_ids.isEmpty())
+    return CKyString();
+  OdDbObjectPtr pObj = m_ids.first().openObject(OdDb::kForRead);
+  if (pObj.isNull() || !pObj->database())
+    return CKyString();
+  OdDbObjectId scaleId = OdDbAnnotativeObject::currentScale(pObj);
+  if (scaleId.isNull())
+    scaleId = OdDbAnnotationScaleList::currentScale(pObj->database());
+  OdDbAnnotationScalePtr pScale = OdDbAnnotationScale::cast(scaleId.openObject().get());
+  OdString name;
+  if (!pScale.isNull())
+    pScale->getName(name);
+  return CKyString(name);
+}
+
+void CKyObjectAnnotationContext::ShowAddRemoveUI()
+{
+  GetKySystemServices()->ShowAnnotationScalesDialog(m_ids);
+}
+
+bool CKyObjectAnnotationContext::SetAnnotative(const OdDbObjectId& id, bool annotative, bool updateByStyle)
+{
+  OdDbObjectPtr pObj = id.openObject(OdDb::kForWrite);
+  if (pObj.isNull() || !pObj->database())
+    return false;
+  OdDbAnnotativeObject::setAnnotative(pObj, annotative);
+  if (updateByStyle)
+  {
+    if (OdDbEntity* pEnt = OdDbEntity::cast(pObj).get())
+      UpdateTextFromTextStyle(pEnt);
+  }
+  return true;
+}
+
+bool CKyObjectAnnotationContext::SetAnnotativeByStyle(const OdDbObjectId& id)
+{
+  OdDbObjectPtr pObj = id.openObject(OdDb::kForWrite);
+  if (pObj.isNull())
+    return false;
+  if (!isTextKind(pObj))
+    throw OdError(eNotImplementedYet, L"Annotative-by-style is known for texts and multiline texts only");
+  OdDbObjectPtr pStyle = textStyleOf(pObj).openObject(OdDb::kForRead);
+  if (pStyle.isNull())
+    return false;
+  return SetAnnotative(id, OdDbAnnotativeObject::isAnnotative(pStyle), true);
+}
+
+double CKyObjectAnnotationContext::GetCurrentScaleFactor(const OdDbObject* pObj)
+{
+  if (!pObj || !pObj->database())
+    return 1.0;
+  OdDbObjectId scaleId = OdDbAnnotativeObject::currentScale(pObj);
+  if (scaleId.isNull())
+    scaleId = OdDbAnnotationScaleList::currentScale(pObj->database());
+  OdDbAnnotationScalePtr pScale = OdDbAnnotationScale::cast(scaleId.openObject().get());
+  double factor = 1.0;
+  if (!pScale.isNull())
+    pScale->getScale(factor);
+  return factor;
+}
+
+bool CKyObjectAnnotationContext::UpdateAnnotativeTextHeight(OdDbEntity* pEnt, double sheetOrModelHeight)
+{
+  if (!isTextKind(pEnt) || !std::isfinite(sheetOrModelHeight) || sheetOrModelHeight <= 0.0)
+    return false;
+  double height = sheetOrModelHeight;
+  if (OdDbAnnotativeObject::isAnnotative(pEnt))
+  {
+    const double factor = GetCurrentScaleFactor(pEnt);
+    if (std::fabs(factor) > 1e-10)
+      height = sheetOrModelHeight / factor;
+  }
+  if (!std::isfinite(height) || height <= 0.0)
+    return false;
+  if (OdDbText* pText = OdDbText::cast(pEnt).get())
+    pText->setHeight(height);
+  else
+    OdDbMText::cast(pEnt)->setTextHeight(height);
+  return true;
+}
+
+void CKyObjectAnnotationContext::UpdateTextFromTextStyle(OdDbEntity* pEnt)
+{
+  if (!isTextKind(pEnt))
+    return;
+  OdDbTextStyleTableRecordPtr pStyle = OdDbTextStyleTableRecord::cast(textStyleOf(pEnt).openObject().get());
+  if (pStyle.isNull() || pStyle->textSize() <= 0.0)
+    return;
+  UpdateAnnotativeTextHeight(pEnt, pStyle->textSize());
+}
+
+void CKyObjectAnnotationContext::UpdateDimensionsOverrides(OdDbEntity* pEnt)
+{
+  if (pEnt && isDimension(pEnt))
+    throw OdError(eNotImplementedYet, L"Annotative dimension variables are not implemented yet");
+}
+
+bool CKyObjectAnnotationContext::UpdateDimensionsOverrides(const OdDbObjectId& id, bool annotative)
+{
+  if (!SetAnnotative(id, annotative, false))
+    return false;
+  OdDbEntityPtr pEnt = OdDbEntity::cast(id.openObject(OdDb::kForWrite).get());
+  if (!pEnt.isNull())
+    UpdateDimensionsOverrides(pEnt.get());
+  return true;
+}
+
+OdDbAnnotationScalePtr CKyObjectAnnotationContext::GetByName(OdDbDatabase* pDb, const CKyString& name)
+{
+  return CKyScaleList::GetByName(pDb, name);
+}
+
+OdArray<OdDbObjectId> CKyObjectAnnotationContext::GetScales(OdDbDatabase* pDb)
+{
+  return pDb ? OdDbAnnotationScaleList::scales(pDb) : OdArray<OdDbObjectId>();
+}

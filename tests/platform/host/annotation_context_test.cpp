@@ -1,0 +1,166 @@
+// The host's annotation service: annotative flag and orientation flag, current scale names,
+// sheet and model text heights, heights from text styles, annotative-by-style, the scales
+// dialog request and scale lookup by name.
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "DbLine.h"
+#include "DbMText.h"
+#include "DbObjectContextManager.h"
+#include "DbRegAppTableRecord.h"
+#include "DbText.h"
+#include "DbTextStyleTableRecord.h"
+#include "KyObjectAnnotationContext.h"
+#include "KyScaleList.h"
+#include "KyTestDrawing.h"
+#include "ResBuf.h"
+
+namespace
+{
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
+
+struct AnnotationContext : ::testing::Test
+{
+  KyTestDrawing drawing;
+  OdDbTextPtr text = OdDbText::createObject();
+  OdDbObjectId textId;
+
+  void SetUp() override
+  {
+    text->setHeight(1.0);
+    textId = drawing.add(text);
+  }
+  OdDbObjectId scale(const wchar_t* name) { return OdDbAnnotationScaleList::getScale(drawing.db(), name); }
+
+  void setOrientation(OdInt16 value)
+  {
+    drawing.db()->newRegApp(L"AcadAnnoPO");
+    OdResBufPtr chain = OdResBuf::newRb(1001, L"AcadAnnoPO");
+    chain->setNext(OdResBuf::newRb(1070, value));
+    text->setXData(chain);
+  }
+};
+} // namespace
+
+TEST_F(AnnotationContext, OrientationFlagNeedsAnnotativeObjectAndValueOne)
+{
+  bool orientation = true;
+  EXPECT_FALSE(CKyObjectAnnotationContext::IsAnnotative(textId, &orientation));
+  EXPECT_FALSE(orientation);
+
+  setOrientation(1);
+  EXPECT_FALSE(CKyObjectAnnotationContext::IsAnnotative(textId, &orientation));
+  EXPECT_FALSE(orientation);
+
+  ASSERT_TRUE(CKyObjectAnnotationContext::SetAnnotative(textId, true, false));
+  EXPECT_TRUE(CKyObjectAnnotationContext::IsAnnotative(textId, &orientation));
+  EXPECT_TRUE(orientation);
+  setOrientation(0);
+  EXPECT_TRUE(CKyObjectAnnotationContext::IsAnnotative(textId, &orientation));
+  EXPECT_FALSE(orientation);
+
+  EXPECT_FALSE(CKyObjectAnnotationContext::IsAnnotative(OdDbObjectId(), &orientation));
+}
+
+TEST_F(AnnotationContext, CurrentScaleIsTheObjectsOrElseTheDrawings)
+{
+  EXPECT_EQ(CKyObjectAnnotationContext(textId).GetCurrentScale(), "1:1");
+  OdDbAnnotationScaleList::setCurrentScale(drawing.db(), scale(L"1:4"));
+  EXPECT_EQ(CKyObjectAnnotationContext(textId).GetCurrentScale(), "1:4");
+
+  ASSERT_TRUE(CKyObjectAnnotationContext::SetAnnotative(textId, true, false));
+  OdDbAnnotativeObject::setCurrentScale(text, scale(L"1:2"));
+  EXPECT_EQ(CKyObjectAnnotationContext(textId).GetCurrentScale(), "1:2");
+
+  OdDbTextPtr plain = OdDbText::createObject();
+  const OdDbObjectId plainId = drawing.add(plain);
+  OdArray<OdDbObjectId> ids;
+  ids.append(plainId);
+  ids.append(textId);
+  EXPECT_EQ(CKyObjectAnnotationContext(ids).GetCurrentScale(), "1:4");
+  EXPECT_EQ(CKyObjectAnnotationContext(OdArray<OdDbObjectId>()).GetCurrentScale(), "");
+}
+
+TEST_F(AnnotationContext, AnnotativeHeightIsSheetHeightOverScaleFactor)
+{
+  ASSERT_TRUE(CKyObjectAnnotationContext::SetAnnotative(textId, true, false));
+  OdDbAnnotativeObject::setCurrentScale(text, scale(L"1:2"));
+  ASSERT_TRUE(CKyObjectAnnotationContext::UpdateAnnotativeTextHeight(text, 2.5));
+  EXPECT_DOUBLE_EQ(text->height(), 5.0);
+  EXPECT_DOUBLE_EQ(CKyObjectAnnotationContext::GetCurrentScaleFactor(text), 0.5);
+
+  OdDbTextPtr plain = OdDbText::createObject();
+  drawing.add(plain);
+  ASSERT_TRUE(CKyObjectAnnotationContext::UpdateAnnotativeTextHeight(plain, 2.5));
+  EXPECT_DOUBLE_EQ(plain->height(), 2.5);
+
+  OdDbMTextPtr mtext = OdDbMText::createObject();
+  const OdDbObjectId mtextId = drawing.add(mtext);
+  ASSERT_TRUE(CKyObjectAnnotationContext::SetAnnotative(mtextId, true, false));
+  OdDbAnnotativeObject::setCurrentScale(mtext, scale(L"4:1"));
+  ASSERT_TRUE(CKyObjectAnnotationContext::UpdateAnnotativeTextHeight(mtext, 2.0));
+  EXPECT_DOUBLE_EQ(mtext->textHeight(), 0.5);
+}
+
+TEST_F(AnnotationContext, RefusedHeightsChangeNothing)
+{
+  for (double refused : {0.0, -1.0, kNaN, kInf, -kInf})
+  {
+    SCOPED_TRACE(refused);
+    EXPECT_FALSE(CKyObjectAnnotationContext::UpdateAnnotativeTextHeight(text, refused));
+    EXPECT_DOUBLE_EQ(text->height(), 1.0);
+  }
+  OdDbLinePtr line = OdDbLine::createObject();
+  drawing.add(line);
+  EXPECT_FALSE(CKyObjectAnnotationContext::UpdateAnnotativeTextHeight(line, 2.0));
+  EXPECT_FALSE(CKyObjectAnnotationContext::UpdateAnnotativeTextHeight(nullptr, 2.0));
+}
+
+TEST_F(AnnotationContext, StyleTextSizeIsTheSheetHeightOfAnnotativeText)
+{
+  OdDbTextStyleTableRecordPtr style = drawing.db()->getTextStyleStandardId().safeOpenObject(OdDb::kForWrite);
+  text->setTextStyle(style->objectId());
+  CKyObjectAnnotationContext::UpdateTextFromTextStyle(text);
+  EXPECT_DOUBLE_EQ(text->height(), 1.0);
+
+  style->setTextSize(3.0);
+  CKyObjectAnnotationContext::UpdateTextFromTextStyle(text);
+  EXPECT_DOUBLE_EQ(text->height(), 3.0);
+
+  OdDbAnnotationScaleList::setCurrentScale(drawing.db(), scale(L"1:2"));
+  OdDbAnnotativeObject::setAnnotative(style, true);
+  ASSERT_TRUE(CKyObjectAnnotationContext::SetAnnotativeByStyle(textId));
+  EXPECT_TRUE(CKyObjectAnnotationContext::IsAnnotative(textId));
+  EXPECT_DOUBLE_EQ(text->height(), 6.0);
+
+  OdDbLinePtr line = OdDbLine::createObject();
+  const OdDbObjectId lineId = drawing.add(line);
+  EXPECT_THROW(CKyObjectAnnotationContext::SetAnnotativeByStyle(lineId), OdError);
+  CKyObjectAnnotationContext::UpdateDimensionsOverrides(line.get());
+}
+
+TEST_F(AnnotationContext, AddRemoveDialogReceivesAllIds)
+{
+  KyRecordingMessages services;
+  OdArray<OdDbObjectId> ids;
+  ids.append(textId);
+  ids.append(drawing.add(OdDbLine::createObject()));
+  CKyObjectAnnotationContext(ids).ShowAddRemoveUI();
+  ASSERT_EQ(services.scaleDialogs.size(), 1u);
+  EXPECT_EQ(services.scaleDialogs[0], ids);
+}
+
+TEST_F(AnnotationContext, ScalesAreFoundByNameOnly)
+{
+  OdDbAnnotationScalePtr half = CKyScaleList::GetByName(drawing.db(), "1:2");
+  ASSERT_FALSE(half.isNull());
+  double factor = 0.0;
+  half->getScale(factor);
+  EXPECT_DOUBLE_EQ(factor, 0.5);
+  EXPECT_TRUE(CKyScaleList::GetByName(drawing.db(), "7:3").isNull());
+  EXPECT_TRUE(CKyScaleList::GetByName(nullptr, "1:2").isNull());
+  EXPECT_EQ(CKyObjectAnnotationContext::GetByName(drawing.db(), "1:2"), half.get());
+  EXPECT_EQ(CKyObjectAnnotationContext::GetScales(drawing.db()).size(), 17u);
+}
