@@ -1,8 +1,13 @@
 // Module object, entry points and the registration sequences.
 #include "KyPropertiesModule.h"
 
+#include "DbArc.h"
+#include "DbCircle.h"
 #include "DbEntity.h"
 #include "DbLine.h"
+#include "DbMText.h"
+#include "DbPolyline.h"
+#include "DbText.h"
 #include "KyPropertyBase.h"
 
 namespace
@@ -19,8 +24,13 @@ OdRxClass* classOf()
 std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::propertyExtensions()
 {
   return {
+    {&classOf<OdDbArc>, &m_arcPE},
+    {&classOf<OdDbCircle>, &m_circlePE},
     {&classOf<OdDbEntity>, &m_entityPE},
     {&classOf<OdDbLine>, &m_linePE},
+    {&classOf<OdDbMText>, &m_mtextPE},
+    {&classOf<OdDbPolyline>, &m_polylinePE},
+    {&classOf<OdDbText>, &m_textPE},
   };
 }
 
@@ -32,8 +42,13 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::styleExtension
 std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::infoExtensions()
 {
   return {
+    {&classOf<OdDbArc>, &m_arcInfo},
+    {&classOf<OdDbCircle>, &m_circleInfo},
     {&classOf<OdDbEntity>, &m_entityInfo},
     {&classOf<OdDbLine>, &m_lineInfo},
+    {&classOf<OdDbMText>, &m_mtextInfo},
+    {&classOf<OdDbPolyline>, &m_polylineInfo},
+    {&classOf<OdDbText>, &m_textInfo},
   };
 }
 
@@ -47,7 +62,12 @@ std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::baseClasses(
 std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::concreteClasses()
 {
   return {
+    {&CKyArcPE::rxInit, &CKyArcPE::rxUninit},
+    {&CKyCirclePE::rxInit, &CKyCirclePE::rxUninit},
     {&CKyLinePE::rxInit, &CKyLinePE::rxUninit},
+    {&CKyMTextPE::rxInit, &CKyMTextPE::rxUninit},
+    {&CKyPolylinePE::rxInit, &CKyPolylinePE::rxUninit},
+    {&CKyTextPE::rxInit, &CKyTextPE::rxUninit},
   };
 }
 

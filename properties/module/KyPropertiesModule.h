@@ -3,9 +3,14 @@
 #ifndef KY_PROPERTIES_MODULE_H
 #define KY_PROPERTIES_MODULE_H
 
+#include "KyArcPE.h"
+#include "KyCirclePE.h"
 #include "KyEntityPE.h"
 #include "KyLinePE.h"
+#include "KyMTextPE.h"
+#include "KyPolylinePE.h"
 #include "KyPrintObjectInfoPE.h"
+#include "KyTextPE.h"
 #include "RxModule.h"
 #include "RxObjectImpl.h"
 
@@ -35,11 +40,21 @@ private:
   static std::vector<RunTimeClass> concreteClasses();
   static std::vector<RunTimeClass> baseClassesInUninitOrder();
 
+  OdStaticRxObject<CKyArcPE> m_arcPE;
+  OdStaticRxObject<CKyCirclePE> m_circlePE;
   OdStaticRxObject<CKyEntityPE> m_entityPE;
   OdStaticRxObject<CKyLinePE> m_linePE;
+  OdStaticRxObject<CKyMTextPE> m_mtextPE;
+  OdStaticRxObject<CKyPolylinePE> m_polylinePE;
+  OdStaticRxObject<CKyTextPE> m_textPE;
 
+  OdStaticRxObject<CKyArcInfo> m_arcInfo;
+  OdStaticRxObject<CKyCircleInfo> m_circleInfo;
   OdStaticRxObject<CKyPrintObjectInfoPE> m_entityInfo;
   OdStaticRxObject<CKyLineInfo> m_lineInfo;
+  OdStaticRxObject<CKyMTextInfo> m_mtextInfo;
+  OdStaticRxObject<CKyPolylineInfo> m_polylineInfo;
+  OdStaticRxObject<CKyTextInfo> m_textInfo;
 };
 
 #endif
