@@ -3,7 +3,9 @@
 
 #include <cmath>
 
+#include "DbObject.h"
 #include "Ge/GeVector2d.h"
+#include "KyObjectAnnotationContext.h"
 
 double KyAngleInXYPlane(double dx, double dy)
 {
@@ -24,4 +26,18 @@ OdGePoint3d KyToReportSystem(const CKyPrintInfoContext* context, const OdGePoint
   OdGePoint3d p = world;
   p.transformBy(context->GetWorldToWorkingPlaneMatrix());
   return p;
+}
+
+void KyPrintAnnotationInfo(const OdDbObject* object, CKyPrintInfoContext* context)
+{
+  const OdDbObjectId id = object->objectId();
+  const CKyString label = KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Annotative"));
+  if (!CKyObjectAnnotationContext::IsAnnotative(id))
+  {
+    context->PrintString(label, CKyString(QCoreApplication::translate("property_values", "No")));
+    return;
+  }
+  context->PrintString(label, CKyString(QCoreApplication::translate("property_values", "Yes")));
+  context->PrintString(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Annotative Scale")),
+                       CKyObjectAnnotationContext(id).GetCurrentScale());
 }

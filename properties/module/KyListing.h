@@ -9,6 +9,8 @@
 #include "KyPrintInfoContext.h"
 #include "KyString.h"
 
+class OdDbObject;
+
 // Label translated in "info_items". Pass the key through QT_TRANSLATE_NOOP("info_items", ...).
 inline CKyString KyInfoLabel(const char* key)
 {
@@ -21,5 +23,9 @@ double KyAngleInXYPlane(double dx, double dy);
 
 // The points as the report shows them: transformed to the working plane when printing in the UCS.
 OdGePoint3d KyToReportSystem(const CKyPrintInfoContext* context, const OdGePoint3d& world);
+
+// The annotation block shared by the listings of annotative kinds: "Annotative" Yes or No and,
+// for an annotative object, its current "Annotative Scale".
+void KyPrintAnnotationInfo(const OdDbObject* object, CKyPrintInfoContext* context);
 
 #endif

@@ -1,0 +1,123 @@
+// Shared annotation rows.
+#include "KyAnnotationRows.h"
+
+#include <QCoreApplication>
+
+#include "DbDatabase.h"
+#include "DbRegAppTableRecord.h"
+#include "DbSymbolTable.h"
+#include "KyAccessors.h"
+#include "KyObjectAnnotationContext.h"
+#include "KyPropertyTable.h"
+#include "KyScaleList.h"
+#include "ResBuf.h"
+
+namespace
+{
+OdString orientationApp()
+{
+  return OdString(CKyObjectAnnotationContext::kOrientationAppName);
+}
+
+CKyString typeName(const char* key)
+{
+  return CKyString(QCoreApplication::translate("property_types", key));
+}
+
+CKyString groupName(const char* key)
+{
+  return CKyString(QCoreApplication::translate("property_groups", key));
+}
+
+void registerApp(OdDbDatabase* db, const OdString& app)
+{
+  OdDbSymbolTablePtr apps = db->getRegAppTableId().safeOpenObject(OdDb::kForRead);
+  if (apps->has(app))
+    return;
+  apps->upgradeOpen();
+  OdDbRegAppTableRecordPtr record = OdDbRegAppTableRecord::createObject();
+  record->setName(app);
+  apps->add(record);
+}
+} // namespace
+
+double KyAnnotationScaleFactor(const OdDbObject* object)
+{
+  double factor = 1.0;
+  if (!object)
+    return factor;
+  const CKyString name = CKyObjectAnnotationContext(object->objectId()).GetCurrentScale();
+  OdDbAnnotationScalePtr scale = CKyScaleList::GetByName(object->database(), name);
+  if (!scale.isNull())
+    scale->getScale(factor);
+  return factor;
+}
+
+double KySheetSize(double value, double factor)
+{
+  return KyIsZero(factor) ? value : value * factor;
+}
+
+CKyVariant KyMatchOrientationList(const OdDbObject* object)
+{
+  return KyYesNoList(!object->xData(orientationApp()).isNull());
+}
+
+int KySetMatchOrientation(OdDbObject* object, const CKyVariant& value)
+{
+  int code = 0;
+  if (!KyChosenCode(value, code))
+    return kKyRefused;
+  const OdString app = orientationApp();
+  if (code == 1)
+  {
+    if (OdDbDatabase* db = object->database())
+      registerApp(db, app);
+    OdResBufPtr chain = OdResBuf::newRb(OdDb::kDxfRegAppName, app);
+    chain->setNext(OdResBuf::newRb(OdDb::kDxfXdInteger16, OdInt16(1)));
+    object->setXData(chain);
+  }
+  // A chain of the application name alone removes the data. Without data there is nothing to
+  // remove (and the application may not even be registered).
+  else if (!object->xData(app).isNull())
+    object->setXData(OdResBuf::newRb(OdDb::kDxfRegAppName, app));
+  return kKyAccepted;
+}
+
+bool KyIsNamed(const CKyPropertyDescription& description, const char* typeKey)
+{
+  return description.GetName() == typeName(typeKey);
+}
+
+void KyAddAnnotationRows(CKyPropertiesContainer* container, const char* category,
+                         const std::vector<KyAnnotationRow>& rows, const KyAnnotationAccessors& accessors)
+{
+  for (const KyAnnotationRow& row : rows)
+  {
+    KyDynamicRow dynamic{category,
+                         typeName(row.name),
+                         row.type,
+                         row.guid,
+                         accessors.getter,
+                         accessors.setter,
+                         accessors.readOnly,
+                         KyIconPath(row.iconFolder, row.icon),
+                         KyDarkIconPath(row.iconFolder, row.icon),
+                         row.groupAction ? accessors.groupAction : nullptr,
+                         row.groupAction ? accessors.groupDescription : CKyString()};
+    container->AddDynamic(KyNewDynamicDescription(dynamic));
+  }
+}
+
+void KyRenameListedRow(CKyPropertiesContainer* container, const char* category, const char* fromKey,
+                       const char* toKey, CKyIsReadOnlyMethod readOnly, const char* iconFolder, const char* icon)
+{
+  CKyPropertyDescription* row = container->GetByName(typeName(fromKey), groupName(category));
+  if (!row)
+    return;
+  row->SetName(typeName(toKey));
+  row->PutIsReadOnlyMethod(readOnly);
+  row->SetIcon(KyIconPath(iconFolder, icon));
+  row->SetDarkIcon(KyDarkIconPath(iconFolder, icon));
+  row->SetLightIcon(CKyString());
+}

@@ -1,0 +1,63 @@
+// The per-object annotation rows that annotative kinds add in their dynamic pass (annotative
+// flag, annotation scale, sheet sizes, orientation to the sheet): the values they share and the
+// plumbing that adds them and adjusts listed rows already in the container.
+#ifndef KY_ANNOTATION_ROWS_H
+#define KY_ANNOTATION_ROWS_H
+
+#include <vector>
+
+#include "DbObject.h"
+#include "KyPropertiesContainer.h"
+#include "KyPropertyDescription.h"
+#include "KyVariant.h"
+
+// Scale factor (paper units / drawing units) of the scale that the annotation service reports as
+// the object's current one, looked up by name in the object's drawing; 1.0 when there is none.
+double KyAnnotationScaleFactor(const OdDbObject* object);
+// A model size as shown on the sheet: value × factor, or the value itself when the factor lies
+// within ±1e-10.
+double KySheetSize(double value, double factor);
+
+// "Match orientation to sheet": Yes when the object carries extended data of "AcadAnnoPO".
+CKyVariant KyMatchOrientationList(const OdDbObject* object);
+// The object must be open for write. Tag 1 registers the application when it is missing and
+// writes (1001 "AcadAnnoPO") (1070 1); other tags remove that data. -5001 when the value is not
+// a list element, else 5100.
+int KySetMatchOrientation(OdDbObject* object, const CKyVariant& value);
+
+// True when the row's name is the translation of the key in "property_types".
+bool KyIsNamed(const CKyPropertyDescription& description, const char* typeKey);
+
+// One per-object annotation row; name in "property_types", icons :/<Folder>/<Folder>_<Icon>.
+struct KyAnnotationRow
+{
+  const char* name;
+  CKyVariant::_Type type;
+  const CKyString* guid;
+  const char* iconFolder;
+  const char* icon;
+  bool groupAction;
+};
+
+// Accessors shared by every row of one extension's annotation family.
+struct KyAnnotationAccessors
+{
+  CKyGetMethod getter;
+  CKySetMethod setter;
+  CKyIsReadOnlyMethod readOnly;
+  CKyGroupActionMethod groupAction;
+  CKyString groupDescription; // description of the rows with the group action
+};
+
+// Adds one new (owned) description per row, in order, in the category (key in "property_groups").
+void KyAddAnnotationRows(CKyPropertiesContainer* container, const char* category,
+                         const std::vector<KyAnnotationRow>& rows, const KyAnnotationAccessors& accessors);
+
+// Turns a listed row already in the container (found by its translated name in the category)
+// into another: new name, read-only predicate and icons, empty light icon. The description is
+// the extension's shared one, so the change lasts until a later pass turns it back. Nothing
+// happens when the container does not hold the row.
+void KyRenameListedRow(CKyPropertiesContainer* container, const char* category, const char* fromKey,
+                       const char* toKey, CKyIsReadOnlyMethod readOnly, const char* iconFolder, const char* icon);
+
+#endif
