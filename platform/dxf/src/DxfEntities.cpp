@@ -1,0 +1,673 @@
+// The BLOCKS and ENTITIES sections: block definitions and the entities of model space, paper
+// space and blocks, one reader per mapped kind. Entities of other kinds are counted as skipped,
+// together with the vertices or attributes that belong to them.
+#include <cmath>
+
+#include "DbArc.h"
+#include "DbBlockTableRecord.h"
+#include "DbCircle.h"
+#include "DbLine.h"
+#include "DbMText.h"
+#include "DbPolyline.h"
+#include "DbText.h"
+#include "DxfReader.h"
+#include "Ge/GeGbl.h"
+#include "OdError.h"
+
+namespace kydxf
+{
+namespace
+{
+double radians(double degrees)
+{
+  return degrees * OdaPI / 180.0;
+}
+
+// A point given by the codes c, c + 10, c + 20, with the line of its first tag.
+struct PointValue
+{
+  OdGePoint3d p;
+  int line = 0;
+  bool set = false;
+
+  bool take(const DxfTag& t, int code)
+  {
+    if (t.code == code)
+    {
+      p.x = t.real;
+      line = t.line + 1;
+      set = true;
+    }
+    else if (t.code == code + 10)
+      p.y = t.real;
+    else if (t.code == code + 20)
+      p.z = t.real;
+    else
+      return false;
+    return true;
+  }
+  OdGeVector3d vector() const { return p.asVector(); }
+};
+
+struct RealValue
+{
+  double v = 0.0;
+  int line = 0;
+  bool set = false;
+
+  bool take(const DxfTag& t, int code)
+  {
+    if (t.code != code)
+      return false;
+    v = t.real;
+    line = t.line + 1;
+    set = true;
+    return true;
+  }
+};
+
+// Points of planar entities are given in the object coordinate system of their normal.
+OdGePoint3d toWorld(const OdGePoint3d& p, const PointValue& normal)
+{
+  if (!normal.set || (normal.p.x == 0.0 && normal.p.y == 0.0 && normal.p.z > 0.0))
+    return p;
+  return OdGeMatrix3d::planeToWorld(normal.vector()) * p;
+}
+} // namespace
+
+// ---- sections ------------------------------------------------------------------------------------
+
+void DxfReader::readBlocks()
+{
+  for (;;)
+  {
+    const DxfTag tag = requireTag("the BLOCKS section");
+    if (tag.is(0, "ENDSEC"))
+      return;
+    if (!tag.is(0, "BLOCK"))
+      fail(tag.line, "expected a BLOCK, found " + (tag.code == 0 ? "'" + std::string(tag.text.substr(0, 40)) + "'"
+                                                                 : "group code " + std::to_string(tag.code)));
+    readObject(tag, m_object);
+    splitParts(m_object, m_parts);
+    const DxfTag* nameTag = nullptr;
+    PointValue base;
+    std::uint64_t owner = 0;
+    bool sawMarker = false;
+    const DxfTag* path = nullptr;
+    const DxfTag* description = nullptr;
+    for (const DxfTag* t : m_parts.body)
+    {
+      if (t->code == 100)
+        sawMarker = true;
+      else if (t->code == 330 && !sawMarker && owner == 0)
+        owner = parseHandle(*t);
+      else if (t->code == 2 && !nameTag)
+        nameTag = t;
+      else if (t->code == 1)
+        path = t;
+      else if (t->code == 4)
+        description = t;
+      else
+        base.take(*t, 10);
+    }
+    if (!nameTag)
+      fail(tag.line, "BLOCK without a name (group code 2)");
+    const int line = nameTag->line + 1;
+    // The tags are reused for the block's entities: keep what is needed of them.
+    const std::string blockName = text(*nameTag).toUtf8();
+    OdDbObjectId blockId = idOfHandle(owner);
+    if (blockId.isNull() || !blockId.objectClass()->isDerivedFrom(OdDbBlockTableRecord::desc()))
+      blockId = blockByName(text(*nameTag), line);
+    {
+      OdDbBlockTableRecordPtr pBlock = blockId.safeOpenObject(OdDb::kForWrite);
+      if (base.set)
+        apply(base.line, "BLOCK base point", [&] { pBlock->setOrigin(base.p); });
+      if (path)
+        pBlock->setPathName(text(*path));
+      if (description)
+        pBlock->setComments(text(*description));
+      applyXData(pBlock, buildXData(m_object.tags, m_parts.xdataBegin), line);
+    }
+    const std::string where = "the block '" + blockName + "' (no ENDBLK)";
+    for (;;)
+    {
+      const DxfTag entity = requireTag(where.c_str());
+      if (entity.code != 0)
+        fail(entity.line, "expected an entity or ENDBLK, found group code " + std::to_string(entity.code));
+      if (entity.text == "ENDBLK")
+      {
+        readObject(entity, m_object);
+        break;
+      }
+      if (entity.text == "BLOCK" || entity.text == "ENDSEC")
+        fail(entity.line + 1, "the block '" + blockName + "' has no ENDBLK");
+      readEntity(entity, blockId);
+    }
+    m_inSkippedSequence = false;
+  }
+}
+
+void DxfReader::readEntities()
+{
+  for (;;)
+  {
+    const DxfTag tag = requireTag("the ENTITIES section");
+    if (tag.is(0, "ENDSEC"))
+      break;
+    if (tag.code != 0)
+      fail(tag.line, "expected an entity, found group code " + std::to_string(tag.code));
+    readEntity(tag, OdDbObjectId());
+  }
+  m_inSkippedSequence = false;
+}
+
+// ---- one entity ----------------------------------------------------------------------------------
+
+DxfReader::EntityReader DxfReader::entityReader(std::string_view kind)
+{
+  static const std::pair<std::string_view, EntityReader> kReaders[] = {
+    {"LINE", &DxfReader::readLine},         {"CIRCLE", &DxfReader::readCircle},
+    {"ARC", &DxfReader::readArc},           {"TEXT", &DxfReader::readText},
+    {"MTEXT", &DxfReader::readMText},       {"LWPOLYLINE", &DxfReader::readLwPolyline}};
+  for (const auto& r : kReaders)
+    if (r.first == kind)
+      return r.second;
+  return nullptr;
+}
+
+void DxfReader::readEntity(const DxfTag& start, const OdDbObjectId& blockId)
+{
+  readObject(start, m_object);
+  const std::string_view kind = start.text;
+  if (m_inSkippedSequence)
+  {
+    // Vertices and attributes of a skipped polyline or block reference, up to its SEQEND.
+    if (kind == "SEQEND")
+    {
+      m_inSkippedSequence = false;
+      return;
+    }
+    if (kind == "VERTEX" || kind == "ATTRIB")
+      return;
+    m_inSkippedSequence = false;
+  }
+  const EntityReader reader = entityReader(kind);
+  if (!reader)
+  {
+    countSkipped(kind);
+    if (kind == "POLYLINE")
+      m_inSkippedSequence = true;
+    else if (kind == "INSERT")
+      for (const DxfTag& t : m_object.tags)
+        if (t.code == 66 && t.integer == 1)
+          m_inSkippedSequence = true;
+    return;
+  }
+
+  splitParts(m_object, m_parts);
+  const int line = start.line;
+  const std::string kindName(kind);
+  DxfEntityProps props;
+  OdDbEntityPtr pEnt = (this->*reader)(props);
+  applyEntityProps(pEnt, props, kindName.c_str());
+
+  OdDbObjectId ownerId = blockId;
+  if (ownerId.isNull() && props.hasOwner)
+  {
+    // Consecutive entities mostly share their owner.
+    if (props.owner != m_lastOwnerHandle)
+    {
+      const OdDbObjectId id = idOfHandle(props.owner);
+      m_lastOwnerHandle = props.owner;
+      m_lastOwnerBlock = (!id.isNull() && id.objectClass()->isDerivedFrom(OdDbBlockTableRecord::desc()))
+                           ? id
+                           : OdDbObjectId();
+    }
+    ownerId = m_lastOwnerBlock;
+  }
+  if (ownerId.isNull())
+    ownerId = props.paperSpace ? m_db->getPaperSpaceId() : m_db->getModelSpaceId();
+  if (ownerId != m_appendBlockId)
+  {
+    m_appendBlock = ownerId.safeOpenObject(OdDb::kForWrite);
+    m_appendBlockId = ownerId;
+  }
+  OdDbObjectId id;
+  prepareHandle(props.handle, props.handleLine);
+  apply(line, kindName.c_str(), [&] {
+    id = static_cast<OdDbBlockTableRecord*>(m_appendBlock.get())->appendOdDbEntity(pEnt);
+  });
+  placeAtHandle(id, props.handle, props.handleLine);
+  noteHandle(id);
+  if (props.handle == 0)
+    markMovable(id, false);
+  if (m_parts.xdataBegin < m_object.tags.size())
+    applyXData(pEnt, buildXData(m_object.tags, m_parts.xdataBegin), m_object.tags[m_parts.xdataBegin].line);
+  if (m_parts.xdictionary != 0)
+    m_xdictionaryOwners.emplace_back(m_parts.xdictionary, id);
+  if (!m_colorDependentPlotStyles && props.plotStyleType == 3 && props.plotStyleHandle != 0)
+    deferPlotStyle(id, props.plotStyleHandle, props.plotStyleLine);
+  ++m_report.entities;
+}
+
+bool DxfReader::commonEntityTag(const DxfTag& t, DxfEntityProps& p) const
+{
+  if (t.code == 100)
+  {
+    p.sawMarker = true;
+    p.inEntitySubclass = t.text == "AcDbEntity";
+    return true;
+  }
+  if (p.sawMarker && !p.inEntitySubclass)
+    return false;
+  const int line = t.line + 1;
+  switch (t.code)
+  {
+  case 5:
+    p.handle = parseHandle(t);
+    p.handleLine = line;
+    return true;
+  case 330:
+    if (p.sawMarker || p.hasOwner)
+      return false;
+    p.owner = parseHandle(t);
+    p.hasOwner = true;
+    return true;
+  case 67:
+    p.paperSpace = t.integer == 1;
+    return true;
+  case 8:
+    p.layer = t.text;
+    p.layerLine = line;
+    return true;
+  case 6:
+    p.linetype = t.text;
+    p.linetypeLine = line;
+    return true;
+  case 62:
+    p.colorIndex = static_cast<int>(t.integer);
+    p.colorLine = line;
+    return true;
+  case 420:
+    p.hasTrueColor = true;
+    p.trueColor = static_cast<std::uint32_t>(t.integer);
+    if (p.colorLine == 0)
+      p.colorLine = line;
+    return true;
+  case 430:
+    p.colorName = t.text;
+    return true;
+  case 370:
+    p.lineWeight = static_cast<int>(t.integer);
+    p.lineWeightLine = line;
+    return true;
+  case 48:
+    p.linetypeScale = t.real;
+    p.linetypeScaleLine = line;
+    return true;
+  case 60:
+    p.visibility = static_cast<int>(t.integer);
+    return true;
+  case 440:
+    p.hasTransparency = true;
+    p.transparency = static_cast<std::uint32_t>(t.integer);
+    p.transparencyLine = line;
+    return true;
+  case 380:
+    p.plotStyleType = static_cast<int>(t.integer);
+    return true;
+  case 390:
+    p.plotStyleHandle = parseHandle(t);
+    p.plotStyleLine = line;
+    return true;
+  case 410: case 347: case 348: case 284: case 92: case 160: case 310:
+    // Layout name, material, visual style, shadows and proxy graphics: not kept.
+    return true;
+  default:
+    return false;
+  }
+}
+
+void DxfReader::applyEntityProps(OdDbEntity* pEnt, const DxfEntityProps& p, const char* kind)
+{
+  check(pEnt->setLayer(layerByName(p.layer, p.layerLine), false, true), p.layerLine, kind, " layer");
+  check(pEnt->setLinetype(linetypeByName(p.linetype, p.linetypeLine), false), p.linetypeLine,
+        kind, " linetype");
+  if (p.colorIndex != 256 || p.hasTrueColor)
+  {
+    OdCmColor color;
+    try
+    {
+      if (p.hasTrueColor)
+        color.setRGB(static_cast<OdUInt8>(p.trueColor >> 16), static_cast<OdUInt8>(p.trueColor >> 8),
+                     static_cast<OdUInt8>(p.trueColor));
+      else
+        color.setColorIndex(static_cast<OdUInt16>(p.colorIndex < 0 ? 0xFFFF : p.colorIndex));
+    }
+    catch (const OdError& e)
+    {
+      refused(p.colorLine, kind, " color", e.code());
+    }
+    if (!p.colorName.empty())
+    {
+      // "BOOK$NAME", or a colour name alone.
+      const OdString full = text(p.colorName, p.colorLine);
+      const int dollar = full.find(L'$');
+      if (dollar >= 0)
+        color.setNames(full.mid(dollar + 1), full.left(dollar));
+      else
+        color.setNames(full);
+    }
+    check(pEnt->setColor(color, false), p.colorLine, kind, " color");
+  }
+  if (p.lineWeight != -1)
+    check(pEnt->setLineWeight(lineWeightValue(p.lineWeight, p.lineWeightLine, kind, " lineweight"), false),
+          p.lineWeightLine, kind, " lineweight");
+  if (p.linetypeScaleLine != 0)
+    check(pEnt->setLinetypeScale(p.linetypeScale, false), p.linetypeScaleLine, kind, " linetype scale");
+  if (p.visibility == 1)
+    pEnt->setVisibility(OdDb::kInvisible, false);
+  if (p.hasTransparency)
+  {
+    OdCmTransparency transparency;
+    transparency.serializeIn(p.transparency);
+    check(pEnt->setTransparency(transparency, false), p.transparencyLine, kind, " transparency");
+  }
+  if (!m_colorDependentPlotStyles && p.plotStyleType == 1)
+    check(pEnt->setPlotStyleName(L"ByBlock", false), p.plotStyleLine, kind, " plot style");
+}
+
+// ---- kinds ---------------------------------------------------------------------------------------
+
+OdDbEntityPtr DxfReader::readLine(DxfEntityProps& props)
+{
+  OdDbLinePtr pLine = OdDbLine::createObject();
+  PointValue start, end, normal;
+  RealValue thickness;
+  for (const DxfTag* t : m_parts.body)
+    if (!commonEntityTag(*t, props) && !start.take(*t, 10) && !end.take(*t, 11) && !normal.take(*t, 210))
+      thickness.take(*t, 39);
+  apply(start.line, "LINE start point", [&] { pLine->setStartPoint(start.p); });
+  apply(end.line, "LINE end point", [&] { pLine->setEndPoint(end.p); });
+  if (thickness.set)
+    apply(thickness.line, "LINE thickness", [&] { pLine->setThickness(thickness.v); });
+  if (normal.set)
+    apply(normal.line, "LINE normal", [&] { pLine->setNormal(normal.vector()); });
+  return pLine;
+}
+
+OdDbEntityPtr DxfReader::readCircle(DxfEntityProps& props)
+{
+  OdDbCirclePtr pCircle = OdDbCircle::createObject();
+  PointValue center, normal;
+  RealValue radius, thickness;
+  for (const DxfTag* t : m_parts.body)
+    if (!commonEntityTag(*t, props) && !center.take(*t, 10) && !normal.take(*t, 210) && !radius.take(*t, 40))
+      thickness.take(*t, 39);
+  if (normal.set)
+    apply(normal.line, "CIRCLE normal", [&] { pCircle->setNormal(normal.vector()); });
+  apply(center.line, "CIRCLE center", [&] { pCircle->setCenter(toWorld(center.p, normal)); });
+  apply(radius.line ? radius.line : m_object.line, "CIRCLE radius", [&] { pCircle->setRadius(radius.v); });
+  if (thickness.set)
+    apply(thickness.line, "CIRCLE thickness", [&] { pCircle->setThickness(thickness.v); });
+  return pCircle;
+}
+
+OdDbEntityPtr DxfReader::readArc(DxfEntityProps& props)
+{
+  OdDbArcPtr pArc = OdDbArc::createObject();
+  PointValue center, normal;
+  RealValue radius, thickness, startAngle, endAngle;
+  for (const DxfTag* t : m_parts.body)
+    if (!commonEntityTag(*t, props) && !center.take(*t, 10) && !normal.take(*t, 210) && !radius.take(*t, 40) &&
+        !startAngle.take(*t, 50) && !endAngle.take(*t, 51))
+      thickness.take(*t, 39);
+  if (normal.set)
+    apply(normal.line, "ARC normal", [&] { pArc->setNormal(normal.vector()); });
+  apply(center.line, "ARC center", [&] { pArc->setCenter(toWorld(center.p, normal)); });
+  apply(radius.line ? radius.line : m_object.line, "ARC radius", [&] { pArc->setRadius(radius.v); });
+  apply(startAngle.line, "ARC start angle", [&] { pArc->setStartAngle(radians(startAngle.v)); });
+  apply(endAngle.line, "ARC end angle", [&] { pArc->setEndAngle(radians(endAngle.v)); });
+  if (thickness.set)
+    apply(thickness.line, "ARC thickness", [&] { pArc->setThickness(thickness.v); });
+  return pArc;
+}
+
+OdDbEntityPtr DxfReader::readText(DxfEntityProps& props)
+{
+  OdDbTextPtr pText = OdDbText::createObject();
+  PointValue position, alignment, normal;
+  RealValue height, widthFactor, rotation, oblique, thickness;
+  const DxfTag* contents = nullptr;
+  const DxfTag* style = nullptr;
+  const DxfTag* horizontal = nullptr;
+  const DxfTag* vertical = nullptr;
+  int generation = 0;
+  for (const DxfTag* t : m_parts.body)
+  {
+    if (commonEntityTag(*t, props) || position.take(*t, 10) || alignment.take(*t, 11) || normal.take(*t, 210) ||
+        height.take(*t, 40) || widthFactor.take(*t, 41) || rotation.take(*t, 50) || oblique.take(*t, 51) ||
+        thickness.take(*t, 39))
+      continue;
+    switch (t->code)
+    {
+    case 1: contents = t; break;
+    case 7: style = t; break;
+    case 71: generation = static_cast<int>(t->integer); break;
+    case 72: horizontal = t; break;
+    case 73: vertical = t; break;
+    default: break;
+    }
+  }
+  if (normal.set)
+    apply(normal.line, "TEXT normal", [&] { pText->setNormal(normal.vector()); });
+  apply(position.line, "TEXT position", [&] { pText->setPosition(toWorld(position.p, normal)); });
+  // Justified texts are anchored at the alignment point; without one it is the position.
+  apply(alignment.line, "TEXT alignment point",
+        [&] { pText->setAlignmentPoint(toWorld(alignment.set ? alignment.p : position.p, normal)); });
+  if (horizontal)
+    apply(horizontal->line + 1, "TEXT horizontal justification",
+          [&] { pText->setHorizontalMode(enumValue<OdDb::TextHorzMode>(horizontal->integer, 0, 5, horizontal->line + 1, "TEXT horizontal justification")); });
+  if (vertical)
+    apply(vertical->line + 1, "TEXT vertical justification",
+          [&] { pText->setVerticalMode(enumValue<OdDb::TextVertMode>(vertical->integer, 0, 3, vertical->line + 1, "TEXT vertical justification")); });
+  if (height.set)
+    apply(height.line, "TEXT height", [&] { pText->setHeight(height.v); });
+  if (widthFactor.set)
+    apply(widthFactor.line, "TEXT width factor", [&] { pText->setWidthFactor(widthFactor.v); });
+  if (rotation.set)
+    apply(rotation.line, "TEXT rotation", [&] { pText->setRotation(radians(rotation.v)); });
+  if (oblique.set)
+  {
+    double deg = std::fmod(oblique.v, 360.0);
+    if (deg > 180.0)
+      deg -= 360.0;
+    else if (deg < -180.0)
+      deg += 360.0;
+    apply(oblique.line, "TEXT obliquing angle", [&] { pText->setOblique(radians(deg)); });
+  }
+  if (thickness.set)
+    apply(thickness.line, "TEXT thickness", [&] { pText->setThickness(thickness.v); });
+  pText->mirrorInX((generation & 2) != 0);
+  pText->mirrorInY((generation & 4) != 0);
+  if (contents)
+    pText->setTextString(text(*contents));
+  pText->setTextStyle(textStyleByName(style ? style->text : std::string_view(), style ? style->line + 1 : 0));
+  return pText;
+}
+
+OdDbEntityPtr DxfReader::readMText(DxfEntityProps& props)
+{
+  OdDbMTextPtr pMText = OdDbMText::createObject();
+  PointValue location, direction, normal;
+  RealValue height, width, rotation, spacingFactor, fillScale, columnWidth, gutter;
+  const DxfTag* style = nullptr;
+  const DxfTag* attachment = nullptr;
+  const DxfTag* flow = nullptr;
+  const DxfTag* spacingStyle = nullptr;
+  const DxfTag* fillFlags = nullptr;
+  const DxfTag* fillColor = nullptr;
+  const DxfTag* fillTrueColor = nullptr;
+  const DxfTag* columnType = nullptr;
+  const DxfTag* columnCount = nullptr;
+  // The contents come in chunks (3 ... 3 1); they are joined before decoding, since a chunk may
+  // end inside a multi-byte character.
+  std::string contents;
+  int contentsLine = m_object.line;
+  bool directionLast = false;
+  for (const DxfTag* t : m_parts.body)
+  {
+    // An embedded object repeats codes for its own purposes.
+    if (t->code == 101)
+      break;
+    if (commonEntityTag(*t, props) || location.take(*t, 10) || normal.take(*t, 210) || height.take(*t, 40) ||
+        width.take(*t, 41) || spacingFactor.take(*t, 44) || fillScale.take(*t, 45) || columnWidth.take(*t, 48) ||
+        gutter.take(*t, 49))
+      continue;
+    if (direction.take(*t, 11))
+    {
+      directionLast = true;
+      continue;
+    }
+    switch (t->code)
+    {
+    case 50:
+      // Later 50 tags are the heights of columns.
+      if (!rotation.set)
+      {
+        rotation.take(*t, 50);
+        directionLast = false;
+      }
+      break;
+    case 1: case 3:
+      contents.append(t->text.data(), t->text.size());
+      contentsLine = t->line + 1;
+      break;
+    case 7: style = t; break;
+    case 71: attachment = t; break;
+    case 72: flow = t; break;
+    case 73: spacingStyle = t; break;
+    case 90: fillFlags = t; break;
+    case 63: fillColor = t; break;
+    case 421: fillTrueColor = t; break;
+    case 75: columnType = t; break;
+    case 76: columnCount = t; break;
+    default: break;
+    }
+  }
+  if (normal.set)
+    apply(normal.line, "MTEXT normal", [&] { pMText->setNormal(normal.vector()); });
+  apply(location.line, "MTEXT location", [&] { pMText->setLocation(location.p); });
+  // The direction vector and the rotation say the same; the one given last counts.
+  if (direction.set && (directionLast || !rotation.set))
+    apply(direction.line, "MTEXT direction", [&] { pMText->setDirection(direction.vector()); });
+  else if (rotation.set)
+    apply(rotation.line, "MTEXT rotation", [&] { pMText->setRotation(rotation.v); });
+  if (height.set)
+    apply(height.line, "MTEXT height", [&] { pMText->setTextHeight(height.v); });
+  if (width.set)
+    apply(width.line, "MTEXT width", [&] { pMText->setWidth(width.v); });
+  if (attachment)
+    apply(attachment->line + 1, "MTEXT attachment",
+          [&] { pMText->setAttachment(enumValue<OdDbMText::AttachmentPoint>(attachment->integer, 1, 9, attachment->line + 1, "MTEXT attachment")); });
+  if (flow)
+    apply(flow->line + 1, "MTEXT flow direction",
+          [&] { pMText->setFlowDirection(enumValue<OdDbMText::FlowDirection>(flow->integer, 1, 5, flow->line + 1, "MTEXT flow direction")); });
+  if (spacingStyle)
+    apply(spacingStyle->line + 1, "MTEXT line spacing style",
+          [&] { pMText->setLineSpacingStyle(enumValue<OdDb::LineSpacingStyle>(spacingStyle->integer, 1, 2, spacingStyle->line + 1, "MTEXT line spacing style")); });
+  if (spacingFactor.set)
+    apply(spacingFactor.line, "MTEXT line spacing factor", [&] { pMText->setLineSpacingFactor(spacingFactor.v); });
+  if (fillFlags)
+  {
+    pMText->setBackgroundFill((fillFlags->integer & 1) != 0);
+    pMText->setUseBackgroundColor((fillFlags->integer & 2) != 0);
+  }
+  if (fillColor || fillTrueColor)
+  {
+    const int l = (fillTrueColor ? fillTrueColor : fillColor)->line + 1;
+    apply(l, "MTEXT fill color", [&] {
+      OdCmColor color;
+      if (fillTrueColor)
+        color.setRGB(static_cast<OdUInt8>(fillTrueColor->integer >> 16), static_cast<OdUInt8>(fillTrueColor->integer >> 8),
+                     static_cast<OdUInt8>(fillTrueColor->integer));
+      else
+        color.setColorIndex(static_cast<OdUInt16>(fillColor->integer));
+      pMText->setBackgroundFillColor(color);
+    });
+  }
+  if (fillScale.set)
+    apply(fillScale.line, "MTEXT fill scale", [&] { pMText->setBackgroundScaleFactor(fillScale.v); });
+  if (columnType)
+    apply(columnType->line + 1, "MTEXT column type",
+          [&] { pMText->setColumnType(enumValue<OdDbMText::ColumnType>(columnType->integer, 0, 2, columnType->line + 1, "MTEXT column type")); });
+  if (columnCount)
+    apply(columnCount->line + 1, "MTEXT column count",
+          [&] { pMText->setColumnCount(static_cast<OdInt32>(columnCount->integer)); });
+  if (columnWidth.set)
+    apply(columnWidth.line, "MTEXT column width", [&] { pMText->setColumnWidth(columnWidth.v); });
+  if (gutter.set)
+    apply(gutter.line, "MTEXT gutter width", [&] { pMText->setColumnGutterWidth(gutter.v); });
+  pMText->setContents(text(contents, contentsLine));
+  pMText->setTextStyle(textStyleByName(style ? style->text : std::string_view(), style ? style->line + 1 : 0));
+  return pMText;
+}
+
+OdDbEntityPtr DxfReader::readLwPolyline(DxfEntityProps& props)
+{
+  OdDbPolylinePtr pPolyline = OdDbPolyline::createObject();
+  std::vector<PolylineVertex>& vertices = m_vertices;
+  vertices.clear();
+  PointValue normal;
+  RealValue constantWidth, elevation, thickness;
+  int flags = 0;
+  bool vertexWidths = false;
+  for (const DxfTag* t : m_parts.body)
+  {
+    if (commonEntityTag(*t, props) || normal.take(*t, 210) || constantWidth.take(*t, 43) || elevation.take(*t, 38) ||
+        thickness.take(*t, 39))
+      continue;
+    if (t->code == 70)
+    {
+      flags = static_cast<int>(t->integer);
+      continue;
+    }
+    if (t->code == 10)
+    {
+      vertices.emplace_back();
+      vertices.back().p.x = t->real;
+      vertices.back().line = t->line + 1;
+      continue;
+    }
+    if (vertices.empty())
+      continue;
+    PolylineVertex& v = vertices.back();
+    switch (t->code)
+    {
+    case 20: v.p.y = t->real; break;
+    case 40: v.startWidth = t->real; vertexWidths = true; break;
+    case 41: v.endWidth = t->real; vertexWidths = true; break;
+    case 42: v.bulge = t->real; break;
+    default: break;
+    }
+  }
+  if (normal.set)
+    apply(normal.line, "LWPOLYLINE normal", [&] { pPolyline->setNormal(normal.vector()); });
+  for (const PolylineVertex& v : vertices)
+  {
+    // A vertex that gives only one width has the other at 0, as files mean it.
+    const double sw = vertexWidths ? (v.startWidth < 0.0 ? 0.0 : v.startWidth) : -1.0;
+    const double ew = vertexWidths ? (v.endWidth < 0.0 ? 0.0 : v.endWidth) : -1.0;
+    apply(v.line, "LWPOLYLINE vertex", [&] { pPolyline->addVertexAt(pPolyline->numVerts(), v.p, v.bulge, sw, ew); });
+  }
+  if (constantWidth.set && !vertexWidths)
+    apply(constantWidth.line, "LWPOLYLINE constant width", [&] { pPolyline->setConstantWidth(constantWidth.v); });
+  if (elevation.set)
+    apply(elevation.line, "LWPOLYLINE elevation", [&] { pPolyline->setElevation(elevation.v); });
+  if (thickness.set)
+    apply(thickness.line, "LWPOLYLINE thickness", [&] { pPolyline->setThickness(thickness.v); });
+  pPolyline->setClosed((flags & 1) != 0);
+  pPolyline->setPlinegen((flags & 128) != 0);
+  return pPolyline;
+}
+} // namespace kydxf

@@ -1,0 +1,169 @@
+// The OBJECTS section: dictionaries (the named-objects dictionary, its sub-dictionaries and the
+// extension dictionaries of objects) and the plot style names. Objects may come in any order,
+// so dictionaries are collected first and linked from their owners once the file is read.
+#include "DbBlockTableRecord.h"
+#include "DxfReader.h"
+#include "OdError.h"
+
+namespace kydxf
+{
+void DxfReader::readObjects()
+{
+  for (;;)
+  {
+    const DxfTag tag = requireTag("the OBJECTS section");
+    if (tag.is(0, "ENDSEC"))
+      return;
+    if (tag.code != 0)
+      fail(tag.line, "expected an object, found group code " + std::to_string(tag.code));
+    readObject(tag, m_object);
+    const std::string_view kind = tag.text;
+    const bool dictionary = kind == "DICTIONARY" || kind == "ACDBDICTIONARYWDFLT";
+    if (!dictionary && kind != "ACDBPLACEHOLDER")
+    {
+      countSkipped(kind);
+      continue;
+    }
+    splitParts(m_object, m_parts);
+    DictionaryInfo info;
+    info.line = tag.line;
+    const DxfTag* entryName = nullptr;
+    bool sawMarker = false;
+    for (const DxfTag* t : m_parts.body)
+    {
+      switch (t->code)
+      {
+      case 100: sawMarker = true; break;
+      case 5: info.handle = parseHandle(*t); break;
+      case 330:
+        if (!sawMarker && info.owner == 0)
+          info.owner = parseHandle(*t);
+        break;
+      case 3: entryName = t; break;
+      case 350: case 360:
+        if (dictionary)
+        {
+          if (!entryName)
+            fail(t->line + 1, "dictionary entry without a name (group code 3)");
+          info.entries.emplace_back(text(*entryName), parseHandle(*t));
+          entryName = nullptr;
+        }
+        break;
+      default: break;
+      }
+    }
+    if (info.handle == 0)
+      fail(tag.line, std::string(kind) + " without a handle");
+    if (!dictionary)
+    {
+      // The name of a plot style is the name under which its dictionary lists it.
+      m_placeholders.insert(info.handle);
+      continue;
+    }
+    info.xdictionary = m_parts.xdictionary;
+    info.xdata = buildXData(m_object.tags, m_parts.xdataBegin);
+    if (m_dictionaries.count(info.handle))
+      fail(tag.line, "handle " + dxfHex(info.handle) + " is given to two objects");
+    m_dictionaryOrder.push_back(info.handle);
+    m_dictionaries.emplace(info.handle, std::move(info));
+  }
+}
+
+void DxfReader::linkObjects()
+{
+  std::vector<std::pair<DictionaryInfo*, OdDbObjectId>> work;
+  // The named-objects dictionary is the one without owner.
+  for (std::uint64_t handle : m_dictionaryOrder)
+  {
+    DictionaryInfo& info = m_dictionaries[handle];
+    if (info.owner == 0)
+    {
+      const OdDbObjectId nod = m_db->getNamedObjectsDictionaryId();
+      m_claimable.erase(static_cast<OdDbStub*>(nod));
+      m_movable.erase(static_cast<OdDbStub*>(nod));
+      placeAtHandle(nod, handle, info.line);
+      info.linked = true;
+      work.emplace_back(&info, nod);
+      break;
+    }
+  }
+  std::size_t nextOwner = 0;
+  std::size_t nextOrphan = 0;
+  while (!work.empty() || nextOwner < m_xdictionaryOwners.size() || nextOrphan < m_dictionaryOrder.size())
+  {
+    if (work.empty() && nextOwner == m_xdictionaryOwners.size())
+    {
+      // A dictionary owned by an object that did not name it as its extension dictionary: some
+      // writers leave the name out.
+      const DictionaryInfo& info = m_dictionaries[m_dictionaryOrder[nextOrphan++]];
+      const OdDbObjectId ownerId = idOfHandle(info.owner);
+      if (info.linked || ownerId.isNull() || ownerId.objectClass()->isDerivedFrom(OdDbDictionary::desc()))
+        continue;
+      OdDbObjectPtr pOwner = ownerId.safeOpenObject();
+      if (pOwner->extensionDictionary().isNull())
+        m_xdictionaryOwners.emplace_back(info.handle, ownerId);
+      continue;
+    }
+    if (work.empty())
+    {
+      // The extension dictionary of an object read from the file.
+      const auto& owned = m_xdictionaryOwners[nextOwner++];
+      auto it = m_dictionaries.find(owned.first);
+      if (it == m_dictionaries.end() || it->second.linked)
+        continue;
+      OdDbObjectPtr pOwner = owned.second.safeOpenObject(OdDb::kForWrite);
+      OdDbObjectId xdictId;
+      prepareHandle(owned.first, it->second.line);
+      apply(it->second.line, "extension dictionary", [&] {
+        pOwner->createExtensionDictionary();
+        xdictId = pOwner->extensionDictionary();
+      });
+      placeAtHandle(xdictId, owned.first, it->second.line);
+      noteHandle(xdictId);
+      it->second.linked = true;
+      work.emplace_back(&it->second, xdictId);
+      continue;
+    }
+    const auto item = work.back();
+    work.pop_back();
+    linkDictionary(*item.first, item.second, work);
+  }
+  for (std::uint64_t handle : m_dictionaryOrder)
+    if (!m_dictionaries[handle].linked)
+      countSkipped("DICTIONARY");
+}
+
+void DxfReader::linkDictionary(DictionaryInfo& info, const OdDbObjectId& id,
+                               std::vector<std::pair<DictionaryInfo*, OdDbObjectId>>& next)
+{
+  info.linked = true;
+  OdDbDictionaryPtr pDict = id.safeOpenObject(OdDb::kForWrite);
+  for (const auto& entry : info.entries)
+  {
+    const std::uint64_t child = entry.second;
+    auto it = m_dictionaries.find(child);
+    if (it != m_dictionaries.end())
+    {
+      DictionaryInfo& childInfo = it->second;
+      if (childInfo.linked)
+        fail(childInfo.line, "dictionary " + dxfHex(child) + " is listed in two dictionaries");
+      childInfo.linked = true;
+      if (pDict->has(entry.first))
+        fail(info.line, "dictionary " + dxfHex(info.handle) + " lists '" + entry.first.toUtf8() + "' twice");
+      OdDbDictionaryPtr pChild = OdDbDictionary::createObject();
+      OdDbObjectId childId;
+      prepareHandle(child, childInfo.line);
+      apply(info.line, "dictionary entry", [&] { childId = pDict->setAt(entry.first, pChild); });
+      placeAtHandle(childId, child, childInfo.line);
+      noteHandle(childId);
+      next.emplace_back(&childInfo, childId);
+    }
+    else if (m_placeholders.count(child))
+      m_plotStyleNames[child] = entry.first;
+  }
+  applyXData(pDict, info.xdata, info.line);
+  info.xdata.release();
+  if (info.xdictionary != 0)
+    m_xdictionaryOwners.emplace_back(info.xdictionary, id);
+}
+} // namespace kydxf

@@ -1,0 +1,576 @@
+// DxfReader core: the section loop, object tags, handles, record look-ups, extended data and the
+// work deferred to the end of the file.
+#include "DxfReader.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "DbBlockTableRecord.h"
+#include "DbLayerTableRecord.h"
+#include "DbLinetypeTableRecord.h"
+#include "DbRegAppTableRecord.h"
+#include "DbTextStyleTableRecord.h"
+#include "KyUtils.h"
+#include "OdError.h"
+
+namespace kydxf
+{
+namespace
+{
+// Extended-data application under which files keep an object's hyperlink (1000 link, then the
+// description in a 1002 group).
+const wchar_t* const kFileHyperlinkApp = L"PE_URL";
+
+std::string describe(const DxfTag& tag)
+{
+  std::string s = "group code " + std::to_string(tag.code);
+  if (tag.code == 0)
+    s = "'" + std::string(tag.text.substr(0, 40)) + "'";
+  return s;
+}
+} // namespace
+
+DxfReader::DxfReader(const char* data, std::size_t size, OdDbDatabase* db, KyDxfReader::Report& report)
+  : m_tokens(data, size), m_db(db), m_report(report)
+{
+  // Everything the new database holds may be taken over by the file's own records.
+  const OdDbObjectId defaults[] = {
+    db->getBlockTableId(),       db->getLayerTableId(),        db->getTextStyleTableId(),
+    db->getLinetypeTableId(),    db->getViewTableId(),         db->getUCSTableId(),
+    db->getViewportTableId(),    db->getRegAppTableId(),       db->getDimStyleTableId(),
+    db->getNamedObjectsDictionaryId(), db->getModelSpaceId(),  db->getPaperSpaceId(),
+    db->getLayerZeroId(),        db->getLinetypeByLayerId(),   db->getLinetypeByBlockId(),
+    db->getLinetypeContinuousId(), db->getTextStyleStandardId(), db->getDimStyleStandardId(),
+    db->activeViewportId()};
+  for (const OdDbObjectId& id : defaults)
+    markMovable(id, true);
+  // Everything below the seed may be in use.
+  m_highWater = db->handseed().value();
+  m_report.version = QStringLiteral("AC1009");
+  m_report.codepage = QStringLiteral("ANSI_1252");
+}
+
+// ---- tags ----------------------------------------------------------------------------------------
+
+void DxfReader::fail(int line, const std::string& message) const
+{
+  throw DxfError{line, message};
+}
+
+bool DxfReader::nextTag(DxfTag& tag)
+{
+  // Comments may stand anywhere and carry nothing.
+  while (m_tokens.next(tag))
+    if (tag.code != 999)
+      return true;
+  return false;
+}
+
+DxfTag DxfReader::requireTag(const char* where)
+{
+  DxfTag tag;
+  if (!nextTag(tag))
+    fail(m_tokens.lastLine(), std::string("the file ends inside ") + where + " (truncated file?)");
+  return tag;
+}
+
+void DxfReader::readObject(const DxfTag& start, DxfObject& object)
+{
+  object.kind = start.text;
+  object.line = start.line;
+  object.tags.clear();
+  DxfTag tag;
+  for (;;)
+  {
+    if (!nextTag(tag))
+      fail(m_tokens.lastLine(), "the file ends inside " + std::string(start.text.substr(0, 40)) +
+                                  " (truncated file?)");
+    if (tag.code == 0)
+    {
+      m_tokens.pushBack();
+      return;
+    }
+    object.tags.push_back(tag);
+  }
+}
+
+void DxfReader::splitParts(const DxfObject& object, DxfParts& parts) const
+{
+  parts.body.clear();
+  parts.xdictionary = 0;
+  parts.xdictionaryLine = 0;
+  const std::vector<DxfTag>& tags = object.tags;
+  parts.xdataBegin = tags.size();
+  for (std::size_t i = 0; i < tags.size(); ++i)
+  {
+    const DxfTag& t = tags[i];
+    if (t.code == 1001)
+    {
+      parts.xdataBegin = i;
+      return;
+    }
+    if (t.code == 102 && !t.text.empty() && t.text[0] == '{')
+    {
+      // An application group: reactors, the extension dictionary and the like.
+      const bool xdict = t.text == "{ACAD_XDICTIONARY";
+      std::size_t j = i + 1;
+      for (; j < tags.size() && tags[j].code != 102; ++j)
+        if (xdict && tags[j].code == 360)
+        {
+          parts.xdictionary = parseHandle(tags[j]);
+          parts.xdictionaryLine = tags[j].line + 1;
+        }
+      if (j == tags.size() || tags[j].text != "}")
+        fail(t.line + 1, "application group " + std::string(t.text.substr(0, 40)) + " is not closed");
+      i = j;
+      continue;
+    }
+    parts.body.push_back(&t);
+  }
+}
+
+void DxfReader::skipSection(std::string_view name)
+{
+  const std::string where = "the " + std::string(name) + " section";
+  for (;;)
+  {
+    const DxfTag tag = requireTag(where.c_str());
+    if (tag.is(0, "ENDSEC"))
+      return;
+  }
+}
+
+// ---- the file ------------------------------------------------------------------------------------
+
+void DxfReader::read()
+{
+  DxfTag tag;
+  while (nextTag(tag))
+  {
+    if (tag.is(0, "EOF"))
+    {
+      finish();
+      return;
+    }
+    if (!tag.is(0, "SECTION"))
+      fail(tag.line, "expected a SECTION, found " + describe(tag));
+    const DxfTag name = requireTag("a SECTION");
+    if (name.code != 2)
+      fail(name.line, "a SECTION must start with its name (group code 2), found " + describe(name));
+    m_section = name.text;
+    if (name.text == "HEADER")
+      readHeader();
+    else if (name.text == "TABLES")
+      readTables();
+    else if (name.text == "BLOCKS")
+      readBlocks();
+    else if (name.text == "ENTITIES")
+      readEntities();
+    else if (name.text == "OBJECTS")
+      readObjects();
+    else if (name.text == "CLASSES" || name.text == "THUMBNAILIMAGE" || name.text == "ACDSDATA")
+      skipSection(name.text);
+    else
+      fail(name.line + 1, "unknown section '" + std::string(name.text.substr(0, 40)) + "'");
+  }
+  fail(m_tokens.lastLine(), "the file ends without EOF (truncated file?)");
+}
+
+void DxfReader::finish()
+{
+  m_appendBlock.release();
+  m_appendBlockId = OdDbObjectId();
+  linkObjects();
+  for (const Fixup& fixup : m_fixups)
+  {
+    try
+    {
+      fixup.run();
+    }
+    catch (const OdError& e)
+    {
+      fail(fixup.line, "value refused (" + e.description().toUtf8() + ")");
+    }
+  }
+  m_fixups.clear();
+  // Objects moved off the file's handles and not taken over by the file get handles past the
+  // file's own.
+  m_db->setHandseed(OdDbHandle(static_cast<OdUInt64>(m_maxHandle + 1)));
+  for (const OdDbObjectId& id : m_parked)
+    if (id.getHandle().value() >= kParkingHandles)
+      m_db->setObjectHandle(id, m_db->handseed());
+  m_parked.clear();
+}
+
+// ---- handles -------------------------------------------------------------------------------------
+
+void DxfReader::markMovable(const OdDbObjectId& id, bool claimable)
+{
+  m_movable.insert(static_cast<OdDbStub*>(id));
+  if (claimable)
+    m_claimable.insert(static_cast<OdDbStub*>(id));
+}
+
+bool DxfReader::isClaimable(const OdDbObjectId& id) const
+{
+  return m_claimable.count(static_cast<OdDbStub*>(id)) != 0;
+}
+
+std::uint64_t DxfReader::parseHandle(const DxfTag& tag) const
+{
+  std::uint64_t value = 0;
+  if (!dxfParseHandle(tag.text, value))
+    fail(tag.line + 1, "group code " + std::to_string(tag.code) + ": '" + std::string(tag.text.substr(0, 40)) +
+                         "' is not a handle");
+  return value;
+}
+
+OdDbObjectId DxfReader::idOfHandle(std::uint64_t handle) const
+{
+  if (handle == 0)
+    return OdDbObjectId();
+  return m_db->getOdDbObjectId(OdDbHandle(static_cast<OdUInt64>(handle)));
+}
+
+void DxfReader::noteHandle(const OdDbObjectId& id)
+{
+  const std::uint64_t handle = id.getHandle().value();
+  if (handle < kParkingHandles && handle > m_highWater)
+    m_highWater = handle;
+}
+
+void DxfReader::freeHandle(std::uint64_t handle, int line)
+{
+  if (handle > m_highWater && handle < kParkingHandles)
+    return;
+  const OdDbObjectId holder = idOfHandle(handle);
+  if (holder.isNull())
+    return;
+  if (!m_movable.count(static_cast<OdDbStub*>(holder)))
+    fail(line, "handle " + dxfHex(handle) + " is given to two objects");
+  // Far above any handle a file uses; finish() brings such objects back down.
+  const OdDbHandle parking(kParkingHandles + m_parked.size());
+  apply(line, "moving an object off the file's handle", [&] { m_db->setObjectHandle(holder, parking); });
+  m_parked.push_back(holder);
+}
+
+void DxfReader::placeAtHandle(const OdDbObjectId& id, std::uint64_t handle, int line)
+{
+  if (handle == 0)
+    return;
+  m_maxHandle = std::max(m_maxHandle, handle);
+  if (id.getHandle().value() == handle)
+    return;
+  freeHandle(handle, line);
+  apply(line, "handle", [&] { m_db->setObjectHandle(id, OdDbHandle(static_cast<OdUInt64>(handle))); });
+  noteHandle(id);
+}
+
+void DxfReader::prepareHandle(std::uint64_t handle, int line)
+{
+  if (handle == 0)
+    return;
+  freeHandle(handle, line);
+  m_db->setHandseed(OdDbHandle(static_cast<OdUInt64>(handle)));
+  m_maxHandle = std::max(m_maxHandle, handle);
+}
+
+// ---- values --------------------------------------------------------------------------------------
+
+OdString DxfReader::text(std::string_view bytes, int line) const
+{
+  OdString s;
+  if (!m_text.decode(bytes, s))
+    fail(line, "text is not valid in the drawing's encoding (" +
+                 (m_version >= 1021 ? std::string("UTF-8") : m_report.codepage.toStdString()) + ")");
+  return s;
+}
+
+OdString DxfReader::text(const DxfTag& tag) const
+{
+  return text(tag.text, tag.line + 1);
+}
+
+void DxfReader::refused(int line, const char* kind, const char* what, OdResult result) const
+{
+  std::string message = kind;
+  if (what)
+    message += what;
+  fail(line, message + " refused (" + OdError::codeText(result).toUtf8() + ")");
+}
+
+OdDb::LineWeight DxfReader::lineWeightValue(std::int64_t value, int line, const char* kind, const char* what) const
+{
+  if (value < INT32_MIN || value > INT32_MAX || !odIsValidLineWeight(static_cast<int>(value)))
+    refused(line, kind, what, eInvalidInput);
+  return static_cast<OdDb::LineWeight>(value);
+}
+
+// ---- records -------------------------------------------------------------------------------------
+
+OdDbObjectId DxfReader::claimRecord(const OdDbObjectId& tableId, const OdString& name, OdRxClass* recordClass,
+                                    std::uint64_t handle, int line, const char* kind)
+{
+  OdDbSymbolTablePtr pTable = tableId.safeOpenObject(OdDb::kForWrite);
+  OdDbObjectId id = pTable->getAt(name);
+  if (!id.isNull())
+  {
+    if (!isClaimable(id))
+      fail(line, std::string(kind) + " '" + name.toUtf8() + "' is defined twice");
+    m_claimable.erase(static_cast<OdDbStub*>(id));
+    if (handle != 0)
+      m_movable.erase(static_cast<OdDbStub*>(id));
+    placeAtHandle(id, handle, line);
+    // The layout blocks and the ByLayer / ByBlock linetypes keep the names the database knows
+    // them by; other records take the file's spelling.
+    const bool fixedName = id == m_db->getModelSpaceId() || id == m_db->getPaperSpaceId() ||
+                           id == m_db->getLinetypeByLayerId() || id == m_db->getLinetypeByBlockId();
+    if (!fixedName)
+    {
+      OdDbSymbolTableRecordPtr pRecord = id.safeOpenObject(OdDb::kForWrite);
+      apply(line, "record name", [&] { pRecord->setName(name); });
+    }
+    return id;
+  }
+  OdDbSymbolTableRecordPtr pRecord = recordClass->create();
+  apply(line, "record name", [&] { pRecord->setName(name); });
+  prepareHandle(handle, line);
+  apply(line, kind, [&] { id = pTable->add(pRecord); });
+  placeAtHandle(id, handle, line);
+  noteHandle(id);
+  if (handle == 0)
+    markMovable(id, false);
+  return id;
+}
+
+OdDbObjectId DxfReader::recordByName(const OdDbObjectId& tableId, OdRxClass* recordClass, std::string_view rawName,
+                                     int line, std::unordered_map<std::string_view, OdDbObjectId>& cache)
+{
+  auto it = cache.find(rawName);
+  if (it != cache.end())
+    return it->second;
+  const OdString name = text(rawName, line);
+  OdDbSymbolTablePtr pTable = tableId.safeOpenObject(OdDb::kForRead);
+  OdDbObjectId id = pTable->getAt(name);
+  if (id.isNull())
+  {
+    // A name the file uses without defining it: the record is made with default properties,
+    // and a later definition in the file takes it over.
+    OdDbSymbolTableRecordPtr pRecord = recordClass->create();
+    apply(line, "record name", [&] { pRecord->setName(name); });
+    pTable->upgradeOpen();
+    apply(line, "record", [&] { id = pTable->add(pRecord); });
+    noteHandle(id);
+    markMovable(id, true);
+  }
+  cache.emplace(rawName, id);
+  return id;
+}
+
+OdDbObjectId DxfReader::layerByName(std::string_view rawName, int line)
+{
+  if (rawName.empty())
+    return m_db->getLayerZeroId();
+  return recordByName(m_db->getLayerTableId(), OdDbLayerTableRecord::desc(), rawName, line, m_layers);
+}
+
+OdDbObjectId DxfReader::linetypeByName(std::string_view rawName, int line)
+{
+  if (rawName.empty())
+    return m_db->getLinetypeByLayerId();
+  return recordByName(m_db->getLinetypeTableId(), OdDbLinetypeTableRecord::desc(), rawName, line, m_linetypes);
+}
+
+OdDbObjectId DxfReader::textStyleByName(std::string_view rawName, int line)
+{
+  if (rawName.empty())
+    return m_db->getTextStyleStandardId();
+  return recordByName(m_db->getTextStyleTableId(), OdDbTextStyleTableRecord::desc(), rawName, line, m_textStyles);
+}
+
+OdDbObjectId DxfReader::blockByName(const OdString& name, int line)
+{
+  // R12 files name the layout blocks "$MODEL_SPACE" and "$PAPER_SPACE".
+  if (name.iCompare(L"$MODEL_SPACE") == 0)
+    return m_db->getModelSpaceId();
+  if (name.iCompare(L"$PAPER_SPACE") == 0)
+    return m_db->getPaperSpaceId();
+  OdDbSymbolTablePtr pTable = m_db->getBlockTableId().safeOpenObject(OdDb::kForRead);
+  OdDbObjectId id = pTable->getAt(name);
+  if (!id.isNull())
+    return id;
+  OdDbBlockTableRecordPtr pBlock = OdDbBlockTableRecord::createObject();
+  apply(line, "block name", [&] { pBlock->setName(name); });
+  pTable->upgradeOpen();
+  apply(line, "block", [&] { id = pTable->add(pBlock); });
+  noteHandle(id);
+  markMovable(id, false);
+  return id;
+}
+
+// ---- extended data -------------------------------------------------------------------------------
+
+OdResBufPtr DxfReader::buildXData(const std::vector<DxfTag>& tags, std::size_t begin) const
+{
+  OdResBufPtr head, tail;
+  for (std::size_t i = begin; i < tags.size(); ++i)
+  {
+    const DxfTag& t = tags[i];
+    const int line = t.line + 1;
+    OdResBufPtr rb;
+    try
+    {
+      switch (t.code)
+      {
+      case 1000: case 1001: case 1002: case 1003:
+        rb = OdResBuf::newRb(t.code, text(t));
+        break;
+      case 1004:
+      {
+        const std::string_view hexText = dxfTrim(t.text);
+        if (hexText.size() % 2 != 0)
+          fail(line, "binary extended data has an odd number of hex digits");
+        OdBinaryData data;
+        for (std::size_t k = 0; k < hexText.size(); k += 2)
+        {
+          std::uint64_t byte = 0;
+          if (!dxfParseHandle(hexText.substr(k, 2), byte))
+            fail(line, "binary extended data is not hexadecimal");
+          data.append(static_cast<OdUInt8>(byte));
+        }
+        rb = OdResBuf::newRb(1004);
+        rb->setBinaryChunk(data);
+        break;
+      }
+      case 1005:
+        rb = OdResBuf::newRb(1005, OdDbHandle(static_cast<OdUInt64>(parseHandle(t))));
+        break;
+      case 1010: case 1011: case 1012: case 1013:
+      {
+        OdGePoint3d p(t.real, 0.0, 0.0);
+        if (i + 1 < tags.size() && tags[i + 1].code == t.code + 10)
+          p.y = tags[++i].real;
+        if (i + 1 < tags.size() && tags[i + 1].code == t.code + 20)
+          p.z = tags[++i].real;
+        rb = OdResBuf::newRb(t.code, p);
+        break;
+      }
+      case 1040: case 1041: case 1042:
+        rb = OdResBuf::newRb(t.code, t.real);
+        break;
+      case 1070:
+        rb = OdResBuf::newRb(1070, static_cast<OdInt16>(t.integer));
+        break;
+      case 1071:
+        rb = OdResBuf::newRb(1071, static_cast<OdInt32>(t.integer));
+        break;
+      default:
+        fail(t.line, "group code " + std::to_string(t.code) + " cannot stand in extended data");
+      }
+    }
+    catch (const OdError& e)
+    {
+      fail(line, "extended data refused (" + e.description().toUtf8() + ")");
+    }
+    if (head.isNull())
+      head = tail = rb;
+    else
+      tail = tail->setNext(rb);
+  }
+  return head;
+}
+
+OdResBufPtr DxfReader::takeApp(OdResBufPtr& chain, const wchar_t* appName)
+{
+  OdResBufPtr prevEnd;
+  for (OdResBufPtr rb = chain; !rb.isNull();)
+  {
+    // rb starts an application's chain; find where it ends.
+    OdResBufPtr last = rb;
+    while (!last->next().isNull() && last->next()->restype() != 1001)
+      last = last->next();
+    OdResBufPtr following = last->next();
+    if (rb->restype() == 1001 && rb->getString().iCompare(appName) == 0)
+    {
+      if (prevEnd.isNull())
+        chain = following;
+      else
+        prevEnd->setNext(following);
+      last->setNext(0);
+      return rb;
+    }
+    prevEnd = last;
+    rb = following;
+  }
+  return OdResBufPtr();
+}
+
+void DxfReader::applyXData(OdDbObject* pObj, OdResBufPtr chain, int line)
+{
+  if (chain.isNull())
+    return;
+  if (chain->restype() != 1001)
+    fail(line, "extended data must start with an application name (group code 1001)");
+
+  OdResBufPtr link = takeApp(chain, kFileHyperlinkApp);
+  if (!link.isNull())
+  {
+    // 1000 link, then 1002 "{" 1000 description ...
+    OdString url, description;
+    OdResBufPtr rb = link->next();
+    if (!rb.isNull() && rb->restype() == 1000)
+    {
+      url = rb->getString();
+      for (rb = rb->next(); !rb.isNull(); rb = rb->next())
+        if (rb->restype() == 1000)
+        {
+          description = rb->getString();
+          break;
+        }
+    }
+    if (!url.isEmpty())
+    {
+      OdResBufPtr hostLink = OdResBuf::newRb(1001, CKyUtils::kHyperlinkAppName);
+      hostLink->setNext(OdResBuf::newRb(1000, url))->setNext(OdResBuf::newRb(1000, description));
+      hostLink->last()->setNext(chain);
+      chain = hostLink;
+    }
+  }
+  if (chain.isNull())
+    return;
+
+  // Files may carry data of applications they did not register; they are registered here.
+  OdDbSymbolTablePtr pApps = m_db->getRegAppTableId().safeOpenObject(OdDb::kForRead);
+  for (OdResBufPtr rb = chain; !rb.isNull(); rb = rb->next())
+    if (rb->restype() == 1001 && !pApps->has(rb->getString()))
+    {
+      apply(line, "application name", [&] { m_db->newRegApp(rb->getString()); });
+      const OdDbObjectId appId = pApps->getAt(rb->getString());
+      noteHandle(appId);
+      markMovable(appId, true);
+    }
+  apply(line, "extended data", [&] { pObj->setXData(chain); });
+}
+
+// ---- deferred ------------------------------------------------------------------------------------
+
+void DxfReader::deferPlotStyle(const OdDbObjectId& id, std::uint64_t placeholder, int line)
+{
+  defer(line, [this, id, placeholder, line] {
+    auto it = m_plotStyleNames.find(placeholder);
+    if (it == m_plotStyleNames.end())
+      fail(line, "plot style " + dxfHex(placeholder) + " is not in the drawing's plot style names");
+    OdDbObjectPtr pObj = id.safeOpenObject(OdDb::kForWrite);
+    if (OdDbEntity* pEnt = OdDbEntity::cast(pObj.get()).get())
+      check(pEnt->setPlotStyleName(it->second), line, "plot style", nullptr);
+    else if (OdDbLayerTableRecord* pLayer = OdDbLayerTableRecord::cast(pObj.get()).get())
+      pLayer->setPlotStyleName(it->second);
+  });
+}
+
+void DxfReader::countSkipped(std::string_view kind)
+{
+  const QString name = QString::fromUtf8(kind.data(), static_cast<int>(std::min<std::size_t>(kind.size(), 64)));
+  ++m_report.skipped[name];
+}
+} // namespace kydxf

@@ -1,0 +1,279 @@
+// DxfReader: the state of one DXF read. Sections are read in file order into the database;
+// references that may point forward (plot style names, dimension-style handles, header names,
+// dictionaries and their entries) are kept and resolved when the whole file is read. Objects keep
+// the handles of the file: the objects a new database starts with (tables, layer "0", the
+// standard styles, the layout blocks ...) are moved onto the file's handles when the file defines
+// them, and out of the way when a file object needs their handle.
+#ifndef KY_DXF_READER_IMPL_H
+#define KY_DXF_READER_IMPL_H
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "DbDatabase.h"
+#include "DbDictionary.h"
+#include "DbEntity.h"
+#include "DbSymbolTable.h"
+#include "Ge/GePoint2d.h"
+#include "DxfText.h"
+#include "DxfTokenizer.h"
+#include "KyDxfReader.h"
+#include "OdError.h"
+
+namespace kydxf
+{
+// One object of the file: its kind (the value of its 0 tag) and its tags.
+struct DxfObject
+{
+  std::string_view kind;
+  int line = 0;
+  std::vector<DxfTag> tags;
+};
+
+// The parts of an object's tags that every kind shares: its own tags (without application groups
+// such as reactors), the extension dictionary named in its "{ACAD_XDICTIONARY" group, and the
+// extended data that ends it.
+struct DxfParts
+{
+  std::vector<const DxfTag*> body;
+  std::uint64_t xdictionary = 0;
+  int xdictionaryLine = 0;
+  std::size_t xdataBegin = 0;
+};
+
+// Common entity properties as the file gives them.
+struct DxfEntityProps
+{
+  std::uint64_t handle = 0;
+  int handleLine = 0;
+  std::uint64_t owner = 0;
+  bool hasOwner = false;
+  bool paperSpace = false;
+  std::string_view layer;
+  int layerLine = 0;
+  std::string_view linetype;
+  int linetypeLine = 0;
+  int colorIndex = 256;
+  int colorLine = 0;
+  bool hasTrueColor = false;
+  std::uint32_t trueColor = 0;
+  std::string_view colorName;
+  int lineWeight = -1;
+  int lineWeightLine = 0;
+  double linetypeScale = 1.0;
+  int linetypeScaleLine = 0;
+  int visibility = 0;
+  bool hasTransparency = false;
+  std::uint32_t transparency = 0;
+  int transparencyLine = 0;
+  int plotStyleType = 0;
+  std::uint64_t plotStyleHandle = 0;
+  int plotStyleLine = 0;
+  // Subclass bookkeeping: common codes are read before any subclass marker (R12) and in the
+  // "AcDbEntity" subclass.
+  bool sawMarker = false;
+  bool inEntitySubclass = false;
+};
+
+class DxfReader
+{
+public:
+  DxfReader(const char* data, std::size_t size, OdDbDatabase* db, KyDxfReader::Report& report);
+
+  // Reads the whole file; throws DxfError.
+  void read();
+  // The data is a mapped file, whose pages may be handed back once read.
+  void setFileMapped() { m_tokens.releasePagesBehind(true); }
+  // Line of the last line read, for errors raised outside the reader's own checks.
+  int currentLine() const { return m_tokens.lastLine(); }
+
+  // Entity kinds, each building its entity from the object's own tags (parts.body).
+  typedef OdDbEntityPtr (DxfReader::*EntityReader)(DxfEntityProps& props);
+
+private:
+  // ---- reading tags ----------------------------------------------------------------------------
+  bool nextTag(DxfTag& tag);
+  DxfTag requireTag(const char* where);
+  // Reads the tags of one object (up to the next 0 tag) after its 0 tag.
+  void readObject(const DxfTag& start, DxfObject& object);
+  void splitParts(const DxfObject& object, DxfParts& parts) const;
+  void skipSection(std::string_view name);
+  [[noreturn]] void fail(int line, const std::string& message) const;
+
+  // ---- sections ------------------------------------------------------------------------------
+  void readHeader();
+  void applyHeaderVariable(std::string_view name, int line, const std::vector<DxfTag>& tags);
+  void readTables();
+  void readTable(const DxfTag& nameTag);
+  void readTableRecord(std::string_view table, const DxfObject& object);
+  void readBlocks();
+  void readEntities();
+  // Reads the entity that starts with tag into the block (null: by its owner / paper-space flag).
+  void readEntity(const DxfTag& start, const OdDbObjectId& blockId);
+  void readObjects();
+  void linkObjects();
+  void finish();
+
+  // ---- tables and records --------------------------------------------------------------------
+  // Takes over the record of that name which the database already holds (a default or one made
+  // for an earlier reference), or adds a new record of the class; moves it to the handle.
+  OdDbObjectId claimRecord(const OdDbObjectId& tableId, const OdString& name, OdRxClass* recordClass,
+                           std::uint64_t handle, int line, const char* kind);
+  // The record of that name, made (empty) when the file refers to a record it does not define.
+  OdDbObjectId recordByName(const OdDbObjectId& tableId, OdRxClass* recordClass, std::string_view rawName,
+                            int line, std::unordered_map<std::string_view, OdDbObjectId>& cache);
+  OdDbObjectId layerByName(std::string_view rawName, int line);
+  OdDbObjectId linetypeByName(std::string_view rawName, int line);
+  OdDbObjectId textStyleByName(std::string_view rawName, int line);
+  OdDbObjectId blockByName(const OdString& name, int line);
+
+  // ---- handles -------------------------------------------------------------------------------
+  // Gives a resident object the file's handle (no change for 0, the file gave none).
+  void placeAtHandle(const OdDbObjectId& id, std::uint64_t handle, int line);
+  // Makes the next object added get the file's handle (0: any free handle).
+  void prepareHandle(std::uint64_t handle, int line);
+  // Moves a movable object off the handle; an error when a file object holds it.
+  void freeHandle(std::uint64_t handle, int line);
+  // Keeps track of the highest handle in use below the parking handles: handles above it are
+  // free without asking the database.
+  void noteHandle(const OdDbObjectId& id);
+  OdDbObjectId idOfHandle(std::uint64_t handle) const;
+  std::uint64_t parseHandle(const DxfTag& tag) const;
+  // An object the database made for the reader (a default or a record for a reference): a file
+  // object may take it over by name, or move it away from a handle the file needs.
+  void markMovable(const OdDbObjectId& id, bool claimable);
+  bool isClaimable(const OdDbObjectId& id) const;
+
+  // ---- values --------------------------------------------------------------------------------
+  OdString text(const DxfTag& tag) const;
+  OdString text(std::string_view bytes, int line) const;
+  // Calls the setter; an OdError becomes an error at the line naming what was refused.
+  template <class Setter>
+  void apply(int line, const char* what, Setter&& setter) const
+  {
+    try
+    {
+      setter();
+    }
+    catch (const OdError& e)
+    {
+      refused(line, what, nullptr, e.code());
+    }
+  }
+  // An error unless the result is eOk; the message names the kind and what was refused.
+  void check(OdResult result, int line, const char* kind, const char* what) const
+  {
+    if (result != eOk)
+      refused(line, kind, what, result);
+  }
+  [[noreturn]] void refused(int line, const char* kind, const char* what, OdResult result) const;
+  // The value as an enumeration of the setter it goes to; values the enumeration does not have
+  // are refused as that setter would refuse them.
+  template <class Enum>
+  Enum enumValue(std::int64_t value, std::int64_t low, std::int64_t high, int line, const char* what) const
+  {
+    if (value < low || value > high)
+      refused(line, what, nullptr, eInvalidInput);
+    return static_cast<Enum>(value);
+  }
+  // A lineweight value (OdDb::LineWeight); others are refused.
+  OdDb::LineWeight lineWeightValue(std::int64_t value, int line, const char* kind, const char* what) const;
+  // Builds the extended-data chain of tags [begin, end) (null when empty).
+  OdResBufPtr buildXData(const std::vector<DxfTag>& tags, std::size_t begin) const;
+  // Attaches extended data: hyperlinks of the file's hyperlink application become the host's
+  // hyperlinks, layer transparency and description, and text-style fonts become their properties
+  // (see the callers); the rest is kept as it is.
+  void applyXData(OdDbObject* pObj, OdResBufPtr chain, int line);
+  static OdResBufPtr takeApp(OdResBufPtr& chain, const wchar_t* appName);
+
+  // ---- entities ------------------------------------------------------------------------------
+  bool commonEntityTag(const DxfTag& tag, DxfEntityProps& props) const;
+  void applyEntityProps(OdDbEntity* pEnt, const DxfEntityProps& props, const char* kind);
+  OdDbEntityPtr readLine(DxfEntityProps& props);
+  OdDbEntityPtr readCircle(DxfEntityProps& props);
+  OdDbEntityPtr readArc(DxfEntityProps& props);
+  OdDbEntityPtr readText(DxfEntityProps& props);
+  OdDbEntityPtr readMText(DxfEntityProps& props);
+  OdDbEntityPtr readLwPolyline(DxfEntityProps& props);
+  static EntityReader entityReader(std::string_view kind);
+  void countSkipped(std::string_view kind);
+
+  // ---- deferred work -------------------------------------------------------------------------
+  struct Fixup
+  {
+    int line;
+    std::function<void()> run;
+  };
+  void defer(int line, std::function<void()> run) { m_fixups.push_back({line, std::move(run)}); }
+  void deferPlotStyle(const OdDbObjectId& id, std::uint64_t placeholder, int line);
+
+  struct DictionaryInfo
+  {
+    std::uint64_t handle = 0;
+    std::uint64_t owner = 0;
+    int line = 0;
+    std::vector<std::pair<OdString, std::uint64_t>> entries;
+    std::uint64_t xdictionary = 0;
+    OdResBufPtr xdata;
+    bool linked = false;
+  };
+  // Fills the dictionary with the entries the reader maps; returns the dictionaries to link next.
+  void linkDictionary(DictionaryInfo& info, const OdDbObjectId& id,
+                      std::vector<std::pair<DictionaryInfo*, OdDbObjectId>>& next);
+
+  DxfTokenizer m_tokens;
+  OdDbDatabase* m_db;
+  KyDxfReader::Report& m_report;
+  DxfTextDecoder m_text;
+  // The number of the $ACADVER tag ("AC1015" -> 1015); R12 when the file has no header.
+  int m_version = 1009;
+  bool m_colorDependentPlotStyles = true;
+
+  DxfObject m_object;
+  DxfParts m_parts;
+  std::string_view m_section;
+
+  // Objects moved off handles the file needed wait at kParkingHandles and up.
+  static const std::uint64_t kParkingHandles = 0x4000000000000000ULL;
+  std::vector<OdDbObjectId> m_parked;
+  std::uint64_t m_maxHandle = 0;
+  std::uint64_t m_highWater = 0;
+  std::unordered_set<OdDbStub*> m_movable;
+  std::unordered_set<OdDbStub*> m_claimable;
+  std::unordered_map<std::string_view, OdDbObjectId> m_layers;
+  std::unordered_map<std::string_view, OdDbObjectId> m_linetypes;
+  std::unordered_map<std::string_view, OdDbObjectId> m_textStyles;
+
+  // Vertices of the polyline being read (kept to save allocations).
+  struct PolylineVertex
+  {
+    OdGePoint2d p;
+    double bulge = 0.0;
+    double startWidth = -1.0;
+    double endWidth = -1.0;
+    int line = 0;
+  };
+  std::vector<PolylineVertex> m_vertices;
+  // The block of the owner handle entities last gave.
+  std::uint64_t m_lastOwnerHandle = 0;
+  OdDbObjectId m_lastOwnerBlock;
+  // Block being read in the BLOCKS section and the one entities were last appended to.
+  OdDbObjectId m_appendBlockId;
+  OdSmartPtr<OdDbObject> m_appendBlock;
+  // Entities that follow a skipped complex entity (vertices, attributes) up to its SEQEND.
+  bool m_inSkippedSequence = false;
+
+  std::vector<Fixup> m_fixups;
+  std::vector<std::pair<std::uint64_t, OdDbObjectId>> m_xdictionaryOwners;
+  std::unordered_map<std::uint64_t, DictionaryInfo> m_dictionaries;
+  std::vector<std::uint64_t> m_dictionaryOrder;
+  std::unordered_set<std::uint64_t> m_placeholders;
+  std::unordered_map<std::uint64_t, OdString> m_plotStyleNames;
+};
+} // namespace kydxf
+
+#endif

@@ -1,0 +1,87 @@
+// DxfTokenizer: splits an ASCII DXF text held in memory into group-code / value tags without
+// copying or allocating. Numeric values are parsed (and checked) as the tag is read, by the kind
+// its group code carries; texts stay views into the buffer, which must outlive the tokenizer.
+#ifndef KY_DXF_TOKENIZER_H
+#define KY_DXF_TOKENIZER_H
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kydxf
+{
+// A problem in the file at a line (1-based); the reader turns it into "<file>:<line>: <text>".
+struct DxfError
+{
+  int line;
+  std::string message;
+};
+
+enum class DxfValueKind : std::uint8_t
+{
+  Invalid,
+  Text,
+  Real,
+  Int16,
+  Int32,
+  Int64,
+  Bool
+};
+
+// The kind of value a group code carries; Invalid for codes no DXF file uses.
+DxfValueKind dxfValueKind(int code);
+
+struct DxfTag
+{
+  int code = 0;
+  // Line of the group code; the value is on the next line.
+  int line = 0;
+  // The value line without its line break (and, for numbers, without surrounding blanks).
+  std::string_view text;
+  double real = 0.0;
+  std::int64_t integer = 0;
+
+  bool is(int c, std::string_view t) const { return code == c && text == t; }
+};
+
+class DxfTokenizer
+{
+public:
+  DxfTokenizer(const char* data, std::size_t size);
+
+  // Reads the next tag; false at the end of the data. Throws DxfError for a malformed group
+  // code, a missing value line or a value that does not parse for its code.
+  bool next(DxfTag& tag);
+  // The next call of next() delivers the last tag again.
+  void pushBack() { m_pushedBack = true; }
+  // Line of the last line read (for messages about a missing end).
+  int lastLine() const { return m_line; }
+  // For data mapped from a file: pages far behind the cursor are handed back to the system as
+  // the reading goes on (they read back from the file if touched again), so a large file does
+  // not stay resident while the drawing is built.
+  void releasePagesBehind(bool release) { m_releasePages = release; }
+
+private:
+  bool readLine(std::string_view& line);
+  void releaseConsumed();
+
+  const char* m_pos;
+  const char* m_end;
+  int m_line = 0;
+  DxfTag m_last;
+  bool m_pushedBack = false;
+  bool m_releasePages = false;
+  const char* m_released;
+  const char* m_nextRelease;
+};
+
+// Parses hexadecimal handle text (1..16 digits, surrounding blanks allowed); false otherwise.
+bool dxfParseHandle(std::string_view text, std::uint64_t& value);
+
+std::string_view dxfTrim(std::string_view text);
+// Upper-case hexadecimal, as handles are written.
+std::string dxfHex(std::uint64_t value);
+} // namespace kydxf
+
+#endif

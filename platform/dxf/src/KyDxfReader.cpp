@@ -1,0 +1,161 @@
+// KyDxfReader: maps the file, refuses what is not ASCII DXF, runs the reader and turns every
+// failure into "<file>:<line>: <problem>".
+#include "KyDxfReader.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <new>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "DxfReader.h"
+#include "OdError.h"
+
+namespace
+{
+QString message(const QString& name, int line, const QString& problem)
+{
+  return QStringLiteral("%1:%2: %3").arg(name).arg(line).arg(problem);
+}
+
+// Refuses data that is not ASCII DXF before any parsing; returns the problem ("" when fine).
+QString screen(const char* data, std::size_t size)
+{
+  if (size == 0)
+    return QStringLiteral("the file is empty");
+  // The binary DXF sentinel: a title ending in "Binary DXF", CR LF, SUB and NUL.
+  static const char kBinaryTail[] = "Binary DXF\r\n\x1a";
+  const std::size_t tailLength = sizeof kBinaryTail; // with the closing NUL
+  if (size >= tailLength)
+  {
+    const std::size_t limit = std::min<std::size_t>(size, 32) - tailLength;
+    for (std::size_t i = 0; i <= limit; ++i)
+      if (std::memcmp(data + i, kBinaryTail, tailLength) == 0)
+        return QStringLiteral("binary DXF is not supported (only ASCII DXF files are read)");
+  }
+  if (size >= 2 && ((data[0] == '\xFF' && data[1] == '\xFE') || (data[0] == '\xFE' && data[1] == '\xFF')))
+    return QStringLiteral("UTF-16 text is not supported (DXF files are 8-bit text)");
+  return QString();
+}
+
+bool readData(const char* data, std::size_t size, const QString& name, OdDbDatabase* db,
+              KyDxfReader::Report& report, QString& error, bool fileMapped)
+{
+  report = KyDxfReader::Report();
+  error.clear();
+  if (!db)
+  {
+    error = message(name, 0, QStringLiteral("no database to read into"));
+    return false;
+  }
+  const QString problem = screen(data, size);
+  if (!problem.isEmpty())
+  {
+    error = message(name, problem.startsWith(QLatin1String("the file is empty")) ? 0 : 1, problem);
+    return false;
+  }
+  // A byte-order mark before UTF-8 text.
+  if (size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0)
+  {
+    data += 3;
+    size -= 3;
+  }
+  kydxf::DxfReader reader(data, size, db, report);
+  if (fileMapped)
+    reader.setFileMapped();
+  try
+  {
+    reader.read();
+    return true;
+  }
+  catch (const kydxf::DxfError& e)
+  {
+    error = message(name, e.line, QString::fromStdString(e.message));
+  }
+  catch (const OdError& e)
+  {
+    error = message(name, reader.currentLine(),
+                    QStringLiteral("the drawing refused a value (%1)").arg(QString::fromStdWString(e.description().wstr())));
+  }
+  catch (const std::bad_alloc&)
+  {
+    error = message(name, reader.currentLine(), QStringLiteral("out of memory"));
+  }
+  return false;
+}
+} // namespace
+
+QString KyDxfReader::Report::skippedText() const
+{
+  if (skipped.isEmpty())
+    return QString();
+  QStringList parts;
+  for (auto it = skipped.constBegin(); it != skipped.constEnd(); ++it)
+    parts << QStringLiteral("%1 %2").arg(it.value()).arg(it.key());
+  return QStringLiteral("skipped: ") + parts.join(QStringLiteral(", "));
+}
+
+bool KyDxfReader::read(const QString& path, OdDbDatabase* db, Report& report, QString& error)
+{
+  report = Report();
+  const QFileInfo info(path);
+  if (!info.exists())
+  {
+    error = message(path, 0, QStringLiteral("the file does not exist"));
+    return false;
+  }
+  if (info.isDir())
+  {
+    error = message(path, 0, QStringLiteral("this is a directory, not a file"));
+    return false;
+  }
+  // The file is mapped with its pages loaded at once (one call instead of a fault per page);
+  // files that cannot be mapped are read whole.
+  const QByteArray local = QFile::encodeName(path);
+  const int fd = ::open(local.constData(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0)
+  {
+    error = message(path, 0, QStringLiteral("the file cannot be read (%1)").arg(QString::fromLocal8Bit(std::strerror(errno))));
+    return false;
+  }
+  struct stat st;
+  if (::fstat(fd, &st) == 0 && st.st_size > 0)
+  {
+    const std::size_t size = static_cast<std::size_t>(st.st_size);
+    void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+    if (mapped != MAP_FAILED)
+    {
+      ::close(fd);
+      ::madvise(mapped, size, MADV_SEQUENTIAL);
+      const bool ok = readData(static_cast<const char*>(mapped), size, path, db, report, error, true);
+      ::munmap(mapped, size);
+      return ok;
+    }
+  }
+  ::close(fd);
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+  {
+    error = message(path, 0, QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
+    return false;
+  }
+  const QByteArray data = file.readAll();
+  if (file.error() != QFileDevice::NoError)
+  {
+    error = message(path, 0, QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
+    return false;
+  }
+  return readData(data.constData(), static_cast<std::size_t>(data.size()), path, db, report, error, false);
+}
+
+bool KyDxfReader::readFromBytes(const QByteArray& data, const QString& nameForMessages, OdDbDatabase* db,
+                                Report& report, QString& error)
+{
+  return readData(data.constData(), static_cast<std::size_t>(data.size()), nameForMessages, db, report, error, false);
+}
