@@ -1,0 +1,135 @@
+// Opening and describing the drawing.
+#include "KyDrawingSource.h"
+
+#include <algorithm>
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+
+#include "DbBlockTableRecord.h"
+#include "DbSymbolTable.h"
+#include "KyPropsText.h"
+#include "SampleDrawing.h"
+#ifdef KYPROPS_HAVE_DXF
+#include "KyDxfReader.h"
+#endif
+
+namespace
+{
+// The name the listing uses for a kind: the DXF name, else the class name without "OdDb".
+QString kindName(const OdRxClass* cls)
+{
+  const QString dxf = KyQString(cls->dxfName());
+  if (!dxf.isEmpty())
+    return dxf;
+  QString name = KyQString(cls->name());
+  if (name.startsWith(QLatin1String("OdDb")))
+    name.remove(0, 4);
+  return name.toUpper();
+}
+
+bool readFile(const QString& file, KyDrawing& out, QString& error)
+{
+#ifdef KYPROPS_HAVE_DXF
+  KyDxfReader::Report report;
+  if (!KyDxfReader::read(file, out.db.get(), report, error))
+    return false;
+  out.skipped = report.skipped;
+  out.version = report.version;
+  out.codepage = report.codepage;
+  return true;
+#else
+  error = QStringLiteral("%1: DXF import not available in this build").arg(file);
+  return false;
+#endif
+}
+} // namespace
+
+bool KyOpenDrawing(const QString& file, KyDrawing& out, QString& error)
+{
+  QElapsedTimer timer;
+  timer.start();
+  out.db = OdDbDatabase::createObject();
+  if (file.isEmpty())
+  {
+    out.source = QStringLiteral("sample");
+    KyBuildSampleDrawing(out.db.get());
+  }
+  else
+  {
+    out.source = file;
+    if (!QFileInfo(file).isFile())
+    {
+      error = QStringLiteral("%1: no such file").arg(file);
+      return false;
+    }
+    try
+    {
+      if (!readFile(file, out, error))
+        return false;
+    }
+    catch (const OdError& e)
+    {
+      error = QStringLiteral("%1: %2").arg(file, KyErrorText(e));
+      return false;
+    }
+  }
+  out.loadMs = timer.nsecsElapsed() / 1e6;
+  return true;
+}
+
+std::vector<OdDbObjectId> KySpaceEntities(OdDbDatabase* db)
+{
+  std::vector<OdDbObjectId> out;
+  for (const OdDbObjectId& spaceId : {db->getModelSpaceId(), db->getPaperSpaceId()})
+  {
+    OdDbBlockTableRecordPtr space = OdDbBlockTableRecord::cast(spaceId.openObject(OdDb::kForRead).get());
+    if (space.isNull())
+      continue;
+    const OdDbObjectIdArray ids = space->entityIds();
+    for (unsigned i = 0; i < ids.size(); ++i)
+      out.push_back(ids[i]);
+  }
+  return out;
+}
+
+std::vector<std::pair<QString, int>> KyEntityKinds(OdDbDatabase* db)
+{
+  std::vector<std::pair<QString, int>> out;
+  OdDbSymbolTablePtr blocks = OdDbSymbolTable::cast(db->getBlockTableId().openObject(OdDb::kForRead).get());
+  if (blocks.isNull())
+    return out;
+  for (OdDbSymbolTableIteratorPtr it = blocks->newIterator(); !it->done(); it->step())
+  {
+    OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(it->getRecord().get());
+    if (block.isNull())
+      continue;
+    const OdDbObjectIdArray ids = block->entityIds();
+    for (unsigned i = 0; i < ids.size(); ++i)
+    {
+      const OdRxClass* cls = ids[i].objectClass();
+      if (!cls)
+        continue;
+      const QString kind = kindName(cls);
+      auto found = std::find_if(out.begin(), out.end(), [&](const std::pair<QString, int>& k) { return k.first == kind; });
+      if (found == out.end())
+        out.emplace_back(kind, 1);
+      else
+        ++found->second;
+    }
+  }
+  return out;
+}
+
+QString KyLinearUnitsName(int mode)
+{
+  static const char* const names[] = {"scientific", "decimal", "engineering", "architectural", "fractional"};
+  return mode >= 1 && mode <= 5 ? QString::fromLatin1(names[mode - 1]) : QStringLiteral("unknown");
+}
+
+QString KyAngularUnitsName(int mode)
+{
+  static const char* const names[] = {"decimal degrees", "degrees/minutes/seconds", "grads", "radians",
+                                      "surveyor's units"};
+  return mode >= 0 && mode <= 4 ? QString::fromLatin1(names[mode]) : QStringLiteral("unknown");
+}

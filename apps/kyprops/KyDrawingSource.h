@@ -1,0 +1,38 @@
+// KyDrawingSource: opens the drawing kyprops shows, a DXF file (when the DXF reader is built in)
+// or the built-in sample, and describes it (kinds of objects, kinds the reader skipped, units).
+#ifndef KYPROPS_DRAWING_SOURCE_H
+#define KYPROPS_DRAWING_SOURCE_H
+
+#include <utility>
+#include <vector>
+
+#include <QMap>
+#include <QString>
+
+#include "DbDatabase.h"
+
+struct KyDrawing
+{
+  OdDbDatabasePtr db;
+  QString source; // "sample" or the file path
+  QString version;
+  QString codepage;
+  QMap<QString, int> skipped; // kinds the reader did not read -> count
+  double loadMs = 0.0;
+};
+
+// Reads the file (empty: builds the sample). False with error set when the file cannot be read.
+bool KyOpenDrawing(const QString& file, KyDrawing& out, QString& error);
+
+// Entities of model space, then of paper space, in drawing order.
+std::vector<OdDbObjectId> KySpaceEntities(OdDbDatabase* db);
+
+// Entities of every block record counted per kind (the listing's kind names: "LINE", ...), in
+// the order each kind is first met.
+std::vector<std::pair<QString, int>> KyEntityKinds(OdDbDatabase* db);
+
+// "decimal", "architectural", ... for LUNITS 1..5; "decimal degrees", ... for AUNITS 0..4.
+QString KyLinearUnitsName(int mode);
+QString KyAngularUnitsName(int mode);
+
+#endif

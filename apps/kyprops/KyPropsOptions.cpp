@@ -1,0 +1,209 @@
+// Parsing of the kyprops command line.
+#include "KyPropsOptions.h"
+
+#include <cmath>
+
+#include <QCommandLineParser>
+
+namespace
+{
+bool parseTriple(const QString& text, double out[3])
+{
+  const QStringList parts = text.split(QLatin1Char(','));
+  if (parts.size() != 3)
+    return false;
+  for (int i = 0; i < 3; ++i)
+  {
+    bool ok = false;
+    out[i] = parts[i].trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(out[i]))
+      return false;
+  }
+  return true;
+}
+
+bool parseUcs(const QString& text, KyPropsOptions& options)
+{
+  const QStringList parts = text.split(QLatin1Char(';'));
+  double o[3], x[3], y[3];
+  if (parts.size() != 3 || !parseTriple(parts[0], o) || !parseTriple(parts[1], x) || !parseTriple(parts[2], y))
+    return false;
+  options.ucsOrigin = OdGePoint3d(o[0], o[1], o[2]);
+  options.ucsXAxis = OdGeVector3d(x[0], x[1], x[2]);
+  options.ucsYAxis = OdGeVector3d(y[0], y[1], y[2]);
+  options.hasUcs = true;
+  return true;
+}
+
+bool parseUnits(const QString& text, KyPropsOptions& options)
+{
+  const QStringList parts = text.split(QLatin1Char(','));
+  if (parts.size() != 2)
+    return false;
+  bool okMode = false, okPrecision = false;
+  const int mode = parts[0].trimmed().toInt(&okMode);
+  const int precision = parts[1].trimmed().toInt(&okPrecision);
+  if (!okMode || !okPrecision || mode < 1 || mode > 5 || precision < 0 || precision > 8)
+    return false;
+  options.unitsMode = mode;
+  options.unitsPrecision = precision;
+  return true;
+}
+} // namespace
+
+QString KyUsageText()
+{
+  return QStringLiteral(
+    "Usage: kyprops [OPTIONS] [DRAWING.dxf]\n"
+    "\n"
+    "Shows the Properties palette of drawing objects through the property module\n"
+    "(libKYProperties.so.1), loaded as a host loads it. Without a file the built-in\n"
+    "sample drawing is opened.\n"
+    "\n"
+    "Selection and scene:\n"
+    "  --select LIST          handles or object kinds (class display names), separated by\n"
+    "                         commas; repeatable. Default: every entity.\n"
+    "  --ucs O;X;Y            current UCS: origin, X axis and Y axis, each \"x,y,z\".\n"
+    "  --units MODE,PREC      linear units 1 scientific, 2 decimal, 3 engineering,\n"
+    "                         4 architectural, 5 fractional; precision 0..8.\n"
+    "\n"
+    "Edits:\n"
+    "  --set NAME=VALUE       calls the setter of the row NAME (display name or key) on every\n"
+    "                         selected object that has it; repeatable, applied in order.\n"
+    "  --index N              per-element context (vertex, control point), counted from 0.\n"
+    "  --group-action NAME[=VALUE]\n"
+    "                         runs the row's group action once over the whole selection.\n"
+    "\n"
+    "Output:\n"
+    "  --merge                one palette for the whole selection (common rows, varies).\n"
+    "  --list                 adds the listing command's report of each object.\n"
+    "  --summary              prints only the drawing's summary and the load time.\n"
+    "  --raw-keys             shows untranslated keys instead of the English catalogue.\n"
+    "  --json                 prints one JSON document instead of text.\n"
+    "  --help                 prints this text.\n"
+    "\n"
+    "Values of --set follow the row's type: numbers with units (1'6\" in architectural\n"
+    "units; angles in degrees or as 45d30', 1.2r), text, a list entry by its text or tag,\n"
+    "a colour by index, name, r,g,b, ByLayer or ByBlock, an object by name or handle,\n"
+    "a lineweight in millimetres or ByLayer/ByBlock/Default, a transparency in percent.\n"
+    "\n"
+    "Exit codes: 0 success, 1 usage error, 2 drawing cannot be read, 3 an edit was\n"
+    "refused, 4 the module could not be loaded.\n");
+}
+
+KyPropsParse KyParseOptions(const QStringList& arguments, KyPropsOptions& options, QString& text)
+{
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  const QCommandLineOption select(QStringLiteral("select"), QString(), QStringLiteral("LIST"));
+  const QCommandLineOption ucs(QStringLiteral("ucs"), QString(), QStringLiteral("O;X;Y"));
+  const QCommandLineOption units(QStringLiteral("units"), QString(), QStringLiteral("MODE,PREC"));
+  const QCommandLineOption set(QStringLiteral("set"), QString(), QStringLiteral("NAME=VALUE"));
+  const QCommandLineOption index(QStringLiteral("index"), QString(), QStringLiteral("N"));
+  const QCommandLineOption groupAction(QStringLiteral("group-action"), QString(), QStringLiteral("NAME"));
+  const QCommandLineOption summary(QStringLiteral("summary"));
+  const QCommandLineOption list(QStringLiteral("list"));
+  const QCommandLineOption merge(QStringLiteral("merge"));
+  const QCommandLineOption rawKeys(QStringLiteral("raw-keys"));
+  const QCommandLineOption json(QStringLiteral("json"));
+  const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
+  parser.addOptions({select, ucs, units, set, index, groupAction, summary, list, merge, rawKeys, json, help});
+
+  QStringList argv = arguments;
+  argv.prepend(QStringLiteral("kyprops"));
+  if (!parser.parse(argv))
+  {
+    text = parser.errorText();
+    return KyPropsParse::kError;
+  }
+  if (parser.isSet(help))
+  {
+    text = KyUsageText();
+    return KyPropsParse::kHelp;
+  }
+
+  const QStringList positional = parser.positionalArguments();
+  if (positional.size() > 1)
+  {
+    text = QStringLiteral("only one drawing can be opened (got %1 file arguments)").arg(positional.size());
+    return KyPropsParse::kError;
+  }
+  if (!positional.isEmpty())
+    options.file = positional.first();
+
+  for (const QString& value : parser.values(select))
+    for (const QString& token : value.split(QLatin1Char(',')))
+      if (!token.trimmed().isEmpty())
+        options.select.append(token.trimmed());
+  if (parser.isSet(select) && options.select.isEmpty())
+  {
+    text = QStringLiteral("--select needs at least one handle or object kind");
+    return KyPropsParse::kError;
+  }
+
+  if (parser.isSet(ucs) && !parseUcs(parser.value(ucs), options))
+  {
+    text = QStringLiteral("--ucs expects ORIGIN;XAXIS;YAXIS with three numbers each, e.g. "
+                          "\"10,5,0;1,0,0;0,1,0\" (got \"%1\")")
+             .arg(parser.value(ucs));
+    return KyPropsParse::kError;
+  }
+  if (parser.isSet(units) && !parseUnits(parser.value(units), options))
+  {
+    text = QStringLiteral("--units expects MODE,PRECISION with a mode 1..5 and a precision 0..8 (got \"%1\")")
+             .arg(parser.value(units));
+    return KyPropsParse::kError;
+  }
+
+  for (const QString& value : parser.values(set))
+  {
+    const int eq = value.indexOf(QLatin1Char('='));
+    if (eq <= 0)
+    {
+      text = QStringLiteral("--set expects NAME=VALUE (got \"%1\")").arg(value);
+      return KyPropsParse::kError;
+    }
+    options.edits.push_back({value.left(eq).trimmed(), value.mid(eq + 1)});
+  }
+
+  if (parser.isSet(index))
+  {
+    bool ok = false;
+    options.index = parser.value(index).trimmed().toInt(&ok);
+    if (!ok || options.index < 0)
+    {
+      text = QStringLiteral("--index expects a number from 0 (got \"%1\")").arg(parser.value(index));
+      return KyPropsParse::kError;
+    }
+    options.hasIndex = true;
+  }
+
+  if (parser.isSet(groupAction))
+  {
+    const QString value = parser.value(groupAction);
+    const int eq = value.indexOf(QLatin1Char('='));
+    options.groupAction = (eq < 0 ? value : value.left(eq)).trimmed();
+    if (eq >= 0)
+    {
+      options.hasGroupValue = true;
+      options.groupValue = value.mid(eq + 1);
+    }
+    if (options.groupAction.isEmpty())
+    {
+      text = QStringLiteral("--group-action expects a row name");
+      return KyPropsParse::kError;
+    }
+  }
+
+  options.summary = parser.isSet(summary);
+  options.list = parser.isSet(list);
+  options.merge = parser.isSet(merge);
+  options.rawKeys = parser.isSet(rawKeys);
+  options.json = parser.isSet(json);
+  if (options.summary && (!options.edits.empty() || !options.groupAction.isEmpty()))
+  {
+    text = QStringLiteral("--summary cannot be combined with --set or --group-action");
+    return KyPropsParse::kError;
+  }
+  return KyPropsParse::kRun;
+}

@@ -1,0 +1,220 @@
+// The built-in sample drawing.
+#include "SampleDrawing.h"
+
+#include <cmath>
+#include <vector>
+
+#include "DbArc.h"
+#include "DbBlockTableRecord.h"
+#include "DbCircle.h"
+#include "DbDatabase.h"
+#include "DbLayerTableRecord.h"
+#include "DbLine.h"
+#include "DbLinetypeTableRecord.h"
+#include "DbMText.h"
+#include "DbObjectContextManager.h"
+#include "DbPolyline.h"
+#include "DbSymbolTable.h"
+#include "DbText.h"
+#include "DbTextStyleTableRecord.h"
+#include "Ge/GeGbl.h"
+#include "Ge/GePoint2d.h"
+#include "KyUtils.h"
+
+namespace
+{
+OdCmColor indexColor(OdUInt16 index)
+{
+  OdCmColor color;
+  color.setColorIndex(index);
+  return color;
+}
+
+OdDbObjectId addLayer(OdDbDatabase* db, const wchar_t* name, OdUInt16 color, OdDb::LineWeight weight)
+{
+  OdDbSymbolTablePtr table = db->getLayerTableId().safeOpenObject(OdDb::kForWrite);
+  OdDbLayerTableRecordPtr layer = OdDbLayerTableRecord::createObject();
+  layer->setName(name);
+  layer->setColor(indexColor(color));
+  layer->setLineWeight(weight);
+  return table->add(layer);
+}
+
+OdDbObjectId addLinetype(OdDbDatabase* db, const wchar_t* name, const wchar_t* comments,
+                         const std::vector<double>& dashes)
+{
+  OdDbSymbolTablePtr table = db->getLinetypeTableId().safeOpenObject(OdDb::kForWrite);
+  OdDbLinetypeTableRecordPtr linetype = OdDbLinetypeTableRecord::createObject();
+  linetype->setName(name);
+  linetype->setComments(comments);
+  linetype->setNumDashes(static_cast<int>(dashes.size()));
+  for (size_t i = 0; i < dashes.size(); ++i)
+    linetype->setDashLengthAt(static_cast<int>(i), dashes[i]);
+  return table->add(linetype);
+}
+
+OdDbObjectId addTextStyle(OdDbDatabase* db)
+{
+  OdDbSymbolTablePtr table = db->getTextStyleTableId().safeOpenObject(OdDb::kForWrite);
+  OdDbTextStyleTableRecordPtr style = OdDbTextStyleTableRecord::createObject();
+  style->setName(L"Notes");
+  style->setFileName(L"simplex.shx");
+  style->setXScale(0.9);
+  const OdDbObjectId id = table->add(style);
+  OdDbAnnotativeObject::setAnnotative(style.get(), true);
+  return id;
+}
+
+// A block record named after the external reference the dependent layer comes from.
+void addExternalReference(OdDbDatabase* db)
+{
+  OdDbSymbolTablePtr table = db->getBlockTableId().safeOpenObject(OdDb::kForWrite);
+  OdDbBlockTableRecordPtr xref = OdDbBlockTableRecord::createObject();
+  xref->setName(L"Site");
+  xref->setPathName(L"site.dxf");
+  table->add(xref);
+}
+
+class SampleBuilder
+{
+public:
+  explicit SampleBuilder(OdDbDatabase* db)
+    : m_db(db), m_space(db->getModelSpaceId().safeOpenObject(OdDb::kForWrite))
+  {
+  }
+
+  // Appends the entity on the layer; it stays open for write while the caller holds it.
+  void add(OdDbEntity* entity, const OdDbObjectId& layer)
+  {
+    entity->setDatabaseDefaults(m_db);
+    entity->setLayer(layer);
+    m_ids.push_back(m_space->appendOdDbEntity(entity));
+  }
+
+  // Gives the entities their fixed handles, in creation order.
+  void fixHandles()
+  {
+    for (size_t i = 0; i < m_ids.size(); ++i)
+      m_db->setObjectHandle(m_ids[i], OdDbHandle(static_cast<OdUInt64>(kSampleFirstHandle + i)));
+  }
+
+private:
+  OdDbDatabase* m_db;
+  OdDbBlockTableRecordPtr m_space;
+  std::vector<OdDbObjectId> m_ids;
+};
+
+void setHyperlink(OdDbEntity* entity, const wchar_t* link)
+{
+  CKyString text(link);
+  CKyUtils::SetHyperLink(entity, &text);
+}
+} // namespace
+
+void KyBuildSampleDrawing(OdDbDatabase* db)
+{
+  db->setLUNITS(2);
+  db->setLUPREC(4);
+  db->setAUNITS(0);
+  db->setAUPREC(2);
+  db->setINSUNITS(OdDb::kUnitsMillimeters);
+  db->setPSTYLEMODE(false); // named plot styles: the "Plot style" row can be edited
+
+  const OdDbObjectId walls = addLayer(db, L"Walls", 1, OdDb::kLnWt050);
+  const OdDbObjectId doors = addLayer(db, L"Doors", 3, OdDb::kLnWt025);
+  const OdDbObjectId annotation = addLayer(db, L"Annotation", 7, OdDb::kLnWtByLwDefault);
+  addExternalReference(db);
+  addLayer(db, L"Site|Walls", 8, OdDb::kLnWt035);
+  const OdDbObjectId dashed = addLinetype(db, L"DASHED", L"Dashed __ __ __", {0.5, -0.25});
+  addLinetype(db, L"CENTER", L"Center ____ _ ____ _", {1.25, -0.25, 0.25, -0.25});
+  const OdDbObjectId notes = addTextStyle(db);
+
+  SampleBuilder sample(db);
+  {
+    // 100: a wall on its layer's colour, with a lineweight and a hyperlink.
+    OdDbLinePtr line = OdDbLine::createObject();
+    line->setStartPoint(OdGePoint3d(12.5, 5.0, 0.0));
+    line->setEndPoint(OdGePoint3d(112.5, 5.0, 0.0));
+    sample.add(line, walls);
+    line->setLineWeight(OdDb::kLnWt050);
+    setHyperlink(line, L"https://example.com/walls");
+  }
+  {
+    // 101: a dashed red wall running up.
+    OdDbLinePtr line = OdDbLine::createObject();
+    line->setStartPoint(OdGePoint3d(0.0, 0.0, 0.0));
+    line->setEndPoint(OdGePoint3d(0.0, 60.0, 0.0));
+    sample.add(line, walls);
+    line->setColor(indexColor(1));
+    line->setLinetype(dashed);
+    line->setLinetypeScale(2.0);
+  }
+  {
+    // 102: a door leaf with a thickness, 40 % transparent.
+    OdDbLinePtr line = OdDbLine::createObject();
+    line->setStartPoint(OdGePoint3d(30.0, 0.0, 0.0));
+    line->setEndPoint(OdGePoint3d(39.0, 9.0, 0.0));
+    line->setThickness(3.0);
+    sample.add(line, doors);
+    line->setTransparency(OdCmTransparency(static_cast<OdUInt8>(153)));
+  }
+  {
+    // 103: a round window in a true colour.
+    OdDbCirclePtr circle = OdDbCircle::createObject();
+    circle->setCenter(OdGePoint3d(50.0, 30.0, 0.0));
+    circle->setRadius(10.0);
+    sample.add(circle, doors);
+    OdCmColor orange;
+    orange.setRGB(255, 128, 0);
+    circle->setColor(orange);
+  }
+  {
+    // 104: the door swing.
+    OdDbArcPtr arc = OdDbArc::createObject();
+    arc->setCenter(OdGePoint3d(30.0, 0.0, 0.0));
+    arc->setRadius(9.0);
+    arc->setStartAngle(0.0);
+    arc->setEndAngle(OdaPI2);
+    sample.add(arc, doors);
+  }
+  {
+    // 105: the outline of the room, closed, with a bulged segment and a constant width.
+    OdDbPolylinePtr outline = OdDbPolyline::createObject();
+    outline->addVertexAt(0, OdGePoint2d(0.0, 0.0));
+    outline->addVertexAt(1, OdGePoint2d(100.0, 0.0), 0.25);
+    outline->addVertexAt(2, OdGePoint2d(100.0, 60.0));
+    outline->addVertexAt(3, OdGePoint2d(0.0, 60.0));
+    outline->setClosed(true);
+    outline->setConstantWidth(0.25);
+    sample.add(outline, walls);
+  }
+  {
+    // 106: an annotative title in the Notes style.
+    OdDbTextPtr text = OdDbText::createObject();
+    text->setPosition(OdGePoint3d(10.0, 70.0, 0.0));
+    text->setHeight(2.5);
+    text->setTextString(L"Ground floor");
+    text->setTextStyle(notes);
+    sample.add(text, annotation);
+    OdDbAnnotativeObject::setAnnotative(text.get(), true);
+  }
+  {
+    // 107: an annotative note of two paragraphs.
+    OdDbMTextPtr note = OdDbMText::createObject();
+    note->setLocation(OdGePoint3d(60.0, 75.0, 0.0));
+    note->setTextHeight(2.5);
+    note->setWidth(40.0);
+    note->setContents(L"Walls: 240 brick\\PDoors: oak");
+    note->setTextStyle(notes);
+    sample.add(note, annotation);
+    OdDbAnnotativeObject::setAnnotative(note.get(), true);
+  }
+  {
+    // 108: a second door leaf: merges with 102 into varying geometry.
+    OdDbLinePtr line = OdDbLine::createObject();
+    line->setStartPoint(OdGePoint3d(70.0, 0.0, 0.0));
+    line->setEndPoint(OdGePoint3d(79.0, 9.0, 0.0));
+    sample.add(line, doors);
+  }
+  sample.fixHandles();
+}

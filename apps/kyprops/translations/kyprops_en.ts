@@ -1,0 +1,931 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>CKyCirclePE</name>
+    <message>
+        <source>%1 sq. in. (%2 sq. ft.)</source>
+        <translation>%1 sq. in. (%2 sq. ft.)</translation>
+    </message>
+</context>
+<context>
+    <name>CKyMTextPE</name>
+    <message>
+        <source>Edit annotation scales</source>
+        <translation>Edit annotation scales</translation>
+    </message>
+</context>
+<context>
+    <name>CKyPolylinePE</name>
+    <message>
+        <source>%1 sq. in. (%2 sq. ft.)</source>
+        <translation>%1 sq. in. (%2 sq. ft.)</translation>
+    </message>
+</context>
+<context>
+    <name>CKyTextPE</name>
+    <message>
+        <source>Edit annotation scales</source>
+        <translation>Edit annotation scales</translation>
+    </message>
+</context>
+<context>
+    <name>CKyVariant</name>
+    <message>
+        <source>Varies</source>
+        <translation>Varies</translation>
+    </message>
+</context>
+<context>
+    <name>entity_types</name>
+    <message>
+        <source>Arc</source>
+        <translation>Arc</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>PolyLine</source>
+        <translation>Polyline</translation>
+    </message>
+    <message>
+        <source>Entity</source>
+        <translation>Entity</translation>
+    </message>
+    <message>
+        <source>Simplenote</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>2D PolyLine</source>
+        <translation>2D Polyline</translation>
+    </message>
+    <message>
+        <source>3D PolyLine</source>
+        <translation>3D Polyline</translation>
+    </message>
+    <message>
+        <source>ILine</source>
+        <translation>Construction line</translation>
+    </message>
+    <message>
+        <source>RichLine</source>
+        <translation>Multiline</translation>
+    </message>
+    <message>
+        <source>ArcAlignedText</source>
+        <translation>Arc-aligned text</translation>
+    </message>
+    <message>
+        <source>TextStyle</source>
+        <translation>Text style</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Multiline text</translation>
+    </message>
+</context>
+<context>
+    <name>errors</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Invalid input</source>
+        <translation>Invalid input</translation>
+    </message>
+</context>
+<context>
+    <name>info_items</name>
+    <message>
+        <source>Center point</source>
+        <translation>Center point</translation>
+    </message>
+    <message>
+        <source>Radius</source>
+        <translation>Radius</translation>
+    </message>
+    <message>
+        <source>Extrusion direction relative to UCS</source>
+        <translation>Extrusion direction relative to UCS</translation>
+    </message>
+    <message>
+        <source>Start point</source>
+        <translation>Start point</translation>
+    </message>
+    <message>
+        <source>End point</source>
+        <translation>End point</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Total angle</source>
+        <translation>Total angle</translation>
+    </message>
+    <message>
+        <source>Start angle</source>
+        <translation>Start angle</translation>
+    </message>
+    <message>
+        <source>End angle</source>
+        <translation>End angle</translation>
+    </message>
+    <message>
+        <source>Center  point</source>
+        <translation>Center point</translation>
+    </message>
+    <message>
+        <source>Circumference</source>
+        <translation>Circumference</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>from point</source>
+        <translation>from point</translation>
+    </message>
+    <message>
+        <source>to point</source>
+        <translation>to point</translation>
+    </message>
+    <message>
+        <source>Length in CCS</source>
+        <translation>Length in CCS</translation>
+    </message>
+    <message>
+        <source>Angle in XY Plane</source>
+        <translation>Angle in XY Plane</translation>
+    </message>
+    <message>
+        <source>Delta X</source>
+        <translation>Delta X</translation>
+    </message>
+    <message>
+        <source>Delta Y</source>
+        <translation>Delta Y</translation>
+    </message>
+    <message>
+        <source>Delta Z</source>
+        <translation>Delta Z</translation>
+    </message>
+    <message>
+        <source>PolyLine Flags</source>
+        <translation>Polyline flags</translation>
+    </message>
+    <message>
+        <source>Perimeter</source>
+        <translation>Perimeter</translation>
+    </message>
+    <message>
+        <source>Location %1</source>
+        <translation>Location %1</translation>
+    </message>
+    <message>
+        <source>Annotative</source>
+        <translation>Annotative</translation>
+    </message>
+    <message>
+        <source>Annotative Scale</source>
+        <translation>Annotative Scale</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>TextStyle</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Sheet text height</source>
+        <translation>Sheet text height</translation>
+    </message>
+    <message>
+        <source>Model text height</source>
+        <translation>Model text height</translation>
+    </message>
+    <message>
+        <source>Text Height</source>
+        <translation>Text Height</translation>
+    </message>
+    <message>
+        <source>Line Spacing</source>
+        <translation>Line Spacing</translation>
+    </message>
+    <message>
+        <source>Attachment</source>
+        <translation>Attachment</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Typeface</source>
+        <translation>Typeface</translation>
+    </message>
+    <message>
+        <source>Font file</source>
+        <translation>Font file</translation>
+    </message>
+    <message>
+        <source>height</source>
+        <translation>height</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>rotation angle</source>
+        <translation>rotation angle</translation>
+    </message>
+    <message>
+        <source>width scale</source>
+        <translation>width scale</translation>
+    </message>
+    <message>
+        <source>obliquing angle</source>
+        <translation>obliquing angle</translation>
+    </message>
+</context>
+<context>
+    <name>info_values</name>
+    <message>
+        <source>Closed</source>
+        <translation>Closed</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>ByLayer</source>
+        <translation>ByLayer</translation>
+    </message>
+    <message>
+        <source>ByBlock</source>
+        <translation>ByBlock</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Model space</source>
+        <translation>Model space</translation>
+    </message>
+    <message>
+        <source>Paper space</source>
+        <translation>Paper space</translation>
+    </message>
+    <message>
+        <source>TopLeft</source>
+        <translation>Top left</translation>
+    </message>
+    <message>
+        <source>TopCenter</source>
+        <translation>Top center</translation>
+    </message>
+    <message>
+        <source>TopRight</source>
+        <translation>Top right</translation>
+    </message>
+    <message>
+        <source>MiddleLeft</source>
+        <translation>Middle left</translation>
+    </message>
+    <message>
+        <source>MiddleCenter</source>
+        <translation>Middle center</translation>
+    </message>
+    <message>
+        <source>MiddleRight</source>
+        <translation>Middle right</translation>
+    </message>
+    <message>
+        <source>BottomLeft</source>
+        <translation>Bottom left</translation>
+    </message>
+    <message>
+        <source>BottomCenter</source>
+        <translation>Bottom center</translation>
+    </message>
+    <message>
+        <source>BottomRight</source>
+        <translation>Bottom right</translation>
+    </message>
+    <message>
+        <source>Left to Right</source>
+        <translation>Left to Right</translation>
+    </message>
+    <message>
+        <source>Right to Left</source>
+        <translation>Right to Left</translation>
+    </message>
+    <message>
+        <source>Top to Bottom</source>
+        <translation>Top to Bottom</translation>
+    </message>
+    <message>
+        <source>Bottom to Top</source>
+        <translation>Bottom to Top</translation>
+    </message>
+    <message>
+        <source>ByStyle</source>
+        <translation>ByStyle</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unknown</translation>
+    </message>
+</context>
+<context>
+    <name>property_groups</name>
+    <message>
+        <source>Geometry</source>
+        <translation>Geometry</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Misc</source>
+        <translation>Misc</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+</context>
+<context>
+    <name>property_types</name>
+    <message>
+        <source>Thickness</source>
+        <translation>Thickness</translation>
+    </message>
+    <message>
+        <source>Start X</source>
+        <translation>Start X</translation>
+    </message>
+    <message>
+        <source>Start Y</source>
+        <translation>Start Y</translation>
+    </message>
+    <message>
+        <source>Start Z</source>
+        <translation>Start Z</translation>
+    </message>
+    <message>
+        <source>Center X</source>
+        <translation>Center X</translation>
+    </message>
+    <message>
+        <source>Center Y</source>
+        <translation>Center Y</translation>
+    </message>
+    <message>
+        <source>Center Z</source>
+        <translation>Center Z</translation>
+    </message>
+    <message>
+        <source>End X</source>
+        <translation>End X</translation>
+    </message>
+    <message>
+        <source>End Y</source>
+        <translation>End Y</translation>
+    </message>
+    <message>
+        <source>End Z</source>
+        <translation>End Z</translation>
+    </message>
+    <message>
+        <source>Radius</source>
+        <translation>Radius</translation>
+    </message>
+    <message>
+        <source>Start Angle</source>
+        <translation>Start Angle</translation>
+    </message>
+    <message>
+        <source>End Angle</source>
+        <translation>End Angle</translation>
+    </message>
+    <message>
+        <source>Total Angle</source>
+        <translation>Total Angle</translation>
+    </message>
+    <message>
+        <source>Arc Length</source>
+        <translation>Arc Length</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>Normal X</source>
+        <translation>Normal X</translation>
+    </message>
+    <message>
+        <source>Normal Y</source>
+        <translation>Normal Y</translation>
+    </message>
+    <message>
+        <source>Normal Z</source>
+        <translation>Normal Z</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <translation>Diameter</translation>
+    </message>
+    <message>
+        <source>Circumference</source>
+        <translation>Circumference</translation>
+    </message>
+    <message>
+        <source>Delta X</source>
+        <translation>Delta X</translation>
+    </message>
+    <message>
+        <source>Delta Y</source>
+        <translation>Delta Y</translation>
+    </message>
+    <message>
+        <source>Delta Z</source>
+        <translation>Delta Z</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Vertex</source>
+        <translation>Vertex</translation>
+    </message>
+    <message>
+        <source>Vertex X</source>
+        <translation>Vertex X</translation>
+    </message>
+    <message>
+        <source>Vertex Y</source>
+        <translation>Vertex Y</translation>
+    </message>
+    <message>
+        <source>Start segment width</source>
+        <translation>Start segment width</translation>
+    </message>
+    <message>
+        <source>End segment width</source>
+        <translation>End segment width</translation>
+    </message>
+    <message>
+        <source>Global width</source>
+        <translation>Global width</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elevation</translation>
+    </message>
+    <message>
+        <source>Closed</source>
+        <translation>Closed</translation>
+    </message>
+    <message>
+        <source>LineStyleGen</source>
+        <translation>Linetype generation</translation>
+    </message>
+    <message>
+        <source>LineColor</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Layer</source>
+        <translation>Layer</translation>
+    </message>
+    <message>
+        <source>LineStyle</source>
+        <translation>Linetype</translation>
+    </message>
+    <message>
+        <source>LineScale</source>
+        <translation>Linetype scale</translation>
+    </message>
+    <message>
+        <source>PrintStyle</source>
+        <translation>Plot style</translation>
+    </message>
+    <message>
+        <source>LineWeight</source>
+        <translation>Lineweight</translation>
+    </message>
+    <message>
+        <source>Hyperlink</source>
+        <translation>Hyperlink</translation>
+    </message>
+    <message>
+        <source>Transparency</source>
+        <translation>Transparency</translation>
+    </message>
+    <message>
+        <source>LineStyle scale</source>
+        <translation>Linetype scale</translation>
+    </message>
+    <message>
+        <source>UpsideDown</source>
+        <translation>Upside down</translation>
+    </message>
+    <message>
+        <source>TextStyle</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>BigFont</source>
+        <translation>Big font</translation>
+    </message>
+    <message>
+        <source>RLineStyle</source>
+        <translation>Multiline style</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Text Height</source>
+        <translation>Text Height</translation>
+    </message>
+    <message>
+        <source>Annotative</source>
+        <translation>Annotative</translation>
+    </message>
+    <message>
+        <source>Annotative Scale</source>
+        <translation>Annotative Scale</translation>
+    </message>
+    <message>
+        <source>Model text height</source>
+        <translation>Model text height</translation>
+    </message>
+    <message>
+        <source>Sheet text height</source>
+        <translation>Sheet text height</translation>
+    </message>
+    <message>
+        <source>Model defined width</source>
+        <translation>Model defined width</translation>
+    </message>
+    <message>
+        <source>Sheet defined width</source>
+        <translation>Sheet defined width</translation>
+    </message>
+    <message>
+        <source>Match orientation to sheet</source>
+        <translation>Match orientation to sheet</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Justify</source>
+        <translation>Justify</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Background mask</source>
+        <translation>Background mask</translation>
+    </message>
+    <message>
+        <source>Line space factor</source>
+        <translation>Line space factor</translation>
+    </message>
+    <message>
+        <source>Line space distance</source>
+        <translation>Line space distance</translation>
+    </message>
+    <message>
+        <source>Line space style</source>
+        <translation>Line space style</translation>
+    </message>
+    <message>
+        <source>Position X</source>
+        <translation>Position X</translation>
+    </message>
+    <message>
+        <source>Position Y</source>
+        <translation>Position Y</translation>
+    </message>
+    <message>
+        <source>Position Z</source>
+        <translation>Position Z</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>Spacing</translation>
+    </message>
+    <message>
+        <source>Text alignment X</source>
+        <translation>Text alignment X</translation>
+    </message>
+    <message>
+        <source>Text alignment Y</source>
+        <translation>Text alignment Y</translation>
+    </message>
+    <message>
+        <source>Text alignment Z</source>
+        <translation>Text alignment Z</translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation>Backward</translation>
+    </message>
+</context>
+<context>
+    <name>property_values</name>
+    <message>
+        <source>Enabled</source>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Disabled</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>ByBlock</source>
+        <translation>ByBlock</translation>
+    </message>
+    <message>
+        <source>ByLayer</source>
+        <translation>ByLayer</translation>
+    </message>
+    <message>
+        <source>Color %1</source>
+        <translation>Color %1</translation>
+    </message>
+    <message>
+        <source>Foreground</source>
+        <translation>Foreground</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Top Left</source>
+        <translation>Top Left</translation>
+    </message>
+    <message>
+        <source>Top Center</source>
+        <translation>Top Center</translation>
+    </message>
+    <message>
+        <source>Top Right</source>
+        <translation>Top Right</translation>
+    </message>
+    <message>
+        <source>Middle Left</source>
+        <translation>Middle Left</translation>
+    </message>
+    <message>
+        <source>Middle Center</source>
+        <translation>Middle Center</translation>
+    </message>
+    <message>
+        <source>Middle Right</source>
+        <translation>Middle Right</translation>
+    </message>
+    <message>
+        <source>Bottom Left</source>
+        <translation>Bottom Left</translation>
+    </message>
+    <message>
+        <source>Bottom Center</source>
+        <translation>Bottom Center</translation>
+    </message>
+    <message>
+        <source>Bottom Right</source>
+        <translation>Bottom Right</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>ByStyle</source>
+        <translation>ByStyle</translation>
+    </message>
+    <message>
+        <source>At least</source>
+        <translation>At least</translation>
+    </message>
+    <message>
+        <source>Exactly</source>
+        <translation>Exactly</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Center</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Aligned</source>
+        <translation>Aligned</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Middle</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Fit</translation>
+    </message>
+</context>
+<context>
+    <name>units</name>
+    <message>
+        <source>Unitless</source>
+        <translation>Unitless</translation>
+    </message>
+    <message>
+        <source>Inches</source>
+        <translation>Inches</translation>
+    </message>
+    <message>
+        <source>Feet</source>
+        <translation>Feet</translation>
+    </message>
+    <message>
+        <source>Miles</source>
+        <translation>Miles</translation>
+    </message>
+    <message>
+        <source>Millimeters</source>
+        <translation>Millimeters</translation>
+    </message>
+    <message>
+        <source>Centimeters</source>
+        <translation>Centimeters</translation>
+    </message>
+    <message>
+        <source>Meters</source>
+        <translation>Meters</translation>
+    </message>
+    <message>
+        <source>Kilometers</source>
+        <translation>Kilometers</translation>
+    </message>
+    <message>
+        <source>Microinches</source>
+        <translation>Microinches</translation>
+    </message>
+    <message>
+        <source>Mils</source>
+        <translation>Mils</translation>
+    </message>
+    <message>
+        <source>Yards</source>
+        <translation>Yards</translation>
+    </message>
+    <message>
+        <source>Angstroms</source>
+        <translation>Angstroms</translation>
+    </message>
+    <message>
+        <source>Nanometers</source>
+        <translation>Nanometers</translation>
+    </message>
+    <message>
+        <source>Microns</source>
+        <translation>Microns</translation>
+    </message>
+    <message>
+        <source>Decimeters</source>
+        <translation>Decimeters</translation>
+    </message>
+    <message>
+        <source>Dekameters</source>
+        <translation>Dekameters</translation>
+    </message>
+    <message>
+        <source>Hectometers</source>
+        <translation>Hectometers</translation>
+    </message>
+    <message>
+        <source>Gigameters</source>
+        <translation>Gigameters</translation>
+    </message>
+    <message>
+        <source>Astronomical Units</source>
+        <translation>Astronomical Units</translation>
+    </message>
+    <message>
+        <source>Light Years</source>
+        <translation>Light Years</translation>
+    </message>
+    <message>
+        <source>Parsecs</source>
+        <translation>Parsecs</translation>
+    </message>
+</context>
+</TS>
