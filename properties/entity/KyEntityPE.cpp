@@ -6,6 +6,7 @@
 
 #include "DbCurve.h"
 #include "DbDatabase.h"
+#include "DbDimension.h"
 #include "DbEntity.h"
 #include "DbLayerTableRecord.h"
 #include "KyAccessors.h"
@@ -133,8 +134,9 @@ int CKyEntityPE::SetLinetype(const OdDbObject* object, const CKyPropertyDescript
   OdDbEntityPtr entity = KyForWrite<OdDbEntity>(object);
   if (entity.isNull() || value.GetType() != CKyVariant::kObjectId)
     return kKyRefused;
-  // Dynamic constraint dimensions keep their linetype; that test joins here with the dimension
-  // kinds, which this build does not have yet.
+  OdDbDimensionPtr dimension = OdDbDimension::cast(entity);
+  if (!dimension.isNull() && dimension->isConstraintDynamic())
+    return kKyAccepted; // dynamic constraint dimensions keep their linetype
   return resultOf(entity->setLinetype(value.GetId(), true));
 }
 

@@ -1,6 +1,7 @@
 // General entity rows: the eight rows every entity shows first, their setters and refusals.
 #include <gtest/gtest.h>
 
+#include "DbDimension.h"
 #include "DbLayerTableRecord.h"
 #include "DbLine.h"
 #include "DbLinetypeTableRecord.h"
@@ -36,6 +37,14 @@ public:
   int lastDoSubents = -1;
 };
 ODRX_NO_CONS_DEFINE_MEMBERS(PlainEntity, OdDbEntity)
+
+// A dimension of no particular kind, enough to carry the constraint state.
+class ProbeDimension : public OdDbDimension
+{
+public:
+  ODRX_DECLARE_MEMBERS(ProbeDimension);
+};
+ODRX_NO_CONS_DEFINE_MEMBERS(ProbeDimension, OdDbDimension)
 } // namespace entitytest
 
 using namespace entitytest;
@@ -48,8 +57,16 @@ struct GeneralRows : ::testing::Test
   KyTestDrawing drawing;
   KyRecordingMessages messages;
 
-  static void SetUpTestSuite() { PlainEntity::rxInit(); }
-  static void TearDownTestSuite() { PlainEntity::rxUninit(); }
+  static void SetUpTestSuite()
+  {
+    PlainEntity::rxInit();
+    ProbeDimension::rxInit();
+  }
+  static void TearDownTestSuite()
+  {
+    ProbeDimension::rxUninit();
+    PlainEntity::rxUninit();
+  }
 
   static const CKyPropertyDescription* row(KyPaletteRows& rows, const char* name)
   {
@@ -204,4 +221,23 @@ TEST_F(GeneralRows, HyperlinkIsAnEmptyStringUntilSet)
   EXPECT_TRUE(none.GetString().isEmpty());
   EXPECT_EQ(row(rows, "Hyperlink")->SetValue(line, CKyVariant(CKyString("https://example.org/a")), CKyVariant()), 5100);
   EXPECT_EQ(row(rows, "Hyperlink")->GetValue(line, CKyVariant()).GetString().toQString(), "https://example.org/a");
+}
+
+TEST_F(GeneralRows, DynamicConstraintDimensionsKeepTheirLinetype)
+{
+  OdSmartPtr<ProbeDimension> dynamic(new ProbeDimension);
+  OdSmartPtr<ProbeDimension> annotational(new ProbeDimension);
+  drawing.add(dynamic);
+  drawing.add(annotational);
+  dynamic->setConstraintObject(true);
+  dynamic->setConstraintDynamic(true);
+  annotational->setConstraintObject(true);
+  const OdDbObjectId continuous = drawing.db()->getLinetypeContinuousId();
+  KyPaletteRows rows(dynamic);
+  const CKyPropertyDescription* linetype = row(rows, "LineStyle");
+  const OdDbObjectId before = dynamic->linetypeId();
+  EXPECT_EQ(linetype->SetValue(dynamic, CKyVariant(continuous), CKyVariant()), 5100);
+  EXPECT_EQ(dynamic->linetypeId(), before);
+  EXPECT_EQ(linetype->SetValue(annotational, CKyVariant(continuous), CKyVariant()), 5100);
+  EXPECT_EQ(annotational->linetypeId(), continuous);
 }
