@@ -19,7 +19,9 @@ bool KyModuleHost::load(const QString& exeDir, QString& error)
   {
     if (candidate == besideExe && !QFileInfo::exists(candidate))
       continue;
-    m_handle = dlopen(candidate.toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL);
+    // RTLD_NODELETE: the module stays mapped after dlclose, as its description lists outlive it
+    // by design; leak checkers can then still attribute them.
+    m_handle = dlopen(candidate.toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
     if (m_handle)
     {
       m_path = candidate == besideExe ? QFileInfo(candidate).canonicalFilePath() : candidate;

@@ -141,10 +141,20 @@ bool CKyObjectAnnotationContext::UpdateAnnotativeTextHeight(OdDbEntity* pEnt, do
   }
   if (!std::isfinite(height) || height <= 0.0)
     return false;
-  if (OdDbText* pText = OdDbText::cast(pEnt).get())
-    pText->setHeight(height);
-  else
-    OdDbMText::cast(pEnt)->setTextHeight(height);
+  // The text itself may still refuse a height (one its layout cannot hold): that is a refusal.
+  try
+  {
+    if (OdDbText* pText = OdDbText::cast(pEnt).get())
+      pText->setHeight(height);
+    else
+      OdDbMText::cast(pEnt)->setTextHeight(height);
+  }
+  catch (const OdError& e)
+  {
+    if (e.code() != eInvalidInput)
+      throw;
+    return false;
+  }
   return true;
 }
 

@@ -171,6 +171,9 @@ private:
   };
   Layout layout() const;
   OdGeVector3d directionVector() const;
+  // Stores a size that the text's layout depends on, unless the layout would overflow (a huge
+  // height times the line pitch): then nothing changes and eInvalidInput is raised.
+  void setLayoutSize(double& member, double value);
 
   OdGePoint3d m_location;
   OdGeVector3d m_normal = OdGeVector3d::kZAxis;

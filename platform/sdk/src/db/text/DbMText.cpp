@@ -136,8 +136,7 @@ void OdDbMText::setWidth(double width)
 {
   assertWriteEnabled(false, false);
   checkNonNegative(width);
-  assertWriteEnabled();
-  m_width = width;
+  setLayoutSize(m_width, width);
 }
 
 double OdDbMText::textHeight() const
@@ -152,8 +151,7 @@ void OdDbMText::setTextHeight(double height)
   odDbCheckFinite(height);
   if (height <= 0.0)
     throw OdError(eInvalidInput);
-  assertWriteEnabled();
-  m_textHeight = height;
+  setLayoutSize(m_textHeight, height);
 }
 
 OdString OdDbMText::contents() const
@@ -201,8 +199,7 @@ void OdDbMText::setLineSpacingFactor(double factor)
   odDbCheckFinite(factor);
   if (factor < 0.25 || factor > 4.0)
     throw OdError(eInvalidInput);
-  assertWriteEnabled();
-  m_lineSpacingFactor = factor;
+  setLayoutSize(m_lineSpacingFactor, factor);
 }
 
 OdDb::LineSpacingStyle OdDbMText::lineSpacingStyle() const
@@ -297,8 +294,7 @@ void OdDbMText::setColumnWidth(double width)
 {
   assertWriteEnabled(false, false);
   checkNonNegative(width);
-  assertWriteEnabled();
-  m_columnWidth = width;
+  setLayoutSize(m_columnWidth, width);
 }
 
 double OdDbMText::getColumnGutterWidth() const
@@ -311,8 +307,7 @@ void OdDbMText::setColumnGutterWidth(double width)
 {
   assertWriteEnabled(false, false);
   checkNonNegative(width);
-  assertWriteEnabled();
-  m_columnGutterWidth = width;
+  setLayoutSize(m_columnGutterWidth, width);
 }
 
 OdInt32 OdDbMText::getColumnCount() const
@@ -328,6 +323,21 @@ void OdDbMText::setColumnCount(OdInt32 count)
     throw OdError(eInvalidInput);
   assertWriteEnabled();
   m_columnCount = count;
+}
+
+void OdDbMText::setLayoutSize(double& member, double value)
+{
+  const double previous = member;
+  member = value;
+  const Layout box = layout();
+  if (!std::isfinite(box.actualWidth) || !std::isfinite(box.actualHeight) || !std::isfinite(box.boxWidth))
+  {
+    member = previous;
+    throw OdError(eInvalidInput);
+  }
+  member = previous;
+  assertWriteEnabled();
+  member = value;
 }
 
 OdDbMText::Layout OdDbMText::layout() const

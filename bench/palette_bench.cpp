@@ -1,0 +1,561 @@
+// Benchmarks of the property module as the palette uses it: gathering the rows and values of
+// large mixed selections (copies of the sample drawing's entities), the same values read directly
+// through the SDK, translation calls per GetPropertyNames, and listing very long polylines.
+// After the runs a table compares the figures with their budgets (bench/run.sh).
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+#include "DbArc.h"
+#include "DbBlockTableRecord.h"
+#include "DbCircle.h"
+#include "DbDatabase.h"
+#include "DbLine.h"
+#include "DbMText.h"
+#include "DbObjectContextManager.h"
+#include "DbObjectIterator.h"
+#include "DbPolyline.h"
+#include "DbText.h"
+#include "KyDocument.h"
+#include "KyPrintObjectInfoPE.h"
+#include "KyPropertyBase.h"
+#include "KyUtils.h"
+#include "RxModule.h"
+#include "SampleDrawing.h"
+
+extern "C" OdRxModule* odrxCreateModuleObject(void* hModule, const wchar_t* szModuleName);
+extern "C" void deleteModuleObject();
+
+namespace
+{
+const int kLargestSelection = 1000000;
+
+double secondsSince(std::chrono::steady_clock::time_point start)
+{
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The sample drawing with the module loaded, and one model space filled with copies of the
+// sample's entities in turn; selections are prefixes of it, opened for read as the palette does.
+class BenchDrawing
+{
+public:
+  BenchDrawing()
+    : m_db(OdDbDatabase::createObject()), m_document(m_db.get())
+  {
+    CKyDocumentManager::SetActiveDocument(&m_document);
+    m_module = odrxCreateModuleObject(nullptr, L"KYProperties");
+    m_module->initApp();
+    KyBuildSampleDrawing(m_db.get());
+    OdDbBlockTableRecordPtr space = m_db->getModelSpaceId().safeOpenObject();
+    for (OdDbObjectIteratorPtr it = space->newIterator(); !it->done(); it->step())
+      m_samples.push_back(it->objectId());
+  }
+
+  ~BenchDrawing()
+  {
+    m_selection.clear();
+    m_polylines.clear();
+    m_module->uninitApp();
+    deleteModuleObject();
+    m_module->release();
+    CKyDocumentManager::SetActiveDocument(nullptr);
+  }
+
+  // One open sample object per class.
+  std::vector<OdDbObjectPtr> samplesByKind() const
+  {
+    std::vector<OdDbObjectPtr> out;
+    for (const OdDbObjectId& id : m_samples)
+    {
+      OdDbObjectPtr object = id.safeOpenObject();
+      const bool seen = std::any_of(out.begin(), out.end(), [&](const OdDbObjectPtr& o) { return o->isA() == object->isA(); });
+      if (!seen)
+        out.push_back(object);
+    }
+    return out;
+  }
+
+  // The first n objects of the mixed selection.
+  const std::vector<OdDbObjectPtr>& selection(std::size_t n)
+  {
+    if (m_selection.size() < n)
+    {
+      OdDbBlockTableRecordPtr space = m_db->getModelSpaceId().safeOpenObject(OdDb::kForWrite);
+      std::vector<OdDbObjectPtr> templates;
+      for (const OdDbObjectId& id : m_samples)
+        templates.push_back(id.safeOpenObject());
+      while (m_selection.size() < n)
+      {
+        OdDbEntityPtr copy = templates[m_selection.size() % templates.size()]->clone();
+        const OdDbObjectId id = space->appendOdDbEntity(copy);
+        copy.release();
+        m_selection.push_back(id.safeOpenObject());
+      }
+    }
+    m_view.assign(m_selection.begin(), m_selection.begin() + static_cast<std::ptrdiff_t>(n));
+    return m_view;
+  }
+
+  // A zigzag polyline of n vertices, in model space.
+  const OdDbObjectPtr& polyline(int n)
+  {
+    OdDbObjectPtr& p = m_polylines[n];
+    if (p.isNull())
+    {
+      OdDbPolylinePtr polyline = OdDbPolyline::createObject();
+      for (int i = 0; i < n; ++i)
+        polyline->addVertexAt(static_cast<unsigned>(i), OdGePoint2d(i, (i % 2) ? 1.0 : 0.0));
+      OdDbBlockTableRecordPtr space = m_db->getModelSpaceId().safeOpenObject(OdDb::kForWrite);
+      const OdDbObjectId id = space->appendOdDbEntity(polyline);
+      polyline.release();
+      p = id.safeOpenObject();
+    }
+    return p;
+  }
+
+private:
+  OdDbDatabasePtr m_db;
+  CKyDocument m_document;
+  OdRxModule* m_module = nullptr;
+  std::vector<OdDbObjectId> m_samples;
+  std::vector<OdDbObjectPtr> m_selection;
+  std::vector<OdDbObjectPtr> m_view;
+  std::map<int, OdDbObjectPtr> m_polylines;
+};
+
+BenchDrawing* g_drawing = nullptr;
+
+// What the palette does for each selected object: gather the rows (listed and per-object), then
+// read every value and every read-only state. Returns the number of rows.
+long gatherPass(const std::vector<OdDbObjectPtr>& selection)
+{
+  CKyPropertyPEClassFactory* factory = CKyPropertyPEClassFactory::instance();
+  CKyPropertiesContainerImpl container;
+  const CKyVariant noContext;
+  long rows = 0;
+  for (const OdDbObjectPtr& object : selection)
+  {
+    container.Clear();
+    factory->GatherProperties(object.get(), container);
+    const int count = container.GetCount();
+    for (int i = 0; i < count; ++i)
+    {
+      const CKyPropertyDescription* row = container.GetAt(i);
+      CKyVariant value = row->GetValue(object.get(), noContext);
+      benchmark::DoNotOptimize(value);
+      bool readOnly = row->IsReadOnly(object.get());
+      benchmark::DoNotOptimize(readOnly);
+    }
+    rows += count;
+  }
+  return rows;
+}
+
+// The values the rows show, read straight from the SDK objects (no variants, no coordinate
+// system, no texts).
+template <class T>
+void keep(const T& value)
+{
+  benchmark::DoNotOptimize(value);
+}
+
+void readEntity(const OdDbEntity* e)
+{
+  keep(e->color());
+  keep(e->layerId());
+  keep(e->linetypeId());
+  keep(e->linetypeScale());
+  keep(e->plotStyleName());
+  keep(e->lineWeight());
+  CKyString link;
+  keep(CKyUtils::IsHyperLink(e, &link, nullptr));
+  keep(e->transparency());
+}
+
+void readLine(const OdDbObject* o)
+{
+  const OdDbLine* line = static_cast<const OdDbLine*>(o);
+  const OdGePoint3d s = line->startPoint(), e = line->endPoint();
+  keep(line->thickness());
+  keep(s);
+  keep(e);
+  keep(e - s);
+  keep(s.distanceTo(e));
+  keep((e - s).angleTo(OdGeVector3d::kXAxis));
+}
+
+void readCircle(const OdDbObject* o)
+{
+  const OdDbCircle* circle = static_cast<const OdDbCircle*>(o);
+  double area = 0.0;
+  circle->getArea(area);
+  keep(circle->thickness());
+  keep(circle->center());
+  keep(circle->radius());
+  keep(circle->diameter());
+  keep(circle->circumference());
+  keep(area);
+  keep(circle->normal());
+}
+
+void readArc(const OdDbObject* o)
+{
+  const OdDbArc* arc = static_cast<const OdDbArc*>(o);
+  OdGePoint3d s, e;
+  double area = 0.0, length = 0.0, endParam = 0.0;
+  arc->getStartPoint(s);
+  arc->getEndPoint(e);
+  arc->getArea(area);
+  arc->getEndParam(endParam);
+  arc->getDistAtParam(endParam, length);
+  keep(arc->thickness());
+  keep(s);
+  keep(arc->center());
+  keep(e);
+  keep(arc->radius());
+  keep(arc->startAngle());
+  keep(arc->endAngle());
+  keep(arc->endAngle() - arc->startAngle());
+  keep(length);
+  keep(area);
+  keep(arc->normal());
+}
+
+void readPolyline(const OdDbObject* o)
+{
+  const OdDbPolyline* polyline = static_cast<const OdDbPolyline*>(o);
+  OdGePoint3d p;
+  double start = 0.0, end = 0.0, area = 0.0, length = 0.0, endParam = 0.0;
+  polyline->getPointAt(0, p);
+  polyline->getWidthsAt(0, start, end);
+  polyline->getArea(area);
+  polyline->getEndParam(endParam);
+  polyline->getDistAtParam(endParam, length);
+  keep(polyline->thickness());
+  keep(polyline->numVerts());
+  keep(p);
+  keep(start + end);
+  keep(polyline->getConstantWidth());
+  keep(polyline->elevation());
+  keep(area);
+  keep(length);
+  keep(polyline->isClosed());
+  keep(polyline->hasPlinegen());
+}
+
+void readText(const OdDbObject* o)
+{
+  const OdDbText* text = static_cast<const OdDbText*>(o);
+  keep(text->thickness());
+  keep(text->textString());
+  keep(text->textStyle());
+  keep(text->horizontalMode());
+  keep(text->verticalMode());
+  keep(text->height());
+  keep(text->rotation());
+  keep(text->widthFactor());
+  keep(text->oblique());
+  keep(text->alignmentPoint());
+  keep(text->position());
+  keep(text->isMirroredInX());
+  keep(text->isMirroredInY());
+  keep(OdDbAnnotativeObject::isAnnotative(text));
+}
+
+void readMText(const OdDbObject* o)
+{
+  const OdDbMText* mtext = static_cast<const OdDbMText*>(o);
+  keep(mtext->contents());
+  keep(mtext->textStyle());
+  keep(mtext->attachment());
+  keep(mtext->flowDirection());
+  keep(mtext->width());
+  keep(mtext->textHeight());
+  keep(mtext->rotation());
+  keep(mtext->backgroundFillOn());
+  keep(mtext->lineSpacingFactor());
+  keep(mtext->lineSpacingStyle());
+  keep(mtext->location());
+  keep(OdDbAnnotativeObject::isAnnotative(mtext));
+}
+
+struct DirectReader
+{
+  OdRxClass* objectClass;
+  void (*read)(const OdDbObject*);
+};
+
+void directPass(const std::vector<OdDbObjectPtr>& selection)
+{
+  static const DirectReader readers[] = {
+    {OdDbLine::desc(), &readLine},         {OdDbCircle::desc(), &readCircle}, {OdDbArc::desc(), &readArc},
+    {OdDbPolyline::desc(), &readPolyline}, {OdDbText::desc(), &readText},     {OdDbMText::desc(), &readMText},
+  };
+  for (const OdDbObjectPtr& object : selection)
+  {
+    readEntity(static_cast<const OdDbEntity*>(object.get()));
+    const OdRxClass* c = object->isA();
+    for (const DirectReader& r : readers)
+    {
+      if (r.objectClass == c)
+      {
+        r.read(object.get());
+        break;
+      }
+    }
+  }
+}
+
+void BM_Gather(benchmark::State& state)
+{
+  const std::vector<OdDbObjectPtr>& selection = g_drawing->selection(static_cast<std::size_t>(state.range(0)));
+  const auto start = std::chrono::steady_clock::now();
+  const long rows = gatherPass(selection);
+  state.counters["first_s"] = secondsSince(start);
+  for (auto _ : state)
+    gatherPass(selection);
+  state.counters["objects"] = static_cast<double>(selection.size());
+  state.counters["rows_per_object"] = static_cast<double>(rows) / static_cast<double>(selection.size());
+  state.counters["rows_per_s"] =
+    benchmark::Counter(static_cast<double>(rows) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_Gather)->Arg(10000)->Iterations(20)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Gather)->Arg(100000)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Gather)->Arg(kLargestSelection)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_DirectReads(benchmark::State& state)
+{
+  const std::vector<OdDbObjectPtr>& selection = g_drawing->selection(static_cast<std::size_t>(state.range(0)));
+  for (auto _ : state)
+    directPass(selection);
+  state.counters["objects"] = static_cast<double>(selection.size());
+}
+BENCHMARK(BM_DirectReads)->Arg(10000)->Iterations(20)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DirectReads)->Arg(100000)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DirectReads)->Arg(kLargestSelection)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Counts every QCoreApplication::translate call while installed (it translates nothing).
+class CountingTranslator : public QTranslator
+{
+public:
+  QString translate(const char*, const char*, const char* = nullptr, int = -1) const override
+  {
+    ++calls;
+    return QString();
+  }
+  bool isEmpty() const override { return false; }
+  mutable long calls = 0;
+};
+
+// Translation calls of one object's later GetPropertyNames (the listed rows), of its per-object
+// pass and of reading its values.
+void translateCalls(benchmark::State& state, OdDbObjectPtr object)
+{
+  CKyPropertyBase* extension = CKyPropertyPEClassFactory::FindExtension(object.get());
+  CountingTranslator counter;
+  QCoreApplication::installTranslator(&counter);
+  CKyPropertiesContainerImpl container;
+  CKyPropertiesContainerImpl* previous = CKyPropertiesContainerImpl::Active();
+  long listed = 0, perObject = 0, values = 0;
+  bool first = true;
+  for (auto _ : state)
+  {
+    container.Clear();
+    CKyPropertiesContainerImpl::SetActive(&container);
+    const long before = counter.calls;
+    CKyPropertiesContainer* out = &container;
+    extension->GetPropertyNames(object.get(), out, object->isA(), nullptr, false);
+    const long afterListed = counter.calls;
+    if (extension->HasDynamicProperties())
+      extension->GetPropertyNamesDynamic(object.get(), &container);
+    const long afterPerObject = counter.calls;
+    for (int i = 0; i < container.GetCount(); ++i)
+      benchmark::DoNotOptimize(container.GetAt(i)->GetValue(object.get(), CKyVariant()));
+    CKyPropertiesContainerImpl::SetActive(previous);
+    if (first) // the first call may build the lists
+    {
+      first = false;
+      continue;
+    }
+    listed = afterListed - before;
+    perObject = afterPerObject - afterListed;
+    values = counter.calls - afterPerObject;
+  }
+  QCoreApplication::removeTranslator(&counter);
+  state.counters["listed_pass"] = static_cast<double>(listed);
+  state.counters["per_object_pass"] = static_cast<double>(perObject);
+  state.counters["values"] = static_cast<double>(values);
+}
+
+// A print context that drops everything.
+class DiscardingPrintContext : public CKyPrintInfoContext
+{
+public:
+  void PrintString(const CKyString&, const CKyString&) override {}
+  void PrintString(const CKyString&) override {}
+  void PrintPoint(const CKyString&, const OdGePoint3d&) override {}
+  void PrintPoint(const CKyString&, const OdGePoint2d&) override {}
+  void PrintDist(const CKyString&, double) override {}
+  void PrintAngle(const CKyString&, double) override {}
+  void PrintArea(const CKyString&, double) override {}
+  void PrintWidth(const CKyString&, double) override {}
+  void PrintScale(const CKyString&, double) override {}
+  void PrintInt(const CKyString&, int) override {}
+  void PrintBool(const CKyString&, bool) override {}
+  void PrintVector3D(const CKyString&, const OdGeVector3d&) override {}
+  bool IsPrintInUCS() const override { return false; }
+  OdGeMatrix3d GetWorldToWorkingPlaneMatrix() const override { return OdGeMatrix3d(); }
+  bool CheckCounter() override { return true; }
+};
+
+void BM_ListPolyline(benchmark::State& state)
+{
+  const OdDbObjectPtr& polyline = g_drawing->polyline(static_cast<int>(state.range(0)));
+  DiscardingPrintContext context;
+  for (auto _ : state)
+    benchmark::DoNotOptimize(CKyPrintObjectInfoPE::PrintInfo(polyline.get(), &context));
+  state.SetComplexityN(state.range(0));
+  state.counters["vertices_per_s"] =
+    benchmark::Counter(static_cast<double>(state.range(0)) * static_cast<double>(state.iterations()),
+                       benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_ListPolyline)
+  ->RangeMultiplier(10)
+  ->Range(10000, kLargestSelection)
+  ->Unit(benchmark::kMillisecond)
+  ->UseRealTime()
+  ->Complexity(benchmark::oN);
+
+// Keeps every run for the budget table while the console shows them as usual.
+class BudgetReporter : public benchmark::ConsoleReporter
+{
+public:
+  explicit BudgetReporter(bool color)
+    : benchmark::ConsoleReporter(color ? OO_Defaults : OO_Tabular)
+  {
+  }
+
+  void ReportRuns(const std::vector<Run>& runs) override
+  {
+    for (const Run& run : runs)
+    {
+      if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+        m_runs[run.benchmark_name()] = run;
+    }
+    benchmark::ConsoleReporter::ReportRuns(runs);
+  }
+
+  // Seconds per iteration of a run, or a negative number when it did not run.
+  double seconds(const std::string& name) const
+  {
+    auto it = m_runs.find(name);
+    if (it == m_runs.end())
+      return -1.0;
+    static const std::map<benchmark::TimeUnit, double> perUnit = {{benchmark::kNanosecond, 1e-9},
+                                                                  {benchmark::kMicrosecond, 1e-6},
+                                                                  {benchmark::kMillisecond, 1e-3},
+                                                                  {benchmark::kSecond, 1.0}};
+    return it->second.GetAdjustedRealTime() * perUnit.at(it->second.time_unit);
+  }
+
+  double counter(const std::string& name, const std::string& key) const
+  {
+    auto it = m_runs.find(name);
+    if (it == m_runs.end() || !it->second.counters.count(key))
+      return -1.0;
+    return it->second.counters.at(key).value;
+  }
+
+  std::vector<std::string> names(const std::string& prefix) const
+  {
+    std::vector<std::string> out;
+    for (const auto& entry : m_runs)
+      if (entry.first.compare(0, prefix.size(), prefix) == 0)
+        out.push_back(entry.first);
+    return out;
+  }
+
+private:
+  std::map<std::string, Run> m_runs;
+};
+
+void printBudgets(const BudgetReporter& r)
+{
+  struct Line
+  {
+    std::string what;
+    double measured;
+    std::string limitText;
+    std::function<bool(double)> met;
+    const char* unit;
+  };
+  const std::string largest = std::to_string(kLargestSelection);
+  const double gatherLater = r.seconds("BM_Gather/" + largest + "/iterations:3/real_time");
+  const double gatherFirst = r.counter("BM_Gather/" + largest + "/iterations:3/real_time", "first_s");
+  const double direct = r.seconds("BM_DirectReads/" + largest + "/iterations:3/real_time");
+  double listedCalls = -1.0;
+  for (const std::string& name : r.names("BM_TranslateCalls/"))
+    listedCalls = std::max(listedCalls, r.counter(name, "listed_pass"));
+  const double listLargest = r.seconds("BM_ListPolyline/" + largest + "/real_time");
+  const double listSmallest = r.seconds("BM_ListPolyline/10000/real_time");
+  const double perVertexRatio =
+    listLargest > 0 && listSmallest > 0 ? (listLargest / kLargestSelection) / (listSmallest / 10000.0) : -1.0;
+
+  const std::vector<Line> lines = {
+    {"gather 1,000,000 mixed objects, later passes", gatherLater, "< 2", [](double v) { return v < 2.0; }, "s"},
+    {"gather 1,000,000 mixed objects, first pass", gatherFirst, "< 2", [](double v) { return v < 2.0; }, "s"},
+    {"framework overhead: gather / direct reads", direct > 0 ? gatherLater / direct : -1.0, "<= 3",
+     [](double v) { return v <= 3.0; }, "x"},
+    {"translate calls per later GetPropertyNames (most of any kind)", listedCalls, "0",
+     [](double v) { return v == 0.0; }, ""},
+    {"list a 1,000,000-vertex polyline", listLargest, "< 1", [](double v) { return v < 1.0; }, "s"},
+    {"listing time per vertex, 1,000,000 / 10,000 vertices", perVertexRatio, "<= 1.5",
+     [](double v) { return v <= 1.5; }, "x"},
+  };
+  std::printf("\n%-64s %12s %8s  %s\n", "Budget", "Measured", "Limit", "Met");
+  for (const Line& l : lines)
+  {
+    if (l.measured < 0)
+    {
+      std::printf("%-64s %12s %8s  %s\n", l.what.c_str(), "not run", l.limitText.c_str(), "-");
+      continue;
+    }
+    std::printf("%-64s %10.3f %-2s %6s %-2s %s\n", l.what.c_str(), l.measured, l.unit, l.limitText.c_str(), l.unit,
+                l.met(l.measured) ? "yes" : "NO");
+  }
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+  QCoreApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    return 1;
+  auto drawing = std::make_unique<BenchDrawing>();
+  g_drawing = drawing.get();
+  // One translation-count benchmark per kind of the sample drawing.
+  for (const OdDbObjectPtr& object : drawing->samplesByKind())
+    benchmark::RegisterBenchmark(("BM_TranslateCalls/" + std::string(object->isA()->name().toUtf8())).c_str(),
+                                 translateCalls, object)
+      ->Iterations(3);
+  BudgetReporter reporter(isatty(fileno(stdout)) != 0);
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  printBudgets(reporter);
+  benchmark::Shutdown();
+  g_drawing = nullptr;
+  return 0;
+}

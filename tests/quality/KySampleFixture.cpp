@@ -1,0 +1,89 @@
+// Sample drawing, palette objects and snapshots for the quality suites.
+#include "KySampleFixture.h"
+
+#include <cmath>
+
+#include "DbLine.h"
+#include "DbSymbolTable.h"
+#include "KyPropertyBase.h"
+#include "SampleDrawing.h"
+
+namespace
+{
+OdDbObjectId recordOf(const OdDbObjectId& tableId, const wchar_t* name)
+{
+  OdDbSymbolTablePtr table = tableId.safeOpenObject();
+  const OdDbObjectId id = table->getAt(OdString(name));
+  if (id.isNull())
+    throw OdError(eKeyNotFound, OdString(L"the sample drawing has no record ") + name);
+  return id;
+}
+} // namespace
+
+KySampleDrawing::KySampleDrawing()
+{
+  KyBuildSampleDrawing(db());
+  OdDbLinePtr line = OdDbLine::createObject();
+  line->setEndPoint(OdGePoint3d(1.0, 1.0, 0.0));
+  m_erased = m_drawing.add(line);
+  line->erase();
+}
+
+std::vector<OdDbObjectId> KySampleDrawing::paletteObjects() const
+{
+  std::vector<OdDbObjectId> ids;
+  const OdUInt64 end = static_cast<OdUInt64>(db()->handseed());
+  for (OdUInt64 h = 1; h < end; ++h)
+  {
+    const OdDbObjectId id = db()->getOdDbObjectId(OdDbHandle(h));
+    OdDbObjectPtr object = id.openObject();
+    if (!object.isNull() && CKyPropertyPEClassFactory::FindExtension(object.get()))
+      ids.push_back(id);
+  }
+  return ids;
+}
+
+OdDbObjectId KySampleDrawing::layerId(const wchar_t* name) const
+{
+  return recordOf(db()->getLayerTableId(), name);
+}
+
+OdDbObjectId KySampleDrawing::linetypeId(const wchar_t* name) const
+{
+  return recordOf(db()->getLinetypeTableId(), name);
+}
+
+OdDbObjectId KySampleDrawing::textStyleId(const wchar_t* name) const
+{
+  return recordOf(db()->getTextStyleTableId(), name);
+}
+
+OdDbObjectId KySampleDrawing::modelSpaceId() const
+{
+  return db()->getModelSpaceId();
+}
+
+KyObjectSnapshot::KyObjectSnapshot(const OdDbObject* object)
+  : OdDbDxfTagList(object->database())
+{
+  object->dxfOut(this);
+  const OdArray<OdString> names = object->fieldNames();
+  for (unsigned i = 0; i < names.size(); ++i)
+  {
+    OdDbObjectPtr field = object->getField(names[i], OdDb::kForRead);
+    if (!field.isNull())
+      field->dxfOut(this);
+  }
+}
+
+void KyObjectSnapshot::wrDouble(int groupCode, double value)
+{
+  if (!std::isfinite(value))
+    ++m_nonFinite;
+  OdDbDxfTagList::wrDouble(groupCode, value);
+}
+
+std::string KyClassName(const OdDbObject* object)
+{
+  return object->isA()->name().toUtf8();
+}
