@@ -67,7 +67,9 @@ public:
   ~BenchDrawing()
   {
     m_selection.clear();
+    m_view.clear();
     m_polylines.clear();
+    m_copies.clear();
     m_module->uninitApp();
     deleteModuleObject();
     m_module->release();
@@ -109,6 +111,24 @@ public:
     return m_view;
   }
 
+  // n copies of one object.
+  const std::vector<OdDbObjectPtr>& copiesOf(const OdDbObjectPtr& object, std::size_t n)
+  {
+    std::vector<OdDbObjectPtr>& copies = m_copies[object->isA()];
+    if (copies.size() < n)
+    {
+      OdDbBlockTableRecordPtr space = m_db->getModelSpaceId().safeOpenObject(OdDb::kForWrite);
+      while (copies.size() < n)
+      {
+        OdDbEntityPtr copy = object->clone();
+        const OdDbObjectId id = space->appendOdDbEntity(copy);
+        copy.release();
+        copies.push_back(id.safeOpenObject());
+      }
+    }
+    return copies;
+  }
+
   // A zigzag polyline of n vertices, in model space.
   const OdDbObjectPtr& polyline(int n)
   {
@@ -134,6 +154,7 @@ private:
   std::vector<OdDbObjectPtr> m_selection;
   std::vector<OdDbObjectPtr> m_view;
   std::map<int, OdDbObjectPtr> m_polylines;
+  std::map<const OdRxClass*, std::vector<OdDbObjectPtr>> m_copies;
 };
 
 BenchDrawing* g_drawing = nullptr;
@@ -347,6 +368,27 @@ BENCHMARK(BM_DirectReads)->Arg(10000)->Iterations(20)->Unit(benchmark::kMillisec
 BENCHMARK(BM_DirectReads)->Arg(100000)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DirectReads)->Arg(kLargestSelection)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// Gathering one kind at a time, beside its direct reads: where the time of a mixed selection goes.
+void gatherKind(benchmark::State& state, OdDbObjectPtr object)
+{
+  const std::vector<OdDbObjectPtr>& copies = g_drawing->copiesOf(object, 10000);
+  long rows = gatherPass(copies);
+  const auto gatherStart = std::chrono::steady_clock::now();
+  for (auto _ : state)
+    rows = gatherPass(copies);
+  const double gatherPerObject =
+    secondsSince(gatherStart) / static_cast<double>(state.iterations()) / static_cast<double>(copies.size());
+  const auto start = std::chrono::steady_clock::now();
+  const int directPasses = 10;
+  for (int i = 0; i < directPasses; ++i)
+    directPass(copies);
+  const double directPerObject = secondsSince(start) / directPasses / static_cast<double>(copies.size());
+  state.counters["rows_per_object"] = static_cast<double>(rows) / static_cast<double>(copies.size());
+  state.counters["us_per_object"] = gatherPerObject * 1e6;
+  state.counters["direct_us_per_object"] = directPerObject * 1e6;
+  state.counters["overhead"] = gatherPerObject / directPerObject;
+}
+
 // Counts every QCoreApplication::translate call while installed (it translates nothing).
 class CountingTranslator : public QTranslator
 {
@@ -547,8 +589,15 @@ int main(int argc, char** argv)
     return 1;
   auto drawing = std::make_unique<BenchDrawing>();
   g_drawing = drawing.get();
-  // One translation-count benchmark per kind of the sample drawing.
-  for (const OdDbObjectPtr& object : drawing->samplesByKind())
+  // Per kind of the sample drawing: gathering 10,000 copies, then the translation calls.
+  const std::vector<OdDbObjectPtr> kinds = drawing->samplesByKind();
+  for (const OdDbObjectPtr& object : kinds)
+    benchmark::RegisterBenchmark(("BM_GatherKind/" + std::string(object->isA()->name().toUtf8())).c_str(),
+                                 gatherKind, object)
+      ->Iterations(10)
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
+  for (const OdDbObjectPtr& object : kinds)
     benchmark::RegisterBenchmark(("BM_TranslateCalls/" + std::string(object->isA()->name().toUtf8())).c_str(),
                                  translateCalls, object)
       ->Iterations(3);
