@@ -69,7 +69,11 @@ int setSize(const OdDbObject* object, const CKyVariant& value, double perRadius)
   double size = 0.0;
   if (circle.isNull() || !KySizeOf(value, size))
     return kKyRefused;
-  circle->setRadius(size / perRadius);
+  // A size so small that its radius underflows to zero is refused like a zero size.
+  const double radius = size / perRadius;
+  if (radius == 0.0)
+    return kKyRefused;
+  circle->setRadius(radius);
   return kKyAccepted;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "DbArc.h"
 #include "DbCircle.h"
@@ -133,6 +134,8 @@ TEST_F(CircleRows, SizeSettersTakeTheMagnitudeAndRefuseZeroSilently)
     {"Diameter", 0.0, -5001, 2.0},
     {"Circumference", 0.0, -5001, 2.0},
     {"Radius", std::nan(""), -5001, 2.0},
+    // The smallest positive double: its diameter's half underflows to a zero radius.
+    {"Diameter", std::numeric_limits<double>::denorm_min(), -5001, 2.0},
   };
   for (const Case& c : cases)
   {

@@ -188,8 +188,6 @@ struct LetThrough
 };
 const LetThrough kLetThrough[] = {
   {&CKyEntityPE::SetLayer, eNotThatKindOfClass, "an id that is not a layer"},
-  {&CKyCirclePE::SetDiameter, eInvalidInput, "a diameter so small that its half is a zero radius"},
-  {&CKyCirclePE::SetCircumference, eInvalidInput, "a circumference that gives a zero radius"},
   {&CKyPolylinePE::SetGlobalWidth, eInvalidInput, "a negative constant width"},
   {&CKyTextPE::SetObliquing, eInvalidInput, "an obliquing angle beyond the text's limit"},
   {&CKyTextPE::SetWidthFactor, eInvalidInput, "a negative width factor"},
