@@ -18,6 +18,7 @@
 #include <QCoreApplication>
 #include <QTranslator>
 
+#include "DbAnnotationScale.h"
 #include "DbArc.h"
 #include "DbBlockTableRecord.h"
 #include "DbCircle.h"
@@ -29,6 +30,7 @@
 #include "DbPolyline.h"
 #include "DbText.h"
 #include "KyDocument.h"
+#include "KyObjectAnnotationContext.h"
 #include "KyPrintObjectInfoPE.h"
 #include "KyPropertyBase.h"
 #include "KyUtils.h"
@@ -277,6 +279,26 @@ void readPolyline(const OdDbObject* o)
   keep(polyline->hasPlinegen());
 }
 
+// The annotation values the text rows show: the flag, the current scale's name and factor (for
+// the sheet sizes) and the orientation data.
+void readAnnotation(const OdDbObject* o)
+{
+  static const OdString orientationApp(CKyObjectAnnotationContext::kOrientationAppName);
+  keep(o->xData(orientationApp).isNull());
+  if (!OdDbAnnotativeObject::isAnnotative(o))
+    return;
+  const OdDbObjectId scaleId = OdDbAnnotativeObject::currentScale(o);
+  if (scaleId.isNull())
+    return;
+  OdDbAnnotationScalePtr scale = scaleId.safeOpenObject();
+  OdString name;
+  double factor = 1.0;
+  scale->getName(name);
+  scale->getScale(factor);
+  keep(name);
+  keep(factor);
+}
+
 void readText(const OdDbObject* o)
 {
   const OdDbText* text = static_cast<const OdDbText*>(o);
@@ -293,7 +315,7 @@ void readText(const OdDbObject* o)
   keep(text->position());
   keep(text->isMirroredInX());
   keep(text->isMirroredInY());
-  keep(OdDbAnnotativeObject::isAnnotative(text));
+  readAnnotation(text);
 }
 
 void readMText(const OdDbObject* o)
@@ -310,7 +332,7 @@ void readMText(const OdDbObject* o)
   keep(mtext->lineSpacingFactor());
   keep(mtext->lineSpacingStyle());
   keep(mtext->location());
-  keep(OdDbAnnotativeObject::isAnnotative(mtext));
+  readAnnotation(mtext);
 }
 
 struct DirectReader

@@ -1,12 +1,15 @@
 // Shared accessor helpers.
 #include "KyAccessors.h"
 
+#include <utility>
+
 #include <QCoreApplication>
 
 #include "DbDatabase.h"
 #include "KyDatabase.h"
 #include "KyDocument.h"
 #include "KySystemServices.h"
+#include "KyTexts.h"
 
 bool KyDoubleOf(const CKyVariant& value, double& out)
 {
@@ -87,19 +90,33 @@ bool KyReplaceUcsComponent(const OdDbObject* object, OdGePoint3d& world, KyAxis 
   return true;
 }
 
+namespace
+{
+CKyVariant makeChoiceList(const void* table, int count, int current)
+{
+  const KyChoice* choices = static_cast<const KyChoice*>(table);
+  CKyVariantCollection list;
+  list.Reserve(count);
+  for (int i = 0; i < count; ++i)
+    list.Add(CKyVariant(choices[i].code), CKyVariant(KyTr("property_values", choices[i].text)));
+  list.SetCurrentIndex(current);
+  return CKyVariant(std::move(list));
+}
+} // namespace
+
+// The first entry with the code is current, else the first entry.
 CKyVariant KyChoiceList(const KyChoice* choices, std::size_t count, int currentCode)
 {
-  CKyVariantCollection list;
-  int current = -1;
+  int current = 0;
   for (std::size_t i = 0; i < count; ++i)
   {
-    list.Add(CKyVariant(choices[i].code),
-             CKyVariant(CKyString(QCoreApplication::translate("property_values", choices[i].text))));
-    if (current < 0 && choices[i].code == currentCode)
+    if (choices[i].code == currentCode)
+    {
       current = static_cast<int>(i);
+      break;
+    }
   }
-  list.SetCurrentIndex(current < 0 ? 0 : current);
-  return CKyVariant(list);
+  return KyChoiceListOf(choices, static_cast<int>(count), current, &makeChoiceList);
 }
 
 CKyVariant KyYesNoList(bool yes)
@@ -120,10 +137,11 @@ bool KyChosenCode(const CKyVariant& value, int& code)
 CKyVariant KyElementSelector(int count)
 {
   CKyVariantCollection list;
+  list.Reserve(count);
   for (int n = 1; n <= count; ++n)
     list.Add(CKyVariant(n), CKyVariant(n));
   list.SetCurrentIndex(0);
-  return CKyVariant(list);
+  return CKyVariant(std::move(list));
 }
 
 bool KySizeOf(const CKyVariant& value, double& out)

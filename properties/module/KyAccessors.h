@@ -16,28 +16,24 @@
 const int kKyAccepted = 5100;
 const int kKyRefused = -5001;
 
-// The object as T when it is of that class and open for read; null otherwise.
+// The object as T when it is of that class and open for read; null otherwise. T is a database
+// class, so a class test does what a protocol query would, without walking the extensions of
+// every level (every getter of every row starts here).
 template <class T>
 OdSmartPtr<T> KyForRead(const OdDbObject* object)
 {
-  if (!object)
+  if (!object || !object->isKindOf(T::desc()) || !object->isReadEnabled())
     return OdSmartPtr<T>();
-  OdSmartPtr<T> p = T::cast(object);
-  if (p.isNull() || !object->isReadEnabled())
-    return OdSmartPtr<T>();
-  return p;
+  return OdSmartPtr<T>(static_cast<const T*>(object));
 }
 
 // The object as T when it is of that class and open for write; null otherwise.
 template <class T>
 OdSmartPtr<T> KyForWrite(const OdDbObject* object)
 {
-  if (!object)
+  if (!object || !object->isKindOf(T::desc()) || !object->isWriteEnabled())
     return OdSmartPtr<T>();
-  OdSmartPtr<T> p = T::cast(object);
-  if (p.isNull() || !object->isWriteEnabled())
-    return OdSmartPtr<T>();
-  return p;
+  return OdSmartPtr<T>(static_cast<const T*>(object));
 }
 
 // A finite double of tag 2; false for another tag or a non-finite number (NaN and infinities

@@ -11,6 +11,7 @@
 #include "KyPropertyTable.h"
 #include "KyScaleList.h"
 #include "ResBuf.h"
+#include "KyTexts.h"
 
 namespace
 {
@@ -19,14 +20,14 @@ OdString orientationApp()
   return OdString(CKyObjectAnnotationContext::kOrientationAppName);
 }
 
-CKyString typeName(const char* key)
+const CKyString& typeName(const char* key)
 {
-  return CKyString(QCoreApplication::translate("property_types", key));
+  return KyTr("property_types", key);
 }
 
-CKyString groupName(const char* key)
+const CKyString& groupName(const char* key)
 {
-  return CKyString(QCoreApplication::translate("property_groups", key));
+  return KyTr("property_groups", key);
 }
 
 void registerApp(OdDbDatabase* db, const OdString& app)
@@ -101,8 +102,8 @@ void KyAddAnnotationRows(CKyPropertiesContainer* container, const char* category
                          accessors.getter,
                          accessors.setter,
                          accessors.readOnly,
-                         KyIconPath(row.iconFolder, row.icon),
-                         KyDarkIconPath(row.iconFolder, row.icon),
+                         KyIconPathOf(row.iconFolder, row.icon),
+                         KyDarkIconPathOf(row.iconFolder, row.icon),
                          row.groupAction ? accessors.groupAction : nullptr,
                          row.groupAction ? accessors.groupDescription : CKyString()};
     container->AddDynamic(KyNewDynamicDescription(dynamic));
@@ -117,7 +118,7 @@ void KyRenameListedRow(CKyPropertiesContainer* container, const char* category, 
     return;
   row->SetName(typeName(toKey));
   row->PutIsReadOnlyMethod(readOnly);
-  row->SetIcon(KyIconPath(iconFolder, icon));
-  row->SetDarkIcon(KyDarkIconPath(iconFolder, icon));
+  row->SetIcon(KyIconPathOf(iconFolder, icon));
+  row->SetDarkIcon(KyDarkIconPathOf(iconFolder, icon));
   row->SetLightIcon(CKyString());
 }

@@ -1,5 +1,6 @@
 // Module object, entry points and the registration sequences.
 #include "KyPropertiesModule.h"
+#include "KyTexts.h"
 
 #include "DbArc.h"
 #include "DbCircle.h"
@@ -110,6 +111,7 @@ void CKyPropertiesModule::uninitApp()
     a.objectClass()->delX(CKyPrintObjectInfoPE::desc());
   CKyPropertyPEClassFactory::destroy();
   CKyPrintObjectInfoPE::rxUninit();
+  KyForgetTexts();
 }
 
 extern "C"

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "RxObject.h"
+#include "KyTexts.h"
 
 namespace
 {
@@ -94,7 +95,7 @@ void KyCollectLevel(CKyPropertiesContainer* container, const OdRxClass* objectCl
 CKyPropertyDescriptionImpl* KyNewDynamicDescription(const KyDynamicRow& row)
 {
   auto* desc = new CKyPropertyDescriptionImpl;
-  desc->SetCategory(CKyString(QCoreApplication::translate("property_groups", row.category)));
+  desc->SetCategory(KyTr("property_groups", row.category));
   desc->SetName(row.name);
   desc->SetIsDynamic(true);
   desc->SetType(CKyPropertyTypeImpl(row.type, row.guid ? *row.guid : CKyString()));

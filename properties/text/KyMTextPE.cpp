@@ -14,6 +14,7 @@
 #include "KyMatchPropHelper.h"
 #include "KyObjectAnnotationContext.h"
 #include "RxObjectImpl.h"
+#include "KyTexts.h"
 
 ODRX_CONS_DEFINE_MEMBERS(CKyMTextPE, CKyEntityPE, RXIMPL_CONSTR)
 
@@ -130,7 +131,7 @@ template <std::size_t N>
 CKyString infoName(const char* const (&names)[N], int oneBased)
 {
   const char* key = oneBased >= 1 && oneBased <= static_cast<int>(N) ? names[oneBased - 1] : kUnknown;
-  return CKyString(QCoreApplication::translate("info_values", key));
+  return KyTr("info_values", key);
 }
 
 bool annotative(const OdDbObject* object, bool* flag = nullptr)
@@ -235,9 +236,9 @@ void CKyMTextPE::GetPropertyNamesDynamic(const OdDbObject* object, CKyProperties
 {
   if (!container)
     return;
-  const CKyString textGroup(QCoreApplication::translate("property_groups", kText));
+  const CKyString& textGroup = KyTr("property_groups", kText);
   if (CKyPropertyDescription* style =
-        container->GetByName(CKyString(QCoreApplication::translate("property_types", kStyleKey)), textGroup))
+        container->GetByName(KyTr("property_types", kStyleKey), textGroup))
     style->SetType(CKyPropertyTypeImpl(CKyVariant::kObjectId, CKyPropertyType::kTextStyleGUID));
 
   std::vector<KyAnnotationRow> rows = {{kAnnotative, CKyVariant::kCollection, nullptr, "Misc", "annotative", false}};
@@ -263,7 +264,7 @@ void CKyMTextPE::GetPropertyNamesDynamic(const OdDbObject* object, CKyProperties
   KyAddAnnotationRows(container, kText, rows,
                       {&CKyMTextPE::GetDynamicPropertyValue, &CKyMTextPE::SetDynamicPropertyValue,
                        &CKyMTextPE::IsDynamicPropertyReadOnly, &CKyMTextPE::PerformGroupAction,
-                       CKyString(QCoreApplication::translate("CKyMTextPE", "Edit annotation scales"))});
+                       KyTr("CKyMTextPE", "Edit annotation scales")});
 }
 
 CKyVariant CKyMTextPE::GetContents(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)

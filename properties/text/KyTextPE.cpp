@@ -1,6 +1,8 @@
 // Single-line text rows, per-object annotation rows and listing.
 #include "KyTextPE.h"
 
+#include <utility>
+
 #include <QCoreApplication>
 
 #include "DbMText.h"
@@ -14,6 +16,7 @@
 #include "KyMatchPropHelper.h"
 #include "KyObjectAnnotationContext.h"
 #include "RxObjectImpl.h"
+#include "KyTexts.h"
 
 ODRX_CONS_DEFINE_MEMBERS(CKyTextPE, CKyEntityPE, RXIMPL_CONSTR)
 
@@ -108,9 +111,20 @@ constexpr int kLeft = 0;
 constexpr int kAligned = 3;
 constexpr int kFit = 5;
 
+// The list of every justification (tag = index), `current` chosen.
+CKyVariant justificationList(const void*, int count, int current)
+{
+  CKyVariantCollection list;
+  list.Reserve(count);
+  for (int i = 0; i < count; ++i)
+    list.Add(CKyVariant(i), CKyVariant(KyTr("property_values", kJustifications[i].name)));
+  list.SetCurrentIndex(current);
+  return CKyVariant(std::move(list));
+}
+
 QString justificationName(int index)
 {
-  return QCoreApplication::translate("property_values", kJustifications[index].name);
+  return KyTr("property_values", kJustifications[index].name);
 }
 
 // Index of the first entry with the text's modes; 0 when none has them.
@@ -211,9 +225,9 @@ void CKyTextPE::GetPropertyNamesDynamic(const OdDbObject* object, CKyPropertiesC
 {
   if (!container)
     return;
-  const CKyString textGroup(QCoreApplication::translate("property_groups", kText));
+  const CKyString& textGroup = KyTr("property_groups", kText);
   if (CKyPropertyDescription* style =
-        container->GetByName(CKyString(QCoreApplication::translate("property_types", kStyleKey)), textGroup))
+        container->GetByName(KyTr("property_types", kStyleKey), textGroup))
     style->SetType(CKyPropertyTypeImpl(CKyVariant::kObjectId, CKyPropertyType::kTextStyleGUID));
 
   std::vector<KyAnnotationRow> rows = {{kAnnotative, CKyVariant::kCollection, nullptr, "Misc", "annotative", false}};
@@ -234,7 +248,7 @@ void CKyTextPE::GetPropertyNamesDynamic(const OdDbObject* object, CKyPropertiesC
   KyAddAnnotationRows(container, kText, rows,
                       {&CKyTextPE::GetDynamicPropertyValue, &CKyTextPE::SetDynamicPropertyValue,
                        &CKyTextPE::IsDynamicPropertyReadOnly, &CKyTextPE::PerformGroupAction,
-                       CKyString(QCoreApplication::translate("CKyTextPE", "Edit annotation scales"))});
+                       KyTr("CKyTextPE", "Edit annotation scales")});
 }
 
 CKyVariant CKyTextPE::GetThickness(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
@@ -304,11 +318,7 @@ CKyVariant CKyTextPE::GetJustify(const OdDbObject* object, const CKyPropertyDesc
   OdDbTextPtr text = KyForRead<OdDbText>(object);
   if (text.isNull())
     return CKyVariant();
-  CKyVariantCollection list;
-  for (int i = 0; i < kJustificationCount; ++i)
-    list.Add(CKyVariant(i), CKyVariant(CKyString(justificationName(i))));
-  list.SetCurrentIndex(currentJustification(text));
-  return CKyVariant(list);
+  return KyChoiceListOf(kJustifications, kJustificationCount, currentJustification(text), &justificationList);
 }
 
 // Entries are told apart by their translated names. Leaving "Aligned" or "Fit" first resets

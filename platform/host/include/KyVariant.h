@@ -53,6 +53,7 @@ public:
   CKyVariant(const char* value);
   CKyVariant(const OdCmColor& value);
   CKyVariant(const CKyVariantCollection& value);
+  CKyVariant(CKyVariantCollection&& value);
   CKyVariant(const CKyVariantCollectionElement& value);
   CKyVariant(const OdDbObjectId& value);
   CKyVariant(const OdCmTransparency& value);
@@ -136,6 +137,7 @@ public:
   int GetCount() const { return static_cast<int>(m_elements.size()); }
   void Add(const CKyVariantCollectionElement& element) { m_elements.push_back(element); }
   void Add(const CKyVariant& tag, const CKyVariant& value) { m_elements.emplace_back(tag, value); }
+  void Reserve(int count) { m_elements.reserve(count > 0 ? static_cast<std::size_t>(count) : 0u); }
   // Throws OdError_InvalidIndex outside [0, GetCount()).
   const CKyVariantCollectionElement& GetAt(int index) const;
   // The current element, or null when the current index is outside the list.

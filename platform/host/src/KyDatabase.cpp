@@ -34,42 +34,78 @@ OdDbDatabase* CKyDatabase::db() const
   return m_pDb;
 }
 
+namespace
+{
+// Both directions of the UCS frame, rebuilt only when the header's UCS differs from the one they
+// were made for: the palette converts every point it shows, nearly always under one UCS.
+struct UcsFrame
+{
+  OdGePoint3d origin;
+  OdGeVector3d xDir, yDir;
+  bool valid = false;
+  bool identity = true;
+  OdGeMatrix3d ucsToWorld, worldToUcs;
+};
+
+bool same(const OdGeVector3d& a, const OdGeVector3d& b)
+{
+  return a.x == b.x && a.y == b.y && a.z == b.z;
+}
+
+const UcsFrame& ucsFrameOf(const OdDbDatabase* pDb)
+{
+  // The host's services run on its main thread, like the palette.
+  static UcsFrame frame;
+  const OdGePoint3d origin = pDb->getUCSORG();
+  const OdGeVector3d xDir = pDb->getUCSXDIR(), yDir = pDb->getUCSYDIR();
+  if (frame.valid && same(frame.origin.asVector(), origin.asVector()) && same(frame.xDir, xDir) && same(frame.yDir, yDir))
+    return frame;
+  OdGeVector3d xAxis, yAxis, zAxis;
+  if (!orthonormalFrame(xDir, yDir, xAxis, yAxis, zAxis))
+    throw OdError(eDegenerateGeometry);
+  frame.ucsToWorld.setCoordSystem(origin, xAxis, yAxis, zAxis);
+  // The frame is orthonormal, so the inverse is the transposed rotation and the rotated,
+  // negated origin.
+  const OdGeVector3d o = origin.asVector();
+  for (unsigned int row = 0; row < 3; ++row)
+  {
+    for (unsigned int column = 0; column < 3; ++column)
+      frame.worldToUcs[row][column] = frame.ucsToWorld[column][row];
+  }
+  for (unsigned int row = 0; row < 3; ++row)
+    frame.worldToUcs[row][3] = -(frame.worldToUcs[row][0] * o.x + frame.worldToUcs[row][1] * o.y + frame.worldToUcs[row][2] * o.z);
+  frame.origin = origin;
+  frame.xDir = xDir;
+  frame.yDir = yDir;
+  frame.identity = same(o, OdGeVector3d::kIdentity) && same(xAxis, OdGeVector3d::kXAxis) &&
+                   same(yAxis, OdGeVector3d::kYAxis) && same(zAxis, OdGeVector3d::kZAxis);
+  frame.valid = true;
+  return frame;
+}
+} // namespace
+
 OdGeMatrix3d CKyDatabase::GetUCSToWorld() const
 {
-  OdDbDatabase* pDb = db();
-  OdGeVector3d xAxis, yAxis, zAxis;
-  if (!orthonormalFrame(pDb->getUCSXDIR(), pDb->getUCSYDIR(), xAxis, yAxis, zAxis))
-    throw OdError(eDegenerateGeometry);
-  OdGeMatrix3d ucsToWorld;
-  ucsToWorld.setCoordSystem(pDb->getUCSORG(), xAxis, yAxis, zAxis);
-  return ucsToWorld;
+  return ucsFrameOf(db()).ucsToWorld;
 }
 
 OdGeMatrix3d CKyDatabase::GetWorldToUCS() const
 {
-  // The frame is orthonormal, so the inverse is the transposed rotation and the rotated,
-  // negated origin.
-  const OdGeMatrix3d ucsToWorld = GetUCSToWorld();
-  const OdGeVector3d origin = ucsToWorld.translation();
-  OdGeMatrix3d worldToUcs;
-  for (unsigned int row = 0; row < 3; ++row)
-  {
-    for (unsigned int column = 0; column < 3; ++column)
-      worldToUcs[row][column] = ucsToWorld[column][row];
-  }
-  for (unsigned int row = 0; row < 3; ++row)
-    worldToUcs[row][3] = -(worldToUcs[row][0] * origin.x + worldToUcs[row][1] * origin.y + worldToUcs[row][2] * origin.z);
-  return worldToUcs;
+  return ucsFrameOf(db()).worldToUcs;
 }
 
 void CKyDatabase::WorldToUCS(OdGePoint3d& pt) const
 {
-  pt.transformBy(GetWorldToUCS());
+  const UcsFrame& frame = ucsFrameOf(db());
+  if (!frame.identity)
+    pt.transformBy(frame.worldToUcs);
 }
 
 void CKyDatabase::UCSToWorld(OdGePoint3d& pt) const
 {
-  pt.transformBy(GetUCSToWorld());
+  const UcsFrame& frame = ucsFrameOf(db());
+  if (!frame.identity)
+    pt.transformBy(frame.ucsToWorld);
 }
 
 void CKyDatabase::SetCurrentUcs(const OdGePoint3d& origin, const OdGeVector3d& xAxis, const OdGeVector3d& yAxis)

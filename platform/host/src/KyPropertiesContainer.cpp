@@ -64,13 +64,13 @@ bool CKyPropertiesContainerImpl::IsOwned(int index) const
   return m_rows[static_cast<std::size_t>(index)].owned;
 }
 
+// Keeps the capacity: the palette clears and refills one container for every selected object.
 void CKyPropertiesContainerImpl::Clear()
 {
-  std::vector<Row> rows;
-  rows.swap(m_rows);
-  for (const Row& row : rows)
+  for (const Row& row : m_rows)
     if (row.owned)
       delete row.description;
+  m_rows.clear();
 }
 
 CKyPropertiesContainerImpl* CKyPropertiesContainerImpl::Active()

@@ -82,7 +82,8 @@ CKyString indexColorText(int index)
 // The link and description stored on the object, from its "KY_HYPERLINK" chain.
 bool readHyperlink(const OdDbObject* pObj, OdString& link, OdString& description)
 {
-  const OdResBufPtr chain = pObj->xData(CKyUtils::kHyperlinkAppName);
+  static const OdString kApp(CKyUtils::kHyperlinkAppName);
+  const OdResBufPtr chain = pObj->xData(kApp);
   if (chain.isNull())
     return false;
   OdResBufPtr rb = chain->next();

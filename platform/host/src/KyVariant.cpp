@@ -82,6 +82,11 @@ CKyVariant::CKyVariant(const CKyVariantCollection& value)
 {
 }
 
+CKyVariant::CKyVariant(CKyVariantCollection&& value)
+  : m_type(kCollection), m_value(std::make_shared<const CKyVariantCollection>(std::move(value)))
+{
+}
+
 CKyVariant::CKyVariant(const CKyVariantCollectionElement& value)
   : m_type(kCollectionElement), m_value(std::make_shared<const CKyVariantCollectionElement>(value))
 {

@@ -31,6 +31,22 @@ TEST(FrameworkString, ConvertsBetweenQtSdkAndWideStringsLosslessly)
   }
 }
 
+// Texts outside the basic plane and broken surrogates take the general conversion; plain texts
+// the direct one. Either way the result is what Qt makes of the same text.
+TEST(FrameworkString, SdkStringsOfEveryPlaneConvertLikeQt)
+{
+  const std::wstring texts[] = {L"", L"ByLayer", L"\u00D8 25 \u2205", L"clef \U0001D11E end", L"\U0001F600",
+                                std::wstring(1, wchar_t(0xFFFF)), std::wstring(1, wchar_t(0xD800)) + L"x",
+                                std::wstring(L"nul\0inside", 10)};
+  for (const std::wstring& wide : texts)
+  {
+    const CKyString converted{OdString(wide)};
+    EXPECT_EQ(converted.toQString(), QString::fromStdWString(wide)) << QString::fromStdWString(wide).toStdString();
+    if (QString::fromStdWString(wide).toStdWString() == wide)
+      EXPECT_EQ(converted.toOdString().wstr(), wide);
+  }
+}
+
 TEST(FrameworkString, WideCopyFollowsChangesOfTheText)
 {
   CKyString s("ab");

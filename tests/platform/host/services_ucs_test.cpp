@@ -180,3 +180,30 @@ TEST_F(ServicesUcs, ServicesReportTheDrawingsIdsAndHeader)
   EXPECT_EQ(database.GetInsertionUnits(), 4);
 }
 } // namespace
+
+// Conversions alternate between drawings with different UCSs and follow header changes made
+// without the service, so a remembered frame is never used for another UCS.
+TEST(ServicesUcsFrames, EachConversionUsesItsDrawingsPresentUcs)
+{
+  KyTestDrawing shifted, turned;
+  CKyDatabase a(shifted.db()), b(turned.db());
+  a.SetCurrentUcs(OdGePoint3d(10, 0, 0), OdGeVector3d(1, 0, 0), OdGeVector3d(0, 1, 0));
+  b.SetCurrentUcs(OdGePoint3d(), OdGeVector3d(0, 1, 0), OdGeVector3d(-1, 0, 0));
+  for (int round = 0; round < 2; ++round)
+  {
+    OdGePoint3d p(11, 0, 0), q(1, 0, 0);
+    a.WorldToUCS(p);
+    b.WorldToUCS(q);
+    expectPoint(p, OdGePoint3d(1, 0, 0), "shifted");
+    expectPoint(q, OdGePoint3d(0, -1, 0), "turned");
+  }
+  shifted.db()->setUCSORG(OdGePoint3d(10, 0, 1e-300)); // differs in one tiny component
+  OdGePoint3d p(11, 0, 0);
+  a.WorldToUCS(p);
+  EXPECT_EQ(p.z, -1e-300);
+  shifted.db()->setUCSORG(OdGePoint3d());
+  OdGePoint3d r(0.1, 0.2, 0.3);
+  a.UCSToWorld(r);
+  EXPECT_EQ(r, OdGePoint3d(0.1, 0.2, 0.3));
+  EXPECT_EQ(r.x, 0.1);
+}

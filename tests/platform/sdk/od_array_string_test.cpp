@@ -39,3 +39,32 @@ TEST(OdStringTest, ConvertsAndEdits)
   EXPECT_EQ(OdString().format(L"%d-%ls", 7, L"x"), OdString(L"7-x"));
   EXPECT_THROW(t.getAt(99), OdError);
 }
+
+// Case-insensitive comparison: ASCII folds in place, other letters through Unicode case folding,
+// and the sign orders the folded texts (shorter prefix first).
+TEST(OdStringTest, CaseInsensitiveComparisonFoldsAndOrders)
+{
+  struct Row
+  {
+    const wchar_t* a;
+    const wchar_t* b;
+    int sign;
+  };
+  const Row rows[] = {
+    {L"Layer0", L"LAYER0", 0},         {L"", L"", 0},
+    {L"abc", L"abd", -1},              {L"ABD", L"abc", 1},
+    {L"abc", L"ab", 1},                {L"AB", L"abc", -1},
+    {L"[x]", L"{x}", -1},              {L"[", L"A", -1}, // folds to lower case: "[" sorts before "a"
+    {L"_a", L"_A", 0},
+    {L"Stra\u00DFe", L"STRA\u00DFE", 0}, {L"\u00C4rger", L"\u00E4RGER", 0},
+    {L"Ma\u00DFe", L"Mafe", 1},        {L"\u03A3\u03C3", L"\u03C3\u03A3", 0},
+    {L"a\U0001D11E", L"A\U0001D11E", 0},
+  };
+  for (const Row& row : rows)
+  {
+    const int result = OdString(row.a).iCompare(OdString(row.b));
+    EXPECT_EQ((result > 0) - (result < 0), row.sign) << OdString(row.a).toUtf8() << " vs " << OdString(row.b).toUtf8();
+    const int reverse = OdString(row.b).iCompare(OdString(row.a));
+    EXPECT_EQ((reverse > 0) - (reverse < 0), -row.sign) << OdString(row.b).toUtf8() << " vs " << OdString(row.a).toUtf8();
+  }
+}

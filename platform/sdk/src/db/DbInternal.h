@@ -82,6 +82,9 @@ public:
   static void setEntityLinetype(OdDbEntity* pEnt, const OdDbObjectId& id) { pEnt->m_linetypeId = id; }
   static const OdDbObjectId& entityLayer(const OdDbEntity* pEnt) { return pEnt->m_layerId; }
   static const OdDbObjectId& entityLinetype(const OdDbEntity* pEnt) { return pEnt->m_linetypeId; }
+  // The stored extended-data chain of one application (its name record first), without the
+  // copy that OdDbObject::xData makes; null when the object has none. Read access is checked.
+  static const OdResBuf* xDataChain(const OdDbObject* pObj, const OdString& regappName);
 };
 
 // The object behind an id without opening it (null for null or invalid ids).

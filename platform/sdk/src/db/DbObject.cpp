@@ -214,7 +214,7 @@ OdResult OdDbObject::subErase(bool /*erasing*/)
 
 namespace
 {
-OdString appNameOf(const OdResBufPtr& pChain)
+const OdString& appNameOf(const OdResBufPtr& pChain)
 {
   return pChain->getString();
 }
@@ -236,6 +236,17 @@ OdResBufPtr OdDbObject::xData(const OdString& regappName) const
     pTail = pCopy->last();
   }
   return pHead;
+}
+
+const OdResBuf* OdDbObjectAccess::xDataChain(const OdDbObject* pObj, const OdString& regappName)
+{
+  pObj->assertReadEnabled();
+  for (const OdResBufPtr& pChain : pObj->m_xData)
+  {
+    if (odDbNamesEqual(appNameOf(pChain), regappName))
+      return pChain.get();
+  }
+  return 0;
 }
 
 OdArray<OdString> OdDbObject::xDataApplications() const

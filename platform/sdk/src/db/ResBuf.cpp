@@ -66,7 +66,9 @@ OdResBuf::DataKind OdResBuf::dataKind(int t)
 
 OdResBufPtr OdResBuf::newRb(int restype)
 {
-  OdResBufPtr pRb = createObject();
+  // Straight to the implementation: chains are copied often and the class lookup of
+  // createObject() would dominate.
+  OdResBufPtr pRb = OdRxObjectImpl<OdResBuf>::createObject();
   pRb->m_type = restype;
   return pRb;
 }

@@ -2,6 +2,7 @@
 #include "OdString.h"
 #include "OdError.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cwchar>
 #include <cwctype>
@@ -35,6 +36,23 @@ void OdString::setAt(int i, OdChar c)
 
 int OdString::iCompare(const OdString& s) const
 {
+  // Names are nearly always ASCII: fold those here and leave the rest to Qt's case folding.
+  const std::size_t n = std::min(m_s.size(), s.m_s.size());
+  std::size_t i = 0;
+  for (; i < n; ++i)
+  {
+    wchar_t a = m_s[i], b = s.m_s[i];
+    if (a >= 0x80 || b >= 0x80)
+      break;
+    if (a >= L'A' && a <= L'Z')
+      a += L'a' - L'A';
+    if (b >= L'A' && b <= L'Z')
+      b += L'a' - L'A';
+    if (a != b)
+      return a < b ? -1 : 1;
+  }
+  if (i == n)
+    return m_s.size() == s.m_s.size() ? 0 : (m_s.size() < s.m_s.size() ? -1 : 1);
   return QString::fromStdWString(m_s).compare(QString::fromStdWString(s.m_s), Qt::CaseInsensitive);
 }
 

@@ -192,7 +192,8 @@ bool OdRxObject::isEqualTo(const OdRxObject* pOther) const
 
 bool OdRxObject::isKindOf(const OdRxClass* pClass) const
 {
-  return isA() && isA()->isDerivedFrom(pClass);
+  const OdRxClass* pMine = isA();
+  return pMine && pMine->isDerivedFrom(pClass);
 }
 
 // ---- OdRxClass -------------------------------------------------------------------------------

@@ -185,7 +185,8 @@ OdDbObjectId OdDbAnnotationScaleList::dictionaryId(OdDbDatabase* pDb)
   OdDbDictionaryPtr pNamed = OdDbDictionary::cast(pDb->getNamedObjectsDictionaryId().openObject().get());
   if (pNamed.isNull())
     throw OdError(eNullObjectPointer);
-  const OdDbObjectId existing = pNamed->getAt(kDictionaryName);
+  static const OdString kName(kDictionaryName);
+  const OdDbObjectId existing = pNamed->getAt(kName);
   if (!existing.isNull())
   {
     if (!odDbIdIsKindOf(existing, OdDbAnnotationScaleDictionary::desc()))
@@ -271,20 +272,24 @@ struct AnnotativeData
   OdDbObjectIdArray scales;
 };
 
-AnnotativeData readData(const OdDbObject* pObj)
+// The object's annotative state; with flagOnly the scales are not resolved.
+AnnotativeData readData(const OdDbObject* pObj, bool flagOnly = false)
 {
   AnnotativeData data;
-  OdResBufPtr pChain = pObj->xData(OdDbAnnotativeObject::kAppName);
-  if (pChain.isNull())
+  static const OdString kApp(OdDbAnnotativeObject::kAppName);
+  const OdResBuf* pChain = OdDbObjectAccess::xDataChain(pObj, kApp);
+  if (!pChain)
     return data;
-  OdResBufPtr pRb = pChain->next();
-  if (pRb.isNull() || pRb->restype() != OdDb::kDxfXdInteger16 || pRb->getInt16() == 0)
+  const OdResBuf* pRb = pChain->next().get();
+  if (!pRb || pRb->restype() != OdDb::kDxfXdInteger16 || pRb->getInt16() == 0)
     return data;
   data.annotative = true;
+  if (flagOnly)
+    return data;
   OdDbDatabase* pDb = pObj->database();
   bool first = true;
   OdDbObjectId current;
-  for (pRb = pRb->next(); !pRb.isNull(); pRb = pRb->next())
+  for (pRb = pRb->next().get(); pRb; pRb = pRb->next().get())
   {
     if (pRb->restype() != OdDb::kDxfXdHandle || !pDb)
       continue;
@@ -329,7 +334,7 @@ bool OdDbAnnotativeObject::isAnnotative(const OdDbObject* pObj)
 {
   if (!pObj)
     throw OdError(eNullObjectPointer);
-  return readData(pObj).annotative;
+  return readData(pObj, true).annotative;
 }
 
 void OdDbAnnotativeObject::setAnnotative(OdDbObject* pObj, bool annotative)

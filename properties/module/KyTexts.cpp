@@ -1,0 +1,162 @@
+// Remembered translations and icon paths.
+#include "KyTexts.h"
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include <QCoreApplication>
+
+#include "KyPropertyTable.h"
+
+namespace
+{
+enum class Kind : unsigned
+{
+  kTranslation,
+  kIcon,
+  kDarkIcon
+};
+
+// An open-addressing table keyed by the key pointers (the texts live in a deque, so references
+// handed out stay valid while the table grows). Looked up for nearly every row of every object,
+// so a lookup is a multiply, a mask and usually one comparison.
+class TextCache
+{
+public:
+  template <class Make>
+  const CKyString& get(Kind kind, const char* first, const char* second, Make make)
+  {
+    if (m_slots.empty())
+      m_slots.resize(256);
+    std::size_t mask = m_slots.size() - 1;
+    for (std::size_t i = hash(kind, first, second) & mask;; i = (i + 1) & mask)
+    {
+      Slot& slot = m_slots[i];
+      if (!slot.text)
+        break;
+      if (slot.first == first && slot.second == second && slot.kind == kind)
+        return *slot.text;
+    }
+    m_texts.push_back(make());
+    if ((m_used + 1) * 2 > m_slots.size())
+      grow();
+    const CKyString* text = &m_texts.back();
+    insert(Slot{kind, first, second, text});
+    ++m_used;
+    return *text;
+  }
+
+  void clear()
+  {
+    m_slots.clear();
+    m_texts.clear();
+    m_used = 0;
+  }
+
+private:
+  struct Slot
+  {
+    Kind kind;
+    const char* first;
+    const char* second;
+    const CKyString* text;
+  };
+
+  static std::size_t hash(Kind kind, const char* first, const char* second)
+  {
+    const std::uintptr_t h = reinterpret_cast<std::uintptr_t>(first) * 0x9E3779B97F4A7C15ull ^
+                             reinterpret_cast<std::uintptr_t>(second) * 0xC2B2AE3D27D4EB4Full ^
+                             static_cast<std::uintptr_t>(kind);
+    return static_cast<std::size_t>(h ^ (h >> 29));
+  }
+
+  void insert(const Slot& entry)
+  {
+    const std::size_t mask = m_slots.size() - 1;
+    std::size_t i = hash(entry.kind, entry.first, entry.second) & mask;
+    while (m_slots[i].text)
+      i = (i + 1) & mask;
+    m_slots[i] = entry;
+  }
+
+  void grow()
+  {
+    std::vector<Slot> old(m_slots.size() * 2, Slot{Kind::kTranslation, nullptr, nullptr, nullptr});
+    old.swap(m_slots);
+    for (const Slot& entry : old)
+      if (entry.text)
+        insert(entry);
+  }
+
+  std::vector<Slot> m_slots;
+  std::deque<CKyString> m_texts;
+  std::size_t m_used = 0;
+};
+
+TextCache& cache()
+{
+  static TextCache texts;
+  return texts;
+}
+} // namespace
+
+const CKyString& KyTr(const char* context, const char* key)
+{
+  return cache().get(Kind::kTranslation, context, key,
+                     [&] { return CKyString(QCoreApplication::translate(context, key)); });
+}
+
+const CKyString& KyIconPathOf(const char* folder, const char* icon)
+{
+  return cache().get(Kind::kIcon, folder, icon, [&] { return KyIconPath(folder, icon); });
+}
+
+const CKyString& KyDarkIconPathOf(const char* folder, const char* icon)
+{
+  return cache().get(Kind::kDarkIcon, folder, icon, [&] { return KyDarkIconPath(folder, icon); });
+}
+
+namespace
+{
+// Per table, the list for each current entry (index count stands for "none matched").
+class ChoiceCache
+{
+public:
+  const CKyVariant& get(const void* table, int count, int current, CKyVariant (*make)(const void*, int, int))
+  {
+    std::vector<std::unique_ptr<CKyVariant>>& lists = m_lists[table];
+    const std::size_t slot = current >= 0 && current < count ? static_cast<std::size_t>(current)
+                                                               : static_cast<std::size_t>(count);
+    if (lists.size() <= slot)
+      lists.resize(static_cast<std::size_t>(count) + 1);
+    if (!lists[slot])
+      lists[slot] = std::make_unique<CKyVariant>(make(table, count, current));
+    return *lists[slot];
+  }
+
+  void clear() { m_lists.clear(); }
+
+private:
+  std::unordered_map<const void*, std::vector<std::unique_ptr<CKyVariant>>> m_lists;
+};
+
+ChoiceCache& choices()
+{
+  static ChoiceCache lists;
+  return lists;
+}
+} // namespace
+
+const CKyVariant& KyChoiceListOf(const void* table, int count, int current, CKyVariant (*make)(const void*, int, int))
+{
+  return choices().get(table, count, current, make);
+}
+
+void KyForgetTexts()
+{
+  cache().clear();
+  choices().clear();
+}

@@ -1,0 +1,82 @@
+// Remembered translations and choice lists: the right entry is current whatever order the lists
+// are asked for in, and forgetting makes the next session translate again.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+#include "KyAccessors.h"
+#include "KyTexts.h"
+
+namespace
+{
+const KyChoice kSides[] = {{7, QT_TRANSLATE_NOOP("property_values", "Left")},
+                           {3, QT_TRANSLATE_NOOP("property_values", "Right")},
+                           {3, QT_TRANSLATE_NOOP("property_values", "Both")}};
+
+// Answers every key with the key and a suffix.
+class SuffixTranslator : public QTranslator
+{
+public:
+  QString translate(const char*, const char* key, const char* = nullptr, int = -1) const override
+  {
+    return QString::fromLatin1(key) + QStringLiteral(" (tr)");
+  }
+  bool isEmpty() const override { return false; }
+};
+
+int currentOf(const CKyVariant& list)
+{
+  return list.GetCollection().GetCurrentIndex();
+}
+
+QString textAt(const CKyVariant& list, int i)
+{
+  return list.GetCollection().GetAt(i).GetValue().GetString();
+}
+} // namespace
+
+TEST(TextsCache, ChoiceListsMarkTheFirstMatchingEntryInAnyOrder)
+{
+  KyForgetTexts();
+  struct Row
+  {
+    int code;
+    int current;
+  };
+  // Unknown codes show the first entry; a code two entries share picks the first of them.
+  const Row rows[] = {{3, 1}, {7, 0}, {42, 0}, {3, 1}, {-1, 0}, {7, 0}};
+  for (const Row& row : rows)
+  {
+    const CKyVariant list = KyChoiceList(kSides, row.code);
+    ASSERT_EQ(list.GetType(), CKyVariant::kCollection);
+    ASSERT_EQ(list.GetCollection().GetCount(), 3);
+    EXPECT_EQ(currentOf(list), row.current) << "code " << row.code;
+    EXPECT_EQ(list.GetCollection().GetAt(2).GetTag().GetInt32(), 3);
+    EXPECT_EQ(textAt(list, 2), QStringLiteral("Both"));
+  }
+  EXPECT_EQ(currentOf(KyYesNoList(true)), 0);
+  EXPECT_EQ(currentOf(KyYesNoList(false)), 1);
+  EXPECT_EQ(currentOf(KyYesNoList(true)), 0);
+}
+
+TEST(TextsCache, ForgettingTranslatesAgainWithTheInstalledTranslator)
+{
+  KyForgetTexts();
+  EXPECT_EQ(KyTr("property_types", "Annotative").toQString(), QStringLiteral("Annotative"));
+  EXPECT_EQ(textAt(KyChoiceList(kSides, 7), 1), QStringLiteral("Right"));
+
+  SuffixTranslator translator;
+  QCoreApplication::installTranslator(&translator);
+  // Within a session the texts stay as first made, like the listed rows.
+  EXPECT_EQ(KyTr("property_types", "Annotative").toQString(), QStringLiteral("Annotative"));
+  KyForgetTexts();
+  EXPECT_EQ(KyTr("property_types", "Annotative").toQString(), QStringLiteral("Annotative (tr)"));
+  EXPECT_EQ(textAt(KyChoiceList(kSides, 7), 1), QStringLiteral("Right (tr)"));
+  EXPECT_EQ(KyIconPathOf("Misc", "annotative").toQString(), QStringLiteral(":/Misc/Misc_annotative.png"));
+  EXPECT_EQ(KyDarkIconPathOf("Misc", "annotative").toQString(),
+            QStringLiteral(":/Misc/svg_icons/Misc/Misc_annotative.svg"));
+  QCoreApplication::removeTranslator(&translator);
+  KyForgetTexts();
+  EXPECT_EQ(KyTr("property_types", "Annotative").toQString(), QStringLiteral("Annotative"));
+}
