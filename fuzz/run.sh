@@ -6,6 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
+scripts/setup.sh
+export CCACHE_BASEDIR="$root"
 build="${KY_FUZZ_BUILD_DIR:-build-fuzz}"
 seconds="${FUZZ_SECONDS:-60}"
 cmake -S fuzz -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

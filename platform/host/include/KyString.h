@@ -45,8 +45,11 @@ public:
   friend CKyString operator+(const CKyString& a, const char* b) { return a + CKyString(b); }
   friend CKyString operator+(const char* a, const CKyString& b) { return CKyString(a) + b; }
 
-  friend bool operator==(const CKyString& a, const CKyString& b) { return a.m_text == b.m_text; }
-  friend bool operator!=(const CKyString& a, const CKyString& b) { return a.m_text != b.m_text; }
+  friend bool operator==(const CKyString& a, const CKyString& b)
+  {
+    return a.m_text.size() == b.m_text.size() && a.m_text == b.m_text;
+  }
+  friend bool operator!=(const CKyString& a, const CKyString& b) { return !(a == b); }
   friend bool operator<(const CKyString& a, const CKyString& b) { return a.m_text < b.m_text; }
   // Mixed comparisons, spelled out so that they do not compete with QString's own operators.
   friend bool operator==(const CKyString& a, const QString& b) { return a.m_text == b; }

@@ -137,6 +137,7 @@ protected:
 
 private:
   void requireKind(DataKind kind) const;
+  void copyValueFrom(const OdResBuf& source);
 
   int m_type = kRtNone;
   OdString m_string;

@@ -43,7 +43,9 @@ TEST(FrameworkString, SdkStringsOfEveryPlaneConvertLikeQt)
     const CKyString converted{OdString(wide)};
     EXPECT_EQ(converted.toQString(), QString::fromStdWString(wide)) << QString::fromStdWString(wide).toStdString();
     if (QString::fromStdWString(wide).toStdWString() == wide)
+    {
       EXPECT_EQ(converted.toOdString().wstr(), wide);
+    }
   }
 }
 

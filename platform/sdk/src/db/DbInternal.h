@@ -109,7 +109,8 @@ bool odDbMatrixIsFinite(const OdGeMatrix3d& xform);
 // Case-insensitive name comparison used by tables, dictionaries and applications.
 inline bool odDbNamesEqual(const OdString& a, const OdString& b)
 {
-  return a.getLength() == b.getLength() && a.iCompare(b) == 0;
+  // Names are usually asked for as they were written: the exact comparison settles most.
+  return a.getLength() == b.getLength() && (a == b || a.iCompare(b) == 0);
 }
 
 #endif

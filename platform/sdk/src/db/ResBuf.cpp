@@ -370,14 +370,20 @@ void OdResBuf::copyFrom(const OdRxObject* pSource)
   const OdResBuf* pSrc = dynamic_cast<const OdResBuf*>(pSource);
   if (!pSrc)
     throw OdError_NotThatKindOfClass(pSource ? pSource->isA() : 0, desc());
-  m_type = pSrc->m_type;
-  m_string = pSrc->m_string;
-  m_double = pSrc->m_double;
-  m_int = pSrc->m_int;
-  m_point = pSrc->m_point;
-  m_handle = pSrc->m_handle;
-  m_id = pSrc->m_id;
-  m_binary = pSrc->m_binary;
+  copyValueFrom(*pSrc);
+}
+
+// The code and the value only (each buffer keeps its own link).
+void OdResBuf::copyValueFrom(const OdResBuf& source)
+{
+  m_type = source.m_type;
+  m_string = source.m_string;
+  m_double = source.m_double;
+  m_int = source.m_int;
+  m_point = source.m_point;
+  m_handle = source.m_handle;
+  m_id = source.m_id;
+  m_binary = source.m_binary;
 }
 
 OdResBufPtr OdResBuf::copyChain() const
@@ -385,8 +391,8 @@ OdResBufPtr OdResBuf::copyChain() const
   OdResBufPtr pHead, pTail;
   for (const OdResBuf* p = this; p; p = p->m_pNext.get())
   {
-    OdResBufPtr pCopy = createObject();
-    pCopy->copyFrom(p);
+    OdResBufPtr pCopy = newRb(p->m_type);
+    pCopy->copyValueFrom(*p);
     if (pHead.isNull())
       pHead = pTail = pCopy;
     else
