@@ -87,7 +87,12 @@ int KySetMatchOrientation(OdDbObject* object, const CKyVariant& value)
 
 bool KyIsNamed(const CKyPropertyDescription& description, const char* typeKey)
 {
-  return description.GetName() == typeName(typeKey);
+  return KyIsNamed(description.GetName(), typeKey);
+}
+
+bool KyIsNamed(const CKyString& name, const char* typeKey)
+{
+  return name == typeName(typeKey);
 }
 
 void KyAddAnnotationRows(CKyPropertiesContainer* container, const char* category,

@@ -27,6 +27,8 @@ int KySetMatchOrientation(OdDbObject* object, const CKyVariant& value);
 
 // True when the row's name is the translation of the key in "property_types".
 bool KyIsNamed(const CKyPropertyDescription& description, const char* typeKey);
+// The same for a name already taken from the description (dispatchers test several keys).
+bool KyIsNamed(const CKyString& name, const char* typeKey);
 
 // One per-object annotation row; name in "property_types", icons :/<Folder>/<Folder>_<Icon>.
 struct KyAnnotationRow

@@ -537,15 +537,16 @@ int CKyMTextPE::SetMATCHPROP_Text(const OdDbObject* object, const CKyPropertyDes
 CKyVariant CKyMTextPE::GetDynamicPropertyValue(const OdDbObject* object, const CKyPropertyDescription& description,
                                                const CKyVariant& context)
 {
-  if (KyIsNamed(description, kAnnotative))
+  const CKyString name = description.GetName();
+  if (KyIsNamed(name, kAnnotative))
     return GetDynamicPropertyAnnotative(object, description, context);
-  if (KyIsNamed(description, kAnnotativeScale))
+  if (KyIsNamed(name, kAnnotativeScale))
     return GetDynamicPropertyAnnotativeScale(object, description, context);
-  if (KyIsNamed(description, kSheetTextHeight))
+  if (KyIsNamed(name, kSheetTextHeight))
     return GetDynamicPropertySheetTextHeight(object, description, context);
-  if (KyIsNamed(description, kSheetDefinedWidth))
+  if (KyIsNamed(name, kSheetDefinedWidth))
     return GetDynamicPropertySheetWidth(object, description, context);
-  if (KyIsNamed(description, kMatchOrientation))
+  if (KyIsNamed(name, kMatchOrientation))
     return GetDynamicPropertyMatchOrientation(object, description, context);
   return CKyVariant();
 }
@@ -553,28 +554,31 @@ CKyVariant CKyMTextPE::GetDynamicPropertyValue(const OdDbObject* object, const C
 int CKyMTextPE::SetDynamicPropertyValue(const OdDbObject* object, const CKyPropertyDescription& description,
                                         const CKyVariant& value, const CKyVariant& context)
 {
-  if (KyIsNamed(description, kAnnotative))
+  const CKyString name = description.GetName();
+  if (KyIsNamed(name, kAnnotative))
     return SetDynamicPropertyAnnotative(object, description, value, context);
-  if (KyIsNamed(description, kAnnotativeScale))
+  if (KyIsNamed(name, kAnnotativeScale))
     return SetDynamicPropertyAnnotativeScale(object, description, value, context);
-  if (KyIsNamed(description, kSheetTextHeight))
+  if (KyIsNamed(name, kSheetTextHeight))
     return SetDynamicPropertySheetTextHeight(object, description, value, context);
-  if (KyIsNamed(description, kMatchOrientation))
+  if (KyIsNamed(name, kMatchOrientation))
     return SetDynamicPropertyMatchOrientation(object, description, value, context);
   return kKyAccepted;
 }
 
 bool CKyMTextPE::IsDynamicPropertyReadOnly(const OdDbObject* object, const CKyPropertyDescription& description)
 {
-  if (KyIsNamed(description, kAnnotativeScale))
+  const CKyString name = description.GetName();
+  if (KyIsNamed(name, kAnnotativeScale))
     return !object || !annotative(object);
-  return KyIsNamed(description, kSheetDefinedWidth);
+  return KyIsNamed(name, kSheetDefinedWidth);
 }
 
 CKyVariant CKyMTextPE::PerformGroupAction(const OdArray<OdDbObjectId>& ids, const CKyPropertyDescription& description,
                                           const CKyVariant&, const CKyVariant&)
 {
-  if (KyIsNamed(description, kAnnotativeScale))
+  const CKyString name = description.GetName();
+  if (KyIsNamed(name, kAnnotativeScale))
     CKyObjectAnnotationContext(ids).ShowAddRemoveUI();
   return CKyVariant();
 }

@@ -601,13 +601,14 @@ int CKyTextPE::SetMATCHPROP_Text(const OdDbObject* object, const CKyPropertyDesc
 CKyVariant CKyTextPE::GetDynamicPropertyValue(const OdDbObject* object, const CKyPropertyDescription& description,
                                               const CKyVariant& context)
 {
-  if (KyIsNamed(description, kAnnotative))
+  const CKyString name = description.GetName();
+  if (KyIsNamed(name, kAnnotative))
     return GetDynamicPropertyAnnotative(object, description, context);
-  if (KyIsNamed(description, kAnnotativeScale))
+  if (KyIsNamed(name, kAnnotativeScale))
     return GetDynamicPropertyAnnotativeScale(object, description, context);
-  if (KyIsNamed(description, kSheetTextHeight))
+  if (KyIsNamed(name, kSheetTextHeight))
     return GetDynamicPropertySheetTextHeight(object, description, context);
-  if (KyIsNamed(description, kMatchOrientation))
+  if (KyIsNamed(name, kMatchOrientation))
     return GetDynamicPropertyMatchOrientation(object, description, context);
   return CKyVariant();
 }
@@ -615,28 +616,31 @@ CKyVariant CKyTextPE::GetDynamicPropertyValue(const OdDbObject* object, const CK
 int CKyTextPE::SetDynamicPropertyValue(const OdDbObject* object, const CKyPropertyDescription& description,
                                        const CKyVariant& value, const CKyVariant& context)
 {
-  if (KyIsNamed(description, kAnnotative))
+  const CKyString name = description.GetName();
+  if (KyIsNamed(name, kAnnotative))
     return SetDynamicPropertyAnnotative(object, description, value, context);
-  if (KyIsNamed(description, kAnnotativeScale))
+  if (KyIsNamed(name, kAnnotativeScale))
     return SetDynamicPropertyAnnotativeScale(object, description, value, context);
-  if (KyIsNamed(description, kSheetTextHeight))
+  if (KyIsNamed(name, kSheetTextHeight))
     return SetDynamicPropertySheetTextHeight(object, description, value, context);
-  if (KyIsNamed(description, kMatchOrientation))
+  if (KyIsNamed(name, kMatchOrientation))
     return SetDynamicPropertyMatchOrientation(object, description, value, context);
   return kKyAccepted;
 }
 
 bool CKyTextPE::IsDynamicPropertyReadOnly(const OdDbObject* object, const CKyPropertyDescription& description)
 {
-  if (KyIsNamed(description, kAnnotativeScale))
+  const CKyString name = description.GetName();
+  if (KyIsNamed(name, kAnnotativeScale))
     return !object || !annotative(object);
-  return KyIsNamed(description, kModelTextHeight);
+  return KyIsNamed(name, kModelTextHeight);
 }
 
 CKyVariant CKyTextPE::PerformGroupAction(const OdArray<OdDbObjectId>& ids, const CKyPropertyDescription& description,
                                          const CKyVariant&, const CKyVariant&)
 {
-  if (KyIsNamed(description, kAnnotativeScale))
+  const CKyString name = description.GetName();
+  if (KyIsNamed(name, kAnnotativeScale))
     CKyObjectAnnotationContext(ids).ShowAddRemoveUI();
   return CKyVariant();
 }
