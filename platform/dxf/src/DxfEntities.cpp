@@ -653,6 +653,7 @@ OdDbEntityPtr DxfReader::readLwPolyline(DxfEntityProps& props)
   }
   if (normal.set)
     apply(normal.line, "LWPOLYLINE normal", [&] { pPolyline->setNormal(normal.vector()); });
+  pPolyline->reset(false, static_cast<unsigned int>(vertices.size()));
   for (const PolylineVertex& v : vertices)
   {
     // A vertex that gives only one width has the other at 0, as files mean it.

@@ -151,12 +151,21 @@ QTextCodec* dxfCodecForCodePage(std::string_view codePage)
   return nullptr;
 }
 
-DxfTextDecoder::DxfTextDecoder() : m_codec(QTextCodec::codecForName("windows-1252")) {}
+DxfTextDecoder::DxfTextDecoder()
+{
+  use(QTextCodec::codecForName("windows-1252"));
+}
+
+void DxfTextDecoder::use(QTextCodec* codec)
+{
+  m_codec = codec;
+  m_utf8 = codec->mibEnum() == 106;
+  m_asciiBackslash = codec->toUnicode("\\", 1) == QLatin1String("\\");
+}
 
 void DxfTextDecoder::setUtf8()
 {
-  m_codec = QTextCodec::codecForName("UTF-8");
-  m_utf8 = true;
+  use(QTextCodec::codecForName("UTF-8"));
 }
 
 bool DxfTextDecoder::setCodePage(std::string_view codePage)
@@ -164,20 +173,28 @@ bool DxfTextDecoder::setCodePage(std::string_view codePage)
   QTextCodec* codec = dxfCodecForCodePage(codePage);
   if (!codec)
     return false;
-  m_codec = codec;
-  m_utf8 = codec->mibEnum() == 106;
+  use(codec);
   return true;
 }
 
 bool DxfTextDecoder::decode(std::string_view bytes, OdString& text) const
 {
+  // ASCII without the escapes resolved below ("\U+", "\M+") decodes to itself in every code
+  // page that reads the backslash as a backslash; a backslash followed by U or M is left to
+  // the full decoding, whether it starts an escape or not.
   bool plain = true;
-  for (char c : bytes)
-    if (static_cast<unsigned char>(c) >= 0x80 || c == '\\')
-    {
+  const std::size_t n = bytes.size();
+  for (std::size_t i = 0; i < n && plain; ++i)
+  {
+    const char c = bytes[i];
+    if (static_cast<unsigned char>(c) >= 0x80)
       plain = false;
-      break;
+    else if (c == '\\')
+    {
+      const char e = i + 1 < n ? bytes[i + 1] : '\0';
+      plain = m_asciiBackslash && e != 'U' && e != 'u' && e != 'M' && e != 'm';
     }
+  }
   if (plain)
   {
     text = OdString(std::wstring(bytes.begin(), bytes.end()));

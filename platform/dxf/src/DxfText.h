@@ -28,8 +28,12 @@ public:
   bool decode(std::string_view bytes, OdString& text) const;
 
 private:
+  void use(QTextCodec* codec);
+
   QTextCodec* m_codec;
   bool m_utf8 = false;
+  // The code page reads byte 0x5C as a backslash.
+  bool m_asciiBackslash = true;
 };
 
 // The Qt codec for a $DWGCODEPAGE name, null when unknown.

@@ -1,5 +1,6 @@
-// Group-code / value tokenizer of ASCII DXF: one memchr per line, hand-rolled integer parsing
-// and std::from_chars for reals, so a large file is split at memory speed.
+// Group-code / value tokenizer of ASCII DXF: the usual tags are parsed in one pass over their
+// two lines, with hand-rolled integer parsing and std::from_chars for reals, so a large file is
+// split at memory speed.
 #include "DxfTokenizer.h"
 
 #include <array>
@@ -104,6 +105,19 @@ std::string quoted(std::string_view text)
 {
   throw DxfError{line + 1, "group code " + std::to_string(code) + ": " + quoted(text) + " is not " + what};
 }
+
+[[noreturn]] void nulByte(int line)
+{
+  throw DxfError{line, "binary data (a NUL byte) in a text file"};
+}
+
+// A number that does not parse; a NUL byte in it says more about the file than the value does.
+[[noreturn]] void badNumber(int line, int code, std::string_view text, const char* what)
+{
+  if (std::memchr(text.data(), '\0', text.size()))
+    nulByte(line + 1);
+  badValue(line, code, text, what);
+}
 } // namespace
 
 DxfValueKind dxfValueKind(int code)
@@ -200,12 +214,108 @@ bool DxfTokenizer::readLine(std::string_view& line)
   return true;
 }
 
+const char* DxfTokenizer::afterLineEnd(const char* p) const
+{
+  while (p != m_end && isBlank(*p))
+    ++p;
+  if (p != m_end && *p == '\n')
+    return p + 1;
+  if (p != m_end && *p == '\r' && p + 1 != m_end && p[1] == '\n')
+    return p + 2;
+  return nullptr;
+}
+
+bool DxfTokenizer::nextSimple(DxfTag& tag)
+{
+  const char* p = m_pos;
+  while (p != m_end && *p == ' ')
+    ++p;
+  const char* digits = p;
+  int code = 0;
+  for (; p != m_end && static_cast<unsigned>(*p - '0') <= 9 && p - digits < 9; ++p)
+    code = code * 10 + (*p - '0');
+  const char* value = p == digits ? nullptr : afterLineEnd(p);
+  const DxfValueKind kind = dxfValueKind(code);
+  if (!value || value == m_end || kind == DxfValueKind::Invalid)
+    return false;
+
+  const char* textBegin = value;
+  const char* textEnd;
+  const char* after;
+  double real = 0.0;
+  std::int64_t integer = 0;
+  if (kind == DxfValueKind::Text)
+  {
+    const char* nl = static_cast<const char*>(std::memchr(value, '\n', static_cast<std::size_t>(m_end - value)));
+    if (!nl)
+      return false;
+    textEnd = nl != value && nl[-1] == '\r' ? nl - 1 : nl;
+    if (std::memchr(value, '\0', static_cast<std::size_t>(textEnd - value)))
+      return false;
+    after = nl + 1;
+  }
+  else
+  {
+    while (textBegin != m_end && isBlank(*textBegin))
+      ++textBegin;
+    const char* q = textBegin;
+    if (kind == DxfValueKind::Real)
+    {
+      if (q != m_end && *q == '+')
+        ++q;
+      const auto res = std::from_chars(q, m_end, real);
+      if (res.ec != std::errc() || res.ptr == q || !std::isfinite(real))
+        return false;
+      textEnd = res.ptr;
+    }
+    else
+    {
+      const bool negative = q != m_end && *q == '-';
+      if (q != m_end && (*q == '-' || *q == '+'))
+        ++q;
+      const char* first = q;
+      std::uint64_t v = 0;
+      // 18 digits cannot overflow.
+      for (; q != m_end && static_cast<unsigned>(*q - '0') <= 9 && q - first < 18; ++q)
+        v = v * 10 + static_cast<unsigned>(*q - '0');
+      if (q == first)
+        return false;
+      integer = negative ? -static_cast<std::int64_t>(v) : static_cast<std::int64_t>(v);
+      const bool inRange = kind == DxfValueKind::Int64 ||
+                           (kind == DxfValueKind::Int32 ? integer >= INT32_MIN && integer <= UINT32_MAX
+                                                        : integer >= INT16_MIN && integer <= UINT16_MAX);
+      if (!inRange)
+        return false;
+      textEnd = q;
+    }
+    after = afterLineEnd(textEnd);
+    if (!after)
+      return false;
+  }
+
+  tag.code = code;
+  tag.line = m_line + 1;
+  tag.text = std::string_view(textBegin, static_cast<std::size_t>(textEnd - textBegin));
+  tag.real = real;
+  tag.integer = integer;
+  m_line += 2;
+  m_pos = after;
+  if (m_releasePages && m_pos >= m_nextRelease)
+    releaseConsumed();
+  return true;
+}
+
 bool DxfTokenizer::next(DxfTag& tag)
 {
   if (m_pushedBack)
   {
     m_pushedBack = false;
     tag = m_last;
+    return true;
+  }
+  if (nextSimple(tag))
+  {
+    m_last = tag;
     return true;
   }
   std::string_view codeLine;
@@ -225,11 +335,11 @@ bool DxfTokenizer::next(DxfTag& tag)
   std::string_view value;
   if (!readLine(value))
     throw DxfError{m_line, "group code " + std::to_string(code) + " has no value (the file ends here)"};
-  if (std::memchr(value.data(), '\0', value.size()))
-    throw DxfError{m_line, "binary data (a NUL byte) in a text file"};
 
   tag.real = 0.0;
   tag.integer = 0;
+  // A number that parses holds no NUL byte; other values are searched for one before anything
+  // is said about them.
   switch (kind)
   {
   case DxfValueKind::Real:
@@ -241,9 +351,9 @@ bool DxfTokenizer::next(DxfTag& tag)
       ++first;
     const auto res = std::from_chars(first, last, tag.real);
     if (res.ec != std::errc() || res.ptr != last || first == last)
-      badValue(tag.line, tag.code, value, "a number");
+      badNumber(tag.line, tag.code, value, "a number");
     if (!std::isfinite(tag.real))
-      badValue(tag.line, tag.code, value, "a finite number");
+      badNumber(tag.line, tag.code, value, "a finite number");
     break;
   }
   case DxfValueKind::Int16:
@@ -251,20 +361,22 @@ bool DxfTokenizer::next(DxfTag& tag)
     value = dxfTrim(value);
     // Some writers put unsigned 16-bit values here; both readings are accepted.
     if (!parseInteger(value, tag.integer) || tag.integer < INT16_MIN || tag.integer > UINT16_MAX)
-      badValue(tag.line, tag.code, value, "a 16-bit integer");
+      badNumber(tag.line, tag.code, value, "a 16-bit integer");
     break;
   case DxfValueKind::Int32:
     value = dxfTrim(value);
     if (!parseInteger(value, tag.integer) || tag.integer < INT32_MIN || tag.integer > UINT32_MAX)
-      badValue(tag.line, tag.code, value, "a 32-bit integer");
+      badNumber(tag.line, tag.code, value, "a 32-bit integer");
     break;
   case DxfValueKind::Int64:
     value = dxfTrim(value);
     if (!parseInteger(value, tag.integer))
-      badValue(tag.line, tag.code, value, "a 64-bit integer");
+      badNumber(tag.line, tag.code, value, "a 64-bit integer");
     break;
   case DxfValueKind::Text:
   case DxfValueKind::Invalid:
+    if (std::memchr(value.data(), '\0', value.size()))
+      nulByte(m_line);
     break;
   }
   tag.text = value;

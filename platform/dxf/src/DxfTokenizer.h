@@ -63,6 +63,12 @@ public:
   void releasePagesBehind(bool release) { m_releasePages = release; }
 
 private:
+  // The usual shape of a tag read in one pass over its two lines: a group code of plain digits
+  // and a value that ends its line and parses. False, with nothing changed, for anything else;
+  // next() then reads the tag line by line, which also reports what is wrong.
+  bool nextSimple(DxfTag& tag);
+  // Just past the line break at p (blanks before it allowed); null when p is not at one.
+  const char* afterLineEnd(const char* p) const;
   bool readLine(std::string_view& line);
   void releaseConsumed();
 

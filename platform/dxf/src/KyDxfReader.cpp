@@ -115,8 +115,9 @@ bool KyDxfReader::read(const QString& path, OdDbDatabase* db, Report& report, QS
     error = message(path, 0, QStringLiteral("this is a directory, not a file"));
     return false;
   }
-  // The file is mapped with its pages loaded at once (one call instead of a fault per page);
-  // files that cannot be mapped are read whole.
+  // The file is mapped and read ahead sequentially; pages come in as the reading reaches them
+  // and go again behind it, so the whole file is never resident at once. Files that cannot be
+  // mapped are read whole.
   const QByteArray local = QFile::encodeName(path);
   const int fd = ::open(local.constData(), O_RDONLY | O_CLOEXEC);
   if (fd < 0)
@@ -128,7 +129,7 @@ bool KyDxfReader::read(const QString& path, OdDbDatabase* db, Report& report, QS
   if (::fstat(fd, &st) == 0 && st.st_size > 0)
   {
     const std::size_t size = static_cast<std::size_t>(st.st_size);
-    void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+    void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
     if (mapped != MAP_FAILED)
     {
       ::close(fd);

@@ -86,14 +86,21 @@ protected:
 private:
   friend class OdDbObjectAccess;
 
-  OdCmColor m_color;
+  // The stored colour and plot style name, without access checks. A colour with a colour or
+  // book name and a plot style other than "ByLayer" live in the object's extras block.
+  OdCmColor storedColor() const;
+  void storeColor(const OdCmColor& color);
+  const OdString& storedPlotStyleName() const;
+  void storePlotStyleName(const OdString& plotStyleName);
+
   OdDbObjectId m_layerId;
   OdDbObjectId m_linetypeId;
   double m_linetypeScale = 1.0;
-  OdString m_plotStyleName;
-  OdDb::LineWeight m_lineWeight = OdDb::kLnWtByLayer;
+  OdCmEntityColor m_color;
   OdCmTransparency m_transparency;
-  OdDb::Visibility m_visibility = OdDb::kVisible;
+  OdInt16 m_lineWeight = OdDb::kLnWtByLayer;
+  OdUInt8 m_visibility = OdDb::kVisible;
+  bool m_bNamedColor = false;
 };
 
 typedef OdSmartPtr<OdDbEntity> OdDbEntityPtr;

@@ -17,6 +17,7 @@
 #ifndef OD_DB_OBJECT_H
 #define OD_DB_OBJECT_H
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -29,6 +30,7 @@ class OdDbDatabase;
 class OdDbDxfFiler;
 class OdDbObject;
 class OdDbObjectAccess;
+class OdDbObjectExtras;
 
 class OdDbObject : public OdRxObject
 {
@@ -36,6 +38,10 @@ public:
   ODRX_DECLARE_MEMBERS(OdDbObject);
 
   ~OdDbObject() override;
+
+  // Database objects come from the database's pool of small blocks.
+  static void* operator new(std::size_t size);
+  static void operator delete(void* p, std::size_t size);
 
   // Reference counting of the object itself (see the header comment).
   void addRef() override final;
@@ -136,15 +142,15 @@ protected:
 private:
   friend class OdDbObjectAccess;
 
-  long m_nRefCounter = 0;
-  OdDb::OpenMode m_openMode = OdDb::kNotOpen;
   OdDbStub* m_pStub = 0;
   OdDbObjectId m_ownerId;
+  // Extended data, the extension dictionary, fields and the like: most objects have none, so
+  // they are kept in a block of their own, made when first needed.
+  std::unique_ptr<OdDbObjectExtras> m_pExtras;
+  OdInt32 m_nRefCounter = 0;
+  OdInt8 m_openMode = OdDb::kNotOpen;
   bool m_bModified = false;
   bool m_bNewObject = false;
-  OdArray<OdResBufPtr> m_xData;
-  OdDbObjectId m_extDictId;
-  std::vector<std::pair<OdString, OdDbObjectId>> m_fields;
 };
 
 typedef OdSmartPtr<OdDbObject> OdDbObjectPtr;

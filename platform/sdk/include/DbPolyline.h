@@ -14,6 +14,8 @@
 #ifndef OD_DB_POLYLINE_H
 #define OD_DB_POLYLINE_H
 
+#include <cmath>
+
 #include "DbCurve.h"
 #include "Ge/GeCircArc2d.h"
 #include "Ge/GeCircArc3d.h"
@@ -48,7 +50,7 @@ public:
                    double startWidth = -1.0, double endWidth = -1.0);
   void removeVertexAt(unsigned int vertexIndex);
   // With reuse the first numVerts vertices are kept (a polyline with fewer keeps them all);
-  // without it every vertex is removed.
+  // without it every vertex is removed and room is made for numVerts new ones.
   void reset(bool reuse, unsigned int numVerts);
 
   // The vertex in the object coordinate system.
@@ -142,8 +144,133 @@ private:
   {
     OdGePoint2d point;
     double bulge = 0.0;
-    double startWidth = 0.0;
-    double endWidth = 0.0;
+  };
+  struct Widths
+  {
+    double start = 0.0;
+    double end = 0.0;
+  };
+
+  // The vertices live in the database's pool of small blocks (DbPolyline.cpp).
+  static void* allocateVertexBlock(std::size_t bytes);
+  static void releaseVertexBlock(void* p, std::size_t bytes);
+  template <class T>
+  struct VertexAllocator
+  {
+    typedef T value_type;
+    VertexAllocator() = default;
+    template <class U>
+    VertexAllocator(const VertexAllocator<U>&)
+    {
+    }
+    T* allocate(std::size_t n) { return static_cast<T*>(allocateVertexBlock(n * sizeof(T))); }
+    void deallocate(T* p, std::size_t n) { releaseVertexBlock(p, n * sizeof(T)); }
+    template <class U>
+    bool operator==(const VertexAllocator<U>&) const
+    {
+      return true;
+    }
+    template <class U>
+    bool operator!=(const VertexAllocator<U>&) const
+    {
+      return false;
+    }
+  };
+  // Points and bulges with OdArray's checked indexing. Widths are kept apart, and only once a
+  // vertex has a width other than +0: most polylines have none.
+  class VertexList
+  {
+  public:
+    unsigned int size() const { return static_cast<unsigned int>(m_v.size()); }
+    bool isEmpty() const { return m_v.empty(); }
+    Vertex& operator[](unsigned int i) { check(i); return m_v[i]; }
+    const Vertex& operator[](unsigned int i) const { check(i); return m_v[i]; }
+    void insertAt(unsigned int i, const Vertex& v, const Widths& w)
+    {
+      if (i > size())
+        throw OdError_InvalidIndex();
+      m_v.insert(m_v.begin() + i, v);
+      if (m_w.empty() && isNone(w))
+        return;
+      try
+      {
+        m_w.resize(m_v.size() - 1);
+        m_w.insert(m_w.begin() + i, w);
+      }
+      catch (...)
+      {
+        m_v.erase(m_v.begin() + i);
+        throw;
+      }
+    }
+    void removeAt(unsigned int i)
+    {
+      check(i);
+      m_v.erase(m_v.begin() + i);
+      if (!m_w.empty())
+        m_w.erase(m_w.begin() + i);
+    }
+    void clear()
+    {
+      m_v.clear();
+      m_w.clear();
+    }
+    void reserve(unsigned int n) { m_v.reserve(n); }
+    void resize(unsigned int n)
+    {
+      m_v.resize(n);
+      if (!m_w.empty())
+        m_w.resize(n);
+    }
+    Widths widths(unsigned int i) const
+    {
+      check(i);
+      return m_w.empty() ? Widths() : m_w[i];
+    }
+    void setWidths(unsigned int i, const Widths& w)
+    {
+      check(i);
+      if (m_w.empty() && isNone(w))
+        return;
+      m_w.resize(m_v.size());
+      m_w[i] = w;
+    }
+    void setAllWidths(double width)
+    {
+      m_w.clear();
+      if (!isNone(Widths{width, width}))
+        m_w.assign(m_v.size(), Widths{width, width});
+    }
+    bool hasWidth() const
+    {
+      for (const Widths& w : m_w)
+        if (w.start != 0.0 || w.end != 0.0)
+          return true;
+      return false;
+    }
+    void scaleWidths(double scale)
+    {
+      for (Widths& w : m_w)
+      {
+        w.start *= scale;
+        w.end *= scale;
+      }
+    }
+
+  private:
+    // Both widths +0 (a -0 is kept as given).
+    static bool isNone(const Widths& w)
+    {
+      return w.start == 0.0 && w.end == 0.0 && !std::signbit(w.start) && !std::signbit(w.end);
+    }
+    void check(unsigned int i) const
+    {
+      if (i >= m_v.size())
+        throw OdError_InvalidIndex();
+    }
+    std::vector<Vertex, VertexAllocator<Vertex>> m_v;
+    // Empty, or one entry per vertex.
+    std::vector<Widths, VertexAllocator<Widths>> m_w;
   };
 
   unsigned int numSegs() const;
@@ -157,7 +284,7 @@ private:
   // Resets the constant width when the widths no longer all equal it.
   void syncConstantWidth(double startWidth, double endWidth);
 
-  OdArray<Vertex> m_vertices;
+  VertexList m_vertices;
   double m_constantWidth = 0.0;
   double m_elevation = 0.0;
   double m_thickness = 0.0;

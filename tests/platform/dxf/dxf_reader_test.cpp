@@ -437,6 +437,10 @@ TEST(DxfReader, DecodesEscapesInEveryVersion)
     {"AC1015", "\\M+193FA\\M+5D6D0", QStringLiteral(u"日中")},
     // A doubled backslash starts no escape; incomplete escapes stay as written.
     {"AC1015", "\\\\U+0041 \\U+12", QStringLiteral(u"\\\\U+0041 \\U+12")},
+    // Formatting codes are no escapes and stay as written, next to escapes or alone.
+    {"AC1015", "Note\\Pline two\\P", QStringLiteral(u"Note\\Pline two\\P")},
+    {"AC1021", "a\\Pb\\u+00E9\\m", QStringLiteral(u"a\\Pbé\\m")},
+    {"AC1015", "\\H2.5x;\\M+5D6D0", QStringLiteral(u"\\H2.5x;中")},
   };
   for (const Row& row : rows)
   {

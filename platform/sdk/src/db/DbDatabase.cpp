@@ -73,22 +73,20 @@ OdDbDatabase::~OdDbDatabase()
 {
   // Objects still referenced from outside become new objects and die with their last
   // reference; the others are deleted now. Stubs outlive us only while ids refer to them.
-  for (auto& entry : m_pImpl->stubs)
-  {
-    OdDbObject* pObj = entry.second->pObject;
+  m_pImpl->stubs.forEach([](OdDbStub* pStub) {
+    OdDbObject* pObj = pStub->pObject;
     if (!pObj)
-      continue;
-    entry.second->pObject = 0;
+      return;
+    pStub->pObject = 0;
     if (pObj->numRefs() > 0)
       OdDbObjectAccess::detach(pObj);
     else
       delete pObj;
-  }
-  for (auto& entry : m_pImpl->stubs)
-  {
-    entry.second->pDb = 0;
-    odDbStubRelease(entry.second);
-  }
+  });
+  m_pImpl->stubs.forEach([](OdDbStub* pStub) {
+    pStub->pDb = 0;
+    odDbStubRelease(pStub);
+  });
   m_pImpl->stubs.clear();
   delete m_pImpl;
 }
@@ -105,19 +103,15 @@ OdDbObjectId OdDbDatabase::addOdDbObject(OdDbObject* pObject, OdDbObjectId owner
   OdDbStub* pStub = 0;
   if (!handle.isNull())
   {
-    auto it = d.stubs.find(handle);
-    if (it != d.stubs.end())
-    {
-      if (it->second->pObject)
-        throw OdError(eHandleInUse);
-      pStub = it->second;
-    }
+    pStub = d.stubs.find(handle.value());
+    if (pStub && pStub->pObject)
+      throw OdError(eHandleInUse);
     if (handle.value() >= d.seed)
       d.seed = handle.value() + 1;
   }
   else
   {
-    while (d.stubs.count(d.seed))
+    while (d.stubs.contains(d.seed))
       ++d.seed;
     handle = d.seed++;
   }
@@ -127,7 +121,7 @@ OdDbObjectId OdDbDatabase::addOdDbObject(OdDbObject* pObject, OdDbObjectId owner
     pStub->handle = handle;
     pStub->pDb = this;
     odDbStubAddRef(pStub);
-    d.stubs[handle.value()] = pStub;
+    d.stubs.insert(pStub);
   }
   pStub->pObject = pObject;
   pStub->erased = false;
@@ -152,16 +146,15 @@ OdDbObjectId OdDbDatabase::getOdDbObjectId(const OdDbHandle& handle, bool create
   if (handle.isNull())
     return OdDbObjectId();
   OdDbDatabaseImpl& d = *m_pImpl;
-  auto it = d.stubs.find(handle.value());
-  if (it != d.stubs.end())
-    return OdDbObjectId(it->second);
+  if (OdDbStub* pFound = d.stubs.find(handle.value()))
+    return OdDbObjectId(pFound);
   if (!createIfNotFound)
     return OdDbObjectId();
   OdDbStub* pStub = new OdDbStub;
   pStub->handle = handle;
   pStub->pDb = this;
   odDbStubAddRef(pStub);
-  d.stubs[handle.value()] = pStub;
+  d.stubs.insert(pStub);
   if (handle.value() >= d.seed)
     d.seed = handle.value() + 1;
   return OdDbObjectId(pStub);
@@ -170,7 +163,7 @@ OdDbObjectId OdDbDatabase::getOdDbObjectId(const OdDbHandle& handle, bool create
 OdDbHandle OdDbDatabase::handseed() const
 {
   OdUInt64 seed = m_pImpl->seed;
-  while (m_pImpl->stubs.count(seed))
+  while (m_pImpl->stubs.contains(seed))
     ++seed;
   return OdDbHandle(seed);
 }

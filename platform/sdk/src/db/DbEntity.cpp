@@ -28,7 +28,43 @@ OdResult checkPropertyId(const OdDbEntity* pEnt, const OdDbObjectId& id, const O
 }
 } // namespace
 
-OdDbEntity::OdDbEntity() : m_plotStyleName(L"ByLayer") {}
+OdDbEntity::OdDbEntity() = default;
+
+// ---- stored state ----------------------------------------------------------------------------
+
+OdCmColor OdDbEntity::storedColor() const
+{
+  return m_bNamedColor ? OdDbObjectAccess::entityExtras(this)->namedColor : OdCmColor(m_color);
+}
+
+void OdDbEntity::storeColor(const OdCmColor& color)
+{
+  m_color = color.entityColor();
+  m_bNamedColor = color.hasColorName() || color.hasBookName();
+  if (m_bNamedColor)
+    OdDbObjectAccess::makeEntityExtras(this).namedColor = color;
+}
+
+const OdString& OdDbEntity::storedPlotStyleName() const
+{
+  static const OdString kByLayer(L"ByLayer");
+  const OdDbEntityExtras* pExtras = OdDbObjectAccess::entityExtras(this);
+  return pExtras && !pExtras->plotStyleName.isEmpty() ? pExtras->plotStyleName : kByLayer;
+}
+
+void OdDbEntity::storePlotStyleName(const OdString& plotStyleName)
+{
+  // The default needs no storage; any other spelling is kept as given.
+  if (plotStyleName == L"ByLayer")
+  {
+    if (OdDbObjectAccess::entityExtras(this))
+      OdDbObjectAccess::makeEntityExtras(this).plotStyleName.empty();
+  }
+  else
+    OdDbObjectAccess::makeEntityExtras(this).plotStyleName = plotStyleName;
+}
+
+// ---- properties ------------------------------------------------------------------------------
 
 OdDbObjectId OdDbEntity::blockId() const
 {
@@ -39,7 +75,7 @@ OdDbObjectId OdDbEntity::blockId() const
 OdCmColor OdDbEntity::color() const
 {
   assertReadEnabled();
-  return m_color;
+  return storedColor();
 }
 
 OdResult OdDbEntity::setColor(const OdCmColor& color, bool /*doSubents*/)
@@ -48,7 +84,7 @@ OdResult OdDbEntity::setColor(const OdCmColor& color, bool /*doSubents*/)
   if (color.isLayerOff() || color.isLayerFrozen())
     return eInvalidInput;
   assertWriteEnabled();
-  m_color = color;
+  storeColor(color);
   return eOk;
 }
 
@@ -171,7 +207,7 @@ OdString OdDbEntity::plotStyleName() const
   assertReadEnabled();
   if (database() && database()->getPSTYLEMODE())
     return OdString(L"ByColor");
-  return m_plotStyleName;
+  return storedPlotStyleName();
 }
 
 OdResult OdDbEntity::setPlotStyleName(const OdString& plotStyleName, bool /*doSubents*/)
@@ -182,14 +218,14 @@ OdResult OdDbEntity::setPlotStyleName(const OdString& plotStyleName, bool /*doSu
   if (plotStyleName.isEmpty())
     return eInvalidInput;
   assertWriteEnabled();
-  m_plotStyleName = plotStyleName;
+  storePlotStyleName(plotStyleName);
   return eOk;
 }
 
 OdDb::LineWeight OdDbEntity::lineWeight() const
 {
   assertReadEnabled();
-  return m_lineWeight;
+  return static_cast<OdDb::LineWeight>(m_lineWeight);
 }
 
 OdResult OdDbEntity::setLineWeight(OdDb::LineWeight lineWeight, bool /*doSubents*/)
@@ -198,7 +234,7 @@ OdResult OdDbEntity::setLineWeight(OdDb::LineWeight lineWeight, bool /*doSubents
   if (!odIsValidLineWeight(lineWeight))
     return eInvalidInput;
   assertWriteEnabled();
-  m_lineWeight = lineWeight;
+  m_lineWeight = static_cast<OdInt16>(lineWeight);
   return eOk;
 }
 
@@ -221,7 +257,7 @@ OdResult OdDbEntity::setTransparency(const OdCmTransparency& transparency, bool 
 OdDb::Visibility OdDbEntity::visibility() const
 {
   assertReadEnabled();
-  return m_visibility;
+  return static_cast<OdDb::Visibility>(m_visibility);
 }
 
 OdResult OdDbEntity::setVisibility(OdDb::Visibility visibility, bool /*doSubents*/)
@@ -230,7 +266,7 @@ OdResult OdDbEntity::setVisibility(OdDb::Visibility visibility, bool /*doSubents
   if (visibility != OdDb::kVisible && visibility != OdDb::kInvisible)
     return eInvalidInput;
   assertWriteEnabled();
-  m_visibility = visibility;
+  m_visibility = static_cast<OdUInt8>(visibility);
   return eOk;
 }
 
@@ -240,16 +276,16 @@ void OdDbEntity::setPropertiesFrom(const OdDbEntity* pEntity, bool doSubents)
   if (!pEntity)
     throw OdError(eNullEntityPointer);
   pEntity->assertReadEnabled();
-  setColor(pEntity->m_color, doSubents);
+  setColor(pEntity->storedColor(), doSubents);
   if (!pEntity->m_layerId.isNull())
     setLayer(pEntity->m_layerId, doSubents, true);
   if (!pEntity->m_linetypeId.isNull())
     setLinetype(pEntity->m_linetypeId, doSubents);
   setLinetypeScale(pEntity->m_linetypeScale, doSubents);
-  setPlotStyleName(pEntity->m_plotStyleName, doSubents);
-  setLineWeight(pEntity->m_lineWeight, doSubents);
+  setPlotStyleName(pEntity->storedPlotStyleName(), doSubents);
+  setLineWeight(static_cast<OdDb::LineWeight>(pEntity->m_lineWeight), doSubents);
   setTransparency(pEntity->m_transparency, doSubents);
-  setVisibility(pEntity->m_visibility, doSubents);
+  setVisibility(static_cast<OdDb::Visibility>(pEntity->m_visibility), doSubents);
 }
 
 void OdDbEntity::setDatabaseDefaults(OdDbDatabase* pDb, bool /*doSubents*/)
@@ -260,13 +296,13 @@ void OdDbEntity::setDatabaseDefaults(OdDbDatabase* pDb, bool /*doSubents*/)
   if (!pDb)
     throw OdError(eNoDatabase);
   assertWriteEnabled();
-  m_color = pDb->getCECOLOR();
+  storeColor(pDb->getCECOLOR());
   m_layerId = pDb->getCLAYER();
   m_linetypeId = pDb->getCELTYPE();
   m_linetypeScale = pDb->getCELTSCALE();
-  m_lineWeight = pDb->getCELWEIGHT();
+  m_lineWeight = static_cast<OdInt16>(pDb->getCELWEIGHT());
   m_transparency = pDb->getCETRANSPARENCY();
-  m_plotStyleName = pDb->getCPLOTSTYLE();
+  storePlotStyleName(pDb->getCPLOTSTYLE());
 }
 
 OdResult OdDbEntity::getGeomExtents(OdGeExtents3d& /*extents*/) const
@@ -287,23 +323,25 @@ void OdDbEntity::dxfOutFields(OdDbDxfFiler* pFiler) const
   pFiler->wrSubclassMarker(L"OdDbEntity");
   pFiler->wrName(OdDb::kDxfLayerName, odDbRecordName(m_layerId));
   pFiler->wrName(OdDb::kDxfLinetypeName, odDbRecordName(m_linetypeId));
-  pFiler->wrInt16(OdDb::kDxfColor, static_cast<OdInt16>(m_color.colorIndex()));
-  if (m_color.isByColor())
-    pFiler->wrInt32(OdDb::kDxfColorRGB, static_cast<OdInt32>(m_color.color() & 0xFFFFFF));
-  if (m_color.hasColorName())
-    pFiler->wrString(OdDb::kDxfColorName, m_color.getDescription());
+  const OdCmColor color = storedColor();
+  pFiler->wrInt16(OdDb::kDxfColor, static_cast<OdInt16>(color.colorIndex()));
+  if (color.isByColor())
+    pFiler->wrInt32(OdDb::kDxfColorRGB, static_cast<OdInt32>(color.color() & 0xFFFFFF));
+  if (color.hasColorName())
+    pFiler->wrString(OdDb::kDxfColorName, color.getDescription());
   pFiler->wrDouble(OdDb::kDxfLinetypeScale, m_linetypeScale);
   pFiler->wrInt16(OdDb::kDxfVisibility, static_cast<OdInt16>(m_visibility));
-  pFiler->wrInt16(OdDb::kDxfLineWeight, static_cast<OdInt16>(m_lineWeight));
+  pFiler->wrInt16(OdDb::kDxfLineWeight, m_lineWeight);
   // There is no plot style dictionary: a named style is written by name.
+  const OdString& plotStyleName = storedPlotStyleName();
   OdDb::PlotStyleNameType type = OdDb::kPlotStyleNameById;
-  if (m_plotStyleName.iCompare(L"ByLayer") == 0)
+  if (plotStyleName.iCompare(L"ByLayer") == 0)
     type = OdDb::kPlotStyleNameByLayer;
-  else if (m_plotStyleName.iCompare(L"ByBlock") == 0)
+  else if (plotStyleName.iCompare(L"ByBlock") == 0)
     type = OdDb::kPlotStyleNameByBlock;
   pFiler->wrInt16(OdDb::kDxfPlotStyleNameType, static_cast<OdInt16>(type));
   if (type == OdDb::kPlotStyleNameById)
-    pFiler->wrString(OdDb::kDxfDescription, m_plotStyleName);
+    pFiler->wrString(OdDb::kDxfDescription, plotStyleName);
   pFiler->wrInt32(OdDb::kDxfAlpha, static_cast<OdInt32>(m_transparency.serializeOut()));
 }
 
@@ -311,11 +349,13 @@ void OdDbEntity::copyFrom(const OdRxObject* pSource)
 {
   OdDbObject::copyFrom(pSource);
   const OdDbEntity* pSrc = static_cast<const OdDbEntity*>(pSource);
-  m_color = pSrc->m_color;
+  if (pSrc == this)
+    return;
+  storeColor(pSrc->storedColor());
   m_layerId = pSrc->m_layerId;
   m_linetypeId = pSrc->m_linetypeId;
   m_linetypeScale = pSrc->m_linetypeScale;
-  m_plotStyleName = pSrc->m_plotStyleName;
+  storePlotStyleName(pSrc->storedPlotStyleName());
   m_lineWeight = pSrc->m_lineWeight;
   m_transparency = pSrc->m_transparency;
   m_visibility = pSrc->m_visibility;

@@ -4,11 +4,13 @@
 #define OD_DB_INTERNAL_H
 
 #include <cmath>
-#include <map>
+#include <utility>
+#include <vector>
 
 #include "DbBlockTableRecord.h"
 #include "DbDatabase.h"
 #include "DbEntity.h"
+#include "DbObjectPool.h"
 #include "DbSymbolTable.h"
 #include "Ge/GeFinite.h"
 
@@ -18,20 +20,118 @@
 class OdDbStub
 {
 public:
+  static void* operator new(std::size_t size) { return odDbPoolAllocate(size); }
+  static void operator delete(void* p, std::size_t size) { odDbPoolRelease(p, size); }
+
   OdDbHandle handle;
   OdDbDatabase* pDb = 0;
   OdDbObject* pObject = 0;
+  OdInt32 refs = 0;
   bool erased = false;
-  long refs = 0;
 };
 
 void odDbStubAddRef(OdDbStub* pStub);
 void odDbStubRelease(OdDbStub* pStub);
 
+// The database's handle index: stubs by handle value in an open-addressed table (linear
+// probing, at most half full). Slots hold only the stub; its handle is the key, so a stub must
+// leave the table before its handle changes. The null handle is never stored.
+// Runs of 64 consecutive handles keep their order in the table (files and the database number
+// objects consecutively, so adding and finding them walks memory in order); the runs themselves
+// are scattered by Fibonacci hashing, which keeps regular strides of handles apart.
+class OdDbHandleTable
+{
+public:
+  OdDbStub* find(OdUInt64 handle) const
+  {
+    if (m_slots.empty())
+      return 0;
+    for (std::size_t i = home(handle);; i = (i + 1) & m_mask)
+    {
+      OdDbStub* pStub = m_slots[i];
+      if (!pStub || pStub->handle.value() == handle)
+        return pStub;
+    }
+  }
+  bool contains(OdUInt64 handle) const { return find(handle) != 0; }
+  // The stub's handle must not be in the table yet.
+  void insert(OdDbStub* pStub)
+  {
+    if ((m_count + 1) * 2 > m_slots.size())
+      grow();
+    place(pStub);
+    ++m_count;
+  }
+  // Removes the stub under the handle, if any.
+  void erase(OdUInt64 handle);
+  std::size_t size() const { return m_count; }
+  // Calls f(stub) for every stub, in no particular order.
+  template <class F>
+  void forEach(F f) const
+  {
+    for (OdDbStub* pStub : m_slots)
+      if (pStub)
+        f(pStub);
+  }
+  void clear()
+  {
+    m_slots.clear();
+    m_count = 0;
+    m_mask = 0;
+  }
+
+private:
+  static const int kRunBits = 6;
+  std::size_t home(OdUInt64 handle) const
+  {
+    const OdUInt64 run = ((handle >> kRunBits) * 0x9E3779B97F4A7C15ULL) >> m_shift;
+    return static_cast<std::size_t>((run << kRunBits) | (handle & ((1u << kRunBits) - 1))) & m_mask;
+  }
+  void place(OdDbStub* pStub)
+  {
+    std::size_t i = home(pStub->handle.value());
+    while (m_slots[i])
+      i = (i + 1) & m_mask;
+    m_slots[i] = pStub;
+  }
+  void grow();
+
+  std::vector<OdDbStub*> m_slots;
+  std::size_t m_count = 0;
+  std::size_t m_mask = 0;
+  int m_shift = 64;
+};
+
+// Entity state that is rarely set: the colour while it carries a colour or book name
+// (OdDbEntity::m_bNamedColor), and the plot style name when it is not "ByLayer" (empty then).
+class OdDbEntityExtras
+{
+public:
+  static void* operator new(std::size_t size) { return odDbPoolAllocate(size); }
+  static void operator delete(void* p, std::size_t size) { odDbPoolRelease(p, size); }
+
+  OdCmColor namedColor;
+  OdString plotStyleName;
+};
+
+// State that most objects never get, made on first use (see OdDbObject::m_pExtras).
+class OdDbObjectExtras
+{
+public:
+  static void* operator new(std::size_t size) { return odDbPoolAllocate(size); }
+  static void operator delete(void* p, std::size_t size) { odDbPoolRelease(p, size); }
+
+  // One chain per application, each starting with its 1001 group.
+  OdArray<OdResBufPtr> xData;
+  OdDbObjectId extDictId;
+  std::vector<std::pair<OdString, OdDbObjectId>> fields;
+  std::unique_ptr<OdDbEntityExtras> entity;
+};
+
 class OdDbDatabaseImpl
 {
 public:
-  std::map<OdUInt64, OdDbStub*> stubs;
+  OdDbHandleTable stubs;
   OdUInt64 seed = 1;
 
   OdDbObjectId blockTable, layerTable, textStyleTable, linetypeTable, viewTable, ucsTable, viewportTable,
@@ -85,6 +185,14 @@ public:
   // The stored extended-data chain of one application (its name record first), without the
   // copy that OdDbObject::xData makes; null when the object has none. Read access is checked.
   static const OdResBuf* xDataChain(const OdDbObject* pObj, const OdString& regappName);
+  // The object's rarely used state: null while it has none / made on first use.
+  static const OdDbObjectExtras* extras(const OdDbObject* pObj) { return pObj->m_pExtras.get(); }
+  static OdDbObjectExtras& makeExtras(OdDbObject* pObj);
+  static const OdDbEntityExtras* entityExtras(const OdDbEntity* pEnt)
+  {
+    return pEnt->m_pExtras ? pEnt->m_pExtras->entity.get() : 0;
+  }
+  static OdDbEntityExtras& makeEntityExtras(OdDbEntity* pEnt);
 };
 
 // The object behind an id without opening it (null for null or invalid ids).

@@ -27,6 +27,21 @@ void OdDbObjectAccess::attach(OdDbObject* pObj, OdDbStub* pStub, const OdDbObjec
   }
 }
 
+OdDbObjectExtras& OdDbObjectAccess::makeExtras(OdDbObject* pObj)
+{
+  if (!pObj->m_pExtras)
+    pObj->m_pExtras.reset(new OdDbObjectExtras);
+  return *pObj->m_pExtras;
+}
+
+OdDbEntityExtras& OdDbObjectAccess::makeEntityExtras(OdDbEntity* pEnt)
+{
+  OdDbObjectExtras& extras = makeExtras(pEnt);
+  if (!extras.entity)
+    extras.entity.reset(new OdDbEntityExtras);
+  return *extras.entity;
+}
+
 void OdDbObjectAccess::open(OdDbObject* pObj, OdDb::OpenMode mode)
 {
   if (mode == OdDb::kForWrite)
@@ -46,6 +61,16 @@ void OdDbObjectAccess::open(OdDbObject* pObj, OdDb::OpenMode mode)
 OdDbObject::OdDbObject() = default;
 
 OdDbObject::~OdDbObject() = default;
+
+void* OdDbObject::operator new(std::size_t size)
+{
+  return odDbPoolAllocate(size);
+}
+
+void OdDbObject::operator delete(void* p, std::size_t size)
+{
+  odDbPoolRelease(p, size);
+}
 
 void OdDbObject::addRef()
 {
@@ -95,7 +120,7 @@ bool OdDbObject::isDBRO() const
 
 OdDb::OpenMode OdDbObject::openMode() const
 {
-  return m_pStub ? m_openMode : OdDb::kForWrite;
+  return m_pStub ? static_cast<OdDb::OpenMode>(m_openMode) : OdDb::kForWrite;
 }
 
 bool OdDbObject::isReadEnabled() const
@@ -193,10 +218,13 @@ OdResult OdDbObject::erase(bool erasing)
     return res;
   assertWriteEnabled();
   m_pStub->erased = erasing;
-  for (const auto& field : m_fields)
-    eraseOwned(field.second, erasing);
-  if (!m_extDictId.isNull())
-    eraseOwned(m_extDictId, erasing);
+  if (m_pExtras)
+  {
+    for (const auto& field : m_pExtras->fields)
+      eraseOwned(field.second, erasing);
+    if (!m_pExtras->extDictId.isNull())
+      eraseOwned(m_pExtras->extDictId, erasing);
+  }
   return eOk;
 }
 
@@ -218,13 +246,25 @@ const OdString& appNameOf(const OdResBufPtr& pChain)
 {
   return pChain->getString();
 }
+
+const OdArray<OdResBufPtr>& noChains()
+{
+  static const OdArray<OdResBufPtr> none;
+  return none;
+}
+
+const OdArray<OdResBufPtr>& chainsOf(const OdDbObject* pObj)
+{
+  const OdDbObjectExtras* pExtras = OdDbObjectAccess::extras(pObj);
+  return pExtras ? pExtras->xData : noChains();
+}
 } // namespace
 
 OdResBufPtr OdDbObject::xData(const OdString& regappName) const
 {
   assertReadEnabled();
   OdResBufPtr pHead, pTail;
-  for (const OdResBufPtr& pChain : m_xData)
+  for (const OdResBufPtr& pChain : chainsOf(this))
   {
     if (!regappName.isEmpty() && !odDbNamesEqual(appNameOf(pChain), regappName))
       continue;
@@ -241,7 +281,7 @@ OdResBufPtr OdDbObject::xData(const OdString& regappName) const
 const OdResBuf* OdDbObjectAccess::xDataChain(const OdDbObject* pObj, const OdString& regappName)
 {
   pObj->assertReadEnabled();
-  for (const OdResBufPtr& pChain : pObj->m_xData)
+  for (const OdResBufPtr& pChain : chainsOf(pObj))
   {
     if (odDbNamesEqual(appNameOf(pChain), regappName))
       return pChain.get();
@@ -253,7 +293,7 @@ OdArray<OdString> OdDbObject::xDataApplications() const
 {
   assertReadEnabled();
   OdArray<OdString> names;
-  for (const OdResBufPtr& pChain : m_xData)
+  for (const OdResBufPtr& pChain : chainsOf(this))
     names.append(appNameOf(pChain));
   return names;
 }
@@ -309,22 +349,25 @@ void OdDbObject::setXData(const OdResBuf* pRb)
   assertWriteEnabled();
   for (const OdResBufPtr& pChain : chains)
   {
+    const bool removes = pChain->next().isNull();
+    if (removes && !m_pExtras)
+      continue;
+    OdArray<OdResBufPtr>& stored = OdDbObjectAccess::makeExtras(this).xData;
     const OdString name = appNameOf(pChain);
     unsigned int at = 0;
     bool found = false;
-    for (; at < m_xData.size(); ++at)
-      if (odDbNamesEqual(appNameOf(m_xData[at]), name))
+    for (; at < stored.size(); ++at)
+      if (odDbNamesEqual(appNameOf(stored[at]), name))
       {
         found = true;
         break;
       }
-    const bool removes = pChain->next().isNull();
     if (found && removes)
-      m_xData.removeAt(at);
+      stored.removeAt(at);
     else if (found)
-      m_xData[at] = pChain;
+      stored[at] = pChain;
     else if (!removes)
-      m_xData.append(pChain);
+      stored.append(pChain);
   }
 }
 
@@ -337,7 +380,7 @@ void OdDbObject::xDataTransformBy(const OdGeMatrix3d& xform)
   const double scale = xform.scale();
   std::vector<std::pair<OdResBuf*, OdGePoint3d>> points;
   std::vector<std::pair<OdResBuf*, double>> reals;
-  for (const OdResBufPtr& pChain : m_xData)
+  for (const OdResBufPtr& pChain : chainsOf(this))
   {
     for (OdResBuf* p = pChain.get(); p; p = p->next().get())
     {
@@ -382,34 +425,38 @@ void OdDbObject::xDataTransformBy(const OdGeMatrix3d& xform)
 OdDbObjectId OdDbObject::extensionDictionary() const
 {
   assertReadEnabled();
-  return m_extDictId;
+  return m_pExtras ? m_pExtras->extDictId : OdDbObjectId();
 }
 
 bool OdDbObject::createExtensionDictionary()
 {
   assertWriteEnabled(false, false);
-  if (!m_extDictId.isNull() && !m_extDictId.isErased())
+  const OdDbObjectId existing = m_pExtras ? m_pExtras->extDictId : OdDbObjectId();
+  if (!existing.isNull() && !existing.isErased())
     return false;
   OdDbDatabase* pDb = database();
   if (!pDb)
     throw OdError(eNoDatabase);
   assertWriteEnabled();
   OdDbDictionaryPtr pDict = OdDbDictionary::createObject();
-  m_extDictId = pDb->addOdDbObject(pDict, objectId());
+  const OdDbObjectId dictId = pDb->addOdDbObject(pDict, objectId());
+  OdDbObjectAccess::makeExtras(this).extDictId = dictId;
   return true;
 }
 
 OdResult OdDbObject::releaseExtensionDictionary()
 {
   assertWriteEnabled(false, false);
-  OdDbDictionaryPtr pDict = OdDbDictionary::cast(m_extDictId.openObject(OdDb::kForWrite).get());
+  if (!m_pExtras)
+    return eKeyNotFound;
+  OdDbDictionaryPtr pDict = OdDbDictionary::cast(m_pExtras->extDictId.openObject(OdDb::kForWrite).get());
   if (pDict.isNull())
     return eKeyNotFound;
   if (pDict->numEntries() != 0)
     return eContainerNotEmpty;
   assertWriteEnabled();
   pDict->erase();
-  m_extDictId.setNull();
+  m_pExtras->extDictId.setNull();
   return eOk;
 }
 
@@ -418,7 +465,9 @@ OdResult OdDbObject::releaseExtensionDictionary()
 OdDbObjectId OdDbObject::getField(const OdString& propName) const
 {
   assertReadEnabled();
-  for (const auto& field : m_fields)
+  if (!m_pExtras)
+    return OdDbObjectId();
+  for (const auto& field : m_pExtras->fields)
     if (odDbNamesEqual(field.first, propName))
       return field.second;
   return OdDbObjectId();
@@ -443,26 +492,30 @@ OdDbObjectId OdDbObject::setField(const OdString& propName, OdDbObject* pField)
     throw OdError(eAlreadyInDb);
   assertWriteEnabled();
   const OdDbObjectId fieldId = pDb->addOdDbObject(pField, objectId());
-  for (auto& field : m_fields)
+  auto& fields = OdDbObjectAccess::makeExtras(this).fields;
+  for (auto& field : fields)
     if (odDbNamesEqual(field.first, propName))
     {
       eraseOwned(field.second, true);
       field.second = fieldId;
       return fieldId;
     }
-  m_fields.emplace_back(propName, fieldId);
+  fields.emplace_back(propName, fieldId);
   return fieldId;
 }
 
 OdResult OdDbObject::removeField(const OdString& propName)
 {
   assertWriteEnabled(false, false);
-  for (auto it = m_fields.begin(); it != m_fields.end(); ++it)
+  if (!m_pExtras)
+    return eKeyNotFound;
+  auto& fields = m_pExtras->fields;
+  for (auto it = fields.begin(); it != fields.end(); ++it)
     if (odDbNamesEqual(it->first, propName))
     {
       assertWriteEnabled();
       eraseOwned(it->second, true);
-      m_fields.erase(it);
+      fields.erase(it);
       return eOk;
     }
   return eKeyNotFound;
@@ -471,7 +524,9 @@ OdResult OdDbObject::removeField(const OdString& propName)
 OdResult OdDbObject::removeField(const OdDbObjectId& fieldId)
 {
   assertWriteEnabled(false, false);
-  for (const auto& field : m_fields)
+  if (!m_pExtras)
+    return eKeyNotFound;
+  for (const auto& field : m_pExtras->fields)
     if (field.second == fieldId)
       return removeField(OdString(field.first));
   return eKeyNotFound;
@@ -480,15 +535,16 @@ OdResult OdDbObject::removeField(const OdDbObjectId& fieldId)
 bool OdDbObject::hasFields() const
 {
   assertReadEnabled();
-  return !m_fields.empty();
+  return m_pExtras && !m_pExtras->fields.empty();
 }
 
 OdArray<OdString> OdDbObject::fieldNames() const
 {
   assertReadEnabled();
   OdArray<OdString> names;
-  for (const auto& field : m_fields)
-    names.append(field.first);
+  if (m_pExtras)
+    for (const auto& field : m_pExtras->fields)
+      names.append(field.first);
   return names;
 }
 
@@ -498,17 +554,18 @@ void OdDbObject::dxfOutFields(OdDbDxfFiler* pFiler) const
 {
   assertReadEnabled();
   pFiler->wrHandle(OdDb::kDxfHandle, getDbHandle());
-  if (!m_extDictId.isNull())
+  const OdDbObjectExtras* pExtras = m_pExtras.get();
+  if (pExtras && !pExtras->extDictId.isNull())
   {
     pFiler->wrString(OdDb::kDxfControlString, L"{EXTENSION_DICTIONARY");
-    pFiler->wrObjectId(OdDb::kDxfHardOwnershipId, m_extDictId);
+    pFiler->wrObjectId(OdDb::kDxfHardOwnershipId, pExtras->extDictId);
     pFiler->wrString(OdDb::kDxfControlString, L"}");
   }
-  if (!m_fields.empty())
+  if (pExtras && !pExtras->fields.empty())
   {
     // Fields have no place of their own in DXF; they are listed like a dictionary.
     pFiler->wrString(OdDb::kDxfControlString, L"{FIELDS");
-    for (const auto& field : m_fields)
+    for (const auto& field : pExtras->fields)
     {
       pFiler->wrString(OdDb::kDxfDescription, field.first);
       pFiler->wrObjectId(OdDb::kDxfHardOwnershipId, field.second);
@@ -521,7 +578,7 @@ void OdDbObject::dxfOutFields(OdDbDxfFiler* pFiler) const
 void OdDbObject::dxfOut(OdDbDxfFiler* pFiler) const
 {
   dxfOutFields(pFiler);
-  for (const OdResBufPtr& pChain : m_xData)
+  for (const OdResBufPtr& pChain : chainsOf(this))
   {
     for (const OdResBuf* p = pChain.get(); p; p = p->next().get())
     {
@@ -555,9 +612,13 @@ void OdDbObject::copyFrom(const OdRxObject* pSource)
   assertWriteEnabled();
   if (pSrc == this)
     return;
-  m_xData.clear();
-  for (const OdResBufPtr& pChain : pSrc->m_xData)
-    m_xData.append(pChain->copyChain());
+  const OdArray<OdResBufPtr>& source = chainsOf(pSrc);
+  if (source.isEmpty() && !m_pExtras)
+    return;
+  OdArray<OdResBufPtr>& stored = OdDbObjectAccess::makeExtras(this).xData;
+  stored.clear();
+  for (const OdResBufPtr& pChain : source)
+    stored.append(pChain->copyChain());
 }
 
 OdRxObjectPtr OdDbObject::clone() const

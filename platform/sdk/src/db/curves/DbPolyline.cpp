@@ -8,6 +8,7 @@
 
 #include "CurveGeom.h"
 #include "DbFiler.h"
+#include "db/DbObjectPool.h"
 #include "Ge/GeFinite.h"
 #include "SdkRxMacros.h"
 
@@ -24,6 +25,16 @@ bool isZeroBulge(double bulge)
 } // namespace
 
 OdDbPolyline::OdDbPolyline() = default;
+
+void* OdDbPolyline::allocateVertexBlock(std::size_t bytes)
+{
+  return odDbPoolAllocate(bytes);
+}
+
+void OdDbPolyline::releaseVertexBlock(void* p, std::size_t bytes)
+{
+  odDbPoolRelease(p, bytes);
+}
 
 unsigned int OdDbPolyline::numSegs() const
 {
@@ -95,10 +106,11 @@ void OdDbPolyline::addVertexAt(unsigned int vertexIndex, const OdGePoint2d& poin
   Vertex vertex;
   vertex.point = point;
   vertex.bulge = bulge;
-  vertex.startWidth = startWidth < 0.0 ? m_constantWidth : startWidth;
-  vertex.endWidth = endWidth < 0.0 ? m_constantWidth : endWidth;
-  syncConstantWidth(vertex.startWidth, vertex.endWidth);
-  m_vertices.insertAt(std::min(vertexIndex, m_vertices.size()), vertex);
+  Widths widths;
+  widths.start = startWidth < 0.0 ? m_constantWidth : startWidth;
+  widths.end = endWidth < 0.0 ? m_constantWidth : endWidth;
+  syncConstantWidth(widths.start, widths.end);
+  m_vertices.insertAt(std::min(vertexIndex, m_vertices.size()), vertex, widths);
 }
 
 void OdDbPolyline::removeVertexAt(unsigned int vertexIndex)
@@ -113,7 +125,11 @@ void OdDbPolyline::reset(bool reuse, unsigned int numVerts)
 {
   assertWriteEnabled();
   if (!reuse)
+  {
     m_vertices.clear();
+    // Room for the vertices a caller is about to add (bounded: it is only a hint).
+    m_vertices.reserve(std::min(numVerts, 65536u));
+  }
   else if (numVerts < m_vertices.size())
     m_vertices.resize(numVerts);
 }
@@ -163,8 +179,9 @@ void OdDbPolyline::getWidthsAt(unsigned int vertexIndex, double& startWidth, dou
 {
   assertReadEnabled();
   checkVertex(vertexIndex);
-  startWidth = m_vertices[vertexIndex].startWidth;
-  endWidth = m_vertices[vertexIndex].endWidth;
+  const Widths widths = m_vertices.widths(vertexIndex);
+  startWidth = widths.start;
+  endWidth = widths.end;
 }
 
 void OdDbPolyline::setWidthsAt(unsigned int vertexIndex, double startWidth, double endWidth)
@@ -174,8 +191,7 @@ void OdDbPolyline::setWidthsAt(unsigned int vertexIndex, double startWidth, doub
   if (!odgeIsFinite(startWidth) || !odgeIsFinite(endWidth) || startWidth < 0.0 || endWidth < 0.0)
     throw OdError(eInvalidInput);
   assertWriteEnabled();
-  m_vertices[vertexIndex].startWidth = startWidth;
-  m_vertices[vertexIndex].endWidth = endWidth;
+  m_vertices.setWidths(vertexIndex, Widths{startWidth, endWidth});
   syncConstantWidth(startWidth, endWidth);
 }
 
@@ -192,20 +208,13 @@ void OdDbPolyline::setConstantWidth(double width)
     throw OdError(eInvalidInput);
   assertWriteEnabled();
   m_constantWidth = width;
-  for (unsigned int i = 0; i < m_vertices.size(); ++i)
-  {
-    m_vertices[i].startWidth = width;
-    m_vertices[i].endWidth = width;
-  }
+  m_vertices.setAllWidths(width);
 }
 
 bool OdDbPolyline::hasWidth() const
 {
   assertReadEnabled();
-  for (unsigned int i = 0; i < m_vertices.size(); ++i)
-    if (m_vertices[i].startWidth != 0.0 || m_vertices[i].endWidth != 0.0)
-      return true;
-  return false;
+  return m_vertices.hasWidth();
 }
 
 bool OdDbPolyline::hasBulges() const
@@ -590,23 +599,25 @@ OdResult OdDbPolyline::transformBy(const OdGeMatrix3d& xform)
     return check;
   const OdGeVector3d normal = (xform * m_normal).normal();
   const OdGeMatrix3d toPlane = OdGeMatrix3d::worldToPlane(normal);
-  OdArray<Vertex> vertices = m_vertices;
+  VertexList vertices = m_vertices;
   for (unsigned int i = 0; i < vertices.size(); ++i)
   {
     const OdGePoint3d local = toPlane * (xform * toWorld(vertices[i].point));
     vertices[i].point.set(local.x, local.y);
     if (mirrors)
       vertices[i].bulge = -vertices[i].bulge;
-    vertices[i].startWidth *= scale;
-    vertices[i].endWidth *= scale;
   }
+  vertices.scaleWidths(scale);
   // The plane keeps one elevation: that of the image of any point of the old plane.
   const double elevation = (toPlane * (xform * toWorld(OdGePoint2d::kOrigin))).z;
   const double thickness = m_thickness * scale;
   const double constantWidth = m_constantWidth * scale;
   bool finite = odgeIsFinite(normal) && odgeIsFinite(elevation) && odgeIsFinite(thickness) && odgeIsFinite(constantWidth);
   for (unsigned int i = 0; finite && i < vertices.size(); ++i)
-    finite = odgeIsFinite(vertices[i].point) && odgeIsFinite(vertices[i].startWidth) && odgeIsFinite(vertices[i].endWidth);
+  {
+    const Widths widths = vertices.widths(i);
+    finite = odgeIsFinite(vertices[i].point) && odgeIsFinite(widths.start) && odgeIsFinite(widths.end);
+  }
   if (!finite)
     return eInvalidInput;
   assertWriteEnabled();
@@ -631,9 +642,10 @@ void OdDbPolyline::dxfOutFields(OdDbDxfFiler* pFiler) const
   for (unsigned int i = 0; i < m_vertices.size(); ++i)
   {
     const Vertex& vertex = m_vertices[i];
+    const Widths widths = m_vertices.widths(i);
     pFiler->wrPoint2d(10, vertex.point);
-    pFiler->wrDouble(40, vertex.startWidth);
-    pFiler->wrDouble(41, vertex.endWidth);
+    pFiler->wrDouble(40, widths.start);
+    pFiler->wrDouble(41, widths.end);
     pFiler->wrDouble(42, vertex.bulge);
   }
   pFiler->wrVector3d(210, m_normal);
