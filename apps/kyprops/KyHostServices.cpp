@@ -5,7 +5,7 @@
 
 #include <QJsonArray>
 
-#include "KyDatabase.h"
+#include "KyValueText.h"
 
 // ---- KyPropsServices -----------------------------------------------------------------------
 
@@ -164,22 +164,23 @@ void KyPropsPrintContext::PrintVector3D(const CKyString& label, const OdGeVector
   CKyTextPrintInfoContext::PrintVector3D(label, vector);
 }
 
+// The listing shows numbers exactly as the palette's value column does.
 QString KyPropsPrintContext::FormatDistance(double value) const
 {
-  return CKyDatabase(m_db).FormatDistance(value).toQString();
+  return KyValueText(m_db).distance(value);
 }
 
 QString KyPropsPrintContext::FormatAngle(double radians) const
 {
-  return CKyDatabase(m_db).FormatAngle(radians).toQString();
+  return KyValueText(m_db).angle(radians);
 }
 
 QString KyPropsPrintContext::FormatArea(double value) const
 {
-  return CKyDatabase(m_db).FormatArea(value).toQString();
+  return KyValueText(m_db).area(value);
 }
 
 QString KyPropsPrintContext::FormatScale(double value) const
 {
-  return QString::number(value, 'f', CKyDatabase(m_db).GetLinearPrecision());
+  return KyValueText(m_db).number(value);
 }

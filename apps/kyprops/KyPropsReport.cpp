@@ -158,17 +158,24 @@ QJsonObject drawingJson(const KyDrawingReport& d)
                      {QStringLiteral("loadMs"), d.loadMs}};
 }
 
+// The fields every row shows, of one object's rows and of merged rows alike.
+template <class Row>
+QJsonObject commonRowJson(const Row& row)
+{
+  return QJsonObject{{QStringLiteral("category"), row.category},
+                     {QStringLiteral("name"), row.name},
+                     {QStringLiteral("key"), row.key},
+                     {QStringLiteral("type"), static_cast<int>(row.description->GetType().GetType())},
+                     {QStringLiteral("guid"), guidName(row.description)},
+                     {QStringLiteral("readOnly"), row.readOnly},
+                     {QStringLiteral("dynamic"), row.dynamic},
+                     {QStringLiteral("value"), KyValueText::json(row.value)},
+                     {QStringLiteral("text"), row.text}};
+}
+
 QJsonObject rowJson(const KyRowView& row)
 {
-  QJsonObject out{{QStringLiteral("category"), row.category},
-                  {QStringLiteral("name"), row.name},
-                  {QStringLiteral("key"), row.key},
-                  {QStringLiteral("type"), static_cast<int>(row.description->GetType().GetType())},
-                  {QStringLiteral("guid"), guidName(row.description)},
-                  {QStringLiteral("readOnly"), row.readOnly},
-                  {QStringLiteral("dynamic"), row.dynamic},
-                  {QStringLiteral("value"), KyValueText::json(row.value)},
-                  {QStringLiteral("text"), row.text}};
+  QJsonObject out = commonRowJson(row);
   if (!row.error.isEmpty())
     out.insert(QStringLiteral("error"), row.error);
   return out;
@@ -176,17 +183,9 @@ QJsonObject rowJson(const KyRowView& row)
 
 QJsonObject mergedRowJson(const KyMergedRow& row)
 {
-  QJsonObject out{{QStringLiteral("category"), row.category},
-                  {QStringLiteral("name"), row.name},
-                  {QStringLiteral("key"), row.key},
-                  {QStringLiteral("type"), static_cast<int>(row.description->GetType().GetType())},
-                  {QStringLiteral("guid"), guidName(row.description)},
-                  {QStringLiteral("readOnly"), row.readOnly},
-                  {QStringLiteral("dynamic"), row.dynamic},
-                  {QStringLiteral("varies"), row.varies},
-                  {QStringLiteral("distinct"), row.distinct},
-                  {QStringLiteral("value"), KyValueText::json(row.value)},
-                  {QStringLiteral("text"), row.text}};
+  QJsonObject out = commonRowJson(row);
+  out.insert(QStringLiteral("varies"), row.varies);
+  out.insert(QStringLiteral("distinct"), row.distinct);
   if (row.hasRange)
   {
     out.insert(QStringLiteral("min"), row.min);
