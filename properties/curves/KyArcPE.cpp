@@ -65,7 +65,7 @@ const KyPropertyRow kRows[] = {
 
 CKyVariant startComponent(const OdDbObject* object, KyAxis axis)
 {
-  OdDbArcPtr arc = KyForRead<OdDbArc>(object);
+  const KyOpened<OdDbArc> arc = KyForRead<OdDbArc>(object);
   OdGePoint3d p;
   if (arc.isNull() || arc->getStartPoint(p) != eOk)
     return CKyVariant();
@@ -74,7 +74,7 @@ CKyVariant startComponent(const OdDbObject* object, KyAxis axis)
 
 CKyVariant endComponent(const OdDbObject* object, KyAxis axis)
 {
-  OdDbArcPtr arc = KyForRead<OdDbArc>(object);
+  const KyOpened<OdDbArc> arc = KyForRead<OdDbArc>(object);
   OdGePoint3d p;
   if (arc.isNull() || arc->getEndPoint(p) != eOk)
     return CKyVariant();
@@ -83,13 +83,13 @@ CKyVariant endComponent(const OdDbObject* object, KyAxis axis)
 
 CKyVariant centerComponent(const OdDbObject* object, KyAxis axis)
 {
-  OdDbArcPtr arc = KyForRead<OdDbArc>(object);
+  const KyOpened<OdDbArc> arc = KyForRead<OdDbArc>(object);
   return arc.isNull() ? CKyVariant() : KyUcsComponent(object, arc->center(), axis);
 }
 
 int setCenterComponent(const OdDbObject* object, KyAxis axis, const CKyVariant& value)
 {
-  OdDbArcPtr arc = KyForWrite<OdDbArc>(object);
+  const KyOpened<OdDbArc> arc = KyForWrite<OdDbArc>(object);
   if (arc.isNull())
     return kKyRefused;
   return KySetUcsComponent(object, arc->center(), axis, value, [&](const OdGePoint3d& p) { arc->setCenter(p); });
@@ -97,7 +97,7 @@ int setCenterComponent(const OdDbObject* object, KyAxis axis, const CKyVariant& 
 
 CKyVariant normalComponent(const OdDbObject* object, KyAxis axis)
 {
-  OdDbArcPtr arc = KyForRead<OdDbArc>(object);
+  const KyOpened<OdDbArc> arc = KyForRead<OdDbArc>(object);
   return arc.isNull() ? CKyVariant() : KyNormalComponent(object, arc->normal(), axis);
 }
 
@@ -196,14 +196,14 @@ void CKyArcPE::GetPropertyNamesDynamic(const OdDbObject*, CKyPropertiesContainer
 
 CKyVariant CKyArcPE::GetThickness(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbArcPtr arc = KyForRead<OdDbArc>(object);
+  const KyOpened<OdDbArc> arc = KyForRead<OdDbArc>(object);
   return arc.isNull() ? CKyVariant() : CKyVariant(arc->thickness(), true);
 }
 
 int CKyArcPE::SetThickness(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                            const CKyVariant&)
 {
-  OdDbArcPtr arc = KyForWrite<OdDbArc>(object);
+  const KyOpened<OdDbArc> arc = KyForWrite<OdDbArc>(object);
   double thickness = 0.0;
   if (arc.isNull() || !KyDoubleOf(value, thickness))
     return kKyRefused;
@@ -262,14 +262,14 @@ CKyVariant CKyArcPE::GetEndZ(const OdDbObject* o, const CKyPropertyDescription&,
 
 CKyVariant CKyArcPE::GetRadius(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbArcPtr arc = KyForRead<OdDbArc>(object);
+  const KyOpened<OdDbArc> arc = KyForRead<OdDbArc>(object);
   return arc.isNull() ? CKyVariant() : CKyVariant(arc->radius(), true);
 }
 
 int CKyArcPE::SetRadius(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                         const CKyVariant&)
 {
-  OdDbArcPtr arc = KyForWrite<OdDbArc>(object);
+  const KyOpened<OdDbArc> arc = KyForWrite<OdDbArc>(object);
   double radius = 0.0;
   if (arc.isNull() || !KySizeOf(value, radius))
     return kKyRefused;
@@ -279,7 +279,7 @@ int CKyArcPE::SetRadius(const OdDbObject* object, const CKyPropertyDescription&,
 
 CKyVariant CKyArcPE::GetStartAngle(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbArcPtr arc = KyForRead<OdDbArc>(object);
+  const KyOpened<OdDbArc> arc = KyForRead<OdDbArc>(object);
   return arc.isNull() ? CKyVariant() : CKyVariant(arc->startAngle(), true);
 }
 
@@ -287,7 +287,7 @@ CKyVariant CKyArcPE::GetStartAngle(const OdDbObject* object, const CKyPropertyDe
 int CKyArcPE::SetStartAngle(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                             const CKyVariant&)
 {
-  OdDbArcPtr arc = KyForWrite<OdDbArc>(object);
+  const KyOpened<OdDbArc> arc = KyForWrite<OdDbArc>(object);
   double angle = 0.0;
   if (arc.isNull() || !KyAnyDoubleOf(value, angle))
     return kKyRefused;
@@ -297,14 +297,14 @@ int CKyArcPE::SetStartAngle(const OdDbObject* object, const CKyPropertyDescripti
 
 CKyVariant CKyArcPE::GetEndAngle(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbArcPtr arc = KyForRead<OdDbArc>(object);
+  const KyOpened<OdDbArc> arc = KyForRead<OdDbArc>(object);
   return arc.isNull() ? CKyVariant() : CKyVariant(arc->endAngle(), true);
 }
 
 int CKyArcPE::SetEndAngle(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                           const CKyVariant&)
 {
-  OdDbArcPtr arc = KyForWrite<OdDbArc>(object);
+  const KyOpened<OdDbArc> arc = KyForWrite<OdDbArc>(object);
   double angle = 0.0;
   if (arc.isNull() || !KyAnyDoubleOf(value, angle))
     return kKyRefused;
@@ -314,13 +314,13 @@ int CKyArcPE::SetEndAngle(const OdDbObject* object, const CKyPropertyDescription
 
 CKyVariant CKyArcPE::GetTotalAngle(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbArcPtr arc = KyForRead<OdDbArc>(object);
+  const KyOpened<OdDbArc> arc = KyForRead<OdDbArc>(object);
   return arc.isNull() ? CKyVariant() : CKyVariant(totalAngle(arc->startAngle(), arc->endAngle()), true);
 }
 
 CKyVariant CKyArcPE::GetArcLength(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbArcPtr arc = KyForRead<OdDbArc>(object);
+  const KyOpened<OdDbArc> arc = KyForRead<OdDbArc>(object);
   ArcMeasure_st measure;
   if (arc.isNull() || !fillMeasure(arc, measure))
     return CKyVariant();
@@ -330,7 +330,7 @@ CKyVariant CKyArcPE::GetArcLength(const OdDbObject* object, const CKyPropertyDes
 // The area between the arc and its chord: r²/2 × (θ + sin(2π − θ)).
 CKyVariant CKyArcPE::GetArea(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbArcPtr arc = KyForRead<OdDbArc>(object);
+  const KyOpened<OdDbArc> arc = KyForRead<OdDbArc>(object);
   if (arc.isNull())
     return CKyVariant();
   const double r = arc->radius();

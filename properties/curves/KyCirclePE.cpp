@@ -49,13 +49,13 @@ const KyPropertyRow kRows[] = {
 
 CKyVariant centerComponent(const OdDbObject* object, KyAxis axis)
 {
-  OdDbCirclePtr circle = KyForRead<OdDbCircle>(object);
+  const KyOpened<OdDbCircle> circle = KyForRead<OdDbCircle>(object);
   return circle.isNull() ? CKyVariant() : KyUcsComponent(object, circle->center(), axis);
 }
 
 int setCenterComponent(const OdDbObject* object, KyAxis axis, const CKyVariant& value)
 {
-  OdDbCirclePtr circle = KyForWrite<OdDbCircle>(object);
+  const KyOpened<OdDbCircle> circle = KyForWrite<OdDbCircle>(object);
   if (circle.isNull())
     return kKyRefused;
   return KySetUcsComponent(object, circle->center(), axis, value,
@@ -65,7 +65,7 @@ int setCenterComponent(const OdDbObject* object, KyAxis axis, const CKyVariant& 
 // A size measure (radius, diameter or circumference) becomes radius = |value| / perRadius.
 int setSize(const OdDbObject* object, const CKyVariant& value, double perRadius)
 {
-  OdDbCirclePtr circle = KyForWrite<OdDbCircle>(object);
+  const KyOpened<OdDbCircle> circle = KyForWrite<OdDbCircle>(object);
   double size = 0.0;
   if (circle.isNull() || !KySizeOf(value, size))
     return kKyRefused;
@@ -79,13 +79,13 @@ int setSize(const OdDbObject* object, const CKyVariant& value, double perRadius)
 
 CKyVariant sizeValue(const OdDbObject* object, double perRadius)
 {
-  OdDbCirclePtr circle = KyForRead<OdDbCircle>(object);
+  const KyOpened<OdDbCircle> circle = KyForRead<OdDbCircle>(object);
   return circle.isNull() ? CKyVariant() : CKyVariant(circle->radius() * perRadius, true);
 }
 
 CKyVariant normalComponent(const OdDbObject* object, KyAxis axis)
 {
-  OdDbCirclePtr circle = KyForRead<OdDbCircle>(object);
+  const KyOpened<OdDbCircle> circle = KyForRead<OdDbCircle>(object);
   return circle.isNull() ? CKyVariant() : KyNormalComponent(object, circle->normal(), axis);
 }
 } // namespace
@@ -113,14 +113,14 @@ void CKyCirclePE::GetPropertyNamesDynamic(const OdDbObject*, CKyPropertiesContai
 
 CKyVariant CKyCirclePE::GetThickness(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbCirclePtr circle = KyForRead<OdDbCircle>(object);
+  const KyOpened<OdDbCircle> circle = KyForRead<OdDbCircle>(object);
   return circle.isNull() ? CKyVariant() : CKyVariant(circle->thickness(), true);
 }
 
 int CKyCirclePE::SetThickness(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                               const CKyVariant&)
 {
-  OdDbCirclePtr circle = KyForWrite<OdDbCircle>(object);
+  const KyOpened<OdDbCircle> circle = KyForWrite<OdDbCircle>(object);
   double thickness = 0.0;
   if (circle.isNull() || !KyDoubleOf(value, thickness))
     return kKyRefused;
@@ -182,7 +182,7 @@ int CKyCirclePE::SetCircumference(const OdDbObject* o, const CKyPropertyDescript
 
 CKyVariant CKyCirclePE::GetArea(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& context)
 {
-  OdDbCirclePtr circle = KyForRead<OdDbCircle>(object);
+  const KyOpened<OdDbCircle> circle = KyForRead<OdDbCircle>(object);
   if (circle.isNull())
     return CKyVariant();
   const double r = circle->radius();
@@ -195,7 +195,7 @@ CKyVariant CKyCirclePE::GetArea(const OdDbObject* object, const CKyPropertyDescr
 int CKyCirclePE::SetArea(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                          const CKyVariant&)
 {
-  OdDbCirclePtr circle = KyForWrite<OdDbCircle>(object);
+  const KyOpened<OdDbCircle> circle = KyForWrite<OdDbCircle>(object);
   if (circle.isNull() || value.GetType() != CKyVariant::kString)
     return kKyRefused;
   const CKyDatabase units = KyUnitsOf(object);

@@ -46,19 +46,19 @@ const KyPropertyRow kRows[] = {
 
 CKyVariant startComponent(const OdDbObject* object, KyAxis axis)
 {
-  OdDbLinePtr line = KyForRead<OdDbLine>(object);
+  const KyOpened<OdDbLine> line = KyForRead<OdDbLine>(object);
   return line.isNull() ? CKyVariant() : KyUcsComponent(object, line->startPoint(), axis);
 }
 
 CKyVariant endComponent(const OdDbObject* object, KyAxis axis)
 {
-  OdDbLinePtr line = KyForRead<OdDbLine>(object);
+  const KyOpened<OdDbLine> line = KyForRead<OdDbLine>(object);
   return line.isNull() ? CKyVariant() : KyUcsComponent(object, line->endPoint(), axis);
 }
 
 int setStartComponent(const OdDbObject* object, KyAxis axis, const CKyVariant& value)
 {
-  OdDbLinePtr line = KyForWrite<OdDbLine>(object);
+  const KyOpened<OdDbLine> line = KyForWrite<OdDbLine>(object);
   if (line.isNull())
     return kKyRefused;
   return KySetUcsComponent(object, line->startPoint(), axis, value,
@@ -67,7 +67,7 @@ int setStartComponent(const OdDbObject* object, KyAxis axis, const CKyVariant& v
 
 int setEndComponent(const OdDbObject* object, KyAxis axis, const CKyVariant& value)
 {
-  OdDbLinePtr line = KyForWrite<OdDbLine>(object);
+  const KyOpened<OdDbLine> line = KyForWrite<OdDbLine>(object);
   if (line.isNull())
     return kKyRefused;
   return KySetUcsComponent(object, line->endPoint(), axis, value,
@@ -76,7 +76,7 @@ int setEndComponent(const OdDbObject* object, KyAxis axis, const CKyVariant& val
 
 CKyVariant deltaComponent(const OdDbObject* object, KyAxis axis)
 {
-  OdDbLinePtr line = KyForRead<OdDbLine>(object);
+  const KyOpened<OdDbLine> line = KyForRead<OdDbLine>(object);
   if (line.isNull())
     return CKyVariant();
   const OdGePoint3d s = KyWorldToUcs(object, line->startPoint());
@@ -108,14 +108,14 @@ void CKyLinePE::GetPropertyNamesDynamic(const OdDbObject*, CKyPropertiesContaine
 
 CKyVariant CKyLinePE::GetThickness(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbLinePtr line = KyForRead<OdDbLine>(object);
+  const KyOpened<OdDbLine> line = KyForRead<OdDbLine>(object);
   return line.isNull() ? CKyVariant() : CKyVariant(line->thickness(), true);
 }
 
 int CKyLinePE::SetThickness(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                             const CKyVariant&)
 {
-  OdDbLinePtr line = KyForWrite<OdDbLine>(object);
+  const KyOpened<OdDbLine> line = KyForWrite<OdDbLine>(object);
   double thickness = 0.0;
   if (line.isNull() || !KyDoubleOf(value, thickness))
     return kKyRefused;
@@ -186,7 +186,7 @@ CKyVariant CKyLinePE::GetDeltaZ(const OdDbObject* o, const CKyPropertyDescriptio
 
 CKyVariant CKyLinePE::GetLength(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbLinePtr line = KyForRead<OdDbLine>(object);
+  const KyOpened<OdDbLine> line = KyForRead<OdDbLine>(object);
   if (line.isNull())
     return CKyVariant();
   return CKyVariant((line->endPoint() - line->startPoint()).length(), true);
@@ -194,7 +194,7 @@ CKyVariant CKyLinePE::GetLength(const OdDbObject* object, const CKyPropertyDescr
 
 CKyVariant CKyLinePE::GetAngle(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbLinePtr line = KyForRead<OdDbLine>(object);
+  const KyOpened<OdDbLine> line = KyForRead<OdDbLine>(object);
   if (line.isNull())
     return CKyVariant();
   const OdGePoint3d s = KyWorldToUcs(object, line->startPoint());

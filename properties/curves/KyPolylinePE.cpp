@@ -65,7 +65,7 @@ unsigned int segmentCount(const OdDbPolyline* polyline)
 
 CKyVariant vertexComponent(const OdDbObject* object, const CKyVariant& context, KyAxis axis)
 {
-  OdDbPolylinePtr polyline = KyForRead<OdDbPolyline>(object);
+  const KyOpened<OdDbPolyline> polyline = KyForRead<OdDbPolyline>(object);
   if (polyline.isNull() || polyline->numVerts() == 0)
     return CKyVariant();
   OdGePoint3d world;
@@ -77,7 +77,7 @@ CKyVariant vertexComponent(const OdDbObject* object, const CKyVariant& context, 
 // normal) and stored as the vertex's object coordinates.
 int setVertexComponent(const OdDbObject* object, const CKyVariant& value, const CKyVariant& context, KyAxis axis)
 {
-  OdDbPolylinePtr polyline = KyForWrite<OdDbPolyline>(object);
+  const KyOpened<OdDbPolyline> polyline = KyForWrite<OdDbPolyline>(object);
   if (polyline.isNull())
     return kKyRefused;
   const unsigned int index = static_cast<unsigned int>(KyContextIndex(context));
@@ -91,7 +91,7 @@ int setVertexComponent(const OdDbObject* object, const CKyVariant& value, const 
 
 CKyVariant segmentWidth(const OdDbObject* object, const CKyVariant& context, bool endWidth)
 {
-  OdDbPolylinePtr polyline = KyForRead<OdDbPolyline>(object);
+  const KyOpened<OdDbPolyline> polyline = KyForRead<OdDbPolyline>(object);
   if (polyline.isNull() || polyline->numVerts() == 0)
     return CKyVariant();
   double start = 0.0, end = 0.0;
@@ -103,7 +103,7 @@ CKyVariant segmentWidth(const OdDbObject* object, const CKyVariant& context, boo
 // constant width explicitly, and the edited segment gets the new value at the edited end.
 int setSegmentWidth(const OdDbObject* object, const CKyVariant& value, const CKyVariant& context, bool endWidth)
 {
-  OdDbPolylinePtr polyline = KyForWrite<OdDbPolyline>(object);
+  const KyOpened<OdDbPolyline> polyline = KyForWrite<OdDbPolyline>(object);
   double width = 0.0;
   if (polyline.isNull() || !KyDoubleOf(value, width) || width < 0.0)
     return kKyRefused;
@@ -134,7 +134,7 @@ int setSegmentWidth(const OdDbObject* object, const CKyVariant& value, const CKy
 template <class Apply>
 int setOnOff(const OdDbObject* object, const CKyVariant& value, Apply apply)
 {
-  OdDbPolylinePtr polyline = KyForWrite<OdDbPolyline>(object);
+  const KyOpened<OdDbPolyline> polyline = KyForWrite<OdDbPolyline>(object);
   int code = 0;
   if (polyline.isNull() || !KyChosenCode(value, code))
     return kKyRefused;
@@ -167,14 +167,14 @@ void CKyPolylinePE::GetPropertyNamesDynamic(const OdDbObject*, CKyPropertiesCont
 
 CKyVariant CKyPolylinePE::GetThickness(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbPolylinePtr polyline = KyForRead<OdDbPolyline>(object);
+  const KyOpened<OdDbPolyline> polyline = KyForRead<OdDbPolyline>(object);
   return polyline.isNull() ? CKyVariant() : CKyVariant(polyline->thickness(), true);
 }
 
 int CKyPolylinePE::SetThickness(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                                 const CKyVariant&)
 {
-  OdDbPolylinePtr polyline = KyForWrite<OdDbPolyline>(object);
+  const KyOpened<OdDbPolyline> polyline = KyForWrite<OdDbPolyline>(object);
   double thickness = 0.0;
   if (polyline.isNull() || !KyDoubleOf(value, thickness))
     return kKyRefused;
@@ -184,7 +184,7 @@ int CKyPolylinePE::SetThickness(const OdDbObject* object, const CKyPropertyDescr
 
 CKyVariant CKyPolylinePE::GetVertex(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbPolylinePtr polyline = KyForRead<OdDbPolyline>(object);
+  const KyOpened<OdDbPolyline> polyline = KyForRead<OdDbPolyline>(object);
   return polyline.isNull() ? CKyVariant() : KyElementSelector(static_cast<int>(polyline->numVerts()));
 }
 
@@ -219,7 +219,7 @@ int CKyPolylinePE::SetVertexY(const OdDbObject* o, const CKyPropertyDescription&
 // drawing or viewport to compare with they stay read-only.
 bool CKyPolylinePE::IsVertexXReadOnly(const OdDbObject* object, const CKyPropertyDescription&)
 {
-  OdDbPolylinePtr polyline = KyForRead<OdDbPolyline>(object);
+  const KyOpened<OdDbPolyline> polyline = KyForRead<OdDbPolyline>(object);
   CKyDocument* document = ACTIVE_DOCUMENT();
   if (polyline.isNull() || !document)
     return true;
@@ -262,7 +262,7 @@ int CKyPolylinePE::SetEndSegmentWidth(const OdDbObject* o, const CKyPropertyDesc
 // varying) when the segments differ.
 CKyVariant CKyPolylinePE::GetGlobalWidth(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbPolylinePtr polyline = KyForRead<OdDbPolyline>(object);
+  const KyOpened<OdDbPolyline> polyline = KyForRead<OdDbPolyline>(object);
   if (polyline.isNull())
     return CKyVariant();
   const double constantWidth = polyline->getConstantWidth();
@@ -290,7 +290,7 @@ CKyVariant CKyPolylinePE::GetGlobalWidth(const OdDbObject* object, const CKyProp
 int CKyPolylinePE::SetGlobalWidth(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                                   const CKyVariant&)
 {
-  OdDbPolylinePtr polyline = KyForWrite<OdDbPolyline>(object);
+  const KyOpened<OdDbPolyline> polyline = KyForWrite<OdDbPolyline>(object);
   double width = 0.0;
   if (polyline.isNull() || !KyDoubleOf(value, width))
     return kKyRefused;
@@ -300,14 +300,14 @@ int CKyPolylinePE::SetGlobalWidth(const OdDbObject* object, const CKyPropertyDes
 
 CKyVariant CKyPolylinePE::GetElevation(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbPolylinePtr polyline = KyForRead<OdDbPolyline>(object);
+  const KyOpened<OdDbPolyline> polyline = KyForRead<OdDbPolyline>(object);
   return polyline.isNull() ? CKyVariant() : CKyVariant(polyline->elevation(), true);
 }
 
 int CKyPolylinePE::SetElevation(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                                 const CKyVariant&)
 {
-  OdDbPolylinePtr polyline = KyForWrite<OdDbPolyline>(object);
+  const KyOpened<OdDbPolyline> polyline = KyForWrite<OdDbPolyline>(object);
   double elevation = 0.0;
   if (polyline.isNull() || !KyDoubleOf(value, elevation))
     return kKyRefused;
@@ -317,7 +317,7 @@ int CKyPolylinePE::SetElevation(const OdDbObject* object, const CKyPropertyDescr
 
 CKyVariant CKyPolylinePE::GetArea(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& context)
 {
-  OdDbPolylinePtr polyline = KyForRead<OdDbPolyline>(object);
+  const KyOpened<OdDbPolyline> polyline = KyForRead<OdDbPolyline>(object);
   double area = 0.0;
   if (polyline.isNull() || polyline->getArea(area) != eOk)
     return CKyVariant();
@@ -329,7 +329,7 @@ CKyVariant CKyPolylinePE::GetArea(const OdDbObject* object, const CKyPropertyDes
 // add nothing.
 CKyVariant CKyPolylinePE::GetLength(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbPolylinePtr polyline = KyForRead<OdDbPolyline>(object);
+  const KyOpened<OdDbPolyline> polyline = KyForRead<OdDbPolyline>(object);
   if (polyline.isNull())
     return CKyVariant();
   double length = 0.0;
@@ -360,7 +360,7 @@ CKyVariant CKyPolylinePE::GetLength(const OdDbObject* object, const CKyPropertyD
 
 CKyVariant CKyPolylinePE::GetClosed(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbPolylinePtr polyline = KyForRead<OdDbPolyline>(object);
+  const KyOpened<OdDbPolyline> polyline = KyForRead<OdDbPolyline>(object);
   return polyline.isNull() ? CKyVariant() : KyYesNoList(polyline->isClosed());
 }
 
@@ -374,7 +374,7 @@ CKyVariant CKyPolylinePE::GetLTGeneration(const OdDbObject* object, const CKyPro
 {
   static const KyChoice kChoices[] = {{1, QT_TRANSLATE_NOOP("property_values", "Enabled")},
                                       {0, QT_TRANSLATE_NOOP("property_values", "Disabled")}};
-  OdDbPolylinePtr polyline = KyForRead<OdDbPolyline>(object);
+  const KyOpened<OdDbPolyline> polyline = KyForRead<OdDbPolyline>(object);
   return polyline.isNull() ? CKyVariant() : KyChoiceList(kChoices, polyline->hasPlinegen() ? 1 : 0);
 }
 

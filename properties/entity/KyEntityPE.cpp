@@ -77,7 +77,7 @@ void CKyEntityPE::GetPropertyNamesDynamic(const OdDbObject*, CKyPropertiesContai
 
 CKyVariant CKyEntityPE::GetColor(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbEntityPtr entity = KyForRead<OdDbEntity>(object);
+  const KyOpened<OdDbEntity> entity = KyForRead<OdDbEntity>(object);
   if (entity.isNull())
     return CKyVariant();
   return CKyVariant(entity->color());
@@ -86,7 +86,7 @@ CKyVariant CKyEntityPE::GetColor(const OdDbObject* object, const CKyPropertyDesc
 int CKyEntityPE::SetColor(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                           const CKyVariant&)
 {
-  OdDbEntityPtr entity = KyForWrite<OdDbEntity>(object);
+  const KyOpened<OdDbEntity> entity = KyForWrite<OdDbEntity>(object);
   if (entity.isNull() || value.GetType() != CKyVariant::kColor)
     return kKyRefused;
   // Curves and polyface meshes pass the colour on to their sub-entities (vertices).
@@ -97,7 +97,7 @@ int CKyEntityPE::SetColor(const OdDbObject* object, const CKyPropertyDescription
 
 CKyVariant CKyEntityPE::GetLayer(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbEntityPtr entity = KyForRead<OdDbEntity>(object);
+  const KyOpened<OdDbEntity> entity = KyForRead<OdDbEntity>(object);
   if (entity.isNull())
     return CKyVariant();
   return CKyVariant(entity->layerId());
@@ -106,7 +106,7 @@ CKyVariant CKyEntityPE::GetLayer(const OdDbObject* object, const CKyPropertyDesc
 int CKyEntityPE::SetLayer(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                           const CKyVariant&)
 {
-  OdDbEntityPtr entity = KyForWrite<OdDbEntity>(object);
+  const KyOpened<OdDbEntity> entity = KyForWrite<OdDbEntity>(object);
   if (entity.isNull() || value.GetType() != CKyVariant::kObjectId)
     return kKyRefused;
   const OdDbObjectId layerId = value.GetId();
@@ -122,7 +122,7 @@ int CKyEntityPE::SetLayer(const OdDbObject* object, const CKyPropertyDescription
 
 CKyVariant CKyEntityPE::GetLinetype(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbEntityPtr entity = KyForRead<OdDbEntity>(object);
+  const KyOpened<OdDbEntity> entity = KyForRead<OdDbEntity>(object);
   if (entity.isNull())
     return CKyVariant();
   return CKyVariant(entity->linetypeId());
@@ -131,7 +131,7 @@ CKyVariant CKyEntityPE::GetLinetype(const OdDbObject* object, const CKyPropertyD
 int CKyEntityPE::SetLinetype(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                              const CKyVariant&)
 {
-  OdDbEntityPtr entity = KyForWrite<OdDbEntity>(object);
+  const KyOpened<OdDbEntity> entity = KyForWrite<OdDbEntity>(object);
   if (entity.isNull() || value.GetType() != CKyVariant::kObjectId)
     return kKyRefused;
   OdDbDimensionPtr dimension = OdDbDimension::cast(entity);
@@ -142,7 +142,7 @@ int CKyEntityPE::SetLinetype(const OdDbObject* object, const CKyPropertyDescript
 
 CKyVariant CKyEntityPE::GetLinetypeScale(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbEntityPtr entity = KyForRead<OdDbEntity>(object);
+  const KyOpened<OdDbEntity> entity = KyForRead<OdDbEntity>(object);
   if (entity.isNull())
     return CKyVariant();
   return CKyVariant(entity->linetypeScale(), false);
@@ -151,7 +151,7 @@ CKyVariant CKyEntityPE::GetLinetypeScale(const OdDbObject* object, const CKyProp
 int CKyEntityPE::SetLinetypeScale(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                                   const CKyVariant&)
 {
-  OdDbEntityPtr entity = KyForWrite<OdDbEntity>(object);
+  const KyOpened<OdDbEntity> entity = KyForWrite<OdDbEntity>(object);
   double scale = 0.0;
   if (entity.isNull() || !KyDoubleOf(value, scale))
     return kKyRefused;
@@ -165,7 +165,7 @@ bool CKyEntityPE::IsLinetypeScaleReadOnly(const OdDbObject*, const CKyPropertyDe
 
 CKyVariant CKyEntityPE::GetPlotStyle(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbEntityPtr entity = KyForRead<OdDbEntity>(object);
+  const KyOpened<OdDbEntity> entity = KyForRead<OdDbEntity>(object);
   if (entity.isNull())
     return CKyVariant();
   return CKyVariant(CKyString(entity->plotStyleName()));
@@ -174,7 +174,7 @@ CKyVariant CKyEntityPE::GetPlotStyle(const OdDbObject* object, const CKyProperty
 int CKyEntityPE::SetPlotStyle(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                               const CKyVariant&)
 {
-  OdDbEntityPtr entity = KyForWrite<OdDbEntity>(object);
+  const KyOpened<OdDbEntity> entity = KyForWrite<OdDbEntity>(object);
   if (entity.isNull() || value.GetType() != CKyVariant::kString)
     return kKyRefused;
   entity->setPlotStyleName(value.GetString().toOdString(), true);
@@ -188,7 +188,7 @@ bool CKyEntityPE::IsPlotStyleReadOnly(const OdDbObject* object, const CKyPropert
 
 CKyVariant CKyEntityPE::GetLineweight(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbEntityPtr entity = KyForRead<OdDbEntity>(object);
+  const KyOpened<OdDbEntity> entity = KyForRead<OdDbEntity>(object);
   if (entity.isNull())
     return CKyVariant();
   return CKyVariant(static_cast<int>(entity->lineWeight()));
@@ -197,7 +197,7 @@ CKyVariant CKyEntityPE::GetLineweight(const OdDbObject* object, const CKyPropert
 int CKyEntityPE::SetLineweight(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                                const CKyVariant&)
 {
-  OdDbEntityPtr entity = KyForWrite<OdDbEntity>(object);
+  const KyOpened<OdDbEntity> entity = KyForWrite<OdDbEntity>(object);
   if (entity.isNull() || value.GetType() != CKyVariant::kInt32)
     return kKyRefused;
   return resultOf(entity->setLineWeight(static_cast<OdDb::LineWeight>(value.GetInt32()), true));
@@ -222,7 +222,7 @@ int CKyEntityPE::SetHyperlink(const OdDbObject* object, const CKyPropertyDescrip
 
 CKyVariant CKyEntityPE::GetTransparency(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbEntityPtr entity = KyForRead<OdDbEntity>(object);
+  const KyOpened<OdDbEntity> entity = KyForRead<OdDbEntity>(object);
   if (entity.isNull())
     return CKyVariant();
   return CKyVariant(entity->transparency());
@@ -231,7 +231,7 @@ CKyVariant CKyEntityPE::GetTransparency(const OdDbObject* object, const CKyPrope
 int CKyEntityPE::SetTransparency(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                                  const CKyVariant&)
 {
-  OdDbEntityPtr entity = KyForWrite<OdDbEntity>(object);
+  const KyOpened<OdDbEntity> entity = KyForWrite<OdDbEntity>(object);
   if (entity.isNull() || value.GetType() != CKyVariant::kTransparency)
     return kKyRefused;
   entity->setTransparency(value.GetTransparency(), true);

@@ -16,24 +16,40 @@
 const int kKyAccepted = 5100;
 const int kKyRefused = -5001;
 
+// An object the palette hands to an accessor, seen as one of its classes. The palette holds the
+// object for the whole call, so the accessor borrows it without counting a reference.
+template <class T>
+class KyOpened
+{
+public:
+  explicit KyOpened(T* object = nullptr) : m_object(object) {}
+  bool isNull() const { return m_object == nullptr; }
+  T* get() const { return m_object; }
+  T* operator->() const { return m_object; }
+  operator T*() const { return m_object; }
+
+private:
+  T* m_object;
+};
+
 // The object as T when it is of that class and open for read; null otherwise. T is a database
 // class, so a class test does what a protocol query would, without walking the extensions of
 // every level (every getter of every row starts here).
 template <class T>
-OdSmartPtr<T> KyForRead(const OdDbObject* object)
+KyOpened<T> KyForRead(const OdDbObject* object)
 {
   if (!object || !object->isKindOf(T::desc()) || !object->isReadEnabled())
-    return OdSmartPtr<T>();
-  return OdSmartPtr<T>(static_cast<const T*>(object));
+    return KyOpened<T>();
+  return KyOpened<T>(static_cast<T*>(const_cast<OdDbObject*>(object)));
 }
 
 // The object as T when it is of that class and open for write; null otherwise.
 template <class T>
-OdSmartPtr<T> KyForWrite(const OdDbObject* object)
+KyOpened<T> KyForWrite(const OdDbObject* object)
 {
   if (!object || !object->isKindOf(T::desc()) || !object->isWriteEnabled())
-    return OdSmartPtr<T>();
-  return OdSmartPtr<T>(static_cast<const T*>(object));
+    return KyOpened<T>();
+  return KyOpened<T>(static_cast<T*>(const_cast<OdDbObject*>(object)));
 }
 
 // A finite double of tag 2; false for another tag or a non-finite number (NaN and infinities

@@ -1,6 +1,8 @@
 // Shared annotation rows.
 #include "KyAnnotationRows.h"
 
+#include <memory>
+
 #include <QCoreApplication>
 
 #include "DbDatabase.h"
@@ -41,6 +43,15 @@ void registerApp(OdDbDatabase* db, const OdString& app)
   apps->add(record);
 }
 } // namespace
+
+const KyAnnotationRow kKyAnnotativeRow{QT_TRANSLATE_NOOP("property_types", "Annotative"), CKyVariant::kCollection,
+                                       nullptr, "Misc", "annotative", false};
+const KyAnnotationRow kKyAnnotativeScaleRow{QT_TRANSLATE_NOOP("property_types", "Annotative Scale"), CKyVariant::kEmpty,
+                                           &CKyPropertyType::kLineEditToolButtonGUID, "Misc", "annotative_scale", true};
+const KyAnnotationRow kKySheetTextHeightRow{QT_TRANSLATE_NOOP("property_types", "Sheet text height"), CKyVariant::kEmpty,
+                                           nullptr, "Text", "sheet_text_height", false};
+const KyAnnotationRow kKyMatchOrientationRow{QT_TRANSLATE_NOOP("property_types", "Match orientation to sheet"),
+                                            CKyVariant::kCollection, nullptr, "Misc", "match_orientation", false};
 
 double KyAnnotationScaleFactor(const OdDbObject* object)
 {
@@ -95,23 +106,34 @@ bool KyIsNamed(const CKyString& name, const char* typeKey)
   return name == typeName(typeKey);
 }
 
-void KyAddAnnotationRows(CKyPropertiesContainer* container, const char* category,
-                         const std::vector<KyAnnotationRow>& rows, const KyAnnotationAccessors& accessors)
+namespace
 {
-  for (const KyAnnotationRow& row : rows)
+std::unique_ptr<CKyPropertyDescriptionImpl> makeAnnotationPrototype(const void* familyKey, const void* rowKey)
+{
+  const KyAnnotationFamily& family = *static_cast<const KyAnnotationFamily*>(familyKey);
+  const KyAnnotationRow& row = *static_cast<const KyAnnotationRow*>(rowKey);
+  KyDynamicRow dynamic{family.category,
+                       typeName(row.name),
+                       row.type,
+                       row.guid,
+                       family.getter,
+                       family.setter,
+                       family.readOnly,
+                       KyIconPathOf(row.iconFolder, row.icon),
+                       KyDarkIconPathOf(row.iconFolder, row.icon),
+                       row.groupAction ? family.groupAction : nullptr,
+                       row.groupAction ? KyTr(family.groupContext, family.groupKey) : CKyString()};
+  return std::unique_ptr<CKyPropertyDescriptionImpl>(KyNewDynamicDescription(dynamic));
+}
+} // namespace
+
+void KyAddAnnotationRows(CKyPropertiesContainer* container, const KyAnnotationFamily& family,
+                         const KyAnnotationRow* const* rows, std::size_t count)
+{
+  for (std::size_t i = 0; i < count; ++i)
   {
-    KyDynamicRow dynamic{category,
-                         typeName(row.name),
-                         row.type,
-                         row.guid,
-                         accessors.getter,
-                         accessors.setter,
-                         accessors.readOnly,
-                         KyIconPathOf(row.iconFolder, row.icon),
-                         KyDarkIconPathOf(row.iconFolder, row.icon),
-                         row.groupAction ? accessors.groupAction : nullptr,
-                         row.groupAction ? accessors.groupDescription : CKyString()};
-    container->AddDynamic(KyNewDynamicDescription(dynamic));
+    const CKyPropertyDescriptionImpl& prototype = KyPrototypeOf(&family, rows[i], &makeAnnotationPrototype);
+    container->AddDynamic(new CKyPropertyDescriptionImpl(prototype));
   }
 }
 

@@ -4,7 +4,7 @@
 #ifndef KY_ANNOTATION_ROWS_H
 #define KY_ANNOTATION_ROWS_H
 
-#include <vector>
+#include <cstddef>
 
 #include "DbObject.h"
 #include "KyPropertiesContainer.h"
@@ -41,19 +41,37 @@ struct KyAnnotationRow
   bool groupAction;
 };
 
-// Accessors shared by every row of one extension's annotation family.
-struct KyAnnotationAccessors
+// The rows every annotative kind adds: "Annotative" (a Yes/No list), "Annotative Scale" (with the
+// group action), "Sheet text height" and "Match orientation to sheet" (a Yes/No list).
+extern const KyAnnotationRow kKyAnnotativeRow;
+extern const KyAnnotationRow kKyAnnotativeScaleRow;
+extern const KyAnnotationRow kKySheetTextHeightRow;
+extern const KyAnnotationRow kKyMatchOrientationRow;
+
+// What every row of one extension's annotation family shares: the category (key in
+// "property_groups"), the accessors, and the description of the rows with the group action
+// (`groupKey` translated in `groupContext`). One static instance per extension.
+struct KyAnnotationFamily
 {
+  const char* category;
   CKyGetMethod getter;
   CKySetMethod setter;
   CKyIsReadOnlyMethod readOnly;
   CKyGroupActionMethod groupAction;
-  CKyString groupDescription; // description of the rows with the group action
+  const char* groupContext;
+  const char* groupKey;
 };
 
-// Adds one new (owned) description per row, in order, in the category (key in "property_groups").
-void KyAddAnnotationRows(CKyPropertiesContainer* container, const char* category,
-                         const std::vector<KyAnnotationRow>& rows, const KyAnnotationAccessors& accessors);
+// Adds one new (owned) description per row, in order. Each is a copy of a prototype made once per
+// module session for the (family, row) pair, so rows and families must be static objects.
+void KyAddAnnotationRows(CKyPropertiesContainer* container, const KyAnnotationFamily& family,
+                         const KyAnnotationRow* const* rows, std::size_t count);
+template <std::size_t N>
+void KyAddAnnotationRows(CKyPropertiesContainer* container, const KyAnnotationFamily& family,
+                         const KyAnnotationRow* const (&rows)[N])
+{
+  KyAddAnnotationRows(container, family, rows, N);
+}
 
 // Turns a listed row already in the container (found by its translated name in the category)
 // into another: new name, read-only predicate and icons, empty light icon. The description is

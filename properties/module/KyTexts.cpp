@@ -155,8 +155,38 @@ const CKyVariant& KyChoiceListOf(const void* table, int count, int current, CKyV
   return choices().get(table, count, current, make);
 }
 
+namespace
+{
+// Few entries (one per per-object row of each extension), so a short list searched in order.
+struct Prototype
+{
+  const void* first;
+  const void* second;
+  std::unique_ptr<CKyPropertyDescriptionImpl> description;
+};
+
+std::vector<Prototype>& prototypes()
+{
+  static std::vector<Prototype> list;
+  return list;
+}
+} // namespace
+
+const CKyPropertyDescriptionImpl& KyPrototypeOf(
+  const void* first, const void* second,
+  std::unique_ptr<CKyPropertyDescriptionImpl> (*make)(const void* first, const void* second))
+{
+  std::vector<Prototype>& list = prototypes();
+  for (const Prototype& p : list)
+    if (p.first == first && p.second == second)
+      return *p.description;
+  list.push_back(Prototype{first, second, make(first, second)});
+  return *list.back().description;
+}
+
 void KyForgetTexts()
 {
   cache().clear();
   choices().clear();
+  prototypes().clear();
 }

@@ -6,6 +6,9 @@
 #ifndef KY_TEXTS_H
 #define KY_TEXTS_H
 
+#include <memory>
+
+#include "KyPropertyDescription.h"
 #include "KyString.h"
 #include "KyVariant.h"
 
@@ -20,6 +23,12 @@ const CKyString& KyDarkIconPathOf(const char* folder, const char* icon);
 // `count` entries at `table`, made by `make` the first time. Lists are immutable once in a
 // variant, so the same one serves every object showing that entry.
 const CKyVariant& KyChoiceListOf(const void* table, int count, int current, CKyVariant (*make)(const void*, int, int));
+
+// A description made by `make` the first time it is asked for the pair (first, second), kept for
+// the session: per-object rows copy it instead of translating and formatting their texts again.
+const CKyPropertyDescriptionImpl& KyPrototypeOf(
+  const void* first, const void* second,
+  std::unique_ptr<CKyPropertyDescriptionImpl> (*make)(const void* first, const void* second));
 
 // Forgets everything remembered, so that the next session translates again (module unload, or
 // a change of language).

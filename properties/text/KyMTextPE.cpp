@@ -189,7 +189,7 @@ OdGePoint3d anchorOf(const OdGePoint3dArray& b, int attachment)
 }
 
 // The factor must lie in [0.25, 4.0]; otherwise the user is told and nothing is written.
-int applyLineSpaceFactor(const OdDbMTextPtr& mtext, double factor)
+int applyLineSpaceFactor(OdDbMText* mtext, double factor)
 {
   if (factor < kMinLineSpaceFactor || factor > kMaxLineSpaceFactor)
     return KyRefuseWithMessage(QT_TRANSLATE_NOOP("errors", "Invalid input"));
@@ -199,18 +199,29 @@ int applyLineSpaceFactor(const OdDbMTextPtr& mtext, double factor)
 
 CKyVariant locationComponent(const OdDbObject* object, KyAxis axis)
 {
-  OdDbMTextPtr mtext = KyForRead<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForRead<OdDbMText>(object);
   return mtext.isNull() ? CKyVariant() : KyUcsComponent(object, mtext->location(), axis);
 }
 
 int setLocationComponent(const OdDbObject* object, KyAxis axis, const CKyVariant& value)
 {
-  OdDbMTextPtr mtext = KyForWrite<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForWrite<OdDbMText>(object);
   if (mtext.isNull())
     return kKyRefused;
   return KySetUcsComponent(object, mtext->location(), axis, value,
                            [&](const OdGePoint3d& p) { mtext->setLocation(p); });
 }
+
+// The row that multiline text adds to the shared annotation rows.
+const KyAnnotationRow kSheetDefinedWidthRow{kSheetDefinedWidth, CKyVariant::kEmpty, nullptr, "Text",
+                                           "sheet_defined_width", false};
+const KyAnnotationFamily kAnnotationFamily{kText,
+                                           &CKyMTextPE::GetDynamicPropertyValue,
+                                           &CKyMTextPE::SetDynamicPropertyValue,
+                                           &CKyMTextPE::IsDynamicPropertyReadOnly,
+                                           &CKyMTextPE::PerformGroupAction,
+                                           "CKyMTextPE",
+                                           QT_TRANSLATE_NOOP("CKyMTextPE", "Edit annotation scales")};
 } // namespace
 
 CKyString CKyMTextPE::GetClassName(const OdDbObject*)
@@ -241,42 +252,35 @@ void CKyMTextPE::GetPropertyNamesDynamic(const OdDbObject* object, CKyProperties
         container->GetByName(KyTr("property_types", kStyleKey), textGroup))
     style->SetType(CKyPropertyTypeImpl(CKyVariant::kObjectId, CKyPropertyType::kTextStyleGUID));
 
-  std::vector<KyAnnotationRow> rows = {{kAnnotative, CKyVariant::kCollection, nullptr, "Misc", "annotative", false}};
   if (!object || !annotative(object))
   {
     KyRenameListedRow(container, kText, kModelTextHeight, kTextHeightKey, &CKyPropertyPEImpl::IsReadOnlyFalse, "Text",
                       "Height");
     KyRenameListedRow(container, kText, kModelDefinedWidth, kWidthKey, &CKyPropertyPEImpl::IsReadOnlyFalse, "Text",
                       "Width");
+    const KyAnnotationRow* const rows[] = {&kKyAnnotativeRow};
+    KyAddAnnotationRows(container, kAnnotationFamily, rows);
+    return;
   }
-  else
-  {
-    rows.push_back({kAnnotativeScale, CKyVariant::kEmpty, &CKyPropertyType::kLineEditToolButtonGUID, "Misc",
-                    "annotative_scale", true});
-    KyRenameListedRow(container, kText, kTextHeightKey, kModelTextHeight, &CKyPropertyPEImpl::IsReadOnlyTrue, "Text",
-                      "model_text_height");
-    rows.push_back({kSheetTextHeight, CKyVariant::kEmpty, nullptr, "Text", "sheet_text_height", false});
-    KyRenameListedRow(container, kText, kWidthKey, kModelDefinedWidth, &CKyPropertyPEImpl::IsReadOnlyTrue, "Text",
-                      "model_defined_width");
-    rows.push_back({kSheetDefinedWidth, CKyVariant::kEmpty, nullptr, "Text", "sheet_defined_width", false});
-    rows.push_back({kMatchOrientation, CKyVariant::kCollection, nullptr, "Misc", "match_orientation", false});
-  }
-  KyAddAnnotationRows(container, kText, rows,
-                      {&CKyMTextPE::GetDynamicPropertyValue, &CKyMTextPE::SetDynamicPropertyValue,
-                       &CKyMTextPE::IsDynamicPropertyReadOnly, &CKyMTextPE::PerformGroupAction,
-                       KyTr("CKyMTextPE", "Edit annotation scales")});
+  KyRenameListedRow(container, kText, kTextHeightKey, kModelTextHeight, &CKyPropertyPEImpl::IsReadOnlyTrue, "Text",
+                    "model_text_height");
+  KyRenameListedRow(container, kText, kWidthKey, kModelDefinedWidth, &CKyPropertyPEImpl::IsReadOnlyTrue, "Text",
+                    "model_defined_width");
+  const KyAnnotationRow* const rows[] = {&kKyAnnotativeRow,     &kKyAnnotativeScaleRow,  &kKySheetTextHeightRow,
+                                         &kSheetDefinedWidthRow, &kKyMatchOrientationRow};
+  KyAddAnnotationRows(container, kAnnotationFamily, rows);
 }
 
 CKyVariant CKyMTextPE::GetContents(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForRead<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForRead<OdDbMText>(object);
   return mtext.isNull() ? CKyVariant() : CKyVariant(mtext->contents());
 }
 
 int CKyMTextPE::SetContents(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                             const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForWrite<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForWrite<OdDbMText>(object);
   if (mtext.isNull() || value.GetType() != CKyVariant::kString)
     return kKyRefused;
   mtext->setContents(value.GetString().toOdString());
@@ -285,14 +289,14 @@ int CKyMTextPE::SetContents(const OdDbObject* object, const CKyPropertyDescripti
 
 CKyVariant CKyMTextPE::GetStyle(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForRead<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForRead<OdDbMText>(object);
   return mtext.isNull() ? CKyVariant() : CKyVariant(mtext->textStyle());
 }
 
 int CKyMTextPE::SetStyle(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                          const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForWrite<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForWrite<OdDbMText>(object);
   if (mtext.isNull() || value.GetType() != CKyVariant::kObjectId)
     return kKyRefused;
   mtext->setTextStyle(value.GetId());
@@ -302,7 +306,7 @@ int CKyMTextPE::SetStyle(const OdDbObject* object, const CKyPropertyDescription&
 
 CKyVariant CKyMTextPE::GetJustify(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForRead<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForRead<OdDbMText>(object);
   return mtext.isNull() ? CKyVariant() : KyChoiceList(kJustify, mtext->attachment());
 }
 
@@ -311,7 +315,7 @@ CKyVariant CKyMTextPE::GetJustify(const OdDbObject* object, const CKyPropertyDes
 int CKyMTextPE::SetJustify(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                            const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForWrite<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForWrite<OdDbMText>(object);
   int attachment = 0;
   if (mtext.isNull() || !KyChosenCode(value, attachment))
     return kKyRefused;
@@ -326,14 +330,14 @@ int CKyMTextPE::SetJustify(const OdDbObject* object, const CKyPropertyDescriptio
 
 CKyVariant CKyMTextPE::GetDirection(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForRead<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForRead<OdDbMText>(object);
   return mtext.isNull() ? CKyVariant() : KyChoiceList(kDirection, mtext->flowDirection());
 }
 
 int CKyMTextPE::SetDirection(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                              const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForWrite<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForWrite<OdDbMText>(object);
   int direction = 0;
   if (mtext.isNull() || !KyChosenCode(value, direction))
     return kKyRefused;
@@ -345,7 +349,7 @@ int CKyMTextPE::SetDirection(const OdDbObject* object, const CKyPropertyDescript
 // A text with columns shows its column width.
 CKyVariant CKyMTextPE::GetWidth(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForRead<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForRead<OdDbMText>(object);
   if (mtext.isNull())
     return CKyVariant();
   const bool columns = mtext->getColumnType() != OdDbMText::kNoColumns;
@@ -356,7 +360,7 @@ CKyVariant CKyMTextPE::GetWidth(const OdDbObject* object, const CKyPropertyDescr
 int CKyMTextPE::SetWidth(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                          const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForWrite<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForWrite<OdDbMText>(object);
   double width = 0.0;
   if (mtext.isNull() || !KyDoubleOf(value, width))
     return kKyRefused;
@@ -372,7 +376,7 @@ int CKyMTextPE::SetWidth(const OdDbObject* object, const CKyPropertyDescription&
 
 CKyVariant CKyMTextPE::GetTextHeight(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForRead<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForRead<OdDbMText>(object);
   return mtext.isNull() ? CKyVariant() : CKyVariant(mtext->textHeight(), true);
 }
 
@@ -388,7 +392,7 @@ int CKyMTextPE::SetTextHeight(const OdDbObject* object, const CKyPropertyDescrip
 // Relative to the current UCS; an annotative text that follows the sheet's orientation shows 0.
 CKyVariant CKyMTextPE::GetRotation(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForRead<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForRead<OdDbMText>(object);
   if (mtext.isNull())
     return CKyVariant();
   bool flag = false;
@@ -403,7 +407,7 @@ CKyVariant CKyMTextPE::GetRotation(const OdDbObject* object, const CKyPropertyDe
 int CKyMTextPE::SetRotation(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                             const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForWrite<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForWrite<OdDbMText>(object);
   double rotation = 0.0;
   if (mtext.isNull() || !KyDoubleOf(value, rotation))
     return kKyRefused;
@@ -421,14 +425,14 @@ bool CKyMTextPE::IsRotationReadOnly(const OdDbObject* object, const CKyPropertyD
 
 CKyVariant CKyMTextPE::GetBackgroundMask(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForRead<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForRead<OdDbMText>(object);
   return mtext.isNull() ? CKyVariant() : KyYesNoList(mtext->backgroundFillOn());
 }
 
 int CKyMTextPE::SetBackgroundMask(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                                   const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForWrite<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForWrite<OdDbMText>(object);
   int code = 0;
   if (mtext.isNull() || !KyChosenCode(value, code))
     return kKyRefused;
@@ -439,14 +443,14 @@ int CKyMTextPE::SetBackgroundMask(const OdDbObject* object, const CKyPropertyDes
 
 CKyVariant CKyMTextPE::GetLineSpaceFactor(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForRead<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForRead<OdDbMText>(object);
   return mtext.isNull() ? CKyVariant() : CKyVariant(mtext->lineSpacingFactor(), false);
 }
 
 int CKyMTextPE::SetLineSpaceFactor(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                                    const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForWrite<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForWrite<OdDbMText>(object);
   double factor = 0.0;
   if (mtext.isNull() || !KyDoubleOf(value, factor))
     return kKyRefused;
@@ -455,7 +459,7 @@ int CKyMTextPE::SetLineSpaceFactor(const OdDbObject* object, const CKyPropertyDe
 
 CKyVariant CKyMTextPE::GetLineSpaceDist(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForRead<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForRead<OdDbMText>(object);
   if (mtext.isNull())
     return CKyVariant();
   return CKyVariant(kLineSpaceRatio * mtext->textHeight() * mtext->lineSpacingFactor(), true);
@@ -466,7 +470,7 @@ CKyVariant CKyMTextPE::GetLineSpaceDist(const OdDbObject* object, const CKyPrope
 int CKyMTextPE::SetLineSpaceDist(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                                  const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForWrite<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForWrite<OdDbMText>(object);
   double distance = 0.0;
   if (mtext.isNull() || !KyDoubleOf(value, distance))
     return kKyRefused;
@@ -480,14 +484,14 @@ int CKyMTextPE::SetLineSpaceDist(const OdDbObject* object, const CKyPropertyDesc
 
 CKyVariant CKyMTextPE::GetLineSpaceStyle(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForRead<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForRead<OdDbMText>(object);
   return mtext.isNull() ? CKyVariant() : KyChoiceList(kLineSpaceStyle, mtext->lineSpacingStyle());
 }
 
 int CKyMTextPE::SetLineSpaceStyle(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                                   const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForWrite<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForWrite<OdDbMText>(object);
   int style = 0;
   if (mtext.isNull() || !KyChosenCode(value, style))
     return kKyRefused;
@@ -618,7 +622,7 @@ int CKyMTextPE::SetDynamicPropertyAnnotativeScale(const OdDbObject*, const CKyPr
 CKyVariant CKyMTextPE::GetDynamicPropertySheetTextHeight(const OdDbObject* object, const CKyPropertyDescription&,
                                                          const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForRead<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForRead<OdDbMText>(object);
   if (mtext.isNull())
     return CKyVariant();
   return CKyVariant(KySheetSize(mtext->textHeight(), KyAnnotationScaleFactor(object)), true);
@@ -633,7 +637,7 @@ int CKyMTextPE::SetDynamicPropertySheetTextHeight(const OdDbObject* object, cons
 CKyVariant CKyMTextPE::GetDynamicPropertySheetWidth(const OdDbObject* object, const CKyPropertyDescription&,
                                                     const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForRead<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForRead<OdDbMText>(object);
   if (mtext.isNull())
     return CKyVariant();
   return CKyVariant(KySheetSize(mtext->width(), KyAnnotationScaleFactor(object)), true);
@@ -648,20 +652,20 @@ CKyVariant CKyMTextPE::GetDynamicPropertyMatchOrientation(const OdDbObject* obje
 int CKyMTextPE::SetDynamicPropertyMatchOrientation(const OdDbObject* object, const CKyPropertyDescription&,
                                                    const CKyVariant& value, const CKyVariant&)
 {
-  OdDbMTextPtr mtext = KyForWrite<OdDbMText>(object);
+  const KyOpened<OdDbMText> mtext = KyForWrite<OdDbMText>(object);
   return mtext.isNull() ? kKyRefused : KySetMatchOrientation(mtext, value);
 }
 
 void CKyMTextPE::updatePropetiesForTextStyleChange(const OdDbObject* object)
 {
-  OdDbEntityPtr entity = KyForWrite<OdDbEntity>(object);
+  const KyOpened<OdDbEntity> entity = KyForWrite<OdDbEntity>(object);
   if (!entity.isNull())
     CKyObjectAnnotationContext::UpdateTextFromTextStyle(entity);
 }
 
 bool CKyMTextPE::updatePropertiesForHeightChange(const OdDbObject* object, double height)
 {
-  OdDbEntityPtr entity = KyForWrite<OdDbEntity>(object);
+  const KyOpened<OdDbEntity> entity = KyForWrite<OdDbEntity>(object);
   if (entity.isNull() || KyIsZero(height))
     return false;
   return CKyObjectAnnotationContext::UpdateAnnotativeTextHeight(entity, height);

@@ -160,19 +160,19 @@ CKyVariant yesNoChoice(bool yes)
 
 CKyVariant positionComponent(const OdDbObject* object, KyAxis axis)
 {
-  OdDbTextPtr text = KyForRead<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForRead<OdDbText>(object);
   return text.isNull() ? CKyVariant() : KyUcsComponent(object, text->position(), axis);
 }
 
 CKyVariant alignmentComponent(const OdDbObject* object, KyAxis axis)
 {
-  OdDbTextPtr text = KyForRead<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForRead<OdDbText>(object);
   return text.isNull() ? CKyVariant() : KyUcsComponent(object, text->alignmentPoint(), axis);
 }
 
 int setPositionComponent(const OdDbObject* object, KyAxis axis, const CKyVariant& value)
 {
-  OdDbTextPtr text = KyForWrite<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForWrite<OdDbText>(object);
   if (text.isNull())
     return kKyRefused;
   return KySetUcsComponent(object, text->position(), axis, value,
@@ -181,7 +181,7 @@ int setPositionComponent(const OdDbObject* object, KyAxis axis, const CKyVariant
 
 int setAlignmentComponent(const OdDbObject* object, KyAxis axis, const CKyVariant& value)
 {
-  OdDbTextPtr text = KyForWrite<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForWrite<OdDbText>(object);
   if (text.isNull())
     return kKyRefused;
   return KySetUcsComponent(object, text->alignmentPoint(), axis, value,
@@ -192,7 +192,7 @@ int setAlignmentComponent(const OdDbObject* object, KyAxis axis, const CKyVarian
 template <class Mirror>
 int setMirror(const OdDbObject* object, const CKyVariant& value, Mirror mirror)
 {
-  OdDbTextPtr text = KyForWrite<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForWrite<OdDbText>(object);
   int code = 0;
   if (text.isNull() || !KyChosenCode(value, code))
     return kKyRefused;
@@ -200,6 +200,14 @@ int setMirror(const OdDbObject* object, const CKyVariant& value, Mirror mirror)
     mirror(text, code == 1);
   return kKyAccepted;
 }
+
+const KyAnnotationFamily kAnnotationFamily{kText,
+                                           &CKyTextPE::GetDynamicPropertyValue,
+                                           &CKyTextPE::SetDynamicPropertyValue,
+                                           &CKyTextPE::IsDynamicPropertyReadOnly,
+                                           &CKyTextPE::PerformGroupAction,
+                                           "CKyTextPE",
+                                           QT_TRANSLATE_NOOP("CKyTextPE", "Edit annotation scales")};
 } // namespace
 
 CKyString CKyTextPE::GetClassName(const OdDbObject*)
@@ -230,37 +238,31 @@ void CKyTextPE::GetPropertyNamesDynamic(const OdDbObject* object, CKyPropertiesC
         container->GetByName(KyTr("property_types", kStyleKey), textGroup))
     style->SetType(CKyPropertyTypeImpl(CKyVariant::kObjectId, CKyPropertyType::kTextStyleGUID));
 
-  std::vector<KyAnnotationRow> rows = {{kAnnotative, CKyVariant::kCollection, nullptr, "Misc", "annotative", false}};
   if (!object || !annotative(object))
   {
     KyRenameListedRow(container, kText, kModelTextHeight, kHeightKey, &CKyPropertyPEImpl::IsReadOnlyFalse, "Text",
                       "Height");
+    const KyAnnotationRow* const rows[] = {&kKyAnnotativeRow};
+    KyAddAnnotationRows(container, kAnnotationFamily, rows);
+    return;
   }
-  else
-  {
-    rows.push_back({kAnnotativeScale, CKyVariant::kEmpty, &CKyPropertyType::kLineEditToolButtonGUID, "Misc",
-                    "annotative_scale", true});
-    KyRenameListedRow(container, kText, kHeightKey, kModelTextHeight, &CKyPropertyPEImpl::IsReadOnlyTrue, "Text",
-                      "model_text_height");
-    rows.push_back({kSheetTextHeight, CKyVariant::kEmpty, nullptr, "Text", "sheet_text_height", false});
-    rows.push_back({kMatchOrientation, CKyVariant::kCollection, nullptr, "Misc", "match_orientation", false});
-  }
-  KyAddAnnotationRows(container, kText, rows,
-                      {&CKyTextPE::GetDynamicPropertyValue, &CKyTextPE::SetDynamicPropertyValue,
-                       &CKyTextPE::IsDynamicPropertyReadOnly, &CKyTextPE::PerformGroupAction,
-                       KyTr("CKyTextPE", "Edit annotation scales")});
+  KyRenameListedRow(container, kText, kHeightKey, kModelTextHeight, &CKyPropertyPEImpl::IsReadOnlyTrue, "Text",
+                    "model_text_height");
+  const KyAnnotationRow* const rows[] = {&kKyAnnotativeRow, &kKyAnnotativeScaleRow, &kKySheetTextHeightRow,
+                                         &kKyMatchOrientationRow};
+  KyAddAnnotationRows(container, kAnnotationFamily, rows);
 }
 
 CKyVariant CKyTextPE::GetThickness(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbTextPtr text = KyForRead<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForRead<OdDbText>(object);
   return text.isNull() ? CKyVariant() : CKyVariant(text->thickness(), true);
 }
 
 int CKyTextPE::SetThickness(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                             const CKyVariant&)
 {
-  OdDbTextPtr text = KyForWrite<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForWrite<OdDbText>(object);
   double thickness = 0.0;
   if (text.isNull() || !KyDoubleOf(value, thickness))
     return kKyRefused;
@@ -270,7 +272,7 @@ int CKyTextPE::SetThickness(const OdDbObject* object, const CKyPropertyDescripti
 
 CKyVariant CKyTextPE::GetContents(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbTextPtr text = KyForRead<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForRead<OdDbText>(object);
   return text.isNull() ? CKyVariant() : CKyVariant(text->textString());
 }
 
@@ -278,18 +280,21 @@ CKyVariant CKyTextPE::GetContents(const OdDbObject* object, const CKyPropertyDes
 int CKyTextPE::SetContents(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                            const CKyVariant&)
 {
-  OdDbTextPtr text = KyForWrite<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForWrite<OdDbText>(object);
   if (text.isNull() || value.GetType() != CKyVariant::kString)
     return kKyRefused;
   const CKyString contents = value.GetString();
   if (contents.toOdString() != text->textString())
-    CKyFieldHelper::setFieldsFromString(text, contents);
+  {
+    OdDbTextPtr edited(text.get());
+    CKyFieldHelper::setFieldsFromString(edited, contents);
+  }
   return kKyAccepted;
 }
 
 CKyVariant CKyTextPE::GetStyle(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbTextPtr text = KyForRead<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForRead<OdDbText>(object);
   return text.isNull() ? CKyVariant() : CKyVariant(text->textStyle());
 }
 
@@ -298,7 +303,7 @@ CKyVariant CKyTextPE::GetStyle(const OdDbObject* object, const CKyPropertyDescri
 int CKyTextPE::SetStyle(const OdDbObject* object, const CKyPropertyDescription& description, const CKyVariant& value,
                         const CKyVariant& context)
 {
-  OdDbTextPtr text = KyForWrite<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForWrite<OdDbText>(object);
   if (text.isNull() || value.GetType() != CKyVariant::kObjectId)
     return kKyRefused;
   text->setTextStyle(value.GetId());
@@ -315,7 +320,7 @@ int CKyTextPE::SetStyle(const OdDbObject* object, const CKyPropertyDescription& 
 
 CKyVariant CKyTextPE::GetJustify(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbTextPtr text = KyForRead<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForRead<OdDbText>(object);
   if (text.isNull())
     return CKyVariant();
   return KyChoiceListOf(kJustifications, kJustificationCount, currentJustification(text), &justificationList);
@@ -327,7 +332,7 @@ CKyVariant CKyTextPE::GetJustify(const OdDbObject* object, const CKyPropertyDesc
 int CKyTextPE::SetJustify(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                           const CKyVariant&)
 {
-  OdDbTextPtr text = KyForWrite<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForWrite<OdDbText>(object);
   int wanted = 0;
   if (text.isNull() || !KyChosenCode(value, wanted))
     return kKyRefused;
@@ -377,7 +382,7 @@ int CKyTextPE::SetJustify(const OdDbObject* object, const CKyPropertyDescription
 
 CKyVariant CKyTextPE::GetHeight(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbTextPtr text = KyForRead<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForRead<OdDbText>(object);
   return text.isNull() ? CKyVariant() : CKyVariant(text->height(), true);
 }
 
@@ -385,7 +390,7 @@ CKyVariant CKyTextPE::GetHeight(const OdDbObject* object, const CKyPropertyDescr
 int CKyTextPE::SetHeight(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                          const CKyVariant&)
 {
-  OdDbTextPtr text = KyForWrite<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForWrite<OdDbText>(object);
   double height = 0.0;
   if (text.isNull() || !KyDoubleOf(value, height))
     return kKyRefused;
@@ -397,7 +402,7 @@ int CKyTextPE::SetHeight(const OdDbObject* object, const CKyPropertyDescription&
 // An annotative text that follows the sheet's orientation shows 0.
 CKyVariant CKyTextPE::GetRotation(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbTextPtr text = KyForRead<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForRead<OdDbText>(object);
   if (text.isNull())
     return CKyVariant();
   bool flag = false;
@@ -409,7 +414,7 @@ CKyVariant CKyTextPE::GetRotation(const OdDbObject* object, const CKyPropertyDes
 int CKyTextPE::SetRotation(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                            const CKyVariant&)
 {
-  OdDbTextPtr text = KyForWrite<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForWrite<OdDbText>(object);
   double rotation = 0.0;
   if (text.isNull() || !KyAnyDoubleOf(value, rotation))
     return kKyRefused;
@@ -432,7 +437,7 @@ bool CKyTextPE::IsRotationReadOnly(const OdDbObject* object, const CKyPropertyDe
 
 CKyVariant CKyTextPE::GetWidthFactor(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbTextPtr text = KyForRead<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForRead<OdDbText>(object);
   return text.isNull() ? CKyVariant() : CKyVariant(text->widthFactor(), false);
 }
 
@@ -440,7 +445,7 @@ CKyVariant CKyTextPE::GetWidthFactor(const OdDbObject* object, const CKyProperty
 int CKyTextPE::SetWidthFactor(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                               const CKyVariant&)
 {
-  OdDbTextPtr text = KyForWrite<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForWrite<OdDbText>(object);
   double factor = 0.0;
   if (text.isNull() || !KyDoubleOf(value, factor))
     return kKyRefused;
@@ -452,14 +457,14 @@ int CKyTextPE::SetWidthFactor(const OdDbObject* object, const CKyPropertyDescrip
 
 CKyVariant CKyTextPE::GetObliquing(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbTextPtr text = KyForRead<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForRead<OdDbText>(object);
   return text.isNull() ? CKyVariant() : CKyVariant(nonNegative(text->oblique()), true);
 }
 
 int CKyTextPE::SetObliquing(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                             const CKyVariant&)
 {
-  OdDbTextPtr text = KyForWrite<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForWrite<OdDbText>(object);
   double angle = 0.0;
   if (text.isNull() || !KyAnyDoubleOf(value, angle))
     return kKyRefused;
@@ -543,7 +548,7 @@ bool CKyTextPE::IsPositionXReadOnly(const OdDbObject* object, const CKyPropertyD
 // Shown as "Yes" when the style or the text itself is upside down.
 CKyVariant CKyTextPE::GetUpsideDown(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbTextPtr text = KyForRead<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForRead<OdDbText>(object);
   if (text.isNull())
     return CKyVariant();
   OdDbTextStyleTableRecordPtr style = styleOf(text);
@@ -553,7 +558,7 @@ CKyVariant CKyTextPE::GetUpsideDown(const OdDbObject* object, const CKyPropertyD
 int CKyTextPE::SetUpsideDown(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                              const CKyVariant&)
 {
-  return setMirror(object, value, [](const OdDbTextPtr& text, bool on) { text->mirrorInY(on); });
+  return setMirror(object, value, [](OdDbText* text, bool on) { text->mirrorInY(on); });
 }
 
 bool CKyTextPE::IsUpsideDownReadOnly(const OdDbObject* object, const CKyPropertyDescription&)
@@ -565,7 +570,7 @@ bool CKyTextPE::IsUpsideDownReadOnly(const OdDbObject* object, const CKyProperty
 
 CKyVariant CKyTextPE::GetBackward(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
-  OdDbTextPtr text = KyForRead<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForRead<OdDbText>(object);
   if (text.isNull())
     return CKyVariant();
   OdDbTextStyleTableRecordPtr style = styleOf(text);
@@ -575,7 +580,7 @@ CKyVariant CKyTextPE::GetBackward(const OdDbObject* object, const CKyPropertyDes
 int CKyTextPE::SetBackward(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                            const CKyVariant&)
 {
-  return setMirror(object, value, [](const OdDbTextPtr& text, bool on) { text->mirrorInX(on); });
+  return setMirror(object, value, [](OdDbText* text, bool on) { text->mirrorInX(on); });
 }
 
 bool CKyTextPE::IsBackwardReadOnly(const OdDbObject* object, const CKyPropertyDescription&)
@@ -678,7 +683,7 @@ int CKyTextPE::SetDynamicPropertyAnnotativeScale(const OdDbObject*, const CKyPro
 CKyVariant CKyTextPE::GetDynamicPropertySheetTextHeight(const OdDbObject* object, const CKyPropertyDescription&,
                                                         const CKyVariant&)
 {
-  OdDbTextPtr text = KyForRead<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForRead<OdDbText>(object);
   if (text.isNull())
     return CKyVariant();
   return CKyVariant(KySheetSize(text->height(), KyAnnotationScaleFactor(object)), true);
@@ -702,20 +707,20 @@ CKyVariant CKyTextPE::GetDynamicPropertyMatchOrientation(const OdDbObject* objec
 int CKyTextPE::SetDynamicPropertyMatchOrientation(const OdDbObject* object, const CKyPropertyDescription&,
                                                   const CKyVariant& value, const CKyVariant&)
 {
-  OdDbTextPtr text = KyForWrite<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForWrite<OdDbText>(object);
   return text.isNull() ? kKyRefused : KySetMatchOrientation(text, value);
 }
 
 void CKyTextPE::updatePropetiesForTextStyleChange(const OdDbObject* object)
 {
-  OdDbEntityPtr entity = KyForWrite<OdDbEntity>(object);
+  const KyOpened<OdDbEntity> entity = KyForWrite<OdDbEntity>(object);
   if (!entity.isNull())
     CKyObjectAnnotationContext::UpdateTextFromTextStyle(entity);
 }
 
 bool CKyTextPE::updatePropertiesForAnnotativeChange(const OdDbObject* object, bool makeAnnotative)
 {
-  OdDbTextPtr text = KyForWrite<OdDbText>(object);
+  const KyOpened<OdDbText> text = KyForWrite<OdDbText>(object);
   if (text.isNull())
     return false;
   const OdDb::TextHorzMode h = text->horizontalMode();
@@ -727,7 +732,7 @@ bool CKyTextPE::updatePropertiesForAnnotativeChange(const OdDbObject* object, bo
 
 bool CKyTextPE::updatePropertiesForHeightChange(const OdDbObject* object, double height)
 {
-  OdDbEntityPtr entity = KyForWrite<OdDbEntity>(object);
+  const KyOpened<OdDbEntity> entity = KyForWrite<OdDbEntity>(object);
   if (entity.isNull() || KyIsZero(height))
     return false;
   return CKyObjectAnnotationContext::UpdateAnnotativeTextHeight(entity, height);

@@ -43,7 +43,12 @@ public:
   void AddDynamic(CKyPropertyDescriptionImpl* description) override;
   CKyPropertyDescription* GetByName(const CKyString& name, const CKyString& category) const override;
   int GetCount() const override { return static_cast<int>(m_rows.size()); }
-  const CKyPropertyDescription* GetAt(int index) const override;
+  const CKyPropertyDescription* GetAt(int index) const override
+  {
+    if (static_cast<unsigned>(index) >= m_rows.size())
+      ThrowInvalidIndex();
+    return m_rows[static_cast<std::size_t>(index)].description;
+  }
   void Clear() override;
 
   // True when the row at index was added with AddDynamic.
@@ -54,6 +59,8 @@ public:
   static void SetActive(CKyPropertiesContainerImpl* container);
 
 private:
+  [[noreturn]] static void ThrowInvalidIndex();
+
   struct Row
   {
     const CKyPropertyDescription* description;

@@ -113,6 +113,9 @@ public:
   CKyGroupActionMethod GetGroupActionMethod() const override { return m_groupAction; }
   // Same texts, type, icons, flags and accessors.
   bool operator==(const CKyPropertyDescription& other) const override;
+  // The stored name and category, without a copy (the host's lookups compare many rows).
+  const CKyString& Name() const { return m_name; }
+  const CKyString& Category() const { return m_category; }
   void SetVisibility(unsigned visibility) override { m_visibility = visibility; }
 
 private:

@@ -47,7 +47,8 @@ public:
 
   friend bool operator==(const CKyString& a, const CKyString& b)
   {
-    return a.m_text.size() == b.m_text.size() && a.m_text == b.m_text;
+    // Copies of one text share their data: equal without looking at the characters.
+    return a.m_text.isSharedWith(b.m_text) || (a.m_text.size() == b.m_text.size() && a.m_text == b.m_text);
   }
   friend bool operator!=(const CKyString& a, const CKyString& b) { return !(a == b); }
   friend bool operator<(const CKyString& a, const CKyString& b) { return a.m_text < b.m_text; }

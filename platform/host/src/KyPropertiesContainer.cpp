@@ -1,6 +1,8 @@
 // CKyPropertiesContainerImpl: ordered rows with per-row ownership, and the active container.
 #include "KyPropertiesContainer.h"
 
+#include <typeinfo>
+
 namespace
 {
 CKyPropertiesContainerImpl* s_active = nullptr;
@@ -40,6 +42,14 @@ CKyPropertyDescription* CKyPropertiesContainerImpl::GetByName(const CKyString& n
 {
   for (const Row& row : m_rows)
   {
+    // The host's own descriptions are compared in place; others through their interface.
+    if (typeid(*row.description) == typeid(CKyPropertyDescriptionImpl))
+    {
+      const auto* impl = static_cast<const CKyPropertyDescriptionImpl*>(row.description);
+      if (impl->Name() == name && (category.isEmpty() || impl->Category() == category))
+        return const_cast<CKyPropertyDescription*>(row.description);
+      continue;
+    }
     if (row.description->GetName() != name)
       continue;
     if (!category.isEmpty() && row.description->GetCategory() != category)
@@ -50,11 +60,9 @@ CKyPropertyDescription* CKyPropertiesContainerImpl::GetByName(const CKyString& n
   return nullptr;
 }
 
-const CKyPropertyDescription* CKyPropertiesContainerImpl::GetAt(int index) const
+void CKyPropertiesContainerImpl::ThrowInvalidIndex()
 {
-  if (index < 0 || index >= GetCount())
-    throw OdError_InvalidIndex();
-  return m_rows[static_cast<std::size_t>(index)].description;
+  throw OdError_InvalidIndex();
 }
 
 bool CKyPropertiesContainerImpl::IsOwned(int index) const

@@ -6,15 +6,20 @@
 
 #include "RxObjectImpl.h"
 
+// Creates an SDK class descriptor on first use (kept out of line so that desc() itself stays a
+// load and a test).
+OdRxClass* odSdkMakeClass(OdRxClass*& slot, const OdChar* name, OdRxClass* (*parentDesc)(),
+                          OdPseudoConstructorType pseudoConstructor, const OdChar* dxfName);
+
 #define ODRX_SDK_DEFINE_MEMBERS_IMPL(ClassName, ParentClass, PseudoCons)                  \
   OdRxClass* ClassName::g_pDesc = 0;                                                     \
   OdRxClass* ClassName::desc()                                                           \
   {                                                                                      \
-    if (!g_pDesc)                                                                        \
-      g_pDesc = ::newOdRxClass(L## #ClassName, ParentClass::desc(), PseudoCons);         \
-    return g_pDesc;                                                                      \
+    if (__builtin_expect(g_pDesc != 0, 1))                                               \
+      return g_pDesc;                                                                    \
+    return ::odSdkMakeClass(g_pDesc, L## #ClassName, &ParentClass::desc, PseudoCons, L""); \
   }                                                                                      \
-  OdRxClass* ClassName::isA() const { return desc(); }                                   \
+  OdRxClass* ClassName::isA() const { return g_pDesc ? g_pDesc : desc(); }                                   \
   OdRxObject* ClassName::queryX(const OdRxClass* pClass) const                           \
   {                                                                                      \
     return ::odQueryXImpl<ClassName, ParentClass>(this, pClass);                         \
@@ -43,12 +48,11 @@
   OdRxClass* ClassName::g_pDesc = 0;                                                     \
   OdRxClass* ClassName::desc()                                                           \
   {                                                                                      \
-    if (!g_pDesc)                                                                        \
-      g_pDesc = ::newOdRxClass(L## #ClassName, ParentClass::desc(), PseudoCons, 0, 0, 0,  \
-                               OdString(DxfName));                                       \
-    return g_pDesc;                                                                      \
+    if (__builtin_expect(g_pDesc != 0, 1))                                               \
+      return g_pDesc;                                                                    \
+    return ::odSdkMakeClass(g_pDesc, L## #ClassName, &ParentClass::desc, PseudoCons, DxfName); \
   }                                                                                      \
-  OdRxClass* ClassName::isA() const { return desc(); }                                   \
+  OdRxClass* ClassName::isA() const { return g_pDesc ? g_pDesc : desc(); }                                   \
   OdRxObject* ClassName::queryX(const OdRxClass* pClass) const                           \
   {                                                                                      \
     return ::odQueryXImpl<ClassName, ParentClass>(this, pClass);                         \

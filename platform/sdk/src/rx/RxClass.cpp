@@ -196,6 +196,14 @@ bool OdRxObject::isKindOf(const OdRxClass* pClass) const
   return pMine && pMine->isDerivedFrom(pClass);
 }
 
+OdRxClass* odSdkMakeClass(OdRxClass*& slot, const OdChar* name, OdRxClass* (*parentDesc)(),
+                          OdPseudoConstructorType pseudoConstructor, const OdChar* dxfName)
+{
+  if (!slot)
+    slot = ::newOdRxClass(name, parentDesc(), pseudoConstructor, 0, 0, 0, OdString(dxfName));
+  return slot;
+}
+
 // ---- OdRxClass -------------------------------------------------------------------------------
 
 OdRxClass* OdRxClass::desc()
@@ -214,9 +222,11 @@ OdRxObject* OdRxClass::queryX(const OdRxClass* pClass) const
   return odQueryXImpl<OdRxClass, OdRxObject>(this, pClass);
 }
 
+// Every descriptor is an OdRxClassImpl, so the walk reads the parent links directly (every
+// class test of every property row comes here).
 bool OdRxClass::isDerivedFrom(const OdRxClass* pClass) const
 {
-  for (const OdRxClass* c = this; c; c = c->myParent())
+  for (const OdRxClass* c = this; c; c = static_cast<const OdRxClassImpl*>(c)->m_pParent)
     if (c == pClass)
       return true;
   return false;
