@@ -32,6 +32,16 @@ private:
   T* m_object;
 };
 
+// The object as T when it is of that class, whatever its open state; null otherwise (read-only
+// predicates, which only look at what the palette already holds).
+template <class T>
+KyOpened<T> KyAs(const OdDbObject* object)
+{
+  if (!object || !object->isKindOf(T::desc()))
+    return KyOpened<T>();
+  return KyOpened<T>(static_cast<T*>(const_cast<OdDbObject*>(object)));
+}
+
 // The object as T when it is of that class and open for read; null otherwise. T is a database
 // class, so a class test does what a protocol query would, without walking the extensions of
 // every level (every getter of every row starts here).

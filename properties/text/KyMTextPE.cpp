@@ -417,7 +417,7 @@ int CKyMTextPE::SetRotation(const OdDbObject* object, const CKyPropertyDescripti
 
 bool CKyMTextPE::IsRotationReadOnly(const OdDbObject* object, const CKyPropertyDescription&)
 {
-  if (OdDbMText::cast(object).isNull())
+  if (KyAs<OdDbMText>(object).isNull())
     return false;
   bool flag = false;
   return annotative(object, &flag) ? flag : false;

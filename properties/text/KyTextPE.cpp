@@ -425,7 +425,7 @@ int CKyTextPE::SetRotation(const OdDbObject* object, const CKyPropertyDescriptio
 // Aligned and fitted texts take their direction from their two points.
 bool CKyTextPE::IsRotationReadOnly(const OdDbObject* object, const CKyPropertyDescription&)
 {
-  OdDbTextPtr text = OdDbText::cast(object);
+  const KyOpened<OdDbText> text = KyAs<OdDbText>(object);
   if (text.isNull())
     return false;
   const int current = currentJustification(text);
@@ -503,7 +503,7 @@ int CKyTextPE::SetTextAligmentZ(const OdDbObject* o, const CKyPropertyDescriptio
 // A left/baseline text has no alignment point of its own.
 bool CKyTextPE::IsTextAligmentXReadOnly(const OdDbObject* object, const CKyPropertyDescription&)
 {
-  OdDbTextPtr text = OdDbText::cast(object);
+  const KyOpened<OdDbText> text = KyAs<OdDbText>(object);
   return !text.isNull() && text->horizontalMode() == OdDb::kTextLeft && text->verticalMode() == OdDb::kTextBase;
 }
 
@@ -536,7 +536,7 @@ int CKyTextPE::SetPositionZ(const OdDbObject* o, const CKyPropertyDescription&, 
 // for aligned and fitted ones, whose baseline starts there.
 bool CKyTextPE::IsPositionXReadOnly(const OdDbObject* object, const CKyPropertyDescription&)
 {
-  OdDbTextPtr text = OdDbText::cast(object);
+  const KyOpened<OdDbText> text = KyAs<OdDbText>(object);
   if (text.isNull())
     return false;
   const OdDb::TextHorzMode h = text->horizontalMode();
@@ -563,7 +563,7 @@ int CKyTextPE::SetUpsideDown(const OdDbObject* object, const CKyPropertyDescript
 
 bool CKyTextPE::IsUpsideDownReadOnly(const OdDbObject* object, const CKyPropertyDescription&)
 {
-  OdDbTextPtr text = OdDbText::cast(object);
+  const KyOpened<OdDbText> text = KyAs<OdDbText>(object);
   OdDbTextStyleTableRecordPtr style = text.isNull() ? OdDbTextStyleTableRecordPtr() : styleOf(text);
   return !style.isNull() && style->isUpsideDown();
 }
@@ -585,7 +585,7 @@ int CKyTextPE::SetBackward(const OdDbObject* object, const CKyPropertyDescriptio
 
 bool CKyTextPE::IsBackwardReadOnly(const OdDbObject* object, const CKyPropertyDescription&)
 {
-  OdDbTextPtr text = OdDbText::cast(object);
+  const KyOpened<OdDbText> text = KyAs<OdDbText>(object);
   OdDbTextStyleTableRecordPtr style = text.isNull() ? OdDbTextStyleTableRecordPtr() : styleOf(text);
   return !style.isNull() && style->isBackwards();
 }

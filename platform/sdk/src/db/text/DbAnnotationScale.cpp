@@ -272,37 +272,86 @@ struct AnnotativeData
   OdDbObjectIdArray scales;
 };
 
-// The object's annotative state; with flagOnly the scales are not resolved.
+// The entries after the annotative flag of the object's data; null when it is not annotative.
+const OdResBuf* scaleEntries(const OdDbObject* pObj, bool& annotative)
+{
+  static const OdString kApp(OdDbAnnotativeObject::kAppName);
+  annotative = false;
+  const OdResBuf* pChain = OdDbObjectAccess::xDataChain(pObj, kApp);
+  if (!pChain)
+    return 0;
+  const OdResBuf* pRb = pChain->next().get();
+  if (!pRb || pRb->restype() != OdDb::kDxfXdInteger16 || pRb->getInt16() == 0)
+    return 0;
+  annotative = true;
+  return pRb->next().get();
+}
+
+// The scale a handle entry names: null unless it is a live scale of the database.
+OdDbObjectId usableScale(OdDbDatabase* pDb, const OdResBuf* pRb)
+{
+  if (pRb->restype() != OdDb::kDxfXdHandle || !pDb)
+    return OdDbObjectId();
+  const OdDbObjectId id = pDb->getOdDbObjectId(pRb->getHandle());
+  return id.isValid() && !id.isErased() && odDbIdIsKindOf(id, OdDbAnnotationScale::desc()) ? id : OdDbObjectId();
+}
+
+// The object's annotative state; with flagOnly the scales are not resolved. The first handle is
+// the current scale, the others the list; a current scale missing from the list falls back to
+// the list's first.
 AnnotativeData readData(const OdDbObject* pObj, bool flagOnly = false)
 {
   AnnotativeData data;
-  static const OdString kApp(OdDbAnnotativeObject::kAppName);
-  const OdResBuf* pChain = OdDbObjectAccess::xDataChain(pObj, kApp);
-  if (!pChain)
-    return data;
-  const OdResBuf* pRb = pChain->next().get();
-  if (!pRb || pRb->restype() != OdDb::kDxfXdInteger16 || pRb->getInt16() == 0)
-    return data;
-  data.annotative = true;
-  if (flagOnly)
+  const OdResBuf* pRb = scaleEntries(pObj, data.annotative);
+  if (!data.annotative || flagOnly)
     return data;
   OdDbDatabase* pDb = pObj->database();
   bool first = true;
   OdDbObjectId current;
-  for (pRb = pRb->next().get(); pRb; pRb = pRb->next().get())
+  for (; pRb; pRb = pRb->next().get())
   {
     if (pRb->restype() != OdDb::kDxfXdHandle || !pDb)
       continue;
-    const OdDbObjectId id = pDb->getOdDbObjectId(pRb->getHandle());
-    const bool usable = id.isValid() && !id.isErased() && odDbIdIsKindOf(id, OdDbAnnotationScale::desc());
+    const OdDbObjectId id = usableScale(pDb, pRb);
     if (first)
-      current = usable ? id : OdDbObjectId();
-    else if (usable && !data.scales.contains(id))
+      current = id;
+    else if (!id.isNull() && !data.scales.contains(id))
       data.scales.append(id);
     first = false;
   }
   data.current = data.scales.contains(current) ? current : (data.scales.isEmpty() ? OdDbObjectId() : data.scales.first());
   return data;
+}
+
+// readData(pObj).current without collecting the list (asked for every annotative row shown).
+OdDbObjectId currentScaleOf(const OdDbObject* pObj)
+{
+  bool annotative = false;
+  const OdResBuf* pRb = scaleEntries(pObj, annotative);
+  OdDbDatabase* pDb = pObj->database();
+  if (!annotative || !pDb)
+    return OdDbObjectId();
+  bool first = true;
+  OdDbObjectId current, firstListed;
+  for (; pRb; pRb = pRb->next().get())
+  {
+    if (pRb->restype() != OdDb::kDxfXdHandle)
+      continue;
+    const OdDbObjectId id = usableScale(pDb, pRb);
+    if (first)
+    {
+      current = id;
+      first = false;
+      continue;
+    }
+    if (id.isNull())
+      continue;
+    if (id == current)
+      return current;
+    if (firstListed.isNull())
+      firstListed = id;
+  }
+  return firstListed;
 }
 
 void writeData(OdDbObject* pObj, const AnnotativeData& data)
@@ -404,7 +453,7 @@ OdDbObjectId OdDbAnnotativeObject::currentScale(const OdDbObject* pObj)
 {
   if (!pObj)
     throw OdError(eNullObjectPointer);
-  return readData(pObj).current;
+  return currentScaleOf(pObj);
 }
 
 void OdDbAnnotativeObject::setCurrentScale(OdDbObject* pObj, const OdDbObjectId& scaleId)
