@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <limits>
+#include <vector>
 
 #include "DbBlockTableRecord.h"
 #include "DbDatabase.h"
@@ -154,4 +155,53 @@ TEST_F(TextAnnotationScales, StylesAndNonAnnotativeObjectsRefuseScaleEdits)
   OdDbTextStyleTableRecordPtr style = db->getTextStyleStandardId().safeOpenObject(OdDb::kForWrite);
   OdDbAnnotativeObject::setAnnotative(style, true);
   EXPECT_TRUE(OdDbAnnotativeObject::isAnnotative(style));
+}
+
+// Data written by other programs: the first handle names the current scale, the rest the list;
+// entries of other kinds, unknown handles and non-scales are skipped, and a current scale the
+// list does not repeat falls back to the list's first.
+TEST_F(TextAnnotationScales, CurrentScaleOfHandWrittenData)
+{
+  OdDbAnnotativeObject::setAnnotative(text, true); // registers the application
+  const OdDbObjectId s12 = scale(L"1:2"), s14 = scale(L"1:4"), s15 = scale(L"1:5");
+  const OdDbObjectId layer = db->getLayerZeroId();
+  struct Entry
+  {
+    int kind; // 0 handle of `id`, 1 an unknown handle, 2 a string entry
+    OdDbObjectId id;
+  };
+  struct Case
+  {
+    const char* what;
+    std::vector<Entry> entries;
+    OdDbObjectId expected;
+  };
+  const Case cases[] = {
+    {"current repeated in the list", {{0, s12}, {0, s14}, {0, s12}}, s12},
+    {"current missing from the list", {{0, s12}, {0, s14}, {0, s15}}, s14},
+    {"only a current", {{0, s12}}, OdDbObjectId()},
+    {"current not a scale", {{0, layer}, {0, s15}}, s15},
+    {"unknown handles skipped", {{1, {}}, {1, {}}, {0, s14}}, s14},
+    {"string entries skipped", {{2, {}}, {0, s14}, {2, {}}, {0, s15}, {0, s14}}, s14},
+    {"non-scale in the list skipped", {{0, s15}, {0, layer}, {0, s15}}, s15},
+  };
+  for (const Case& c : cases)
+  {
+    OdResBufPtr chain = OdResBuf::newRb(OdDb::kDxfRegAppName, OdDbAnnotativeObject::kAppName);
+    OdResBufPtr tail = chain->setNext(OdResBuf::newRb(OdDb::kDxfXdInteger16, OdInt16(1)));
+    for (const Entry& e : c.entries)
+    {
+      if (e.kind == 0)
+        tail = tail->setNext(OdResBuf::newRb(OdDb::kDxfXdHandle, e.id.getHandle()));
+      else if (e.kind == 1)
+        tail = tail->setNext(OdResBuf::newRb(OdDb::kDxfXdHandle, OdDbHandle(0xFFFFF0)));
+      else
+        tail = tail->setNext(OdResBuf::newRb(OdDb::kDxfXdAsciiString, OdString(L"note")));
+    }
+    text->setXData(chain);
+    EXPECT_EQ(OdDbAnnotativeObject::currentScale(text), c.expected) << c.what;
+    // The current scale is always one of the object's list.
+    const OdDbObjectIdArray list = OdDbAnnotativeObject::scales(text);
+    EXPECT_TRUE(c.expected.isNull() ? list.isEmpty() : list.contains(c.expected)) << c.what;
+  }
 }
