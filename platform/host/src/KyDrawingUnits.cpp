@@ -1,7 +1,9 @@
 // Drawing-units service of CKyDatabase: distances, areas and angles formatted in the drawing's
 // unit modes and parsed back. Rounding happens once, on the smallest shown unit, so that a value
 // just below a whole inch or foot carries into it (11.999 architectural shows 1'-0").
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <numeric>
 
 #include <QRegularExpression>
@@ -19,9 +21,56 @@ int clampPrecision(int precision)
   return precision < 0 ? 0 : (precision > kMaxPrecision ? kMaxPrecision : precision);
 }
 
+// Exact halves (binary fractions such as 0.125 at two places) are rounded away from zero, as Qt
+// does; std::to_chars rounds them to even. Printed 26 places further, a value shows whether it
+// is one: no other double comes within 10^-(decimals+26) of a half, so the digits after the cut
+// decide the rounding exactly.
+QString fixedSlow(double value, int decimals)
+{
+  char text[448];
+  const auto printed = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals + 26);
+  char* const point = printed.ptr - (decimals + 27);
+  char* const firstDropped = point + 1 + decimals;
+  char* end = decimals > 0 ? firstDropped : point;
+  if (*firstDropped >= '5')
+  {
+    char* const first = text[0] == '-' ? text + 1 : text;
+    char* p = end - 1;
+    for (; p >= first; --p)
+    {
+      if (*p == '.')
+        continue;
+      if (*p != '9')
+        break;
+      *p = '0';
+    }
+    if (p >= first)
+      ++*p;
+    else
+    {
+      std::memmove(first + 1, first, static_cast<std::size_t>(end - first));
+      *first = '1';
+      ++end;
+    }
+  }
+  return QString::fromLatin1(text, static_cast<int>(end - text));
+}
+
+// QString::number(value, 'f', decimals) without its cost: values that are not close to a half at
+// the last shown place are printed directly.
 QString fixed(double value, int decimals)
 {
-  return QString::number(value, 'f', decimals);
+  static const double kPow10[kMaxPrecision + 1] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+  if (decimals < 0 || decimals > kMaxPrecision || !std::isfinite(value))
+    return QString::number(value, 'f', decimals);
+  if (value == 0.0)
+    value = 0.0; // Qt shows no sign on a zero
+  const double scaled = std::fabs(value) * kPow10[decimals];
+  if (!(scaled < 1e15) || std::fabs(scaled - std::floor(scaled) - 0.5) <= 1e-3)
+    return fixedSlow(value, decimals);
+  char text[40];
+  const auto printed = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+  return QString::fromLatin1(text, static_cast<int>(printed.ptr - text));
 }
 
 // True when the text shows no non-zero digit (a value that rounded to zero gets no minus sign).

@@ -1,6 +1,7 @@
 // Drawing-units service of CKyDatabase: formatting of distances, areas and angles in every unit
 // mode, parsing back (round trips), and the texts that must not parse.
 #include <cmath>
+#include <cstdint>
 
 #include <gtest/gtest.h>
 
@@ -328,3 +329,33 @@ TEST(ServicesNullDatabase, QueriesOfANullDatabaseThrow)
   EXPECT_THROW(none.GetPlotStyleMode(), OdError);
 }
 } // namespace
+
+// Decimal texts are Qt's own fixed notation, exact halves rounded away from zero included
+// (binary fractions such as 0.125 are exact halves at two places).
+TEST_F(ServicesUnits, DecimalTextsMatchQtFixedNotation)
+{
+  const double edges[] = {0.125, 0.375, 2.5, 0.5, 9.5, 99.5, 9.995, 0.995, 999.9999999, 169388.5, 78394.625,
+                          -3395.8828125, 1e15, 1e21, 1.7976931348623157e308, 5e-324, 0.045, 1.005, 2.675, -0.0,
+                          1e-9, 0.49999999999999994};
+  int mismatches = 0;
+  auto check = [&](double value, int precision) {
+    const QString expected = QString::number(std::fabs(value), 'f', precision);
+    const QString shown = units.FormatDistance(std::fabs(value), 2, precision).toQString();
+    if (shown != expected && ++mismatches <= 10)
+      ADD_FAILURE() << value << " at " << precision << ": " << shown.toStdString() << " != " << expected.toStdString();
+  };
+  for (double value : edges)
+    for (int precision = 0; precision <= 8; ++precision)
+      check(value, precision);
+  std::uint64_t state = 12345;
+  auto next = [&] { return state = state * 6364136223846793005ull + 1442695040888963407ull; };
+  for (int i = 0; i < 200000; ++i)
+  {
+    const int precision = static_cast<int>(next() >> 60) % 9;
+    double value = static_cast<double>(next() >> 11) / 9007199254740992.0 * 1e6;
+    if (i % 3 == 0) // binary fractions: exact halves at some places
+      value = std::ldexp(std::floor(value), -static_cast<int>(next() >> 60) % 12);
+    check(value, precision);
+  }
+  EXPECT_EQ(mismatches, 0);
+}
