@@ -9,6 +9,7 @@
 #include "KyAccessors.h"
 #include "KyDatabase.h"
 #include "KyListing.h"
+#include "KyTexts.h"
 #include "RxObjectImpl.h"
 
 ODRX_CONS_DEFINE_MEMBERS(CKyCirclePE, CKyEntityPE, RXIMPL_CONSTR)
@@ -187,7 +188,7 @@ CKyVariant CKyCirclePE::GetArea(const OdDbObject* object, const CKyPropertyDescr
     return CKyVariant();
   const double r = circle->radius();
   return KyAreaValue(object, kPi * r * r, context,
-                     QCoreApplication::translate("CKyCirclePE", "%1 sq. in. (%2 sq. ft.)"));
+                     KyTr("CKyCirclePE", "%1 sq. in. (%2 sq. ft.)"));
 }
 
 // Takes the text the getter shows (in engineering and architectural units the square-inch part

@@ -9,6 +9,7 @@
 #include "KyAccessors.h"
 #include "KyDocument.h"
 #include "KyListing.h"
+#include "KyTexts.h"
 #include "KyMatchPropHelper.h"
 #include "RxObjectImpl.h"
 
@@ -322,7 +323,7 @@ CKyVariant CKyPolylinePE::GetArea(const OdDbObject* object, const CKyPropertyDes
   if (polyline.isNull() || polyline->getArea(area) != eOk)
     return CKyVariant();
   return KyAreaValue(object, area, context,
-                     QCoreApplication::translate("CKyPolylinePE", "%1 sq. in. (%2 sq. ft.)"));
+                     KyTr("CKyPolylinePE", "%1 sq. in. (%2 sq. ft.)"));
 }
 
 // The sum of the line and arc segments; other segment kinds (coincident vertices, a lone vertex)

@@ -165,7 +165,7 @@ CKyDatabase KyUnitsOf(const OdDbObject* object)
 }
 
 CKyVariant KyAreaValue(const OdDbObject* object, double area, const CKyVariant& context,
-                       const QString& sqInchTemplate)
+                       const CKyString& sqInchTemplate)
 {
   if (KyWantsNumber(context))
     return CKyVariant(area, true);
@@ -174,7 +174,7 @@ CKyVariant KyAreaValue(const OdDbObject* object, double area, const CKyVariant& 
     return CKyVariant();
   const int mode = units.GetLinearUnitMode();
   if (mode == 3 || mode == 4)
-    return CKyVariant(CKyString(sqInchTemplate.arg(units.FormatArea(area, 2, -1).toQString(),
+    return CKyVariant(CKyString(sqInchTemplate.toQString().arg(units.FormatArea(area, 2, -1).toQString(),
                                                    units.FormatArea(area / 144.0, 2, -1).toQString())));
   return CKyVariant(units.FormatArea(area, -1, -1));
 }

@@ -150,6 +150,6 @@ CKyDatabase KyUnitsOf(const OdDbObject* object);
 // translation of "%1 sq. in. (%2 sq. ft.)") with the area and the area / 144 in decimal; in other
 // units the area in the drawing's settings. Empty when there are no units to format with.
 CKyVariant KyAreaValue(const OdDbObject* object, double area, const CKyVariant& context,
-                       const QString& sqInchTemplate);
+                       const CKyString& sqInchTemplate);
 
 #endif

@@ -3,6 +3,7 @@
 #include "Ge/GeMatrix3d.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "Ge/GePlane.h"
 #include "GeMatrixSolve.h"
@@ -156,6 +157,10 @@ OdGeMatrix3d& OdGeMatrix3d::setToAlignCoordSys(const OdGePoint3d& fromOrigin, co
 
 OdGeMatrix3d& OdGeMatrix3d::setToPlaneToWorld(const OdGeVector3d& normal)
 {
+  // Nearly every entity lies in the world XY plane, whose arbitrary-axis frame is the identity
+  // (exactly, zeros included).
+  if (normal.z == 1.0 && normal.x == 0.0 && normal.y == 0.0 && !std::signbit(normal.x) && !std::signbit(normal.y))
+    return setToIdentity();
   OdGeVector3d x, y, z;
   ocsAxes(normal, x, y, z);
   return setCoordSystem(OdGePoint3d::kOrigin, x, y, z);
