@@ -63,7 +63,8 @@ public:
   virtual OdRx::Ordering comparedTo(const OdRxObject* pOther) const;
   virtual bool isEqualTo(const OdRxObject* pOther) const;
 
-  bool isKindOf(const OdRxClass* pClass) const;
+  // True when this object's class is pClass or derives from it.
+  inline bool isKindOf(const OdRxClass* pClass) const;
 };
 
 #include "SmartPtr.h"
@@ -94,6 +95,12 @@ public:
   // Detaches and returns the extension attached directly to this class.
   virtual OdRxObjectPtr delX(OdRxClass* pProtocolClass) = 0;
 };
+
+inline bool OdRxObject::isKindOf(const OdRxClass* pClass) const
+{
+  const OdRxClass* pMine = isA();
+  return pMine && pMine->isDerivedFrom(pClass);
+}
 
 // Creates a class descriptor and enters it in the class dictionary. A duplicate name raises
 // OdError(eDuplicateKey).

@@ -190,12 +190,6 @@ bool OdRxObject::isEqualTo(const OdRxObject* pOther) const
   return pOther == this;
 }
 
-bool OdRxObject::isKindOf(const OdRxClass* pClass) const
-{
-  const OdRxClass* pMine = isA();
-  return pMine && pMine->isDerivedFrom(pClass);
-}
-
 OdRxClass* odSdkMakeClass(OdRxClass*& slot, const OdChar* name, OdRxClass* (*parentDesc)(),
                           OdPseudoConstructorType pseudoConstructor, const OdChar* dxfName)
 {
