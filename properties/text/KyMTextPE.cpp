@@ -366,8 +366,19 @@ int CKyMTextPE::SetWidth(const OdDbObject* object, const CKyPropertyDescription&
     return kKyRefused;
   if (mtext->getColumnType() != OdDbMText::kNoColumns)
   {
+    // Gutter first, then the columns; when the columns refuse the width (the text would become
+    // too wide), the gutter is put back so that the refusal changes nothing.
+    const double gutter = mtext->getColumnGutterWidth();
     mtext->setColumnGutterWidth(width);
-    mtext->setColumnWidth(width);
+    try
+    {
+      mtext->setColumnWidth(width);
+    }
+    catch (const OdError&)
+    {
+      mtext->setColumnGutterWidth(gutter);
+      throw;
+    }
   }
   else
     mtext->setWidth(width);

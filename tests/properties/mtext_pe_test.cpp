@@ -239,6 +239,21 @@ TEST_F(MTextRows, WidthIsTheColumnWidthOfATextWithColumns)
   EXPECT_EQ(mtext->getColumnWidth(), 5.0);
   EXPECT_EQ(mtext->getColumnGutterWidth(), 5.0);
   EXPECT_EQ(mtext->width(), 12.0);
+
+  // A width the columns refuse after the gutter took it: the error reaches the palette and the
+  // text keeps both sizes.
+  const std::string kept = snapshot(mtext);
+  OdResult error = eOk;
+  try
+  {
+    set("Width", CKyVariant(1e308, true));
+  }
+  catch (const OdError& e)
+  {
+    error = e.code();
+  }
+  EXPECT_EQ(error, eInvalidInput);
+  EXPECT_EQ(snapshot(mtext), kept);
 }
 
 TEST_F(MTextRows, TextHeightRefusesZeroWithoutAMessage)

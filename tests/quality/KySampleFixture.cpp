@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "DbLine.h"
+#include "DbMText.h"
 #include "DbSymbolTable.h"
 #include "KyPropertyBase.h"
 #include "SampleDrawing.h"
@@ -23,6 +24,16 @@ OdDbObjectId recordOf(const OdDbObjectId& tableId, const wchar_t* name)
 KySampleDrawing::KySampleDrawing()
 {
   KyBuildSampleDrawing(db());
+  // Multiline text in columns: its width row writes the gutter and the column width.
+  OdDbMTextPtr columns = OdDbMText::createObject();
+  columns->setLocation(OdGePoint3d(0.0, 90.0, 0.0));
+  columns->setTextHeight(2.5);
+  columns->setContents(L"Left column\\PRight column");
+  columns->setColumnType(OdDbMText::kStaticColumns);
+  columns->setColumnCount(2);
+  columns->setColumnWidth(30.0);
+  columns->setColumnGutterWidth(5.0);
+  m_drawing.add(columns);
   OdDbLinePtr line = OdDbLine::createObject();
   line->setEndPoint(OdGePoint3d(1.0, 1.0, 0.0));
   m_erased = m_drawing.add(line);

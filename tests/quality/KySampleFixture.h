@@ -14,7 +14,8 @@
 class KySampleDrawing
 {
 public:
-  // Builds the sample into a new active drawing and adds one erased line.
+  // Builds the sample into a new active drawing and adds a multiline text in columns and one
+  // erased line.
   KySampleDrawing();
 
   OdDbDatabase* db() const { return m_drawing.db(); }
