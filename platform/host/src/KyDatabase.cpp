@@ -3,7 +3,13 @@
 // KyDrawingUnits.cpp.
 #include "KyDatabase.h"
 
+#include <algorithm>
+#include <set>
+#include <vector>
+
+#include "DbDatabaseReactor.h"
 #include "DbViewportTableRecord.h"
+#include "RxObjectImpl.h"
 #include "Ge/GeFinite.h"
 #include "OdError.h"
 
@@ -36,13 +42,9 @@ OdDbDatabase* CKyDatabase::db() const
 
 namespace
 {
-// Both directions of the UCS frame, rebuilt only when the header's UCS differs from the one they
-// were made for: the palette converts every point it shows, nearly always under one UCS.
+// Both directions of a drawing's UCS frame.
 struct UcsFrame
 {
-  OdGePoint3d origin;
-  OdGeVector3d xDir, yDir;
-  bool valid = false;
   bool identity = true;
   OdGeMatrix3d ucsToWorld, worldToUcs;
 };
@@ -52,17 +54,13 @@ bool same(const OdGeVector3d& a, const OdGeVector3d& b)
   return a.x == b.x && a.y == b.y && a.z == b.z;
 }
 
-const UcsFrame& ucsFrameOf(const OdDbDatabase* pDb)
+UcsFrame makeFrame(const OdDbDatabase* pDb)
 {
-  // The host's services run on its main thread, like the palette.
-  static UcsFrame frame;
   const OdGePoint3d origin = pDb->getUCSORG();
-  const OdGeVector3d xDir = pDb->getUCSXDIR(), yDir = pDb->getUCSYDIR();
-  if (frame.valid && same(frame.origin.asVector(), origin.asVector()) && same(frame.xDir, xDir) && same(frame.yDir, yDir))
-    return frame;
   OdGeVector3d xAxis, yAxis, zAxis;
-  if (!orthonormalFrame(xDir, yDir, xAxis, yAxis, zAxis))
+  if (!orthonormalFrame(pDb->getUCSXDIR(), pDb->getUCSYDIR(), xAxis, yAxis, zAxis))
     throw OdError(eDegenerateGeometry);
+  UcsFrame frame;
   frame.ucsToWorld.setCoordSystem(origin, xAxis, yAxis, zAxis);
   // The frame is orthonormal, so the inverse is the transposed rotation and the rotated,
   // negated origin.
@@ -74,13 +72,84 @@ const UcsFrame& ucsFrameOf(const OdDbDatabase* pDb)
   }
   for (unsigned int row = 0; row < 3; ++row)
     frame.worldToUcs[row][3] = -(frame.worldToUcs[row][0] * o.x + frame.worldToUcs[row][1] * o.y + frame.worldToUcs[row][2] * o.z);
-  frame.origin = origin;
-  frame.xDir = xDir;
-  frame.yDir = yDir;
   frame.identity = same(o, OdGeVector3d::kIdentity) && same(xAxis, OdGeVector3d::kXAxis) &&
                    same(yAxis, OdGeVector3d::kYAxis) && same(zAxis, OdGeVector3d::kZAxis);
-  frame.valid = true;
   return frame;
+}
+
+// The frames of the drawings in use, each made on first use and forgotten when its drawing
+// announces a new UCSORG, UCSXDIR or UCSYDIR, or goes away: the palette converts every point it
+// shows, nearly always under one UCS. The host's services run on its main thread, like the
+// palette.
+class UcsFrames : public OdStaticRxObject<OdDbDatabaseReactor>
+{
+public:
+  const UcsFrame& frameOf(const OdDbDatabase* pDb)
+  {
+    if (pDb == m_lastDb)
+      return *m_last;
+    return find(pDb);
+  }
+
+  void headerSysVarChanged(const OdDbDatabase* pDb, const OdString& name) override
+  {
+    if (name == kOrigin || name == kXDir || name == kYDir)
+      forget(pDb);
+  }
+
+  void goodbye(const OdDbDatabase* pDb) override
+  {
+    forget(pDb);
+    m_attached.erase(pDb);
+  }
+
+private:
+  struct Entry
+  {
+    const OdDbDatabase* db;
+    UcsFrame frame;
+  };
+
+  __attribute__((noinline)) const UcsFrame& find(const OdDbDatabase* pDb)
+  {
+    std::size_t i = 0;
+    while (i < m_entries.size() && m_entries[i].db != pDb)
+      ++i;
+    if (i == m_entries.size())
+    {
+      UcsFrame frame = makeFrame(pDb);
+      if (!m_attached.count(pDb))
+      {
+        pDb->addReactor(this);
+        m_attached.insert(pDb);
+      }
+      m_entries.push_back(Entry{pDb, frame});
+    }
+    m_lastDb = pDb;
+    m_last = &m_entries[i].frame;
+    return *m_last;
+  }
+
+  void forget(const OdDbDatabase* pDb)
+  {
+    m_entries.erase(std::remove_if(m_entries.begin(), m_entries.end(), [&](const Entry& e) { return e.db == pDb; }),
+                    m_entries.end());
+    m_lastDb = nullptr;
+  }
+
+  const OdString kOrigin{L"UCSORG"}, kXDir{L"UCSXDIR"}, kYDir{L"UCSYDIR"};
+  std::vector<Entry> m_entries;
+  std::set<const OdDbDatabase*> m_attached;
+  // The frame asked for last (entries move when the list grows, so it is set again then).
+  const OdDbDatabase* m_lastDb = nullptr;
+  const UcsFrame* m_last = nullptr;
+};
+
+const UcsFrame& ucsFrameOf(const OdDbDatabase* pDb)
+{
+  // Never destroyed: databases that outlive the host's statics still tell it goodbye.
+  static UcsFrames* frames = new UcsFrames;
+  return frames->frameOf(pDb);
 }
 } // namespace
 

@@ -15,6 +15,7 @@
 #include "Ge/GeVector3d.h"
 
 class OdDbDatabaseImpl;
+class OdDbDatabaseReactor;
 
 class OdDbDatabase : public OdRxObject
 {
@@ -74,9 +75,15 @@ public:
   // was added.
   bool newRegApp(const OdString& appName);
 
+  // Reactors told of header changes and of the database's end (not owned; adding one twice
+  // keeps one entry, removing an absent one does nothing).
+  void addReactor(OdDbDatabaseReactor* pReactor) const;
+  void removeReactor(OdDbDatabaseReactor* pReactor) const;
+
   // Header variables. Setters refuse values out of range (and non-finite numbers) with
   // OdError(eInvalidInput); id setters need a record of the right table of this database
-  // (OdError(eWrongObjectType) / OdError(eWrongDatabase)).
+  // (OdError(eWrongObjectType) / OdError(eWrongDatabase)). Accepted values are announced to the
+  // reactors before and after they are stored, also when they equal the present ones.
   OdDbObjectId getCLAYER() const;
   // Frozen layers cannot become current (OdError(eInvalidInput)).
   void setCLAYER(const OdDbObjectId& layerId);

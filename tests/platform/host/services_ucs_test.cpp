@@ -1,6 +1,7 @@
 // Current UCS of CKyDatabase (point conversions, matrices, the header and the "*Active" viewport
 // record kept in step, refused frames), the document's UCS plane and the active document.
 #include <cmath>
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -206,4 +207,25 @@ TEST(ServicesUcsFrames, EachConversionUsesItsDrawingsPresentUcs)
   a.UCSToWorld(r);
   EXPECT_EQ(r, OdGePoint3d(0.1, 0.2, 0.3));
   EXPECT_EQ(r.x, 0.1);
+}
+
+// A drawing that goes away takes its frame along: a later drawing at the same address is
+// converted under its own UCS.
+TEST(ServicesUcsFrames, ADrawingThatEndsTakesItsFrameAlong)
+{
+  std::set<const void*> ended;
+  bool reused = false;
+  for (int round = 0; round < 20; ++round)
+  {
+    OdDbDatabasePtr db = OdDbDatabase::createObject();
+    reused = reused || ended.count(db.get()) > 0;
+    ended.insert(db.get());
+    const double shift = round;
+    db->setUCSORG(OdGePoint3d(shift, 0, 0));
+    OdGePoint3d p(11, 0, 0);
+    CKyDatabase(db.get()).WorldToUCS(p);
+    expectPoint(p, OdGePoint3d(11 - shift, 0, 0), "after a drawing ended");
+  }
+  if (!reused)
+    GTEST_SKIP() << "no drawing was made at the address of an ended one";
 }

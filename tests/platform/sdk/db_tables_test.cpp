@@ -2,12 +2,15 @@
 // viewport records.
 #include <functional>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "AbstractViewPE.h"
 #include "DbBlockTable.h"
 #include "DbDatabase.h"
+#include "DbDatabaseReactor.h"
 #include "DbDictionary.h"
 #include "DbFiler.h"
 #include "DbLayerTable.h"
@@ -18,6 +21,7 @@
 #include "DbUCSTable.h"
 #include "DbViewportTable.h"
 #include "Ge/GeGbl.h"
+#include "RxObjectImpl.h"
 
 namespace
 {
@@ -265,6 +269,62 @@ TEST_F(DbTables, HeaderVariablesRefuseValuesOutOfRange)
     layer->setIsFrozen(true);
   }
   EXPECT_EQ(eInvalidInput, errorOf([&] { db->setCLAYER(frozen); }));
+}
+
+namespace
+{
+// Writes down what it is told, "will:UCSORG", "did:UCSORG", "goodbye"; a hook runs on each call.
+struct RecordingReactor : OdStaticRxObject<OdDbDatabaseReactor>
+{
+  std::vector<std::string> heard;
+  std::function<void()> hook;
+  void note(const char* what, const OdString& name = OdString())
+  {
+    heard.push_back(std::string(what) + name.toUtf8());
+    if (hook)
+      hook();
+  }
+  void headerSysVarWillChange(const OdDbDatabase*, const OdString& name) override { note("will:", name); }
+  void headerSysVarChanged(const OdDbDatabase*, const OdString& name) override { note("did:", name); }
+  void goodbye(const OdDbDatabase*) override { note("goodbye"); }
+};
+} // namespace
+
+TEST_F(DbTables, ReactorsHearAcceptedHeaderChangesAndTheEnd)
+{
+  RecordingReactor first, second;
+  db->addReactor(&first);
+  db->addReactor(&first); // one entry
+  db->addReactor(&second);
+  db->setUCSORG(OdGePoint3d(1, 2, 3));
+  EXPECT_EQ(errorOf([&] { db->setLTSCALE(-1.0); }), eInvalidInput); // refused: not announced
+  EXPECT_EQ(errorOf([&] { db->setUCSXDIR(OdGeVector3d()); }), eInvalidInput);
+  // While told, the second reactor sees the value already stored only after the change.
+  OdGePoint3d seen;
+  second.hook = [&] { seen = db->getUCSORG(); };
+  db->setUCSYDIR(OdGeVector3d(0, 2, 0));
+  db->setLUNITS(db->getLUNITS()); // unchanged values are announced as well
+  second.hook = nullptr;
+  const std::vector<std::string> expected = {"will:UCSORG", "did:UCSORG", "will:UCSYDIR", "did:UCSYDIR",
+                                             "will:LUNITS", "did:LUNITS"};
+  EXPECT_EQ(first.heard, expected);
+  EXPECT_EQ(second.heard, expected);
+  EXPECT_EQ(seen, OdGePoint3d(1, 2, 3));
+
+  // A reactor detached by another during a notification is not told any more.
+  first.heard.clear();
+  second.heard.clear();
+  first.hook = [&] { db->removeReactor(&second); };
+  db->setANGDIR(true);
+  EXPECT_EQ(first.heard, std::vector<std::string>({"will:ANGDIR", "did:ANGDIR"}));
+  EXPECT_TRUE(second.heard.empty());
+  first.hook = nullptr;
+  db->removeReactor(&second); // absent: nothing happens
+
+  first.heard.clear();
+  db.release();
+  EXPECT_EQ(first.heard, std::vector<std::string>({"goodbye"}));
+  EXPECT_EQ(errorOf([&] { OdDbDatabase::createObject()->addReactor(nullptr); }), eNullObjectPointer);
 }
 
 TEST_F(DbTables, LayerViewportOverridesFallBackToTheLayer)

@@ -1,5 +1,9 @@
 // OdDbDatabase: handle table, default contents of a new drawing and the header variables.
+#include <algorithm>
+#include <vector>
+
 #include "DbBlockTable.h"
+#include "DbDatabaseReactor.h"
 #include "DbDictionary.h"
 #include "DbDimStyleTable.h"
 #include "DbInternal.h"
@@ -16,6 +20,12 @@ ODRX_SDK_CONS_DEFINE_MEMBERS(OdDbDatabase, OdRxObject)
 
 namespace
 {
+// True while the reactor is attached to the database.
+bool stillAttached(const OdDbDatabaseImpl* pImpl, const OdDbDatabaseReactor* pReactor)
+{
+  return std::find(pImpl->reactors.begin(), pImpl->reactors.end(), pReactor) != pImpl->reactors.end();
+}
+
 // Adds a record to a table while the database builds its default contents.
 template <class RecordPtr>
 OdDbObjectId addDefaultRecord(const OdDbObjectId& tableId, const RecordPtr& pRecord, const OdChar* name)
@@ -71,6 +81,11 @@ OdDbDatabase::OdDbDatabase() : m_pImpl(new OdDbDatabaseImpl)
 
 OdDbDatabase::~OdDbDatabase()
 {
+  const std::vector<OdDbDatabaseReactor*> reactors = m_pImpl->reactors;
+  for (OdDbDatabaseReactor* pReactor : reactors)
+    if (stillAttached(m_pImpl, pReactor))
+      pReactor->goodbye(this);
+  m_pImpl->reactors.clear();
   // Objects still referenced from outside become new objects and die with their last
   // reference; the others are deleted now. Stubs outlive us only while ids refer to them.
   m_pImpl->stubs.forEach([](OdDbStub* pStub) {
@@ -236,7 +251,50 @@ OdGeVector3d checkedAxis(const OdGeVector3d& axis)
     throw OdError(eInvalidInput);
   return axis.normal();
 }
+
+// Stores a checked header value between the two announcements. Reactors may attach or detach
+// others while they are told, so the list is copied and each one is asked only while attached.
+template <class Store>
+void changeHeader(const OdDbDatabase* pDb, const wchar_t* name, Store store)
+{
+  OdDbDatabaseImpl* pImpl = OdDbObjectAccess::impl(pDb);
+  if (pImpl->reactors.empty())
+  {
+    store();
+    return;
+  }
+  const OdString var(name);
+  const std::vector<OdDbDatabaseReactor*> before = pImpl->reactors;
+  for (OdDbDatabaseReactor* pReactor : before)
+    if (stillAttached(pImpl, pReactor))
+      pReactor->headerSysVarWillChange(pDb, var);
+  store();
+  const std::vector<OdDbDatabaseReactor*> after = pImpl->reactors;
+  for (OdDbDatabaseReactor* pReactor : after)
+    if (stillAttached(pImpl, pReactor))
+      pReactor->headerSysVarChanged(pDb, var);
+}
 } // namespace
+
+void OdDbDatabase::addReactor(OdDbDatabaseReactor* pReactor) const
+{
+  if (!pReactor)
+    throw OdError(eNullObjectPointer);
+  if (!stillAttached(m_pImpl, pReactor))
+    m_pImpl->reactors.push_back(pReactor);
+}
+
+void OdDbDatabase::removeReactor(OdDbDatabaseReactor* pReactor) const
+{
+  std::vector<OdDbDatabaseReactor*>& reactors = m_pImpl->reactors;
+  reactors.erase(std::remove(reactors.begin(), reactors.end(), pReactor), reactors.end());
+}
+
+ODRX_SDK_NO_CONS_DEFINE_MEMBERS(OdDbDatabaseReactor, OdRxObject)
+
+void OdDbDatabaseReactor::headerSysVarWillChange(const OdDbDatabase*, const OdString&) {}
+void OdDbDatabaseReactor::headerSysVarChanged(const OdDbDatabase*, const OdString&) {}
+void OdDbDatabaseReactor::goodbye(const OdDbDatabase*) {}
 
 OdDbObjectId OdDbDatabase::getCLAYER() const { return m_pImpl->clayer; }
 
@@ -246,7 +304,7 @@ void OdDbDatabase::setCLAYER(const OdDbObjectId& layerId)
   OdDbLayerTableRecordPtr pLayer = layerId.safeOpenObject();
   if (pLayer->isFrozen())
     throw OdError(eInvalidInput);
-  m_pImpl->clayer = layerId;
+  changeHeader(this, L"CLAYER", [&] { m_pImpl->clayer = layerId; });
 }
 
 OdDbObjectId OdDbDatabase::getCELTYPE() const { return m_pImpl->celtype; }
@@ -254,7 +312,7 @@ OdDbObjectId OdDbDatabase::getCELTYPE() const { return m_pImpl->celtype; }
 void OdDbDatabase::setCELTYPE(const OdDbObjectId& linetypeId)
 {
   checkRecordId(this, linetypeId, OdDbLinetypeTableRecord::desc());
-  m_pImpl->celtype = linetypeId;
+  changeHeader(this, L"CELTYPE", [&] { m_pImpl->celtype = linetypeId; });
 }
 
 OdCmColor OdDbDatabase::getCECOLOR() const { return m_pImpl->cecolor; }
@@ -263,7 +321,7 @@ void OdDbDatabase::setCECOLOR(const OdCmColor& color)
 {
   if (color.isLayerOff() || color.isLayerFrozen())
     throw OdError(eInvalidInput);
-  m_pImpl->cecolor = color;
+  changeHeader(this, L"CECOLOR", [&] { m_pImpl->cecolor = color; });
 }
 
 OdDb::LineWeight OdDbDatabase::getCELWEIGHT() const { return m_pImpl->celweight; }
@@ -272,7 +330,7 @@ void OdDbDatabase::setCELWEIGHT(OdDb::LineWeight lineWeight)
 {
   if (!odIsValidLineWeight(lineWeight))
     throw OdError(eInvalidInput);
-  m_pImpl->celweight = lineWeight;
+  changeHeader(this, L"CELWEIGHT", [&] { m_pImpl->celweight = lineWeight; });
 }
 
 OdCmTransparency OdDbDatabase::getCETRANSPARENCY() const { return m_pImpl->cetransparency; }
@@ -281,7 +339,7 @@ void OdDbDatabase::setCETRANSPARENCY(const OdCmTransparency& transparency)
 {
   if (transparency.isInvalid())
     throw OdError(eInvalidInput);
-  m_pImpl->cetransparency = transparency;
+  changeHeader(this, L"CETRANSPARENCY", [&] { m_pImpl->cetransparency = transparency; });
 }
 
 OdString OdDbDatabase::getCPLOTSTYLE() const { return m_pImpl->cplotstyle; }
@@ -290,125 +348,139 @@ void OdDbDatabase::setCPLOTSTYLE(const OdString& plotStyleName)
 {
   if (plotStyleName.isEmpty())
     throw OdError(eInvalidInput);
-  m_pImpl->cplotstyle = plotStyleName;
+  changeHeader(this, L"CPLOTSTYLE", [&] { m_pImpl->cplotstyle = plotStyleName; });
 }
 
 double OdDbDatabase::getLTSCALE() const { return m_pImpl->ltscale; }
 void OdDbDatabase::setLTSCALE(double scale)
 {
   checkPositive(scale);
-  m_pImpl->ltscale = scale;
+  changeHeader(this, L"LTSCALE", [&] { m_pImpl->ltscale = scale; });
 }
 
 double OdDbDatabase::getCELTSCALE() const { return m_pImpl->celtscale; }
 void OdDbDatabase::setCELTSCALE(double scale)
 {
   checkPositive(scale);
-  m_pImpl->celtscale = scale;
+  changeHeader(this, L"CELTSCALE", [&] { m_pImpl->celtscale = scale; });
 }
 
 OdInt16 OdDbDatabase::getLUNITS() const { return m_pImpl->lunits; }
 void OdDbDatabase::setLUNITS(OdInt16 units)
 {
   checkRange(units, OdDb::kUnitsScientific, OdDb::kUnitsFractional);
-  m_pImpl->lunits = units;
+  changeHeader(this, L"LUNITS", [&] { m_pImpl->lunits = units; });
 }
 
 OdInt16 OdDbDatabase::getLUPREC() const { return m_pImpl->luprec; }
 void OdDbDatabase::setLUPREC(OdInt16 precision)
 {
   checkRange(precision, 0, 8);
-  m_pImpl->luprec = precision;
+  changeHeader(this, L"LUPREC", [&] { m_pImpl->luprec = precision; });
 }
 
 OdInt16 OdDbDatabase::getAUNITS() const { return m_pImpl->aunits; }
 void OdDbDatabase::setAUNITS(OdInt16 units)
 {
   checkRange(units, OdDb::kDegrees, OdDb::kSurveyorsUnits);
-  m_pImpl->aunits = units;
+  changeHeader(this, L"AUNITS", [&] { m_pImpl->aunits = units; });
 }
 
 OdInt16 OdDbDatabase::getAUPREC() const { return m_pImpl->auprec; }
 void OdDbDatabase::setAUPREC(OdInt16 precision)
 {
   checkRange(precision, 0, 8);
-  m_pImpl->auprec = precision;
+  changeHeader(this, L"AUPREC", [&] { m_pImpl->auprec = precision; });
 }
 
 double OdDbDatabase::getANGBASE() const { return m_pImpl->angbase; }
 void OdDbDatabase::setANGBASE(double angle)
 {
   odDbCheckFinite(angle);
-  m_pImpl->angbase = angle;
+  changeHeader(this, L"ANGBASE", [&] { m_pImpl->angbase = angle; });
 }
 
 bool OdDbDatabase::getANGDIR() const { return m_pImpl->angdir; }
-void OdDbDatabase::setANGDIR(bool clockwise) { m_pImpl->angdir = clockwise; }
+void OdDbDatabase::setANGDIR(bool clockwise)
+{
+  changeHeader(this, L"ANGDIR", [&] { m_pImpl->angdir = clockwise; });
+}
 
 OdDb::UnitsValue OdDbDatabase::getINSUNITS() const { return m_pImpl->insunits; }
 void OdDbDatabase::setINSUNITS(OdDb::UnitsValue units)
 {
   checkRange(units, OdDb::kUnitsUndefined, OdDb::kUnitsMax);
-  m_pImpl->insunits = units;
+  changeHeader(this, L"INSUNITS", [&] { m_pImpl->insunits = units; });
 }
 
 OdDb::MeasurementValue OdDbDatabase::getMEASUREMENT() const { return m_pImpl->measurement; }
 void OdDbDatabase::setMEASUREMENT(OdDb::MeasurementValue measurement)
 {
   checkRange(measurement, OdDb::kEnglish, OdDb::kMetric);
-  m_pImpl->measurement = measurement;
+  changeHeader(this, L"MEASUREMENT", [&] { m_pImpl->measurement = measurement; });
 }
 
 bool OdDbDatabase::getPSTYLEMODE() const { return m_pImpl->pstylemode; }
-void OdDbDatabase::setPSTYLEMODE(bool colorDependent) { m_pImpl->pstylemode = colorDependent; }
+void OdDbDatabase::setPSTYLEMODE(bool colorDependent)
+{
+  changeHeader(this, L"PSTYLEMODE", [&] { m_pImpl->pstylemode = colorDependent; });
+}
 
 double OdDbDatabase::getTEXTSIZE() const { return m_pImpl->textsize; }
 void OdDbDatabase::setTEXTSIZE(double size)
 {
   checkPositive(size);
-  m_pImpl->textsize = size;
+  changeHeader(this, L"TEXTSIZE", [&] { m_pImpl->textsize = size; });
 }
 
 OdDbObjectId OdDbDatabase::getTEXTSTYLE() const { return m_pImpl->textStyle; }
 void OdDbDatabase::setTEXTSTYLE(const OdDbObjectId& textStyleId)
 {
   checkRecordId(this, textStyleId, OdDbTextStyleTableRecord::desc());
-  m_pImpl->textStyle = textStyleId;
+  changeHeader(this, L"TEXTSTYLE", [&] { m_pImpl->textStyle = textStyleId; });
 }
 
 OdDbObjectId OdDbDatabase::getDIMSTYLE() const { return m_pImpl->dimStyle; }
 void OdDbDatabase::setDIMSTYLE(const OdDbObjectId& dimStyleId)
 {
   checkRecordId(this, dimStyleId, OdDbDimStyleTableRecord::desc());
-  m_pImpl->dimStyle = dimStyleId;
+  changeHeader(this, L"DIMSTYLE", [&] { m_pImpl->dimStyle = dimStyleId; });
 }
 
 OdInt16 OdDbDatabase::getSPLINESEGS() const { return m_pImpl->splinesegs; }
 void OdDbDatabase::setSPLINESEGS(OdInt16 segments)
 {
   checkRange(segments, 1, 32767);
-  m_pImpl->splinesegs = segments;
+  changeHeader(this, L"SPLINESEGS", [&] { m_pImpl->splinesegs = segments; });
 }
 
 OdGePoint3d OdDbDatabase::getUCSORG() const { return m_pImpl->ucsorg; }
 void OdDbDatabase::setUCSORG(const OdGePoint3d& origin)
 {
   odDbCheckFinite(origin);
-  m_pImpl->ucsorg = origin;
+  changeHeader(this, L"UCSORG", [&] { m_pImpl->ucsorg = origin; });
 }
 
 OdGeVector3d OdDbDatabase::getUCSXDIR() const { return m_pImpl->ucsxdir; }
-void OdDbDatabase::setUCSXDIR(const OdGeVector3d& xDir) { m_pImpl->ucsxdir = checkedAxis(xDir); }
+void OdDbDatabase::setUCSXDIR(const OdGeVector3d& xDir)
+{
+  const OdGeVector3d axis = checkedAxis(xDir);
+  changeHeader(this, L"UCSXDIR", [&] { m_pImpl->ucsxdir = axis; });
+}
 
 OdGeVector3d OdDbDatabase::getUCSYDIR() const { return m_pImpl->ucsydir; }
-void OdDbDatabase::setUCSYDIR(const OdGeVector3d& yDir) { m_pImpl->ucsydir = checkedAxis(yDir); }
+void OdDbDatabase::setUCSYDIR(const OdGeVector3d& yDir)
+{
+  const OdGeVector3d axis = checkedAxis(yDir);
+  changeHeader(this, L"UCSYDIR", [&] { m_pImpl->ucsydir = axis; });
+}
 
 OdString OdDbDatabase::getDWGCODEPAGE() const { return m_pImpl->codepage; }
 void OdDbDatabase::setDWGCODEPAGE(const OdString& codePage)
 {
   if (codePage.isEmpty())
     throw OdError(eInvalidInput);
-  m_pImpl->codepage = codePage;
+  changeHeader(this, L"DWGCODEPAGE", [&] { m_pImpl->codepage = codePage; });
 }
 
 OdString OdDbDatabase::getFileVersionName() const { return m_pImpl->versionName; }

@@ -162,6 +162,8 @@ public:
   OdGeVector3d ucsydir = OdGeVector3d::kYAxis;
   OdString codepage = L"ANSI_1252";
   OdString versionName;
+
+  std::vector<OdDbDatabaseReactor*> reactors;
 };
 
 class OdDbObjectAccess
