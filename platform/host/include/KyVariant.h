@@ -40,10 +40,10 @@ public:
 
   CKyVariant() = default;
   // unitBearing: true for lengths, coordinates, areas and angles, false for unitless factors.
-  CKyVariant(double value, bool unitBearing);
+  CKyVariant(double value, bool unitBearing) : m_type(kDouble), m_unitBearing(unitBearing), m_value(value) {}
   // A double without its unit flag is refused at compile time (it would otherwise become an int).
   CKyVariant(double) = delete;
-  CKyVariant(int value);
+  CKyVariant(int value) : m_type(kInt32), m_value(value) {}
   // Booleans are not a kind of their own: say which integer or list is meant.
   CKyVariant(bool) = delete;
   CKyVariant(const CKyString& value);

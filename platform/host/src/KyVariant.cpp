@@ -61,10 +61,6 @@ CKyString CKyVariant::VariesText()
   return QCoreApplication::translate("CKyVariant", "Varies");
 }
 
-CKyVariant::CKyVariant(double value, bool unitBearing) : m_type(kDouble), m_unitBearing(unitBearing), m_value(value) {}
-
-CKyVariant::CKyVariant(int value) : m_type(kInt32), m_value(value) {}
-
 CKyVariant::CKyVariant(const CKyString& value) : m_type(kString), m_value(value) {}
 
 CKyVariant::CKyVariant(const QString& value) : CKyVariant(CKyString(value)) {}
