@@ -61,8 +61,10 @@ public:
 private:
   [[noreturn]] static void ThrowInvalidIndex();
 
+  // Made in place (a temporary row copied into the vector stalled on the partial stores).
   struct Row
   {
+    Row(const CKyPropertyDescription* d, bool o) : description(d), owned(o) {}
     const CKyPropertyDescription* description;
     bool owned;
   };

@@ -22,7 +22,7 @@ void CKyPropertiesContainerImpl::Add(const OdArray<const CKyPropertyDescription*
       throw OdError(eNullObjectPointer);
   m_rows.reserve(m_rows.size() + descriptions.size());
   for (const CKyPropertyDescription* description : descriptions)
-    m_rows.push_back(Row{description, false});
+    m_rows.emplace_back(description, false);
 }
 
 void CKyPropertiesContainerImpl::AddDynamic(CKyPropertyDescriptionImpl* description)
@@ -34,7 +34,7 @@ void CKyPropertiesContainerImpl::AddDynamic(CKyPropertyDescriptionImpl* descript
       throw OdError(eDuplicateKey);
   // Take ownership first so that the row is not leaked if appending fails.
   std::unique_ptr<CKyPropertyDescriptionImpl> owned(description);
-  m_rows.push_back(Row{description, true});
+  m_rows.emplace_back(description, true);
   owned.release();
 }
 

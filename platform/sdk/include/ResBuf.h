@@ -136,6 +136,7 @@ protected:
   OdResBuf() = default;
 
 private:
+  friend class OdDbObjectAccess;
   void requireKind(DataKind kind) const;
   void copyValueFrom(const OdResBuf& source);
 

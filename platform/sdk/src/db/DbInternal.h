@@ -171,6 +171,8 @@ class OdDbObjectAccess
 public:
   static OdDbStub* stub(const OdDbObject* pObj) { return pObj->m_pStub; }
   static OdDbDatabaseImpl* impl(const OdDbDatabase* pDb) { return pDb->m_pImpl; }
+  // The next buffer of a chain without counting a reference (walks inside the SDK).
+  static const OdResBuf* next(const OdResBuf* pRb) { return pRb->m_pNext.get(); }
   // Makes the object resident under the stub, open for write while references exist.
   static void attach(OdDbObject* pObj, OdDbStub* pStub, const OdDbObjectId& ownerId);
   // Releases the object from its dying database: it becomes a new object again.

@@ -307,7 +307,7 @@ void OdDbObject::setXData(const OdResBuf* pRb)
   OdArray<OdResBufPtr> chains;
   OdResBufPtr pTail;
   int braceDepth = 0;
-  for (const OdResBuf* p = pRb; p; p = p->next().get())
+  for (const OdResBuf* p = pRb; p; p = OdDbObjectAccess::next(p))
   {
     const int code = p->restype();
     OdResBufPtr pCopy = OdResBuf::newRb(code);
@@ -580,7 +580,7 @@ void OdDbObject::dxfOut(OdDbDxfFiler* pFiler) const
   dxfOutFields(pFiler);
   for (const OdResBufPtr& pChain : chainsOf(this))
   {
-    for (const OdResBuf* p = pChain.get(); p; p = p->next().get())
+    for (const OdResBuf* p = pChain.get(); p; p = OdDbObjectAccess::next(p))
     {
       const int code = p->restype();
       switch (p->kind())

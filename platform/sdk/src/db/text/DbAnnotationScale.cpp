@@ -280,11 +280,11 @@ const OdResBuf* scaleEntries(const OdDbObject* pObj, bool& annotative)
   const OdResBuf* pChain = OdDbObjectAccess::xDataChain(pObj, kApp);
   if (!pChain)
     return 0;
-  const OdResBuf* pRb = pChain->next().get();
+  const OdResBuf* pRb = OdDbObjectAccess::next(pChain);
   if (!pRb || pRb->restype() != OdDb::kDxfXdInteger16 || pRb->getInt16() == 0)
     return 0;
   annotative = true;
-  return pRb->next().get();
+  return OdDbObjectAccess::next(pRb);
 }
 
 // The scale a handle entry names: null unless it is a live scale of the database.
@@ -308,7 +308,7 @@ AnnotativeData readData(const OdDbObject* pObj, bool flagOnly = false)
   OdDbDatabase* pDb = pObj->database();
   bool first = true;
   OdDbObjectId current;
-  for (; pRb; pRb = pRb->next().get())
+  for (; pRb; pRb = OdDbObjectAccess::next(pRb))
   {
     if (pRb->restype() != OdDb::kDxfXdHandle || !pDb)
       continue;
@@ -333,7 +333,7 @@ OdDbObjectId currentScaleOf(const OdDbObject* pObj)
     return OdDbObjectId();
   bool first = true;
   OdDbObjectId current, firstListed;
-  for (; pRb; pRb = pRb->next().get())
+  for (; pRb; pRb = OdDbObjectAccess::next(pRb))
   {
     if (pRb->restype() != OdDb::kDxfXdHandle)
       continue;
