@@ -3,6 +3,7 @@
 #ifndef KY_STRING_H
 #define KY_STRING_H
 
+#include <memory>
 #include <string>
 
 #include <QString>
@@ -18,10 +19,28 @@ public:
   CKyString(const QString& text);
   // Narrow strings are taken as UTF-8.
   CKyString(const char* text);
-  CKyString(const CKyString& other);
-  CKyString(CKyString&& other) noexcept;
-  CKyString& operator=(const CKyString& other);
-  CKyString& operator=(CKyString&& other) noexcept;
+  // Copies share the text (Qt's implicit sharing); the wide copy of c_str() goes with a move.
+  CKyString(const CKyString& other) : m_text(other.m_text) {}
+  CKyString(CKyString&& other) noexcept : m_text(std::move(other.m_text)), m_wide(std::move(other.m_wide)) {}
+  CKyString& operator=(const CKyString& other)
+  {
+    if (this != &other)
+    {
+      m_text = other.m_text;
+      m_wide.reset();
+    }
+    return *this;
+  }
+  CKyString& operator=(CKyString&& other) noexcept
+  {
+    if (this != &other)
+    {
+      m_text = std::move(other.m_text);
+      m_wide = std::move(other.m_wide);
+      other.m_text.clear();
+    }
+    return *this;
+  }
 
   operator QString() const { return m_text; }
   operator OdString() const { return toOdString(); }
@@ -72,8 +91,9 @@ public:
 
 private:
   QString m_text;
-  mutable std::wstring m_wide;
-  mutable bool m_wideValid = false;
+  // c_str()'s wide copy, made on first use (most strings never need one, and the palette copies
+  // strings all the time).
+  mutable std::unique_ptr<std::wstring> m_wide;
 };
 
 #endif

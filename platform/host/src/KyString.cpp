@@ -30,35 +30,6 @@ CKyString::CKyString(const QString& text) : m_text(text) {}
 
 CKyString::CKyString(const char* text) : m_text(QString::fromUtf8(text)) {}
 
-CKyString::CKyString(const CKyString& other) : m_text(other.m_text) {}
-
-CKyString::CKyString(CKyString&& other) noexcept : m_text(std::move(other.m_text))
-{
-  other.m_wideValid = false;
-}
-
-CKyString& CKyString::operator=(const CKyString& other)
-{
-  if (this != &other)
-  {
-    m_text = other.m_text;
-    m_wideValid = false;
-  }
-  return *this;
-}
-
-CKyString& CKyString::operator=(CKyString&& other) noexcept
-{
-  if (this != &other)
-  {
-    m_text = std::move(other.m_text);
-    m_wideValid = false;
-    other.m_text.clear();
-    other.m_wideValid = false;
-  }
-  return *this;
-}
-
 OdString CKyString::toOdString() const
 {
   return OdString(m_text.toStdWString());
@@ -66,17 +37,14 @@ OdString CKyString::toOdString() const
 
 const wchar_t* CKyString::c_str() const
 {
-  if (!m_wideValid)
-  {
-    m_wide = m_text.toStdWString();
-    m_wideValid = true;
-  }
-  return m_wide.c_str();
+  if (!m_wide)
+    m_wide = std::make_unique<std::wstring>(m_text.toStdWString());
+  return m_wide->c_str();
 }
 
 CKyString& CKyString::operator+=(const CKyString& other)
 {
   m_text += other.m_text;
-  m_wideValid = false;
+  m_wide.reset();
   return *this;
 }

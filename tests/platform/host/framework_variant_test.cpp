@@ -59,6 +59,19 @@ TEST(FrameworkString, WideCopyFollowsChangesOfTheText)
   EXPECT_STREQ(s.c_str(), L"x");
   CKyString moved(std::move(s));
   EXPECT_STREQ(moved.c_str(), L"x");
+
+  // A move hands the wide copy over; the string moved from is empty; copies make their own.
+  const wchar_t* wide = moved.c_str();
+  CKyString target("old");
+  EXPECT_STREQ(target.c_str(), L"old");
+  target = std::move(moved);
+  EXPECT_EQ(target.c_str(), wide);
+  EXPECT_STREQ(target.c_str(), L"x");
+  EXPECT_STREQ(moved.c_str(), L"");
+  CKyString copy(target);
+  copy += CKyString("y");
+  EXPECT_STREQ(copy.c_str(), L"xy");
+  EXPECT_STREQ(target.c_str(), L"x");
 }
 
 TEST(FrameworkString, MixedComparisonsAndConcatenationAgree)
