@@ -19,7 +19,7 @@ public:
   explicit CKyObjectAnnotationContext(const OdDbObjectId& id);
   explicit CKyObjectAnnotationContext(const OdArray<OdDbObjectId>& ids);
 
-  const OdArray<OdDbObjectId>& GetIds() const { return m_ids; }
+  const OdArray<OdDbObjectId>& GetIds() const;
 
   // Whether the object is annotative; false for ids that do not open. pMatchesOrientation, when
   // given, is set to true exactly when the object is annotative and also matches the layout
@@ -66,7 +66,11 @@ public:
   static double GetCurrentScaleFactor(const OdDbObject* pObj);
 
 private:
-  OdArray<OdDbObjectId> m_ids;
+  // The object of a one-object context (the rows of one object make one per value they show);
+  // m_ids is filled from it only when the list is asked for.
+  OdDbObjectId m_id;
+  bool m_single = false;
+  mutable OdArray<OdDbObjectId> m_ids;
 };
 
 #endif

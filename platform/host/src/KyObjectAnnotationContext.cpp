@@ -39,9 +39,15 @@ bool isDimension(const OdDbObject* pObj)
 }
 } // namespace
 
-CKyObjectAnnotationContext::CKyObjectAnnotationContext(const OdDbObjectId& id)
+CKyObjectAnnotationContext::CKyObjectAnnotationContext(const OdDbObjectId& id) : m_id(id), m_single(true)
 {
-  m_ids.append(id);
+}
+
+const OdArray<OdDbObjectId>& CKyObjectAnnotationContext::GetIds() const
+{
+  if (m_single && m_ids.isEmpty())
+    m_ids.append(m_id);
+  return m_ids;
 }
 
 CKyObjectAnnotationContext::CKyObjectAnnotationContext(const OdArray<OdDbObjectId>& ids) : m_ids(ids)
@@ -67,9 +73,9 @@ bool CKyObjectAnnotationContext::IsAnnotative(const OdDbObjectId& id, bool* pMat
 
 CKyString CKyObjectAnnotationContext::GetCurrentScale() const
 {
-  if (m_ids.isEmpty())
+  if (!m_single && m_ids.isEmpty())
     return CKyString();
-  OdDbObjectPtr pObj = m_ids.first().openObject(OdDb::kForRead);
+  OdDbObjectPtr pObj = (m_single ? m_id : m_ids.first()).openObject(OdDb::kForRead);
   if (pObj.isNull() || !pObj->database())
     return CKyString();
   OdDbObjectId scaleId = OdDbAnnotativeObject::currentScale(pObj);
@@ -84,7 +90,7 @@ CKyString CKyObjectAnnotationContext::GetCurrentScale() const
 
 void CKyObjectAnnotationContext::ShowAddRemoveUI()
 {
-  GetKySystemServices()->ShowAnnotationScalesDialog(m_ids);
+  GetKySystemServices()->ShowAnnotationScalesDialog(GetIds());
 }
 
 bool CKyObjectAnnotationContext::SetAnnotative(const OdDbObjectId& id, bool annotative, bool updateByStyle)

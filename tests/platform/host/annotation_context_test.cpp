@@ -150,6 +150,14 @@ TEST_F(AnnotationContext, AddRemoveDialogReceivesAllIds)
   CKyObjectAnnotationContext(ids).ShowAddRemoveUI();
   ASSERT_EQ(services.scaleDialogs.size(), 1u);
   EXPECT_EQ(services.scaleDialogs[0], ids);
+
+  // A one-object context lists its object, for the dialog and for callers alike.
+  CKyObjectAnnotationContext one(textId);
+  EXPECT_EQ(one.GetIds(), OdArray<OdDbObjectId>({textId}));
+  one.ShowAddRemoveUI();
+  ASSERT_EQ(services.scaleDialogs.size(), 2u);
+  EXPECT_EQ(services.scaleDialogs[1], OdArray<OdDbObjectId>({textId}));
+  EXPECT_EQ(one.GetIds().size(), 1u);
 }
 
 TEST_F(AnnotationContext, ScalesAreFoundByNameOnly)
