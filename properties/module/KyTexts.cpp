@@ -96,10 +96,12 @@ private:
   std::size_t m_used = 0;
 };
 
+// Made when the module is loaded: looked up for nearly every row, so no guard on the way in.
+TextCache g_texts;
+
 TextCache& cache()
 {
-  static TextCache texts;
-  return texts;
+  return g_texts;
 }
 } // namespace
 
