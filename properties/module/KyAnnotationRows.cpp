@@ -44,13 +44,13 @@ void registerApp(OdDbDatabase* db, const OdString& app)
 }
 } // namespace
 
-const KyAnnotationRow kKyAnnotativeRow{QT_TRANSLATE_NOOP("property_types", "Annotative"), CKyVariant::kCollection,
+const KyAnnotationRow kKyAnnotativeRow{kKyAnnotativeKey, CKyVariant::kCollection,
                                        nullptr, "Misc", "annotative", false};
-const KyAnnotationRow kKyAnnotativeScaleRow{QT_TRANSLATE_NOOP("property_types", "Annotative Scale"), CKyVariant::kEmpty,
+const KyAnnotationRow kKyAnnotativeScaleRow{kKyAnnotativeScaleKey, CKyVariant::kEmpty,
                                            &CKyPropertyType::kLineEditToolButtonGUID, "Misc", "annotative_scale", true};
-const KyAnnotationRow kKySheetTextHeightRow{QT_TRANSLATE_NOOP("property_types", "Sheet text height"), CKyVariant::kEmpty,
+const KyAnnotationRow kKySheetTextHeightRow{kKySheetTextHeightKey, CKyVariant::kEmpty,
                                            nullptr, "Text", "sheet_text_height", false};
-const KyAnnotationRow kKyMatchOrientationRow{QT_TRANSLATE_NOOP("property_types", "Match orientation to sheet"),
+const KyAnnotationRow kKyMatchOrientationRow{kKyMatchOrientationKey,
                                             CKyVariant::kCollection, nullptr, "Misc", "match_orientation", false};
 
 double KyAnnotationScaleFactor(const OdDbObject* object)

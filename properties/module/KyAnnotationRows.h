@@ -6,6 +6,8 @@
 
 #include <cstddef>
 
+#include <QCoreApplication>
+
 #include "DbObject.h"
 #include "KyPropertiesContainer.h"
 #include "KyPropertyDescription.h"
@@ -40,6 +42,13 @@ struct KyAnnotationRow
   const char* icon;
   bool groupAction;
 };
+
+// Names (keys in "property_types") of the rows every annotative kind adds; their dispatchers
+// compare a row's name with these.
+constexpr const char* kKyAnnotativeKey = QT_TRANSLATE_NOOP("property_types", "Annotative");
+constexpr const char* kKyAnnotativeScaleKey = QT_TRANSLATE_NOOP("property_types", "Annotative Scale");
+constexpr const char* kKySheetTextHeightKey = QT_TRANSLATE_NOOP("property_types", "Sheet text height");
+constexpr const char* kKyMatchOrientationKey = QT_TRANSLATE_NOOP("property_types", "Match orientation to sheet");
 
 // The rows every annotative kind adds: "Annotative" (a Yes/No list), "Annotative Scale" (with the
 // group action), "Sheet text height" and "Match orientation to sheet" (a Yes/No list).

@@ -98,27 +98,22 @@ private:
 
 // Made when the module is loaded: looked up for nearly every row, so no guard on the way in.
 TextCache g_texts;
-
-TextCache& cache()
-{
-  return g_texts;
-}
 } // namespace
 
 const CKyString& KyTr(const char* context, const char* key)
 {
-  return cache().get(Kind::kTranslation, context, key,
+  return g_texts.get(Kind::kTranslation, context, key,
                      [&] { return CKyString(QCoreApplication::translate(context, key)); });
 }
 
 const CKyString& KyIconPathOf(const char* folder, const char* icon)
 {
-  return cache().get(Kind::kIcon, folder, icon, [&] { return KyIconPath(folder, icon); });
+  return g_texts.get(Kind::kIcon, folder, icon, [&] { return KyIconPath(folder, icon); });
 }
 
 const CKyString& KyDarkIconPathOf(const char* folder, const char* icon)
 {
-  return cache().get(Kind::kDarkIcon, folder, icon, [&] { return KyDarkIconPath(folder, icon); });
+  return g_texts.get(Kind::kDarkIcon, folder, icon, [&] { return KyDarkIconPath(folder, icon); });
 }
 
 namespace
@@ -188,7 +183,7 @@ const CKyPropertyDescriptionImpl& KyPrototypeOf(
 
 void KyForgetTexts()
 {
-  cache().clear();
+  g_texts.clear();
   choices().clear();
   prototypes().clear();
 }

@@ -28,13 +28,9 @@ constexpr const char* kGeometry = QT_TRANSLATE_NOOP("property_groups", "Geometry
 constexpr const char* kStyleKey = QT_TRANSLATE_NOOP("property_types", "Style");
 constexpr const char* kWidthKey = QT_TRANSLATE_NOOP("property_types", "Width");
 constexpr const char* kTextHeightKey = QT_TRANSLATE_NOOP("property_types", "Text Height");
-constexpr const char* kAnnotative = QT_TRANSLATE_NOOP("property_types", "Annotative");
-constexpr const char* kAnnotativeScale = QT_TRANSLATE_NOOP("property_types", "Annotative Scale");
 constexpr const char* kModelTextHeight = QT_TRANSLATE_NOOP("property_types", "Model text height");
-constexpr const char* kSheetTextHeight = QT_TRANSLATE_NOOP("property_types", "Sheet text height");
 constexpr const char* kModelDefinedWidth = QT_TRANSLATE_NOOP("property_types", "Model defined width");
 constexpr const char* kSheetDefinedWidth = QT_TRANSLATE_NOOP("property_types", "Sheet defined width");
-constexpr const char* kMatchOrientation = QT_TRANSLATE_NOOP("property_types", "Match orientation to sheet");
 
 const KyPropertyRow kRows[] = {
   {kText, QT_TRANSLATE_NOOP("property_types", "Contents"), CKyVariant::kEmpty, nullptr, &CKyMTextPE::GetContents,
@@ -553,15 +549,15 @@ CKyVariant CKyMTextPE::GetDynamicPropertyValue(const OdDbObject* object, const C
                                                const CKyVariant& context)
 {
   const CKyString name = description.GetName();
-  if (KyIsNamed(name, kAnnotative))
+  if (KyIsNamed(name, kKyAnnotativeKey))
     return GetDynamicPropertyAnnotative(object, description, context);
-  if (KyIsNamed(name, kAnnotativeScale))
+  if (KyIsNamed(name, kKyAnnotativeScaleKey))
     return GetDynamicPropertyAnnotativeScale(object, description, context);
-  if (KyIsNamed(name, kSheetTextHeight))
+  if (KyIsNamed(name, kKySheetTextHeightKey))
     return GetDynamicPropertySheetTextHeight(object, description, context);
   if (KyIsNamed(name, kSheetDefinedWidth))
     return GetDynamicPropertySheetWidth(object, description, context);
-  if (KyIsNamed(name, kMatchOrientation))
+  if (KyIsNamed(name, kKyMatchOrientationKey))
     return GetDynamicPropertyMatchOrientation(object, description, context);
   return CKyVariant();
 }
@@ -570,13 +566,13 @@ int CKyMTextPE::SetDynamicPropertyValue(const OdDbObject* object, const CKyPrope
                                         const CKyVariant& value, const CKyVariant& context)
 {
   const CKyString name = description.GetName();
-  if (KyIsNamed(name, kAnnotative))
+  if (KyIsNamed(name, kKyAnnotativeKey))
     return SetDynamicPropertyAnnotative(object, description, value, context);
-  if (KyIsNamed(name, kAnnotativeScale))
+  if (KyIsNamed(name, kKyAnnotativeScaleKey))
     return SetDynamicPropertyAnnotativeScale(object, description, value, context);
-  if (KyIsNamed(name, kSheetTextHeight))
+  if (KyIsNamed(name, kKySheetTextHeightKey))
     return SetDynamicPropertySheetTextHeight(object, description, value, context);
-  if (KyIsNamed(name, kMatchOrientation))
+  if (KyIsNamed(name, kKyMatchOrientationKey))
     return SetDynamicPropertyMatchOrientation(object, description, value, context);
   return kKyAccepted;
 }
@@ -584,7 +580,7 @@ int CKyMTextPE::SetDynamicPropertyValue(const OdDbObject* object, const CKyPrope
 bool CKyMTextPE::IsDynamicPropertyReadOnly(const OdDbObject* object, const CKyPropertyDescription& description)
 {
   const CKyString name = description.GetName();
-  if (KyIsNamed(name, kAnnotativeScale))
+  if (KyIsNamed(name, kKyAnnotativeScaleKey))
     return !object || !annotative(object);
   return KyIsNamed(name, kSheetDefinedWidth);
 }
@@ -593,7 +589,7 @@ CKyVariant CKyMTextPE::PerformGroupAction(const OdArray<OdDbObjectId>& ids, cons
                                           const CKyVariant&, const CKyVariant&)
 {
   const CKyString name = description.GetName();
-  if (KyIsNamed(name, kAnnotativeScale))
+  if (KyIsNamed(name, kKyAnnotativeScaleKey))
     CKyObjectAnnotationContext(ids).ShowAddRemoveUI();
   return CKyVariant();
 }

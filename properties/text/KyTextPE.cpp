@@ -30,11 +30,7 @@ constexpr const char* kMisc = QT_TRANSLATE_NOOP("property_groups", "Misc");
 
 constexpr const char* kStyleKey = QT_TRANSLATE_NOOP("property_types", "TextStyle");
 constexpr const char* kHeightKey = QT_TRANSLATE_NOOP("property_types", "Height");
-constexpr const char* kAnnotative = QT_TRANSLATE_NOOP("property_types", "Annotative");
-constexpr const char* kAnnotativeScale = QT_TRANSLATE_NOOP("property_types", "Annotative Scale");
 constexpr const char* kModelTextHeight = QT_TRANSLATE_NOOP("property_types", "Model text height");
-constexpr const char* kSheetTextHeight = QT_TRANSLATE_NOOP("property_types", "Sheet text height");
-constexpr const char* kMatchOrientation = QT_TRANSLATE_NOOP("property_types", "Match orientation to sheet");
 
 const KyPropertyRow kRows[] = {
   {QT_TRANSLATE_NOOP("property_groups", "General"), QT_TRANSLATE_NOOP("property_types", "Thickness"),
@@ -607,13 +603,13 @@ CKyVariant CKyTextPE::GetDynamicPropertyValue(const OdDbObject* object, const CK
                                               const CKyVariant& context)
 {
   const CKyString name = description.GetName();
-  if (KyIsNamed(name, kAnnotative))
+  if (KyIsNamed(name, kKyAnnotativeKey))
     return GetDynamicPropertyAnnotative(object, description, context);
-  if (KyIsNamed(name, kAnnotativeScale))
+  if (KyIsNamed(name, kKyAnnotativeScaleKey))
     return GetDynamicPropertyAnnotativeScale(object, description, context);
-  if (KyIsNamed(name, kSheetTextHeight))
+  if (KyIsNamed(name, kKySheetTextHeightKey))
     return GetDynamicPropertySheetTextHeight(object, description, context);
-  if (KyIsNamed(name, kMatchOrientation))
+  if (KyIsNamed(name, kKyMatchOrientationKey))
     return GetDynamicPropertyMatchOrientation(object, description, context);
   return CKyVariant();
 }
@@ -622,13 +618,13 @@ int CKyTextPE::SetDynamicPropertyValue(const OdDbObject* object, const CKyProper
                                        const CKyVariant& value, const CKyVariant& context)
 {
   const CKyString name = description.GetName();
-  if (KyIsNamed(name, kAnnotative))
+  if (KyIsNamed(name, kKyAnnotativeKey))
     return SetDynamicPropertyAnnotative(object, description, value, context);
-  if (KyIsNamed(name, kAnnotativeScale))
+  if (KyIsNamed(name, kKyAnnotativeScaleKey))
     return SetDynamicPropertyAnnotativeScale(object, description, value, context);
-  if (KyIsNamed(name, kSheetTextHeight))
+  if (KyIsNamed(name, kKySheetTextHeightKey))
     return SetDynamicPropertySheetTextHeight(object, description, value, context);
-  if (KyIsNamed(name, kMatchOrientation))
+  if (KyIsNamed(name, kKyMatchOrientationKey))
     return SetDynamicPropertyMatchOrientation(object, description, value, context);
   return kKyAccepted;
 }
@@ -636,7 +632,7 @@ int CKyTextPE::SetDynamicPropertyValue(const OdDbObject* object, const CKyProper
 bool CKyTextPE::IsDynamicPropertyReadOnly(const OdDbObject* object, const CKyPropertyDescription& description)
 {
   const CKyString name = description.GetName();
-  if (KyIsNamed(name, kAnnotativeScale))
+  if (KyIsNamed(name, kKyAnnotativeScaleKey))
     return !object || !annotative(object);
   return KyIsNamed(name, kModelTextHeight);
 }
@@ -645,7 +641,7 @@ CKyVariant CKyTextPE::PerformGroupAction(const OdArray<OdDbObjectId>& ids, const
                                          const CKyVariant&, const CKyVariant&)
 {
   const CKyString name = description.GetName();
-  if (KyIsNamed(name, kAnnotativeScale))
+  if (KyIsNamed(name, kKyAnnotativeScaleKey))
     CKyObjectAnnotationContext(ids).ShowAddRemoveUI();
   return CKyVariant();
 }

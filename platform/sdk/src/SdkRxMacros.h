@@ -19,7 +19,7 @@ OdRxClass* odSdkMakeClass(OdRxClass*& slot, const OdChar* name, OdRxClass* (*par
       return g_pDesc;                                                                    \
     return ::odSdkMakeClass(g_pDesc, L## #ClassName, &ParentClass::desc, PseudoCons, L""); \
   }                                                                                      \
-  OdRxClass* ClassName::isA() const { return g_pDesc ? g_pDesc : desc(); }                                   \
+  OdRxClass* ClassName::isA() const { return desc(); }                                   \
   OdRxObject* ClassName::queryX(const OdRxClass* pClass) const                           \
   {                                                                                      \
     return ::odQueryXImpl<ClassName, ParentClass>(this, pClass);                         \
@@ -52,7 +52,7 @@ OdRxClass* odSdkMakeClass(OdRxClass*& slot, const OdChar* name, OdRxClass* (*par
       return g_pDesc;                                                                    \
     return ::odSdkMakeClass(g_pDesc, L## #ClassName, &ParentClass::desc, PseudoCons, DxfName); \
   }                                                                                      \
-  OdRxClass* ClassName::isA() const { return g_pDesc ? g_pDesc : desc(); }                                   \
+  OdRxClass* ClassName::isA() const { return desc(); }                                   \
   OdRxObject* ClassName::queryX(const OdRxClass* pClass) const                           \
   {                                                                                      \
     return ::odQueryXImpl<ClassName, ParentClass>(this, pClass);                         \

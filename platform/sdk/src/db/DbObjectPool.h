@@ -9,43 +9,9 @@
 #define OD_DB_OBJECT_POOL_H
 
 #include <cstddef>
-#include <new>
 
 void* odDbPoolAllocate(std::size_t size);
 // size must be the size given to odDbPoolAllocate.
 void odDbPoolRelease(void* p, std::size_t size);
-
-// Standard allocator over the pool, for containers inside database objects.
-template <class T>
-class OdDbPoolAllocator
-{
-public:
-  typedef T value_type;
-
-  OdDbPoolAllocator() = default;
-  template <class U>
-  OdDbPoolAllocator(const OdDbPoolAllocator<U>&)
-  {
-  }
-
-  T* allocate(std::size_t n)
-  {
-    if (n > static_cast<std::size_t>(-1) / sizeof(T))
-      throw std::bad_alloc();
-    return static_cast<T*>(odDbPoolAllocate(n * sizeof(T)));
-  }
-  void deallocate(T* p, std::size_t n) { odDbPoolRelease(p, n * sizeof(T)); }
-
-  template <class U>
-  bool operator==(const OdDbPoolAllocator<U>&) const
-  {
-    return true;
-  }
-  template <class U>
-  bool operator!=(const OdDbPoolAllocator<U>&) const
-  {
-    return false;
-  }
-};
 
 #endif

@@ -290,68 +290,65 @@ const OdResBuf* scaleEntries(const OdDbObject* pObj, bool& annotative)
 // The scale a handle entry names: null unless it is a live scale of the database.
 OdDbObjectId usableScale(OdDbDatabase* pDb, const OdResBuf* pRb)
 {
-  if (pRb->restype() != OdDb::kDxfXdHandle || !pDb)
-    return OdDbObjectId();
   const OdDbObjectId id = pDb->getOdDbObjectId(pRb->getHandle());
   return id.isValid() && !id.isErased() && odDbIdIsKindOf(id, OdDbAnnotationScale::desc()) ? id : OdDbObjectId();
 }
 
-// The object's annotative state; with flagOnly the scales are not resolved. The first handle is
-// the current scale, the others the list; a current scale missing from the list falls back to
-// the list's first.
+// Walks the handle entries of the object's scale data in order: visit(id, first) for each, the
+// id null when the entry is not a live scale of the database; the walk stops when visit returns
+// false. The first handle names the current scale, the others the object's list.
+template <class Visit>
+void walkScales(const OdDbObject* pObj, const OdResBuf* pRb, Visit visit)
+{
+  OdDbDatabase* pDb = pObj->database();
+  if (!pDb)
+    return;
+  bool first = true;
+  for (; pRb; pRb = OdDbObjectAccess::next(pRb))
+  {
+    if (pRb->restype() != OdDb::kDxfXdHandle)
+      continue;
+    if (!visit(usableScale(pDb, pRb), first))
+      return;
+    first = false;
+  }
+}
+
+// The object's annotative state; with flagOnly the scales are not resolved. A current scale
+// missing from the list falls back to the list's first.
 AnnotativeData readData(const OdDbObject* pObj, bool flagOnly = false)
 {
   AnnotativeData data;
   const OdResBuf* pRb = scaleEntries(pObj, data.annotative);
   if (!data.annotative || flagOnly)
     return data;
-  OdDbDatabase* pDb = pObj->database();
-  bool first = true;
   OdDbObjectId current;
-  for (; pRb; pRb = OdDbObjectAccess::next(pRb))
-  {
-    if (pRb->restype() != OdDb::kDxfXdHandle || !pDb)
-      continue;
-    const OdDbObjectId id = usableScale(pDb, pRb);
+  walkScales(pObj, pRb, [&](const OdDbObjectId& id, bool first) {
     if (first)
       current = id;
     else if (!id.isNull() && !data.scales.contains(id))
       data.scales.append(id);
-    first = false;
-  }
+    return true;
+  });
   data.current = data.scales.contains(current) ? current : (data.scales.isEmpty() ? OdDbObjectId() : data.scales.first());
   return data;
 }
 
-// readData(pObj).current without collecting the list (asked for every annotative row shown).
+// readData(pObj).current without collecting the list (asked for by every annotative row shown).
 OdDbObjectId currentScaleOf(const OdDbObject* pObj)
 {
   bool annotative = false;
   const OdResBuf* pRb = scaleEntries(pObj, annotative);
-  OdDbDatabase* pDb = pObj->database();
-  if (!annotative || !pDb)
-    return OdDbObjectId();
-  bool first = true;
-  OdDbObjectId current, firstListed;
-  for (; pRb; pRb = OdDbObjectAccess::next(pRb))
-  {
-    if (pRb->restype() != OdDb::kDxfXdHandle)
-      continue;
-    const OdDbObjectId id = usableScale(pDb, pRb);
-    if (first)
-    {
-      current = id;
-      first = false;
-      continue;
-    }
-    if (id.isNull())
-      continue;
-    if (id == current)
-      return current;
-    if (firstListed.isNull())
-      firstListed = id;
-  }
-  return firstListed;
+  OdDbObjectId current, found;
+  if (annotative)
+    walkScales(pObj, pRb, [&](const OdDbObjectId& id, bool first) {
+      if (first)
+        current = id;
+      else if (!id.isNull() && (id == current || found.isNull()))
+        found = id;
+      return found.isNull() || found != current;
+    });
+  return found;
 }
 
 void writeData(OdDbObject* pObj, const AnnotativeData& data)
