@@ -69,6 +69,25 @@ QString fixed(double value, int decimals)
   if (!(scaled < 1e15) || std::fabs(scaled - std::floor(scaled) - 0.5) <= 1e-3)
     return fixedSlow(value, decimals);
   char text[40];
+  if (scaled < 1e12)
+  {
+    // Below 1e12 the product is within 1.2e-4 of the exact one and the value is at least 1e-3
+    // away from a half, so rounding the product gives the exact rounding: print that integer
+    // with the point put in (std::to_chars spent ~600 instructions on the same digits).
+    unsigned long long digits = static_cast<unsigned long long>(scaled + 0.5);
+    char* end = text + sizeof text;
+    char* p = end;
+    for (int place = 0; place < decimals || digits != 0 || place == decimals; ++place)
+    {
+      if (place == decimals && decimals > 0)
+        *--p = '.';
+      *--p = static_cast<char>('0' + digits % 10);
+      digits /= 10;
+    }
+    if (value < 0.0)
+      *--p = '-';
+    return QString::fromLatin1(p, static_cast<int>(end - p));
+  }
   const auto printed = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
   return QString::fromLatin1(text, static_cast<int>(printed.ptr - text));
 }
