@@ -411,6 +411,53 @@ void gatherKind(benchmark::State& state, OdDbObjectPtr object)
   state.counters["overhead"] = gatherPerObject / directPerObject;
 }
 
+// The cheapest row there is, a circle's radius (one accessor, a number), read as the palette
+// reads every row (getter and read-only predicate through the description), beside the accessor
+// called directly: the per-row cost that every row pays whatever its getter does.
+void rowRoundTrip(benchmark::State& state, OdDbObjectPtr circle)
+{
+  const std::vector<OdDbObjectPtr>& copies = g_drawing->copiesOf(circle, 10000);
+  CKyPropertiesContainerImpl container;
+  CKyPropertyPEClassFactory::instance()->GatherProperties(circle.get(), container);
+  const CKyPropertyDescription* radius = nullptr;
+  for (int i = 0; i < container.GetCount() && !radius; ++i)
+    if (container.GetAt(i)->GetName() == CKyString("Radius"))
+      radius = container.GetAt(i);
+  if (!radius)
+  {
+    state.SkipWithError("the circle has no Radius row");
+    return;
+  }
+  const CKyVariant noContext;
+  auto throughRow = [&] {
+    for (const OdDbObjectPtr& object : copies)
+    {
+      CKyVariant value = radius->GetValue(object.get(), noContext);
+      benchmark::DoNotOptimize(value);
+      bool readOnly = radius->IsReadOnly(object.get());
+      benchmark::DoNotOptimize(readOnly);
+    }
+  };
+  auto direct = [&] {
+    for (const OdDbObjectPtr& object : copies)
+      keep(static_cast<const OdDbCircle*>(object.get())->radius());
+  };
+  const int passes = 20;
+  auto start = std::chrono::steady_clock::now();
+  for (auto _ : state)
+    for (int i = 0; i < passes; ++i)
+      throughRow();
+  const double rowSeconds = secondsSince(start) / static_cast<double>(state.iterations() * passes);
+  start = std::chrono::steady_clock::now();
+  for (int i = 0; i < passes * static_cast<int>(state.iterations()); ++i)
+    direct();
+  const double directSeconds = secondsSince(start) / static_cast<double>(state.iterations() * passes);
+  const double n = static_cast<double>(copies.size());
+  state.counters["row_ns"] = rowSeconds / n * 1e9;
+  state.counters["direct_ns"] = directSeconds / n * 1e9;
+  state.counters["ratio"] = rowSeconds / directSeconds;
+}
+
 // Counts every QCoreApplication::translate call while installed (it translates nothing).
 class CountingTranslator : public QTranslator
 {
@@ -600,6 +647,11 @@ void printBudgets(const BudgetReporter& r)
     std::printf("%-64s %10.3f %-2s %6s %-2s %s\n", l.what.c_str(), l.measured, l.unit, l.limitText.c_str(), l.unit,
                 l.met(l.measured) ? "yes" : "NO");
   }
+  const std::string roundTrip = "BM_RowRoundTrip/OdDbCircle/Radius/iterations:10/real_time";
+  const double rowNs = r.counter(roundTrip, "row_ns"), directNs = r.counter(roundTrip, "direct_ns");
+  if (rowNs > 0 && directNs > 0)
+    std::printf("\nFor reference: one number row through the palette %.1f ns, its accessor alone %.1f ns (%.1fx)\n",
+                rowNs, directNs, rowNs / directNs);
 }
 } // namespace
 
@@ -623,6 +675,12 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark(("BM_TranslateCalls/" + std::string(object->isA()->name().toUtf8())).c_str(),
                                  translateCalls, object)
       ->Iterations(3);
+  for (const OdDbObjectPtr& object : kinds)
+    if (object->isA() == OdDbCircle::desc())
+      benchmark::RegisterBenchmark("BM_RowRoundTrip/OdDbCircle/Radius", rowRoundTrip, object)
+        ->Iterations(10)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
   BudgetReporter reporter(isatty(fileno(stdout)) != 0);
   benchmark::RunSpecifiedBenchmarks(&reporter);
   printBudgets(reporter);
