@@ -96,15 +96,10 @@ int KySetMatchOrientation(OdDbObject* object, const CKyVariant& value)
   return kKyAccepted;
 }
 
-bool KyIsNamed(const CKyPropertyDescription& description, const char* typeKey)
-{
-  return KyIsNamed(description.GetName(), typeKey);
-}
-
-bool KyIsNamed(const CKyString& name, const char* typeKey)
-{
-  return name == typeName(typeKey);
-}
+const KyText kKyAnnotativeName{"property_types", kKyAnnotativeKey};
+const KyText kKyAnnotativeScaleName{"property_types", kKyAnnotativeScaleKey};
+const KyText kKySheetTextHeightName{"property_types", kKySheetTextHeightKey};
+const KyText kKyMatchOrientationName{"property_types", kKyMatchOrientationKey};
 
 namespace
 {

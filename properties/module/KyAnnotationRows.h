@@ -11,6 +11,7 @@
 #include "DbObject.h"
 #include "KyPropertiesContainer.h"
 #include "KyPropertyDescription.h"
+#include "KyTexts.h"
 #include "KyVariant.h"
 
 // Scale factor (paper units / drawing units) of the scale that the annotation service reports as
@@ -27,10 +28,12 @@ CKyVariant KyMatchOrientationList(const OdDbObject* object);
 // a list element, else 5100.
 int KySetMatchOrientation(OdDbObject* object, const CKyVariant& value);
 
-// True when the row's name is the translation of the key in "property_types".
-bool KyIsNamed(const CKyPropertyDescription& description, const char* typeKey);
-// The same for a name already taken from the description (dispatchers test several keys).
-bool KyIsNamed(const CKyString& name, const char* typeKey);
+// True when a row's name (taken once from its description; dispatchers test several names) is
+// the text.
+inline bool KyIsNamed(const CKyString& name, const KyText& text)
+{
+  return name == text.get();
+}
 
 // One per-object annotation row; name in "property_types", icons :/<Folder>/<Folder>_<Icon>.
 struct KyAnnotationRow
@@ -49,6 +52,11 @@ constexpr const char* kKyAnnotativeKey = QT_TRANSLATE_NOOP("property_types", "An
 constexpr const char* kKyAnnotativeScaleKey = QT_TRANSLATE_NOOP("property_types", "Annotative Scale");
 constexpr const char* kKySheetTextHeightKey = QT_TRANSLATE_NOOP("property_types", "Sheet text height");
 constexpr const char* kKyMatchOrientationKey = QT_TRANSLATE_NOOP("property_types", "Match orientation to sheet");
+// Their translations, for the dispatchers.
+extern const KyText kKyAnnotativeName;
+extern const KyText kKyAnnotativeScaleName;
+extern const KyText kKySheetTextHeightName;
+extern const KyText kKyMatchOrientationName;
 
 // The rows every annotative kind adds: "Annotative" (a Yes/No list), "Annotative Scale" (with the
 // group action), "Sheet text height" and "Match orientation to sheet" (a Yes/No list).

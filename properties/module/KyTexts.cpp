@@ -100,6 +100,8 @@ private:
 TextCache g_texts;
 } // namespace
 
+unsigned g_kyTextSession = 1;
+
 const CKyString& KyTr(const char* context, const char* key)
 {
   return g_texts.get(Kind::kTranslation, context, key,
@@ -184,6 +186,7 @@ const CKyPropertyDescriptionImpl& KyPrototypeOf(
 void KyForgetTexts()
 {
   g_texts.clear();
+  ++g_kyTextSession;
   choices().clear();
   prototypes().clear();
 }

@@ -15,6 +15,33 @@
 // QCoreApplication::translate(context, key), remembered.
 const CKyString& KyTr(const char* context, const char* key);
 
+// Number of the module session whose texts are remembered (KyForgetTexts starts a new one).
+extern unsigned g_kyTextSession;
+
+// A literal key whose translation is looked up once per module session and then read directly,
+// for the dispatchers that compare a row's name with several keys for every value they read.
+// Instances are static objects (constant-initialised, no guard).
+class KyText
+{
+public:
+  constexpr KyText(const char* context, const char* key) : m_context(context), m_key(key) {}
+  const CKyString& get() const
+  {
+    if (m_session != g_kyTextSession)
+    {
+      m_text = &KyTr(m_context, m_key);
+      m_session = g_kyTextSession;
+    }
+    return *m_text;
+  }
+
+private:
+  const char* m_context;
+  const char* m_key;
+  mutable const CKyString* m_text = nullptr;
+  mutable unsigned m_session = 0;
+};
+
 // ":/<folder>/<folder>_<icon>.png" and ":/<folder>/svg_icons/<folder>/<folder>_<icon>.svg", remembered.
 const CKyString& KyIconPathOf(const char* folder, const char* icon);
 const CKyString& KyDarkIconPathOf(const char* folder, const char* icon);

@@ -31,6 +31,7 @@ constexpr const char* kTextHeightKey = QT_TRANSLATE_NOOP("property_types", "Text
 constexpr const char* kModelTextHeight = QT_TRANSLATE_NOOP("property_types", "Model text height");
 constexpr const char* kModelDefinedWidth = QT_TRANSLATE_NOOP("property_types", "Model defined width");
 constexpr const char* kSheetDefinedWidth = QT_TRANSLATE_NOOP("property_types", "Sheet defined width");
+const KyText kSheetDefinedWidthName{"property_types", kSheetDefinedWidth};
 
 const KyPropertyRow kRows[] = {
   {kText, QT_TRANSLATE_NOOP("property_types", "Contents"), CKyVariant::kEmpty, nullptr, &CKyMTextPE::GetContents,
@@ -549,15 +550,15 @@ CKyVariant CKyMTextPE::GetDynamicPropertyValue(const OdDbObject* object, const C
                                                const CKyVariant& context)
 {
   const CKyString name = description.GetName();
-  if (KyIsNamed(name, kKyAnnotativeKey))
+  if (KyIsNamed(name, kKyAnnotativeName))
     return GetDynamicPropertyAnnotative(object, description, context);
-  if (KyIsNamed(name, kKyAnnotativeScaleKey))
+  if (KyIsNamed(name, kKyAnnotativeScaleName))
     return GetDynamicPropertyAnnotativeScale(object, description, context);
-  if (KyIsNamed(name, kKySheetTextHeightKey))
+  if (KyIsNamed(name, kKySheetTextHeightName))
     return GetDynamicPropertySheetTextHeight(object, description, context);
-  if (KyIsNamed(name, kSheetDefinedWidth))
+  if (KyIsNamed(name, kSheetDefinedWidthName))
     return GetDynamicPropertySheetWidth(object, description, context);
-  if (KyIsNamed(name, kKyMatchOrientationKey))
+  if (KyIsNamed(name, kKyMatchOrientationName))
     return GetDynamicPropertyMatchOrientation(object, description, context);
   return CKyVariant();
 }
@@ -566,13 +567,13 @@ int CKyMTextPE::SetDynamicPropertyValue(const OdDbObject* object, const CKyPrope
                                         const CKyVariant& value, const CKyVariant& context)
 {
   const CKyString name = description.GetName();
-  if (KyIsNamed(name, kKyAnnotativeKey))
+  if (KyIsNamed(name, kKyAnnotativeName))
     return SetDynamicPropertyAnnotative(object, description, value, context);
-  if (KyIsNamed(name, kKyAnnotativeScaleKey))
+  if (KyIsNamed(name, kKyAnnotativeScaleName))
     return SetDynamicPropertyAnnotativeScale(object, description, value, context);
-  if (KyIsNamed(name, kKySheetTextHeightKey))
+  if (KyIsNamed(name, kKySheetTextHeightName))
     return SetDynamicPropertySheetTextHeight(object, description, value, context);
-  if (KyIsNamed(name, kKyMatchOrientationKey))
+  if (KyIsNamed(name, kKyMatchOrientationName))
     return SetDynamicPropertyMatchOrientation(object, description, value, context);
   return kKyAccepted;
 }
@@ -580,16 +581,16 @@ int CKyMTextPE::SetDynamicPropertyValue(const OdDbObject* object, const CKyPrope
 bool CKyMTextPE::IsDynamicPropertyReadOnly(const OdDbObject* object, const CKyPropertyDescription& description)
 {
   const CKyString name = description.GetName();
-  if (KyIsNamed(name, kKyAnnotativeScaleKey))
+  if (KyIsNamed(name, kKyAnnotativeScaleName))
     return !object || !annotative(object);
-  return KyIsNamed(name, kSheetDefinedWidth);
+  return KyIsNamed(name, kSheetDefinedWidthName);
 }
 
 CKyVariant CKyMTextPE::PerformGroupAction(const OdArray<OdDbObjectId>& ids, const CKyPropertyDescription& description,
                                           const CKyVariant&, const CKyVariant&)
 {
   const CKyString name = description.GetName();
-  if (KyIsNamed(name, kKyAnnotativeScaleKey))
+  if (KyIsNamed(name, kKyAnnotativeScaleName))
     CKyObjectAnnotationContext(ids).ShowAddRemoveUI();
   return CKyVariant();
 }

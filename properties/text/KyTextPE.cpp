@@ -31,6 +31,7 @@ constexpr const char* kMisc = QT_TRANSLATE_NOOP("property_groups", "Misc");
 constexpr const char* kStyleKey = QT_TRANSLATE_NOOP("property_types", "TextStyle");
 constexpr const char* kHeightKey = QT_TRANSLATE_NOOP("property_types", "Height");
 constexpr const char* kModelTextHeight = QT_TRANSLATE_NOOP("property_types", "Model text height");
+const KyText kModelTextHeightName{"property_types", kModelTextHeight};
 
 const KyPropertyRow kRows[] = {
   {QT_TRANSLATE_NOOP("property_groups", "General"), QT_TRANSLATE_NOOP("property_types", "Thickness"),
@@ -603,13 +604,13 @@ CKyVariant CKyTextPE::GetDynamicPropertyValue(const OdDbObject* object, const CK
                                               const CKyVariant& context)
 {
   const CKyString name = description.GetName();
-  if (KyIsNamed(name, kKyAnnotativeKey))
+  if (KyIsNamed(name, kKyAnnotativeName))
     return GetDynamicPropertyAnnotative(object, description, context);
-  if (KyIsNamed(name, kKyAnnotativeScaleKey))
+  if (KyIsNamed(name, kKyAnnotativeScaleName))
     return GetDynamicPropertyAnnotativeScale(object, description, context);
-  if (KyIsNamed(name, kKySheetTextHeightKey))
+  if (KyIsNamed(name, kKySheetTextHeightName))
     return GetDynamicPropertySheetTextHeight(object, description, context);
-  if (KyIsNamed(name, kKyMatchOrientationKey))
+  if (KyIsNamed(name, kKyMatchOrientationName))
     return GetDynamicPropertyMatchOrientation(object, description, context);
   return CKyVariant();
 }
@@ -618,13 +619,13 @@ int CKyTextPE::SetDynamicPropertyValue(const OdDbObject* object, const CKyProper
                                        const CKyVariant& value, const CKyVariant& context)
 {
   const CKyString name = description.GetName();
-  if (KyIsNamed(name, kKyAnnotativeKey))
+  if (KyIsNamed(name, kKyAnnotativeName))
     return SetDynamicPropertyAnnotative(object, description, value, context);
-  if (KyIsNamed(name, kKyAnnotativeScaleKey))
+  if (KyIsNamed(name, kKyAnnotativeScaleName))
     return SetDynamicPropertyAnnotativeScale(object, description, value, context);
-  if (KyIsNamed(name, kKySheetTextHeightKey))
+  if (KyIsNamed(name, kKySheetTextHeightName))
     return SetDynamicPropertySheetTextHeight(object, description, value, context);
-  if (KyIsNamed(name, kKyMatchOrientationKey))
+  if (KyIsNamed(name, kKyMatchOrientationName))
     return SetDynamicPropertyMatchOrientation(object, description, value, context);
   return kKyAccepted;
 }
@@ -632,16 +633,16 @@ int CKyTextPE::SetDynamicPropertyValue(const OdDbObject* object, const CKyProper
 bool CKyTextPE::IsDynamicPropertyReadOnly(const OdDbObject* object, const CKyPropertyDescription& description)
 {
   const CKyString name = description.GetName();
-  if (KyIsNamed(name, kKyAnnotativeScaleKey))
+  if (KyIsNamed(name, kKyAnnotativeScaleName))
     return !object || !annotative(object);
-  return KyIsNamed(name, kModelTextHeight);
+  return KyIsNamed(name, kModelTextHeightName);
 }
 
 CKyVariant CKyTextPE::PerformGroupAction(const OdArray<OdDbObjectId>& ids, const CKyPropertyDescription& description,
                                          const CKyVariant&, const CKyVariant&)
 {
   const CKyString name = description.GetName();
-  if (KyIsNamed(name, kKyAnnotativeScaleKey))
+  if (KyIsNamed(name, kKyAnnotativeScaleName))
     CKyObjectAnnotationContext(ids).ShowAddRemoveUI();
   return CKyVariant();
 }

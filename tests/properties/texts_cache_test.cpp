@@ -60,10 +60,13 @@ TEST(TextsCache, ChoiceListsMarkTheFirstMatchingEntryInAnyOrder)
   EXPECT_EQ(currentOf(KyYesNoList(true)), 0);
 }
 
+const KyText kAnnotative{"property_types", "Annotative"};
+
 TEST(TextsCache, ForgettingTranslatesAgainWithTheInstalledTranslator)
 {
   KyForgetTexts();
   EXPECT_EQ(KyTr("property_types", "Annotative").toQString(), QStringLiteral("Annotative"));
+  EXPECT_EQ(kAnnotative.get().toQString(), QStringLiteral("Annotative"));
   EXPECT_EQ(textAt(KyChoiceList(kSides, 7), 1), QStringLiteral("Right"));
 
   SuffixTranslator translator;
@@ -71,6 +74,10 @@ TEST(TextsCache, ForgettingTranslatesAgainWithTheInstalledTranslator)
   // Within a session the texts stay as first made, like the listed rows.
   EXPECT_EQ(KyTr("property_types", "Annotative").toQString(), QStringLiteral("Annotative"));
   KyForgetTexts();
+  // A text read through a KyText follows the new session too: its old one was freed, and another
+  // text made first may now sit where it was.
+  EXPECT_EQ(KyTr("property_types", "Height").toQString(), QStringLiteral("Height (tr)"));
+  EXPECT_EQ(kAnnotative.get().toQString(), QStringLiteral("Annotative (tr)"));
   EXPECT_EQ(KyTr("property_types", "Annotative").toQString(), QStringLiteral("Annotative (tr)"));
   EXPECT_EQ(textAt(KyChoiceList(kSides, 7), 1), QStringLiteral("Right (tr)"));
   EXPECT_EQ(KyIconPathOf("Misc", "annotative").toQString(), QStringLiteral(":/Misc/Misc_annotative.png"));
@@ -79,4 +86,5 @@ TEST(TextsCache, ForgettingTranslatesAgainWithTheInstalledTranslator)
   QCoreApplication::removeTranslator(&translator);
   KyForgetTexts();
   EXPECT_EQ(KyTr("property_types", "Annotative").toQString(), QStringLiteral("Annotative"));
+  EXPECT_EQ(kAnnotative.get().toQString(), QStringLiteral("Annotative"));
 }
