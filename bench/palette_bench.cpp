@@ -31,6 +31,7 @@
 #include "DbText.h"
 #include "KyDocument.h"
 #include "KyObjectAnnotationContext.h"
+#include "KyObjectReadScope.h"
 #include "KyPrintObjectInfoPE.h"
 #include "KyPropertyBase.h"
 #include "KyUtils.h"
@@ -171,6 +172,7 @@ long gatherPass(const std::vector<OdDbObjectPtr>& selection)
   long rows = 0;
   for (const OdDbObjectPtr& object : selection)
   {
+    CKyObjectReadScope scope(object.get());
     container.Clear();
     factory->GatherProperties(object.get(), container);
     const int count = container.GetCount();

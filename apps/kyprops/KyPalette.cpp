@@ -4,6 +4,7 @@
 #include "DbObject.h"
 #include "KyHostServices.h"
 #include "KyKeyTranslator.h"
+#include "KyObjectReadScope.h"
 #include "KyPropsText.h"
 #include "KyValueText.h"
 
@@ -73,6 +74,7 @@ void KyPalette::regather(KyPaletteObject& object) const
   OdDbObjectPtr open = object.id.openObject(OdDb::kForRead);
   if (open.isNull())
     return;
+  const CKyObjectReadScope scope(open.get());
   object.runtimeName = KyQString(open->isA()->name());
   CKyPropertyBase* extension = extensionOf(open.get());
   object.hasExtension = extension != nullptr;
@@ -111,6 +113,7 @@ std::vector<KyRowView> KyPalette::read(const KyPaletteObject& object) const
   OdDbObjectPtr open = object.id.openObject(OdDb::kForRead);
   if (open.isNull())
     return out;
+  const CKyObjectReadScope scope(open.get());
   const KyValueText texts(m_db);
   for (const CKyPropertyDescription* row : object.rows)
   {

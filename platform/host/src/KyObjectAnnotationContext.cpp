@@ -8,6 +8,7 @@
 #include "DbObjectContextManager.h"
 #include "DbText.h"
 #include "DbTextStyleTableRecord.h"
+#include "KyReadScopeMemo.h"
 #include "KyScaleList.h"
 #include "KySystemServices.h"
 #include "ResBuf.h"
@@ -54,7 +55,48 @@ CKyObjectAnnotationContext::CKyObjectAnnotationContext(const OdArray<OdDbObjectI
 {
 }
 
+namespace
+{
+bool isAnnotative(const OdDbObjectId& id, bool* pMatchesOrientation);
+CKyString currentScaleNameOf(const OdDbObjectId& id);
+}
+
 bool CKyObjectAnnotationContext::IsAnnotative(const OdDbObjectId& id, bool* pMatchesOrientation)
+{
+  KyReadScopeMemo* memo = kyReadScopeFor(id);
+  if (!memo)
+    return isAnnotative(id, pMatchesOrientation);
+  if (!memo->knowsAnnotative)
+  {
+    memo->annotative = isAnnotative(id, &memo->matchesOrientation);
+    memo->knowsAnnotative = true;
+    memo->remembers = true;
+  }
+  if (pMatchesOrientation)
+    *pMatchesOrientation = memo->matchesOrientation;
+  return memo->annotative;
+}
+
+CKyString CKyObjectAnnotationContext::GetCurrentScale() const
+{
+  if (!m_single && m_ids.isEmpty())
+    return CKyString();
+  const OdDbObjectId& id = m_single ? m_id : m_ids.first();
+  KyReadScopeMemo* memo = kyReadScopeFor(id);
+  if (!memo)
+    return currentScaleNameOf(id);
+  if (!memo->knowsCurrentScale)
+  {
+    memo->currentScale = currentScaleNameOf(id);
+    memo->knowsCurrentScale = true;
+    memo->remembers = true;
+  }
+  return memo->currentScale;
+}
+
+namespace
+{
+bool isAnnotative(const OdDbObjectId& id, bool* pMatchesOrientation)
 {
   if (pMatchesOrientation)
     *pMatchesOrientation = false;
@@ -63,7 +105,7 @@ bool CKyObjectAnnotationContext::IsAnnotative(const OdDbObjectId& id, bool* pMat
     return false;
   if (pMatchesOrientation)
   {
-    OdResBufPtr pChain = pObj->xData(kOrientationAppName);
+    OdResBufPtr pChain = pObj->xData(CKyObjectAnnotationContext::kOrientationAppName);
     OdResBufPtr pValue = pChain.isNull() ? OdResBufPtr() : pChain->next();
     *pMatchesOrientation =
         !pValue.isNull() && pValue->restype() == OdDb::kDxfXdInteger16 && pValue->getInt16() == 1;
@@ -71,11 +113,9 @@ bool CKyObjectAnnotationContext::IsAnnotative(const OdDbObjectId& id, bool* pMat
   return true;
 }
 
-CKyString CKyObjectAnnotationContext::GetCurrentScale() const
+CKyString currentScaleNameOf(const OdDbObjectId& id)
 {
-  if (!m_single && m_ids.isEmpty())
-    return CKyString();
-  OdDbObjectPtr pObj = (m_single ? m_id : m_ids.first()).openObject(OdDb::kForRead);
+  OdDbObjectPtr pObj = id.openObject(OdDb::kForRead);
   if (pObj.isNull() || !pObj->database())
     return CKyString();
   OdDbObjectId scaleId = OdDbAnnotativeObject::currentScale(pObj);
@@ -87,6 +127,7 @@ CKyString CKyObjectAnnotationContext::GetCurrentScale() const
     pScale->getName(name);
   return CKyString(name);
 }
+} // namespace
 
 void CKyObjectAnnotationContext::ShowAddRemoveUI()
 {
@@ -95,6 +136,7 @@ void CKyObjectAnnotationContext::ShowAddRemoveUI()
 
 bool CKyObjectAnnotationContext::SetAnnotative(const OdDbObjectId& id, bool annotative, bool updateByStyle)
 {
+  kyForgetReadScopeAnswers();
   OdDbObjectPtr pObj = id.openObject(OdDb::kForWrite);
   if (pObj.isNull() || !pObj->database())
     return false;
@@ -136,6 +178,7 @@ double CKyObjectAnnotationContext::GetCurrentScaleFactor(const OdDbObject* pObj)
 
 bool CKyObjectAnnotationContext::UpdateAnnotativeTextHeight(OdDbEntity* pEnt, double sheetOrModelHeight)
 {
+  kyForgetReadScopeAnswers();
   if (!isTextKind(pEnt) || !std::isfinite(sheetOrModelHeight) || sheetOrModelHeight <= 0.0)
     return false;
   double height = sheetOrModelHeight;
@@ -166,6 +209,7 @@ bool CKyObjectAnnotationContext::UpdateAnnotativeTextHeight(OdDbEntity* pEnt, do
 
 void CKyObjectAnnotationContext::UpdateTextFromTextStyle(OdDbEntity* pEnt)
 {
+  kyForgetReadScopeAnswers();
   if (!isTextKind(pEnt))
     return;
   OdDbTextStyleTableRecordPtr pStyle = OdDbTextStyleTableRecord::cast(textStyleOf(pEnt).openObject().get());
@@ -182,6 +226,7 @@ void CKyObjectAnnotationContext::UpdateDimensionsOverrides(OdDbEntity* pEnt)
 
 bool CKyObjectAnnotationContext::UpdateDimensionsOverrides(const OdDbObjectId& id, bool annotative)
 {
+  kyForgetReadScopeAnswers();
   if (!SetAnnotative(id, annotative, false))
     return false;
   OdDbEntityPtr pEnt = OdDbEntity::cast(id.openObject(OdDb::kForWrite).get());

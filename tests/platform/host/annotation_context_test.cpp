@@ -12,6 +12,7 @@
 #include "DbText.h"
 #include "DbTextStyleTableRecord.h"
 #include "KyObjectAnnotationContext.h"
+#include "KyObjectReadScope.h"
 #include "KyScaleList.h"
 #include "KyTestDrawing.h"
 #include "ResBuf.h"
@@ -171,4 +172,62 @@ TEST_F(AnnotationContext, ScalesAreFoundByNameOnly)
   EXPECT_TRUE(CKyScaleList::GetByName(nullptr, "1:2").isNull());
   EXPECT_EQ(CKyObjectAnnotationContext::GetByName(drawing.db(), "1:2"), half.get());
   EXPECT_EQ(CKyObjectAnnotationContext::GetScales(drawing.db()).size(), 17u);
+}
+
+// A palette's read scope: answers about its object are remembered while it is open (the palette
+// writes nothing then), forgotten when it ends, and never used once the object is open for write.
+TEST_F(AnnotationContext, ReadScopeRemembersAnswersOnlyWhileNothingWritesTheObject)
+{
+  text.release(); // the drawing's text, now closed; opened for read below like the palette does
+  OdDbObjectPtr read = textId.openObject(OdDb::kForRead);
+  auto currentScale = [&] { return CKyObjectAnnotationContext(textId).GetCurrentScale(); };
+  {
+    CKyObjectReadScope scope(read.get());
+    EXPECT_EQ(currentScale(), "1:1");
+    EXPECT_FALSE(CKyObjectAnnotationContext::IsAnnotative(textId));
+    const OdDbAnnotationScalePtr unit = CKyScaleList::GetByName(drawing.db(), "1:1");
+    // Changed behind the scope's back (the drawing's scale list, not the object): still the
+    // answers given first, for the object and for the names looked up.
+    OdDbAnnotationScaleList::setCurrentScale(drawing.db(), scale(L"1:4"));
+    OdDbAnnotationScalePtr(scale(L"1:1").safeOpenObject(OdDb::kForWrite))->setName(L"full size");
+    EXPECT_EQ(currentScale(), "1:1");
+    EXPECT_EQ(CKyScaleList::GetByName(drawing.db(), "1:1"), unit.get());
+    {
+      // Another object's scope: nothing remembered about the text there, and the outer scope
+      // starts afresh once it ends.
+      OdDbLinePtr line = OdDbLine::createObject();
+      drawing.add(line);
+      CKyObjectReadScope inner(line.get());
+      EXPECT_EQ(currentScale(), "1:4");
+      EXPECT_TRUE(CKyScaleList::GetByName(drawing.db(), "1:1").isNull());
+    }
+    EXPECT_EQ(currentScale(), "1:4");
+  }
+  EXPECT_EQ(currentScale(), "1:4");
+
+  CKyObjectReadScope scope(read.get());
+  EXPECT_FALSE(CKyObjectAnnotationContext::IsAnnotative(textId));
+  {
+    OdDbObjectPtr write = textId.openObject(OdDb::kForWrite);
+    OdDbAnnotativeObject::setAnnotative(write, true);
+    OdDbAnnotativeObject::setCurrentScale(write, scale(L"1:2"));
+  }
+  EXPECT_TRUE(CKyObjectAnnotationContext::IsAnnotative(textId));
+  EXPECT_EQ(currentScale(), "1:2");
+}
+
+// Host services that change annotation data forget the scope's answers, whatever they changed.
+TEST_F(AnnotationContext, ReadScopeForgetsAnswersWhenAHostServiceWrites)
+{
+  OdDbTextPtr other = OdDbText::createObject();
+  other->setHeight(1.0);
+  const OdDbObjectId otherId = drawing.add(other);
+  other.release();
+  text.release();
+  OdDbObjectPtr read = textId.openObject(OdDb::kForRead);
+  CKyObjectReadScope scope(read.get());
+  EXPECT_EQ(CKyObjectAnnotationContext(textId).GetCurrentScale(), "1:1");
+  OdDbAnnotationScaleList::setCurrentScale(drawing.db(), scale(L"1:8"));
+  ASSERT_TRUE(CKyObjectAnnotationContext::SetAnnotative(otherId, true, false));
+  EXPECT_EQ(CKyObjectAnnotationContext(textId).GetCurrentScale(), "1:8");
 }
