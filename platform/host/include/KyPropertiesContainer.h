@@ -47,7 +47,7 @@ public:
   {
     if (static_cast<unsigned>(index) >= m_rows.size())
       ThrowInvalidIndex();
-    return m_rows[static_cast<std::size_t>(index)].description;
+    return m_rows[static_cast<std::size_t>(index)];
   }
   void Clear() override;
 
@@ -61,14 +61,10 @@ public:
 private:
   [[noreturn]] static void ThrowInvalidIndex();
 
-  // Made in place (a temporary row copied into the vector stalled on the partial stores).
-  struct Row
-  {
-    Row(const CKyPropertyDescription* d, bool o) : description(d), owned(o) {}
-    const CKyPropertyDescription* description;
-    bool owned;
-  };
-  std::vector<Row> m_rows;
+  // The rows in order (a listed list is appended in one copy), and those of them that were added
+  // with AddDynamic (few: the per-object rows).
+  std::vector<const CKyPropertyDescription*> m_rows;
+  std::vector<CKyPropertyDescriptionImpl*> m_owned;
 };
 
 #endif

@@ -1,6 +1,7 @@
 // CKyPropertiesContainerImpl: ordered rows with per-row ownership, and the active container.
 #include "KyPropertiesContainer.h"
 
+#include <algorithm>
 #include <typeinfo>
 
 namespace
@@ -17,45 +18,47 @@ CKyPropertiesContainerImpl::~CKyPropertiesContainerImpl()
 
 void CKyPropertiesContainerImpl::Add(const OdArray<const CKyPropertyDescription*>& descriptions)
 {
-  for (const CKyPropertyDescription* description : descriptions)
-    if (!description)
+  const CKyPropertyDescription* const* rows = descriptions.getPtr();
+  const std::size_t count = descriptions.size();
+  for (std::size_t i = 0; i < count; ++i)
+    if (!rows[i])
       throw OdError(eNullObjectPointer);
-  m_rows.reserve(m_rows.size() + descriptions.size());
-  for (const CKyPropertyDescription* description : descriptions)
-    m_rows.emplace_back(description, false);
+  m_rows.insert(m_rows.end(), rows, rows + count);
 }
 
 void CKyPropertiesContainerImpl::AddDynamic(CKyPropertyDescriptionImpl* description)
 {
   if (!description)
     throw OdError(eNullObjectPointer);
-  for (const Row& row : m_rows)
-    if (row.owned && row.description == description)
-      throw OdError(eDuplicateKey);
-  // Take ownership first so that the row is not leaked if appending fails.
+  if (std::find(m_owned.begin(), m_owned.end(), description) != m_owned.end())
+    throw OdError(eDuplicateKey);
+  // Take ownership first so that the row is not leaked if making room fails; once there is room
+  // in both lists nothing below can fail.
   std::unique_ptr<CKyPropertyDescriptionImpl> owned(description);
-  m_rows.emplace_back(description, true);
-  owned.release();
+  m_owned.reserve(m_owned.size() + 1);
+  m_rows.reserve(m_rows.size() + 1);
+  m_owned.push_back(owned.release());
+  m_rows.push_back(description);
 }
 
 CKyPropertyDescription* CKyPropertiesContainerImpl::GetByName(const CKyString& name, const CKyString& category) const
 {
-  for (const Row& row : m_rows)
+  for (const CKyPropertyDescription* row : m_rows)
   {
     // The host's own descriptions are compared in place; others through their interface.
-    if (typeid(*row.description) == typeid(CKyPropertyDescriptionImpl))
+    if (typeid(*row) == typeid(CKyPropertyDescriptionImpl))
     {
-      const auto* impl = static_cast<const CKyPropertyDescriptionImpl*>(row.description);
+      const auto* impl = static_cast<const CKyPropertyDescriptionImpl*>(row);
       if (impl->Name() == name && (category.isEmpty() || impl->Category() == category))
-        return const_cast<CKyPropertyDescription*>(row.description);
+        return const_cast<CKyPropertyDescription*>(row);
       continue;
     }
-    if (row.description->GetName() != name)
+    if (row->GetName() != name)
       continue;
-    if (!category.isEmpty() && row.description->GetCategory() != category)
+    if (!category.isEmpty() && row->GetCategory() != category)
       continue;
     // Extensions adjust rows that a base level added (for example their read-only predicate).
-    return const_cast<CKyPropertyDescription*>(row.description);
+    return const_cast<CKyPropertyDescription*>(row);
   }
   return nullptr;
 }
@@ -69,15 +72,16 @@ bool CKyPropertiesContainerImpl::IsOwned(int index) const
 {
   if (index < 0 || index >= GetCount())
     throw OdError_InvalidIndex();
-  return m_rows[static_cast<std::size_t>(index)].owned;
+  const CKyPropertyDescription* row = m_rows[static_cast<std::size_t>(index)];
+  return std::find(m_owned.begin(), m_owned.end(), row) != m_owned.end();
 }
 
 // Keeps the capacity: the palette clears and refills one container for every selected object.
 void CKyPropertiesContainerImpl::Clear()
 {
-  for (const Row& row : m_rows)
-    if (row.owned)
-      delete row.description;
+  for (CKyPropertyDescriptionImpl* row : m_owned)
+    delete row;
+  m_owned.clear();
   m_rows.clear();
 }
 
