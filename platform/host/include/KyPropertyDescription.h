@@ -4,6 +4,9 @@
 #ifndef KY_PROPERTY_DESCRIPTION_H
 #define KY_PROPERTY_DESCRIPTION_H
 
+#include <QSharedData>
+#include <QSharedDataPointer>
+
 #include "DbObjectId.h"
 #include "KyPropertyType.h"
 #include "KyString.h"
@@ -73,15 +76,15 @@ public:
 class CKyPropertyDescriptionImpl : public CKyPropertyDescription
 {
 public:
-  CKyPropertyDescriptionImpl() = default;
+  CKyPropertyDescriptionImpl() : m_texts(new Texts) {}
 
-  CKyString GetName() const override { return m_name; }
-  CKyString GetCategory() const override { return m_category; }
-  CKyString GetDescription() const override { return m_description; }
-  const CKyPropertyTypeImpl& GetType() const override { return m_type; }
-  CKyString GetIcon() const override { return m_icon; }
-  CKyString GetDarkIcon() const override { return m_darkIcon; }
-  CKyString GetLightIcon() const override { return m_lightIcon; }
+  CKyString GetName() const override { return m_texts->name; }
+  CKyString GetCategory() const override { return m_texts->category; }
+  CKyString GetDescription() const override { return m_texts->description; }
+  const CKyPropertyTypeImpl& GetType() const override { return m_texts->type; }
+  CKyString GetIcon() const override { return m_texts->icon; }
+  CKyString GetDarkIcon() const override { return m_texts->darkIcon; }
+  CKyString GetLightIcon() const override { return m_texts->lightIcon; }
   bool IsDynamic() const override { return m_isDynamic; }
   // True when a group action is set: the palette then applies the row once for the whole selection.
   bool IsGroupedAction() const override { return m_groupAction != nullptr; }
@@ -95,13 +98,13 @@ public:
   // Asks the predicate; without one, a row is read-only exactly when it has no setter.
   bool IsReadOnly(const OdDbObject* object) const override;
   unsigned GetVisibility() const override { return m_visibility; }
-  void SetName(const CKyString& name) override { m_name = name; }
-  void SetCategory(const CKyString& category) override { m_category = category; }
-  void SetDescription(const CKyString& description) override { m_description = description; }
-  void SetType(const CKyPropertyTypeImpl& type) override { m_type = type; }
-  void SetIcon(const CKyString& icon) override { m_icon = icon; }
-  void SetDarkIcon(const CKyString& icon) override { m_darkIcon = icon; }
-  void SetLightIcon(const CKyString& icon) override { m_lightIcon = icon; }
+  void SetName(const CKyString& name) override { m_texts->name = name; }
+  void SetCategory(const CKyString& category) override { m_texts->category = category; }
+  void SetDescription(const CKyString& description) override { m_texts->description = description; }
+  void SetType(const CKyPropertyTypeImpl& type) override { m_texts->type = type; }
+  void SetIcon(const CKyString& icon) override { m_texts->icon = icon; }
+  void SetDarkIcon(const CKyString& icon) override { m_texts->darkIcon = icon; }
+  void SetLightIcon(const CKyString& icon) override { m_texts->lightIcon = icon; }
   void SetIsDynamic(bool isDynamic) override { m_isDynamic = isDynamic; }
   void PutGetMethod(CKyGetMethod method) override { m_getter = method; }
   void PutSetMethod(CKySetMethod method) override { m_setter = method; }
@@ -114,18 +117,24 @@ public:
   // Same texts, type, icons, flags and accessors.
   bool operator==(const CKyPropertyDescription& other) const override;
   // The stored name and category, without a copy (the host's lookups compare many rows).
-  const CKyString& Name() const { return m_name; }
-  const CKyString& Category() const { return m_category; }
+  const CKyString& Name() const { return m_texts->name; }
+  const CKyString& Category() const { return m_texts->category; }
   void SetVisibility(unsigned visibility) override { m_visibility = visibility; }
 
 private:
-  CKyString m_name;
-  CKyString m_category;
-  CKyString m_description;
-  CKyPropertyTypeImpl m_type;
-  CKyString m_icon;
-  CKyString m_darkIcon;
-  CKyString m_lightIcon;
+  // Texts and type in one block shared by copies until a setter changes one of them: per-object
+  // rows are copies of a few prototypes, made and deleted for every object shown.
+  struct Texts : QSharedData
+  {
+    CKyString name;
+    CKyString category;
+    CKyString description;
+    CKyPropertyTypeImpl type;
+    CKyString icon;
+    CKyString darkIcon;
+    CKyString lightIcon;
+  };
+  QSharedDataPointer<Texts> m_texts;
   bool m_isDynamic = false;
   unsigned m_visibility = kPropertyDefaultVisibility;
   CKyGetMethod m_getter = nullptr;
