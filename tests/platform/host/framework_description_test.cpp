@@ -97,6 +97,37 @@ TEST(FrameworkDescription, DispatchesToItsAccessorsWithValueAndContext)
   EXPECT_EQ(row.DoGroupedAction(ids, CKyVariant(), CKyVariant()).GetInt32(), 2);
 }
 
+// Per-object rows are copies of prototypes: changing a copy must leave the prototype (and the
+// other copies) as they were, whichever text changes.
+TEST(FrameworkDescription, CopiesChangeIndependently)
+{
+  CKyPropertyDescriptionImpl prototype;
+  prototype.SetName("Annotative");
+  prototype.SetCategory("Misc");
+  prototype.SetIcon(":/Misc/Misc_annotative.png");
+  prototype.SetType(CKyPropertyTypeImpl(CKyVariant::kCollection, CKyString()));
+  using Setter = void (*)(CKyPropertyDescriptionImpl&);
+  const Setter changes[] = {
+    [](CKyPropertyDescriptionImpl& d) { d.SetName("Other"); },
+    [](CKyPropertyDescriptionImpl& d) { d.SetCategory("Other"); },
+    [](CKyPropertyDescriptionImpl& d) { d.SetDescription("Other"); },
+    [](CKyPropertyDescriptionImpl& d) { d.SetIcon("Other"); },
+    [](CKyPropertyDescriptionImpl& d) { d.SetDarkIcon("Other"); },
+    [](CKyPropertyDescriptionImpl& d) { d.SetLightIcon("Other"); },
+    [](CKyPropertyDescriptionImpl& d) { d.SetType(CKyPropertyTypeImpl(CKyVariant::kDouble, CKyString())); },
+  };
+  for (const Setter change : changes)
+  {
+    const CKyPropertyDescriptionImpl before(prototype);
+    CKyPropertyDescriptionImpl copy(prototype);
+    CKyPropertyDescriptionImpl sibling(prototype);
+    change(copy);
+    EXPECT_FALSE(copy == prototype);
+    EXPECT_TRUE(prototype == before);
+    EXPECT_TRUE(sibling == before);
+  }
+}
+
 TEST(FrameworkPropertyType, GuidsAreDistinctAndNameThemselves)
 {
   const CKyString guids[] = {CKyPropertyType::kCoordinateXGUID, CKyPropertyType::kCoordinateYGUID,
