@@ -60,8 +60,9 @@ public:
 
   // Open state. A new object is read- and write-enabled.
   OdDb::OpenMode openMode() const;
-  bool isReadEnabled() const;
-  bool isWriteEnabled() const;
+  // Inline: the property palette asks once for every row it reads.
+  bool isReadEnabled() const { return !m_pStub || m_openMode != OdDb::kNotOpen; }
+  bool isWriteEnabled() const { return !m_pStub || m_openMode == OdDb::kForWrite; }
   bool isNotifyEnabled() const;
   // Throw OdError(eNotOpenForRead) / OdError(eNotOpenForWrite).
   void assertReadEnabled() const;

@@ -98,8 +98,9 @@ public:
 
 inline bool OdRxObject::isKindOf(const OdRxClass* pClass) const
 {
+  // The object's own class answers most tests without walking the parents.
   const OdRxClass* pMine = isA();
-  return pMine && pMine->isDerivedFrom(pClass);
+  return pMine && (pMine == pClass || pMine->isDerivedFrom(pClass));
 }
 
 // Creates a class descriptor and enters it in the class dictionary. A duplicate name raises

@@ -123,16 +123,6 @@ OdDb::OpenMode OdDbObject::openMode() const
   return m_pStub ? static_cast<OdDb::OpenMode>(m_openMode) : OdDb::kForWrite;
 }
 
-bool OdDbObject::isReadEnabled() const
-{
-  return !m_pStub || m_openMode != OdDb::kNotOpen;
-}
-
-bool OdDbObject::isWriteEnabled() const
-{
-  return !m_pStub || m_openMode == OdDb::kForWrite;
-}
-
 bool OdDbObject::isNotifyEnabled() const
 {
   return m_pStub && m_openMode == OdDb::kForNotify;
