@@ -11,6 +11,7 @@
 #include "DbLayerTableRecord.h"
 #include "KyAccessors.h"
 #include "KyDatabase.h"
+#include "KyTexts.h"
 #include "KyUtils.h"
 #include "RxObjectImpl.h"
 
@@ -168,7 +169,7 @@ CKyVariant CKyEntityPE::GetPlotStyle(const OdDbObject* object, const CKyProperty
   const KyOpened<OdDbEntity> entity = KyForRead<OdDbEntity>(object);
   if (entity.isNull())
     return CKyVariant();
-  return CKyVariant(CKyString(entity->plotStyleName()));
+  return KyStringValueOf(entity->plotStyleName());
 }
 
 int CKyEntityPE::SetPlotStyle(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,

@@ -156,6 +156,32 @@ const CKyVariant& KyChoiceListOf(const void* table, int count, int current, CKyV
 
 namespace
 {
+struct LastString
+{
+  OdString text;
+  CKyVariant value{CKyString()};
+};
+
+LastString& lastString()
+{
+  static LastString last;
+  return last;
+}
+} // namespace
+
+CKyVariant KyStringValueOf(const OdString& text)
+{
+  LastString& last = lastString();
+  if (text != last.text)
+  {
+    last.value = CKyVariant(CKyString(text));
+    last.text = text;
+  }
+  return last.value;
+}
+
+namespace
+{
 // Few entries (one per per-object row of each extension), so a short list searched in order.
 struct Prototype
 {
@@ -187,6 +213,7 @@ void KyForgetTexts()
 {
   g_texts.clear();
   ++g_kyTextSession;
+  lastString() = LastString();
   choices().clear();
   prototypes().clear();
 }

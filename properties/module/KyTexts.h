@@ -51,6 +51,10 @@ const CKyString& KyDarkIconPathOf(const char* folder, const char* icon);
 // variant, so the same one serves every object showing that entry.
 const CKyVariant& KyChoiceListOf(const void* table, int count, int current, CKyVariant (*make)(const void*, int, int));
 
+// A string value for a drawing's text. Consecutive objects mostly show the same text in a row
+// (the plot style "ByLayer"), so the last one converted is kept and handed out again.
+CKyVariant KyStringValueOf(const OdString& text);
+
 // A description made by `make` the first time it is asked for the pair (first, second), kept for
 // the session: per-object rows copy it instead of translating and formatting their texts again.
 const CKyPropertyDescriptionImpl& KyPrototypeOf(

@@ -88,3 +88,19 @@ TEST(TextsCache, ForgettingTranslatesAgainWithTheInstalledTranslator)
   EXPECT_EQ(KyTr("property_types", "Annotative").toQString(), QStringLiteral("Annotative"));
   EXPECT_EQ(kAnnotative.get().toQString(), QStringLiteral("Annotative"));
 }
+
+// The last string value is handed out again only for the same text.
+TEST(TextsCache, StringValuesFollowTheirText)
+{
+  const OdString texts[] = {L"ByLayer", L"ByLayer", L"Style1", L"", L"ByLayer", L"\U0001F600x", L"bylayer"};
+  for (int pass = 0; pass < 2; ++pass)
+  {
+    for (const OdString& text : texts)
+    {
+      const CKyVariant value = KyStringValueOf(text);
+      ASSERT_EQ(value.GetType(), CKyVariant::kString);
+      EXPECT_EQ(value.GetString(), CKyString(text));
+    }
+    KyForgetTexts();
+  }
+}
