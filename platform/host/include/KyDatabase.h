@@ -19,7 +19,7 @@ public:
     kAllowNegative = 1 // without it a negative distance counts as unreadable (0.0)
   };
 
-  explicit CKyDatabase(OdDbDatabase* pDb);
+  explicit CKyDatabase(OdDbDatabase* pDb) : m_pDb(pDb) {}
 
   OdDbDatabase* GetOdDatabase() const { return m_pDb; }
   bool IsValid() const { return m_pDb != nullptr; }

@@ -29,10 +29,6 @@ bool orthonormalFrame(const OdGeVector3d& xDir, const OdGeVector3d& yDir, OdGeVe
 }
 } // namespace
 
-CKyDatabase::CKyDatabase(OdDbDatabase* pDb) : m_pDb(pDb)
-{
-}
-
 OdDbDatabase* CKyDatabase::db() const
 {
   if (!m_pDb)
