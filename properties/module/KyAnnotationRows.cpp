@@ -17,9 +17,11 @@
 
 namespace
 {
-OdString orientationApp()
+// Made once: the "Match orientation to sheet" value of every annotative object looks it up.
+const OdString& orientationApp()
 {
-  return OdString(CKyObjectAnnotationContext::kOrientationAppName);
+  static const OdString app(CKyObjectAnnotationContext::kOrientationAppName);
+  return app;
 }
 
 const CKyString& typeName(const char* key)
@@ -80,7 +82,7 @@ int KySetMatchOrientation(OdDbObject* object, const CKyVariant& value)
   int code = 0;
   if (!KyChosenCode(value, code))
     return kKyRefused;
-  const OdString app = orientationApp();
+  const OdString& app = orientationApp();
   if (code == 1)
   {
     if (OdDbDatabase* db = object->database())

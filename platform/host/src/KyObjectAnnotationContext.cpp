@@ -105,7 +105,8 @@ bool isAnnotative(const OdDbObjectId& id, bool* pMatchesOrientation)
     return false;
   if (pMatchesOrientation)
   {
-    OdResBufPtr pChain = pObj->xData(CKyObjectAnnotationContext::kOrientationAppName);
+    static const OdString kApp(CKyObjectAnnotationContext::kOrientationAppName);
+    OdResBufPtr pChain = pObj->xData(kApp);
     OdResBufPtr pValue = pChain.isNull() ? OdResBufPtr() : pChain->next();
     *pMatchesOrientation =
         !pValue.isNull() && pValue->restype() == OdDb::kDxfXdInteger16 && pValue->getInt16() == 1;
