@@ -29,6 +29,7 @@
 #include "DbObjectIterator.h"
 #include "DbPolyline.h"
 #include "DbText.h"
+#include "DbTextStyleTableRecord.h"
 #include "KyDocument.h"
 #include "KyObjectAnnotationContext.h"
 #include "KyObjectReadScope.h"
@@ -315,8 +316,10 @@ void readText(const OdDbObject* o)
   keep(text->oblique());
   keep(text->alignmentPoint());
   keep(text->position());
-  keep(text->isMirroredInX());
-  keep(text->isMirroredInY());
+  // "UpsideDown" and "Backward" show the style's flag or the text's own mirroring.
+  OdDbTextStyleTableRecordPtr style = OdDbTextStyleTableRecord::cast(text->textStyle().openObject().get());
+  keep(text->isMirroredInX() || (!style.isNull() && style->isBackwards()));
+  keep(text->isMirroredInY() || (!style.isNull() && style->isUpsideDown()));
   readAnnotation(text);
 }
 
