@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Instructions per object of the palette gathering and of the direct SDK reads, counted with
+# callgrind: repeatable where wall times on a shared machine are not. Prints the mixed selection
+# and each kind of the sample drawing, with the ratio. Takes a few minutes.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+build_dir="${KY_BENCH_BUILD_DIR:-build-bench}"
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKY_BUILD_TESTS=OFF -DKY_BUILD_BENCH=ON >/dev/null
+cmake --build "$build_dir" -j"$(nproc)" --target palette_bench >/dev/null
+bench="$build_dir/bin/palette_bench"
+
+# Instructions spent inside the functions matching $1 while the benchmarks matching $2 run.
+count() {
+  valgrind --tool=callgrind --callgrind-out-file=/dev/null --toggle-collect="$1" "$bench" \
+    --benchmark_filter="$2" 2>&1 | awk '/Collected/ { print $4 }'
+}
+
+# Objects each benchmark reads (palette_bench.cpp): BM_Gather runs one pass before its 20
+# iterations, BM_DirectReads 20; BM_GatherKind gathers 1 + 10 passes and reads 10 passes directly.
+row() {
+  local name=$1 gather=$2 gatherObjects=$3 direct=$4 directObjects=$5
+  awk -v n="$name" -v g="$gather" -v go="$gatherObjects" -v d="$direct" -v do_="$directObjects" \
+    'BEGIN { printf "%-16s %10.0f %10.0f %8.2f x\n", n, g / go, d / do_, (g / go) / (d / do_) }'
+}
+
+printf "%-16s %10s %10s %10s\n" "selection" "gather" "direct" "ratio"
+row "mixed" "$(count '*gatherPass*' 'BM_Gather/10000/')" 210000 \
+  "$(count '*directPass*' 'BM_DirectReads/10000/')" 200000
+for kind in Line Circle Arc Polyline Text MText; do
+  row "$kind" "$(count '*gatherPass*' "BM_GatherKind/OdDb$kind/")" 110000 \
+    "$(count '*directPass*' "BM_GatherKind/OdDb$kind/")" 100000
+done
