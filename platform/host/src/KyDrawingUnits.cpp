@@ -77,13 +77,17 @@ QString fixed(double value, int decimals)
     unsigned long long digits = static_cast<unsigned long long>(scaled + 0.5);
     char* end = text + sizeof text;
     char* p = end;
-    for (int place = 0; place < decimals || digits != 0 || place == decimals; ++place)
-    {
-      if (place == decimals && decimals > 0)
-        *--p = '.';
+    auto putDigit = [&] {
       *--p = static_cast<char>('0' + digits % 10);
       digits /= 10;
-    }
+    };
+    for (int place = 0; place < decimals; ++place)
+      putDigit();
+    if (decimals > 0)
+      *--p = '.';
+    do
+      putDigit();
+    while (digits != 0);
     if (value < 0.0)
       *--p = '-';
     return QString::fromLatin1(p, static_cast<int>(end - p));

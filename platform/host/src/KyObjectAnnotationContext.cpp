@@ -57,45 +57,6 @@ CKyObjectAnnotationContext::CKyObjectAnnotationContext(const OdArray<OdDbObjectI
 
 namespace
 {
-bool isAnnotative(const OdDbObjectId& id, bool* pMatchesOrientation);
-CKyString currentScaleNameOf(const OdDbObjectId& id);
-}
-
-bool CKyObjectAnnotationContext::IsAnnotative(const OdDbObjectId& id, bool* pMatchesOrientation)
-{
-  KyReadScopeMemo* memo = kyReadScopeFor(id);
-  if (!memo)
-    return isAnnotative(id, pMatchesOrientation);
-  if (!memo->knowsAnnotative)
-  {
-    memo->annotative = isAnnotative(id, &memo->matchesOrientation);
-    memo->knowsAnnotative = true;
-    memo->remembers = true;
-  }
-  if (pMatchesOrientation)
-    *pMatchesOrientation = memo->matchesOrientation;
-  return memo->annotative;
-}
-
-CKyString CKyObjectAnnotationContext::GetCurrentScale() const
-{
-  if (!m_single && m_ids.isEmpty())
-    return CKyString();
-  const OdDbObjectId& id = m_single ? m_id : m_ids.first();
-  KyReadScopeMemo* memo = kyReadScopeFor(id);
-  if (!memo)
-    return currentScaleNameOf(id);
-  if (!memo->knowsCurrentScale)
-  {
-    memo->currentScale = currentScaleNameOf(id);
-    memo->knowsCurrentScale = true;
-    memo->remembers = true;
-  }
-  return memo->currentScale;
-}
-
-namespace
-{
 bool isAnnotative(const OdDbObjectId& id, bool* pMatchesOrientation)
 {
   if (pMatchesOrientation)
@@ -129,6 +90,35 @@ CKyString currentScaleNameOf(const OdDbObjectId& id)
   return CKyString(name);
 }
 } // namespace
+
+bool CKyObjectAnnotationContext::IsAnnotative(const OdDbObjectId& id, bool* pMatchesOrientation)
+{
+  KyReadScopeMemo* memo = kyReadScopeFor(id);
+  if (!memo)
+    return isAnnotative(id, pMatchesOrientation);
+  if (!memo->annotative)
+  {
+    bool matches = false;
+    const bool annotative = isAnnotative(id, &matches);
+    memo->annotative = KyReadScopeMemo::Annotative{annotative, matches};
+  }
+  if (pMatchesOrientation)
+    *pMatchesOrientation = memo->annotative->matchesOrientation;
+  return memo->annotative->annotative;
+}
+
+CKyString CKyObjectAnnotationContext::GetCurrentScale() const
+{
+  if (!m_single && m_ids.isEmpty())
+    return CKyString();
+  const OdDbObjectId& id = m_single ? m_id : m_ids.first();
+  KyReadScopeMemo* memo = kyReadScopeFor(id);
+  if (!memo)
+    return currentScaleNameOf(id);
+  if (!memo->currentScale)
+    memo->currentScale = currentScaleNameOf(id);
+  return *memo->currentScale;
+}
 
 void CKyObjectAnnotationContext::ShowAddRemoveUI()
 {

@@ -14,39 +14,20 @@ KyReadScopeMemo* usable()
   // Something writes to the object after all: answers given before may be stale.
   if (s_memo.object->isWriteEnabled())
   {
-    s_memo.forget(false);
+    s_memo.forgetAnswers();
     return nullptr;
   }
   return &s_memo;
 }
 } // namespace
 
-void KyReadScopeMemo::forget(bool forgetId)
-{
-  if (forgetId && knowsId)
-  {
-    id = OdDbObjectId();
-    knowsId = false;
-  }
-  if (!remembers)
-    return;
-  knowsAnnotative = false;
-  knowsCurrentScale = false;
-  currentScale = CKyString();
-  scalesByName.clear();
-  remembers = false;
-}
-
 KyReadScopeMemo* kyReadScopeFor(const OdDbObjectId& id)
 {
   if (!s_memo.object || id.isNull())
     return nullptr;
-  if (!s_memo.knowsId)
-  {
+  if (!s_memo.id)
     s_memo.id = s_memo.object->objectId();
-    s_memo.knowsId = true;
-  }
-  return id == s_memo.id ? usable() : nullptr;
+  return id == *s_memo.id ? usable() : nullptr;
 }
 
 KyReadScopeMemo* kyReadScopeIn(const OdDbDatabase* pDb)
@@ -56,14 +37,15 @@ KyReadScopeMemo* kyReadScopeIn(const OdDbDatabase* pDb)
 
 void kyForgetReadScopeAnswers()
 {
-  s_memo.forget(false);
+  s_memo.forgetAnswers();
 }
 
 namespace
 {
 void openFor(const OdDbObject* pObj)
 {
-  s_memo.forget(true);
+  s_memo.forgetAnswers();
+  s_memo.id.reset();
   s_memo.object = pObj;
   s_memo.database = pObj ? pObj->database() : nullptr;
 }

@@ -2,6 +2,7 @@
 #ifndef KY_READ_SCOPE_MEMO_H
 #define KY_READ_SCOPE_MEMO_H
 
+#include <optional>
 #include <vector>
 
 #include "DbObject.h"
@@ -13,17 +14,15 @@ struct KyReadScopeMemo
   const OdDbObject* object = nullptr; // null: no scope is open
   OdDbDatabase* database = nullptr;
   // The object's id, taken when first compared (objects nobody asks about never pay for it).
-  bool knowsId = false;
-  OdDbObjectId id;
-  // Some answer below is remembered.
-  bool remembers = false;
+  std::optional<OdDbObjectId> id;
 
-  bool knowsAnnotative = false;
-  bool annotative = false;
-  bool matchesOrientation = false;
-
-  bool knowsCurrentScale = false;
-  CKyString currentScale;
+  struct Annotative
+  {
+    bool annotative;
+    bool matchesOrientation;
+  };
+  std::optional<Annotative> annotative;
+  std::optional<CKyString> currentScale;
 
   struct NamedScale
   {
@@ -32,8 +31,12 @@ struct KyReadScopeMemo
   };
   std::vector<NamedScale> scalesByName;
 
-  // Forgets the answers (and the id when asked to).
-  void forget(bool id);
+  void forgetAnswers()
+  {
+    annotative.reset();
+    currentScale.reset();
+    scalesByName.clear();
+  }
 };
 
 // The open scope's answers when it is open for this object (or, for the second form, an object of

@@ -16,6 +16,5 @@ OdDbAnnotationScalePtr CKyScaleList::GetByName(OdDbDatabase* pDb, const CKyStrin
       return OdDbAnnotationScale::cast(known.id.openObject().get());
   const OdDbObjectId id = OdDbAnnotationScaleList::getScale(pDb, name);
   memo->scalesByName.push_back({name, id});
-  memo->remembers = true;
   return OdDbAnnotationScale::cast(id.openObject().get());
 }
