@@ -66,8 +66,14 @@ public:
 
   friend bool operator==(const CKyString& a, const CKyString& b)
   {
-    // Copies of one text share their data: equal without looking at the characters.
-    return a.m_text.isSharedWith(b.m_text) || (a.m_text.size() == b.m_text.size() && a.m_text == b.m_text);
+    // Copies of one text share their data: equal without looking at the characters. Otherwise the
+    // length and the last character settle most unequal pairs (names that differ only at their
+    // end, such as "Start X" and "Start Y", are common) before the full comparison.
+    if (a.m_text.isSharedWith(b.m_text))
+      return true;
+    const int size = a.m_text.size();
+    return size == b.m_text.size() &&
+           (size == 0 || (a.m_text.constData()[size - 1] == b.m_text.constData()[size - 1] && a.m_text == b.m_text));
   }
   friend bool operator!=(const CKyString& a, const CKyString& b) { return !(a == b); }
   friend bool operator<(const CKyString& a, const CKyString& b) { return a.m_text < b.m_text; }

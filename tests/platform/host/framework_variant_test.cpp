@@ -91,6 +91,35 @@ TEST(FrameworkString, MixedComparisonsAndConcatenationAgree)
   EXPECT_TRUE(CKyString(static_cast<const wchar_t*>(nullptr)).isEmpty());
 }
 
+// Equality looks at the length and the last character before the whole text: texts that differ
+// anywhere, or not at all but in separate buffers, must still compare right.
+TEST(FrameworkString, EqualityComparesTheWholeText)
+{
+  struct Case
+  {
+    QString a;
+    QString b;
+    bool equal;
+  };
+  const Case cases[] = {
+    {QStringLiteral("Start X"), QStringLiteral("Start Y"), false},
+    {QStringLiteral("Start X"), QStringLiteral("Stop  X"), false},
+    {QStringLiteral("XHeight"), QStringLiteral("YHeight"), false},
+    {QStringLiteral("Height"), QStringLiteral("Heigh"), false},
+    {QStringLiteral("Height"), QString::fromLatin1("Height"), true},
+    {QString(), QStringLiteral(""), true},
+    {QString(), QStringLiteral("a"), false},
+    {QStringLiteral("\U0001F600"), QString::fromUtf8("\xF0\x9F\x98\x80"), true},
+  };
+  for (const Case& c : cases)
+  {
+    const CKyString a(c.a), b(c.b);
+    EXPECT_EQ(a == b, c.equal) << c.a.toStdString() << " / " << c.b.toStdString();
+    EXPECT_EQ(b == a, c.equal);
+    EXPECT_EQ(a != b, !c.equal);
+  }
+}
+
 TEST(FrameworkVariant, StringLikeConstructorsAllMakeStrings)
 {
   const CKyVariant cells[] = {CKyVariant("x"), CKyVariant(L"x"), CKyVariant(QStringLiteral("x")),
