@@ -78,6 +78,11 @@ class CKyPropertyDescriptionImpl : public CKyPropertyDescription
 public:
   CKyPropertyDescriptionImpl() : m_texts(new Texts) {}
 
+  // Per-object rows are made and deleted for every object shown; their blocks are recycled
+  // instead of going back to the heap each time.
+  static void* operator new(std::size_t size);
+  static void operator delete(void* block, std::size_t size) noexcept;
+
   CKyString GetName() const override { return m_texts->name; }
   CKyString GetCategory() const override { return m_texts->category; }
   CKyString GetDescription() const override { return m_texts->description; }

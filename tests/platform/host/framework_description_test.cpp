@@ -1,6 +1,10 @@
 // Palette rows and their container: defaults of a row without accessors, dispatch to the
 // accessors, ownership of listed versus per-object rows, and lookup by name and category.
 #include <iterator>
+#include <memory>
+#include <set>
+#include <thread>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -233,4 +237,57 @@ TEST_F(FrameworkContainer, DestroyedActiveContainerIsNoLongerActive)
   }
   EXPECT_EQ(CKyPropertiesContainerImpl::Active(), nullptr);
   CKyPropertiesContainerImpl::SetActive(previous);
+}
+
+namespace
+{
+// A row class of another size than the host's own.
+class WideRow : public CKyPropertyDescriptionImpl
+{
+public:
+  double extra[8] = {};
+};
+} // namespace
+
+// Deleted rows' blocks are reused: rows made, deleted and made again in mixed order, some in
+// another thread and deleted here, must each keep their own texts (a block handed out twice, or
+// a derived row's block given to a plain row, shows up as a clash).
+TEST(FrameworkDescription, RowsMadeAfterDeletionsKeepTheirOwnTexts)
+{
+  std::vector<std::unique_ptr<CKyPropertyDescriptionImpl>> rows;
+  const auto make = [&rows](int i) {
+    if (i % 5 == 0)
+      rows.push_back(std::make_unique<WideRow>());
+    else
+      rows.push_back(std::make_unique<CKyPropertyDescriptionImpl>());
+    rows.back()->SetName(CKyString(QString::number(i)));
+  };
+  for (int i = 0; i < 300; ++i)
+    make(i);
+  std::thread other([&rows] {
+    for (int i = 300; i < 400; ++i)
+    {
+      rows.push_back(std::make_unique<CKyPropertyDescriptionImpl>());
+      rows.back()->SetName(CKyString(QString::number(i)));
+    }
+  });
+  other.join();
+  // Delete every other row (the other thread's included), then fill the gaps.
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    if (i % 2 == 0)
+      rows[i].reset();
+  for (int i = 400; i < 600; ++i)
+    make(i);
+  std::set<const void*> blocks;
+  std::set<QString> texts;
+  for (const auto& row : rows)
+  {
+    if (!row)
+      continue;
+    EXPECT_TRUE(blocks.insert(row.get()).second);
+    EXPECT_TRUE(texts.insert(row->Name().toQString()).second) << row->Name().toQString().toStdString();
+    EXPECT_FALSE(row->IsDynamic());
+    EXPECT_EQ(row->GetGetMethod(), nullptr);
+  }
+  EXPECT_EQ(texts.size(), 400u);
 }
