@@ -29,11 +29,6 @@ const CKyString& typeName(const char* key)
   return KyTr("property_types", key);
 }
 
-const CKyString& groupName(const char* key)
-{
-  return KyTr("property_groups", key);
-}
-
 void registerApp(OdDbDatabase* db, const OdString& app)
 {
   OdDbSymbolTablePtr apps = db->getRegAppTableId().safeOpenObject(OdDb::kForRead);
@@ -134,13 +129,13 @@ void KyAddAnnotationRows(CKyPropertiesContainer* container, const KyAnnotationFa
   }
 }
 
-void KyRenameListedRow(CKyPropertiesContainer* container, const char* category, const char* fromKey,
-                       const char* toKey, CKyIsReadOnlyMethod readOnly, const char* iconFolder, const char* icon)
+void KyRenameListedRow(CKyPropertiesContainer* container, const KyText& category, const KyText& from,
+                       const KyText& to, CKyIsReadOnlyMethod readOnly, const char* iconFolder, const char* icon)
 {
-  CKyPropertyDescription* row = container->GetByName(typeName(fromKey), groupName(category));
+  CKyPropertyDescription* row = container->GetByName(from.get(), category.get());
   if (!row)
     return;
-  row->SetName(typeName(toKey));
+  row->SetName(to.get());
   row->PutIsReadOnlyMethod(readOnly);
   row->SetIcon(KyIconPathOf(iconFolder, icon));
   row->SetDarkIcon(KyDarkIconPathOf(iconFolder, icon));

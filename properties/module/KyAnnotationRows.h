@@ -94,7 +94,7 @@ void KyAddAnnotationRows(CKyPropertiesContainer* container, const KyAnnotationFa
 // into another: new name, read-only predicate and icons, empty light icon. The description is
 // the extension's shared one, so the change lasts until a later pass turns it back. Nothing
 // happens when the container does not hold the row.
-void KyRenameListedRow(CKyPropertiesContainer* container, const char* category, const char* fromKey,
-                       const char* toKey, CKyIsReadOnlyMethod readOnly, const char* iconFolder, const char* icon);
+void KyRenameListedRow(CKyPropertiesContainer* container, const KyText& category, const KyText& from,
+                       const KyText& to, CKyIsReadOnlyMethod readOnly, const char* iconFolder, const char* icon);
 
 #endif

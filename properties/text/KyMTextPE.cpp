@@ -32,6 +32,12 @@ constexpr const char* kModelTextHeight = QT_TRANSLATE_NOOP("property_types", "Mo
 constexpr const char* kModelDefinedWidth = QT_TRANSLATE_NOOP("property_types", "Model defined width");
 constexpr const char* kSheetDefinedWidth = QT_TRANSLATE_NOOP("property_types", "Sheet defined width");
 const KyText kSheetDefinedWidthName{"property_types", kSheetDefinedWidth};
+const KyText kTextGroup{"property_groups", kText};
+const KyText kStyleName{"property_types", kStyleKey};
+const KyText kWidthName{"property_types", kWidthKey};
+const KyText kTextHeightName{"property_types", kTextHeightKey};
+const KyText kModelTextHeightName{"property_types", kModelTextHeight};
+const KyText kModelDefinedWidthName{"property_types", kModelDefinedWidth};
 
 const KyPropertyRow kRows[] = {
   {kText, QT_TRANSLATE_NOOP("property_types", "Contents"), CKyVariant::kEmpty, nullptr, &CKyMTextPE::GetContents,
@@ -244,25 +250,23 @@ void CKyMTextPE::GetPropertyNamesDynamic(const OdDbObject* object, CKyProperties
 {
   if (!container)
     return;
-  const CKyString& textGroup = KyTr("property_groups", kText);
-  if (CKyPropertyDescription* style =
-        container->GetByName(KyTr("property_types", kStyleKey), textGroup))
+  if (CKyPropertyDescription* style = container->GetByName(kStyleName.get(), kTextGroup.get()))
     style->SetType(CKyPropertyTypeImpl(CKyVariant::kObjectId, CKyPropertyType::kTextStyleGUID));
 
   if (!object || !annotative(object))
   {
-    KyRenameListedRow(container, kText, kModelTextHeight, kTextHeightKey, &CKyPropertyPEImpl::IsReadOnlyFalse, "Text",
-                      "Height");
-    KyRenameListedRow(container, kText, kModelDefinedWidth, kWidthKey, &CKyPropertyPEImpl::IsReadOnlyFalse, "Text",
-                      "Width");
+    KyRenameListedRow(container, kTextGroup, kModelTextHeightName, kTextHeightName,
+                      &CKyPropertyPEImpl::IsReadOnlyFalse, "Text", "Height");
+    KyRenameListedRow(container, kTextGroup, kModelDefinedWidthName, kWidthName, &CKyPropertyPEImpl::IsReadOnlyFalse,
+                      "Text", "Width");
     const KyAnnotationRow* const rows[] = {&kKyAnnotativeRow};
     KyAddAnnotationRows(container, kAnnotationFamily, rows);
     return;
   }
-  KyRenameListedRow(container, kText, kTextHeightKey, kModelTextHeight, &CKyPropertyPEImpl::IsReadOnlyTrue, "Text",
-                    "model_text_height");
-  KyRenameListedRow(container, kText, kWidthKey, kModelDefinedWidth, &CKyPropertyPEImpl::IsReadOnlyTrue, "Text",
-                    "model_defined_width");
+  KyRenameListedRow(container, kTextGroup, kTextHeightName, kModelTextHeightName, &CKyPropertyPEImpl::IsReadOnlyTrue,
+                    "Text", "model_text_height");
+  KyRenameListedRow(container, kTextGroup, kWidthName, kModelDefinedWidthName, &CKyPropertyPEImpl::IsReadOnlyTrue,
+                    "Text", "model_defined_width");
   const KyAnnotationRow* const rows[] = {&kKyAnnotativeRow,     &kKyAnnotativeScaleRow,  &kKySheetTextHeightRow,
                                          &kSheetDefinedWidthRow, &kKyMatchOrientationRow};
   KyAddAnnotationRows(container, kAnnotationFamily, rows);

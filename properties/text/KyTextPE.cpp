@@ -32,6 +32,9 @@ constexpr const char* kStyleKey = QT_TRANSLATE_NOOP("property_types", "TextStyle
 constexpr const char* kHeightKey = QT_TRANSLATE_NOOP("property_types", "Height");
 constexpr const char* kModelTextHeight = QT_TRANSLATE_NOOP("property_types", "Model text height");
 const KyText kModelTextHeightName{"property_types", kModelTextHeight};
+const KyText kTextGroup{"property_groups", kText};
+const KyText kStyleName{"property_types", kStyleKey};
+const KyText kHeightName{"property_types", kHeightKey};
 
 const KyPropertyRow kRows[] = {
   {QT_TRANSLATE_NOOP("property_groups", "General"), QT_TRANSLATE_NOOP("property_types", "Thickness"),
@@ -230,21 +233,19 @@ void CKyTextPE::GetPropertyNamesDynamic(const OdDbObject* object, CKyPropertiesC
 {
   if (!container)
     return;
-  const CKyString& textGroup = KyTr("property_groups", kText);
-  if (CKyPropertyDescription* style =
-        container->GetByName(KyTr("property_types", kStyleKey), textGroup))
+  if (CKyPropertyDescription* style = container->GetByName(kStyleName.get(), kTextGroup.get()))
     style->SetType(CKyPropertyTypeImpl(CKyVariant::kObjectId, CKyPropertyType::kTextStyleGUID));
 
   if (!object || !annotative(object))
   {
-    KyRenameListedRow(container, kText, kModelTextHeight, kHeightKey, &CKyPropertyPEImpl::IsReadOnlyFalse, "Text",
-                      "Height");
+    KyRenameListedRow(container, kTextGroup, kModelTextHeightName, kHeightName, &CKyPropertyPEImpl::IsReadOnlyFalse,
+                      "Text", "Height");
     const KyAnnotationRow* const rows[] = {&kKyAnnotativeRow};
     KyAddAnnotationRows(container, kAnnotationFamily, rows);
     return;
   }
-  KyRenameListedRow(container, kText, kHeightKey, kModelTextHeight, &CKyPropertyPEImpl::IsReadOnlyTrue, "Text",
-                    "model_text_height");
+  KyRenameListedRow(container, kTextGroup, kHeightName, kModelTextHeightName, &CKyPropertyPEImpl::IsReadOnlyTrue,
+                    "Text", "model_text_height");
   const KyAnnotationRow* const rows[] = {&kKyAnnotativeRow, &kKyAnnotativeScaleRow, &kKySheetTextHeightRow,
                                          &kKyMatchOrientationRow};
   KyAddAnnotationRows(container, kAnnotationFamily, rows);
