@@ -119,11 +119,23 @@ CKyVariant KyChoiceList(const KyChoice* choices, std::size_t count, int currentC
   return KyChoiceListOf(choices, static_cast<int>(count), current, &makeChoiceList);
 }
 
+// Many rows of every object are Yes/No lists: the two lists are kept at hand for the module
+// session (forgetting the texts drops the lists they point to).
 CKyVariant KyYesNoList(bool yes)
 {
   static const KyChoice kYesNo[] = {{1, QT_TRANSLATE_NOOP("property_values", "Yes")},
                                     {0, QT_TRANSLATE_NOOP("property_values", "No")}};
-  return KyChoiceList(kYesNo, yes ? 1 : 0);
+  static const CKyVariant* lists[2] = {};
+  static unsigned session = 0;
+  if (session != g_kyTextSession)
+  {
+    lists[0] = lists[1] = nullptr;
+    session = g_kyTextSession;
+  }
+  const int current = yes ? 0 : 1;
+  if (!lists[current])
+    lists[current] = &KyChoiceListOf(kYesNo, 2, current, &makeChoiceList);
+  return *lists[current];
 }
 
 bool KyChosenCode(const CKyVariant& value, int& code)

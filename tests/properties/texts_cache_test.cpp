@@ -68,6 +68,8 @@ TEST(TextsCache, ForgettingTranslatesAgainWithTheInstalledTranslator)
   EXPECT_EQ(KyTr("property_types", "Annotative").toQString(), QStringLiteral("Annotative"));
   EXPECT_EQ(kAnnotative.get().toQString(), QStringLiteral("Annotative"));
   EXPECT_EQ(textAt(KyChoiceList(kSides, 7), 1), QStringLiteral("Right"));
+  EXPECT_EQ(textAt(KyYesNoList(true), 0), QStringLiteral("Yes"));
+  EXPECT_EQ(textAt(KyYesNoList(false), 1), QStringLiteral("No"));
 
   SuffixTranslator translator;
   QCoreApplication::installTranslator(&translator);
@@ -80,6 +82,9 @@ TEST(TextsCache, ForgettingTranslatesAgainWithTheInstalledTranslator)
   EXPECT_EQ(kAnnotative.get().toQString(), QStringLiteral("Annotative (tr)"));
   EXPECT_EQ(KyTr("property_types", "Annotative").toQString(), QStringLiteral("Annotative (tr)"));
   EXPECT_EQ(textAt(KyChoiceList(kSides, 7), 1), QStringLiteral("Right (tr)"));
+  EXPECT_EQ(textAt(KyYesNoList(true), 0), QStringLiteral("Yes (tr)"));
+  EXPECT_EQ(textAt(KyYesNoList(false), 1), QStringLiteral("No (tr)"));
+  EXPECT_EQ(currentOf(KyYesNoList(false)), 1);
   EXPECT_EQ(KyIconPathOf("Misc", "annotative").toQString(), QStringLiteral(":/Misc/Misc_annotative.png"));
   EXPECT_EQ(KyDarkIconPathOf("Misc", "annotative").toQString(),
             QStringLiteral(":/Misc/svg_icons/Misc/Misc_annotative.svg"));
