@@ -287,8 +287,53 @@ struct RecordingReactor : OdStaticRxObject<OdDbDatabaseReactor>
   void headerSysVarWillChange(const OdDbDatabase*, const OdString& name) override { note("will:", name); }
   void headerSysVarChanged(const OdDbDatabase*, const OdString& name) override { note("did:", name); }
   void goodbye(const OdDbDatabase*) override { note("goodbye"); }
+  void objectAppended(const OdDbDatabase*, const OdDbObject* pObj) override { noteObject("appended:", pObj); }
+  void objectOpenedForModify(const OdDbDatabase*, const OdDbObject* pObj) override { noteObject("modify:", pObj); }
+  void objectErased(const OdDbDatabase*, const OdDbObject* pObj, bool erased) override
+  {
+    noteObject(erased ? "erased:" : "unerased:", pObj);
+  }
+  // Objects are told by their class name.
+  void noteObject(const char* what, const OdDbObject* pObj) { note(what, pObj->isA()->name()); }
 };
 } // namespace
+
+// Each change is told once per write-open period, before it is made; adding and erasing are told
+// as well. Opening for write alone, or changing an object outside a database, tells nothing.
+TEST_F(DbTables, ReactorsHearObjectsAddedChangedAndErased)
+{
+  RecordingReactor reactor;
+  db->addReactor(&reactor);
+  OdDbLinePtr line = OdDbLine::createObject();
+  line->setThickness(1.0); // not in a database yet
+  OdDbBlockTableRecordPtr space = db->getModelSpaceId().safeOpenObject(OdDb::kForWrite);
+  const OdDbObjectId id = space->appendOdDbEntity(line);
+  line->setThickness(2.0); // still open for write since it was added
+  line->setThickness(3.0);
+  line.release();
+  space.release();
+  OdDbLinePtr(id.safeOpenObject(OdDb::kForWrite)); // opened and closed, unchanged
+  // The reactor sees the old value: it is told before the change.
+  double seen = 0.0;
+  reactor.hook = [&] {
+    if (!reactor.heard.empty() && reactor.heard.back() == "modify:OdDbLine")
+      seen = OdDbLinePtr(id.openObject(OdDb::kForRead))->thickness();
+  };
+  {
+    OdDbLinePtr write = id.safeOpenObject(OdDb::kForWrite);
+    write->setThickness(4.0);
+    write->setThickness(5.0);
+  }
+  reactor.hook = nullptr;
+  OdDbLinePtr(id.safeOpenObject(OdDb::kForWrite))->erase();
+  OdDbLinePtr(id.openObject(OdDb::kForWrite, true))->erase(false);
+  const std::vector<std::string> expected = {"modify:OdDbBlockTableRecord", "appended:OdDbLine", "modify:OdDbLine",
+                                             "modify:OdDbLine", "modify:OdDbLine", "erased:OdDbLine",
+                                             "modify:OdDbLine", "unerased:OdDbLine"};
+  EXPECT_EQ(reactor.heard, expected);
+  EXPECT_EQ(seen, 3.0);
+  db->removeReactor(&reactor);
+}
 
 TEST_F(DbTables, ReactorsHearAcceptedHeaderChangesAndTheEnd)
 {

@@ -153,6 +153,7 @@ OdDbObjectId OdDbDatabase::addOdDbObject(OdDbObject* pObject, OdDbObjectId owner
     if (linetypeId.isNull() || linetypeId.database() != this)
       OdDbObjectAccess::setEntityLinetype(pEnt, d.celtype);
   }
+  OdDbObjectAccess::tellAppended(pObject);
   return OdDbObjectId(pStub);
 }
 
@@ -290,10 +291,50 @@ void OdDbDatabase::removeReactor(OdDbDatabaseReactor* pReactor) const
   reactors.erase(std::remove(reactors.begin(), reactors.end(), pReactor), reactors.end());
 }
 
+namespace
+{
+// Tells every reactor attached to the object's database, each only while it is still attached
+// (a reactor may detach others while it is told).
+template <class Tell>
+void tellReactors(const OdDbObject* pObj, Tell tell)
+{
+  const OdDbDatabase* pDb = pObj->database();
+  if (!pDb)
+    return;
+  OdDbDatabaseImpl* pImpl = OdDbObjectAccess::impl(pDb);
+  if (pImpl->reactors.empty())
+    return;
+  const std::vector<OdDbDatabaseReactor*> reactors = pImpl->reactors;
+  for (OdDbDatabaseReactor* pReactor : reactors)
+    if (stillAttached(pImpl, pReactor))
+      tell(pReactor, pDb);
+}
+} // namespace
+
+void OdDbObjectAccess::tellAppended(const OdDbObject* pObj)
+{
+  tellReactors(pObj, [pObj](OdDbDatabaseReactor* r, const OdDbDatabase* pDb) { r->objectAppended(pDb, pObj); });
+}
+
+void OdDbObjectAccess::tellOpenedForModify(const OdDbObject* pObj)
+{
+  tellReactors(pObj,
+               [pObj](OdDbDatabaseReactor* r, const OdDbDatabase* pDb) { r->objectOpenedForModify(pDb, pObj); });
+}
+
+void OdDbObjectAccess::tellErased(const OdDbObject* pObj, bool erased)
+{
+  tellReactors(pObj,
+               [pObj, erased](OdDbDatabaseReactor* r, const OdDbDatabase* pDb) { r->objectErased(pDb, pObj, erased); });
+}
+
 ODRX_SDK_NO_CONS_DEFINE_MEMBERS(OdDbDatabaseReactor, OdRxObject)
 
 void OdDbDatabaseReactor::headerSysVarWillChange(const OdDbDatabase*, const OdString&) {}
 void OdDbDatabaseReactor::headerSysVarChanged(const OdDbDatabase*, const OdString&) {}
+void OdDbDatabaseReactor::objectAppended(const OdDbDatabase*, const OdDbObject*) {}
+void OdDbDatabaseReactor::objectOpenedForModify(const OdDbDatabase*, const OdDbObject*) {}
+void OdDbDatabaseReactor::objectErased(const OdDbDatabase*, const OdDbObject*, bool) {}
 void OdDbDatabaseReactor::goodbye(const OdDbDatabase*) {}
 
 OdDbObjectId OdDbDatabase::getCLAYER() const { return m_pImpl->clayer; }

@@ -197,6 +197,10 @@ public:
     return pEnt->m_pExtras ? pEnt->m_pExtras->entity.get() : 0;
   }
   static OdDbEntityExtras& makeEntityExtras(OdDbEntity* pEnt);
+  // Tells the reactors of the object's database (none for objects outside one).
+  static void tellAppended(const OdDbObject* pObj);
+  static void tellOpenedForModify(const OdDbObject* pObj);
+  static void tellErased(const OdDbObject* pObj, bool erased);
 };
 
 // The object behind an id without opening it (null for null or invalid ids).

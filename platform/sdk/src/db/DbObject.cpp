@@ -138,8 +138,12 @@ void OdDbObject::assertWriteEnabled(bool /*autoUndo*/, bool recordModified)
 {
   if (!isWriteEnabled())
     throw OdError(eNotOpenForWrite);
-  if (recordModified)
+  if (recordModified && !m_bModified)
+  {
+    // Marked first, so that a reactor writing to the object is not told again.
     m_bModified = true;
+    OdDbObjectAccess::tellOpenedForModify(this);
+  }
 }
 
 void OdDbObject::assertNotifyEnabled() const
@@ -215,6 +219,7 @@ OdResult OdDbObject::erase(bool erasing)
     if (!m_pExtras->extDictId.isNull())
       eraseOwned(m_pExtras->extDictId, erasing);
   }
+  OdDbObjectAccess::tellErased(this, erasing);
   return eOk;
 }
 
