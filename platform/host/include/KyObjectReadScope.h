@@ -1,7 +1,7 @@
 // CKyObjectReadScope: the palette reading the rows of one object.
 //
 // Every row of an annotative object asks the annotation services about the same object again
-// (whether it is annotative, its current scale, the scale of that name). While a scope is open for
+// (whether it is annotative, its current scale). While a scope is open for
 // an object, those answers are remembered and reused by its other rows. The palette opens one per
 // object around gathering and reading its rows, and writes nothing while it is open: the answers
 // are dropped when the object is found open for write or a host service changes annotation data,

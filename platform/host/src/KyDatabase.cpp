@@ -3,14 +3,9 @@
 // KyDrawingUnits.cpp.
 #include "KyDatabase.h"
 
-#include <algorithm>
-#include <set>
-#include <vector>
-
-#include "DbDatabaseReactor.h"
 #include "DbViewportTableRecord.h"
-#include "RxObjectImpl.h"
 #include "Ge/GeFinite.h"
+#include "KyDrawingAnswers.h"
 #include "OdError.h"
 
 namespace
@@ -75,9 +70,8 @@ UcsFrame makeFrame(const OdDbDatabase* pDb)
 
 // The frames of the drawings in use, each made on first use and forgotten when its drawing
 // announces a new UCSORG, UCSXDIR or UCSYDIR, or goes away: the palette converts every point it
-// shows, nearly always under one UCS. The host's services run on its main thread, like the
-// palette.
-class UcsFrames : public OdStaticRxObject<OdDbDatabaseReactor>
+// shows, nearly always under one UCS.
+class UcsFrames : public KyDrawingAnswers<UcsFrame>
 {
 public:
   const UcsFrame& frameOf(const OdDbDatabase* pDb)
@@ -93,59 +87,44 @@ public:
       forget(pDb);
   }
 
-  void goodbye(const OdDbDatabase* pDb) override
-  {
-    forget(pDb);
-    m_attached.erase(pDb);
-  }
-
 private:
-  struct Entry
-  {
-    const OdDbDatabase* db;
-    UcsFrame frame;
-  };
-
   __attribute__((noinline)) const UcsFrame& find(const OdDbDatabase* pDb)
   {
-    std::size_t i = 0;
-    while (i < m_entries.size() && m_entries[i].db != pDb)
-      ++i;
-    if (i == m_entries.size())
-    {
-      UcsFrame frame = makeFrame(pDb);
-      if (!m_attached.count(pDb))
-      {
-        pDb->addReactor(this);
-        m_attached.insert(pDb);
-      }
-      m_entries.push_back(Entry{pDb, frame});
-    }
     m_lastDb = pDb;
-    m_last = &m_entries[i].frame;
-    return *m_last;
+    for (const Entry& entry : m_entries)
+      if (entry.db == pDb)
+        return *(m_last = &entry.answer);
+    return *(m_last = &keep(pDb, makeFrame(pDb)));
   }
 
-  void forget(const OdDbDatabase* pDb)
+  void forget(const OdDbDatabase* pDb) override
   {
-    m_entries.erase(std::remove_if(m_entries.begin(), m_entries.end(), [&](const Entry& e) { return e.db == pDb; }),
-                    m_entries.end());
+    KyDrawingAnswers::forget(pDb);
     m_lastDb = nullptr;
   }
 
   const OdString kOrigin{L"UCSORG"}, kXDir{L"UCSXDIR"}, kYDir{L"UCSYDIR"};
-  std::vector<Entry> m_entries;
-  std::set<const OdDbDatabase*> m_attached;
   // The frame asked for last (entries move when the list grows, so it is set again then).
   const OdDbDatabase* m_lastDb = nullptr;
   const UcsFrame* m_last = nullptr;
 };
 
+UcsFrames* s_frames = nullptr;
+
+// Made on first use and never destroyed: databases that outlive the host's statics still tell it
+// goodbye. Kept out of line, so that the conversions, called for every coordinate shown, stay
+// small.
+__attribute__((noinline)) UcsFrames& makeFrames()
+{
+  if (!s_frames)
+    s_frames = new UcsFrames;
+  return *s_frames;
+}
+
 const UcsFrame& ucsFrameOf(const OdDbDatabase* pDb)
 {
-  // Never destroyed: databases that outlive the host's statics still tell it goodbye.
-  static UcsFrames* frames = new UcsFrames;
-  return frames->frameOf(pDb);
+  UcsFrames& frames = s_frames ? *s_frames : makeFrames();
+  return frames.frameOf(pDb);
 }
 } // namespace
 

@@ -30,11 +30,6 @@ KyReadScopeMemo* kyReadScopeFor(const OdDbObjectId& id)
   return id == *s_memo.id ? usable() : nullptr;
 }
 
-KyReadScopeMemo* kyReadScopeIn(const OdDbDatabase* pDb)
-{
-  return s_memo.object && pDb && pDb == s_memo.database ? usable() : nullptr;
-}
-
 void kyForgetReadScopeAnswers()
 {
   s_memo.forgetAnswers();
@@ -47,7 +42,6 @@ void openFor(const OdDbObject* pObj)
   s_memo.forgetAnswers();
   s_memo.id.reset();
   s_memo.object = pObj;
-  s_memo.database = pObj ? pObj->database() : nullptr;
 }
 } // namespace
 

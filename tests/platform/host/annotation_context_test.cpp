@@ -3,8 +3,10 @@
 // dialog request and scale lookup by name.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
 
+#include "DbDictionary.h"
 #include "DbLine.h"
 #include "DbMText.h"
 #include "DbObjectContextManager.h"
@@ -174,6 +176,65 @@ TEST_F(AnnotationContext, ScalesAreFoundByNameOnly)
   EXPECT_EQ(CKyObjectAnnotationContext::GetScales(drawing.db()).size(), 17u);
 }
 
+// Lookups by name are remembered per drawing, so each change to the list (or to anything in
+// the drawing) must show in the next answer, also while the changed object is still open.
+TEST_F(AnnotationContext, ScaleLookupsFollowEveryChangeToTheList)
+{
+  auto found = [&](const char* name) { return CKyScaleList::GetByName(drawing.db(), name); };
+  const OdDbObjectId halfId = scale(L"1:2");
+  ASSERT_EQ(found("1:2"), halfId.openObject().get());
+  EXPECT_TRUE(found("3:7").isNull());
+  struct Step
+  {
+    const char* what;
+    std::function<void()> change;
+    const char* gone;  // no longer found (may be null)
+    const char* found; // found now: the scale of id halfId unless null is expected
+    bool isHalf;
+  };
+  OdDbAnnotationScalePtr open;
+  const Step steps[] = {
+    {"renamed, still open for write",
+     [&] {
+       open = halfId.safeOpenObject(OdDb::kForWrite);
+       open->setName(L"half");
+     },
+     "1:2", "half", true},
+    {"renamed back after closing",
+     [&] {
+       open.release();
+       OdDbAnnotationScalePtr(halfId.safeOpenObject(OdDb::kForWrite))->setName(L"1:2");
+     },
+     "half", "1:2", true},
+    {"erased", [&] { OdDbAnnotationScalePtr(halfId.safeOpenObject(OdDb::kForWrite))->erase(); }, "1:2", nullptr,
+     false},
+    {"unerased",
+     [&] { OdDbAnnotationScalePtr(halfId.openObject(OdDb::kForWrite, true))->erase(false); }, nullptr, "1:2",
+     true},
+    {"taken off the list without erasing",
+     [&] {
+       OdDbDictionaryPtr list = OdDbAnnotationScaleList::dictionaryId(drawing.db()).safeOpenObject(OdDb::kForWrite);
+       list->remove(halfId);
+     },
+     "1:2", nullptr, false},
+    {"a new scale under an unknown name",
+     [&] { OdDbAnnotationScaleList::addScale(drawing.db(), L"3:7", 3.0, 7.0); }, nullptr, "3:7", false},
+  };
+  for (const Step& step : steps)
+  {
+    step.change();
+    if (step.gone)
+      EXPECT_TRUE(found(step.gone).isNull()) << step.what;
+    if (step.found)
+    {
+      const OdDbAnnotationScalePtr now = found(step.found);
+      ASSERT_FALSE(now.isNull()) << step.what;
+      if (step.isHalf)
+        EXPECT_EQ(now->objectId(), halfId) << step.what;
+    }
+  }
+}
+
 // A palette's read scope: answers about its object are remembered while it is open (the palette
 // writes nothing then), forgotten when it ends, and never used once the object is open for write.
 TEST_F(AnnotationContext, ReadScopeRemembersAnswersOnlyWhileNothingWritesTheObject)
@@ -187,11 +248,12 @@ TEST_F(AnnotationContext, ReadScopeRemembersAnswersOnlyWhileNothingWritesTheObje
     EXPECT_FALSE(CKyObjectAnnotationContext::IsAnnotative(textId));
     const OdDbAnnotationScalePtr unit = CKyScaleList::GetByName(drawing.db(), "1:1");
     // Changed behind the scope's back (the drawing's scale list, not the object): still the
-    // answers given first, for the object and for the names looked up.
+    // answers given first for the object; lookups by name follow the list.
     OdDbAnnotationScaleList::setCurrentScale(drawing.db(), scale(L"1:4"));
     OdDbAnnotationScalePtr(scale(L"1:1").safeOpenObject(OdDb::kForWrite))->setName(L"full size");
     EXPECT_EQ(currentScale(), "1:1");
-    EXPECT_EQ(CKyScaleList::GetByName(drawing.db(), "1:1"), unit.get());
+    EXPECT_TRUE(CKyScaleList::GetByName(drawing.db(), "1:1").isNull());
+    EXPECT_EQ(CKyScaleList::GetByName(drawing.db(), "full size"), unit.get());
     {
       // Another object's scope: nothing remembered about the text there, and the outer scope
       // starts afresh once it ends.
