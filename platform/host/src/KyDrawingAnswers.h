@@ -55,4 +55,15 @@ private:
   std::set<const OdDbDatabase*> m_attached;
 };
 
+// Answers that depend on the drawing's objects: dropped when any object of the drawing is added,
+// about to change or erased.
+template <class Answer>
+class KyDrawingObjectAnswers : public KyDrawingAnswers<Answer>
+{
+public:
+  void objectAppended(const OdDbDatabase* pDb, const OdDbObject*) override { this->forget(pDb); }
+  void objectOpenedForModify(const OdDbDatabase* pDb, const OdDbObject*) override { this->forget(pDb); }
+  void objectErased(const OdDbDatabase* pDb, const OdDbObject*, bool) override { this->forget(pDb); }
+};
+
 #endif

@@ -8,6 +8,7 @@
 #include "DbObjectContextManager.h"
 #include "DbText.h"
 #include "DbTextStyleTableRecord.h"
+#include "KyDrawingAnswers.h"
 #include "KyReadScopeMemo.h"
 #include "KyScaleList.h"
 #include "KySystemServices.h"
@@ -75,6 +76,37 @@ bool isAnnotative(const OdDbObjectId& id, bool* pMatchesOrientation)
   return true;
 }
 
+struct ScaleName
+{
+  OdDbObjectId id;
+  CKyString name;
+};
+
+// The names of the scales asked for, per drawing, kept until anything in the drawing is added,
+// changed or erased: every annotative object shown names its current scale.
+class ScaleNamesById : public KyDrawingObjectAnswers<ScaleName>
+{
+public:
+  CKyString nameOf(const OdDbDatabase* pDb, const OdDbObjectId& scaleId)
+  {
+    for (const Entry& entry : m_entries)
+      if (entry.db == pDb && entry.answer.id == scaleId)
+        return entry.answer.name;
+    OdDbAnnotationScalePtr pScale = OdDbAnnotationScale::cast(scaleId.openObject().get());
+    OdString name;
+    if (!pScale.isNull())
+      pScale->getName(name);
+    return keep(pDb, ScaleName{scaleId, CKyString(name)}).name;
+  }
+};
+
+ScaleNamesById& scaleNamesById()
+{
+  // Never destroyed: databases that outlive the host's statics still tell it goodbye.
+  static ScaleNamesById* names = new ScaleNamesById;
+  return *names;
+}
+
 CKyString currentScaleNameOf(const OdDbObjectId& id)
 {
   OdDbObjectPtr pObj = id.openObject(OdDb::kForRead);
@@ -83,11 +115,9 @@ CKyString currentScaleNameOf(const OdDbObjectId& id)
   OdDbObjectId scaleId = OdDbAnnotativeObject::currentScale(pObj);
   if (scaleId.isNull())
     scaleId = OdDbAnnotationScaleList::currentScale(pObj->database());
-  OdDbAnnotationScalePtr pScale = OdDbAnnotationScale::cast(scaleId.openObject().get());
-  OdString name;
-  if (!pScale.isNull())
-    pScale->getName(name);
-  return CKyString(name);
+  if (scaleId.isNull())
+    return CKyString();
+  return scaleNamesById().nameOf(pObj->database(), scaleId);
 }
 } // namespace
 

@@ -15,7 +15,7 @@ struct NamedScale
 // The answers given per drawing, kept until anything in that drawing is added, changed or erased:
 // every annotative object shown looks its current scale up by name, and the scale list changes
 // rarely.
-class ScaleNames : public KyDrawingAnswers<NamedScale>
+class ScaleNames : public KyDrawingObjectAnswers<NamedScale>
 {
 public:
   // The remembered answer for the name, or null when there is none.
@@ -31,10 +31,6 @@ public:
   {
     keep(pDb, NamedScale{name, id});
   }
-
-  void objectAppended(const OdDbDatabase* pDb, const OdDbObject*) override { forget(pDb); }
-  void objectOpenedForModify(const OdDbDatabase* pDb, const OdDbObject*) override { forget(pDb); }
-  void objectErased(const OdDbDatabase* pDb, const OdDbObject*, bool) override { forget(pDb); }
 };
 
 ScaleNames& scaleNames()

@@ -84,6 +84,18 @@ TEST_F(AnnotationContext, CurrentScaleIsTheObjectsOrElseTheDrawings)
   ids.append(textId);
   EXPECT_EQ(CKyObjectAnnotationContext(ids).GetCurrentScale(), "1:4");
   EXPECT_EQ(CKyObjectAnnotationContext(OdArray<OdDbObjectId>()).GetCurrentScale(), "");
+
+  // Names are remembered per drawing: a renamed scale shows its new name at once, even while it
+  // is still open; the drawing's own current scale likewise.
+  const OdDbObjectId quarter = scale(L"1:4");
+  {
+    OdDbAnnotationScalePtr half = scale(L"1:2").safeOpenObject(OdDb::kForWrite);
+    half->setName(L"half");
+    EXPECT_EQ(CKyObjectAnnotationContext(textId).GetCurrentScale(), "half");
+  }
+  OdDbAnnotationScalePtr(quarter.safeOpenObject(OdDb::kForWrite))->setName(L"quarter");
+  EXPECT_EQ(CKyObjectAnnotationContext(textId).GetCurrentScale(), "half");
+  EXPECT_EQ(CKyObjectAnnotationContext(plainId).GetCurrentScale(), "quarter");
 }
 
 TEST_F(AnnotationContext, AnnotativeHeightIsSheetHeightOverScaleFactor)
