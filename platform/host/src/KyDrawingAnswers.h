@@ -6,6 +6,7 @@
 #define KY_DRAWING_ANSWERS_H
 
 #include <algorithm>
+#include <cstddef>
 #include <set>
 #include <vector>
 
@@ -30,9 +31,12 @@ protected:
     Answer answer;
   };
 
-  // Keeps an answer for the drawing; references to earlier answers may move.
+  // Keeps an answer for the drawing; references to earlier answers may move, or go: past a few
+  // hundred answers (callers asking for names that come and go) all are dropped first.
   Answer& keep(const OdDbDatabase* pDb, const Answer& answer)
   {
+    if (m_entries.size() >= kMostAnswers)
+      m_entries.clear();
     if (!m_attached.count(pDb))
     {
       pDb->addReactor(this);
@@ -52,6 +56,7 @@ protected:
   std::vector<Entry> m_entries;
 
 private:
+  static constexpr std::size_t kMostAnswers = 256;
   std::set<const OdDbDatabase*> m_attached;
 };
 
