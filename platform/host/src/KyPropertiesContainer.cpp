@@ -32,13 +32,22 @@ void CKyPropertiesContainerImpl::AddDynamic(CKyPropertyDescriptionImpl* descript
     throw OdError(eNullObjectPointer);
   if (std::find(m_owned.begin(), m_owned.end(), description) != m_owned.end())
     throw OdError(eDuplicateKey);
-  // Take ownership first so that the row is not leaked if making room fails; once there is room
-  // in both lists nothing below can fail.
-  std::unique_ptr<CKyPropertyDescriptionImpl> owned(description);
-  m_owned.reserve(m_owned.size() + 1);
-  m_rows.reserve(m_rows.size() + 1);
-  m_owned.push_back(owned.release());
+  // Make room in both lists first (the row is deleted if that fails, as it is owned from here);
+  // nothing below can fail then. Room is nearly always there: the container is refilled for
+  // every object and keeps its capacity.
+  if (m_owned.size() == m_owned.capacity() || m_rows.size() == m_rows.capacity())
+    makeRoom(description);
+  m_owned.push_back(description);
   m_rows.push_back(description);
+}
+
+void CKyPropertiesContainerImpl::makeRoom(CKyPropertyDescriptionImpl* description)
+{
+  // Doubled, so that adding many rows (a table's cells) stays linear.
+  std::unique_ptr<CKyPropertyDescriptionImpl> owned(description);
+  m_owned.reserve(std::max<std::size_t>(8, 2 * m_owned.size()));
+  m_rows.reserve(std::max<std::size_t>(8, 2 * m_rows.size()));
+  owned.release();
 }
 
 CKyPropertyDescription* CKyPropertiesContainerImpl::GetByName(const CKyString& name, const CKyString& category) const
