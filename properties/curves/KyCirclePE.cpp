@@ -89,6 +89,9 @@ CKyVariant normalComponent(const OdDbObject* object, KyAxis axis)
   const KyOpened<OdDbCircle> circle = KyForRead<OdDbCircle>(object);
   return circle.isNull() ? CKyVariant() : KyNormalComponent(object, circle->normal(), axis);
 }
+
+// Area text in architectural and engineering units.
+const KyText kAreaText{"CKyCirclePE", QT_TRANSLATE_NOOP("CKyCirclePE", "%1 sq. in. (%2 sq. ft.)")};
 } // namespace
 
 CKyString CKyCirclePE::GetClassName(const OdDbObject*)
@@ -187,8 +190,7 @@ CKyVariant CKyCirclePE::GetArea(const OdDbObject* object, const CKyPropertyDescr
   if (circle.isNull())
     return CKyVariant();
   const double r = circle->radius();
-  return KyAreaValue(object, kPi * r * r, context,
-                     KyTr("CKyCirclePE", "%1 sq. in. (%2 sq. ft.)"));
+  return KyAreaValue(object, kPi * r * r, context, kAreaText.get());
 }
 
 // Takes the text the getter shows (in engineering and architectural units the square-inch part

@@ -143,6 +143,9 @@ int setOnOff(const OdDbObject* object, const CKyVariant& value, Apply apply)
     apply(polyline, code == 1);
   return kKyAccepted;
 }
+
+// Area text in architectural and engineering units.
+const KyText kAreaText{"CKyPolylinePE", QT_TRANSLATE_NOOP("CKyPolylinePE", "%1 sq. in. (%2 sq. ft.)")};
 } // namespace
 
 CKyString CKyPolylinePE::GetClassName(const OdDbObject*)
@@ -322,8 +325,7 @@ CKyVariant CKyPolylinePE::GetArea(const OdDbObject* object, const CKyPropertyDes
   double area = 0.0;
   if (polyline.isNull() || polyline->getArea(area) != eOk)
     return CKyVariant();
-  return KyAreaValue(object, area, context,
-                     KyTr("CKyPolylinePE", "%1 sq. in. (%2 sq. ft.)"));
+  return KyAreaValue(object, area, context, kAreaText.get());
 }
 
 // The sum of the line and arc segments; other segment kinds (coincident vertices, a lone vertex)
