@@ -61,7 +61,7 @@ public:
 private:
   [[noreturn]] static void ThrowInvalidIndex();
   // Grows both lists for AddDynamic; deletes the description when that fails.
-  void makeRoom(CKyPropertyDescriptionImpl* description);
+  void MakeRoom(CKyPropertyDescriptionImpl* description);
 
   // The rows in order (a listed list is appended in one copy), and those of them that were added
   // with AddDynamic (few: the per-object rows).

@@ -36,12 +36,12 @@ void CKyPropertiesContainerImpl::AddDynamic(CKyPropertyDescriptionImpl* descript
   // nothing below can fail then. Room is nearly always there: the container is refilled for
   // every object and keeps its capacity.
   if (m_owned.size() == m_owned.capacity() || m_rows.size() == m_rows.capacity())
-    makeRoom(description);
+    MakeRoom(description);
   m_owned.push_back(description);
   m_rows.push_back(description);
 }
 
-void CKyPropertiesContainerImpl::makeRoom(CKyPropertyDescriptionImpl* description)
+void CKyPropertiesContainerImpl::MakeRoom(CKyPropertyDescriptionImpl* description)
 {
   // Doubled, so that adding many rows (a table's cells) stays linear.
   std::unique_ptr<CKyPropertyDescriptionImpl> owned(description);
