@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <tuple>
 
 #include "DbFiler.h"
 #include "DbPolyline.h"
@@ -179,6 +180,48 @@ TEST(CurvesPolyline, WorldPointsUseElevationAndTheObjectCoordinateSystem)
     }
     double offPlane = 0.0;
     EXPECT_EQ(eInvalidInput, pline->getParamAtPoint(onCurve + c.normal, offPlane));
+  }
+}
+
+// Polylines in the world XY plane take a shortcut past the plane's transform; a normal of
+// (-0, 0, 1) is the same plane but goes the general way, and every point must agree to the bit.
+TEST(CurvesPolyline, WorldXYPlaneShortcutGivesTheGeneralTransformsPoints)
+{
+  auto bits = [](const OdGePoint3d& p) {
+    return std::make_tuple(p.x, p.y, p.z, std::signbit(p.x), std::signbit(p.y), std::signbit(p.z));
+  };
+  for (const double elevation : {0.0, -0.0, 2.5})
+  {
+    OdDbPolylinePtr plines[2] = {makePolyline({{-0.0, -0.0, 0}, {7, -0.0, 0.5}, {7, 9, -1.0}, {-3, 9, 0}}, true),
+                                 makePolyline({{-0.0, -0.0, 0}, {7, -0.0, 0.5}, {7, 9, -1.0}, {-3, 9, 0}}, true)};
+    plines[1]->setNormal(OdGeVector3d(-0.0, 0.0, 1.0));
+    ASSERT_TRUE(std::signbit(plines[1]->normal().x));
+    for (OdDbPolylinePtr& pline : plines)
+      pline->setElevation(elevation);
+    for (unsigned int i = 0; i < 4; ++i)
+    {
+      OdGePoint3d shortcut, general;
+      plines[0]->getPointAt(i, shortcut);
+      plines[1]->getPointAt(i, general);
+      EXPECT_EQ(bits(general), bits(shortcut)) << "vertex " << i << ", elevation " << elevation;
+      if (plines[0]->segType(i) == OdDbPolyline::kLine)
+      {
+        OdGeLineSeg3d a, b;
+        plines[0]->getLineSegAt(i, a);
+        plines[1]->getLineSegAt(i, b);
+        EXPECT_EQ(bits(b.startPoint()), bits(a.startPoint())) << "segment " << i;
+        EXPECT_EQ(bits(b.endPoint()), bits(a.endPoint())) << "segment " << i;
+      }
+      else
+      {
+        OdGeCircArc3d a, b;
+        plines[0]->getArcSegAt(i, a);
+        plines[1]->getArcSegAt(i, b);
+        EXPECT_EQ(bits(b.center()), bits(a.center())) << "segment " << i;
+        EXPECT_EQ(b.startAng(), a.startAng()) << "segment " << i;
+        EXPECT_EQ(b.endAng(), a.endAng()) << "segment " << i;
+      }
+    }
   }
 }
 

@@ -27,6 +27,12 @@ double pointTol(double size)
 
 void ecsAxes(const OdGeVector3d& normal, OdGeVector3d& xAxis, OdGeVector3d& yAxis)
 {
+  if (isWorldZ(normal))
+  {
+    xAxis = OdGeVector3d::kXAxis;
+    yAxis = OdGeVector3d::kYAxis;
+    return;
+  }
   const OdGeMatrix3d toWorld = OdGeMatrix3d::planeToWorld(normal);
   xAxis = toWorld.getCsXAxis();
   yAxis = toWorld.getCsYAxis();
