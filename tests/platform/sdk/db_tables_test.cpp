@@ -420,6 +420,9 @@ TEST_F(DbTables, AbstractViewProtocolGivesBackTheUcsOfTheActiveViewport)
   // A line has no view.
   OdDbLinePtr line = OdDbLine::createObject();
   EXPECT_TRUE(OdAbstractViewPE::cast(line).isNull());
+  // ...and the viewport's protocol refuses to read one, or nothing.
+  EXPECT_EQ(eNotThatKindOfClass, errorOf([&] { view->getUcs(line, o, x, y); }));
+  EXPECT_EQ(eNotThatKindOfClass, errorOf([&] { view->getUcs(nullptr, o, x, y); }));
 }
 
 TEST_F(DbTables, SetViewStoresTwistFromTheUpVector)

@@ -499,10 +499,11 @@ class OdDbAbstractViewRecordPE : public OdAbstractViewPE
 {
   static const OdDbAbstractViewTableRecord* rec(const OdRxObject* p)
   {
-    const OdDbAbstractViewTableRecord* pRec = dynamic_cast<const OdDbAbstractViewTableRecord*>(p);
-    if (!pRec)
+    // The run-time class check is a short walk up the class tree (the palette asks for the
+    // active viewport's UCS once per shown vertex coordinate).
+    if (!p || !p->isKindOf(OdDbAbstractViewTableRecord::desc()))
       throw OdError_NotThatKindOfClass(p ? p->isA() : 0, OdDbAbstractViewTableRecord::desc());
-    return pRec;
+    return static_cast<const OdDbAbstractViewTableRecord*>(p);
   }
   static OdDbAbstractViewTableRecord* rec(OdRxObject* p)
   {
