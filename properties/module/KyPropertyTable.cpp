@@ -43,8 +43,10 @@ void KyBuildDescriptions(const KyPropertyTable& table, KyDescriptionList& names)
     const KyPropertyRow& row = table.rows[i];
     const QByteArray icon = iconName(row).toLatin1();
     auto* desc = new CKyPropertyDescriptionImpl;
-    desc->SetCategory(CKyString(QCoreApplication::translate("property_groups", row.category)));
-    desc->SetName(CKyString(QCoreApplication::translate("property_types", row.name)));
+    // Through the texts cache: the rows share their texts with the module's named constants, so
+    // the passes that look rows up by name match them without comparing characters.
+    desc->SetCategory(KyTr("property_groups", row.category));
+    desc->SetName(KyTr("property_types", row.name));
     desc->SetIsDynamic(false);
     desc->SetType(CKyPropertyTypeImpl(row.type, row.guid ? *row.guid : CKyString()));
     desc->SetDescription(CKyString());
