@@ -97,6 +97,8 @@ const KyText kKyAnnotativeName{"property_types", kKyAnnotativeKey};
 const KyText kKyAnnotativeScaleName{"property_types", kKyAnnotativeScaleKey};
 const KyText kKySheetTextHeightName{"property_types", kKySheetTextHeightKey};
 const KyText kKyMatchOrientationName{"property_types", kKyMatchOrientationKey};
+const KyText kKyTextGroup{"property_groups", kKyTextGroupKey};
+const KyText kKyModelTextHeightName{"property_types", kKyModelTextHeightKey};
 
 namespace
 {

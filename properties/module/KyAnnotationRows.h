@@ -57,6 +57,12 @@ extern const KyText kKyAnnotativeName;
 extern const KyText kKyAnnotativeScaleName;
 extern const KyText kKySheetTextHeightName;
 extern const KyText kKyMatchOrientationName;
+// The text kinds' category, and the name their listed height row takes while the object is
+// annotative (read-only beside "Sheet text height").
+constexpr const char* kKyTextGroupKey = QT_TRANSLATE_NOOP("property_groups", "Text");
+constexpr const char* kKyModelTextHeightKey = QT_TRANSLATE_NOOP("property_types", "Model text height");
+extern const KyText kKyTextGroup;
+extern const KyText kKyModelTextHeightName;
 
 // The rows every annotative kind adds: "Annotative" (a Yes/No list), "Annotative Scale" (with the
 // group action), "Sheet text height" and "Match orientation to sheet" (a Yes/No list).

@@ -22,21 +22,18 @@ KyDescriptionList CKyMTextPE::s_Names;
 
 namespace
 {
-constexpr const char* kText = QT_TRANSLATE_NOOP("property_groups", "Text");
+constexpr const char* kText = kKyTextGroupKey;
 constexpr const char* kGeometry = QT_TRANSLATE_NOOP("property_groups", "Geometry");
 
 constexpr const char* kStyleKey = QT_TRANSLATE_NOOP("property_types", "Style");
 constexpr const char* kWidthKey = QT_TRANSLATE_NOOP("property_types", "Width");
 constexpr const char* kTextHeightKey = QT_TRANSLATE_NOOP("property_types", "Text Height");
-constexpr const char* kModelTextHeight = QT_TRANSLATE_NOOP("property_types", "Model text height");
 constexpr const char* kModelDefinedWidth = QT_TRANSLATE_NOOP("property_types", "Model defined width");
 constexpr const char* kSheetDefinedWidth = QT_TRANSLATE_NOOP("property_types", "Sheet defined width");
 const KyText kSheetDefinedWidthName{"property_types", kSheetDefinedWidth};
-const KyText kTextGroup{"property_groups", kText};
 const KyText kStyleName{"property_types", kStyleKey};
 const KyText kWidthName{"property_types", kWidthKey};
 const KyText kTextHeightName{"property_types", kTextHeightKey};
-const KyText kModelTextHeightName{"property_types", kModelTextHeight};
 const KyText kModelDefinedWidthName{"property_types", kModelDefinedWidth};
 
 const KyPropertyRow kRows[] = {
@@ -250,22 +247,22 @@ void CKyMTextPE::GetPropertyNamesDynamic(const OdDbObject* object, CKyProperties
 {
   if (!container)
     return;
-  if (CKyPropertyDescription* style = container->GetByName(kStyleName.get(), kTextGroup.get()))
+  if (CKyPropertyDescription* style = container->GetByName(kStyleName.get(), kKyTextGroup.get()))
     style->SetType(CKyPropertyTypeImpl(CKyVariant::kObjectId, CKyPropertyType::kTextStyleGUID));
 
   if (!object || !annotative(object))
   {
-    KyRenameListedRow(container, kTextGroup, kModelTextHeightName, kTextHeightName,
+    KyRenameListedRow(container, kKyTextGroup, kKyModelTextHeightName, kTextHeightName,
                       &CKyPropertyPEImpl::IsReadOnlyFalse, "Text", "Height");
-    KyRenameListedRow(container, kTextGroup, kModelDefinedWidthName, kWidthName, &CKyPropertyPEImpl::IsReadOnlyFalse,
+    KyRenameListedRow(container, kKyTextGroup, kModelDefinedWidthName, kWidthName, &CKyPropertyPEImpl::IsReadOnlyFalse,
                       "Text", "Width");
     const KyAnnotationRow* const rows[] = {&kKyAnnotativeRow};
     KyAddAnnotationRows(container, kAnnotationFamily, rows);
     return;
   }
-  KyRenameListedRow(container, kTextGroup, kTextHeightName, kModelTextHeightName, &CKyPropertyPEImpl::IsReadOnlyTrue,
-                    "Text", "model_text_height");
-  KyRenameListedRow(container, kTextGroup, kWidthName, kModelDefinedWidthName, &CKyPropertyPEImpl::IsReadOnlyTrue,
+  KyRenameListedRow(container, kKyTextGroup, kTextHeightName, kKyModelTextHeightName,
+                    &CKyPropertyPEImpl::IsReadOnlyTrue, "Text", "model_text_height");
+  KyRenameListedRow(container, kKyTextGroup, kWidthName, kModelDefinedWidthName, &CKyPropertyPEImpl::IsReadOnlyTrue,
                     "Text", "model_defined_width");
   const KyAnnotationRow* const rows[] = {&kKyAnnotativeRow,     &kKyAnnotativeScaleRow,  &kKySheetTextHeightRow,
                                          &kSheetDefinedWidthRow, &kKyMatchOrientationRow};

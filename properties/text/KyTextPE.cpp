@@ -24,15 +24,12 @@ KyDescriptionList CKyTextPE::s_Names;
 
 namespace
 {
-constexpr const char* kText = QT_TRANSLATE_NOOP("property_groups", "Text");
+constexpr const char* kText = kKyTextGroupKey;
 constexpr const char* kGeometry = QT_TRANSLATE_NOOP("property_groups", "Geometry");
 constexpr const char* kMisc = QT_TRANSLATE_NOOP("property_groups", "Misc");
 
 constexpr const char* kStyleKey = QT_TRANSLATE_NOOP("property_types", "TextStyle");
 constexpr const char* kHeightKey = QT_TRANSLATE_NOOP("property_types", "Height");
-constexpr const char* kModelTextHeight = QT_TRANSLATE_NOOP("property_types", "Model text height");
-const KyText kModelTextHeightName{"property_types", kModelTextHeight};
-const KyText kTextGroup{"property_groups", kText};
 const KyText kStyleName{"property_types", kStyleKey};
 const KyText kHeightName{"property_types", kHeightKey};
 
@@ -233,18 +230,18 @@ void CKyTextPE::GetPropertyNamesDynamic(const OdDbObject* object, CKyPropertiesC
 {
   if (!container)
     return;
-  if (CKyPropertyDescription* style = container->GetByName(kStyleName.get(), kTextGroup.get()))
+  if (CKyPropertyDescription* style = container->GetByName(kStyleName.get(), kKyTextGroup.get()))
     style->SetType(CKyPropertyTypeImpl(CKyVariant::kObjectId, CKyPropertyType::kTextStyleGUID));
 
   if (!object || !annotative(object))
   {
-    KyRenameListedRow(container, kTextGroup, kModelTextHeightName, kHeightName, &CKyPropertyPEImpl::IsReadOnlyFalse,
+    KyRenameListedRow(container, kKyTextGroup, kKyModelTextHeightName, kHeightName, &CKyPropertyPEImpl::IsReadOnlyFalse,
                       "Text", "Height");
     const KyAnnotationRow* const rows[] = {&kKyAnnotativeRow};
     KyAddAnnotationRows(container, kAnnotationFamily, rows);
     return;
   }
-  KyRenameListedRow(container, kTextGroup, kHeightName, kModelTextHeightName, &CKyPropertyPEImpl::IsReadOnlyTrue,
+  KyRenameListedRow(container, kKyTextGroup, kHeightName, kKyModelTextHeightName, &CKyPropertyPEImpl::IsReadOnlyTrue,
                     "Text", "model_text_height");
   const KyAnnotationRow* const rows[] = {&kKyAnnotativeRow, &kKyAnnotativeScaleRow, &kKySheetTextHeightRow,
                                          &kKyMatchOrientationRow};
@@ -636,7 +633,7 @@ bool CKyTextPE::IsDynamicPropertyReadOnly(const OdDbObject* object, const CKyPro
   const CKyString name = description.GetName();
   if (KyIsNamed(name, kKyAnnotativeScaleName))
     return !object || !annotative(object);
-  return KyIsNamed(name, kModelTextHeightName);
+  return KyIsNamed(name, kKyModelTextHeightName);
 }
 
 CKyVariant CKyTextPE::PerformGroupAction(const OdArray<OdDbObjectId>& ids, const CKyPropertyDescription& description,
