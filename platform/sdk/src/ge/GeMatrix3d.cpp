@@ -7,6 +7,7 @@
 
 #include "Ge/GePlane.h"
 #include "GeMatrixSolve.h"
+#include "GeWorldPlane.h"
 #include "OdError.h"
 
 namespace
@@ -157,9 +158,7 @@ OdGeMatrix3d& OdGeMatrix3d::setToAlignCoordSys(const OdGePoint3d& fromOrigin, co
 
 OdGeMatrix3d& OdGeMatrix3d::setToPlaneToWorld(const OdGeVector3d& normal)
 {
-  // Nearly every entity lies in the world XY plane, whose arbitrary-axis frame is the identity
-  // (exactly, zeros included).
-  if (normal.z == 1.0 && normal.x == 0.0 && normal.y == 0.0 && !std::signbit(normal.x) && !std::signbit(normal.y))
+  if (odge::isWorldZ(normal))
     return setToIdentity();
   OdGeVector3d x, y, z;
   ocsAxes(normal, x, y, z);

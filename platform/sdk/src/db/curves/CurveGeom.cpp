@@ -27,7 +27,7 @@ double pointTol(double size)
 
 void ecsAxes(const OdGeVector3d& normal, OdGeVector3d& xAxis, OdGeVector3d& yAxis)
 {
-  if (isWorldZ(normal))
+  if (odge::isWorldZ(normal))
   {
     xAxis = OdGeVector3d::kXAxis;
     yAxis = OdGeVector3d::kYAxis;

@@ -4,13 +4,12 @@
 #ifndef OD_DB_CURVE_GEOM_H
 #define OD_DB_CURVE_GEOM_H
 
-#include <cmath>
-
 #include "Ge/GeExtents3d.h"
 #include "Ge/GeMatrix3d.h"
 #include "Ge/GePoint2d.h"
 #include "Ge/GePoint3d.h"
 #include "OdResult.h"
+#include "ge/GeWorldPlane.h"
 
 namespace odDbCurveGeom
 {
@@ -20,13 +19,6 @@ double normalizeAngle(double angle);
 // Distance tolerance for points on a curve of the given size: the default point tolerance,
 // grown with the size so that rounding of large coordinates is not mistaken for distance.
 double pointTol(double size);
-
-// True for the normal of the world XY plane (exactly +Z, zeros positive), whose object coordinate
-// system is the world's: nearly every entity lies in it, so its conversions skip the matrices.
-inline bool isWorldZ(const OdGeVector3d& normal)
-{
-  return normal.z == 1.0 && normal.x == 0.0 && normal.y == 0.0 && !std::signbit(normal.x) && !std::signbit(normal.y);
-}
 
 // X and Y axes of the object coordinate system of the unit normal (arbitrary-axis rule).
 void ecsAxes(const OdGeVector3d& normal, OdGeVector3d& xAxis, OdGeVector3d& yAxis);

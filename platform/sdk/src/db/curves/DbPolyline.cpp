@@ -65,7 +65,7 @@ OdGePoint3d OdDbPolyline::toWorld(const OdGePoint2d& point) const
 {
   // In the world XY plane the identity transform is skipped; adding zero gives the same values it
   // would (a negative zero comes out positive).
-  if (isWorldZ(m_normal))
+  if (odge::isWorldZ(m_normal))
     return OdGePoint3d(point.x + 0.0, point.y + 0.0, m_elevation + 0.0);
   return OdGeMatrix3d::planeToWorld(m_normal) * OdGePoint3d(point.x, point.y, m_elevation);
 }
