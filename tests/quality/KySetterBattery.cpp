@@ -178,6 +178,7 @@ const LetThrough kLetThrough[] = {
   {&CKyTextPE::SetStyle, eWrongObjectType, "an id that is not a text style"},
   {&CKyMTextPE::SetStyle, eWrongObjectType, "an id that is not a text style"},
   {&CKyMTextPE::SetWidth, eInvalidInput, "a negative width"},
+  {&CKyMTextPE::SetContents, eInvalidInput, "contents too long to lay out at the text's height"},
 };
 } // namespace
 

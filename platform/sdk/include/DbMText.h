@@ -171,9 +171,11 @@ private:
   };
   Layout layout() const;
   OdGeVector3d directionVector() const;
-  // Stores a size that the text's layout depends on, unless the layout would overflow (a huge
-  // height times the line pitch): then nothing changes and eInvalidInput is raised.
-  void setLayoutSize(double& member, double value);
+  // Stores a value that the text's layout depends on (a size, the contents, the column settings),
+  // unless the layout would overflow (a huge height times the line pitch or the glyph count):
+  // then nothing changes and eInvalidInput is raised.
+  template <class T>
+  void setLayoutInput(T& member, const T& value);
 
   OdGePoint3d m_location;
   OdGeVector3d m_normal = OdGeVector3d::kZAxis;

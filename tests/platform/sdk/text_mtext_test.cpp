@@ -201,6 +201,26 @@ TEST(TextMText, RefusedValuesLeaveTheTextUnchanged)
   }
 }
 
+// Contents and column settings are layout inputs like the sizes: a change whose layout would
+// overflow (longer contents at a huge height, more columns of a huge width) is refused.
+TEST(TextMText, ChangesThatWouldOverflowTheLayoutAreRefused)
+{
+  OdDbMTextPtr mtext = makeMText(L"AB", OdGePoint3d(), 1e308);
+  mtext->setColumnWidth(1e308);
+  mtext->setColumnCount(2);
+  const OdDbDxfTagList before = snapshot(mtext);
+  EXPECT_EQ(errorOf([&] { mtext->setContents(L"ABCD"); }), eInvalidInput);
+  EXPECT_EQ(errorOf([&] { mtext->setColumnType(OdDbMText::kStaticColumns); }), eInvalidInput);
+  EXPECT_EQ(snapshot(mtext), before);
+
+  mtext->setContents(L"A");
+  mtext->setColumnCount(1);
+  mtext->setColumnType(OdDbMText::kStaticColumns);
+  EXPECT_EQ(errorOf([&] { mtext->setColumnCount(2); }), eInvalidInput);
+  EXPECT_EQ(mtext->getColumnCount(), 1);
+  EXPECT_TRUE(std::isfinite(mtext->actualWidth()));
+}
+
 TEST(TextMText, DirectionAndTransformKeepTheTextInItsPlane)
 {
   OdDbMTextPtr mtext = makeMText(L"AB", OdGePoint3d(1, 0, 0), 2.0);

@@ -136,7 +136,7 @@ void OdDbMText::setWidth(double width)
 {
   assertWriteEnabled(false, false);
   checkNonNegative(width);
-  setLayoutSize(m_width, width);
+  setLayoutInput(m_width, width);
 }
 
 double OdDbMText::textHeight() const
@@ -151,7 +151,7 @@ void OdDbMText::setTextHeight(double height)
   odDbCheckFinite(height);
   if (height <= 0.0)
     throw OdError(eInvalidInput);
-  setLayoutSize(m_textHeight, height);
+  setLayoutInput(m_textHeight, height);
 }
 
 OdString OdDbMText::contents() const
@@ -162,8 +162,8 @@ OdString OdDbMText::contents() const
 
 void OdDbMText::setContents(const OdString& contents)
 {
-  assertWriteEnabled();
-  m_contents = contents;
+  assertWriteEnabled(false, false);
+  setLayoutInput(m_contents, contents);
 }
 
 OdString OdDbMText::text() const
@@ -199,7 +199,7 @@ void OdDbMText::setLineSpacingFactor(double factor)
   odDbCheckFinite(factor);
   if (factor < 0.25 || factor > 4.0)
     throw OdError(eInvalidInput);
-  setLayoutSize(m_lineSpacingFactor, factor);
+  setLayoutInput(m_lineSpacingFactor, factor);
 }
 
 OdDb::LineSpacingStyle OdDbMText::lineSpacingStyle() const
@@ -280,8 +280,7 @@ void OdDbMText::setColumnType(ColumnType columnType)
   assertWriteEnabled(false, false);
   if (columnType < kNoColumns || columnType > kDynamicColumns)
     throw OdError(eInvalidInput);
-  assertWriteEnabled();
-  m_columnType = columnType;
+  setLayoutInput(m_columnType, columnType);
 }
 
 double OdDbMText::getColumnWidth() const
@@ -294,7 +293,7 @@ void OdDbMText::setColumnWidth(double width)
 {
   assertWriteEnabled(false, false);
   checkNonNegative(width);
-  setLayoutSize(m_columnWidth, width);
+  setLayoutInput(m_columnWidth, width);
 }
 
 double OdDbMText::getColumnGutterWidth() const
@@ -307,7 +306,7 @@ void OdDbMText::setColumnGutterWidth(double width)
 {
   assertWriteEnabled(false, false);
   checkNonNegative(width);
-  setLayoutSize(m_columnGutterWidth, width);
+  setLayoutInput(m_columnGutterWidth, width);
 }
 
 OdInt32 OdDbMText::getColumnCount() const
@@ -321,13 +320,13 @@ void OdDbMText::setColumnCount(OdInt32 count)
   assertWriteEnabled(false, false);
   if (count < 1)
     throw OdError(eInvalidInput);
-  assertWriteEnabled();
-  m_columnCount = count;
+  setLayoutInput(m_columnCount, count);
 }
 
-void OdDbMText::setLayoutSize(double& member, double value)
+template <class T>
+void OdDbMText::setLayoutInput(T& member, const T& value)
 {
-  const double previous = member;
+  const T previous = member;
   member = value;
   const Layout box = layout();
   if (!std::isfinite(box.actualWidth) || !std::isfinite(box.actualHeight) || !std::isfinite(box.boxWidth))
