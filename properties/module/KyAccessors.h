@@ -69,6 +69,7 @@ bool KyDoubleOf(const CKyVariant& value, double& out);
 // false when the result is not finite.
 bool KyAnyDoubleOf(const CKyVariant& value, double& out);
 inline bool KyIsZero(double v, double tol = 1e-10) { return v <= tol && v >= -tol; }
+inline bool KyIsFinite(const OdGePoint3d& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
 
 // Zero-based element index carried by the context (an integer), else 0.
 int KyContextIndex(const CKyVariant& context);

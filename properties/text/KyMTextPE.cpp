@@ -157,9 +157,11 @@ double ucsAngle()
   return reference.angleTo(xAxis, normal);
 }
 
+// Halves first, so that points near the largest double do not overflow (the same result as
+// halving the sum everywhere else).
 OdGePoint3d midpoint(const OdGePoint3d& a, const OdGePoint3d& b)
 {
-  return OdGePoint3d((a.x + b.x) * 0.5, (a.y + b.y) * 0.5, (a.z + b.z) * 0.5);
+  return OdGePoint3d(a.x * 0.5 + b.x * 0.5, a.y * 0.5 + b.y * 0.5, a.z * 0.5 + b.z * 0.5);
 }
 
 // The location that keeps the present box in place under the attachment (1..9).
@@ -321,7 +323,11 @@ int CKyMTextPE::SetJustify(const OdDbObject* object, const CKyPropertyDescriptio
     return kKyAccepted;
   OdGePoint3dArray bounds;
   mtext->getBoundingPoints(bounds);
-  mtext->setLocation(anchorOf(bounds, attachment));
+  // A box reaching beyond the largest double has no corner to keep in place.
+  const OdGePoint3d location = anchorOf(bounds, attachment);
+  if (!KyIsFinite(location))
+    return kKyRefused;
+  mtext->setLocation(location);
   mtext->setAttachment(static_cast<OdDbMText::AttachmentPoint>(attachment));
   return kKyAccepted;
 }

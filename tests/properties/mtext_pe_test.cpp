@@ -224,6 +224,22 @@ TEST_F(MTextRows, TopLeftToBottomRightMovesTheLocationToTheOldBottomRightCorner)
   EXPECT_EQ(snapshot(mtext), kept);
 }
 
+// Far out, the midpoints of the box are taken without overflowing; a box that reaches beyond the
+// largest double has no corner to keep and the change is refused.
+TEST_F(MTextRows, JustificationNearTheLargestDoubleKeepsTheBoxOrIsRefused)
+{
+  mtext->setLocation(OdGePoint3d(-1e308, 1e308, -1e308));
+  ASSERT_EQ(set("Justify", choice(OdDbMText::kMiddleCenter)), 5100);
+  EXPECT_EQ(mtext->location(), OdGePoint3d(-1e308 + 5.0, 1e308 - mtext->actualHeight() / 2.0, -1e308));
+
+  mtext->setWidth(1e300);
+  mtext->setLocation(OdGePoint3d(1.7976931348623157e308, 0.0, 0.0));
+  const std::string before = snapshot(mtext);
+  EXPECT_EQ(set("Justify", choice(OdDbMText::kTopRight)), -5001);
+  EXPECT_EQ(snapshot(mtext), before);
+  EXPECT_TRUE(messages.messages.empty());
+}
+
 TEST_F(MTextRows, WidthIsTheColumnWidthOfATextWithColumns)
 {
   EXPECT_DOUBLE_EQ(get("Width").GetDouble(), 10.0);
