@@ -321,22 +321,15 @@ CKyVariant CKyTextPE::GetJustify(const OdDbObject* object, const CKyPropertyDesc
   return KyChoiceListOf(kJustifications, kJustificationCount, currentJustification(text), &justificationList);
 }
 
-// Entries are told apart by their translated names. Leaving "Aligned" or "Fit" first resets
-// what those justifications had derived (rotation and height or width factor); "Aligned" and
-// "Fit" stretch the text from its insertion point to the end of its present box.
-int CKyTextPE::SetJustify(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
-                          const CKyVariant&)
+namespace
 {
-  const KyOpened<OdDbText> text = KyForWrite<OdDbText>(object);
-  int wanted = 0;
-  if (text.isNull() || !KyChosenCode(value, wanted))
-    return kKyRefused;
-  if (wanted < 0 || wanted >= kJustificationCount)
-    return kKyAccepted;
+// A justification change when the modes differ from the wanted entry's. Entries are told apart
+// by their translated names. Leaving "Aligned" or "Fit" first resets what those justifications
+// had derived (rotation and height or width factor); "Aligned" and "Fit" stretch the text from
+// its insertion point to the end of its present box.
+int changeJustification(const OdDbObject* object, OdDbText* text, int wanted)
+{
   const Justification& entry = kJustifications[wanted];
-  if (text->horizontalMode() == entry.horizontal && text->verticalMode() == entry.vertical)
-    return kKyAccepted;
-
   const QString current = justificationName(currentJustification(text));
   const QString target = justificationName(wanted);
   const bool fromAligned = current == justificationName(kAligned);
@@ -373,6 +366,33 @@ int CKyTextPE::SetJustify(const OdDbObject* object, const CKyPropertyDescription
   text->setHorizontalMode(entry.horizontal);
   text->setVerticalMode(entry.vertical);
   return kKyAccepted;
+}
+} // namespace
+
+int CKyTextPE::SetJustify(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
+                          const CKyVariant&)
+{
+  const KyOpened<OdDbText> text = KyForWrite<OdDbText>(object);
+  int wanted = 0;
+  if (text.isNull() || !KyChosenCode(value, wanted))
+    return kKyRefused;
+  if (wanted < 0 || wanted >= kJustificationCount)
+    return kKyAccepted;
+  const Justification& entry = kJustifications[wanted];
+  if (text->horizontalMode() == entry.horizontal && text->verticalMode() == entry.vertical)
+    return kKyAccepted;
+  // The change writes several values in turn. When the SDK refuses one of them (a text so large
+  // that its fitted width or aligned height overflows), the text gets its earlier state back.
+  const OdRxObjectPtr before = text->clone();
+  try
+  {
+    return changeJustification(object, text.get(), wanted);
+  }
+  catch (const OdError&)
+  {
+    text->copyFrom(before.get());
+    return kKyRefused;
+  }
 }
 
 CKyVariant CKyTextPE::GetHeight(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)

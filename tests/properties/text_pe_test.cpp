@@ -313,6 +313,35 @@ TEST_F(TextRows, AnnotativeTextRefusesAlignedAndFitAfterTheReset)
   EXPECT_EQ(text->widthFactor(), 1.0);
 }
 
+// A text so large that its stretched baseline overflows cannot be aligned or fitted: the change is
+// refused and the text is left as it was, resets included.
+TEST_F(TextRows, AligningOrFittingAnOverflowingTextIsRefusedWhole)
+{
+  struct Case
+  {
+    const char* what;
+    double height, widthFactor;
+    int from, to;
+  } cases[] = {
+    {"left to fit, huge height", 1e222, 1.0, 0, 5},
+    {"left to aligned, huge width factor", 1.0, 1e216, 0, 3},
+    {"centre to fit, huge height", 1e200, 1.0, 1, 5},
+    {"fit to aligned, huge height, after the reset of the width factor", 1e222, 3.0, 5, 3},
+  };
+  for (const Case& c : cases)
+  {
+    SCOPED_TRACE(c.what);
+    OdDbObjectId id;
+    OdDbTextPtr t = newText(id);
+    t->setHeight(c.height);
+    t->setWidthFactor(c.widthFactor);
+    setModes(t, kModes[c.from][0], kModes[c.from][1]);
+    const std::string before = snapshot(t);
+    EXPECT_EQ(set("Justify", choice(c.to), t), -5001);
+    EXPECT_EQ(snapshot(t), before);
+  }
+}
+
 TEST_F(TextRows, PointAndRotationReadOnlyRulesFollowTheJustification)
 {
   struct Case
