@@ -236,13 +236,17 @@ TEST_F(AnnotationContext, ScaleLookupsFollowEveryChangeToTheList)
   {
     step.change();
     if (step.gone)
+    {
       EXPECT_TRUE(found(step.gone).isNull()) << step.what;
+    }
     if (step.found)
     {
       const OdDbAnnotationScalePtr now = found(step.found);
       ASSERT_FALSE(now.isNull()) << step.what;
       if (step.isHalf)
+      {
         EXPECT_EQ(now->objectId(), halfId) << step.what;
+      }
     }
   }
 }
