@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Builds the DXF reader's fuzz target with clang in its own build directory, writes the seed
-# corpus with dxf_corpus and fuzzes for about a minute. FUZZ_SECONDS sets the time,
-# KY_FUZZ_BUILD_DIR the build directory (build-fuzz). Exits non-zero when the fuzzer finds a
-# crash; the crashing input is left in the build directory.
+# Builds the fuzz targets with clang in their own build directory, writes the seed corpus with
+# dxf_corpus and fuzzes each target for about a minute: dxf_fuzz (the DXF reader) and
+# palette_fuzz (the palette and listing of kyprops over what the reader reads). FUZZ_SECONDS sets
+# the time per target, FUZZ_TARGETS the targets, KY_FUZZ_BUILD_DIR the build directory
+# (build-fuzz). Exits non-zero when a fuzzer finds a crash; the crashing input is left in the
+# build directory.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
@@ -10,13 +12,18 @@ scripts/setup.sh
 export CCACHE_BASEDIR="$root"
 build="${KY_FUZZ_BUILD_DIR:-build-fuzz}"
 seconds="${FUZZ_SECONDS:-60}"
+targets="${FUZZ_TARGETS:-dxf_fuzz palette_fuzz}"
 cmake -S fuzz -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j2 --target dxf_fuzz dxf_corpus
+# shellcheck disable=SC2086
+cmake --build "$build" -j2 --target $targets dxf_corpus
 seeds="$build/seeds"
-corpus="$build/corpus"
 rm -rf "$seeds"
-mkdir -p "$corpus"
 "$build/bin/dxf_corpus" --corpus "$seeds"
 cd "$build"
-ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}" ./bin/dxf_fuzz -max_total_time="$seconds" -max_len=65536 \
-  -timeout=10 -rss_limit_mb=2048 -dict="$root/fuzz/dxf.dict" -print_final_stats=1 corpus seeds
+for target in $targets; do
+  echo "fuzz: $target for $seconds s"
+  mkdir -p "corpus-$target"
+  ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}" QT_QPA_PLATFORM=offscreen "./bin/$target" \
+    -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 -dict="$root/fuzz/dxf.dict" \
+    -print_final_stats=1 "corpus-$target" seeds
+done
