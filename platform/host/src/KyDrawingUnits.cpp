@@ -141,23 +141,46 @@ QString scientificText(double value, int precision)
   return QString::number(value, 'E', precision);
 }
 
+// Counts of shown steps stay exact integers below 2^53; beyond, a value has no digits left below
+// its shown step, and the steps are counted from the value itself.
+constexpr double kExactCount = 9007199254740992.0;
+
+// Whole groups of `per` steps and the steps left over (0 <= rest < per) in a count of steps. The
+// remainder is taken exactly: count - floor(count / per) * per can come out negative or a whole
+// group once the quotient rounds up.
+void splitCount(double count, double per, double& groups, double& rest)
+{
+  rest = std::fmod(count, per);
+  groups = std::round((count - rest) / per);
+}
+
 QString engineeringText(double inches, int precision)
 {
   const double scale = std::pow(10.0, precision);
-  const double units = std::round(inches * scale);
-  const double perFoot = 12.0 * scale;
-  const double feet = std::floor(units / perFoot);
-  const double rest = units - feet * perFoot;
-  return wholeText(feet) + QStringLiteral("'-") + fixed(rest / scale, precision) + QLatin1Char('"');
+  double feet = 0.0, restInches = 0.0;
+  if (inches * scale < kExactCount)
+  {
+    double rest = 0.0;
+    splitCount(std::round(inches * scale), 12.0 * scale, feet, rest);
+    restInches = rest / scale;
+  }
+  else
+    splitCount(inches, 12.0, feet, restInches);
+  return wholeText(feet) + QStringLiteral("'-") + fixed(restInches, precision) + QLatin1Char('"');
 }
 
 QString architecturalText(double inches, int precision)
 {
   const double denominator = std::ldexp(1.0, precision);
-  const double units = std::round(inches * denominator);
-  const double perFoot = 12.0 * denominator;
-  const double feet = std::floor(units / perFoot);
-  const double rest = units - feet * perFoot;
+  double feet = 0.0, rest = 0.0; // rest in steps of 1/denominator inch
+  if (inches * denominator < kExactCount)
+    splitCount(std::round(inches * denominator), 12.0 * denominator, feet, rest);
+  else
+  {
+    // The value is a multiple of its spacing, at least one step here: the rest is whole steps.
+    splitCount(inches, 12.0, feet, rest);
+    rest *= denominator;
+  }
   const double wholeInches = std::floor(rest / denominator);
   const QString fraction = fractionText(rest - wholeInches * denominator, denominator);
   QString text = wholeText(feet) + QStringLiteral("'-") + wholeText(wholeInches);
@@ -169,9 +192,15 @@ QString architecturalText(double inches, int precision)
 QString fractionalText(double value, int precision)
 {
   const double denominator = std::ldexp(1.0, precision);
-  const double units = std::round(value * denominator);
-  const double whole = std::floor(units / denominator);
-  const QString fraction = fractionText(units - whole * denominator, denominator);
+  double whole = 0.0, rest = 0.0;
+  if (value * denominator < kExactCount)
+    splitCount(std::round(value * denominator), denominator, whole, rest);
+  else
+  {
+    splitCount(value, 1.0, whole, rest);
+    rest *= denominator;
+  }
+  const QString fraction = fractionText(rest, denominator);
   if (fraction.isEmpty())
     return wholeText(whole);
   if (whole == 0.0)

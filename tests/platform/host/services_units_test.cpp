@@ -2,6 +2,8 @@
 // mode, parsing back (round trips), and the texts that must not parse.
 #include <cmath>
 #include <cstdint>
+#include <random>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -113,6 +115,27 @@ TEST_F(ServicesUnits, RefusesUnknownModes)
   EXPECT_THROW(units.ParseDistance(CKyString("1"), value, 6), OdError);
 }
 
+// Half of the smallest step a distance text shows; scientific steps scale with the magnitude.
+double distanceTolerance(double value, int mode, int precision)
+{
+  double step = (mode == 4 || mode == 5) ? std::ldexp(1.0, -precision) : std::pow(10.0, -precision);
+  if (mode == 1 && value != 0.0)
+    step *= std::pow(10.0, std::floor(std::log10(std::fabs(value))));
+  return step / 2.0;
+}
+
+// Seeded values for the round trips below: uniform in [-1, 1) times a power of ten.
+class Draw
+{
+public:
+  explicit Draw(std::uint64_t seed) : m_random(seed) {}
+  int below(int n) { return static_cast<int>(m_random() % static_cast<std::uint64_t>(n)); }
+  double unit() { return static_cast<double>(m_random() >> 11) * 0x1.0p-53; }
+
+private:
+  std::mt19937_64 m_random;
+};
+
 TEST_F(ServicesUnits, DistancesRoundTripThroughTheirText)
 {
   const double values[] = {0.0, 18.0, 15.5, -27.75, 1234.5, 0.3};
@@ -126,12 +149,40 @@ TEST_F(ServicesUnits, DistancesRoundTripThroughTheirText)
         double parsed = 0.0;
         ASSERT_TRUE(units.ParseDistance(text, parsed, mode)) << text.toQString().toStdString();
         EXPECT_TRUE(units.ParseDistance(text, parsed)) << "any-format parse of " << text.toQString().toStdString();
-        // Half of the smallest shown step; scientific steps scale with the magnitude.
-        double step = (mode == 4 || mode == 5) ? std::ldexp(1.0, -precision) : std::pow(10.0, -precision);
-        if (mode == 1 && value != 0.0)
-          step *= std::pow(10.0, std::floor(std::log10(std::fabs(value))));
-        EXPECT_NEAR(parsed, value, step / 2.0 + 1e-9) << text.toQString().toStdString();
+        EXPECT_NEAR(parsed, value, distanceTolerance(value, mode, precision) + 1e-9) << text.toQString().toStdString();
       }
+    }
+  }
+}
+
+// Every magnitude a double holds, half of the values on a rounding boundary of the shown step:
+// the feet and inches of huge distances (where counting steps is no longer exact) and the carries
+// into the next inch, foot or whole number must still give a text that reads back.
+TEST_F(ServicesUnits, DistancesOfEveryMagnitudeRoundTrip)
+{
+  Draw draw(20261206);
+  int failures = 0;
+  for (int i = 0; i < 20000 && failures < 10; ++i)
+  {
+    const int mode = 1 + draw.below(5);
+    const int precision = draw.below(9);
+    double value = (draw.unit() * 2.0 - 1.0) * std::pow(10.0, draw.below(320) - 12);
+    if (draw.below(2) == 0)
+    {
+      const double step = 2.0 * distanceTolerance(1.0, mode == 1 ? 2 : mode, precision);
+      value = (std::floor(value / step) + 0.5) * step;
+    }
+    if (!std::isfinite(value))
+      continue;
+    const CKyString text = units.FormatDistance(value, mode, precision);
+    double parsed = 0.0;
+    const bool read = units.ParseDistance(text, parsed, mode);
+    const double tolerance = distanceTolerance(value, mode, precision) + std::fabs(value) * 1e-15 + 1e-12;
+    if (!read || !(std::fabs(parsed - value) <= tolerance))
+    {
+      ++failures;
+      ADD_FAILURE() << "mode " << mode << ", precision " << precision << ": " << value << " shows as \""
+                    << text.toQString().toStdString() << "\"" << (read ? ", read back as " + std::to_string(parsed) : "");
     }
   }
 }
