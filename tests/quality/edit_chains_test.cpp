@@ -230,8 +230,10 @@ private:
       if (settable.empty())
         break;
       const CKyPropertyDescription& row = *settable[static_cast<std::size_t>(random.below(settable.size()))];
-      Step step{row.GetName(), row.GetCategory(), randomContext(random, KyElementCount(object.get(), rows.container())),
-                KyNamedValue()};
+      Step step;
+      step.row = row.GetName();
+      step.category = row.GetCategory();
+      step.context = randomContext(random, KyElementCount(object.get(), rows.container()));
       CKyVariant shown;
       std::vector<std::string> problems;
       try
