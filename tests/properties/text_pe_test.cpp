@@ -421,6 +421,11 @@ TEST_F(TextRows, RotationAndObliquingShowNonNegativeAngles)
   EXPECT_EQ(text->rotation(), 1.25);
   EXPECT_EQ(set("Angle", CKyVariant(0.1, true)), 5100);
   EXPECT_EQ(text->oblique(), 0.1);
+  // Whole turns typed into the rotation are dropped, so it shows within one turn either way.
+  EXPECT_EQ(set("Rotation", CKyVariant(400.0 * M_PI / 180.0, true)), 5100);
+  EXPECT_NEAR(get("Rotation").GetDouble(), 40.0 * M_PI / 180.0, 1e-12);
+  EXPECT_EQ(set("Rotation", CKyVariant(-400.0 * M_PI / 180.0, true)), 5100);
+  EXPECT_NEAR(get("Rotation").GetDouble(), 320.0 * M_PI / 180.0, 1e-12);
 }
 
 TEST_F(TextRows, StyleChangeCopiesFourStyleSettingsAndItsHeight)

@@ -82,6 +82,7 @@ public:
   // Projected onto the plane and normalised; a vector along the normal is refused.
   void setDirection(const OdGeVector3d& direction);
   double rotation() const;
+  // Whole turns are dropped, keeping the sign: the rotation stays within (-2pi, 2pi).
   void setRotation(double rotation);
 
   AttachmentPoint attachment() const;

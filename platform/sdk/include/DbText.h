@@ -45,6 +45,7 @@ public:
   // Positive.
   void setHeight(double height);
   double rotation() const;
+  // Whole turns are dropped, keeping the sign: the rotation stays within (-2pi, 2pi).
   void setRotation(double rotation);
   double widthFactor() const;
   // Positive.

@@ -11,6 +11,7 @@
 #include "DbDatabase.h"
 #include "DbFiler.h"
 #include "DbLayerTableRecord.h"
+#include "DbMText.h"
 #include "DbText.h"
 #include "Ge/GeGbl.h"
 #include "Ge/GePlane.h"
@@ -199,6 +200,29 @@ TEST(TextSingleLine, AlignedTextWithoutGlyphsOrBaselineIsLeftAlone)
   coincident->setAlignmentPoint(OdGePoint3d(2, 2, 0));
   coincident->adjustAlignment();
   EXPECT_DOUBLE_EQ(coincident->widthFactor(), 1.0);
+}
+
+// Both text kinds keep a rotation within one turn of zero: whole turns are dropped, the sign and
+// any angle already within a turn are kept exactly.
+TEST(TextSingleLine, RotationsOfBothTextKindsDropWholeTurns)
+{
+  OdDbTextPtr text = OdDbText::createObject();
+  OdDbMTextPtr mtext = OdDbMText::createObject();
+  const struct
+  {
+    double given, kept;
+  } cases[] = {{1.25, 1.25},     {-1.25, -1.25},          {Oda2PI, 0.0},
+               {Oda2PI + 0.5, 0.5}, {-3 * Oda2PI - 0.5, -0.5}, {1e6, std::fmod(1e6, Oda2PI)}};
+  for (const auto& c : cases)
+  {
+    SCOPED_TRACE(c.given);
+    text->setRotation(c.given);
+    mtext->setRotation(c.given);
+    EXPECT_NEAR(text->rotation(), c.kept, 1e-12);
+    EXPECT_NEAR(mtext->rotation(), c.kept, 1e-12);
+  }
+  text->setRotation(1.25);
+  EXPECT_EQ(text->rotation(), 1.25);
 }
 
 TEST(TextSingleLine, RefusedValuesLeaveTheTextUnchanged)

@@ -6,6 +6,7 @@
 
 #include "DbFiler.h"
 #include "DbTextStyleTableRecord.h"
+#include "Ge/GeGbl.h"
 #include "SdkRxMacros.h"
 #include "db/DbInternal.h"
 #include "db/text/TextLayout.h"
@@ -93,7 +94,7 @@ void OdDbMText::setRotation(double rotation)
   assertWriteEnabled(false, false);
   odDbCheckFinite(rotation);
   assertWriteEnabled();
-  m_rotation = rotation;
+  m_rotation = std::fmod(rotation, Oda2PI);
 }
 
 OdDbMText::AttachmentPoint OdDbMText::attachment() const
@@ -354,7 +355,8 @@ OdDbMText::Layout OdDbMText::layout() const
 
   Layout result;
   if (perColumn > 0)
-    result.actualHeight = m_textHeight + (perColumn - 1) * OdDbTextLayout::kLineSpacing * m_textHeight * m_lineSpacingFactor;
+    result.actualHeight =
+        m_textHeight + (perColumn - 1) * OdDbTextLayout::kLineSpacing * m_textHeight * m_lineSpacingFactor;
   for (int i = 0; i < lineCount; ++i)
   {
     const double offset = columns ? (i / perColumn) * pitch : 0.0;

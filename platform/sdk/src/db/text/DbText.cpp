@@ -122,7 +122,7 @@ void OdDbText::setRotation(double rotation)
   assertWriteEnabled(false, false);
   odDbCheckFinite(rotation);
   assertWriteEnabled();
-  m_rotation = rotation;
+  m_rotation = std::fmod(rotation, Oda2PI);
 }
 
 double OdDbText::widthFactor() const
