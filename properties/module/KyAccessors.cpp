@@ -82,11 +82,14 @@ bool KyReplaceUcsComponent(const OdDbObject* object, OdGePoint3d& world, KyAxis 
     return false;
   OdGePoint3d ucs = KyWorldToUcs(object, world);
   changed = KyComponent(ucs, axis) != v;
-  if (changed)
-  {
-    KySetComponent(ucs, axis, v);
-    world = KyUcsToWorld(object, ucs);
-  }
+  if (!changed)
+    return true;
+  KySetComponent(ucs, axis, v);
+  // Far from a UCS origin that is itself far out, the point may lie beyond the largest double.
+  const OdGePoint3d moved = KyUcsToWorld(object, ucs);
+  if (!KyIsFinite(moved))
+    return false;
+  world = moved;
   return true;
 }
 

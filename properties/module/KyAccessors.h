@@ -96,7 +96,8 @@ OdGePoint3d KyUcsToWorld(const OdDbObject* object, const OdGePoint3d& ucs);
 CKyVariant KyUcsComponent(const OdDbObject* object, const OdGePoint3d& world, KyAxis axis);
 
 // Replaces one UCS component of a world point. Returns false (and leaves `world`) when the value
-// is not a finite double; sets `changed` false when the component already has that value.
+// is not a finite double or the moved point is not finite in world coordinates; sets `changed`
+// false when the component already has that value.
 bool KyReplaceUcsComponent(const OdDbObject* object, OdGePoint3d& world, KyAxis axis,
                            const CKyVariant& value, bool& changed);
 

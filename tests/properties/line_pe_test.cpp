@@ -150,6 +150,17 @@ TEST_F(LineRows, RotatedUcsEditMovesAlongTheUcsAxisOnly)
   EXPECT_NEAR(line->startPoint().z, 3.0, 1e-12);
 }
 
+// A UCS whose origin lies far out can name coordinates beyond the largest double in world
+// coordinates: such an edit is refused, not handed to the SDK.
+TEST_F(LineRows, UcsEditThatLeavesTheRangeOfDoublesIsRefused)
+{
+  drawing.setUcs(OdGePoint3d(0, 0, -1e308), OdGeVector3d::kXAxis, OdGeVector3d::kZAxis);
+  EXPECT_EQ(set("End Y", CKyVariant(-1e308, true)), -5001);
+  EXPECT_EQ(line->endPoint(), OdGePoint3d(4, 6, 3));
+  EXPECT_EQ(set("End Y", CKyVariant(-7.0, true)), 5100);
+  EXPECT_NEAR(line->endPoint().z, -1e308 - 7.0, 1e292);
+}
+
 TEST_F(LineRows, RefusalsLeaveTheLineUnchanged)
 {
   struct Case
