@@ -18,6 +18,7 @@
 #include <set>
 
 #include "DbDatabase.h"
+#include "KyDatabase.h"
 #include "KyPrintObjectInfoPE.h"
 #include "KySampleFixture.h"
 #include "KySetterBattery.h"
@@ -153,6 +154,42 @@ KyContext randomContext(Random& random, int count)
   return {"index " + std::to_string(index), CKyVariant(index), index < 0 || index >= count};
 }
 
+// The drawing's current UCS during a chain: the world, or a turned and moved one, so that every
+// coordinate row converts its values.
+struct Ucs
+{
+  OdGePoint3d origin;
+  OdGeVector3d xAxis = OdGeVector3d::kXAxis, yAxis = OdGeVector3d::kYAxis;
+
+  std::string text() const
+  {
+    if (origin == OdGePoint3d::kOrigin && xAxis == OdGeVector3d::kXAxis && yAxis == OdGeVector3d::kYAxis)
+      return "world UCS";
+    auto triple = [](double x, double y, double z) {
+      return numberText(x) + "," + numberText(y) + "," + numberText(z);
+    };
+    return "UCS " + triple(origin.x, origin.y, origin.z) + ";" + triple(xAxis.x, xAxis.y, xAxis.z) + ";" +
+           triple(yAxis.x, yAxis.y, yAxis.z);
+  }
+};
+
+Ucs randomUcs(Random& random)
+{
+  Ucs ucs;
+  if (random.chance(50))
+    return ucs;
+  auto direction = [&] {
+    return OdGeVector3d(random.unit() * 2.0 - 1.0, random.unit() * 2.0 - 1.0, random.unit() * 2.0 - 1.0);
+  };
+  ucs.origin = OdGePoint3d(randomNumber(random, 10.0), randomNumber(random, 10.0), randomNumber(random, 0.0));
+  do
+  {
+    ucs.xAxis = direction();
+    ucs.yAxis = direction();
+  } while (ucs.xAxis.length() < 0.1 || ucs.yAxis.length() < 0.1 || ucs.xAxis.isParallelTo(ucs.yAxis));
+  return ucs;
+}
+
 struct Tally
 {
   long chains = 0;
@@ -214,6 +251,8 @@ public:
 private:
   void chain(const OdDbHandle& handle, Random random)
   {
+    const Ucs ucs = randomUcs(random);
+    CKyDatabase(m_drawing->db()).SetCurrentUcs(ucs.origin, ucs.xAxis, ucs.yAxis);
     OdDbObjectPtr object = m_drawing->db()->getOdDbObjectId(handle).safeOpenObject(OdDb::kForWrite);
     const OdRxObjectPtr pristine = object->clone();
     const KyObjectSnapshot pristineState(object.get());
@@ -257,7 +296,7 @@ private:
       tally.propagated += outcome == KySetOutcome::kPropagated;
       if (!problems.empty())
       {
-        report(kind, handle, steps, problems.front());
+        report(kind, handle, ucs, steps, problems.front());
         break;
       }
     }
@@ -295,9 +334,10 @@ private:
 
   // Replays the steps on the object in a new sample drawing; the first problem, or "" when every
   // step kept the rules (a step whose row the object no longer has is skipped).
-  static std::string replay(const OdDbHandle& handle, const std::vector<Step>& steps)
+  static std::string replay(const OdDbHandle& handle, const Ucs& ucs, const std::vector<Step>& steps)
   {
     KySampleDrawing drawing;
+    CKyDatabase(drawing.db()).SetCurrentUcs(ucs.origin, ucs.xAxis, ucs.yAxis);
     OdDbObjectPtr object = drawing.db()->getOdDbObjectId(handle).safeOpenObject(OdDb::kForWrite);
     for (const Step& step : steps)
     {
@@ -318,18 +358,20 @@ private:
 
   // Reports the chain cut down to the steps it needs: each step is left out in turn and stays out
   // when the same problem still follows.
-  void report(const std::string& kind, const OdDbHandle& handle, std::vector<Step> steps, const std::string& problem)
+  void report(const std::string& kind, const OdDbHandle& handle, const Ucs& ucs, std::vector<Step> steps,
+              const std::string& problem)
   {
     const std::string firstLine = problem.substr(0, problem.find('\n'));
     for (std::size_t i = steps.size(); i-- > 0;)
     {
       std::vector<Step> fewer = steps;
       fewer.erase(fewer.begin() + static_cast<std::ptrdiff_t>(i));
-      const std::string found = replay(handle, fewer);
+      const std::string found = replay(handle, ucs, fewer);
       if (found.substr(0, found.find('\n')) == firstLine)
         steps = std::move(fewer);
     }
-    std::string text = kind + " [" + handle.ascii().toUtf8() + "], seed " + std::to_string(m_seed) + ":\n";
+    std::string text =
+      kind + " [" + handle.ascii().toUtf8() + "], seed " + std::to_string(m_seed) + ", " + ucs.text() + ":\n";
     for (std::size_t i = 0; i < steps.size(); ++i)
       text += "  " + std::to_string(i + 1) + ". " + stepText(steps[i]) + "\n";
     m_failures.push_back(text + "  -> " + problem + "\n");
