@@ -154,40 +154,52 @@ KyContext randomContext(Random& random, int count)
   return {"index " + std::to_string(index), CKyVariant(index), index < 0 || index >= count};
 }
 
-// The drawing's current UCS during a chain: the world, or a turned and moved one, so that every
-// coordinate row converts its values.
-struct Ucs
+// The drawing's settings during a chain: the current UCS (the world, or a turned and moved one, so
+// that every coordinate row converts its values) and the linear units the area texts use.
+struct Scene
 {
   OdGePoint3d origin;
   OdGeVector3d xAxis = OdGeVector3d::kXAxis, yAxis = OdGeVector3d::kYAxis;
+  int unitMode = 2;
+  int precision = 4;
+
+  void apply(OdDbDatabase* db) const
+  {
+    CKyDatabase(db).SetCurrentUcs(origin, xAxis, yAxis);
+    db->setLUNITS(static_cast<OdInt16>(unitMode));
+    db->setLUPREC(static_cast<OdInt16>(precision));
+  }
 
   std::string text() const
   {
+    const std::string units = "units " + std::to_string(unitMode) + "/" + std::to_string(precision);
     if (origin == OdGePoint3d::kOrigin && xAxis == OdGeVector3d::kXAxis && yAxis == OdGeVector3d::kYAxis)
-      return "world UCS";
+      return "world UCS, " + units;
     auto triple = [](double x, double y, double z) {
       return numberText(x) + "," + numberText(y) + "," + numberText(z);
     };
     return "UCS " + triple(origin.x, origin.y, origin.z) + ";" + triple(xAxis.x, xAxis.y, xAxis.z) + ";" +
-           triple(yAxis.x, yAxis.y, yAxis.z);
+           triple(yAxis.x, yAxis.y, yAxis.z) + ", " + units;
   }
 };
 
-Ucs randomUcs(Random& random)
+Scene randomScene(Random& random)
 {
-  Ucs ucs;
+  Scene scene;
+  scene.unitMode = 1 + random.below(5);
+  scene.precision = random.below(9);
   if (random.chance(50))
-    return ucs;
+    return scene;
   auto direction = [&] {
     return OdGeVector3d(random.unit() * 2.0 - 1.0, random.unit() * 2.0 - 1.0, random.unit() * 2.0 - 1.0);
   };
-  ucs.origin = OdGePoint3d(randomNumber(random, 10.0), randomNumber(random, 10.0), randomNumber(random, 0.0));
+  scene.origin = OdGePoint3d(randomNumber(random, 10.0), randomNumber(random, 10.0), randomNumber(random, 0.0));
   do
   {
-    ucs.xAxis = direction();
-    ucs.yAxis = direction();
-  } while (ucs.xAxis.length() < 0.1 || ucs.yAxis.length() < 0.1 || ucs.xAxis.isParallelTo(ucs.yAxis));
-  return ucs;
+    scene.xAxis = direction();
+    scene.yAxis = direction();
+  } while (scene.xAxis.length() < 0.1 || scene.yAxis.length() < 0.1 || scene.xAxis.isParallelTo(scene.yAxis));
+  return scene;
 }
 
 struct Tally
@@ -251,8 +263,8 @@ public:
 private:
   void chain(const OdDbHandle& handle, Random random)
   {
-    const Ucs ucs = randomUcs(random);
-    CKyDatabase(m_drawing->db()).SetCurrentUcs(ucs.origin, ucs.xAxis, ucs.yAxis);
+    const Scene scene = randomScene(random);
+    scene.apply(m_drawing->db());
     OdDbObjectPtr object = m_drawing->db()->getOdDbObjectId(handle).safeOpenObject(OdDb::kForWrite);
     const OdRxObjectPtr pristine = object->clone();
     const KyObjectSnapshot pristineState(object.get());
@@ -296,7 +308,7 @@ private:
       tally.propagated += outcome == KySetOutcome::kPropagated;
       if (!problems.empty())
       {
-        report(kind, handle, ucs, steps, problems.front());
+        report(kind, handle, scene, steps, problems.front());
         break;
       }
     }
@@ -334,10 +346,10 @@ private:
 
   // Replays the steps on the object in a new sample drawing; the first problem, or "" when every
   // step kept the rules (a step whose row the object no longer has is skipped).
-  static std::string replay(const OdDbHandle& handle, const Ucs& ucs, const std::vector<Step>& steps)
+  static std::string replay(const OdDbHandle& handle, const Scene& scene, const std::vector<Step>& steps)
   {
     KySampleDrawing drawing;
-    CKyDatabase(drawing.db()).SetCurrentUcs(ucs.origin, ucs.xAxis, ucs.yAxis);
+    scene.apply(drawing.db());
     OdDbObjectPtr object = drawing.db()->getOdDbObjectId(handle).safeOpenObject(OdDb::kForWrite);
     for (const Step& step : steps)
     {
@@ -358,7 +370,7 @@ private:
 
   // Reports the chain cut down to the steps it needs: each step is left out in turn and stays out
   // when the same problem still follows.
-  void report(const std::string& kind, const OdDbHandle& handle, const Ucs& ucs, std::vector<Step> steps,
+  void report(const std::string& kind, const OdDbHandle& handle, const Scene& scene, std::vector<Step> steps,
               const std::string& problem)
   {
     const std::string firstLine = problem.substr(0, problem.find('\n'));
@@ -366,12 +378,12 @@ private:
     {
       std::vector<Step> fewer = steps;
       fewer.erase(fewer.begin() + static_cast<std::ptrdiff_t>(i));
-      const std::string found = replay(handle, ucs, fewer);
+      const std::string found = replay(handle, scene, fewer);
       if (found.substr(0, found.find('\n')) == firstLine)
         steps = std::move(fewer);
     }
     std::string text =
-      kind + " [" + handle.ascii().toUtf8() + "], seed " + std::to_string(m_seed) + ", " + ucs.text() + ":\n";
+      kind + " [" + handle.ascii().toUtf8() + "], seed " + std::to_string(m_seed) + ", " + scene.text() + ":\n";
     for (std::size_t i = 0; i < steps.size(); ++i)
       text += "  " + std::to_string(i + 1) + ". " + stepText(steps[i]) + "\n";
     m_failures.push_back(text + "  -> " + problem + "\n");
