@@ -115,14 +115,14 @@ std::vector<KyNamedValue> KyIdValues(const KySampleDrawing& drawing, const OdDbO
     {"block record id", CKyVariant(drawing.modelSpaceId())},
     {"own id", CKyVariant(object->objectId())},
   };
+  // One entity of every other kind: a wrong class for most id rows, a source for the
+  // match-properties rows that accept a related kind (a multiline text for a text).
+  std::set<const OdRxClass*> kinds{object->isA()};
   for (const OdDbObjectId& id : objects)
   {
     OdDbObjectPtr other = id.openObject();
-    if (other->isA() != object->isA() && other->isKindOf(OdDbEntity::desc()))
-    {
+    if (other->isKindOf(OdDbEntity::desc()) && kinds.insert(other->isA()).second)
       values.push_back({"id of a " + KyClassName(other.get()), CKyVariant(id)});
-      break;
-    }
   }
   return values;
 }

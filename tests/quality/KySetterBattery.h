@@ -22,7 +22,7 @@ struct KyNamedValue
 // Values whose meaning does not depend on the drawing.
 std::vector<KyNamedValue> KyFixedValues();
 
-// Ids: null, erased, records of each table, the object itself and an entity of another class.
+// Ids: null, erased, records of each table, the object itself and an entity of every other class.
 std::vector<KyNamedValue> KyIdValues(const KySampleDrawing& drawing, const OdDbObject* object,
                                      const std::vector<OdDbObjectId>& objects);
 
