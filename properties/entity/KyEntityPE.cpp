@@ -201,7 +201,12 @@ int CKyEntityPE::SetLineweight(const OdDbObject* object, const CKyPropertyDescri
   const KyOpened<OdDbEntity> entity = KyForWrite<OdDbEntity>(object);
   if (entity.isNull() || value.GetType() != CKyVariant::kInt32)
     return kKyRefused;
-  return resultOf(entity->setLineWeight(static_cast<OdDb::LineWeight>(value.GetInt32()), true));
+  // Only a number within the lineweights' range may become the enumeration (anything else is not
+  // a value of it); the SDK refuses the numbers in between that name no lineweight.
+  const int weight = value.GetInt32();
+  if (weight < OdDb::kLnWtByLwDefault || weight > OdDb::kLnWt211)
+    return kKyRefused;
+  return resultOf(entity->setLineWeight(static_cast<OdDb::LineWeight>(weight), true));
 }
 
 CKyVariant CKyEntityPE::GetHyperlink(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)

@@ -1,6 +1,8 @@
 // General entity rows: the eight rows every entity shows first, their setters and refusals.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "DbDimension.h"
 #include "DbLayerTableRecord.h"
 #include "DbLine.h"
@@ -165,6 +167,17 @@ TEST_F(GeneralRows, ScalarRowsWriteThroughTheEntity)
   EXPECT_EQ(row(rows, "LineWeight")->SetValue(line, CKyVariant(static_cast<int>(OdDb::kLnWt050)), CKyVariant()), 5100);
   EXPECT_EQ(line->lineWeight(), OdDb::kLnWt050);
   EXPECT_EQ(row(rows, "LineWeight")->GetValue(line, CKyVariant()).GetInt32(), 50);
+  // Numbers that name no lineweight are refused, inside the range as well as beyond it.
+  for (int refused : {600, 7, -4, INT_MIN, INT_MAX})
+  {
+    EXPECT_EQ(row(rows, "LineWeight")->SetValue(line, CKyVariant(refused), CKyVariant()), -5001) << refused;
+    EXPECT_EQ(line->lineWeight(), OdDb::kLnWt050);
+  }
+  for (OdDb::LineWeight edge : {OdDb::kLnWt211, OdDb::kLnWtByLwDefault})
+  {
+    EXPECT_EQ(row(rows, "LineWeight")->SetValue(line, CKyVariant(static_cast<int>(edge)), CKyVariant()), 5100);
+    EXPECT_EQ(line->lineWeight(), edge);
+  }
   EXPECT_EQ(row(rows, "LineStyle")->SetValue(line, CKyVariant(drawing.db()->getLinetypeContinuousId()), CKyVariant()),
             5100);
   EXPECT_EQ(line->linetypeId(), drawing.db()->getLinetypeContinuousId());
