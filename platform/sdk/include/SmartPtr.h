@@ -77,8 +77,12 @@ public:
   operator T*() const { return m_p; }
   bool isNull() const { return m_p == 0; }
   bool operator!() const { return m_p == 0; }
+  // Both constnesses, so that a comparison with a plain pointer does not compete with the
+  // built-in one reached through the conversion above.
   bool operator==(const T* p) const { return m_p == p; }
   bool operator!=(const T* p) const { return m_p != p; }
+  bool operator==(T* p) const { return m_p == p; }
+  bool operator!=(T* p) const { return m_p != p; }
   bool operator==(std::nullptr_t) const { return m_p == 0; }
   bool operator!=(std::nullptr_t) const { return m_p != 0; }
 
