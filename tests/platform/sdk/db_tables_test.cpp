@@ -475,7 +475,7 @@ TEST_F(DbTables, RecordSettersRefuseNonFiniteValuesAndKeepTheRecord)
       [&] { vp->setLowerLeftCorner(OdGePoint2d(1.5, 0)); },
       [&] { vp->setGridIncrements(OdGeVector2d(-1, 1)); },
       [&] { ms->setOrigin(OdGePoint3d(nan, 0, 0)); },
-      [&] { ms->setBlockInsertUnits(static_cast<OdDb::UnitsValue>(-1)); },
+      [&] { ms->setBlockInsertUnits(static_cast<OdDb::UnitsValue>(31)); }, // in the enumeration's range
       [&] { lt->setDashLengthAt(1, nan); },
       [&] { lt->setPatternLength(-1.0); },
   };

@@ -244,8 +244,9 @@ TEST(TextSingleLine, RefusedValuesLeaveTheTextUnchanged)
       [&] { text->setAlignmentPoint(OdGePoint3d(0, kInf, 0)); },
       [&] { text->setNormal(OdGeVector3d(0, 0, 0)); },
       [&] { text->setNormal(OdGeVector3d(kNaN, 0, 1)); },
+      // Within the range of the enumeration's values but no mode (every value the vertical mode
+      // can hold is one).
       [&] { text->setHorizontalMode(static_cast<OdDb::TextHorzMode>(6)); },
-      [&] { text->setVerticalMode(static_cast<OdDb::TextVertMode>(4)); },
   };
   for (std::size_t i = 0; i < sizeof(refused) / sizeof(refused[0]); ++i)
   {
