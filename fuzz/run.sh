@@ -2,7 +2,7 @@
 # Builds the fuzz targets with clang in their own build directory, writes the DXF seed corpus with
 # dxf_corpus and fuzzes each target for about a minute: dxf_fuzz (the DXF reader), palette_fuzz
 # (the palette and listing of kyprops over what the reader reads) and value_fuzz (typed values
-# for the rows of the sample drawing, from an empty corpus). FUZZ_SECONDS sets
+# for the rows of the sample drawing, from seeds written here). FUZZ_SECONDS sets
 # the time per target, FUZZ_TARGETS the targets, KY_FUZZ_BUILD_DIR the build directory
 # (build-fuzz). Exits non-zero when a fuzzer finds a crash; the crashing input is left in the
 # build directory.
@@ -20,12 +20,29 @@ cmake --build "$build" -j2 --target $targets dxf_corpus
 seeds="$build/seeds"
 rm -rf "$seeds"
 "$build/bin/dxf_corpus" --corpus "$seeds"
+
+# Seeds of value_fuzz: every row of every sample entity (three selector bytes: entity, row, units)
+# with a text of one of the forms a user types, two texts per row.
+value_seeds="$build/value-seeds"
+rm -rf "$value_seeds"
+mkdir -p "$value_seeds"
+texts=("12.5" "-3" "0" "1e300" "1'6\"" "1'-6 1/2\"" "3/4" "15 1/2" "45" "45d30'" "1.2r" "50g" "N 45d30' E" "red"
+       "255,128,0" "ByLayer" "ByBlock" "0.35" "Default" "50" "Yes" "No" "Center" "Top Left" "Walls" "Standard" "1F")
+for entity in $(seq 0 8); do
+  for row in $(seq 0 31); do
+    for pass in 0 1; do
+      text="${texts[$(((entity * 32 + row + pass * 13) % ${#texts[@]}))]}"
+      printf "\\x$(printf %02x "$entity")\\x$(printf %02x "$row")\\x$(printf %02x $(((entity + row + pass) % 45)))%s" \
+        "$text" >"$value_seeds/$entity-$row-$pass"
+    done
+  done
+done
 cd "$build"
 for target in $targets; do
   echo "fuzz: $target for $seconds s"
   mkdir -p "corpus-$target"
   if [ "$target" = value_fuzz ]; then
-    inputs=("corpus-$target") dict="$root/fuzz/value.dict" max_len=256
+    inputs=("corpus-$target" value-seeds) dict="$root/fuzz/value.dict" max_len=256
   else
     inputs=("corpus-$target" seeds) dict="$root/fuzz/dxf.dict" max_len=65536
   fi
