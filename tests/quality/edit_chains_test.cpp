@@ -1,9 +1,9 @@
 // Edit chains: seeded random runs of setter calls on each object of the sample drawing. The sweep
 // starts every value from the pristine object; a chain goes on from whatever the earlier accepted
-// edits left (a polyline down to its last vertices, an empty text, sizes near the largest double),
-// with values drawn from the sweep's battery, the lists' own entries and numbers of every
-// magnitude. Every step keeps the sweep's rules; after each accepted step every row still reads
-// and the object still lists. KY_EDIT_CHAINS (chains per object, default 400) and KY_EDIT_SEED
+// edits left (an empty text, a fitted text, sizes and points near the largest double), with values
+// drawn from the sweep's battery, the lists' own entries and numbers of every magnitude, under the
+// world UCS or a turned and moved one. Every step keeps the sweep's rules; after each accepted
+// step every row still reads and the object still lists. KY_EDIT_CHAINS (chains per object, default 400) and KY_EDIT_SEED
 // (default 1) lengthen or vary the run; a failure names the seed and the steps that led to it.
 #include <gtest/gtest.h>
 
