@@ -1,10 +1,9 @@
 // What the palette fuzz targets share: the module and kyprops' palette services set up once for
-// the whole run (as a host does), a drawing made the active document for one input, and an edit
-// through the palette checked as the quality tests check setters.
+// the whole run (as a host does), and an edit through the palette checked as the quality tests
+// check setters.
 #ifndef KY_FUZZ_PALETTE_H
 #define KY_FUZZ_PALETTE_H
 
-#include "KyDocument.h"
 #include "KyHostServices.h"
 #include "KyKeyTranslator.h"
 #include "KyPalette.h"
@@ -23,20 +22,6 @@ public:
 private:
   KyFuzzHost();
   OdRxModule* m_module = nullptr;
-};
-
-// The drawing as the active document while the scope lives.
-class KyFuzzDocument
-{
-public:
-  explicit KyFuzzDocument(OdDbDatabase* db);
-  ~KyFuzzDocument();
-  KyFuzzDocument(const KyFuzzDocument&) = delete;
-  KyFuzzDocument& operator=(const KyFuzzDocument&) = delete;
-
-private:
-  CKyDocument m_document;
-  CKyDocument* m_previous;
 };
 
 // Writes the value through the palette (which catches the SDK's errors) and aborts when a refusal

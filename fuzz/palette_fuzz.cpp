@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   QString error;
   if (!KyDxfReader::readFromBytes(bytes, QStringLiteral("fuzz.dxf"), db, report, error))
     return 0;
-  const KyFuzzDocument document(db.get());
+  const KyActiveDocument document(db.get());
   const KyPalette palette(db.get(), host.translator, host.services, CKyVariant());
   for (const OdDbObjectId& id : KySpaceEntities(db.get()))
     showObject(palette, db.get(), id);

@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   KyBuildSampleDrawing(db.get());
   db->setLUNITS(static_cast<OdInt16>(1 + data[2] % 5));
   db->setLUPREC(static_cast<OdInt16>(data[2] / 5 % 9));
-  const KyFuzzDocument document(db.get());
+  const KyActiveDocument document(db.get());
   const KyPalette palette(db.get(), host.translator, host.services, CKyVariant());
 
   const std::vector<OdDbObjectId> entities = KySpaceEntities(db.get());

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "DbDatabase.h"
+#include "KyDocument.h"
 
 struct KyDrawing
 {
@@ -19,6 +20,24 @@ struct KyDrawing
   QString codepage;
   QMap<QString, int> skipped; // kinds the reader did not read -> count
   double loadMs = 0.0;
+};
+
+// The drawing as the host's active document while the scope lives (the module's rows ask the
+// active document for units and the UCS).
+class KyActiveDocument
+{
+public:
+  explicit KyActiveDocument(OdDbDatabase* db)
+    : m_document(db), m_previous(CKyDocumentManager::SetActiveDocument(&m_document))
+  {
+  }
+  ~KyActiveDocument() { CKyDocumentManager::SetActiveDocument(m_previous); }
+  KyActiveDocument(const KyActiveDocument&) = delete;
+  KyActiveDocument& operator=(const KyActiveDocument&) = delete;
+
+private:
+  CKyDocument m_document;
+  CKyDocument* m_previous;
 };
 
 // Reads the file (empty: builds the sample). False with error set when the file cannot be read.

@@ -9,7 +9,6 @@
 
 #include "DbObject.h"
 #include "KyDatabase.h"
-#include "KyDocument.h"
 #include "KyDrawingSource.h"
 #include "KyHostServices.h"
 #include "KyKeyTranslator.h"
@@ -34,23 +33,6 @@ void printError(const QString& text)
 struct KyUsageError
 {
   QString text;
-};
-
-// Sets the active document for the run and restores the previous one.
-class ActiveDocument
-{
-public:
-  explicit ActiveDocument(OdDbDatabase* db)
-    : m_document(db), m_previous(CKyDocumentManager::SetActiveDocument(&m_document))
-  {
-  }
-  ~ActiveDocument() { CKyDocumentManager::SetActiveDocument(m_previous); }
-  ActiveDocument(const ActiveDocument&) = delete;
-  ActiveDocument& operator=(const ActiveDocument&) = delete;
-
-private:
-  CKyDocument m_document;
-  CKyDocument* m_previous;
 };
 
 // One planned call of a setter: the parsed value for one object's row.
@@ -96,7 +78,7 @@ int KyPropsRun::exec()
     return kExitUnreadable;
   }
   OdDbDatabase* db = m_drawing.db.get();
-  ActiveDocument document(db);
+  KyActiveDocument document(db);
   if (m_options.unitsMode > 0)
   {
     db->setLUNITS(static_cast<OdInt16>(m_options.unitsMode));
