@@ -1,14 +1,13 @@
 // Shared set-up and checks of the palette fuzz targets.
 #include "KyFuzzPalette.h"
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
 #include <QCoreApplication>
 
-#include "DbFiler.h"
 #include "DbObject.h"
+#include "KyObjectSnapshot.h"
 #include "RxModule.h"
 
 extern "C" OdRxModule* odrxCreateModuleObject(void* hModule, const wchar_t* szModuleName);
@@ -30,36 +29,8 @@ KyFuzzHost& KyFuzzHost::get()
   return *host;
 }
 
-KyFuzzDocument::KyFuzzDocument(OdDbDatabase* db)
-  : m_document(db), m_previous(CKyDocumentManager::SetActiveDocument(&m_document))
-{
-}
-
-KyFuzzDocument::~KyFuzzDocument()
-{
-  CKyDocumentManager::SetActiveDocument(m_previous);
-}
-
 namespace
 {
-// The object's DXF-visible state, with a count of the non-finite numbers in it.
-class State : public OdDbDxfTagList
-{
-public:
-  explicit State(const OdDbObjectId& id)
-  {
-    OdDbObjectPtr object = id.openObject(OdDb::kForRead);
-    if (!object.isNull())
-      object->dxfOut(this);
-  }
-  void wrDouble(int groupCode, double value) override
-  {
-    nonFinite += !std::isfinite(value);
-    OdDbDxfTagList::wrDouble(groupCode, value);
-  }
-  int nonFinite = 0;
-};
-
 [[noreturn]] void fail(const KyPaletteObject& object, const CKyPropertyDescription* row, const char* what)
 {
   std::fprintf(stderr, "fuzz: %s [%s], row \"%s\": %s\n", qPrintable(object.runtimeName), qPrintable(object.handle),
@@ -71,12 +42,12 @@ public:
 KyEditOutcome KyFuzzCheckedEdit(const KyPalette& palette, const KyPaletteObject& object,
                                 const CKyPropertyDescription* row, const CKyVariant& value)
 {
-  const State before(object.id);
+  const KyObjectSnapshot before(object.id.openObject(OdDb::kForRead).get());
   const KyEditOutcome outcome = palette.edit(object, row, value);
-  const State after(object.id);
+  const KyObjectSnapshot after(object.id.openObject(OdDb::kForRead).get());
   if (outcome.result != kPropertySetOk && after != before)
     fail(object, row, "the edit was refused but changed the object");
-  if (outcome.result == kPropertySetOk && after.nonFinite > before.nonFinite)
+  if (outcome.result == kPropertySetOk && after.nonFinite() > before.nonFinite())
     fail(object, row, "the edit was accepted and stored a non-finite number");
   return outcome;
 }

@@ -1,7 +1,5 @@
-// Sample drawing, palette objects and snapshots for the quality suites.
+// Sample drawing and palette objects for the quality suites.
 #include "KySampleFixture.h"
-
-#include <cmath>
 
 #include "DbLine.h"
 #include "DbMText.h"
@@ -72,26 +70,6 @@ OdDbObjectId KySampleDrawing::textStyleId(const wchar_t* name) const
 OdDbObjectId KySampleDrawing::modelSpaceId() const
 {
   return db()->getModelSpaceId();
-}
-
-KyObjectSnapshot::KyObjectSnapshot(const OdDbObject* object)
-  : OdDbDxfTagList(object->database())
-{
-  object->dxfOut(this);
-  const OdArray<OdString> names = object->fieldNames();
-  for (unsigned i = 0; i < names.size(); ++i)
-  {
-    OdDbObjectPtr field = object->getField(names[i], OdDb::kForRead);
-    if (!field.isNull())
-      field->dxfOut(this);
-  }
-}
-
-void KyObjectSnapshot::wrDouble(int groupCode, double value)
-{
-  if (!std::isfinite(value))
-    ++m_nonFinite;
-  OdDbDxfTagList::wrDouble(groupCode, value);
 }
 
 std::string KyClassName(const OdDbObject* object)

@@ -1,13 +1,13 @@
 // Fixtures of the quality suites: the built-in sample drawing as the active drawing, with the
-// ids the hostile values need (an erased object, records of each table), its palette objects in
-// handle order, and complete object snapshots that also count non-finite numbers.
+// ids the hostile values need (an erased object, records of each table), and its palette objects
+// in handle order.
 #ifndef KY_SAMPLE_FIXTURE_H
 #define KY_SAMPLE_FIXTURE_H
 
 #include <string>
 #include <vector>
 
-#include "DbFiler.h"
+#include "KyObjectSnapshot.h"
 #include "DbObject.h"
 #include "KyTestDrawing.h"
 
@@ -33,22 +33,6 @@ public:
 private:
   KyTestDrawing m_drawing;
   OdDbObjectId m_erased;
-};
-
-// The complete state of an object: its DXF tags (extended data included) followed by those of
-// the fields it owns. Equal snapshots mean bit-equal state.
-class KyObjectSnapshot : public OdDbDxfTagList
-{
-public:
-  explicit KyObjectSnapshot(const OdDbObject* object);
-
-  void wrDouble(int groupCode, double value) override;
-
-  // Number of NaN or infinite doubles the object wrote.
-  int nonFinite() const { return m_nonFinite; }
-
-private:
-  int m_nonFinite = 0;
 };
 
 // Class name of an object ("OdDbLine").
