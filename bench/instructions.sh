@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Instructions per object of the palette gathering and of the direct SDK reads, counted with
 # callgrind: repeatable where wall times on a shared machine are not. Prints the mixed selection
-# and each kind of the sample drawing, with the ratio. Takes a few minutes.
+# and each kind of the sample drawing, with the ratio. The values column is the part of the
+# gathering spent in the rows' getters alone (no row lists, no read-only states, no palette loop):
+# the least any per-row gathering of the same values costs. Takes a few minutes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -19,15 +21,17 @@ count() {
 # Objects each benchmark reads (palette_bench.cpp): BM_Gather runs one pass before its 20
 # iterations, BM_DirectReads 20; BM_GatherKind gathers 1 + 10 passes and reads 10 passes directly.
 row() {
-  local name=$1 gather=$2 gatherObjects=$3 direct=$4 directObjects=$5
-  awk -v n="$name" -v g="$gather" -v go="$gatherObjects" -v d="$direct" -v do_="$directObjects" \
-    'BEGIN { printf "%-16s %10.0f %10.0f %8.2f x\n", n, g / go, d / do_, (g / go) / (d / do_) }'
+  local name=$1 gather=$2 values=$3 gatherObjects=$4 direct=$5 directObjects=$6
+  awk -v n="$name" -v g="$gather" -v v="$values" -v go="$gatherObjects" -v d="$direct" -v do_="$directObjects" \
+    'BEGIN { printf "%-16s %10.0f %10.0f %10.0f %12.2f x %12.2f x\n", n, g / go, v / go, d / do_,
+             (g / go) / (d / do_), (v / go) / (d / do_) }'
 }
 
-printf "%-16s %10s %10s %10s\n" "selection" "gather" "direct" "ratio"
-row "mixed" "$(count '*gatherPass*' 'BM_Gather/10000/')" 210000 \
+getters='*CKyPropertyDescriptionImpl::GetValue*'
+printf "%-16s %10s %10s %10s %14s %14s\n" "selection" "gather" "values" "direct" "gather/direct" "values/direct"
+row "mixed" "$(count '*gatherPass*' 'BM_Gather/10000/')" "$(count "$getters" 'BM_Gather/10000/')" 210000 \
   "$(count '*directPass*' 'BM_DirectReads/10000/')" 200000
 for kind in Line Circle Arc Polyline Text MText; do
-  row "$kind" "$(count '*gatherPass*' "BM_GatherKind/OdDb$kind/")" 110000 \
-    "$(count '*directPass*' "BM_GatherKind/OdDb$kind/")" 100000
+  row "$kind" "$(count '*gatherPass*' "BM_GatherKind/OdDb$kind/")" "$(count "$getters" "BM_GatherKind/OdDb$kind/")" \
+    110000 "$(count '*directPass*' "BM_GatherKind/OdDb$kind/")" 100000
 done
