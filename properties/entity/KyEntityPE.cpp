@@ -211,10 +211,12 @@ int CKyEntityPE::SetLineweight(const OdDbObject* object, const CKyPropertyDescri
 
 CKyVariant CKyEntityPE::GetHyperlink(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
+  if (KyForRead<OdDbEntity>(object).isNull())
+    return CKyVariant();
   CKyString link;
-  if (!KyForRead<OdDbEntity>(object).isNull() && CKyUtils::IsHyperLink(object, &link, nullptr))
+  if (CKyUtils::IsHyperLink(object, &link, nullptr))
     return CKyVariant(link);
-  return CKyVariant(CKyString());
+  return CKyVariant(CKyString()); // no hyperlink: an empty text
 }
 
 int CKyEntityPE::SetHyperlink(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
