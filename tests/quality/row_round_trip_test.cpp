@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <iostream>
 #include <map>
 #include <set>
 
@@ -119,6 +121,32 @@ std::string mismatch(const CKyVariant& sent, const CKyVariant& chosenTag, const 
   }
   return sent == after ? std::string() : "shows another value";
 }
+
+// Visits every row the palette shows for every object of the drawing, opened in the mode, with
+// the row's name as "<class> <row>".
+void forEachRow(const KySampleDrawing& drawing, OdDb::OpenMode mode,
+                const std::function<void(const OdDbObject*, const CKyPropertyDescription&, const std::string&)>& visit)
+{
+  for (const OdDbObjectId& id : drawing.paletteObjects())
+  {
+    OdDbObjectPtr object = id.safeOpenObject(mode);
+    const std::string kind = KyClassName(object.get());
+    KyPaletteRows rows(object.get());
+    for (int r = 0; r < rows.container().GetCount(); ++r)
+    {
+      const CKyPropertyDescription& row = *rows.container().GetAt(r);
+      visit(object.get(), row, kind + " " + row.GetName().toQString().toStdString());
+    }
+  }
+}
+
+std::string lines(const std::set<std::string>& failures)
+{
+  std::string out;
+  for (const std::string& f : failures)
+    out += f + "\n";
+  return out;
+}
 } // namespace
 
 TEST(RowRoundTrip, EveryEditableRowShowsTheNewValueItWasGiven)
@@ -127,47 +155,36 @@ TEST(RowRoundTrip, EveryEditableRowShowsTheNewValueItWasGiven)
   KySampleDrawing drawing;
   const KyContext palette{"none", CKyVariant(), false};
   std::set<std::string> checked, failures;
-  for (const OdDbObjectId& id : drawing.paletteObjects())
-  {
-    OdDbObjectPtr object = id.safeOpenObject(OdDb::kForWrite);
-    const std::string kind = KyClassName(object.get());
-    KyPaletteRows rows(object.get());
-    for (int r = 0; r < rows.container().GetCount(); ++r)
+  forEachRow(drawing, OdDb::kForWrite, [&](const OdDbObject* object, const CKyPropertyDescription& row,
+                                           const std::string& name) {
+    if (!row.GetSetMethod() || row.IsReadOnly(object) || kShownDifferently.count(name) ||
+        row.GetCategory().toQString() == "MATCHPROP")
+      return;
+    CKyVariant chosenTag;
+    const CKyVariant sent = anotherValue(row.GetValue(object, palette.value), chosenTag);
+    if (sent.IsEmpty())
+      return;
+    std::vector<std::string> problems;
+    const KySetOutcome outcome = KyCallSetter(object, row, sent, palette, problems);
+    for (const std::string& problem : problems)
+      failures.insert(name + ": " + problem);
+    if (outcome != KySetOutcome::kAccepted)
     {
-      const CKyPropertyDescription& row = *rows.container().GetAt(r);
-      const std::string name = kind + " " + row.GetName().toQString().toStdString();
-      if (!row.GetSetMethod() || row.IsReadOnly(object.get()) || kShownDifferently.count(name) ||
-          row.GetCategory().toQString() == "MATCHPROP")
-        continue;
-      CKyVariant chosenTag;
-      const CKyVariant sent = anotherValue(row.GetValue(object.get(), palette.value), chosenTag);
-      if (sent.IsEmpty())
-        continue;
-      std::vector<std::string> problems;
-      const KySetOutcome outcome = KyCallSetter(object.get(), row, sent, palette, problems);
-      for (const std::string& problem : problems)
-        failures.insert(name + ": " + problem);
-      if (outcome != KySetOutcome::kAccepted)
-      {
-        failures.insert(name + ": an ordinary new value was not accepted");
-        continue;
-      }
-      const std::string wrong = mismatch(sent, chosenTag, row.GetValue(object.get(), palette.value));
-      if (!wrong.empty())
-        failures.insert(name + ": " + wrong);
-      checked.insert(name);
-
-      // A value of another kind (a number for a text row, a text for any other) is refused.
-      const CKyVariant otherKind = sent.GetType() == CKyVariant::kString ? CKyVariant(2.5, true) : CKyVariant("2.5");
-      if (!kTakesOtherKinds.count(name) &&
-          KyCallSetter(object.get(), row, otherKind, palette, problems) != KySetOutcome::kRefused)
-        failures.insert(name + ": a value of another kind was not refused");
+      failures.insert(name + ": an ordinary new value was not accepted");
+      return;
     }
-  }
-  std::string report;
-  for (const std::string& f : failures)
-    report += f + "\n";
-  EXPECT_TRUE(failures.empty()) << report;
+    const std::string wrong = mismatch(sent, chosenTag, row.GetValue(object, palette.value));
+    if (!wrong.empty())
+      failures.insert(name + ": " + wrong);
+    checked.insert(name);
+
+    // A value of another kind (a number for a text row, a text for any other) is refused.
+    const CKyVariant otherKind = sent.GetType() == CKyVariant::kString ? CKyVariant(2.5, true) : CKyVariant("2.5");
+    if (!kTakesOtherKinds.count(name) &&
+        KyCallSetter(object, row, otherKind, palette, problems) != KySetOutcome::kRefused)
+      failures.insert(name + ": a value of another kind was not refused");
+  });
+  EXPECT_TRUE(failures.empty()) << lines(failures);
   EXPECT_GT(checked.size(), 60u);
   std::cout << "[ rows     ] " << checked.size() << " editable rows edited and read back\n";
 }
@@ -183,40 +200,29 @@ TEST(RowRoundTrip, AccessorsRefuseObjectsNotOpenForWriteOrOfAnotherKind)
   OdDbObjectPtr layer = drawing.layerId(L"0").safeOpenObject(OdDb::kForWrite);
   std::set<std::string> failures;
   int setters = 0;
-  for (const OdDbObjectId& id : drawing.paletteObjects())
-  {
-    OdDbObjectPtr object = id.safeOpenObject(OdDb::kForRead);
-    const std::string kind = KyClassName(object.get());
-    KyPaletteRows rows(object.get());
-    for (int r = 0; r < rows.container().GetCount(); ++r)
+  forEachRow(drawing, OdDb::kForRead, [&](const OdDbObject* object, const CKyPropertyDescription& row,
+                                          const std::string& name) {
+    if (!row.GetValue(layer.get(), CKyVariant()).IsEmpty())
+      failures.insert(name + ": the getter answered for a layer");
+    if (!row.GetSetMethod() || kShownDifferently.count(name) || kWritesNothing.count(name))
+      return;
+    CKyVariant chosenTag;
+    const CKyVariant sent = anotherValue(row.GetValue(object, CKyVariant()), chosenTag);
+    if (sent.IsEmpty())
+      return;
+    ++setters;
+    try
     {
-      const CKyPropertyDescription& row = *rows.container().GetAt(r);
-      const std::string name = kind + " " + row.GetName().toQString().toStdString();
-      if (!row.GetValue(layer.get(), CKyVariant()).IsEmpty())
-        failures.insert(name + ": the getter answered for a layer");
-      if (!row.GetSetMethod() || kShownDifferently.count(name) || kWritesNothing.count(name))
-        continue;
-      CKyVariant chosenTag;
-      const CKyVariant sent = anotherValue(row.GetValue(object.get(), CKyVariant()), chosenTag);
-      if (sent.IsEmpty())
-        continue;
-      ++setters;
-      try
-      {
-        if (row.SetValue(object.get(), sent, CKyVariant()) != -5001)
-          failures.insert(name + ": a setter took the object open for read");
-        if (row.SetValue(layer.get(), sent, CKyVariant()) != -5001)
-          failures.insert(name + ": a setter took a layer");
-      }
-      catch (const OdError& e)
-      {
-        failures.insert(name + ": OdError " + std::to_string(e.code()));
-      }
+      if (row.SetValue(object, sent, CKyVariant()) != -5001)
+        failures.insert(name + ": a setter took the object open for read");
+      if (row.SetValue(layer.get(), sent, CKyVariant()) != -5001)
+        failures.insert(name + ": a setter took a layer");
     }
-  }
-  std::string report;
-  for (const std::string& f : failures)
-    report += f + "\n";
-  EXPECT_TRUE(failures.empty()) << report;
+    catch (const OdError& e)
+    {
+      failures.insert(name + ": OdError " + std::to_string(e.code()));
+    }
+  });
+  EXPECT_TRUE(failures.empty()) << lines(failures);
   EXPECT_GT(setters, 60);
 }
