@@ -202,6 +202,12 @@ TEST_F(PolylineRows, EditingOneSegmentWidthSplitsTheConstantWidth)
   EXPECT_EQ(set("Start segment width", CKyVariant(-1.0, true), CKyVariant(0)), -5001);
   EXPECT_EQ(set("Start segment width", CKyVariant(1), CKyVariant(0)), -5001);
   EXPECT_EQ(widths(0), kTwo);
+
+  // A single segment takes the edit too.
+  build({{0, 0, 0, 2, 2}, {1, 0, 0, 2, 2}});
+  pline->setConstantWidth(2.0);
+  EXPECT_EQ(set("End segment width", CKyVariant(5.0, true), CKyVariant(0)), 5100);
+  EXPECT_EQ(widths(0), std::make_pair(2.0, 5.0));
 }
 
 TEST_F(PolylineRows, GlobalWidthIsEmptyWhenSegmentsVary)
@@ -218,6 +224,7 @@ TEST_F(PolylineRows, GlobalWidthIsEmptyWhenSegmentsVary)
     {{{0, 0, 0, 1, 1}, {1, 0, 0, 1, 1}, {1, 1, 0, 2, 2}}, false, false, 1}, // the last vertex starts no segment
     {{{0, 0, 0, 1, 1}, {1, 0, 0, 1, 1}, {1, 1, 0, 2, 2}}, true, true, 0},   // unless the polyline is closed
     {{{0, 0, 0, 1, 2}, {1, 0, 0, 1, 2}}, false, true, 0},
+    {{{0, 0, 0, 3, 3}}, false, false, 3}, // a lone vertex shows its own width
   };
   for (const Case& c : cases)
   {
