@@ -64,27 +64,13 @@ TEST(KypropsMerge, SetAppliesToEverySelectedObject)
   EXPECT_TRUE(notCommon.err.contains("not common to all selected objects"));
 }
 
-TEST(KypropsList, PrintsTheListingCommandsReport)
+TEST(KypropsList, ListingLinesCarryTheirKindAndNumberInJson)
 {
-  const KyPropsResult text = runKyprops({"--list", "--select", "100"});
-  ASSERT_EQ(0, text.exitCode);
-  EXPECT_TRUE(text.out.contains("    LINE: Handle = 100"));
-  EXPECT_TRUE(text.out.contains("    from point: X=12.5000  Y=5.0000  Z=0.0000"));
-  EXPECT_TRUE(text.out.contains("    Length: 100.0000"));
-  EXPECT_FALSE(text.out.contains("Length in CCS"));
-
   const KyPropsResult json = runKyprops({"--json", "--list", "--select", "100"});
+  ASSERT_EQ(0, json.exitCode);
   const QJsonObject length = findBy(json.object("100").value("listing").toArray(), "label", "Length");
   EXPECT_EQ("PrintDist", length.value("kind").toString());
   EXPECT_DOUBLE_EQ(100.0, length.value("value").toDouble());
-}
-
-TEST(KypropsList, ReportInACurrentUcsAddsTheLengthInIt)
-{
-  const KyPropsResult run = runKyprops({"--list", "--select", "101", "--ucs", "0,0,0;0,1,0;-1,0,0"});
-  ASSERT_EQ(0, run.exitCode);
-  EXPECT_TRUE(run.out.contains("Length in CCS: 60.0000"));
-  EXPECT_TRUE(run.out.contains("Angle in XY Plane: 0.00"));
 }
 
 TEST(KypropsSummary, CountsKindsWithoutShowingThePalette)
