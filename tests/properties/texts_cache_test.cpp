@@ -6,6 +6,7 @@
 #include <QTranslator>
 
 #include "KyAccessors.h"
+#include "KyTestDrawing.h"
 #include "KyTexts.h"
 
 namespace
@@ -108,4 +109,22 @@ TEST(TextsCache, StringValuesFollowTheirText)
     }
     KyForgetTexts();
   }
+}
+
+// Ending the module (uninitApp) forgets the texts: the next session translates them again.
+TEST(TextsCache, EndingTheModuleForgetsTheTexts)
+{
+  KyForgetTexts();
+  {
+    KyModuleSession session;
+    EXPECT_EQ(textAt(KyYesNoList(true), 0), QStringLiteral("Yes"));
+  }
+  SuffixTranslator translator;
+  QCoreApplication::installTranslator(&translator);
+  {
+    KyModuleSession session;
+    EXPECT_EQ(textAt(KyYesNoList(true), 0), QStringLiteral("Yes (tr)"));
+  }
+  QCoreApplication::removeTranslator(&translator);
+  KyForgetTexts();
 }
