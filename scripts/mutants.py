@@ -115,7 +115,7 @@ def build(build_dir):
 def failing_suite(build_dir):
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", GLIBC_TUNABLES="glibc.malloc.tcache_count=0")
     for suite in SUITES:
-        code = run([f"{build_dir}/bin/{suite}", "--gtest_brief=1"], timeout=180, env=env)
+        code = run([f"{build_dir}/bin/{suite}", "--gtest_brief=1"], timeout=60, env=env)
         if code != 0:
             return suite if code != "timeout" else suite + " (timeout)"
     return None
