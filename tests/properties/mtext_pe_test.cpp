@@ -537,3 +537,16 @@ TEST_F(MTextRows, ListingPrintsItsLinesInOrder)
   EXPECT_EQ(annotative.find("Sheet text height")->value, "1");
   EXPECT_EQ(annotative.find("Model text height")->value, "2");
 }
+
+// A style with a fixed height gives the text that height; a style without one keeps the text's.
+TEST_F(MTextRows, StyleWithAFixedHeightGivesTheTextItsHeight)
+{
+  const OdDbObjectId fixed = drawing.addTextStyle(L"Fixed", [](OdDbTextStyleTableRecord* s) { s->setTextSize(7.5); });
+  const OdDbObjectId free = drawing.addTextStyle(L"Free", [](OdDbTextStyleTableRecord*) {});
+  EXPECT_EQ(set("Style", CKyVariant(free)), 5100);
+  EXPECT_EQ(mtext->textStyle(), free);
+  EXPECT_DOUBLE_EQ(mtext->textHeight(), 2.0);
+  EXPECT_EQ(set("Style", CKyVariant(fixed)), 5100);
+  EXPECT_EQ(mtext->textStyle(), fixed);
+  EXPECT_DOUBLE_EQ(mtext->textHeight(), 7.5);
+}

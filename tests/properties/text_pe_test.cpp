@@ -109,15 +109,6 @@ struct TextRows : ::testing::Test
   }
   int currentIndex(const char* name) { return get(name).GetCollection().GetCurrentIndex(); }
 
-  OdDbObjectId addStyle(const wchar_t* name, const std::function<void(OdDbTextStyleTableRecord*)>& setup)
-  {
-    OdDbSymbolTablePtr styles = drawing.db()->getTextStyleTableId().safeOpenObject(OdDb::kForWrite);
-    OdDbTextStyleTableRecordPtr style = OdDbTextStyleTableRecord::createObject();
-    style->setName(name);
-    setup(style);
-    return styles->add(style);
-  }
-
   // Annotative at the drawing's scale 1:2 (factor 0.5).
   void makeAnnotative()
   {
@@ -430,7 +421,7 @@ TEST_F(TextRows, RotationAndObliquingShowNonNegativeAngles)
 
 TEST_F(TextRows, StyleChangeCopiesFourStyleSettingsAndItsHeight)
 {
-  const OdDbObjectId styleId = addStyle(L"Slanted", [](OdDbTextStyleTableRecord* s) {
+  const OdDbObjectId styleId = drawing.addTextStyle(L"Slanted", [](OdDbTextStyleTableRecord* s) {
     s->setObliquingAngle(0.2);
     s->setXScale(1.5);
     s->setIsUpsideDown(true);
@@ -447,7 +438,7 @@ TEST_F(TextRows, StyleChangeCopiesFourStyleSettingsAndItsHeight)
   EXPECT_EQ(get("TextStyle").GetId(), styleId);
 
   // A plain style takes the flags away again; its text size 0 leaves the height.
-  const OdDbObjectId plainId = addStyle(L"Plain", [](OdDbTextStyleTableRecord*) {});
+  const OdDbObjectId plainId = drawing.addTextStyle(L"Plain", [](OdDbTextStyleTableRecord*) {});
   EXPECT_EQ(set("TextStyle", CKyVariant(plainId)), 5100);
   EXPECT_FALSE(text->isMirroredInY());
   EXPECT_FALSE(text->isMirroredInX());
@@ -471,14 +462,15 @@ TEST_F(TextRows, UpsideDownAndBackwardStylesForceYesAndReadOnly)
   EXPECT_EQ(set("Backward", choice(0)), 5100);
 
   const OdDbObjectId upsideDown =
-    addStyle(L"UpsideDown", [](OdDbTextStyleTableRecord* s) { s->setIsUpsideDown(true); });
+    drawing.addTextStyle(L"UpsideDown", [](OdDbTextStyleTableRecord* s) { s->setIsUpsideDown(true); });
   text->setTextStyle(upsideDown); // the text's own flags stay off
   EXPECT_EQ(currentIndex("UpsideDown"), 0);
   EXPECT_TRUE(readOnly("UpsideDown"));
   EXPECT_EQ(currentIndex("Backward"), 1);
   EXPECT_FALSE(readOnly("Backward"));
 
-  const OdDbObjectId backwards = addStyle(L"Backwards", [](OdDbTextStyleTableRecord* s) { s->setIsBackwards(true); });
+  const OdDbObjectId backwards =
+    drawing.addTextStyle(L"Backwards", [](OdDbTextStyleTableRecord* s) { s->setIsBackwards(true); });
   text->setTextStyle(backwards);
   EXPECT_EQ(currentIndex("Backward"), 0);
   EXPECT_TRUE(readOnly("Backward"));
@@ -498,7 +490,7 @@ TEST_F(TextRows, ContentsOfAPlainTextAreWrittenAndAnEqualStringWritesNothing)
 
 TEST_F(TextRows, RefusalsLeaveTheTextUnchanged)
 {
-  const OdDbObjectId styleId = addStyle(L"Any", [](OdDbTextStyleTableRecord*) {});
+  const OdDbObjectId styleId = drawing.addTextStyle(L"Any", [](OdDbTextStyleTableRecord*) {});
   struct Case
   {
     const char* row;
@@ -707,7 +699,7 @@ TEST_F(TextRows, MatchPropertiesCopiesFromTextsOfBothKinds)
 
 TEST_F(TextRows, ListingPrintsStyleHeightsAndTextInOrder)
 {
-  const OdDbObjectId styleId = addStyle(L"Notes", [](OdDbTextStyleTableRecord* s) {
+  const OdDbObjectId styleId = drawing.addTextStyle(L"Notes", [](OdDbTextStyleTableRecord* s) {
     s->setFileName(L"notes.shx");
     s->setFont(L"Sans", false, false, 0, 0);
   });

@@ -48,6 +48,16 @@ OdDbObjectId KyTestDrawing::addLayer(const OdString& name)
   return layers->add(layer);
 }
 
+OdDbObjectId KyTestDrawing::addTextStyle(const OdString& name,
+                                         const std::function<void(OdDbTextStyleTableRecord*)>& setup)
+{
+  OdDbSymbolTablePtr styles = m_db->getTextStyleTableId().safeOpenObject(OdDb::kForWrite);
+  OdDbTextStyleTableRecordPtr style = OdDbTextStyleTableRecord::createObject();
+  style->setName(name);
+  setup(style);
+  return styles->add(style);
+}
+
 // ---- KyRecordingMessages -----------------------------------------------------------------------
 
 KyRecordingMessages::KyRecordingMessages()

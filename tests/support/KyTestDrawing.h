@@ -4,6 +4,7 @@
 #ifndef KY_TEST_DRAWING_H
 #define KY_TEST_DRAWING_H
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "DbBlockTableRecord.h"
 #include "DbDatabase.h"
 #include "DbEntity.h"
+#include "DbTextStyleTableRecord.h"
 #include "KyDocument.h"
 #include "KyPrintInfoContext.h"
 #include "KyPropertiesContainer.h"
@@ -32,6 +34,8 @@ public:
   // Appends the entity to model space (it stays open for write while the pointer lives).
   OdDbObjectId add(OdDbEntity* entity);
   OdDbObjectId addLayer(const OdString& name);
+  // A text style record, set up by the function before it joins the table.
+  OdDbObjectId addTextStyle(const OdString& name, const std::function<void(OdDbTextStyleTableRecord*)>& setup);
 
 private:
   OdSmartPtr<OdDbDatabase> m_db;
