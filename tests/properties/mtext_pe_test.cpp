@@ -538,7 +538,8 @@ TEST_F(MTextRows, ListingPrintsItsLinesInOrder)
   EXPECT_EQ(annotative.find("Model text height")->value, "2");
 }
 
-// A style with a fixed height gives the text that height; a style without one keeps the text's.
+// A style with a fixed height gives the text that height; a style without one, or making the text
+// annotative, keeps the text's.
 TEST_F(MTextRows, StyleWithAFixedHeightGivesTheTextItsHeight)
 {
   const OdDbObjectId fixed = drawing.addTextStyle(L"Fixed", [](OdDbTextStyleTableRecord* s) { s->setTextSize(7.5); });
@@ -549,4 +550,8 @@ TEST_F(MTextRows, StyleWithAFixedHeightGivesTheTextItsHeight)
   EXPECT_EQ(set("Style", CKyVariant(fixed)), 5100);
   EXPECT_EQ(mtext->textStyle(), fixed);
   EXPECT_DOUBLE_EQ(mtext->textHeight(), 7.5);
+  // Making the text annotative keeps the height it has.
+  mtext->setTextHeight(3.0);
+  EXPECT_EQ(set("Annotative", choice(1)), 5100);
+  EXPECT_DOUBLE_EQ(mtext->textHeight(), 3.0);
 }
