@@ -436,6 +436,12 @@ TEST_F(TextRows, StyleChangeCopiesFourStyleSettingsAndItsHeight)
   EXPECT_TRUE(text->isMirroredInX());
   EXPECT_DOUBLE_EQ(text->height(), 3.0);
   EXPECT_EQ(get("TextStyle").GetId(), styleId);
+  // Making the text annotative keeps the height it has.
+  text->setHeight(4.0);
+  EXPECT_EQ(set("Annotative", choice(1)), 5100);
+  EXPECT_DOUBLE_EQ(text->height(), 4.0);
+  EXPECT_EQ(set("Annotative", choice(0)), 5100);
+  text->setHeight(3.0);
 
   // A plain style takes the flags away again; its text size 0 leaves the height.
   const OdDbObjectId plainId = drawing.addTextStyle(L"Plain", [](OdDbTextStyleTableRecord*) {});
