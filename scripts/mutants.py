@@ -47,7 +47,8 @@ OPERATORS = [
     ("1>0", r"(?<![\w.])1(?![\w.])", "0"),
 ]
 # A whole statement that only calls something: removed.
-CALL_STATEMENT = re.compile(r"^(\s*)(?!return\b|if\b|while\b|for\b|switch\b|case\b)[\w:.\->]+(<[\w:, *&]*>)?\(.*\);\s*$")
+CALL_STATEMENT = re.compile(
+    r"^(\s*)(?!return\b|if\b|while\b|for\b|switch\b|case\b)[\w:.\->]+(<[\w:, *&]*>)?\(.*\);\s*$")
 
 
 def code_only(line):
@@ -128,7 +129,8 @@ def main():
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--build-dir", default="build-mutants")
     parser.add_argument("--list", action="store_true", help="only count the mutants of each file")
-    parser.add_argument("--retry", metavar="LOG", help="try again only the mutants that survived in an earlier run's output")
+    parser.add_argument("--retry", metavar="LOG",
+                        help="try again only the mutants that survived in an earlier run's output")
     args = parser.parse_args()
     # A terminated run still puts the mutated file back (the finally below).
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))

@@ -4,6 +4,8 @@
 // After an intended change, KY_RECORD_REPORTS=1 writes the reports anew: review their diff.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QFile>
 #include <QStringList>
 
@@ -55,7 +57,8 @@ TEST(KypropsReport, SampleReportsMatchTheReviewedOnes)
       const QString want = i < expected.size() ? expected[i] : QStringLiteral("(end of report)");
       const QString got = i < actual.size() ? actual[i] : QStringLiteral("(end of report)");
       if (want != got && ++differing <= 10)
-        ADD_FAILURE() << "line " << i + 1 << "\n  expected: " << want.toStdString() << "\n  shown:    " << got.toStdString();
+        ADD_FAILURE() << "line " << i + 1 << "\n  expected: " << want.toStdString()
+                      << "\n  shown:    " << got.toStdString();
     }
     EXPECT_EQ(0, differing) << "lines that differ";
   }
