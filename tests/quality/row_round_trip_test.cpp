@@ -157,7 +157,7 @@ TEST(RowRoundTrip, EveryEditableRowShowsTheNewValueItWasGiven)
   std::set<std::string> checked, failures;
   forEachRow(drawing, OdDb::kForWrite, [&](const OdDbObject* object, const CKyPropertyDescription& row,
                                            const std::string& name) {
-    if (!row.GetSetMethod() || row.IsReadOnly(object) || kShownDifferently.count(name) ||
+    if (!row.GetSetMethod() || row.IsReadOnly(object) || kShownDifferently.count(name) || kWritesNothing.count(name) ||
         row.GetCategory().toQString() == "MATCHPROP")
       return;
     CKyVariant chosenTag;
