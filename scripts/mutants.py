@@ -98,7 +98,7 @@ def sites(path):
         if starts_statement and CALL_STATEMENT.match(code):
             indent = len(raw) - len(raw.lstrip())
             found.append((n, indent, len(raw.rstrip("\n")), ";", "drop-call"))
-    return lines, found
+    return found
 
 
 def run(cmd, timeout, env=None):
@@ -138,7 +138,7 @@ def main():
     files = [ROOT / f for f in args.files] or sorted((ROOT / "properties").rglob("*.cpp"))
     mutants = []
     for path in files:
-        _, found = sites(path)
+        found = sites(path)
         if args.list:
             print(f"{len(found):5d} {path.relative_to(ROOT)}")
         mutants += [(path, site) for site in found]
