@@ -82,11 +82,17 @@ void DxfReader::readBlocks()
   for (;;)
   {
     const DxfTag tag = requireTag("the BLOCKS section");
-    if (tag.is(0, "ENDSEC"))
+    if (sectionEnds(tag, "BLOCKS"))
       return;
     if (!tag.is(0, "BLOCK"))
-      fail(tag.line, "expected a BLOCK, found " + (tag.code == 0 ? "'" + std::string(tag.text.substr(0, 40)) + "'"
-                                                                 : "group code " + std::to_string(tag.code)));
+    {
+      repair(tag.line, "expected a BLOCK, found " + (tag.code == 0 ? "'" + std::string(tag.text.substr(0, 40)) + "'"
+                                                                   : "group code " + std::to_string(tag.code)),
+             "passed over it");
+      if (tag.code == 0)
+        readObject(tag, m_object);
+      continue;
+    }
     readObject(tag, m_object);
     splitParts(m_object, m_parts);
     const DxfTag* nameTag = nullptr;
@@ -110,14 +116,19 @@ void DxfReader::readBlocks()
       else
         base.take(*t, 10);
     }
-    if (!nameTag)
-      fail(tag.line, "BLOCK without a name (group code 2)");
-    const int line = nameTag->line + 1;
+    const int line = nameTag ? nameTag->line + 1 : tag.line;
     // The tags are reused for the block's entities: keep what is needed of them.
-    const std::string blockName = text(*nameTag).toUtf8();
+    OdString name = nameTag ? text(*nameTag) : OdString();
+    if (name.isEmpty())
+    {
+      // Its entities are kept in a block named after its line.
+      name = OdString(L"BLOCK_L") + OdString(std::to_wstring(tag.line));
+      repair(tag.line, "BLOCK without a name (group code 2)", "named it '" + name.toUtf8() + "'");
+    }
+    const std::string blockName = name.toUtf8();
     OdDbObjectId blockId = idOfHandle(owner);
     if (blockId.isNull() || !blockId.objectClass()->isDerivedFrom(OdDbBlockTableRecord::desc()))
-      blockId = blockByName(text(*nameTag), line);
+      blockId = blockByName(name, line);
     {
       OdDbBlockTableRecordPtr pBlock = blockId.safeOpenObject(OdDb::kForWrite);
       if (base.set)
@@ -133,14 +144,23 @@ void DxfReader::readBlocks()
     {
       const DxfTag entity = requireTag(where.c_str());
       if (entity.code != 0)
-        fail(entity.line, "expected an entity or ENDBLK, found group code " + std::to_string(entity.code));
+      {
+        repair(entity.line, "expected an entity or ENDBLK, found group code " + std::to_string(entity.code),
+               "passed over the tag");
+        continue;
+      }
       if (entity.text == "ENDBLK")
       {
         readObject(entity, m_object);
         break;
       }
-      if (entity.text == "BLOCK" || entity.text == "ENDSEC")
-        fail(entity.line + 1, "the block '" + blockName + "' has no ENDBLK");
+      if (entity.text == "BLOCK" || entity.text == "ENDSEC" || entity.text == "SECTION" || entity.text == "EOF")
+      {
+        repair(entity.line + 1, "the block '" + blockName + "' has no ENDBLK",
+               "ended it before line " + std::to_string(entity.line));
+        m_tokens.pushBack();
+        break;
+      }
       readEntity(entity, blockId);
     }
     m_inSkippedSequence = false;
@@ -152,10 +172,13 @@ void DxfReader::readEntities()
   for (;;)
   {
     const DxfTag tag = requireTag("the ENTITIES section");
-    if (tag.is(0, "ENDSEC"))
+    if (sectionEnds(tag, "ENTITIES"))
       break;
     if (tag.code != 0)
-      fail(tag.line, "expected an entity, found group code " + std::to_string(tag.code));
+    {
+      repair(tag.line, "expected an entity, found group code " + std::to_string(tag.code), "passed over the tag");
+      continue;
+    }
     readEntity(tag, OdDbObjectId());
   }
   m_inSkippedSequence = false;
@@ -233,10 +256,18 @@ void DxfReader::readEntity(const DxfTag& start, const OdDbObjectId& blockId)
     m_appendBlockId = ownerId;
   }
   OdDbObjectId id;
+  props.handle = ownHandle(props.handle, props.handleLine, kindName);
   prepareHandle(props.handle, props.handleLine);
-  apply(line, kindName.c_str(), [&] {
+  try
+  {
     id = static_cast<OdDbBlockTableRecord*>(m_appendBlock.get())->appendOdDbEntity(pEnt);
-  });
+  }
+  catch (const OdError& e)
+  {
+    repair(line, kindName + " refused by its block (" + OdError::codeText(e.code()).toUtf8() + ")",
+           "dropped the " + kindName + (props.handle ? " with handle " + dxfHex(props.handle) : std::string()));
+    return;
+  }
   placeAtHandle(id, props.handle, props.handleLine);
   noteHandle(id);
   if (props.handle == 0)
@@ -330,10 +361,15 @@ bool DxfReader::commonEntityTag(const DxfTag& t, DxfEntityProps& p) const
 
 void DxfReader::applyEntityProps(OdDbEntity* pEnt, const DxfEntityProps& p, const char* kind)
 {
-  check(pEnt->setLayer(layerByName(p.layer, p.layerLine), false, true), p.layerLine, kind, " layer");
-  check(pEnt->setLinetype(linetypeByName(p.linetype, p.linetypeLine), false), p.linetypeLine,
-        kind, " linetype");
-  if (p.colorIndex != 256 || p.hasTrueColor)
+  // An entity always has a layer and a linetype: "0" and ByLayer stand in for refused ones.
+  if (!check(pEnt->setLayer(layerByName(p.layer, p.layerLine), false, true), p.layerLine, kind, " layer"))
+    pEnt->setLayer(m_db->getLayerZeroId(), false, true);
+  if (!check(pEnt->setLinetype(linetypeByName(p.linetype, p.linetypeLine), false), p.linetypeLine, kind, " linetype"))
+    pEnt->setLinetype(m_db->getLinetypeByLayerId(), false);
+  if (!p.hasTrueColor && (p.colorIndex < 0 || p.colorIndex > 256))
+    repair(p.colorLine, std::string(kind) + " color " + std::to_string(p.colorIndex) + " is out of range (0 to 256)",
+           "the entity keeps its color ByLayer");
+  else if (p.colorIndex != 256 || p.hasTrueColor)
   {
     OdCmColor color;
     try
@@ -346,7 +382,9 @@ void DxfReader::applyEntityProps(OdDbEntity* pEnt, const DxfEntityProps& p, cons
     }
     catch (const OdError& e)
     {
+      // The entity keeps its colour, ByLayer.
       refused(p.colorLine, kind, " color", e.code());
+      color = pEnt->color();
     }
     if (!p.colorName.empty())
     {
@@ -361,8 +399,10 @@ void DxfReader::applyEntityProps(OdDbEntity* pEnt, const DxfEntityProps& p, cons
     check(pEnt->setColor(color, false), p.colorLine, kind, " color");
   }
   if (p.lineWeight != -1)
-    check(pEnt->setLineWeight(lineWeightValue(p.lineWeight, p.lineWeightLine, kind, " lineweight"), false),
-          p.lineWeightLine, kind, " lineweight");
+    apply(p.lineWeightLine, kind, [&] {
+      check(pEnt->setLineWeight(lineWeightValue(p.lineWeight, p.lineWeightLine, kind, " lineweight"), false),
+            p.lineWeightLine, kind, " lineweight");
+    });
   if (p.linetypeScaleLine != 0)
     check(pEnt->setLinetypeScale(p.linetypeScale, false), p.linetypeScaleLine, kind, " linetype scale");
   if (p.visibility == 1)
@@ -501,6 +541,7 @@ OdDbEntityPtr DxfReader::readMText(DxfEntityProps& props)
   OdDbMTextPtr pMText = OdDbMText::createObject();
   PointValue location, direction, normal;
   RealValue height, width, rotation, spacingFactor, fillScale, columnWidth, gutter;
+  // The rotation (50) is in degrees; a direction vector (11) says the same and wins over it.
   const DxfTag* style = nullptr;
   const DxfTag* attachment = nullptr;
   const DxfTag* flow = nullptr;
@@ -514,7 +555,6 @@ OdDbEntityPtr DxfReader::readMText(DxfEntityProps& props)
   // end inside a multi-byte character.
   std::string contents;
   int contentsLine = m_object.line;
-  bool directionLast = false;
   for (const DxfTag* t : m_parts.body)
   {
     // An embedded object repeats codes for its own purposes.
@@ -525,19 +565,13 @@ OdDbEntityPtr DxfReader::readMText(DxfEntityProps& props)
         gutter.take(*t, 49))
       continue;
     if (direction.take(*t, 11))
-    {
-      directionLast = true;
       continue;
-    }
     switch (t->code)
     {
     case 50:
       // Later 50 tags are the heights of columns.
       if (!rotation.set)
-      {
         rotation.take(*t, 50);
-        directionLast = false;
-      }
       break;
     case 1: case 3:
       contents.append(t->text.data(), t->text.size());
@@ -558,11 +592,11 @@ OdDbEntityPtr DxfReader::readMText(DxfEntityProps& props)
   if (normal.set)
     apply(normal.line, "MTEXT normal", [&] { pMText->setNormal(normal.vector()); });
   apply(location.line, "MTEXT location", [&] { pMText->setLocation(location.p); });
-  // The direction vector and the rotation say the same; the one given last counts.
-  if (direction.set && (directionLast || !rotation.set))
-    apply(direction.line, "MTEXT direction", [&] { pMText->setDirection(direction.vector()); });
-  else if (rotation.set)
-    apply(rotation.line, "MTEXT rotation", [&] { pMText->setRotation(rotation.v); });
+  bool directed = false;
+  if (direction.set)
+    directed = apply(direction.line, "MTEXT direction", [&] { pMText->setDirection(direction.vector()); });
+  if (!directed && rotation.set)
+    apply(rotation.line, "MTEXT rotation", [&] { pMText->setRotation(radians(rotation.v)); });
   if (height.set)
     apply(height.line, "MTEXT height", [&] { pMText->setTextHeight(height.v); });
   if (width.set)

@@ -11,13 +11,6 @@ namespace kydxf
 {
 namespace
 {
-struct HeaderVariable
-{
-  std::string_view name;
-  int line;
-  std::vector<DxfTag> tags;
-};
-
 // The versions this reader knows, by the number of their $ACADVER tag.
 const int kVersions[] = {1009, 1012, 1014, 1015, 1018, 1021, 1024, 1027, 1032};
 
@@ -30,30 +23,50 @@ const DxfTag* findCode(const std::vector<DxfTag>& tags, int code)
 }
 } // namespace
 
-void DxfReader::readHeader()
+void DxfReader::readHeaderVariables(std::vector<HeaderVariable>& variables, bool inHeader)
 {
-  std::vector<HeaderVariable> variables;
   for (;;)
   {
     const DxfTag tag = requireTag("the HEADER section");
-    if (tag.is(0, "ENDSEC"))
-      break;
+    if (inHeader ? sectionEnds(tag, "HEADER") : tag.code == 0)
+    {
+      if (!inHeader)
+        m_tokens.pushBack();
+      return;
+    }
     if (tag.code == 9)
     {
       variables.push_back({tag.text, tag.line, {}});
       continue;
     }
     if (variables.empty() || tag.code == 0)
-      fail(tag.line, "expected a header variable (group code 9), found group code " + std::to_string(tag.code));
+    {
+      repair(tag.line, "expected a header variable (group code 9), found group code " + std::to_string(tag.code),
+             "passed over the tag");
+      continue;
+    }
     variables.back().tags.push_back(tag);
   }
+}
 
+void DxfReader::readHeader()
+{
+  std::vector<HeaderVariable> variables;
+  readHeaderVariables(variables, true);
+  applyHeaderVariables(variables);
+}
+
+void DxfReader::applyHeaderVariables(const std::vector<HeaderVariable>& variables)
+{
   for (const HeaderVariable& v : variables)
     if (v.name == "$ACADVER")
     {
       const DxfTag* t = findCode(v.tags, 1);
       if (!t)
-        fail(v.line, "$ACADVER has no value");
+      {
+        repair(v.line, "$ACADVER has no value", "read the file as AC" + std::to_string(m_version));
+        continue;
+      }
       const std::string_view tagText = dxfTrim(t->text);
       int number = 0;
       if (tagText.size() == 6 && tagText.substr(0, 2) == "AC")
@@ -62,12 +75,24 @@ void DxfReader::readHeader()
       bool known = false;
       for (int k : kVersions)
         known = known || k == number;
+      std::string version(tagText);
       if (!known)
-        fail(t->line + 1, "unsupported DXF version '" + std::string(tagText.substr(0, 40)) +
-                            "' (versions AC1009 to AC1032 are read)");
+      {
+        // The nearest version this reader knows: the oldest below it, the newest above it, the
+        // one before it in between; a version that is no version at all is read as R12.
+        int nearest = kVersions[0];
+        for (int k : kVersions)
+          if (k <= number)
+            nearest = k;
+        version = "AC" + std::to_string(nearest);
+        repair(t->line + 1, "unsupported DXF version '" + std::string(tagText.substr(0, 40)) +
+                              "' (versions AC1009 to AC1032 are read)",
+               "read it as " + version);
+        number = nearest;
+      }
       m_version = number;
-      m_report.version = QString::fromLatin1(tagText.data(), static_cast<int>(tagText.size()));
-      m_db->setFileVersionName(OdString(std::wstring(tagText.begin(), tagText.end())));
+      m_report.version = QString::fromStdString(version);
+      m_db->setFileVersionName(OdString(std::wstring(version.begin(), version.end())));
     }
 
   for (const HeaderVariable& v : variables)
@@ -75,12 +100,24 @@ void DxfReader::readHeader()
     {
       const DxfTag* t = findCode(v.tags, 3);
       if (!t)
-        fail(v.line, "$DWGCODEPAGE has no value");
-      const std::string_view name = dxfTrim(t->text);
+      {
+        repair(v.line, "$DWGCODEPAGE has no value", "read the texts as ANSI_1252");
+        continue;
+      }
+      std::string_view name = dxfTrim(t->text);
       m_report.codepage = QString::fromLatin1(name.data(), static_cast<int>(name.size()));
       // Later versions are UTF-8 whatever their code page says; only older ones need a known one.
+      std::string known;
       if (m_version < 1021 && !m_text.setCodePage(name))
-        fail(t->line + 1, "unknown code page '" + std::string(name.substr(0, 40)) + "'");
+      {
+        known = dxfCodePageForAlias(name);
+        repair(t->line + 1, "unknown code page '" + std::string(name.substr(0, 40)) + "'",
+               known.empty() ? "read the texts as ANSI_1252" : "read it as its other name " + known);
+        if (known.empty())
+          known = "ANSI_1252";
+        m_text.setCodePage(known);
+        name = known;
+      }
       apply(t->line + 1, "$DWGCODEPAGE", [&] { m_db->setDWGCODEPAGE(OdString(std::wstring(name.begin(), name.end()))); });
     }
   // Files of the 2007 format and later are UTF-8 whatever their code page says.
@@ -88,7 +125,16 @@ void DxfReader::readHeader()
     m_text.setUtf8();
 
   for (const HeaderVariable& v : variables)
-    applyHeaderVariable(v.name, v.line, v.tags);
+  {
+    try
+    {
+      applyHeaderVariable(v.name, v.line, v.tags);
+    }
+    catch (const Refusal&)
+    {
+      // Recorded where the value was found wanting; the drawing keeps its default.
+    }
+  }
 }
 
 void DxfReader::applyHeaderVariable(std::string_view name, int line, const std::vector<DxfTag>& tags)
@@ -97,7 +143,10 @@ void DxfReader::applyHeaderVariable(std::string_view name, int line, const std::
   auto value = [&](int code) -> const DxfTag& {
     const DxfTag* t = findCode(tags, code);
     if (!t)
-      fail(line, what + " has no value with group code " + std::to_string(code));
+    {
+      repair(line, what + " has no value with group code " + std::to_string(code), "the drawing keeps its default");
+      throw Refusal();
+    }
     return *t;
   };
   auto integer = [&](int code) { return static_cast<int>(value(code).integer); };
@@ -107,7 +156,11 @@ void DxfReader::applyHeaderVariable(std::string_view name, int line, const std::
     const DxfTag* y = findCode(tags, code + 10);
     const DxfTag* z = findCode(tags, code + 20);
     if (!x || !y)
-      fail(line, what + " needs a point (group codes " + std::to_string(code) + " and " + std::to_string(code + 10) + ")");
+    {
+      repair(line, what + " needs a point (group codes " + std::to_string(code) + " and " + std::to_string(code + 10) + ")",
+             "the drawing keeps its default");
+      throw Refusal();
+    }
     return OdGePoint3d(x->real, y->real, z ? z->real : 0.0);
   };
   // Boolean variables are written with 70 by old versions and 290 by newer ones.
@@ -116,7 +169,10 @@ void DxfReader::applyHeaderVariable(std::string_view name, int line, const std::
     if (!t)
       t = findCode(tags, 70);
     if (!t)
-      fail(line, what + " has no value");
+    {
+      repair(line, what + " has no value", "the drawing keeps its default");
+      throw Refusal();
+    }
     return t->integer != 0;
   };
   auto set = [&](const std::function<void()>& setter) { apply(line, what.c_str(), setter); };
@@ -213,7 +269,11 @@ void DxfReader::applyHeaderVariable(std::string_view name, int line, const std::
         OdDbSymbolTablePtr pStyles = m_db->getDimStyleTableId().safeOpenObject();
         const OdDbObjectId id = pStyles->getAt(styleName);
         if (id.isNull())
-          fail(line, "$DIMSTYLE names the dimension style '" + styleName.toUtf8() + "', which the file does not define");
+        {
+          repair(line, "$DIMSTYLE names the dimension style '" + styleName.toUtf8() + "', which the file does not define",
+                 "the current dimension style is 'Standard'");
+          return;
+        }
         apply(line, "$DIMSTYLE", [&] { m_db->setDIMSTYLE(id); });
       }
     });

@@ -12,10 +12,13 @@ void DxfReader::readObjects()
   for (;;)
   {
     const DxfTag tag = requireTag("the OBJECTS section");
-    if (tag.is(0, "ENDSEC"))
+    if (sectionEnds(tag, "OBJECTS"))
       return;
     if (tag.code != 0)
-      fail(tag.line, "expected an object, found group code " + std::to_string(tag.code));
+    {
+      repair(tag.line, "expected an object, found group code " + std::to_string(tag.code), "passed over the tag");
+      continue;
+    }
     readObject(tag, m_object);
     const std::string_view kind = tag.text;
     const bool dictionary = kind == "DICTIONARY" || kind == "ACDBDICTIONARYWDFLT";
@@ -44,7 +47,10 @@ void DxfReader::readObjects()
         if (dictionary)
         {
           if (!entryName)
-            fail(t->line + 1, "dictionary entry without a name (group code 3)");
+          {
+            repair(t->line + 1, "dictionary entry without a name (group code 3)", "passed over the entry");
+            break;
+          }
           info.entries.emplace_back(text(*entryName), parseHandle(*t));
           entryName = nullptr;
         }
@@ -53,7 +59,12 @@ void DxfReader::readObjects()
       }
     }
     if (info.handle == 0)
-      fail(tag.line, std::string(kind) + " without a handle");
+    {
+      // Nothing can refer to it, nor can it be placed in a dictionary.
+      repair(tag.line, std::string(kind) + " without a handle", "passed over the " + std::string(kind));
+      countSkipped(kind);
+      continue;
+    }
     if (!dictionary)
     {
       // The name of a plot style is the name under which its dictionary lists it.
@@ -63,7 +74,12 @@ void DxfReader::readObjects()
     info.xdictionary = m_parts.xdictionary;
     info.xdata = buildXData(m_object.tags, m_parts.xdataBegin);
     if (m_dictionaries.count(info.handle))
-      fail(tag.line, "handle " + dxfHex(info.handle) + " is given to two objects");
+    {
+      repair(tag.line, "handle " + dxfHex(info.handle) + " is given to two objects",
+             "kept the first dictionary with that handle, passed over this one");
+      countSkipped(kind);
+      continue;
+    }
     m_dictionaryOrder.push_back(info.handle);
     m_dictionaries.emplace(info.handle, std::move(info));
   }
@@ -81,7 +97,7 @@ void DxfReader::linkObjects()
       const OdDbObjectId nod = m_db->getNamedObjectsDictionaryId();
       m_claimable.erase(static_cast<OdDbStub*>(nod));
       m_movable.erase(static_cast<OdDbStub*>(nod));
-      placeAtHandle(nod, handle, info.line);
+      placeAtHandle(nod, ownHandle(handle, info.line, "dictionary"), info.line);
       info.linked = true;
       work.emplace_back(&info, nod);
       break;
@@ -113,12 +129,14 @@ void DxfReader::linkObjects()
         continue;
       OdDbObjectPtr pOwner = owned.second.safeOpenObject(OdDb::kForWrite);
       OdDbObjectId xdictId;
-      prepareHandle(owned.first, it->second.line);
-      apply(it->second.line, "extension dictionary", [&] {
-        pOwner->createExtensionDictionary();
-        xdictId = pOwner->extensionDictionary();
-      });
-      placeAtHandle(xdictId, owned.first, it->second.line);
+      const std::uint64_t handle = ownHandle(owned.first, it->second.line, "dictionary");
+      prepareHandle(handle, it->second.line);
+      if (!apply(it->second.line, "extension dictionary", [&] {
+            pOwner->createExtensionDictionary();
+            xdictId = pOwner->extensionDictionary();
+          }) || xdictId.isNull())
+        continue;
+      placeAtHandle(xdictId, handle, it->second.line);
       noteHandle(xdictId);
       it->second.linked = true;
       work.emplace_back(&it->second, xdictId);
@@ -146,15 +164,27 @@ void DxfReader::linkDictionary(DictionaryInfo& info, const OdDbObjectId& id,
     {
       DictionaryInfo& childInfo = it->second;
       if (childInfo.linked)
-        fail(childInfo.line, "dictionary " + dxfHex(child) + " is listed in two dictionaries");
-      childInfo.linked = true;
+      {
+        repair(childInfo.line, "dictionary " + dxfHex(child) + " is listed in two dictionaries",
+               "kept it in the first, dropped the entry '" + entry.first.toUtf8() + "' of dictionary " +
+                 dxfHex(info.handle));
+        continue;
+      }
       if (pDict->has(entry.first))
-        fail(info.line, "dictionary " + dxfHex(info.handle) + " lists '" + entry.first.toUtf8() + "' twice");
+      {
+        repair(info.line, "dictionary " + dxfHex(info.handle) + " lists '" + entry.first.toUtf8() + "' twice",
+               "kept the first entry of that name");
+        continue;
+      }
+      childInfo.linked = true;
       OdDbDictionaryPtr pChild = OdDbDictionary::createObject();
       OdDbObjectId childId;
-      prepareHandle(child, childInfo.line);
-      apply(info.line, "dictionary entry", [&] { childId = pDict->setAt(entry.first, pChild); });
-      placeAtHandle(childId, child, childInfo.line);
+      const std::uint64_t handle = ownHandle(child, childInfo.line, "dictionary");
+      prepareHandle(handle, childInfo.line);
+      if (!apply(info.line, "dictionary entry", [&] { childId = pDict->setAt(entry.first, pChild); }) ||
+          childId.isNull())
+        continue;
+      placeAtHandle(childId, handle, childInfo.line);
       noteHandle(childId);
       next.emplace_back(&childInfo, childId);
     }

@@ -30,8 +30,9 @@ std::string describe(const DxfTag& tag)
 }
 } // namespace
 
-DxfReader::DxfReader(const char* data, std::size_t size, OdDbDatabase* db, KyDxfReader::Report& report)
-  : m_tokens(data, size), m_db(db), m_report(report)
+DxfReader::DxfReader(const char* data, std::size_t size, OdDbDatabase* db, KyDxfReader::Report& report,
+                     bool strict)
+  : m_tokens(data, size), m_db(db), m_report(report), m_strict(strict)
 {
   // Everything the new database holds may be taken over by the file's own records.
   const OdDbObjectId defaults[] = {
@@ -48,6 +49,7 @@ DxfReader::DxfReader(const char* data, std::size_t size, OdDbDatabase* db, KyDxf
   m_highWater = db->handseed().value();
   m_report.version = QStringLiteral("AC1009");
   m_report.codepage = QStringLiteral("ANSI_1252");
+  m_tokens.allowDroppedValues(!strict);
 }
 
 // ---- tags ----------------------------------------------------------------------------------------
@@ -57,12 +59,39 @@ void DxfReader::fail(int line, const std::string& message) const
   throw DxfError{line, message};
 }
 
+void DxfReader::repair(int line, const std::string& problem, const std::string& action) const
+{
+  if (m_strict)
+    fail(line, problem);
+  ++m_report.repairCount;
+  if (m_report.repairs.size() < KyDxfReader::Report::kMaxRepairsKept)
+    m_report.repairs.push_back({line, QString::fromStdString(problem), QString::fromStdString(action)});
+}
+
+void DxfReader::endOfData(const std::string& where, const std::string& dropped) const
+{
+  const std::string problem = "the file ends inside " + where + " (truncated file?)";
+  if (!m_entitiesReached)
+    fail(m_tokens.lastLine(), problem);
+  repair(m_tokens.lastLine(), problem,
+         dropped.empty() ? "read the file up to its end" : "read the file up to its end; " + dropped);
+  throw DxfEnd();
+}
+
 bool DxfReader::nextTag(DxfTag& tag)
 {
   // Comments may stand anywhere and carry nothing.
   while (m_tokens.next(tag))
+  {
+    if (tag.code == DxfTokenizer::kDroppedTag)
+    {
+      const DxfError& e = m_tokens.problem();
+      repair(e.line, e.message, "dropped the value");
+      continue;
+    }
     if (tag.code != 999)
       return true;
+  }
   return false;
 }
 
@@ -70,7 +99,7 @@ DxfTag DxfReader::requireTag(const char* where)
 {
   DxfTag tag;
   if (!nextTag(tag))
-    fail(m_tokens.lastLine(), std::string("the file ends inside ") + where + " (truncated file?)");
+    endOfData(where);
   return tag;
 }
 
@@ -83,8 +112,17 @@ void DxfReader::readObject(const DxfTag& start, DxfObject& object)
   for (;;)
   {
     if (!nextTag(tag))
-      fail(m_tokens.lastLine(), "the file ends inside " + std::string(start.text.substr(0, 40)) +
-                                  " (truncated file?)");
+    {
+      std::string dropped = "dropped the " + std::string(start.text.substr(0, 40)) + " at line " +
+                            std::to_string(start.line);
+      for (const DxfTag& t : object.tags)
+        if (t.code == 5)
+        {
+          dropped += " (handle " + std::string(dxfTrim(t.text).substr(0, 16)) + ")";
+          break;
+        }
+      endOfData(std::string(start.text.substr(0, 40)), dropped + ", which it cuts short");
+    }
     if (tag.code == 0)
     {
       m_tokens.pushBack();
@@ -121,7 +159,17 @@ void DxfReader::splitParts(const DxfObject& object, DxfParts& parts) const
           parts.xdictionaryLine = tags[j].line + 1;
         }
       if (j == tags.size() || tags[j].text != "}")
-        fail(t.line + 1, "application group " + std::string(t.text.substr(0, 40)) + " is not closed");
+      {
+        // The group ends, at the latest, where the object's subclass data or extended data begins.
+        std::size_t end = i + 1;
+        while (end < tags.size() && tags[end].code != 100 && tags[end].code != 1001 && tags[end].code != 102)
+          ++end;
+        repair(t.line + 1, "application group " + std::string(t.text.substr(0, 40)) + " is not closed",
+               end < tags.size() ? "closed it before line " + std::to_string(tags[end].line)
+                                 : std::string("closed it at the end of the object"));
+        i = end - 1;
+        continue;
+      }
       i = j;
       continue;
     }
@@ -137,27 +185,86 @@ void DxfReader::skipSection(std::string_view name)
     const DxfTag tag = requireTag(where.c_str());
     if (tag.is(0, "ENDSEC"))
       return;
+    if (tag.is(0, "SECTION") || tag.is(0, "EOF"))
+    {
+      repair(tag.line, where + " has no ENDSEC", "ended it before line " + std::to_string(tag.line));
+      m_tokens.pushBack();
+      return;
+    }
   }
+}
+
+bool DxfReader::sectionEnds(const DxfTag& tag, const char* section)
+{
+  if (tag.is(0, "ENDSEC"))
+    return true;
+  if (!tag.is(0, "SECTION") && !tag.is(0, "EOF"))
+    return false;
+  repair(tag.line, std::string("the ") + section + " section has no ENDSEC",
+         "ended it before line " + std::to_string(tag.line));
+  m_tokens.pushBack();
+  return true;
 }
 
 // ---- the file ------------------------------------------------------------------------------------
 
 void DxfReader::read()
 {
+  try
+  {
+    readSections();
+  }
+  catch (const DxfEnd&)
+  {
+  }
+  finish();
+}
+
+void DxfReader::readSections()
+{
   DxfTag tag;
   while (nextTag(tag))
   {
     if (tag.is(0, "EOF"))
-    {
-      finish();
       return;
-    }
     if (!tag.is(0, "SECTION"))
-      fail(tag.line, "expected a SECTION, found " + describe(tag));
+    {
+      // Before any section nothing says this is a DXF file.
+      if (!m_sectionRead)
+        fail(tag.line, "expected a SECTION, found " + describe(tag));
+      if (tag.code == 9)
+      {
+        // Header variables after the header, as some writers put them.
+        m_tokens.pushBack();
+        std::vector<HeaderVariable> variables;
+        readHeaderVariables(variables, false);
+        std::string names;
+        for (const HeaderVariable& v : variables)
+          names += (names.empty() ? "" : ", ") + std::string(v.name.substr(0, 40));
+        repair(tag.line, "expected a SECTION, found " + describe(tag) + " (header variables " + names +
+                           " outside the HEADER section)",
+               "read them as header variables");
+        applyHeaderVariables(variables);
+        continue;
+      }
+      // Anything else up to the next section is passed over.
+      int skipped = 1;
+      const int line = tag.line;
+      const std::string found = describe(tag);
+      bool more = false;
+      while ((more = nextTag(tag)) && !tag.is(0, "SECTION") && !tag.is(0, "EOF"))
+        ++skipped;
+      repair(line, "expected a SECTION, found " + found,
+             "passed over " + std::to_string(skipped) + " tags up to the next section");
+      if (more)
+        m_tokens.pushBack();
+      continue;
+    }
     const DxfTag name = requireTag("a SECTION");
     if (name.code != 2)
       fail(name.line, "a SECTION must start with its name (group code 2), found " + describe(name));
     m_section = name.text;
+    m_sectionRead = true;
     if (name.text == "HEADER")
       readHeader();
     else if (name.text == "TABLES")
@@ -165,15 +272,23 @@ void DxfReader::read()
     else if (name.text == "BLOCKS")
       readBlocks();
     else if (name.text == "ENTITIES")
+    {
+      m_entitiesReached = true;
       readEntities();
+    }
     else if (name.text == "OBJECTS")
       readObjects();
     else if (name.text == "CLASSES" || name.text == "THUMBNAILIMAGE" || name.text == "ACDSDATA")
       skipSection(name.text);
     else
-      fail(name.line + 1, "unknown section '" + std::string(name.text.substr(0, 40)) + "'");
+    {
+      repair(name.line + 1, "unknown section '" + std::string(name.text.substr(0, 40)) + "'", "passed over it");
+      skipSection(name.text);
+    }
   }
-  fail(m_tokens.lastLine(), "the file ends without EOF (truncated file?)");
+  if (!m_entitiesReached)
+    fail(m_tokens.lastLine(), "the file ends without EOF (truncated file?)");
+  repair(m_tokens.lastLine(), "the file ends without EOF (truncated file?)", "read the file up to its end");
 }
 
 void DxfReader::finish()
@@ -189,7 +304,10 @@ void DxfReader::finish()
     }
     catch (const OdError& e)
     {
-      fail(fixup.line, "value refused (" + e.description().toUtf8() + ")");
+      repair(fixup.line, "value refused (" + e.description().toUtf8() + ")", "the drawing keeps its default");
+    }
+    catch (const Refusal&)
+    {
     }
   }
   m_fixups.clear();
@@ -220,9 +338,60 @@ std::uint64_t DxfReader::parseHandle(const DxfTag& tag) const
 {
   std::uint64_t value = 0;
   if (!dxfParseHandle(tag.text, value))
-    fail(tag.line + 1, "group code " + std::to_string(tag.code) + ": '" + std::string(tag.text.substr(0, 40)) +
-                         "' is not a handle");
+  {
+    repair(tag.line + 1, "group code " + std::to_string(tag.code) + ": '" + std::string(tag.text.substr(0, 40)) +
+                           "' is not a handle",
+           "read it as naming nothing");
+    return 0;
+  }
   return value;
+}
+
+OdDbObjectId DxfReader::handleOrName(const DxfTag& tag, const OdDbObjectId& tableId, const char* what)
+{
+  std::uint64_t value = 0;
+  if (dxfParseHandle(tag.text, value))
+    return idOfHandle(value);
+  // Some writers put the record's name where its handle belongs.
+  const int line = tag.line + 1;
+  const std::string problem = "group code " + std::to_string(tag.code) + ": '" +
+                              std::string(tag.text.substr(0, 40)) + "' is not a handle";
+  OdString name;
+  if (m_text.decode(tag.text, name) && !name.isEmpty())
+  {
+    OdDbSymbolTablePtr pTable = tableId.safeOpenObject();
+    const OdDbObjectId id = pTable->getAt(name);
+    if (!id.isNull())
+    {
+      repair(line, problem, std::string("read it as the name of the ") + what);
+      return id;
+    }
+  }
+  repair(line, problem, std::string("no ") + what + " has that name: read it as naming nothing");
+  return OdDbObjectId();
+}
+
+bool DxfReader::handleTaken(std::uint64_t handle) const
+{
+  if (handle >= kParkingHandles)
+    return true;
+  if (handle > m_highWater)
+    return false;
+  const OdDbObjectId holder = idOfHandle(handle);
+  return !holder.isNull() && !m_movable.count(static_cast<OdDbStub*>(holder));
+}
+
+std::uint64_t DxfReader::ownHandle(std::uint64_t handle, int line, const std::string& kind)
+{
+  if (handle == 0 || !handleTaken(handle))
+    return handle;
+  if (handle >= kParkingHandles)
+    repair(line, "handle " + dxfHex(handle) + " of the " + kind + " is beyond the handles a drawing uses",
+           "gave the " + kind + " a new handle");
+  else
+    repair(line, "handle " + dxfHex(handle) + " is given to two objects",
+           "gave the later " + kind + " a new handle; references to " + dxfHex(handle) + " keep the first");
+  return 0;
 }
 
 OdDbObjectId DxfReader::idOfHandle(std::uint64_t handle) const
@@ -249,7 +418,9 @@ void DxfReader::freeHandle(std::uint64_t handle, int line)
   if (!m_movable.count(static_cast<OdDbStub*>(holder)))
     fail(line, "handle " + dxfHex(handle) + " is given to two objects");
   // Far above any handle a file uses; finish() brings such objects back down.
-  const OdDbHandle parking(kParkingHandles + m_parked.size());
+  while (!idOfHandle(m_nextParking).isNull())
+    ++m_nextParking;
+  const OdDbHandle parking(m_nextParking++);
   apply(line, "moving an object off the file's handle", [&] { m_db->setObjectHandle(holder, parking); });
   m_parked.push_back(holder);
 }
@@ -281,8 +452,9 @@ OdString DxfReader::text(std::string_view bytes, int line) const
 {
   OdString s;
   if (!m_text.decode(bytes, s))
-    fail(line, "text is not valid in the drawing's encoding (" +
-                 (m_version >= 1021 ? std::string("UTF-8") : m_report.codepage.toStdString()) + ")");
+    repair(line, "text is not valid in the drawing's encoding (" +
+                   (m_version >= 1021 ? std::string("UTF-8") : m_report.codepage.toStdString()) + ")",
+           m_text.decodeLossy(bytes, s));
   return s;
 }
 
@@ -296,14 +468,28 @@ void DxfReader::refused(int line, const char* kind, const char* what, OdResult r
   std::string message = kind;
   if (what)
     message += what;
-  fail(line, message + " refused (" + OdError::codeText(result).toUtf8() + ")");
+  repair(line, message + " refused (" + OdError::codeText(result).toUtf8() + ")", "dropped the value");
 }
 
 OdDb::LineWeight DxfReader::lineWeightValue(std::int64_t value, int line, const char* kind, const char* what) const
 {
-  if (value < INT32_MIN || value > INT32_MAX || !odIsValidLineWeight(static_cast<int>(value)))
-    refused(line, kind, what, eInvalidInput);
-  return static_cast<OdDb::LineWeight>(value);
+  if (value >= INT32_MIN && value <= INT32_MAX && odIsValidLineWeight(static_cast<int>(value)))
+    return static_cast<OdDb::LineWeight>(value);
+  const std::string problem = std::string(kind) + (what ? what : "") + " refused (" +
+                              OdError::codeText(eInvalidInput).toUtf8() + ")";
+  // A weight between the standard ones is read as the nearest of them.
+  static const int kWeights[] = {0, 5, 9, 13, 15, 18, 20, 25, 30, 35, 40, 50, 53, 60, 70, 80, 90, 100, 106, 120, 140, 158, 200, 211};
+  if (value > 0 && value <= 211)
+  {
+    int nearest = 0;
+    for (int w : kWeights)
+      if (std::llabs(w - value) < std::llabs(nearest - value))
+        nearest = w;
+    repair(line, problem, "read it as the nearest lineweight, " + std::to_string(nearest));
+    return static_cast<OdDb::LineWeight>(nearest);
+  }
+  repair(line, problem, "dropped the value");
+  throw Refusal();
 }
 
 // ---- records -------------------------------------------------------------------------------------
@@ -316,7 +502,12 @@ OdDbObjectId DxfReader::claimRecord(const OdDbObjectId& tableId, const OdString&
   if (!id.isNull())
   {
     if (!isClaimable(id))
-      fail(line, std::string(kind) + " '" + name.toUtf8() + "' is defined twice");
+    {
+      repair(line, std::string(kind) + " '" + name.toUtf8() + "' is defined twice",
+             "kept the first definition, passed over this one");
+      return OdDbObjectId();
+    }
+    handle = ownHandle(handle, line, kind);
     m_claimable.erase(static_cast<OdDbStub*>(id));
     if (handle != 0)
       m_movable.erase(static_cast<OdDbStub*>(id));
@@ -333,9 +524,12 @@ OdDbObjectId DxfReader::claimRecord(const OdDbObjectId& tableId, const OdString&
     return id;
   }
   OdDbSymbolTableRecordPtr pRecord = recordClass->create();
-  apply(line, "record name", [&] { pRecord->setName(name); });
+  if (!apply(line, "record name", [&] { pRecord->setName(name); }))
+    return OdDbObjectId();
+  handle = ownHandle(handle, line, kind);
   prepareHandle(handle, line);
-  apply(line, kind, [&] { id = pTable->add(pRecord); });
+  if (!apply(line, kind, [&] { id = pTable->add(pRecord); }))
+    return OdDbObjectId();
   placeAtHandle(id, handle, line);
   noteHandle(id);
   if (handle == 0)
@@ -357,14 +551,38 @@ OdDbObjectId DxfReader::recordByName(const OdDbObjectId& tableId, OdRxClass* rec
     // A name the file uses without defining it: the record is made with default properties,
     // and a later definition in the file takes it over.
     OdDbSymbolTableRecordPtr pRecord = recordClass->create();
-    apply(line, "record name", [&] { pRecord->setName(name); });
-    pTable->upgradeOpen();
-    apply(line, "record", [&] { id = pTable->add(pRecord); });
-    noteHandle(id);
-    markMovable(id, true);
+    try
+    {
+      pRecord->setName(name);
+      pTable->upgradeOpen();
+      id = pTable->add(pRecord);
+      noteHandle(id);
+      markMovable(id, true);
+    }
+    catch (const OdError& e)
+    {
+      // A name no record can have: the table's default stands in for it.
+      id = fallbackRecord(tableId);
+      OdString fallback;
+      OdDbSymbolTableRecordPtr pFallback = id.safeOpenObject();
+      fallback = pFallback->getName();
+      repair(line, "the name '" + name.toUtf8() + "' is refused (" + e.description().toUtf8() + ")",
+             "used '" + fallback.toUtf8() + "' instead");
+    }
   }
   cache.emplace(rawName, id);
   return id;
+}
+
+OdDbObjectId DxfReader::fallbackRecord(const OdDbObjectId& tableId) const
+{
+  if (tableId == m_db->getLayerTableId())
+    return m_db->getLayerZeroId();
+  if (tableId == m_db->getLinetypeTableId())
+    return m_db->getLinetypeContinuousId();
+  if (tableId == m_db->getTextStyleTableId())
+    return m_db->getTextStyleStandardId();
+  return m_db->getDimStyleStandardId();
 }
 
 OdDbObjectId DxfReader::layerByName(std::string_view rawName, int line)
@@ -400,9 +618,16 @@ OdDbObjectId DxfReader::blockByName(const OdString& name, int line)
   if (!id.isNull())
     return id;
   OdDbBlockTableRecordPtr pBlock = OdDbBlockTableRecord::createObject();
-  apply(line, "block name", [&] { pBlock->setName(name); });
+  if (!apply(line, "block name", [&] { pBlock->setName(name); }))
+  {
+    // The block's entities are kept in a block of a name the database takes.
+    const OdString stand = OdString(L"BLOCK_L") + OdString(std::to_wstring(line));
+    repair(line, "the block name '" + name.toUtf8() + "' cannot be used", "named the block '" + stand.toUtf8() + "'");
+    return blockByName(stand, line);
+  }
   pTable->upgradeOpen();
-  apply(line, "block", [&] { id = pTable->add(pBlock); });
+  if (!apply(line, "block", [&] { id = pTable->add(pBlock); }))
+    return m_db->getModelSpaceId();
   noteHandle(id);
   markMovable(id, false);
   return id;
@@ -429,14 +654,22 @@ OdResBufPtr DxfReader::buildXData(const std::vector<DxfTag>& tags, std::size_t b
       {
         const std::string_view hexText = dxfTrim(t.text);
         if (hexText.size() % 2 != 0)
-          fail(line, "binary extended data has an odd number of hex digits");
+        {
+          repair(line, "binary extended data has an odd number of hex digits", "dropped the value");
+          continue;
+        }
         OdBinaryData data;
-        for (std::size_t k = 0; k < hexText.size(); k += 2)
+        bool hex = true;
+        for (std::size_t k = 0; k < hexText.size() && hex; k += 2)
         {
           std::uint64_t byte = 0;
-          if (!dxfParseHandle(hexText.substr(k, 2), byte))
-            fail(line, "binary extended data is not hexadecimal");
+          hex = dxfParseHandle(hexText.substr(k, 2), byte);
           data.append(static_cast<OdUInt8>(byte));
+        }
+        if (!hex)
+        {
+          repair(line, "binary extended data is not hexadecimal", "dropped the value");
+          continue;
         }
         rb = OdResBuf::newRb(1004);
         rb->setBinaryChunk(data);
@@ -465,12 +698,14 @@ OdResBufPtr DxfReader::buildXData(const std::vector<DxfTag>& tags, std::size_t b
         rb = OdResBuf::newRb(1071, static_cast<OdInt32>(t.integer));
         break;
       default:
-        fail(t.line, "group code " + std::to_string(t.code) + " cannot stand in extended data");
+        repair(t.line, "group code " + std::to_string(t.code) + " cannot stand in extended data", "dropped the value");
+        continue;
       }
     }
     catch (const OdError& e)
     {
-      fail(line, "extended data refused (" + e.description().toUtf8() + ")");
+      repair(line, "extended data refused (" + e.description().toUtf8() + ")", "dropped the value");
+      continue;
     }
     if (head.isNull())
       head = tail = rb;
@@ -510,7 +745,14 @@ void DxfReader::applyXData(OdDbObject* pObj, OdResBufPtr chain, int line)
   if (chain.isNull())
     return;
   if (chain->restype() != 1001)
-    fail(line, "extended data must start with an application name (group code 1001)");
+  {
+    repair(line, "extended data must start with an application name (group code 1001)",
+           "dropped the values before the first application name");
+    while (!chain.isNull() && chain->restype() != 1001)
+      chain = chain->next();
+    if (chain.isNull())
+      return;
+  }
 
   OdResBufPtr link = takeApp(chain, kFileHyperlinkApp);
   if (!link.isNull())
@@ -549,7 +791,33 @@ void DxfReader::applyXData(OdDbObject* pObj, OdResBufPtr chain, int line)
       noteHandle(appId);
       markMovable(appId, true);
     }
-  apply(line, "extended data", [&] { pObj->setXData(chain); });
+  try
+  {
+    pObj->setXData(chain);
+  }
+  catch (const OdError& e)
+  {
+    // Each application's data on its own: the ones the object refuses are dropped.
+    const std::string problem = "extended data refused (" + e.description().toUtf8() + ")";
+    if (m_strict)
+      fail(line, problem);
+    while (!chain.isNull())
+    {
+      const OdString app = chain->getString();
+      OdResBufPtr one = takeApp(chain, app.c_str());
+      if (one.isNull())
+        break;
+      try
+      {
+        pObj->setXData(one);
+      }
+      catch (const OdError& refusal)
+      {
+        repair(line, "extended data of " + app.toUtf8() + " refused (" + refusal.description().toUtf8() + ")",
+               "dropped that application's data");
+      }
+    }
+  }
 }
 
 // ---- deferred ------------------------------------------------------------------------------------
@@ -559,7 +827,11 @@ void DxfReader::deferPlotStyle(const OdDbObjectId& id, std::uint64_t placeholder
   defer(line, [this, id, placeholder, line] {
     auto it = m_plotStyleNames.find(placeholder);
     if (it == m_plotStyleNames.end())
-      fail(line, "plot style " + dxfHex(placeholder) + " is not in the drawing's plot style names");
+    {
+      repair(line, "plot style " + dxfHex(placeholder) + " is not in the drawing's plot style names",
+             "the object keeps its plot style");
+      return;
+    }
     OdDbObjectPtr pObj = id.safeOpenObject(OdDb::kForWrite);
     if (OdDbEntity* pEnt = OdDbEntity::cast(pObj.get()).get())
       check(pEnt->setPlotStyleName(it->second), line, "plot style", nullptr);

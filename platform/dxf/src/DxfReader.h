@@ -1,4 +1,5 @@
 // DxfReader: the state of one DXF read. Sections are read in file order into the database;
+// what the file bends is repaired through repair() (or ends the read in strict mode);
 // references that may point forward (plot style names, dimension-style handles, header names,
 // dictionaries and their entries) are kept and resolved when the whole file is read. Objects keep
 // the handles of the file: the objects a new database starts with (tables, layer "0", the
@@ -82,7 +83,7 @@ struct DxfEntityProps
 class DxfReader
 {
 public:
-  DxfReader(const char* data, std::size_t size, OdDbDatabase* db, KyDxfReader::Report& report);
+  DxfReader(const char* data, std::size_t size, OdDbDatabase* db, KyDxfReader::Report& report, bool strict);
 
   // Reads the whole file; throws DxfError.
   void read();
@@ -102,13 +103,34 @@ private:
   void readObject(const DxfTag& start, DxfObject& object);
   void splitParts(const DxfObject& object, DxfParts& parts) const;
   void skipSection(std::string_view name);
+  // True at the tag that ends the section: its ENDSEC, or (repaired) the next SECTION or EOF,
+  // which is pushed back.
+  bool sectionEnds(const DxfTag& tag, const char* section);
+  void readSections();
   [[noreturn]] void fail(int line, const std::string& message) const;
+  // A problem the reader reads past: in strict mode it ends the read with the problem as its
+  // message; otherwise it is recorded with what the reader did instead, and the caller goes on.
+  void repair(int line, const std::string& problem, const std::string& action) const;
+  // The end of the data where more was expected: a repair once the entities have been reached
+  // (the read ends there, the object cut short is dropped), a failure before.
+  [[noreturn]] void endOfData(const std::string& where, const std::string& dropped = std::string()) const;
 
   // ---- sections ------------------------------------------------------------------------------
   void readHeader();
+  struct HeaderVariable
+  {
+    std::string_view name;
+    int line;
+    std::vector<DxfTag> tags;
+  };
+  // Reads "9 $NAME" groups up to the next 0 tag (or ENDSEC, which is consumed when inHeader).
+  void readHeaderVariables(std::vector<HeaderVariable>& variables, bool inHeader);
+  void applyHeaderVariables(const std::vector<HeaderVariable>& variables);
   void applyHeaderVariable(std::string_view name, int line, const std::vector<DxfTag>& tags);
   void readTables();
   void readTable(const DxfTag& nameTag);
+  // Passes over the records of a table up to its ENDTAB (or the end of the section).
+  void skipTable();
   void readTableRecord(std::string_view table, const DxfObject& object);
   void readBlocks();
   void readEntities();
@@ -126,6 +148,9 @@ private:
   // The record of that name, made (empty) when the file refers to a record it does not define.
   OdDbObjectId recordByName(const OdDbObjectId& tableId, OdRxClass* recordClass, std::string_view rawName,
                             int line, std::unordered_map<std::string_view, OdDbObjectId>& cache);
+  // The record that stands in for a name no record can have: layer "0", "Continuous",
+  // "Standard".
+  OdDbObjectId fallbackRecord(const OdDbObjectId& tableId) const;
   OdDbObjectId layerByName(std::string_view rawName, int line);
   OdDbObjectId linetypeByName(std::string_view rawName, int line);
   OdDbObjectId textStyleByName(std::string_view rawName, int line);
@@ -138,11 +163,19 @@ private:
   void prepareHandle(std::uint64_t handle, int line);
   // Moves a movable object off the handle; an error when a file object holds it.
   void freeHandle(std::uint64_t handle, int line);
+  // A file object holds the handle (or it is one no file object may have).
+  bool handleTaken(std::uint64_t handle) const;
+  // The handle a file object of that kind may take: its own, or 0 (a new one, repaired) when
+  // another file object holds it already.
+  std::uint64_t ownHandle(std::uint64_t handle, int line, const std::string& kind);
   // Keeps track of the highest handle in use below the parking handles: handles above it are
   // free without asking the database.
   void noteHandle(const OdDbObjectId& id);
   OdDbObjectId idOfHandle(std::uint64_t handle) const;
+  // The handle a tag gives; 0, repaired as naming nothing, when the text is not a handle.
   std::uint64_t parseHandle(const DxfTag& tag) const;
+  // The handle, or the record of that name in the table when a writer put a name there.
+  OdDbObjectId handleOrName(const DxfTag& tag, const OdDbObjectId& tableId, const char* what);
   // An object the database made for the reader (a default or a record for a reference): a file
   // object may take it over by name, or move it away from a handle the file needs.
   void markMovable(const OdDbObjectId& id, bool claimable);
@@ -151,36 +184,53 @@ private:
   // ---- values --------------------------------------------------------------------------------
   OdString text(const DxfTag& tag) const;
   OdString text(std::string_view bytes, int line) const;
-  // Calls the setter; an OdError becomes an error at the line naming what was refused.
+  // Calls the setter; an OdError is a repair at the line naming what was refused: the object
+  // keeps what it had. False when refused.
   template <class Setter>
-  void apply(int line, const char* what, Setter&& setter) const
+  bool apply(int line, const char* what, Setter&& setter) const
   {
     try
     {
       setter();
+      return true;
     }
     catch (const OdError& e)
     {
       refused(line, what, nullptr, e.code());
     }
+    catch (const Refusal&)
+    {
+    }
+    return false;
   }
-  // An error unless the result is eOk; the message names the kind and what was refused.
-  void check(OdResult result, int line, const char* kind, const char* what) const
+  // A repair unless the result is eOk; the message names the kind and what was refused.
+  bool check(OdResult result, int line, const char* kind, const char* what) const
   {
-    if (result != eOk)
-      refused(line, kind, what, result);
+    if (result == eOk)
+      return true;
+    refused(line, kind, what, result);
+    return false;
   }
-  [[noreturn]] void refused(int line, const char* kind, const char* what, OdResult result) const;
+  // Records the refusal as a repair (the value is dropped); fails in strict mode.
+  void refused(int line, const char* kind, const char* what, OdResult result) const;
+  // Thrown inside an apply() setter after a refusal was recorded, to skip the rest of it.
+  struct Refusal
+  {
+  };
   // The value as an enumeration of the setter it goes to; values the enumeration does not have
-  // are refused as that setter would refuse them.
+  // are refused as that setter would refuse them (inside apply(): the value is dropped).
   template <class Enum>
   Enum enumValue(std::int64_t value, std::int64_t low, std::int64_t high, int line, const char* what) const
   {
     if (value < low || value > high)
+    {
       refused(line, what, nullptr, eInvalidInput);
+      throw Refusal();
+    }
     return static_cast<Enum>(value);
   }
-  // A lineweight value (OdDb::LineWeight); others are refused.
+  // A lineweight value (OdDb::LineWeight); others are repaired to the nearest lineweight, or
+  // dropped (Refusal) when no lineweight is near.
   OdDb::LineWeight lineWeightValue(std::int64_t value, int line, const char* kind, const char* what) const;
   // Builds the extended-data chain of tags [begin, end) (null when empty).
   OdResBufPtr buildXData(const std::vector<DxfTag>& tags, std::size_t begin) const;
@@ -228,6 +278,11 @@ private:
   DxfTokenizer m_tokens;
   OdDbDatabase* m_db;
   KyDxfReader::Report& m_report;
+  const bool m_strict;
+  // The ENTITIES section has been reached: a file cut from here on is read up to its end.
+  bool m_entitiesReached = false;
+  // A section has been read: what follows is a DXF file, whatever it bends.
+  bool m_sectionRead = false;
   DxfTextDecoder m_text;
   // The number of the $ACADVER tag ("AC1015" -> 1015); R12 when the file has no header.
   int m_version = 1009;
@@ -240,6 +295,7 @@ private:
   // Objects moved off handles the file needed wait at kParkingHandles and up.
   static const std::uint64_t kParkingHandles = 0x4000000000000000ULL;
   std::vector<OdDbObjectId> m_parked;
+  std::uint64_t m_nextParking = kParkingHandles;
   std::uint64_t m_maxHandle = 0;
   std::uint64_t m_highWater = 0;
   std::unordered_set<OdDbStub*> m_movable;

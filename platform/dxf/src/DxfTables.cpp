@@ -82,11 +82,17 @@ void DxfReader::readTables()
   for (;;)
   {
     const DxfTag tag = requireTag("the TABLES section");
-    if (tag.is(0, "ENDSEC"))
+    if (sectionEnds(tag, "TABLES"))
       return;
     if (!tag.is(0, "TABLE"))
-      fail(tag.line, "expected a TABLE, found " + (tag.code == 0 ? "'" + std::string(tag.text.substr(0, 40)) + "'"
-                                                                 : "group code " + std::to_string(tag.code)));
+    {
+      repair(tag.line, "expected a TABLE, found " + (tag.code == 0 ? "'" + std::string(tag.text.substr(0, 40)) + "'"
+                                                                   : "group code " + std::to_string(tag.code)),
+             "passed over it");
+      if (tag.code == 0)
+        readObject(tag, m_object);
+      continue;
+    }
     readTable(tag);
   }
 }
@@ -109,8 +115,13 @@ void DxfReader::readTable(const DxfTag& start)
   }
   const TableKind* kind = tableKind(type);
   if (!kind)
-    fail(nameLine, "unknown table '" + std::string(type.substr(0, 40)) + "'");
+  {
+    repair(nameLine, "unknown table '" + std::string(type.substr(0, 40)) + "'", "passed over the table");
+    skipTable();
+    return;
+  }
   const OdDbObjectId tableId = (m_db->*kind->tableId)();
+  handle = ownHandle(handle, start.line, "table");
   if (handle != 0)
   {
     m_claimable.erase(static_cast<OdDbStub*>(tableId));
@@ -122,13 +133,45 @@ void DxfReader::readTable(const DxfTag& start)
   {
     const DxfTag tag = requireTag(where.c_str());
     if (tag.code != 0)
-      fail(tag.line, "expected a " + std::string(type) + " record, found group code " + std::to_string(tag.code));
+    {
+      repair(tag.line, "expected a " + std::string(type) + " record, found group code " + std::to_string(tag.code),
+             "passed over the tag");
+      continue;
+    }
+    if (tag.text == "TABLE" || tag.text == "ENDSEC" || tag.text == "SECTION" || tag.text == "EOF")
+    {
+      repair(tag.line, "the " + std::string(type) + " table has no ENDTAB", "ended it before line " + std::to_string(tag.line));
+      m_tokens.pushBack();
+      return;
+    }
     readObject(tag, m_object);
     if (tag.text == "ENDTAB")
       return;
     if (tag.text != type)
-      fail(tag.line + 1, "the " + std::string(type) + " table cannot hold '" + std::string(tag.text.substr(0, 40)) + "'");
+    {
+      repair(tag.line + 1, "the " + std::string(type) + " table cannot hold '" + std::string(tag.text.substr(0, 40)) + "'",
+             "passed over the record");
+      continue;
+    }
     readTableRecord(type, m_object);
+  }
+}
+
+void DxfReader::skipTable()
+{
+  for (;;)
+  {
+    const DxfTag tag = requireTag("a TABLE");
+    if (tag.is(0, "ENDTAB"))
+    {
+      readObject(tag, m_object);
+      return;
+    }
+    if (tag.is(0, "TABLE") || tag.is(0, "ENDSEC") || tag.is(0, "SECTION") || tag.is(0, "EOF"))
+    {
+      m_tokens.pushBack();
+      return;
+    }
   }
 }
 
@@ -151,7 +194,10 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
       flags = static_cast<int>(t->integer);
   }
   if (!nameTag)
-    fail(object.line, kindName + " record without a name (group code 2)");
+  {
+    repair(object.line, kindName + " record without a name (group code 2)", "passed over the record");
+    return;
+  }
   const OdString name = text(*nameTag);
   const int line = nameTag->line + 1;
 
@@ -174,6 +220,8 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
   }
 
   const OdDbObjectId id = claimRecord((m_db->*kind->tableId)(), name, kind->recordClass(), handle, line, kindName.c_str());
+  if (id.isNull())
+    return;
   OdDbObjectPtr pObj = id.safeOpenObject(OdDb::kForWrite);
   OdResBufPtr xdata = buildXData(object.tags, m_parts.xdataBegin);
   const std::vector<const DxfTag*>& body = m_parts.body;
@@ -218,15 +266,19 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
     pLayer->setIsLocked((flags & 4) != 0);
     // A negative colour index marks a layer that is off.
     pLayer->setIsOff(colorIndex < 0);
-    apply(colorLine, "LAYER color", [&] {
-      OdCmColor color;
-      if (hasTrueColor)
-        color.setRGB(static_cast<OdUInt8>(trueColor >> 16), static_cast<OdUInt8>(trueColor >> 8),
-                     static_cast<OdUInt8>(trueColor));
-      else
-        color.setColorIndex(static_cast<OdUInt16>(std::abs(colorIndex)));
-      pLayer->setColor(color);
-    });
+    if (!hasTrueColor && std::abs(colorIndex) > 255)
+      repair(colorLine, "LAYER color " + std::to_string(colorIndex) + " is out of range (-255 to 255)",
+             "the layer keeps its color 7");
+    else
+      apply(colorLine, "LAYER color", [&] {
+        OdCmColor color;
+        if (hasTrueColor)
+          color.setRGB(static_cast<OdUInt8>(trueColor >> 16), static_cast<OdUInt8>(trueColor >> 8),
+                       static_cast<OdUInt8>(trueColor));
+        else
+          color.setColorIndex(static_cast<OdUInt16>(std::abs(colorIndex)));
+        pLayer->setColor(color);
+      });
     if (plotStyle != 0 && !m_colorDependentPlotStyles)
       deferPlotStyle(id, plotStyle, plotStyleLine);
     // Transparency and description travel as extended data of their own applications.
@@ -347,15 +399,22 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
       const int l = t->line + 1;
       if (c >= 340 && c <= 349)
       {
-        const std::uint64_t target = parseHandle(*t);
-        if (target != 0)
-          defer(l, [this, id, c, target, l] {
-            const OdDbObjectId targetId = idOfHandle(target);
-            if (targetId.isNull())
-              fail(l, "DIMSTYLE refers to handle " + dxfHex(target) + ", which the file does not define");
-            OdDbDimStyleTableRecordPtr pRec = id.safeOpenObject(OdDb::kForWrite);
-            pRec->setDimVar(OdResBuf::newRb(c, targetId));
-          });
+        // The text style (340) and arrow blocks (341-344), looked up once every record is read.
+        const DxfTag tag = *t;
+        defer(l, [this, id, c, tag, l] {
+          const OdDbObjectId tableId = c == 340 ? m_db->getTextStyleTableId() : m_db->getBlockTableId();
+          const OdDbObjectId targetId = handleOrName(tag, tableId, c == 340 ? "text style" : "block");
+          std::uint64_t target = 0;
+          if (targetId.isNull())
+          {
+            if (dxfParseHandle(tag.text, target) && target != 0)
+              repair(l, "DIMSTYLE refers to handle " + dxfHex(target) + ", which the file does not define",
+                     c == 340 ? "the style uses the text style 'Standard'" : "the style uses the default arrow");
+            return;
+          }
+          OdDbDimStyleTableRecordPtr pRec = id.safeOpenObject(OdDb::kForWrite);
+          apply(l, "DIMSTYLE reference", [&] { pRec->setDimVar(OdResBuf::newRb(c, targetId)); });
+        });
         continue;
       }
       apply(l, "DIMSTYLE variable", [&] {
@@ -381,7 +440,9 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
     {
       const int l = t->line + 1;
       if (t->code == 70)
-        pBlock->setBlockInsertUnits(enumValue<OdDb::UnitsValue>(t->integer, 0, OdDb::kUnitsMax, l, "BLOCK_RECORD units"));
+        apply(l, "BLOCK_RECORD units", [&] {
+          pBlock->setBlockInsertUnits(enumValue<OdDb::UnitsValue>(t->integer, 0, OdDb::kUnitsMax, l, "BLOCK_RECORD units"));
+        });
       else if (t->code == 280)
         pBlock->setExplodable(t->integer != 0);
       else if (t->code == 281)

@@ -151,6 +151,47 @@ QTextCodec* dxfCodecForCodePage(std::string_view codePage)
   return nullptr;
 }
 
+std::string dxfCodePageForAlias(std::string_view alias)
+{
+  static const CodePageName kAliases[] = {
+    {"MAC-ROMAN", "MACINTOSH"}, {"MACROMAN", "MACINTOSH"}, {"MAC_ROMAN", "MACINTOSH"},
+    {"APPLE ROMAN", "MACINTOSH"}, {"LATIN1", "ISO8859-1"}, {"LATIN-1", "ISO8859-1"},
+    {"ASCII", "ANSI_1252"},      {"US-ASCII", "ANSI_1252"}, {"ANSI", "ANSI_1252"},
+    {"SJIS", "ANSI_932"},        {"SHIFT_JIS", "ANSI_932"}, {"GBK", "ANSI_936"},
+    {"EUC-KR", "ANSI_949"},      {"UTF_8", "UTF8"}};
+  for (const CodePageName& a : kAliases)
+    if (equalsIgnoringCase(alias, a.dxfName))
+      return a.codecName;
+  // "CP1252", "WINDOWS-1252", "ANSI1252", "ISO-8859-2", "IBM850": the number says which.
+  std::string upper;
+  for (char c : alias)
+    upper += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+  struct Prefix
+  {
+    const char* prefix;
+    const char* dxfPrefix;
+  };
+  static const Prefix kPrefixes[] = {{"WINDOWS-", "ANSI_"}, {"WINDOWS", "ANSI_"}, {"ANSI", "ANSI_"}, {"CP", "ANSI_"},
+                                     {"ISO-8859-", "ISO8859-"}, {"ISO_8859-", "ISO8859-"}, {"ISO8859_", "ISO8859-"},
+                                     {"IBM", "DOS"}, {"DOS-", "DOS"}, {"DOS_", "DOS"}};
+  for (const Prefix& p : kPrefixes)
+  {
+    const std::size_t n = std::strlen(p.prefix);
+    if (upper.size() <= n || upper.compare(0, n, p.prefix) != 0)
+      continue;
+    const std::string number = upper.substr(n);
+    if (number.find_first_not_of("0123456789") != std::string::npos)
+      continue;
+    std::string candidate = p.dxfPrefix + number;
+    // Code pages of the DOS family are named "CP850" as often as "CP1252".
+    if (std::strcmp(p.prefix, "CP") == 0 && number.size() == 3)
+      candidate = "DOS" + number;
+    if (dxfCodecForCodePage(candidate))
+      return candidate;
+  }
+  return std::string();
+}
+
 DxfTextDecoder::DxfTextDecoder()
 {
   use(QTextCodec::codecForName("windows-1252"));
@@ -219,5 +260,18 @@ bool DxfTextDecoder::decode(std::string_view bytes, OdString& text) const
   decoded.chop(1);
   text = OdString(resolveEscapes(decoded).toStdWString());
   return true;
+}
+std::string DxfTextDecoder::decodeLossy(std::string_view bytes, OdString& text) const
+{
+  const int n = static_cast<int>(bytes.size());
+  if (m_utf8)
+  {
+    QTextCodec* latin = QTextCodec::codecForName("windows-1252");
+    text = OdString(resolveEscapes(latin->toUnicode(bytes.data(), n)).toStdWString());
+    return "read the text as ANSI_1252";
+  }
+  QString decoded = m_codec->toUnicode(bytes.data(), n);
+  text = OdString(resolveEscapes(decoded).toStdWString());
+  return "replaced the bytes that do not decode with U+FFFD";
 }
 } // namespace kydxf

@@ -5,6 +5,7 @@
 #ifndef KY_DXF_TEXT_H
 #define KY_DXF_TEXT_H
 
+#include <string>
 #include <string_view>
 
 #include "OdString.h"
@@ -26,6 +27,10 @@ public:
 
   // False when the bytes are not valid in the encoding.
   bool decode(std::string_view bytes, OdString& text) const;
+  // Decodes bytes that decode() refused as well as can be: UTF-8 that is not UTF-8 is read in
+  // the code page that older writers use (ANSI_1252), code-page bytes that are not valid there
+  // become U+FFFD. Returns what was done, for the report.
+  std::string decodeLossy(std::string_view bytes, OdString& text) const;
 
 private:
   void use(QTextCodec* codec);
@@ -38,6 +43,9 @@ private:
 
 // The Qt codec for a $DWGCODEPAGE name, null when unknown.
 QTextCodec* dxfCodecForCodePage(std::string_view codePage);
+// The $DWGCODEPAGE name of a code page that other writers name otherwise ("MAC-ROMAN",
+// "CP1252", "ISO-8859-1", "LATIN1" ...); empty when the name is no code page known so.
+std::string dxfCodePageForAlias(std::string_view alias);
 } // namespace kydxf
 
 #endif

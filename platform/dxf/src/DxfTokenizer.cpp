@@ -329,15 +329,31 @@ bool DxfTokenizer::next(DxfTag& tag)
     throw DxfError{m_line, "malformed group code " + quoted(codeText)};
   tag.code = static_cast<int>(code);
   const DxfValueKind kind = dxfValueKind(tag.code);
-  if (kind == DxfValueKind::Invalid)
+  if (kind == DxfValueKind::Invalid && !m_dropValues)
     throw DxfError{m_line, "invalid group code " + std::to_string(code)};
 
   std::string_view value;
   if (!readLine(value))
+  {
+    if (m_dropValues)
+      return false;
     throw DxfError{m_line, "group code " + std::to_string(code) + " has no value (the file ends here)"};
+  }
 
   tag.real = 0.0;
   tag.integer = 0;
+  if (kind == DxfValueKind::Invalid)
+  {
+    if (std::memchr(value.data(), '\0', value.size()))
+      nulByte(m_line);
+    m_problem = DxfError{tag.line, "invalid group code " + std::to_string(code)};
+    tag.code = kDroppedTag;
+    tag.text = value;
+    m_last = tag;
+    return true;
+  }
+  try
+  {
   // A number that parses holds no NUL byte; other values are searched for one before anything
   // is said about them.
   switch (kind)
@@ -378,6 +394,15 @@ bool DxfTokenizer::next(DxfTag& tag)
     if (std::memchr(value.data(), '\0', value.size()))
       nulByte(m_line);
     break;
+  }
+  }
+  catch (const DxfError& e)
+  {
+    // A NUL byte says the file is binary: that stays an error.
+    if (!m_dropValues || e.message.compare(0, 11, "binary data") == 0)
+      throw;
+    m_problem = e;
+    tag.code = kDroppedTag;
   }
   tag.text = value;
   m_last = tag;

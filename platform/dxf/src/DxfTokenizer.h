@@ -18,6 +18,11 @@ struct DxfError
   std::string message;
 };
 
+// The data ends where the reader goes on reading what it has (the repair is recorded).
+struct DxfEnd
+{
+};
+
 enum class DxfValueKind : std::uint8_t
 {
   Invalid,
@@ -51,8 +56,14 @@ public:
   DxfTokenizer(const char* data, std::size_t size);
 
   // Reads the next tag; false at the end of the data. Throws DxfError for a malformed group
-  // code, a missing value line or a value that does not parse for its code.
+  // code, a missing value line or a value that does not parse for its code. When values may be
+  // dropped, a value that does not parse and a group code no file uses give a tag with the code
+  // kDroppedTag instead, whose problem() says what was wrong; a value line missing at the end of
+  // the data is the end of the data.
   bool next(DxfTag& tag);
+  void allowDroppedValues(bool allow) { m_dropValues = allow; }
+  static const int kDroppedTag = -1;
+  const DxfError& problem() const { return m_problem; }
   // The next call of next() delivers the last tag again.
   void pushBack() { m_pushedBack = true; }
   // Line of the last line read (for messages about a missing end).
@@ -78,6 +89,8 @@ private:
   DxfTag m_last;
   bool m_pushedBack = false;
   bool m_releasePages = false;
+  bool m_dropValues = false;
+  DxfError m_problem;
   const char* m_released;
   const char* m_nextRelease;
 };

@@ -45,7 +45,7 @@ QString screen(const char* data, std::size_t size)
 }
 
 bool readData(const char* data, std::size_t size, const QString& name, OdDbDatabase* db,
-              KyDxfReader::Report& report, QString& error, bool fileMapped)
+              KyDxfReader::Report& report, QString& error, bool fileMapped, const KyDxfReader::Options& options)
 {
   report = KyDxfReader::Report();
   error.clear();
@@ -66,7 +66,7 @@ bool readData(const char* data, std::size_t size, const QString& name, OdDbDatab
     data += 3;
     size -= 3;
   }
-  kydxf::DxfReader reader(data, size, db, report);
+  kydxf::DxfReader reader(data, size, db, report, options.strict);
   if (fileMapped)
     reader.setFileMapped();
   try
@@ -101,7 +101,12 @@ QString KyDxfReader::Report::skippedText() const
   return QStringLiteral("skipped: ") + parts.join(QStringLiteral(", "));
 }
 
-bool KyDxfReader::read(const QString& path, OdDbDatabase* db, Report& report, QString& error)
+QString KyDxfReader::Report::repairText(const QString& file, const Repair& repair)
+{
+  return QStringLiteral("%1:%2: %3; %4").arg(file).arg(repair.line).arg(repair.problem, repair.action);
+}
+
+bool KyDxfReader::read(const QString& path, OdDbDatabase* db, Report& report, QString& error, const Options& options)
 {
   report = Report();
   const QFileInfo info(path);
@@ -134,7 +139,7 @@ bool KyDxfReader::read(const QString& path, OdDbDatabase* db, Report& report, QS
     {
       ::close(fd);
       ::madvise(mapped, size, MADV_SEQUENTIAL);
-      const bool ok = readData(static_cast<const char*>(mapped), size, path, db, report, error, true);
+      const bool ok = readData(static_cast<const char*>(mapped), size, path, db, report, error, true, options);
       ::munmap(mapped, size);
       return ok;
     }
@@ -152,11 +157,12 @@ bool KyDxfReader::read(const QString& path, OdDbDatabase* db, Report& report, QS
     error = message(path, 0, QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
     return false;
   }
-  return readData(data.constData(), static_cast<std::size_t>(data.size()), path, db, report, error, false);
+  return readData(data.constData(), static_cast<std::size_t>(data.size()), path, db, report, error, false, options);
 }
 
 bool KyDxfReader::readFromBytes(const QByteArray& data, const QString& nameForMessages, OdDbDatabase* db,
-                                Report& report, QString& error)
+                                Report& report, QString& error, const Options& options)
 {
-  return readData(data.constData(), static_cast<std::size_t>(data.size()), nameForMessages, db, report, error, false);
+  return readData(data.constData(), static_cast<std::size_t>(data.size()), nameForMessages, db, report, error, false,
+                  options);
 }

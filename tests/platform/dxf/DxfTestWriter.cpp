@@ -664,8 +664,9 @@ quint64 DxfTestWriter::mtext(const DxfCommon& c, const DxfPoint& location, doubl
   raw("  1\n").raw(bytes).raw("\n");
   if (!style.isEmpty())
     tag(7, style);
+  // Files hold the rotation in degrees.
   if (rotationRadians != 0.0)
-    tag(50, rotationRadians);
+    tag(50, rotationRadians * 180.0 / 3.14159265358979323846);
   trailer(c);
   return h;
 }
