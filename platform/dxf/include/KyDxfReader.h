@@ -47,7 +47,7 @@ public:
     // Repairs in file order; at most kMaxRepairsKept are kept, repairCount counts them all.
     QVector<Repair> repairs;
     int repairCount = 0;
-    static const int kMaxRepairsKept = 10000;
+    static constexpr int kMaxRepairsKept = 10000;
 
     // "skipped: 12 SPLINE, 3 WIPEOUT" (empty when nothing was skipped).
     QString skippedText() const;

@@ -86,7 +86,7 @@ bool DxfReader::nextTag(DxfTag& tag)
     if (tag.code == DxfTokenizer::kDroppedTag)
     {
       const DxfError& e = m_tokens.problem();
-      repair(e.line, e.message, "dropped the value");
+      repair(e.line, e.message, m_tokens.problemAction());
       continue;
     }
     if (tag.code != 999)

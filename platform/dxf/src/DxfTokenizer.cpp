@@ -305,6 +305,42 @@ bool DxfTokenizer::nextSimple(DxfTag& tag)
   return true;
 }
 
+bool DxfTokenizer::resync()
+{
+  auto isKindName = [](std::string_view t) {
+    if (t.empty() || t.size() > 64)
+      return false;
+    for (char c : t)
+      if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '$' || c == '-'))
+        return false;
+    return t[0] >= 'A' && t[0] <= 'Z';
+  };
+  std::string_view line;
+  for (;;)
+  {
+    const char* lineStart = m_pos;
+    const int lineNumber = m_line;
+    if (!readLine(line))
+      return false;
+    if (dxfTrim(line) != "0")
+      continue;
+    const char* nameStart = m_pos;
+    const int nameNumber = m_line;
+    std::string_view name;
+    if (!readLine(name))
+      return false;
+    if (isKindName(dxfTrim(name)))
+    {
+      // The "0" tag is read next.
+      m_pos = lineStart;
+      m_line = lineNumber;
+      return true;
+    }
+    m_pos = nameStart;
+    m_line = nameNumber;
+  }
+}
+
 bool DxfTokenizer::next(DxfTag& tag)
 {
   if (m_pushedBack)
@@ -326,7 +362,23 @@ bool DxfTokenizer::next(DxfTag& tag)
   tag.line = m_line;
   std::int64_t code = 0;
   if (!parseInteger(codeText, code) || code < INT32_MIN || code > INT32_MAX)
-    throw DxfError{m_line, "malformed group code " + quoted(codeText)};
+  {
+    DxfError problem{m_line, "malformed group code " + quoted(codeText)};
+    if (!m_dropValues || std::memchr(codeLine.data(), '\0', codeLine.size()))
+      throw problem;
+    // The tags are out of step (a value broken over two lines, a line lost): reading goes on at
+    // the next object, a "0" line followed by the name of a kind.
+    const int from = m_line;
+    if (!resync())
+      throw problem;
+    m_problem = problem;
+    m_problemAction = "passed over lines " + std::to_string(from) + " to " + std::to_string(m_line) +
+                      " up to the next object";
+    tag.code = kDroppedTag;
+    tag.text = std::string_view();
+    m_last = tag;
+    return true;
+  }
   tag.code = static_cast<int>(code);
   const DxfValueKind kind = dxfValueKind(tag.code);
   if (kind == DxfValueKind::Invalid && !m_dropValues)
@@ -347,6 +399,7 @@ bool DxfTokenizer::next(DxfTag& tag)
     if (std::memchr(value.data(), '\0', value.size()))
       nulByte(m_line);
     m_problem = DxfError{tag.line, "invalid group code " + std::to_string(code)};
+    m_problemAction = "dropped the value";
     tag.code = kDroppedTag;
     tag.text = value;
     m_last = tag;
@@ -402,6 +455,7 @@ bool DxfTokenizer::next(DxfTag& tag)
     if (!m_dropValues || e.message.compare(0, 11, "binary data") == 0)
       throw;
     m_problem = e;
+    m_problemAction = "dropped the value";
     tag.code = kDroppedTag;
   }
   tag.text = value;

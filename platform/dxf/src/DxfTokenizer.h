@@ -58,12 +58,15 @@ public:
   // Reads the next tag; false at the end of the data. Throws DxfError for a malformed group
   // code, a missing value line or a value that does not parse for its code. When values may be
   // dropped, a value that does not parse and a group code no file uses give a tag with the code
-  // kDroppedTag instead, whose problem() says what was wrong; a value line missing at the end of
+  // kDroppedTag instead, whose problem() says what was wrong; a malformed group code (the tags
+  // out of step) makes the reading go on at the next object; a value line missing at the end of
   // the data is the end of the data.
   bool next(DxfTag& tag);
   void allowDroppedValues(bool allow) { m_dropValues = allow; }
   static const int kDroppedTag = -1;
   const DxfError& problem() const { return m_problem; }
+  // What was done about it: the value dropped, or lines passed over to the next object.
+  const std::string& problemAction() const { return m_problemAction; }
   // The next call of next() delivers the last tag again.
   void pushBack() { m_pushedBack = true; }
   // Line of the last line read (for messages about a missing end).
@@ -83,6 +86,10 @@ private:
   bool readLine(std::string_view& line);
   void releaseConsumed();
 
+  // After a malformed group code: moves to the next "0" line followed by a kind's name; false
+  // when there is none.
+  bool resync();
+
   const char* m_pos;
   const char* m_end;
   int m_line = 0;
@@ -91,6 +98,7 @@ private:
   bool m_releasePages = false;
   bool m_dropValues = false;
   DxfError m_problem;
+  std::string m_problemAction;
   const char* m_released;
   const char* m_nextRelease;
 };
