@@ -399,17 +399,23 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
       const int l = t->line + 1;
       if (c >= 340 && c <= 349)
       {
-        // The text style (340) and arrow blocks (341-344), looked up once every record is read.
+        // The text style (340), arrow blocks (341-344) and linetypes (345-347), looked up once
+        // every record is read.
         const DxfTag tag = *t;
         defer(l, [this, id, c, tag, l] {
-          const OdDbObjectId tableId = c == 340 ? m_db->getTextStyleTableId() : m_db->getBlockTableId();
-          const OdDbObjectId targetId = handleOrName(tag, tableId, c == 340 ? "text style" : "block");
+          const bool style = c == 340, linetype = c >= 345 && c <= 347;
+          const OdDbObjectId tableId = style      ? m_db->getTextStyleTableId()
+                                       : linetype ? m_db->getLinetypeTableId()
+                                                  : m_db->getBlockTableId();
+          const OdDbObjectId targetId = handleOrName(tag, tableId, style ? "text style" : linetype ? "linetype" : "block");
           std::uint64_t target = 0;
           if (targetId.isNull())
           {
             if (dxfParseHandle(tag.text, target) && target != 0)
               repair(l, "DIMSTYLE refers to handle " + dxfHex(target) + ", which the file does not define",
-                     c == 340 ? "the style uses the text style 'Standard'" : "the style uses the default arrow");
+                     style      ? "the style uses the text style 'Standard'"
+                     : linetype ? "the style uses the linetype ByBlock"
+                                : "the style uses the default arrow");
             return;
           }
           OdDbDimStyleTableRecordPtr pRec = id.safeOpenObject(OdDb::kForWrite);
