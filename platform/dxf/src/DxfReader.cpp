@@ -83,6 +83,9 @@ bool DxfReader::nextTag(DxfTag& tag)
   // Comments may stand anywhere and carry nothing.
   while (m_tokens.next(tag))
   {
+    // The usual tag costs one comparison; comments (999) and dropped values are the rest.
+    if (static_cast<unsigned>(tag.code) < 999u)
+      return true;
     if (tag.code == DxfTokenizer::kDroppedTag)
     {
       const DxfError& e = m_tokens.problem();
