@@ -28,24 +28,27 @@ QString kindName(const OdRxClass* cls)
   return name.toUpper();
 }
 
-bool readFile(const QString& file, KyDrawing& out, QString& error)
+bool readFile(const QString& file, bool strict, KyDrawing& out, QString& error)
 {
 #ifdef KYPROPS_HAVE_DXF
   KyDxfReader::Report report;
-  if (!KyDxfReader::read(file, out.db.get(), report, error))
+  KyDxfReader::Options options;
+  options.strict = strict;
+  if (!KyDxfReader::read(file, out.db.get(), report, error, options))
     return false;
   out.skipped = report.skipped;
   out.version = report.version;
   out.codepage = report.codepage;
   return true;
 #else
+  Q_UNUSED(strict);
   error = QStringLiteral("%1: DXF import not available in this build").arg(file);
   return false;
 #endif
 }
 } // namespace
 
-bool KyOpenDrawing(const QString& file, KyDrawing& out, QString& error)
+bool KyOpenDrawing(const QString& file, bool strict, KyDrawing& out, QString& error)
 {
   QElapsedTimer timer;
   timer.start();
@@ -65,7 +68,7 @@ bool KyOpenDrawing(const QString& file, KyDrawing& out, QString& error)
     }
     try
     {
-      if (!readFile(file, out, error))
+      if (!readFile(file, strict, out, error))
         return false;
     }
     catch (const OdError& e)

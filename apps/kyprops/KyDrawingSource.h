@@ -40,8 +40,9 @@ private:
   CKyDocument* m_previous;
 };
 
-// Reads the file (empty: builds the sample). False with error set when the file cannot be read.
-bool KyOpenDrawing(const QString& file, KyDrawing& out, QString& error);
+// Reads the file (empty: builds the sample). False with error set when nothing sensible can be
+// read, or in strict mode at the first problem the reader would otherwise repair.
+bool KyOpenDrawing(const QString& file, bool strict, KyDrawing& out, QString& error);
 
 // Entities of model space, then of paper space, in drawing order.
 std::vector<OdDbObjectId> KySpaceEntities(OdDbDatabase* db);

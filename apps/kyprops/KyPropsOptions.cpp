@@ -60,6 +60,10 @@ QString KyUsageText()
     "(libKYProperties.so.1), loaded as a host loads it. Without a file the built-in\n"
     "sample drawing is opened.\n"
     "\n"
+    "Reading:\n"
+    "  --strict               stops at the first problem in the file (exit 2) instead of\n"
+    "                         repairing it; repairs are otherwise listed on standard error.\n"
+    "\n"
     "Selection and scene:\n"
     "  --select LIST          handles or object kinds (class display names), separated by\n"
     "                         commas; repeatable. Default: every entity.\n"
@@ -87,8 +91,9 @@ QString KyUsageText()
     "a colour by index, name, r,g,b, ByLayer or ByBlock, an object by name or handle,\n"
     "a lineweight in millimetres or ByLayer/ByBlock/Default, a transparency in percent.\n"
     "\n"
-    "Exit codes: 0 success, 1 usage error, 2 drawing cannot be read, 3 an edit was\n"
-    "refused, 4 the module could not be loaded.\n");
+    "Exit codes: 0 success, 1 usage error, 2 nothing sensible can be read from the\n"
+    "drawing (with --strict: its first problem), 3 an edit was refused, 4 the module\n"
+    "could not be loaded.\n");
 }
 
 KyPropsParse KyParseOptions(const QStringList& arguments, KyPropsOptions& options, QString& text)
@@ -101,13 +106,14 @@ KyPropsParse KyParseOptions(const QStringList& arguments, KyPropsOptions& option
   const QCommandLineOption set(QStringLiteral("set"), QString(), QStringLiteral("NAME=VALUE"));
   const QCommandLineOption index(QStringLiteral("index"), QString(), QStringLiteral("N"));
   const QCommandLineOption groupAction(QStringLiteral("group-action"), QString(), QStringLiteral("NAME"));
+  const QCommandLineOption strict(QStringLiteral("strict"));
   const QCommandLineOption summary(QStringLiteral("summary"));
   const QCommandLineOption list(QStringLiteral("list"));
   const QCommandLineOption merge(QStringLiteral("merge"));
   const QCommandLineOption rawKeys(QStringLiteral("raw-keys"));
   const QCommandLineOption json(QStringLiteral("json"));
   const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
-  parser.addOptions({select, ucs, units, set, index, groupAction, summary, list, merge, rawKeys, json, help});
+  parser.addOptions({strict, select, ucs, units, set, index, groupAction, summary, list, merge, rawKeys, json, help});
 
   QStringList argv = arguments;
   argv.prepend(QStringLiteral("kyprops"));
@@ -195,6 +201,7 @@ KyPropsParse KyParseOptions(const QStringList& arguments, KyPropsOptions& option
     }
   }
 
+  options.strict = parser.isSet(strict);
   options.summary = parser.isSet(summary);
   options.list = parser.isSet(list);
   options.merge = parser.isSet(merge);

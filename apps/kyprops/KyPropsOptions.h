@@ -17,7 +17,7 @@ enum KyPropsExitCode
 {
   kExitOk = 0,
   kExitUsage = 1,      // bad option, unknown object or row, a value that does not parse
-  kExitUnreadable = 2, // the drawing file cannot be read
+  kExitUnreadable = 2, // nothing sensible can be read from the file (--strict: its first problem)
   kExitRefused = 3,    // an edit was refused
   kExitHostFailure = 4 // the module could not be loaded or failed unexpectedly
 };
@@ -31,6 +31,7 @@ struct KyPropsEdit
 struct KyPropsOptions
 {
   QString file; // empty: the built-in sample drawing
+  bool strict = false; // the first problem in the file ends the read instead of being repaired
   QStringList select; // handles or class display names; empty: every entity
   bool hasUcs = false;
   OdGePoint3d ucsOrigin;

@@ -72,7 +72,7 @@ private:
 int KyPropsRun::exec()
 {
   QString error;
-  if (!KyOpenDrawing(m_options.file, m_drawing, error))
+  if (!KyOpenDrawing(m_options.file, m_options.strict, m_drawing, error))
   {
     printError(error);
     return kExitUnreadable;

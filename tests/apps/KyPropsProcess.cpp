@@ -1,6 +1,7 @@
 // Running kyprops for the tests.
 #include "KyPropsProcess.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QProcess>
 
@@ -45,4 +46,11 @@ KyPropsResult runKyprops(const QStringList& arguments)
   if (arguments.contains(QStringLiteral("--json")))
     result.json = QJsonDocument::fromJson(result.out.toUtf8()).object();
   return result;
+}
+
+KyTempDrawing::KyTempDrawing(const QString& name, const QByteArray& contents) : path(dir.filePath(name))
+{
+  QFile file(path);
+  if (file.open(QIODevice::WriteOnly))
+    file.write(contents);
 }

@@ -1,5 +1,6 @@
 // Runs kyprops as a subprocess (the executable named by KYPROPS_EXE) and gives tests its exit
-// code, output and, for --json runs, the parsed document with lookups of objects and rows.
+// code, output and, for --json runs, the parsed document with lookups of objects and rows; and
+// writes drawings for it to open.
 #ifndef KYPROPS_PROCESS_H
 #define KYPROPS_PROCESS_H
 
@@ -8,6 +9,7 @@
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 struct KyPropsResult
 {
@@ -28,5 +30,14 @@ KyPropsResult runKyprops(const QStringList& arguments);
 
 // The entry of an array of objects whose `key` is `value`; an empty object when absent.
 QJsonObject findBy(const QJsonArray& array, const QString& key, const QString& value);
+
+// A drawing file written into a directory of its own, removed with the object.
+struct KyTempDrawing
+{
+  QTemporaryDir dir;
+  QString path;
+
+  KyTempDrawing(const QString& name, const QByteArray& contents);
+};
 
 #endif

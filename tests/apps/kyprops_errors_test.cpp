@@ -1,9 +1,6 @@
 // Bad input: usage errors exit 1 with a clear message, unreadable drawings exit 2; --help.
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QTemporaryDir>
-
 #include "KyPropsProcess.h"
 
 TEST(KypropsErrors, BadInputExitsWithItsCodeAndAClearMessage)
@@ -48,17 +45,28 @@ TEST(KypropsErrors, UsageErrorEditsNothing)
   EXPECT_TRUE(run.out.isEmpty());
 }
 
-TEST(KypropsErrors, DamagedDrawingExitsTwoNamingTheLine)
+TEST(KypropsErrors, UnreadableDrawingExitsTwoNamingTheLine)
 {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("bad.dxf");
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("0\nSECTION\n2\nENTITIES\n0\nLINE\n10\nabc\n");
-  file.close();
-  const KyPropsResult run = runKyprops({path});
-  EXPECT_EQ(2, run.exitCode);
-  EXPECT_TRUE(run.err.contains("bad.dxf")) << run.err.toStdString();
+  // Files from which nothing sensible can be read, with or without --strict.
+  const struct
+  {
+    const char* contents;
+    int line;
+  } cases[] = {
+    {"0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\n", 7}, // cut off inside the header
+    {"hello world\n", 1},                               // not DXF at all
+  };
+  for (const auto& c : cases)
+    for (const QStringList& mode : {QStringList{}, QStringList{"--strict"}})
+    {
+      SCOPED_TRACE(c.contents);
+      const KyTempDrawing file("bad.dxf", c.contents);
+      const KyPropsResult run = runKyprops(mode + QStringList{file.path});
+      EXPECT_EQ(2, run.exitCode) << mode.join(' ').toStdString();
+      EXPECT_TRUE(run.err.startsWith(QStringLiteral("kyprops: %1:%2: ").arg(file.path).arg(c.line)))
+        << run.err.toStdString();
+      EXPECT_TRUE(run.out.isEmpty());
+    }
 }
 
 TEST(KypropsErrors, HelpPrintsUsageAndExitsZero)
@@ -66,5 +74,6 @@ TEST(KypropsErrors, HelpPrintsUsageAndExitsZero)
   const KyPropsResult run = runKyprops({"--help"});
   EXPECT_EQ(0, run.exitCode);
   EXPECT_TRUE(run.out.startsWith("Usage: kyprops"));
-  EXPECT_TRUE(run.out.contains("Exit codes: 0 success, 1 usage error, 2 drawing cannot be read, 3 an edit was"));
+  EXPECT_TRUE(run.out.contains("Exit codes: 0 success, 1 usage error, 2 nothing sensible can be read from the"));
+  EXPECT_TRUE(run.out.contains("--strict"));
 }
