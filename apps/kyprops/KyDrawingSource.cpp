@@ -39,6 +39,10 @@ bool readFile(const QString& file, bool strict, KyDrawing& out, QString& error)
   out.skipped = report.skipped;
   out.version = report.version;
   out.codepage = report.codepage;
+  for (const KyDxfReader::Repair& repair : report.repairs)
+    out.repairs.push_back(
+      {repair.line, repair.problem, repair.action, KyDxfReader::Report::repairText(file, repair)});
+  out.repairCount = report.repairCount;
   return true;
 #else
   Q_UNUSED(strict);
@@ -79,6 +83,25 @@ bool KyOpenDrawing(const QString& file, bool strict, KyDrawing& out, QString& er
   }
   out.loadMs = timer.nsecsElapsed() / 1e6;
   return true;
+}
+
+QStringList KyRepairLines(const KyDrawing& drawing, int shown)
+{
+  QStringList out;
+  // The reader may keep fewer repairs than it counts; the count is what the file had.
+  const int count = drawing.repairCount;
+  if (count == 0)
+    return out;
+  out.append(QStringLiteral("%1: %2 %3")
+               .arg(drawing.source)
+               .arg(count)
+               .arg(count == 1 ? QLatin1String("repair") : QLatin1String("repairs")));
+  const int listed = std::min(shown, static_cast<int>(drawing.repairs.size()));
+  for (int i = 0; i < listed; ++i)
+    out.append(QStringLiteral("  ") + drawing.repairs[static_cast<size_t>(i)].text);
+  if (count > listed)
+    out.append(QStringLiteral("  ... and %1 more").arg(count - listed));
+  return out;
 }
 
 std::vector<OdDbObjectId> KySpaceEntities(OdDbDatabase* db)

@@ -1,5 +1,6 @@
 // KyDrawingSource: opens the drawing kyprops shows, a DXF file (when the DXF reader is built in)
-// or the built-in sample, and describes it (kinds of objects, kinds the reader skipped, units).
+// or the built-in sample, and describes it (kinds of objects, kinds the reader skipped, what it
+// repaired, units).
 #ifndef KYPROPS_DRAWING_SOURCE_H
 #define KYPROPS_DRAWING_SOURCE_H
 
@@ -8,9 +9,20 @@
 
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 #include "DbDatabase.h"
 #include "KyDocument.h"
+
+// One problem the reader read past: the file's line (1-based), what was wrong, what it did, and
+// the reader's line for it ("<file>:<line>: <problem>; <action>").
+struct KyDrawingRepair
+{
+  int line = 0;
+  QString problem;
+  QString action;
+  QString text;
+};
 
 struct KyDrawing
 {
@@ -19,6 +31,8 @@ struct KyDrawing
   QString version;
   QString codepage;
   QMap<QString, int> skipped; // kinds the reader did not read -> count
+  std::vector<KyDrawingRepair> repairs; // in file order; the reader keeps only the first ones
+  int repairCount = 0;                  // all repairs, kept or not
   double loadMs = 0.0;
 };
 
@@ -43,6 +57,10 @@ private:
 // Reads the file (empty: builds the sample). False with error set when nothing sensible can be
 // read, or in strict mode at the first problem the reader would otherwise repair.
 bool KyOpenDrawing(const QString& file, bool strict, KyDrawing& out, QString& error);
+
+// What kyprops prints on standard error after reading: "<file>: N repairs", then the first
+// `shown` repairs, one a line, and "... and N more" for the rest. Empty without repairs.
+QStringList KyRepairLines(const KyDrawing& drawing, int shown);
 
 // Entities of model space, then of paper space, in drawing order.
 std::vector<OdDbObjectId> KySpaceEntities(OdDbDatabase* db);

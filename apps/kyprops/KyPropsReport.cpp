@@ -136,6 +136,16 @@ QJsonObject countsJson(const std::vector<std::pair<QString, int>>& counts)
   return out;
 }
 
+QJsonArray repairsJson(const std::vector<KyDrawingRepair>& repairs)
+{
+  QJsonArray out;
+  for (const KyDrawingRepair& r : repairs)
+    out.append(QJsonObject{{QStringLiteral("line"), r.line},
+                           {QStringLiteral("problem"), r.problem},
+                           {QStringLiteral("action"), r.action}});
+  return out;
+}
+
 QJsonObject drawingJson(const KyDrawingReport& d)
 {
   QJsonObject units{{QStringLiteral("linear"), d.linearUnits},
@@ -155,6 +165,8 @@ QJsonObject drawingJson(const KyDrawingReport& d)
                      {QStringLiteral("entities"), d.entities},
                      {QStringLiteral("kinds"), countsJson(d.kinds)},
                      {QStringLiteral("skipped"), countsJson(d.skipped)},
+                     {QStringLiteral("repairs"), repairsJson(d.repairs)},
+                     {QStringLiteral("repairCount"), d.repairCount},
                      {QStringLiteral("loadMs"), d.loadMs}};
 }
 

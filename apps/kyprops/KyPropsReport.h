@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "KyDrawingSource.h"
 #include "KyHostServices.h"
 #include "KyMerge.h"
 #include "KyPalette.h"
@@ -67,6 +68,8 @@ struct KyDrawingReport
   int entities = 0;
   std::vector<std::pair<QString, int>> kinds;
   std::vector<std::pair<QString, int>> skipped;
+  std::vector<KyDrawingRepair> repairs; // the ones the reader kept
+  int repairCount = 0;                  // all of them
   double loadMs = 0.0;
 };
 

@@ -24,6 +24,9 @@
 
 namespace
 {
+// Repairs listed on standard error; the rest are counted.
+const int kRepairsShown = 10;
+
 void printError(const QString& text)
 {
   std::fprintf(stderr, "kyprops: %s\n", text.toLocal8Bit().constData());
@@ -76,6 +79,17 @@ int KyPropsRun::exec()
   {
     printError(error);
     return kExitUnreadable;
+  }
+  // What the reader repaired goes to standard error, so the palette on standard output stays
+  // the same; the JSON document carries the repairs itself.
+  if (!m_options.json)
+  {
+    const QStringList repairs = KyRepairLines(m_drawing, kRepairsShown);
+    for (int i = 0; i < repairs.size(); ++i)
+      if (i == 0)
+        printError(repairs[i]);
+      else
+        std::fprintf(stderr, "%s\n", repairs[i].toLocal8Bit().constData());
   }
   OdDbDatabase* db = m_drawing.db.get();
   KyActiveDocument document(db);
@@ -166,6 +180,8 @@ void KyPropsRun::fillDrawingReport(OdDbDatabase* db)
     d.entities += kind.second;
   for (auto it = m_drawing.skipped.begin(); it != m_drawing.skipped.end(); ++it)
     d.skipped.emplace_back(it.key(), it.value());
+  d.repairs = m_drawing.repairs;
+  d.repairCount = m_drawing.repairCount;
   d.loadMs = m_drawing.loadMs;
 }
 

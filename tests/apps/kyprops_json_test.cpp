@@ -34,8 +34,17 @@ public:
       require(d, key, QJsonValue::String, path);
     for (const char* key : {"units", "ucs", "kinds", "skipped"})
       require(d, key, QJsonValue::Object, path);
-    for (const char* key : {"entities", "loadMs"})
+    for (const char* key : {"entities", "repairCount", "loadMs"})
       require(d, key, QJsonValue::Double, path);
+    require(d, "repairs", QJsonValue::Array, path);
+    const QJsonArray repairs = d.value("repairs").toArray();
+    for (int i = 0; i < repairs.size(); ++i)
+    {
+      const QString at = QStringLiteral("%1.repairs[%2]").arg(path).arg(i);
+      require(repairs[i].toObject(), "line", QJsonValue::Double, at);
+      for (const char* key : {"problem", "action"})
+        require(repairs[i].toObject(), key, QJsonValue::String, at);
+    }
     for (const char* key : {"linear", "precision", "angular", "angularPrecision"})
       require(d.value("units").toObject(), key, QJsonValue::Double, path + ".units");
     for (const char* key : {"origin", "xAxis", "yAxis"})
