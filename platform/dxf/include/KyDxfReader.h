@@ -9,12 +9,15 @@
 #ifndef KY_DXF_READER_H
 #define KY_DXF_READER_H
 
+#include <memory>
+
 #include <QByteArray>
 #include <QMap>
 #include <QString>
 #include <QVector>
 
 class OdDbDatabase;
+class KyDxfSource;
 
 class KyDxfReader
 {
@@ -23,6 +26,8 @@ public:
   {
     // Stop at the first problem instead of repairing it (for validating files).
     bool strict = false;
+    // Keep what the writer needs to write the drawing back losing nothing (Report::source).
+    bool keepSource = false;
   };
 
   // One repair: the line of the file it concerns (1-based), what was wrong and what the reader
@@ -48,6 +53,9 @@ public:
     QVector<Repair> repairs;
     int repairCount = 0;
     static constexpr int kMaxRepairsKept = 10000;
+
+    // With Options::keepSource: the file as read, for KyDxfWriter (null otherwise).
+    std::shared_ptr<const KyDxfSource> source;
 
     // "skipped: 12 SPLINE, 3 WIPEOUT" (empty when nothing was skipped).
     QString skippedText() const;

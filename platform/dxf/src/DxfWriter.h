@@ -1,0 +1,189 @@
+// The DXF writer's parts. DxfEncoder turns values into the text of their value lines (numbers in
+// shortest round-trip form, texts in the output's encoding). A kind's writer (DxfKindWriter) puts
+// the values the database models for one object into DxfFields, one subclass at a time, each with
+// the group codes it owns. The same fields serve both ways of writing: a whole object (marker and
+// tags as they stand) and a changed object of the source, whose own tags are kept and where only
+// the owned tags whose values changed are replaced (DxfMerge).
+#ifndef KY_DXF_WRITER_IMPL_H
+#define KY_DXF_WRITER_IMPL_H
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "DbObjectId.h"
+#include "Ge/GePoint2d.h"
+#include "Ge/GePoint3d.h"
+#include "Ge/GeVector3d.h"
+#include "OdString.h"
+#include "ResBuf.h"
+
+class OdDbDatabase;
+class OdDbObject;
+class OdRxClass;
+class QTextCodec;
+
+namespace kydxf
+{
+// Version numbers of $ACADVER ("AC1015" -> 1015).
+enum DxfVersion : int
+{
+  kDxfR12 = 1009,
+  kDxfR2000 = 1015,
+  kDxfR2004 = 1018,
+  kDxfR2007 = 1021,
+  kDxfR2010 = 1024,
+  kDxfR2013 = 1027,
+  kDxfR2018 = 1032
+};
+
+// Thrown by a kind's writer when the object cannot be written in the output (a value the version
+// cannot carry); the writer fails with the message and writes nothing.
+struct DxfWriteError
+{
+  std::string message;
+};
+
+class DxfEncoder
+{
+public:
+  // Version from 2007 on: UTF-8; before: the code page ($DWGCODEPAGE name), characters it
+  // lacks as "\U+XXXX". Throws DxfWriteError for a code page no codec knows.
+  DxfEncoder(int version, const std::string& codePage);
+
+  int version() const { return m_version; }
+  // The value line of a text: line breaks cannot be part of a value and are written "^J".
+  std::string text(const OdString& value) const;
+  static std::string real(double value);
+  static std::string integer(std::int64_t value);
+  static std::string handle(std::uint64_t value);
+
+private:
+  int m_version;
+  QTextCodec* m_codec = nullptr;
+};
+
+// One tag as the output writes it.
+struct DxfOutTag
+{
+  int code;
+  std::string value;
+};
+
+class DxfFields
+{
+public:
+  DxfFields(const DxfEncoder& encoder, OdDbDatabase* db) : m_encoder(encoder), m_db(db) {}
+
+  const DxfEncoder& encoder() const { return m_encoder; }
+  int version() const { return m_encoder.version(); }
+  OdDbDatabase* database() const { return m_db; }
+
+  // Starts a subclass: its marker as files name it ("AcDbEntity", "AcDbLine") and every group
+  // code the kind models in it, whether or not this object writes them (a code it leaves out
+  // because the value is the default is removed from a changed object's tags).
+  void subclass(const char* marker, std::initializer_list<int> ownedCodes);
+  // Starts the extended data (1001 groups and after); it owns every extended-data code.
+  void xdata();
+
+  void text(int code, const OdString& value);
+  void real(int code, double value);
+  // Radians, written in degrees.
+  void angle(int code, double radians);
+  void integer(int code, std::int64_t value);
+  void handle(int code, const OdDbObjectId& id);
+  void handle(int code, std::uint64_t handle);
+  // Writes code, code + 10 (and code + 20).
+  void point(int code, const OdGePoint3d& p);
+  void point(int code, const OdGePoint2d& p);
+  void vector(int code, const OdGeVector3d& v);
+  // The name of a symbol-table record ("" for a null id).
+  void recordName(int code, const OdDbObjectId& id);
+  // Extended data as the database holds it (a chain of 1001 groups), tag by tag.
+  void xdataChain(const OdResBuf* chain);
+  // A value already in output form.
+  void raw(int code, std::string value);
+
+  struct Segment
+  {
+    // Empty for the extended data.
+    const char* marker = nullptr;
+    std::vector<int> owned;
+    std::vector<DxfOutTag> tags;
+    bool isXData = false;
+  };
+  const std::vector<Segment>& segments() const { return m_segments; }
+  void clear() { m_segments.clear(); }
+
+private:
+  Segment& current();
+
+  const DxfEncoder& m_encoder;
+  OdDbDatabase* m_db;
+  std::vector<Segment> m_segments;
+};
+
+// The output: tags as two lines each, the value already in output form, with the source's line
+// breaks (CR LF unless the source used LF alone).
+class DxfOutput
+{
+public:
+  DxfOutput(std::string& buffer, const DxfEncoder& encoder, bool crlf = true)
+    : m_buffer(buffer), m_encoder(encoder), m_crlf(crlf)
+  {
+  }
+
+  const DxfEncoder& encoder() const { return m_encoder; }
+  std::string& buffer() { return m_buffer; }
+
+  void tag(int code, std::string_view value);
+  void text(int code, const OdString& value) { tag(code, m_encoder.text(value)); }
+  void real(int code, double value) { tag(code, DxfEncoder::real(value)); }
+  void integer(int code, std::int64_t value) { tag(code, DxfEncoder::integer(value)); }
+  void handle(int code, std::uint64_t value) { tag(code, DxfEncoder::handle(value)); }
+  // Every segment's marker (from R13 on) and tags as they stand.
+  void fields(const DxfFields& fields);
+  // A whole object: its 0 tag, its handle (105 for a dimension style), its extension dictionary
+  // group, its owner, the fields of its kind and its extended data. Throws DxfWriteError when no
+  // kind writes its class.
+  void object(const OdDbObject* pObj);
+
+private:
+  std::string& m_buffer;
+  const DxfEncoder& m_encoder;
+  bool m_crlf;
+};
+
+// The writer of one kind of object: the 0 tag that names it in files, the class it writes, and
+// the function that puts one object's modelled values into the fields (the handle, the owner, the
+// application groups and the 0 tag are the writer's own business, not the kind's).
+struct DxfKindWriter
+{
+  const char* dxfName;
+  OdRxClass* (*desc)();
+  void (*fields)(const OdDbObject* pObj, DxfFields& out);
+};
+
+// The writer for objects of exactly that class; null when no kind writes it.
+const DxfKindWriter* dxfKindWriter(const OdRxClass* cls);
+// Every kind writer, for the registry's table and tests.
+const std::vector<const DxfKindWriter*>& dxfKindWriters();
+
+// Writes a database without a source, whole: HEADER, CLASSES, TABLES, BLOCKS, ENTITIES and
+// OBJECTS, in the encoder's version (R2000 and later).
+void dxfWriteDatabase(OdDbDatabase* db, DxfOutput& out);
+// Writes one of those sections ("TABLES", "BLOCKS" ...) whole, from its SECTION to its ENDSEC,
+// for a source that lacks it.
+void dxfWriteSection(OdDbDatabase* db, std::string_view name, DxfOutput& out);
+
+// Registers kind writers at static initialisation: one DxfKindWriters object per source file that
+// defines writers.
+struct DxfKindWriters
+{
+  DxfKindWriters(std::initializer_list<const DxfKindWriter*> writers);
+};
+} // namespace kydxf
+
+#endif
