@@ -1,0 +1,335 @@
+// The DXF writer's shared parts: value encoding, the fields a kind writer fills, the output of
+// tags and whole objects, and the registry of kind writers.
+#include "DxfWriter.h"
+
+#include <charconv>
+#include <cmath>
+#include <unordered_map>
+
+#include <QTextCodec>
+
+#include "DbObject.h"
+#include "DbSymbolTableRecord.h"
+#include "DxfText.h"
+#include "DxfTokenizer.h"
+#include "OdaCommon.h"
+#include "RxObject.h"
+
+namespace kydxf
+{
+// ---- encoding ------------------------------------------------------------------------------
+
+DxfEncoder::DxfEncoder(int version, const std::string& codePage) : m_version(version)
+{
+  if (version >= kDxfR2007)
+    return;
+  m_codec = dxfCodecForCodePage(codePage);
+  if (!m_codec)
+    throw DxfWriteError{"the code page '" + codePage + "' cannot be written"};
+}
+
+std::string DxfEncoder::text(const OdString& value) const
+{
+  const std::wstring& w = value.wstr();
+  bool ascii = true;
+  for (wchar_t c : w)
+    if (c < 0x20 || c >= 0x7F || c == '^')
+    {
+      ascii = false;
+      break;
+    }
+  if (ascii)
+    return std::string(w.begin(), w.end());
+
+  // Control characters cannot stand in a value line; they are written as a caret and the
+  // character 64 places on ("^J" for a line feed), and a caret itself as "^ ".
+  QString s;
+  s.reserve(static_cast<int>(w.size()));
+  for (wchar_t c : w)
+  {
+    if (c == '^')
+      s += QLatin1String("^ ");
+    else if (c >= 0 && c < 0x20)
+    {
+      s += QLatin1Char('^');
+      s += QChar(static_cast<ushort>(c + 64));
+    }
+    else
+      s += QString::fromWCharArray(&c, 1);
+  }
+  if (!m_codec)
+  {
+    const QByteArray bytes = s.toUtf8();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  }
+  // Characters the code page lacks go out as "\U+XXXX" (UTF-16 units, as readers decode them).
+  std::string out;
+  out.reserve(static_cast<std::size_t>(s.size()));
+  for (QChar c : s)
+  {
+    if (c.unicode() < 0x80)
+    {
+      out += static_cast<char>(c.unicode());
+      continue;
+    }
+    if (m_codec->canEncode(c))
+    {
+      const QByteArray bytes = m_codec->fromUnicode(QString(c));
+      out.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+      continue;
+    }
+    char escape[8];
+    std::snprintf(escape, sizeof escape, "\\U+%04X", c.unicode());
+    out += escape;
+  }
+  return out;
+}
+
+std::string DxfEncoder::real(double value)
+{
+  char buffer[32];
+  const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value);
+  std::string s(buffer, r.ptr);
+  // Readers expect a real to look like one.
+  if (std::isfinite(value) && s.find_first_of(".e") == std::string::npos)
+    s += ".0";
+  return s;
+}
+
+std::string DxfEncoder::integer(std::int64_t value)
+{
+  return std::to_string(value);
+}
+
+std::string DxfEncoder::handle(std::uint64_t value)
+{
+  return dxfHex(value);
+}
+
+// ---- fields --------------------------------------------------------------------------------
+
+DxfFields::Segment& DxfFields::current()
+{
+  if (m_segments.empty())
+    throw DxfWriteError{"a kind writer wrote a value before its first subclass"};
+  return m_segments.back();
+}
+
+void DxfFields::subclass(const char* marker, std::initializer_list<int> ownedCodes)
+{
+  Segment s;
+  s.marker = marker;
+  s.owned.assign(ownedCodes.begin(), ownedCodes.end());
+  m_segments.push_back(std::move(s));
+}
+
+void DxfFields::xdata()
+{
+  Segment s;
+  s.isXData = true;
+  m_segments.push_back(std::move(s));
+}
+
+void DxfFields::raw(int code, std::string value)
+{
+  current().tags.push_back({code, std::move(value)});
+}
+
+void DxfFields::text(int code, const OdString& value)
+{
+  raw(code, m_encoder.text(value));
+}
+
+void DxfFields::real(int code, double value)
+{
+  if (!std::isfinite(value))
+    throw DxfWriteError{"group code " + std::to_string(code) + " holds a value that is not a number"};
+  raw(code, DxfEncoder::real(value));
+}
+
+void DxfFields::angle(int code, double radians)
+{
+  real(code, radians * 180.0 / OdaPI);
+}
+
+void DxfFields::integer(int code, std::int64_t value)
+{
+  raw(code, DxfEncoder::integer(value));
+}
+
+void DxfFields::handle(int code, const OdDbObjectId& id)
+{
+  handle(code, static_cast<std::uint64_t>(id.getHandle()));
+}
+
+void DxfFields::handle(int code, std::uint64_t value)
+{
+  raw(code, DxfEncoder::handle(value));
+}
+
+void DxfFields::point(int code, const OdGePoint3d& p)
+{
+  real(code, p.x);
+  real(code + 10, p.y);
+  real(code + 20, p.z);
+}
+
+void DxfFields::point(int code, const OdGePoint2d& p)
+{
+  real(code, p.x);
+  real(code + 10, p.y);
+}
+
+void DxfFields::vector(int code, const OdGeVector3d& v)
+{
+  real(code, v.x);
+  real(code + 10, v.y);
+  real(code + 20, v.z);
+}
+
+void DxfFields::recordName(int code, const OdDbObjectId& id)
+{
+  OdString name;
+  if (!id.isNull())
+  {
+    OdDbObjectPtr pObj = id.openObject();
+    OdDbSymbolTableRecord* pRec = OdDbSymbolTableRecord::cast(pObj.get());
+    if (pRec)
+      name = pRec->getName();
+  }
+  text(code, name);
+}
+
+void DxfFields::xdataChain(const OdResBuf* chain)
+{
+  for (OdResBufPtr p(const_cast<OdResBuf*>(chain)); !p.isNull(); p = p->next())
+  {
+    const int code = p->restype();
+    switch (p->kind())
+    {
+    case OdResBuf::kString: text(code, p->getString()); break;
+    case OdResBuf::kDouble: real(code, p->getDouble()); break;
+    case OdResBuf::kInt8:
+    case OdResBuf::kInt16:
+    case OdResBuf::kInt32: integer(code, p->getInt32()); break;
+    case OdResBuf::kInt64: integer(code, p->getInt64()); break;
+    case OdResBuf::kBool: integer(code, p->getBool() ? 1 : 0); break;
+    case OdResBuf::kPoint3d: point(code, p->getPoint3d()); break;
+    case OdResBuf::kHandle: handle(code, static_cast<std::uint64_t>(p->getHandle())); break;
+    case OdResBuf::kObjectId: handle(code, p->getObjectId(0)); break;
+    case OdResBuf::kBinary:
+    {
+      static const char kHex[] = "0123456789ABCDEF";
+      const OdBinaryData& data = p->getBinaryChunk();
+      std::string hex;
+      hex.reserve(data.size() * 2);
+      for (unsigned i = 0; i < data.size(); ++i)
+      {
+        hex += kHex[data[i] >> 4];
+        hex += kHex[data[i] & 15];
+      }
+      raw(code, std::move(hex));
+      break;
+    }
+    case OdResBuf::kNone: break;
+    }
+  }
+}
+
+// ---- output --------------------------------------------------------------------------------
+
+void DxfOutput::tag(int code, std::string_view value)
+{
+  char digits[16];
+  const std::to_chars_result r = std::to_chars(digits, digits + sizeof digits, code);
+  const std::size_t n = static_cast<std::size_t>(r.ptr - digits);
+  // Group codes right-aligned in three columns, as most writers do.
+  if (n < 3)
+    m_buffer.append(3 - n, ' ');
+  m_buffer.append(digits, n);
+  if (m_crlf)
+    m_buffer += '\r';
+  m_buffer += '\n';
+  m_buffer.append(value.data(), value.size());
+  if (m_crlf)
+    m_buffer += '\r';
+  m_buffer += '\n';
+}
+
+void DxfOutput::fields(const DxfFields& fields)
+{
+  for (const DxfFields::Segment& s : fields.segments())
+  {
+    if (s.marker && m_encoder.version() > kDxfR12)
+      tag(100, s.marker);
+    for (const DxfOutTag& t : s.tags)
+      tag(t.code, t.value);
+  }
+}
+
+void DxfOutput::object(const OdDbObject* pObj)
+{
+  const DxfKindWriter* writer = dxfKindWriter(pObj->isA());
+  if (!writer)
+    throw DxfWriteError{"objects of the class " + pObj->isA()->name().toUtf8() + " cannot be written yet"};
+  DxfFields fields(m_encoder, pObj->database());
+  writer->fields(pObj, fields);
+  tag(0, writer->dxfName);
+  const bool dimStyle = std::string_view(writer->dxfName) == "DIMSTYLE";
+  handle(dimStyle ? 105 : 5, static_cast<std::uint64_t>(pObj->getDbHandle()));
+  const OdDbObjectId xdictionary = pObj->extensionDictionary();
+  if (!xdictionary.isNull() && m_encoder.version() > kDxfR12)
+  {
+    tag(102, "{ACAD_XDICTIONARY");
+    handle(360, static_cast<std::uint64_t>(xdictionary.getHandle()));
+    tag(102, "}");
+  }
+  if (m_encoder.version() > kDxfR12)
+    handle(330, static_cast<std::uint64_t>(pObj->ownerId().getHandle()));
+  DxfOutput::fields(fields);
+  bool hasXData = false;
+  for (const DxfFields::Segment& s : fields.segments())
+    hasXData = hasXData || s.isXData;
+  if (!hasXData)
+  {
+    OdResBufPtr chain = pObj->xData();
+    if (!chain.isNull())
+    {
+      DxfFields xdata(m_encoder, pObj->database());
+      xdata.xdata();
+      xdata.xdataChain(chain.get());
+      DxfOutput::fields(xdata);
+    }
+  }
+}
+
+// ---- registry ------------------------------------------------------------------------------
+
+namespace
+{
+std::vector<const DxfKindWriter*>& registry()
+{
+  static std::vector<const DxfKindWriter*> writers;
+  return writers;
+}
+} // namespace
+
+DxfKindWriters::DxfKindWriters(std::initializer_list<const DxfKindWriter*> writers)
+{
+  for (const DxfKindWriter* w : writers)
+    registry().push_back(w);
+}
+
+const std::vector<const DxfKindWriter*>& dxfKindWriters()
+{
+  return registry();
+}
+
+const DxfKindWriter* dxfKindWriter(const OdRxClass* cls)
+{
+  for (const DxfKindWriter* w : registry())
+    if (w->desc() == cls)
+      return w;
+  return nullptr;
+}
+} // namespace kydxf
