@@ -266,10 +266,12 @@ void DxfReader::readEntity(const DxfTag& start, const OdDbObjectId& blockId)
   {
     repair(line, kindName + " refused by its block (" + OdError::codeText(e.code()).toUtf8() + ")",
            "dropped the " + kindName + (props.handle ? " with handle " + dxfHex(props.handle) : std::string()));
+    noteDropped(line);
     return;
   }
   placeAtHandle(id, props.handle, props.handleLine);
   noteHandle(id);
+  noteSource(line, id);
   if (props.handle == 0)
     markMovable(id, false);
   if (m_parts.xdataBegin < m_object.tags.size())

@@ -62,6 +62,7 @@ void DxfReader::readObjects()
     {
       // Nothing can refer to it, nor can it be placed in a dictionary.
       repair(tag.line, std::string(kind) + " without a handle", "passed over the " + std::string(kind));
+      noteDropped(tag.line);
       countSkipped(kind);
       continue;
     }
@@ -77,6 +78,7 @@ void DxfReader::readObjects()
     {
       repair(tag.line, "handle " + dxfHex(info.handle) + " is given to two objects",
              "kept the first dictionary with that handle, passed over this one");
+      noteDropped(tag.line);
       countSkipped(kind);
       continue;
     }
@@ -98,6 +100,7 @@ void DxfReader::linkObjects()
       m_claimable.erase(static_cast<OdDbStub*>(nod));
       m_movable.erase(static_cast<OdDbStub*>(nod));
       placeAtHandle(nod, ownHandle(handle, info.line, "dictionary"), info.line);
+      noteSource(info.line, nod);
       info.linked = true;
       work.emplace_back(&info, nod);
       break;
@@ -138,6 +141,7 @@ void DxfReader::linkObjects()
         continue;
       placeAtHandle(xdictId, handle, it->second.line);
       noteHandle(xdictId);
+      noteSource(it->second.line, xdictId);
       it->second.linked = true;
       work.emplace_back(&it->second, xdictId);
       continue;
@@ -186,6 +190,7 @@ void DxfReader::linkDictionary(DictionaryInfo& info, const OdDbObjectId& id,
         continue;
       placeAtHandle(childId, handle, childInfo.line);
       noteHandle(childId);
+      noteSource(childInfo.line, childId);
       next.emplace_back(&childInfo, childId);
     }
     else if (m_placeholders.count(child))

@@ -64,6 +64,8 @@ void DxfReader::repair(int line, const std::string& problem, const std::string& 
   if (m_strict)
     fail(line, problem);
   ++m_report.repairCount;
+  if (m_source)
+    m_source->repairLines.push_back(line);
   if (m_report.repairs.size() < KyDxfReader::Report::kMaxRepairsKept)
     m_report.repairs.push_back({line, QString::fromStdString(problem), QString::fromStdString(action)});
 }
@@ -221,6 +223,26 @@ void DxfReader::read()
   {
   }
   finish();
+  finishSource();
+}
+
+void DxfReader::finishSource()
+{
+  if (!m_source)
+    return;
+  m_source->database = m_db;
+  m_source->version = m_version;
+  m_source->codePage = m_db->getDWGCODEPAGE().toUtf8();
+  std::stable_sort(m_source->objects.begin(), m_source->objects.end(),
+                   [](const KyDxfSource::Object& a, const KyDxfSource::Object& b) { return a.line < b.line; });
+  for (KyDxfSource::Object& o : m_source->objects)
+  {
+    OdDbObjectPtr pObj = o.id.openObject();
+    if (!pObj.isNull())
+      o.digest = dxfStateDigest(pObj.get());
+  }
+  std::sort(m_source->droppedLines.begin(), m_source->droppedLines.end());
+  std::sort(m_source->repairLines.begin(), m_source->repairLines.end());
 }
 
 void DxfReader::readSections()
@@ -508,6 +530,7 @@ OdDbObjectId DxfReader::claimRecord(const OdDbObjectId& tableId, const OdString&
     {
       repair(line, std::string(kind) + " '" + name.toUtf8() + "' is defined twice",
              "kept the first definition, passed over this one");
+      noteDropped(m_object.line);
       return OdDbObjectId();
     }
     handle = ownHandle(handle, line, kind);

@@ -20,6 +20,7 @@
 #include "DbEntity.h"
 #include "DbSymbolTable.h"
 #include "Ge/GePoint2d.h"
+#include "DxfSource.h"
 #include "DxfText.h"
 #include "DxfTokenizer.h"
 #include "KyDxfReader.h"
@@ -89,6 +90,8 @@ public:
   void read();
   // The data is a mapped file, whose pages may be handed back once read.
   void setFileMapped() { m_tokens.releasePagesBehind(true); }
+  // Keeps what the writer needs in source (the caller fills in the text and the file).
+  void keepSource(KyDxfSource* source) { m_source = source; }
   // Line of the last line read, for errors raised outside the reader's own checks.
   int currentLine() const { return m_tokens.lastLine(); }
 
@@ -114,6 +117,19 @@ private:
   // The end of the data where more was expected: a repair once the entities have been reached
   // (the read ends there, the object cut short is dropped), a failure before.
   [[noreturn]] void endOfData(const std::string& where, const std::string& dropped = std::string()) const;
+
+  // With a source kept: the object the 0 tag at line became, and lines the reader passed over.
+  void noteSource(int line, const OdDbObjectId& id)
+  {
+    if (m_source && !id.isNull())
+      m_source->objects.push_back({line, id, 0});
+  }
+  void noteDropped(int line) const
+  {
+    if (m_source)
+      m_source->droppedLines.push_back(line);
+  }
+  void finishSource();
 
   // ---- sections ------------------------------------------------------------------------------
   void readHeader();
@@ -276,6 +292,7 @@ private:
                       std::vector<std::pair<DictionaryInfo*, OdDbObjectId>>& next);
 
   DxfTokenizer m_tokens;
+  KyDxfSource* m_source = nullptr;
   OdDbDatabase* m_db;
   KyDxfReader::Report& m_report;
   const bool m_strict;

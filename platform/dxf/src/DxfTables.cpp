@@ -128,6 +128,7 @@ void DxfReader::readTable(const DxfTag& start)
     m_movable.erase(static_cast<OdDbStub*>(tableId));
     placeAtHandle(tableId, handle, start.line);
   }
+  noteSource(start.line, tableId);
   const std::string where = "the " + std::string(type) + " table";
   for (;;)
   {
@@ -196,6 +197,7 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
   if (!nameTag)
   {
     repair(object.line, kindName + " record without a name (group code 2)", "passed over the record");
+    noteDropped(object.line);
     return;
   }
   const OdString name = text(*nameTag);
@@ -221,7 +223,11 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
 
   const OdDbObjectId id = claimRecord((m_db->*kind->tableId)(), name, kind->recordClass(), handle, line, kindName.c_str());
   if (id.isNull())
+  {
+    noteDropped(object.line);
     return;
+  }
+  noteSource(object.line, id);
   OdDbObjectPtr pObj = id.safeOpenObject(OdDb::kForWrite);
   OdResBufPtr xdata = buildXData(object.tags, m_parts.xdataBegin);
   const std::vector<const DxfTag*>& body = m_parts.body;

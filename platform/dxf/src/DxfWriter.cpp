@@ -254,6 +254,16 @@ void DxfOutput::tag(int code, std::string_view value)
   if (m_crlf)
     m_buffer += '\r';
   m_buffer += '\n';
+  if (m_sink && m_buffer.size() >= (1u << 20))
+    flush();
+}
+
+void DxfOutput::flush()
+{
+  if (!m_sink || m_buffer.empty())
+    return;
+  m_sink(m_buffer);
+  m_buffer.clear();
 }
 
 void DxfOutput::fields(const DxfFields& fields)

@@ -8,6 +8,7 @@
 #define KY_DXF_WRITER_IMPL_H
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -20,6 +21,7 @@
 #include "OdString.h"
 #include "ResBuf.h"
 
+class KyDxfSource;
 class OdDbDatabase;
 class OdDbObject;
 class OdRxClass;
@@ -137,6 +139,9 @@ public:
 
   const DxfEncoder& encoder() const { return m_encoder; }
   std::string& buffer() { return m_buffer; }
+  // With a sink the buffer is handed to it whenever it holds a megabyte, and by flush().
+  void setSink(std::function<void(const std::string&)> sink) { m_sink = std::move(sink); }
+  void flush();
 
   void tag(int code, std::string_view value);
   void text(int code, const OdString& value) { tag(code, m_encoder.text(value)); }
@@ -154,7 +159,11 @@ private:
   std::string& m_buffer;
   const DxfEncoder& m_encoder;
   bool m_crlf;
+  std::function<void(const std::string&)> m_sink;
 };
+
+// Writes the drawing from its source (DxfWriteSource.cpp).
+void dxfWriteFromSource(OdDbDatabase* db, const KyDxfSource& source, DxfOutput& out);
 
 // The writer of one kind of object: the 0 tag that names it in files, the class it writes, and
 // the function that puts one object's modelled values into the fields (the handle, the owner, the

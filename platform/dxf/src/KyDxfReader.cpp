@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "DxfReader.h"
+#include "DxfSource.h"
 #include "OdError.h"
 
 namespace
@@ -44,8 +45,17 @@ QString screen(const char* data, std::size_t size)
   return QString();
 }
 
+// The line break of the first line: LF alone, or CR LF (also for a file with one line).
+bool usesCrLf(const char* data, std::size_t size)
+{
+  const void* lf = std::memchr(data, '\n', size);
+  return !lf || (lf != data && static_cast<const char*>(lf)[-1] == '\r');
+}
+
+// The text, and what the caller keeps of it when the source is kept (source may be null).
 bool readData(const char* data, std::size_t size, const QString& name, OdDbDatabase* db,
-              KyDxfReader::Report& report, QString& error, bool fileMapped, const KyDxfReader::Options& options)
+              KyDxfReader::Report& report, QString& error, bool fileMapped, const KyDxfReader::Options& options,
+              std::shared_ptr<KyDxfSource> source = nullptr)
 {
   report = KyDxfReader::Report();
   error.clear();
@@ -69,9 +79,18 @@ bool readData(const char* data, std::size_t size, const QString& name, OdDbDatab
   kydxf::DxfReader reader(data, size, db, report, options.strict);
   if (fileMapped)
     reader.setFileMapped();
+  if (source)
+  {
+    source->data = data;
+    source->size = size;
+    source->crlf = usesCrLf(data, size);
+    reader.keepSource(source.get());
+  }
   try
   {
     reader.read();
+    if (source)
+      report.source = std::move(source);
     return true;
   }
   catch (const kydxf::DxfError& e)
@@ -88,6 +107,17 @@ bool readData(const char* data, std::size_t size, const QString& name, OdDbDatab
     error = message(name, reader.currentLine(), QStringLiteral("out of memory"));
   }
   return false;
+}
+// A source for a file, with what identifies its contents.
+std::shared_ptr<KyDxfSource> fileSource(const QString& path, const struct stat& st)
+{
+  auto source = std::make_shared<KyDxfSource>();
+  source->path = QFileInfo(path).absoluteFilePath();
+  source->fileDevice = static_cast<std::uint64_t>(st.st_dev);
+  source->fileInode = static_cast<std::uint64_t>(st.st_ino);
+  source->fileSize = static_cast<std::uint64_t>(st.st_size);
+  source->fileModified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+  return source;
 }
 } // namespace
 
@@ -130,7 +160,7 @@ bool KyDxfReader::read(const QString& path, OdDbDatabase* db, Report& report, QS
     error = message(path, 0, QStringLiteral("the file cannot be read (%1)").arg(QString::fromLocal8Bit(std::strerror(errno))));
     return false;
   }
-  struct stat st;
+  struct stat st = {};
   if (::fstat(fd, &st) == 0 && st.st_size > 0)
   {
     const std::size_t size = static_cast<std::size_t>(st.st_size);
@@ -139,8 +169,18 @@ bool KyDxfReader::read(const QString& path, OdDbDatabase* db, Report& report, QS
     {
       ::close(fd);
       ::madvise(mapped, size, MADV_SEQUENTIAL);
-      const bool ok = readData(static_cast<const char*>(mapped), size, path, db, report, error, true, options);
-      ::munmap(mapped, size);
+      std::shared_ptr<KyDxfSource> source;
+      if (options.keepSource)
+      {
+        // The source keeps the mapping: the writer reads the file's text again from it.
+        source = fileSource(path, st);
+        source->mapping = mapped;
+        source->mappingSize = size;
+      }
+      const bool ok =
+        readData(static_cast<const char*>(mapped), size, path, db, report, error, true, options, source);
+      if (!source)
+        ::munmap(mapped, size);
       return ok;
     }
   }
@@ -157,12 +197,25 @@ bool KyDxfReader::read(const QString& path, OdDbDatabase* db, Report& report, QS
     error = message(path, 0, QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
     return false;
   }
-  return readData(data.constData(), static_cast<std::size_t>(data.size()), path, db, report, error, false, options);
+  std::shared_ptr<KyDxfSource> source;
+  if (options.keepSource)
+  {
+    source = fileSource(path, st);
+    source->bytes = data;
+  }
+  return readData(data.constData(), static_cast<std::size_t>(data.size()), path, db, report, error, false, options,
+                  source);
 }
 
 bool KyDxfReader::readFromBytes(const QByteArray& data, const QString& nameForMessages, OdDbDatabase* db,
                                 Report& report, QString& error, const Options& options)
 {
+  std::shared_ptr<KyDxfSource> source;
+  if (options.keepSource)
+  {
+    source = std::make_shared<KyDxfSource>();
+    source->bytes = data;
+  }
   return readData(data.constData(), static_cast<std::size_t>(data.size()), nameForMessages, db, report, error, false,
-                  options);
+                  options, source);
 }

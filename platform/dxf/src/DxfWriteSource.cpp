@@ -1,0 +1,493 @@
+// Writing a drawing back from its source. The source is read again tag by tag, one object (a 0
+// tag and what follows it) at a time. An object the database holds unchanged goes out as it came
+// in; one that changed, or that the reader repaired, is patched (DxfMerge); an erased one and what
+// the reader passed over are left out; objects the database gained go out at the end of their
+// table, block or section, and sections the source lacks are written whole.
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "DbBlockTableRecord.h"
+#include "DbDatabase.h"
+#include "DbDictionary.h"
+#include "DbEntity.h"
+#include "DbSymbolTable.h"
+#include "DxfMerge.h"
+#include "DxfSource.h"
+#include "DxfText.h"
+#include "DxfTokenizer.h"
+#include "DxfWriter.h"
+
+namespace kydxf
+{
+namespace
+{
+const char* const kSectionOrder[] = {"HEADER", "CLASSES", "TABLES", "BLOCKS", "ENTITIES", "OBJECTS"};
+
+int sectionRank(std::string_view name)
+{
+  for (int i = 0; i < 6; ++i)
+    if (name == kSectionOrder[i])
+      return i;
+  return -1;
+}
+
+std::string versionName(int version)
+{
+  return "AC" + std::to_string(version);
+}
+
+class SourceWriter
+{
+public:
+  SourceWriter(OdDbDatabase* db, const KyDxfSource& source, DxfOutput& out)
+    : m_db(db), m_source(source), m_out(out), m_tokens(source.data, source.size),
+      m_versionChanged(out.encoder().version() != source.version)
+  {
+    m_tokens.allowDroppedValues(true);
+    if (source.version >= kDxfR2007)
+      m_decoder.setUtf8();
+    else
+      m_decoder.setCodePage(source.codePage);
+    m_reencode = (source.version >= kDxfR2007) != (out.encoder().version() >= kDxfR2007);
+    for (const KyDxfSource::Object& o : source.objects)
+      m_mapped.insert(static_cast<OdDbStub*>(o.id));
+  }
+
+  void run()
+  {
+    findNewObjects();
+    DxfTag tag;
+    std::vector<DxfTag> group;
+    while (readGroup(group))
+      writeGroup(group);
+    // A source without EOF ends where its text ends.
+    if (!m_sawEof)
+      writeMissingSections(6);
+    if (!m_sawEof)
+      m_out.tag(0, "EOF");
+  }
+
+private:
+  // ---- reading the source ------------------------------------------------------------------
+
+  bool readGroup(std::vector<DxfTag>& group)
+  {
+    group.clear();
+    DxfTag tag;
+    while (m_tokens.next(tag))
+    {
+      if (tag.code == DxfTokenizer::kDroppedTag)
+        continue;
+      if (tag.code == 0 && !group.empty())
+      {
+        m_tokens.pushBack();
+        break;
+      }
+      group.push_back(tag);
+    }
+    return !group.empty();
+  }
+
+  static std::string_view trimmed(const DxfTag& tag) { return dxfTrim(tag.text); }
+
+  // ---- writing the source ------------------------------------------------------------------
+
+  void writeGroup(const std::vector<DxfTag>& group)
+  {
+    const DxfTag& head = group.front();
+    if (head.code != 0)
+    {
+      // Tags before the first 0 tag: nothing reads them.
+      return;
+    }
+    const std::string_view kind = trimmed(head);
+    if (std::binary_search(m_source.droppedLines.begin(), m_source.droppedLines.end(), head.line))
+      return;
+    if (kind == "SECTION")
+    {
+      std::string_view name;
+      if (group.size() > 1 && group[1].code == 2)
+        name = trimmed(group[1]);
+      const int rank = sectionRank(name);
+      if (rank >= 0)
+        writeMissingSections(rank);
+      m_section = std::string(name);
+      if (rank >= 0)
+        m_seen[rank] = true;
+      if (name == "HEADER")
+        writeHeader(group);
+      else
+        copy(group);
+      return;
+    }
+    if (kind == "ENDSEC")
+    {
+      flushSection();
+      copy(group);
+      m_section.clear();
+      return;
+    }
+    if (kind == "EOF")
+    {
+      writeMissingSections(6);
+      m_sawEof = true;
+      copy(group);
+      return;
+    }
+    if (kind == "ENDTAB")
+    {
+      flushRecords(m_table);
+      m_table = OdDbObjectId();
+      copy(group);
+      return;
+    }
+    if (kind == "BLOCK")
+      m_block = blockOf(group);
+    if (kind == "ENDBLK")
+    {
+      flushBlock(m_block);
+      m_block = OdDbObjectId();
+    }
+
+    const KyDxfSource::Object* mapped = objectAt(head.line);
+    if (!mapped)
+    {
+      copy(group);
+      return;
+    }
+    if (kind == "TABLE")
+      m_table = mapped->id;
+    OdDbObjectPtr pObj = mapped->id.openObject(OdDb::kForRead, true);
+    if (pObj.isNull() || pObj->isErased())
+      return;
+    const int endLine = group.back().line + 2;
+    const auto repaired = std::lower_bound(m_source.repairLines.begin(), m_source.repairLines.end(), head.line);
+    const bool hasRepair = repaired != m_source.repairLines.end() && *repaired < endLine;
+    if (!hasRepair && !m_versionChanged && dxfStateDigest(pObj.get()) == mapped->digest)
+    {
+      copy(group);
+      return;
+    }
+    patch(group, pObj.get());
+  }
+
+  const KyDxfSource::Object* objectAt(int line)
+  {
+    const std::vector<KyDxfSource::Object>& objects = m_source.objects;
+    while (m_next < objects.size() && objects[m_next].line < line)
+      ++m_next;
+    if (m_next < objects.size() && objects[m_next].line == line)
+      return &objects[m_next];
+    return nullptr;
+  }
+
+  // The block record a BLOCK entity starts: by its owner handle, else by its name.
+  OdDbObjectId blockOf(const std::vector<DxfTag>& group) const
+  {
+    std::string_view name;
+    for (const DxfTag& t : group)
+    {
+      if (t.code == 330)
+      {
+        std::uint64_t h = 0;
+        if (dxfParseHandle(t.text, h))
+        {
+          const OdDbObjectId id = m_db->getOdDbObjectId(OdDbHandle(static_cast<OdUInt64>(h)));
+          if (!id.isNull() && id.objectClass()->isDerivedFrom(OdDbBlockTableRecord::desc()))
+            return id;
+        }
+      }
+      else if (t.code == 2 && name.empty())
+        name = trimmed(t);
+    }
+    OdString text;
+    m_decoder.decode(name, text);
+    OdDbSymbolTablePtr pBlocks = m_db->getBlockTableId().safeOpenObject();
+    return pBlocks->getAt(text);
+  }
+
+  void copy(const std::vector<DxfTag>& group)
+  {
+    for (const DxfTag& t : group)
+      copyTag(t);
+  }
+
+  void copyTag(const DxfTag& t)
+  {
+    if (m_reencode && dxfValueKind(t.code) == DxfValueKind::Text && needsDecoding(t.text))
+    {
+      OdString text;
+      if (!m_decoder.decode(t.text, text))
+        m_decoder.decodeLossy(t.text, text);
+      m_out.text(t.code, text);
+      return;
+    }
+    m_out.tag(t.code, t.text);
+  }
+
+  static bool needsDecoding(std::string_view bytes)
+  {
+    for (char c : bytes)
+      if (static_cast<unsigned char>(c) >= 0x80 || c == '\\')
+        return true;
+    return false;
+  }
+
+  // The header as it came, with the version written, the code page of the output and a handle
+  // seed above every handle.
+  void writeHeader(const std::vector<DxfTag>& group)
+  {
+    std::string_view variable;
+    for (const DxfTag& t : group)
+    {
+      if (t.code == 9)
+      {
+        variable = trimmed(t);
+        copyTag(t);
+        continue;
+      }
+      if (variable == "$ACADVER" && t.code == 1)
+        m_out.tag(1, versionName(m_out.encoder().version()));
+      else if (variable == "$HANDSEED" && t.code == 5)
+        m_out.handle(5, static_cast<std::uint64_t>(m_db->handseed()));
+      else if (variable == "$DWGCODEPAGE" && t.code == 3)
+        m_out.text(3, OdString(m_source.codePage));
+      else
+        copyTag(t);
+    }
+  }
+
+  void patch(const std::vector<DxfTag>& group, const OdDbObject* pObj)
+  {
+    const DxfKindWriter* writer = dxfKindWriter(pObj->isA());
+    if (!writer)
+      throw DxfWriteError{std::string(trimmed(group.front())) + " " + dxfHex(pObj->getDbHandle()) +
+                          " changed, but objects of the class " + pObj->isA()->name().toUtf8() +
+                          " cannot be written yet"};
+    DxfFields fields(m_out.encoder(), m_db);
+    writer->fields(pObj, fields);
+    bool hasXData = false;
+    for (const DxfFields::Segment& s : fields.segments())
+      hasXData = hasXData || s.isXData;
+    if (!hasXData)
+    {
+      // Extended data as the database holds it; none left means the source's goes.
+      fields.xdata();
+      OdResBufPtr chain = pObj->xData();
+      if (!chain.isNull())
+        fields.xdataChain(chain.get());
+    }
+    const DxfMergeContext context{m_decoder, m_out.encoder(), static_cast<std::uint64_t>(pObj->getDbHandle()),
+                                  static_cast<std::uint64_t>(pObj->ownerId().getHandle())};
+    dxfMerge(group, fields, context, [this](const DxfTag& t) { copyTag(t); },
+             [this](int code, const std::string& value) { m_out.tag(code, value); });
+  }
+
+  // ---- objects the source does not hold --------------------------------------------------
+
+  void findNewObjects()
+  {
+    const OdDbObjectId tables[] = {m_db->getViewportTableId(), m_db->getLinetypeTableId(), m_db->getLayerTableId(),
+                                   m_db->getTextStyleTableId(), m_db->getViewTableId(),    m_db->getUCSTableId(),
+                                   m_db->getRegAppTableId(),    m_db->getDimStyleTableId(), m_db->getBlockTableId()};
+    for (const OdDbObjectId& tableId : tables)
+    {
+      OdDbSymbolTablePtr pTable = tableId.safeOpenObject();
+      if (!isMapped(tableId))
+        m_newTables.push_back(tableId);
+      visitOwned(pTable.get());
+      for (OdDbSymbolTableIteratorPtr it = pTable->newIterator(); !it->done(); it->step())
+      {
+        const OdDbObjectId recordId = it->getRecordId();
+        OdDbObjectPtr pRecord = recordId.openObject();
+        if (pRecord.isNull())
+          continue;
+        if (!isMapped(recordId))
+          m_newRecords[static_cast<OdDbStub*>(tableId)].push_back(recordId);
+        visitOwned(pRecord.get());
+        if (OdDbBlockTableRecord* pBlock = OdDbBlockTableRecord::cast(pRecord.get()).get())
+          for (OdDbObjectIteratorPtr e = pBlock->newIterator(); !e->done(); e->step())
+          {
+            const OdDbObjectId entityId = e->objectId();
+            OdDbObjectPtr pEntity = entityId.openObject();
+            if (pEntity.isNull())
+              continue;
+            if (!isMapped(entityId))
+              m_newEntities[static_cast<OdDbStub*>(recordId)].push_back(entityId);
+            visitOwned(pEntity.get());
+          }
+      }
+    }
+    visitDictionary(m_db->getNamedObjectsDictionaryId());
+  }
+
+  bool isMapped(const OdDbObjectId& id) const { return m_mapped.count(static_cast<OdDbStub*>(id)) != 0; }
+
+  // The extension dictionary and the fields an object owns.
+  void visitOwned(const OdDbObject* pObj)
+  {
+    visitDictionary(pObj->extensionDictionary());
+    for (const OdString& name : pObj->fieldNames())
+      visitObject(pObj->getField(name));
+  }
+
+  void visitObject(const OdDbObjectId& id)
+  {
+    OdDbObjectPtr pObj = id.openObject();
+    if (pObj.isNull())
+      return;
+    if (!isMapped(id))
+      m_newObjects.push_back(id);
+    visitOwned(pObj.get());
+    if (OdDbDictionary* pDict = OdDbDictionary::cast(pObj.get()).get())
+      for (OdDbDictionaryIteratorPtr it = pDict->newIterator(); !it->done(); it->next())
+        visitObject(it->objectId());
+  }
+
+  void visitDictionary(const OdDbObjectId& id)
+  {
+    if (!id.isNull())
+      visitObject(id);
+  }
+
+  bool writesObjects() const { return m_out.encoder().version() > kDxfR12; }
+
+  void writeObjects(std::vector<OdDbObjectId>& ids)
+  {
+    for (const OdDbObjectId& id : ids)
+    {
+      OdDbObjectPtr pObj = id.openObject();
+      if (!pObj.isNull())
+        m_out.object(pObj.get());
+    }
+    ids.clear();
+  }
+
+  void flushRecords(const OdDbObjectId& tableId)
+  {
+    auto it = m_newRecords.find(static_cast<OdDbStub*>(tableId));
+    if (it == m_newRecords.end())
+      return;
+    // R12 has no block records.
+    if (writesObjects() || tableId != m_db->getBlockTableId())
+      writeObjects(it->second);
+    m_newRecords.erase(it);
+  }
+
+  void flushBlock(const OdDbObjectId& blockId)
+  {
+    auto it = m_newEntities.find(static_cast<OdDbStub*>(blockId));
+    if (it == m_newEntities.end())
+      return;
+    writeObjects(it->second);
+    m_newEntities.erase(it);
+  }
+
+  void flushSection()
+  {
+    if (m_section == "TABLES")
+    {
+      // Tables the source lacks, whole.
+      for (const OdDbObjectId& tableId : m_newTables)
+      {
+        if (!writesObjects() && tableId == m_db->getBlockTableId())
+          continue;
+        OdDbObjectPtr pTable = tableId.safeOpenObject();
+        m_out.object(pTable.get());
+        flushRecords(tableId);
+        m_out.tag(0, "ENDTAB");
+      }
+      m_newTables.clear();
+    }
+    else if (m_section == "ENTITIES")
+    {
+      flushBlock(m_db->getModelSpaceId());
+      flushBlock(m_db->getPaperSpaceId());
+    }
+    else if (m_section == "OBJECTS" && writesObjects())
+      writeObjects(m_newObjects);
+  }
+
+  // Sections before rank that the source lacks and the database has something for.
+  void writeMissingSections(int rank)
+  {
+    if (!writesObjects())
+      return;
+    for (int i = 0; i < rank; ++i)
+    {
+      if (m_seen[i])
+        continue;
+      m_seen[i] = true;
+      const std::string_view name = kSectionOrder[i];
+      if (name == "CLASSES")
+        continue;
+      if (name == "HEADER" || name == "TABLES" || name == "OBJECTS" ||
+          (name == "BLOCKS" && !m_newEntities.empty()) ||
+          (name == "ENTITIES" && (m_newEntities.count(static_cast<OdDbStub*>(m_db->getModelSpaceId())) ||
+                                  m_newEntities.count(static_cast<OdDbStub*>(m_db->getPaperSpaceId())))))
+      {
+        dxfWriteSection(m_db, name, m_out);
+        forgetWritten(name);
+      }
+    }
+  }
+
+  // A section written whole holds the new objects it covers.
+  void forgetWritten(std::string_view name)
+  {
+    if (name == "TABLES")
+    {
+      m_newTables.clear();
+      m_newRecords.clear();
+    }
+    else if (name == "BLOCKS")
+    {
+      const OdDbObjectId spaces[] = {m_db->getModelSpaceId(), m_db->getPaperSpaceId()};
+      std::unordered_map<OdDbStub*, std::vector<OdDbObjectId>> kept;
+      for (const OdDbObjectId& id : spaces)
+      {
+        auto it = m_newEntities.find(static_cast<OdDbStub*>(id));
+        if (it != m_newEntities.end())
+          kept.emplace(it->first, std::move(it->second));
+      }
+      m_newEntities = std::move(kept);
+    }
+    else if (name == "ENTITIES")
+    {
+      m_newEntities.erase(static_cast<OdDbStub*>(m_db->getModelSpaceId()));
+      m_newEntities.erase(static_cast<OdDbStub*>(m_db->getPaperSpaceId()));
+    }
+    else if (name == "OBJECTS")
+      m_newObjects.clear();
+  }
+
+  OdDbDatabase* m_db;
+  const KyDxfSource& m_source;
+  DxfOutput& m_out;
+  DxfTokenizer m_tokens;
+  DxfTextDecoder m_decoder;
+  const bool m_versionChanged;
+  bool m_reencode = false;
+  std::unordered_set<OdDbStub*> m_mapped;
+  std::size_t m_next = 0;
+  std::string m_section;
+  OdDbObjectId m_table;
+  OdDbObjectId m_block;
+  bool m_seen[6] = {false, false, false, false, false, false};
+  bool m_sawEof = false;
+
+  std::vector<OdDbObjectId> m_newTables;
+  std::unordered_map<OdDbStub*, std::vector<OdDbObjectId>> m_newRecords;
+  std::unordered_map<OdDbStub*, std::vector<OdDbObjectId>> m_newEntities;
+  std::vector<OdDbObjectId> m_newObjects;
+};
+} // namespace
+
+void dxfWriteFromSource(OdDbDatabase* db, const KyDxfSource& source, DxfOutput& out)
+{
+  SourceWriter(db, source, out).run();
+}
+} // namespace kydxf
