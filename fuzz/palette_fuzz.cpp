@@ -4,8 +4,13 @@
 // written back through its setter, and is listed. Objects read from a file may hold what no setter
 // would write; none of it may crash, trip a sanitizer or leak, a refused write must leave the
 // object as it was and an accepted one must add no NaN or infinity. OdError raised by a getter or
-// the listing is the palette's to show and is no failure here.
+// the listing is the palette's to show and is no failure here. The drawing is then written back
+// and read again: the second read must give every entity the state the first left it in.
+#include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
 
 #include <QByteArray>
 #include <QString>
@@ -13,6 +18,8 @@
 #include "DbDatabase.h"
 #include "KyDrawingSource.h"
 #include "KyDxfReader.h"
+#include "KyDxfWriter.h"
+#include "KyObjectSnapshot.h"
 #include "KyFuzzPalette.h"
 #include "KyPrintObjectInfoPE.h"
 
@@ -57,6 +64,67 @@ void showObject(const KyPalette& palette, OdDbDatabase* db, const OdDbObjectId& 
   {
   }
 }
+// Equal tag for tag; numbers may differ in their last bits (angles go out in degrees).
+bool sameState(const OdDbDxfTagList& a, const OdDbDxfTagList& b)
+{
+  if (a.size() != b.size())
+    return false;
+  for (int i = 0; i < a.size(); ++i)
+  {
+    if (a.code(i) != b.code(i))
+      return false;
+    if (a.value(i) == b.value(i))
+      continue;
+    const std::wstring& x = a.value(i).wstr();
+    const std::wstring& y = b.value(i).wstr();
+    wchar_t* endX = nullptr;
+    wchar_t* endY = nullptr;
+    const double u = std::wcstod(x.c_str(), &endX);
+    const double v = std::wcstod(y.c_str(), &endY);
+    if (*endX != 0 || *endY != 0 || endX == x.c_str() || endY == y.c_str() ||
+        std::fabs(u - v) > 1e-12 * std::max(1.0, std::max(std::fabs(u), std::fabs(v))))
+      return false;
+  }
+  return true;
+}
+
+void checkWriteBack(OdDbDatabase* db, const KyDxfReader::Report& report)
+{
+  QByteArray written;
+  QString error;
+  // A drawing the writer refuses (a value the version cannot carry) writes nothing: no finding.
+  if (!KyDxfWriter::write(db, report.source.get(), written, error))
+    return;
+  OdDbDatabasePtr again = OdDbDatabase::createObject();
+  KyDxfReader::Report secondReport;
+  if (!KyDxfReader::readFromBytes(written, QStringLiteral("written.dxf"), again, secondReport, error))
+  {
+    std::fprintf(stderr, "fuzz: the written drawing does not read: %s\n", qPrintable(error));
+    std::abort();
+  }
+  std::map<OdUInt64, OdDbObjectId> second;
+  for (const OdDbObjectId& id : KySpaceEntities(again.get()))
+    second[id.getHandle().value()] = id;
+  for (const OdDbObjectId& id : KySpaceEntities(db))
+  {
+    auto it = second.find(id.getHandle().value());
+    if (it == second.end())
+    {
+      std::fprintf(stderr, "fuzz: entity %s is missing after writing and reading again\n",
+                   id.getHandle().ascii().toUtf8().c_str());
+      std::abort();
+    }
+    OdDbObjectPtr first = id.openObject();
+    OdDbObjectPtr reread = it->second.openObject();
+    const KyObjectSnapshot a(first.get()), b(reread.get());
+    if (!sameState(a, b))
+    {
+      std::fprintf(stderr, "fuzz: entity %s reads back otherwise:\n%s\n---\n%s\n",
+                   id.getHandle().ascii().toUtf8().c_str(), a.toString().c_str(), b.toString().c_str());
+      std::abort();
+    }
+  }
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -66,11 +134,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   OdDbDatabasePtr db = OdDbDatabase::createObject();
   KyDxfReader::Report report;
   QString error;
-  if (!KyDxfReader::readFromBytes(bytes, QStringLiteral("fuzz.dxf"), db, report, error))
+  KyDxfReader::Options options;
+  options.keepSource = true;
+  if (!KyDxfReader::readFromBytes(bytes, QStringLiteral("fuzz.dxf"), db, report, error, options))
     return 0;
   const KyActiveDocument document(db.get());
   const KyPalette palette(db.get(), host.translator, host.services, CKyVariant());
   for (const OdDbObjectId& id : KySpaceEntities(db.get()))
     showObject(palette, db.get(), id);
+  checkWriteBack(db.get(), report);
   return 0;
 }

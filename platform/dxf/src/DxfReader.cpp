@@ -1,6 +1,7 @@
 // DxfReader core: the section loop, object tags, handles, record look-ups, extended data and the
 // work deferred to the end of the file.
 #include "DxfReader.h"
+#include "DxfWriter.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -17,9 +18,6 @@ namespace kydxf
 {
 namespace
 {
-// Extended-data application under which files keep an object's hyperlink (1000 link, then the
-// description in a 1002 group).
-const wchar_t* const kFileHyperlinkApp = L"PE_URL";
 
 std::string describe(const DxfTag& tag)
 {
@@ -780,7 +778,7 @@ void DxfReader::applyXData(OdDbObject* pObj, OdResBufPtr chain, int line)
       return;
   }
 
-  OdResBufPtr link = takeApp(chain, kFileHyperlinkApp);
+  OdResBufPtr link = takeApp(chain, dxfHyperlinkApplication());
   if (!link.isNull())
   {
     // 1000 link, then 1002 "{" 1000 description ...

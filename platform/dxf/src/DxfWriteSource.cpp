@@ -19,6 +19,7 @@
 #include "DxfText.h"
 #include "DxfTokenizer.h"
 #include "DxfWriter.h"
+#include "KyUtils.h"
 
 namespace kydxf
 {
@@ -305,7 +306,7 @@ private:
         OdDbObjectPtr pRecord = recordId.openObject();
         if (pRecord.isNull())
           continue;
-        if (!isMapped(recordId))
+        if (!isMapped(recordId) && !isHostApplication(pRecord.get()))
           m_newRecords[static_cast<OdDbStub*>(tableId)].push_back(recordId);
         visitOwned(pRecord.get());
         if (OdDbBlockTableRecord* pBlock = OdDbBlockTableRecord::cast(pRecord.get()).get())
@@ -322,6 +323,20 @@ private:
       }
     }
     visitDictionary(m_db->getNamedObjectsDictionaryId());
+  }
+
+  // The application under which the host keeps hyperlinks: files keep them under their own
+  // (the kind writers write them so), which is registered in place of the host's.
+  bool isHostApplication(const OdDbObject* pRecord)
+  {
+    const OdDbSymbolTableRecord* pApp = OdDbSymbolTableRecord::cast(pRecord).get();
+    if (!pApp || pRecord->ownerId() != m_db->getRegAppTableId() ||
+        pApp->getName().iCompare(CKyUtils::kHyperlinkAppName) != 0)
+      return false;
+    OdDbSymbolTablePtr pApps = m_db->getRegAppTableId().safeOpenObject();
+    if (!pApps->has(dxfHyperlinkApplication()))
+      m_hyperlinkApp = pRecord->objectId();
+    return true;
   }
 
   bool isMapped(const OdDbObjectId& id) const { return m_mapped.count(static_cast<OdDbStub*>(id)) != 0; }
@@ -368,6 +383,18 @@ private:
 
   void flushRecords(const OdDbObjectId& tableId)
   {
+    if (tableId == m_db->getRegAppTableId() && !m_hyperlinkApp.isNull())
+    {
+      OdDbObjectPtr pApp = m_hyperlinkApp.safeOpenObject();
+      m_out.tag(0, "APPID");
+      m_out.handle(5, static_cast<std::uint64_t>(pApp->getDbHandle()));
+      m_out.handle(330, static_cast<std::uint64_t>(tableId.getHandle()));
+      m_out.tag(100, "AcDbSymbolTableRecord");
+      m_out.tag(100, "AcDbRegAppTableRecord");
+      m_out.text(2, dxfHyperlinkApplication());
+      m_out.integer(70, 0);
+      m_hyperlinkApp = OdDbObjectId();
+    }
     auto it = m_newRecords.find(static_cast<OdDbStub*>(tableId));
     if (it == m_newRecords.end())
       return;
@@ -476,6 +503,7 @@ private:
   std::string m_section;
   OdDbObjectId m_table;
   OdDbObjectId m_block;
+  OdDbObjectId m_hyperlinkApp;
   bool m_seen[6] = {false, false, false, false, false, false};
   bool m_sawEof = false;
 

@@ -313,6 +313,11 @@ void DxfOutput::object(const OdDbObject* pObj)
   }
 }
 
+const wchar_t* dxfHyperlinkApplication()
+{
+  return L"PE_URL";
+}
+
 // ---- registry ------------------------------------------------------------------------------
 
 namespace

@@ -180,6 +180,10 @@ const DxfKindWriter* dxfKindWriter(const OdRxClass* cls);
 // Every kind writer, for the registry's table and tests.
 const std::vector<const DxfKindWriter*>& dxfKindWriters();
 
+// The application under which files keep an object's hyperlink (1000 link, then the description
+// in a 1002 group), which the reader turns into the host's hyperlink data.
+const wchar_t* dxfHyperlinkApplication();
+
 // Writes a database without a source, whole: HEADER, CLASSES, TABLES, BLOCKS, ENTITIES and
 // OBJECTS, in the encoder's version (R2000 and later).
 void dxfWriteDatabase(OdDbDatabase* db, DxfOutput& out);
