@@ -281,10 +281,84 @@ private:
       if (!chain.isNull())
         fields.xdataChain(chain.get());
     }
+    if (pObj->isKindOf(OdDbDictionary::desc()))
+      keepForeignEntries(group, fields);
     const DxfMergeContext context{m_decoder, m_out.encoder(), static_cast<std::uint64_t>(pObj->getDbHandle()),
                                   static_cast<std::uint64_t>(pObj->ownerId().getHandle())};
     dxfMerge(group, fields, context, [this](const DxfTag& t) { copyTag(t); },
              [this](int code, const std::string& value) { m_out.tag(code, value); });
+  }
+
+  // A dictionary of the source may list objects the database does not hold (kinds the reader
+  // does not map): those entries stay, where they were, among the entries the database has.
+  void keepForeignEntries(const std::vector<DxfTag>& group, DxfFields& fields)
+  {
+    DxfFields::Segment* segment = nullptr;
+    for (DxfFields::Segment& s : fields.segments())
+      if (s.marker && std::string_view(s.marker) == "AcDbDictionary")
+        segment = &s;
+    if (!segment)
+      return;
+    struct Entry
+    {
+      std::string name;
+      int code;
+      std::string handle;
+      bool used = false;
+    };
+    std::vector<DxfOutTag> others;
+    std::vector<Entry> entries;
+    for (std::size_t i = 0; i < segment->tags.size(); ++i)
+    {
+      const DxfOutTag& t = segment->tags[i];
+      if (t.code == 3 && i + 1 < segment->tags.size() &&
+          (segment->tags[i + 1].code == 350 || segment->tags[i + 1].code == 360))
+      {
+        entries.push_back({t.value, segment->tags[i + 1].code, segment->tags[i + 1].value});
+        ++i;
+      }
+      else
+        others.push_back(t);
+    }
+    std::vector<DxfOutTag> merged = others;
+    const DxfTag* name = nullptr;
+    bool inEntries = false;
+    for (const DxfTag& t : group)
+    {
+      if (t.code == 100)
+        inEntries = trimmed(t) == "AcDbDictionary";
+      if (!inEntries)
+        continue;
+      if (t.code == 3)
+        name = &t;
+      else if ((t.code == 350 || t.code == 360) && name)
+      {
+        std::uint64_t h = 0;
+        const std::string entryName(name->text);
+        name = nullptr;
+        bool held = false;
+        for (Entry& e : entries)
+          if (!e.used && e.name == entryName)
+          {
+            merged.push_back({3, e.name});
+            merged.push_back({e.code, e.handle});
+            e.used = held = true;
+            break;
+          }
+        if (held || !dxfParseHandle(t.text, h) ||
+            !m_db->getOdDbObjectId(OdDbHandle(static_cast<OdUInt64>(h))).isNull())
+          continue;
+        merged.push_back({3, entryName});
+        merged.push_back({t.code, std::string(dxfTrim(t.text))});
+      }
+    }
+    for (const Entry& e : entries)
+      if (!e.used)
+      {
+        merged.push_back({3, e.name});
+        merged.push_back({e.code, e.handle});
+      }
+    segment->tags = std::move(merged);
   }
 
   // ---- objects the source does not hold --------------------------------------------------
@@ -428,6 +502,21 @@ private:
         m_out.tag(0, "ENDTAB");
       }
       m_newTables.clear();
+    }
+    else if (m_section == "BLOCKS")
+    {
+      // Entities of blocks the source has went out before their ENDBLK; a block new to the
+      // drawing would need a BLOCK and ENDBLK of its own.
+      for (const auto& block : m_newEntities)
+      {
+        const OdDbObjectId id(block.first);
+        if (id == m_db->getModelSpaceId() || id == m_db->getPaperSpaceId() || block.second.empty())
+          continue;
+        OdDbSymbolTableRecordPtr pBlock = id.safeOpenObject();
+        throw DxfWriteError{"the block '" + pBlock->getName().toUtf8() +
+                            "' is not in the file the drawing was read from; new blocks cannot be written "
+                            "into it yet"};
+      }
     }
     else if (m_section == "ENTITIES")
     {

@@ -117,6 +117,7 @@ public:
     bool isXData = false;
   };
   const std::vector<Segment>& segments() const { return m_segments; }
+  std::vector<Segment>& segments() { return m_segments; }
   void clear() { m_segments.clear(); }
 
 private:
