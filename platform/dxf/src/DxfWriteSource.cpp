@@ -253,7 +253,15 @@ private:
       if (variable == "$ACADVER" && t.code == 1)
         m_out.tag(1, versionName(m_out.encoder().version()));
       else if (variable == "$HANDSEED" && t.code == 5)
-        m_out.handle(5, static_cast<std::uint64_t>(m_db->handseed()));
+      {
+        // The file's seed stays unless the database has gone past it.
+        std::uint64_t seed = 0;
+        const std::uint64_t next = static_cast<std::uint64_t>(m_db->handseed());
+        if (dxfParseHandle(t.text, seed) && seed >= next)
+          copyTag(t);
+        else
+          m_out.handle(5, next);
+      }
       else if (variable == "$DWGCODEPAGE" && t.code == 3)
         m_out.text(3, OdString(m_source.codePage));
       else
