@@ -3,7 +3,7 @@
 // the extended data with the host's hyperlink in the file's form. Values the reader defaults to
 // the same are left out; values the output's version cannot carry are refused (DxfWriteError).
 #include <cmath>
-#include <cstdio>
+#include <utility>
 
 #include "DbArc.h"
 #include "DbCircle.h"
@@ -23,16 +23,16 @@ namespace
 {
 std::string versionText(int version)
 {
-  const char* release = version <= kDxfR12     ? "R12"
-                        : version < 1014       ? "R13"
-                        : version < kDxfR2000  ? "R14"
-                        : version < kDxfR2004  ? "R2000"
-                        : version < kDxfR2007  ? "R2004"
-                        : version < kDxfR2010  ? "R2007"
-                        : version < kDxfR2013  ? "R2010"
-                        : version < kDxfR2018  ? "R2013"
-                                               : "R2018";
-  return std::string(release) + " (AC" + std::to_string(version) + ")";
+  static const std::pair<int, const char*> kReleases[] = {{kDxfR12, "R12"},     {1012, "R13"},
+                                                          {1014, "R14"},        {kDxfR2000, "R2000"},
+                                                          {kDxfR2004, "R2004"}, {kDxfR2007, "R2007"},
+                                                          {kDxfR2010, "R2010"}, {kDxfR2013, "R2013"},
+                                                          {kDxfR2018, "R2018"}};
+  const std::string acadver = "AC" + std::to_string(version);
+  for (const auto& release : kReleases)
+    if (release.first == version)
+      return std::string(release.second) + " (" + acadver + ")";
+  return acadver;
 }
 
 // "LINE 2A: <what>".
@@ -74,7 +74,7 @@ void thicknessField(DxfFields& out, double thickness)
 
 void normalField(DxfFields& out, const OdGeVector3d& normal)
 {
-  if (!isWorldZ(normal) || normal.z != 1.0)
+  if (!isWorldZ(normal))
     out.vector(210, normal);
 }
 
@@ -181,20 +181,18 @@ void entityFields(const OdDbEntity* pEnt, const char* kind, DxfFields& out)
   }
 }
 
-// The host's hyperlink: 1001 host application, 1000 link (not empty), and at most a 1000
-// description. Other shapes of its data go out as they are.
+// The host's hyperlink: 1001 host application, 1000 link (not empty), 1000 description. Other
+// shapes of its data go out as they are.
 bool hostHyperlink(const OdResBuf* chain, OdString& link, OdString& description)
 {
-  OdResBufPtr rb = chain->next();
-  if (rb.isNull() || rb->restype() != 1000 || rb->getString().isEmpty())
+  const OdResBufPtr first = chain->next();
+  if (first.isNull() || first->restype() != 1000 || first->getString().isEmpty())
     return false;
-  link = rb->getString();
-  rb = rb->next();
-  if (rb.isNull())
-    return true;
-  if (rb->restype() != 1000 || !rb->next().isNull())
+  const OdResBufPtr second = first->next();
+  if (second.isNull() || second->restype() != 1000 || !second->next().isNull())
     return false;
-  description = rb->getString();
+  link = first->getString();
+  description = second->getString();
   return true;
 }
 } // namespace
@@ -316,7 +314,8 @@ void textFields(const OdDbObject* pObj, DxfFields& out)
 }
 
 // Contents up to 250 bytes in one 1 tag; longer ones in chunks of at most 250 bytes (3 tags, the
-// last a 1 tag), cut between characters so that no chunk ends inside a character's encoding.
+// last a 1 tag), cut between characters so that no chunk ends inside a character's encoding (or
+// its escape).
 void contentsFields(const OdString& contents, DxfFields& out)
 {
   const DxfEncoder& encoder = out.encoder();
@@ -326,22 +325,13 @@ void contentsFields(const OdString& contents, DxfFields& out)
     out.raw(1, std::move(whole));
     return;
   }
-  const std::wstring& w = contents.wstr();
   std::string chunk;
-  for (std::size_t i = 0; i < w.size();)
+  for (wchar_t c : contents.wstr())
   {
-    std::size_t n = 1;
-    // A UTF-16 surrogate pair is one character.
-    if (sizeof(wchar_t) == 2 && w[i] >= 0xD800 && w[i] < 0xDC00 && i + 1 < w.size())
-      n = 2;
-    const std::string piece = encoder.text(OdString(w.substr(i, n)));
+    const std::string piece = encoder.text(OdString(std::wstring(1, c)));
     if (chunk.size() + piece.size() > 250)
-    {
-      out.raw(3, std::move(chunk));
-      chunk.clear();
-    }
+      out.raw(3, std::exchange(chunk, std::string()));
     chunk += piece;
-    i += n;
   }
   out.raw(1, std::move(chunk));
 }
