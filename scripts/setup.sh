@@ -10,7 +10,7 @@ packages=(
   fonts-dejavu-core
   clang libclang-rt-14-dev
   valgrind
-  python3
+  python3 python3-ezdxf
 )
 
 missing=()

@@ -1,7 +1,8 @@
-// Opening and describing the drawing.
+// Opening, describing and saving the drawing.
 #include "KyDrawingSource.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 #include "SampleDrawing.h"
 #ifdef KYPROPS_HAVE_DXF
 #include "KyDxfReader.h"
+#include "KyDxfWriter.h"
 #endif
 
 namespace
@@ -28,12 +30,13 @@ QString kindName(const OdRxClass* cls)
   return name.toUpper();
 }
 
-bool readFile(const QString& file, bool strict, KyDrawing& out, QString& error)
+bool readFile(const QString& file, bool strict, bool keepSource, KyDrawing& out, QString& error)
 {
 #ifdef KYPROPS_HAVE_DXF
   KyDxfReader::Report report;
   KyDxfReader::Options options;
   options.strict = strict;
+  options.keepSource = keepSource;
   if (!KyDxfReader::read(file, out.db.get(), report, error, options))
     return false;
   out.skipped = report.skipped;
@@ -43,16 +46,18 @@ bool readFile(const QString& file, bool strict, KyDrawing& out, QString& error)
     out.repairs.push_back(
       {repair.line, repair.problem, repair.action, KyDxfReader::Report::repairText(file, repair)});
   out.repairCount = report.repairCount;
+  out.dxfSource = report.source;
   return true;
 #else
   Q_UNUSED(strict);
+  Q_UNUSED(keepSource);
   error = QStringLiteral("%1: DXF import not available in this build").arg(file);
   return false;
 #endif
 }
 } // namespace
 
-bool KyOpenDrawing(const QString& file, bool strict, KyDrawing& out, QString& error)
+bool KyOpenDrawing(const QString& file, bool strict, bool keepSource, KyDrawing& out, QString& error)
 {
   QElapsedTimer timer;
   timer.start();
@@ -72,7 +77,7 @@ bool KyOpenDrawing(const QString& file, bool strict, KyDrawing& out, QString& er
     }
     try
     {
-      if (!readFile(file, strict, out, error))
+      if (!readFile(file, strict, keepSource, out, error))
         return false;
     }
     catch (const OdError& e)
@@ -83,6 +88,57 @@ bool KyOpenDrawing(const QString& file, bool strict, KyDrawing& out, QString& er
   }
   out.loadMs = timer.nsecsElapsed() / 1e6;
   return true;
+}
+
+QStringList KyOutputVersionNames()
+{
+  QStringList names;
+#ifdef KYPROPS_HAVE_DXF
+  // The writer takes release names too but lists only $ACADVER values.
+  for (const char* release : {"R2000", "R2004", "R2007", "R2010", "R2013", "R2018"})
+    if (!KyDxfWriter::versionFromName(QLatin1String(release)).isEmpty())
+      names << QLatin1String(release);
+  names << KyDxfWriter::versions();
+#endif
+  return names;
+}
+
+QString KyOutputVersion(const QString& name)
+{
+#ifdef KYPROPS_HAVE_DXF
+  return KyDxfWriter::versionFromName(name);
+#else
+  Q_UNUSED(name);
+  return QString();
+#endif
+}
+
+bool KySaveDrawing(const KyDrawing& drawing, const QString& path, const QString& version, QString& error)
+{
+#ifdef KYPROPS_HAVE_DXF
+  KyDxfWriter::Options options;
+  options.version = version;
+  if (path != QLatin1String("-"))
+    return KyDxfWriter::writeFile(drawing.db.get(), drawing.dxfSource.get(), path, error, options);
+  QByteArray text;
+  if (!KyDxfWriter::write(drawing.db.get(), drawing.dxfSource.get(), text, error, options))
+  {
+    error = QStringLiteral("standard output: %1").arg(error);
+    return false;
+  }
+  if (std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout) != static_cast<size_t>(text.size()) ||
+      std::fflush(stdout) != 0)
+  {
+    error = QStringLiteral("standard output: cannot be written");
+    return false;
+  }
+  return true;
+#else
+  Q_UNUSED(drawing);
+  Q_UNUSED(version);
+  error = QStringLiteral("%1: DXF export not available in this build").arg(path);
+  return false;
+#endif
 }
 
 QStringList KyRepairLines(const KyDrawing& drawing, int shown)

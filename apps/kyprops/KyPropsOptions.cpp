@@ -2,8 +2,11 @@
 #include "KyPropsOptions.h"
 
 #include <cmath>
+#include <utility>
 
 #include <QCommandLineParser>
+
+#include "KyDrawingSource.h"
 
 namespace
 {
@@ -49,6 +52,49 @@ bool parseUnits(const QString& text, KyPropsOptions& options)
   options.unitsPrecision = precision;
   return true;
 }
+// --output and --output-version, after the other options (standard output is the drawing's alone).
+KyPropsParse parseOutput(const QString& path, bool hasPath, const QString& version, bool hasVersion,
+                         KyPropsOptions& options, QString& text)
+{
+  if (hasVersion && !hasPath)
+  {
+    text = QStringLiteral("--output-version needs --output");
+    return KyPropsParse::kError;
+  }
+  if (!hasPath)
+    return KyPropsParse::kRun;
+  if (path.isEmpty())
+  {
+    text = QStringLiteral("--output needs a file name, or - for standard output");
+    return KyPropsParse::kError;
+  }
+  if (KyOutputVersionNames().isEmpty())
+  {
+    text = QStringLiteral("--output: writing DXF is not available in this build");
+    return KyPropsParse::kError;
+  }
+  if (hasVersion)
+  {
+    options.outputVersion = KyOutputVersion(version);
+    if (options.outputVersion.isEmpty())
+    {
+      text = QStringLiteral("--output-version: unknown DXF version \"%1\" (accepted: %2)")
+               .arg(version, KyOutputVersionNames().join(QStringLiteral(", ")));
+      return KyPropsParse::kError;
+    }
+  }
+  if (path == QLatin1String("-"))
+    for (const auto& printed : {std::make_pair(options.json, "--json"), std::make_pair(options.summary, "--summary"),
+                                std::make_pair(options.list, "--list")})
+      if (printed.first)
+      {
+        text = QStringLiteral("--output - writes the drawing to standard output; %1 cannot print there too")
+                 .arg(QLatin1String(printed.second));
+        return KyPropsParse::kError;
+      }
+  options.output = path;
+  return KyPropsParse::kRun;
+}
 } // namespace
 
 QString KyUsageText()
@@ -86,6 +132,15 @@ QString KyUsageText()
     "  --json                 prints one JSON document instead of text.\n"
     "  --help                 prints this text.\n"
     "\n"
+    "Saving:\n"
+    "  --output OUT.dxf       writes the drawing after the edits to OUT (which may be the\n"
+    "                         file read), or to standard output for -, which then carries\n"
+    "                         nothing else. Nothing is written when an edit is refused or\n"
+    "                         a value does not parse. --ucs and --units are not saved.\n"
+    "  --output-version V     the DXF version written: R2000, R2004, R2007, R2010, R2013,\n"
+    "                         R2018 or AC1015 ... AC1032. Default: the version read (R2018\n"
+    "                         for the built-in sample).\n"
+    "\n"
     "Values of --set follow the row's type: numbers with units (1'6\" in architectural\n"
     "units; angles in degrees or as 45d30', 1.2r), text, a list entry by its text or tag,\n"
     "a colour by index, name, r,g,b, ByLayer or ByBlock, an object by name or handle,\n"
@@ -93,7 +148,7 @@ QString KyUsageText()
     "\n"
     "Exit codes: 0 success, 1 usage error, 2 nothing sensible can be read from the\n"
     "drawing (with --strict: its first problem), 3 an edit was refused, 4 the module\n"
-    "could not be loaded.\n");
+    "could not be loaded, 5 the drawing could not be written (an old OUT is kept).\n");
 }
 
 KyPropsParse KyParseOptions(const QStringList& arguments, KyPropsOptions& options, QString& text)
@@ -112,8 +167,11 @@ KyPropsParse KyParseOptions(const QStringList& arguments, KyPropsOptions& option
   const QCommandLineOption merge(QStringLiteral("merge"));
   const QCommandLineOption rawKeys(QStringLiteral("raw-keys"));
   const QCommandLineOption json(QStringLiteral("json"));
+  const QCommandLineOption output(QStringLiteral("output"), QString(), QStringLiteral("OUT"));
+  const QCommandLineOption outputVersion(QStringLiteral("output-version"), QString(), QStringLiteral("V"));
   const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
-  parser.addOptions({strict, select, ucs, units, set, index, groupAction, summary, list, merge, rawKeys, json, help});
+  parser.addOptions({strict, select, ucs, units, set, index, groupAction, summary, list, merge, rawKeys, json, output,
+                     outputVersion, help});
 
   QStringList argv = arguments;
   argv.prepend(QStringLiteral("kyprops"));
@@ -212,5 +270,7 @@ KyPropsParse KyParseOptions(const QStringList& arguments, KyPropsOptions& option
     text = QStringLiteral("--summary cannot be combined with --set or --group-action");
     return KyPropsParse::kError;
   }
-  return KyPropsParse::kRun;
+  return parseOutput(parser.isSet(output) ? parser.value(output) : QString(), parser.isSet(output),
+                     parser.isSet(outputVersion) ? parser.value(outputVersion) : QString(), parser.isSet(outputVersion),
+                     options, text);
 }

@@ -1,6 +1,6 @@
 // Command-line options of kyprops: what to open, which objects to show, the scene (UCS, units),
-// the edits and the output form. Parsing checks the syntax of every option; names of rows and
-// objects are checked later against the drawing.
+// the edits, the output form and where the edited drawing is saved. Parsing checks the syntax of
+// every option; names of rows and objects are checked later against the drawing.
 #ifndef KYPROPS_OPTIONS_H
 #define KYPROPS_OPTIONS_H
 
@@ -19,7 +19,8 @@ enum KyPropsExitCode
   kExitUsage = 1,      // bad option, unknown object or row, a value that does not parse
   kExitUnreadable = 2, // nothing sensible can be read from the file (--strict: its first problem)
   kExitRefused = 3,    // an edit was refused
-  kExitHostFailure = 4 // the module could not be loaded or failed unexpectedly
+  kExitHostFailure = 4, // the module could not be loaded or failed unexpectedly
+  kExitWriteFailed = 5  // --output: the drawing could not be written (an old file stays as it was)
 };
 
 struct KyPropsEdit
@@ -50,6 +51,8 @@ struct KyPropsOptions
   bool merge = false;
   bool rawKeys = false;
   bool json = false;
+  QString output;        // --output: the file the drawing is saved to, "-" for standard output
+  QString outputVersion; // $ACADVER of the saved drawing; empty: the version it was read in
 };
 
 enum class KyPropsParse

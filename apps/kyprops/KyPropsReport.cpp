@@ -306,6 +306,10 @@ QString KyRenderText(const KyPropsReport& report)
 QJsonObject KyRenderJson(const KyPropsReport& report)
 {
   QJsonObject root{{QStringLiteral("drawing"), drawingJson(report.drawing)}};
+  if (!report.output.path.isEmpty())
+    root.insert(QStringLiteral("output"), QJsonObject{{QStringLiteral("path"), report.output.path},
+                                                      {QStringLiteral("version"), report.output.version},
+                                                      {QStringLiteral("written"), report.output.written}});
   if (report.summaryOnly)
     return root;
   root.insert(QStringLiteral("module"), QJsonObject{{QStringLiteral("path"), report.modulePath},

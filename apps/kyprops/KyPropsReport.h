@@ -73,6 +73,14 @@ struct KyDrawingReport
   double loadMs = 0.0;
 };
 
+// --output: where the drawing went, in which version, and whether it was written.
+struct KyOutputReport
+{
+  QString path; // empty without --output
+  QString version;
+  bool written = false;
+};
+
 struct KyPropsReport
 {
   KyDrawingReport drawing;
@@ -88,6 +96,7 @@ struct KyPropsReport
   KyGroupActionReport groupAction;
   QStringList messages;
   QStringList commandLine;
+  KyOutputReport output;
 };
 
 QString KyRenderText(const KyPropsReport& report);

@@ -1,6 +1,7 @@
 // kyprops: the command-line Properties palette. It opens a drawing (a DXF file or the built-in
 // sample), loads the property module as a host does, and shows, edits, merges and lists the
-// selected objects through the module's extensions, as text or as one JSON document.
+// selected objects through the module's extensions, as text or as one JSON document. With
+// --output it saves the edited drawing, all or nothing: a refused edit saves none of them.
 #include <algorithm>
 #include <cstdio>
 
@@ -8,6 +9,7 @@
 #include <QJsonDocument>
 
 #include "DbObject.h"
+#include "DbViewportTableRecord.h"
 #include "KyDatabase.h"
 #include "KyDrawingSource.h"
 #include "KyHostServices.h"
@@ -38,6 +40,58 @@ struct KyUsageError
   QString text;
 };
 
+// The drawing's own units and UCS, put back before saving: --units and --ucs choose how values
+// are shown and entered, they do not change the drawing.
+class KyDrawingScene
+{
+public:
+  void capture(OdDbDatabase* db)
+  {
+    m_db = db;
+    m_units = db->getLUNITS();
+    m_precision = db->getLUPREC();
+    m_origin = db->getUCSORG();
+    m_xAxis = db->getUCSXDIR();
+    m_yAxis = db->getUCSYDIR();
+    OdDbViewportTableRecordPtr viewport = OdDbViewportTableRecord::cast(db->activeViewportId().openObject().get());
+    if (!viewport.isNull())
+    {
+      viewport->getUcs(m_viewOrigin, m_viewXAxis, m_viewYAxis);
+      m_viewUcs = viewport->ucsName();
+    }
+  }
+
+  void restore(bool units, bool ucs) const
+  {
+    if (units)
+    {
+      m_db->setLUNITS(m_units);
+      m_db->setLUPREC(m_precision);
+    }
+    if (!ucs)
+      return;
+    m_db->setUCSORG(m_origin);
+    m_db->setUCSXDIR(m_xAxis);
+    m_db->setUCSYDIR(m_yAxis);
+    OdDbViewportTableRecordPtr viewport =
+      OdDbViewportTableRecord::cast(m_db->activeViewportId().openObject(OdDb::kForWrite).get());
+    if (viewport.isNull())
+      return;
+    if (m_viewUcs.isValid())
+      viewport->setUcs(m_viewUcs);
+    else
+      viewport->setUcs(m_viewOrigin, m_viewXAxis, m_viewYAxis);
+  }
+
+private:
+  OdDbDatabase* m_db = nullptr;
+  OdInt16 m_units = 0;
+  OdInt16 m_precision = 0;
+  OdGePoint3d m_origin, m_viewOrigin;
+  OdGeVector3d m_xAxis, m_yAxis, m_viewXAxis, m_viewYAxis;
+  OdDbObjectId m_viewUcs;
+};
+
 // One planned call of a setter: the parsed value for one object's row.
 struct PlannedEdit
 {
@@ -57,12 +111,16 @@ public:
   int exec();
 
 private:
+  int run();
+  int save(int code);
   int showPalette(OdDbDatabase* db, const KyKeyTranslator& translator);
   std::vector<OdDbObjectId> resolveSelection(OdDbDatabase* db, const KyPalette& palette) const;
   std::vector<std::vector<PlannedEdit>> planEdits(OdDbDatabase* db, const KyPalette& palette) const;
   const CKyPropertyDescription* sharedRow(const KyPalette& palette, const QString& name, bool& missingSomewhere) const;
   void fillDrawingReport(OdDbDatabase* db);
   void output() const;
+  QString outputName() const;
+  QString firstRefusal() const;
 
   const KyPropsOptions& m_options;
   QString m_exeDir;
@@ -70,12 +128,65 @@ private:
   KyDrawing m_drawing;
   KyPropsReport m_report;
   std::vector<KyPaletteObject> m_objects;
+  KyDrawingScene m_scene;
+  QString m_notSaved; // why --output wrote nothing, when the run itself went on
 };
 
 int KyPropsRun::exec()
 {
+  const int code = run();
+  if (!m_options.output.isEmpty() && !m_report.output.written)
+  {
+    QString text = QStringLiteral("nothing was written to %1").arg(outputName());
+    if (!m_notSaved.isEmpty())
+      text += QStringLiteral(": ") + m_notSaved;
+    printError(text);
+  }
+  return code;
+}
+
+QString KyPropsRun::outputName() const
+{
+  return m_options.output == QLatin1String("-") ? QStringLiteral("standard output") : m_options.output;
+}
+
+// Saves the drawing when --output asks for it and the run so far succeeded; the run's exit code.
+int KyPropsRun::save(int code)
+{
+  if (m_options.output.isEmpty())
+    return code;
+  KyOutputReport& out = m_report.output;
+  out.path = m_options.output;
+  out.version = m_options.outputVersion;
+  // A drawing read from a file keeps its version; the sample is written in the newest.
+  if (out.version.isEmpty())
+    out.version = m_drawing.dxfSource ? m_drawing.version : KyOutputVersionNames().last();
+  if (code != kExitOk)
+    return code;
   QString error;
-  if (!KyOpenDrawing(m_options.file, m_options.strict, m_drawing, error))
+  try
+  {
+    m_scene.restore(m_options.unitsMode > 0, m_options.hasUcs);
+  }
+  catch (const OdError& e)
+  {
+    printError(
+      QStringLiteral("%1: the drawing's own UCS cannot be put back (%2)").arg(m_options.output, KyErrorText(e)));
+    return kExitWriteFailed;
+  }
+  if (!KySaveDrawing(m_drawing, m_options.output, m_drawing.dxfSource ? m_options.outputVersion : out.version, error))
+  {
+    printError(error);
+    return kExitWriteFailed;
+  }
+  out.written = true;
+  return code;
+}
+
+int KyPropsRun::run()
+{
+  QString error;
+  if (!KyOpenDrawing(m_options.file, m_options.strict, !m_options.output.isEmpty(), m_drawing, error))
   {
     printError(error);
     return kExitUnreadable;
@@ -93,6 +204,7 @@ int KyPropsRun::exec()
   }
   OdDbDatabase* db = m_drawing.db.get();
   KyActiveDocument document(db);
+  m_scene.capture(db);
   if (m_options.unitsMode > 0)
   {
     db->setLUNITS(static_cast<OdInt16>(m_options.unitsMode));
@@ -112,8 +224,9 @@ int KyPropsRun::exec()
   if (m_options.summary)
   {
     m_report.summaryOnly = true;
+    const int code = save(kExitOk);
     output();
-    return kExitOk;
+    return code;
   }
 
   // The translator is in place before the module builds (and translates) its lists.
@@ -416,12 +529,35 @@ int KyPropsRun::showPalette(OdDbDatabase* db, const KyKeyTranslator& translator)
 
   m_report.messages = m_services.messages();
   m_report.commandLine = m_services.commandLine();
+  int code = refused ? kExitRefused : kExitOk;
+  if (refused)
+    m_notSaved = QStringLiteral("%1 refused").arg(firstRefusal());
+  else if (groupRow && !m_report.groupAction.error.isEmpty() && !m_options.output.isEmpty())
+  {
+    // Like a refused edit, a failed group action saves nothing.
+    m_notSaved = QStringLiteral("the group action \"%1\" failed").arg(m_options.groupAction);
+    code = kExitRefused;
+  }
+  code = save(code);
   output();
-  return refused ? kExitRefused : kExitOk;
+  return code;
+}
+
+// "the edit Layer=Site|Walls on [100] was" for the first edit a setter or the palette refused.
+QString KyPropsRun::firstRefusal() const
+{
+  for (const KyObjectReport& object : m_report.objects)
+    for (const KyEditReport& edit : object.edits)
+      if (edit.result != kPropertySetOk)
+        return QStringLiteral("the edit %1=%2 on [%3] was").arg(edit.name, edit.value, edit.handle);
+  return QStringLiteral("an edit was");
 }
 
 void KyPropsRun::output() const
 {
+  // With --output - standard output carries the drawing alone.
+  if (m_options.output == QLatin1String("-"))
+    return;
   if (m_options.json)
   {
     const QByteArray text = QJsonDocument(KyRenderJson(m_report)).toJson(QJsonDocument::Indented);
