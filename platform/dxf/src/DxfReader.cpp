@@ -239,6 +239,8 @@ void DxfReader::finishSource()
     if (!pObj.isNull())
       o.digest = dxfStateDigest(pObj.get());
   }
+  for (const auto& style : m_plotStyleNames)
+    m_source->plotStyles.emplace(style.second.wstr(), style.first);
   std::sort(m_source->droppedLines.begin(), m_source->droppedLines.end());
   std::sort(m_source->repairLines.begin(), m_source->repairLines.end());
 }

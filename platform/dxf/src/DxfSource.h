@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,9 @@ public:
   // repairs (an object holding one is written in its repaired form).
   std::vector<int> droppedLines;
   std::vector<int> repairLines;
+  // The handles under which the file's plot style names dictionary lists each named plot style
+  // (the database keeps the names only).
+  std::map<std::wstring, std::uint64_t> plotStyles;
 };
 
 namespace kydxf

@@ -13,6 +13,7 @@
 #include "DbMText.h"
 #include "DbPolyline.h"
 #include "DbText.h"
+#include "DxfSource.h"
 #include "DxfWriter.h"
 #include "Ge/GeMatrix3d.h"
 #include "KyUtils.h"
@@ -115,8 +116,17 @@ void colorFields(const OdDbObject* pObj, const char* kind, DxfFields& out, int c
 
 // The handle under which the drawing's plot style names (ACAD_PLOTSTYLENAME) list the style:
 // the reader takes a named plot style by that handle (380 3, 390).
-std::uint64_t plotStyleHandle(const OdDbEntity* pEnt, const char* kind, OdDbDatabase* db, const OdString& name)
+std::uint64_t plotStyleHandle(const OdDbEntity* pEnt, const char* kind, const DxfFields& out, const OdString& name)
 {
+  OdDbDatabase* db = out.database();
+  // A drawing read from a file: the file's dictionary lists the style by the handle of an object
+  // the database does not hold.
+  if (const KyDxfSource* source = out.source())
+  {
+    auto it = source->plotStyles.find(name.wstr());
+    if (it != source->plotStyles.end())
+      return it->second;
+  }
   OdDbDictionaryPtr pNames;
   if (!db->getNamedObjectsDictionaryId().isNull())
   {
@@ -173,7 +183,7 @@ void entityFields(const OdDbEntity* pEnt, const char* kind, DxfFields& out)
         out.integer(380, 1);
       else
       {
-        const std::uint64_t handle = plotStyleHandle(pEnt, kind, db, name);
+        const std::uint64_t handle = plotStyleHandle(pEnt, kind, out, name);
         out.integer(380, 3);
         out.handle(390, handle);
       }

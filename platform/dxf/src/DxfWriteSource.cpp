@@ -277,6 +277,7 @@ private:
                           " changed, but objects of the class " + pObj->isA()->name().toUtf8() +
                           " cannot be written yet"};
     DxfFields fields(m_out.encoder(), m_db);
+    fields.setSource(&m_source);
     writer->fields(pObj, fields);
     bool hasXData = false;
     for (const DxfFields::Segment& s : fields.segments())
@@ -407,18 +408,13 @@ private:
     visitDictionary(m_db->getNamedObjectsDictionaryId());
   }
 
-  // The application under which the host keeps hyperlinks: files keep them under their own
-  // (the kind writers write them so), which is registered in place of the host's.
-  bool isHostApplication(const OdDbObject* pRecord)
+  // The application under which the host keeps hyperlinks: files keep them under their own (the
+  // kind writers write them so), and the file goes out with the registrations it had.
+  bool isHostApplication(const OdDbObject* pRecord) const
   {
     const OdDbSymbolTableRecord* pApp = OdDbSymbolTableRecord::cast(pRecord).get();
-    if (!pApp || pRecord->ownerId() != m_db->getRegAppTableId() ||
-        pApp->getName().iCompare(CKyUtils::kHyperlinkAppName) != 0)
-      return false;
-    OdDbSymbolTablePtr pApps = m_db->getRegAppTableId().safeOpenObject();
-    if (!pApps->has(dxfHyperlinkApplication()))
-      m_hyperlinkApp = pRecord->objectId();
-    return true;
+    return pApp && pRecord->ownerId() == m_db->getRegAppTableId() &&
+           pApp->getName().iCompare(CKyUtils::kHyperlinkAppName) == 0;
   }
 
   bool isMapped(const OdDbObjectId& id) const { return m_mapped.count(static_cast<OdDbStub*>(id)) != 0; }
@@ -465,18 +461,6 @@ private:
 
   void flushRecords(const OdDbObjectId& tableId)
   {
-    if (tableId == m_db->getRegAppTableId() && !m_hyperlinkApp.isNull())
-    {
-      OdDbObjectPtr pApp = m_hyperlinkApp.safeOpenObject();
-      m_out.tag(0, "APPID");
-      m_out.handle(5, static_cast<std::uint64_t>(pApp->getDbHandle()));
-      m_out.handle(330, static_cast<std::uint64_t>(tableId.getHandle()));
-      m_out.tag(100, "AcDbSymbolTableRecord");
-      m_out.tag(100, "AcDbRegAppTableRecord");
-      m_out.text(2, dxfHyperlinkApplication());
-      m_out.integer(70, 0);
-      m_hyperlinkApp = OdDbObjectId();
-    }
     auto it = m_newRecords.find(static_cast<OdDbStub*>(tableId));
     if (it == m_newRecords.end())
       return;
@@ -600,7 +584,6 @@ private:
   std::string m_section;
   OdDbObjectId m_table;
   OdDbObjectId m_block;
-  OdDbObjectId m_hyperlinkApp;
   bool m_seen[6] = {false, false, false, false, false, false};
   bool m_sawEof = false;
 

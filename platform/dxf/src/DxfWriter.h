@@ -82,6 +82,9 @@ public:
   const DxfEncoder& encoder() const { return m_encoder; }
   int version() const { return m_encoder.version(); }
   OdDbDatabase* database() const { return m_db; }
+  // The source the object is patched into (null for a whole object).
+  const KyDxfSource* source() const { return m_source; }
+  void setSource(const KyDxfSource* source) { m_source = source; }
 
   // Starts a subclass: its marker as files name it ("AcDbEntity", "AcDbLine") and every group
   // code the kind models in it, whether or not this object writes them (a code it leaves out
@@ -125,6 +128,7 @@ private:
 
   const DxfEncoder& m_encoder;
   OdDbDatabase* m_db;
+  const KyDxfSource* m_source = nullptr;
   std::vector<Segment> m_segments;
 };
 

@@ -1,0 +1,261 @@
+// Writing a drawing back from its source: unchanged objects go out tag for tag, changed ones
+// carry their new values and nothing else changes, erased ones are gone, repaired ones are written
+// repaired, and a write that fails writes nothing.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "DbBlockTableRecord.h"
+#include "DbDatabase.h"
+#include "DbFiler.h"
+#include "DbLayerTableRecord.h"
+#include "DbLine.h"
+#include "DbMText.h"
+#include "DbSymbolTable.h"
+#include "DxfSamples.h"
+#include "DxfTokenizer.h"
+#include "KyDxfReader.h"
+#include "KyDxfWriter.h"
+
+namespace
+{
+struct Read
+{
+  OdDbDatabasePtr db;
+  KyDxfReader::Report report;
+};
+
+Read readSource(const QByteArray& data)
+{
+  Read r;
+  r.db = OdDbDatabase::createObject();
+  QString error;
+  KyDxfReader::Options options;
+  options.keepSource = true;
+  EXPECT_TRUE(KyDxfReader::readFromBytes(data, QStringLiteral("in.dxf"), r.db.get(), r.report, error, options))
+    << error.toStdString();
+  return r;
+}
+
+QByteArray writeBack(const Read& r, const QString& version = QString())
+{
+  QByteArray out;
+  QString error;
+  KyDxfWriter::Options options;
+  options.version = version;
+  EXPECT_TRUE(KyDxfWriter::write(r.db.get(), r.report.source.get(), out, error, options)) << error.toStdString();
+  return out;
+}
+
+// The tags of a file, numbers as the tokenizer reads them (so "1.0" and "1" are the same tag).
+struct Tag
+{
+  int code;
+  std::string text;
+  bool operator==(const Tag& o) const { return code == o.code && text == o.text; }
+};
+
+std::vector<Tag> tagsOf(const QByteArray& data)
+{
+  std::vector<Tag> tags;
+  kydxf::DxfTokenizer tokens(data.constData(), static_cast<std::size_t>(data.size()));
+  kydxf::DxfTag t;
+  while (tokens.next(t))
+  {
+    const kydxf::DxfValueKind kind = kydxf::dxfValueKind(t.code);
+    std::string text(t.text);
+    if (kind == kydxf::DxfValueKind::Real)
+      text = std::to_string(t.real);
+    else if (kind != kydxf::DxfValueKind::Text)
+      text = std::to_string(t.integer);
+    tags.push_back({t.code, text});
+  }
+  return tags;
+}
+
+std::string describe(const std::vector<Tag>& a, const std::vector<Tag>& b)
+{
+  std::size_t i = 0;
+  while (i < a.size() && i < b.size() && a[i] == b[i])
+    ++i;
+  std::string s = "first difference at tag " + std::to_string(i) + ":";
+  for (std::size_t k = i; k < i + 3; ++k)
+  {
+    s += "\n  in:  " + (k < a.size() ? std::to_string(a[k].code) + " " + a[k].text : std::string("(end)"));
+    s += "\n  out: " + (k < b.size() ? std::to_string(b[k].code) + " " + b[k].text : std::string("(end)"));
+  }
+  return s;
+}
+
+// Complete states of every object by handle (the database's own snapshot of each).
+std::map<std::uint64_t, std::string> statesOf(OdDbDatabase* db)
+{
+  std::map<std::uint64_t, std::string> states;
+  const std::uint64_t seed = db->handseed().value();
+  for (std::uint64_t h = 1; h < seed; ++h)
+  {
+    OdDbObjectPtr pObj = db->getOdDbObjectId(OdDbHandle(static_cast<OdUInt64>(h))).openObject();
+    if (pObj.isNull())
+      continue;
+    OdDbDxfTagList tags(db);
+    pObj->dxfOut(&tags);
+    states[h] = tags.toString();
+  }
+  return states;
+}
+
+OdDbObjectPtr objectAt(OdDbDatabase* db, std::uint64_t handle, OdDb::OpenMode mode = OdDb::kForRead)
+{
+  return db->getOdDbObjectId(OdDbHandle(static_cast<OdUInt64>(handle))).safeOpenObject(mode);
+}
+} // namespace
+
+TEST(DxfWriteSource, UnchangedDrawingsGoOutTagForTag)
+{
+  for (const QString& version : dxfVersions())
+  {
+    SCOPED_TRACE(version.toStdString());
+    const QByteArray in = dxfSampleFile(version);
+    const Read r = readSource(in);
+    const QByteArray out = writeBack(r);
+    const std::vector<Tag> a = tagsOf(in), b = tagsOf(out);
+    EXPECT_TRUE(a == b) << describe(a, b);
+  }
+}
+
+TEST(DxfWriteSource, EditedObjectChangesAloneAndReadsBack)
+{
+  struct Edit
+  {
+    const char* name;
+    std::uint64_t handle;
+    std::function<void(OdDbObject*)> apply;
+  };
+  const std::vector<Edit> edits = {
+    {"line end point", DxfSample::kLine,
+     [](OdDbObject* p) { static_cast<OdDbLine*>(p)->setEndPoint(OdGePoint3d(40.25, -3.5, 0.0)); }},
+    {"line layer", DxfSample::kLine,
+     [](OdDbObject* p) { static_cast<OdDbEntity*>(p)->setLayer(L"0"); }},
+    {"multiline text contents", DxfSample::kMText,
+     [](OdDbObject* p) { static_cast<OdDbMText*>(p)->setContents(L"Edited {\\fArial|b1;bold} text"); }},
+    {"layer colour", DxfSample::kWallsLayer,
+     [](OdDbObject* p) {
+       OdCmColor c;
+       c.setColorIndex(5);
+       static_cast<OdDbLayerTableRecord*>(p)->setColor(c);
+     }},
+  };
+  for (const QString& version : {QStringLiteral("AC1015"), QStringLiteral("AC1032")})
+    for (const Edit& edit : edits)
+    {
+      SCOPED_TRACE(version.toStdString() + " " + edit.name);
+      Read r = readSource(dxfSampleFile(version));
+      edit.apply(objectAt(r.db.get(), edit.handle, OdDb::kForWrite).get());
+      const std::map<std::uint64_t, std::string> expected = statesOf(r.db.get());
+      const QByteArray out = writeBack(r);
+      Read again = readSource(out);
+      EXPECT_EQ(again.report.repairCount, 0);
+      const std::map<std::uint64_t, std::string> actual = statesOf(again.db.get());
+      for (const auto& state : expected)
+      {
+        auto it = actual.find(state.first);
+        ASSERT_NE(it, actual.end()) << "object " << std::hex << state.first << " is missing";
+        EXPECT_EQ(it->second, state.second) << "object " << std::hex << state.first;
+      }
+    }
+}
+
+TEST(DxfWriteSource, ErasedObjectsAreLeftOut)
+{
+  Read r = readSource(dxfSampleFile(QStringLiteral("AC1024")));
+  ASSERT_EQ(objectAt(r.db.get(), DxfSample::kCircle, OdDb::kForWrite)->erase(), eOk);
+  const QByteArray out = writeBack(r);
+  EXPECT_FALSE(out.contains("CIRCLE"));
+  Read again = readSource(out);
+  EXPECT_EQ(again.report.entities, r.report.entities - 1);
+}
+
+TEST(DxfWriteSource, RepairedObjectsAreWrittenRepaired)
+{
+  // A colour past 256 and a lineweight that is none: the reader keeps the defaults.
+  const QByteArray in = "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1015\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n"
+                        "0\nLINE\n5\n2A\n330\n1F\n100\nAcDbEntity\n8\n0\n62\n257\n370\n7\n100\nAcDbLine\n"
+                        "10\n0\n20\n0\n30\n0\n11\n1\n21\n1\n31\n0\n0\nENDSEC\n0\nEOF\n";
+  Read r = readSource(in);
+  EXPECT_GT(r.report.repairCount, 0);
+  const QByteArray out = writeBack(r);
+  Read again = readSource(out);
+  EXPECT_EQ(again.report.repairCount, 0) << out.toStdString();
+}
+
+TEST(DxfWriteSource, VersionChangeReencodesTexts)
+{
+  const QByteArray in = dxfSampleFile(QStringLiteral("AC1018"), QStringLiteral("ANSI_1251"));
+  Read r = readSource(in);
+  const std::map<std::uint64_t, std::string> before = statesOf(r.db.get());
+  const QByteArray out = writeBack(r, QStringLiteral("R2010"));
+  EXPECT_TRUE(out.contains("AC1024"));
+  Read again = readSource(out);
+  EXPECT_EQ(again.report.version, QStringLiteral("AC1024"));
+  OdDbMTextPtr pText = objectAt(again.db.get(), DxfSample::kMText);
+  OdDbMTextPtr pOld = objectAt(r.db.get(), DxfSample::kMText);
+  EXPECT_EQ(pText->contents(), pOld->contents());
+}
+
+TEST(DxfWriteSource, RefusesWhatCannotBeWritten)
+{
+  Read r = readSource(dxfSampleFile(QStringLiteral("AC1015")));
+  QByteArray out = "old";
+  QString error;
+  KyDxfWriter::Options options;
+  options.version = QStringLiteral("R14");
+  EXPECT_FALSE(KyDxfWriter::write(r.db.get(), r.report.source.get(), out, error, options));
+  EXPECT_TRUE(out.isEmpty());
+  EXPECT_TRUE(error.contains(QStringLiteral("unknown DXF version 'R14'"))) << error.toStdString();
+
+  Read r12 = readSource(dxfSampleFile(QStringLiteral("AC1009")));
+  options.version = QStringLiteral("R2018");
+  EXPECT_FALSE(KyDxfWriter::write(r12.db.get(), r12.report.source.get(), out, error, options));
+  EXPECT_TRUE(error.contains(QStringLiteral("R12"))) << error.toStdString();
+
+  OdDbDatabasePtr other = OdDbDatabase::createObject();
+  EXPECT_FALSE(KyDxfWriter::write(other.get(), r.report.source.get(), out, error));
+  EXPECT_TRUE(error.contains(QStringLiteral("another database"))) << error.toStdString();
+}
+
+TEST(DxfWriteSource, FailedWriteLeavesTheOldFile)
+{
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("drawing.dxf"));
+  {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(dxfSampleFile(QStringLiteral("AC1015")));
+  }
+  OdDbDatabasePtr db = OdDbDatabase::createObject();
+  KyDxfReader::Report report;
+  QString error;
+  KyDxfReader::Options options;
+  options.keepSource = true;
+  ASSERT_TRUE(KyDxfReader::read(path, db.get(), report, error, options)) << error.toStdString();
+
+  // Writing the drawing over its own file works, and the next write sees that the file changed.
+  objectAt(db.get(), DxfSample::kLine, OdDb::kForWrite)->erase();
+  ASSERT_TRUE(KyDxfWriter::writeFile(db.get(), report.source.get(), path, error)) << error.toStdString();
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QByteArray written = f.readAll();
+  f.close();
+  EXPECT_FALSE(KyDxfWriter::writeFile(db.get(), report.source.get(), path, error));
+  EXPECT_TRUE(error.contains(QStringLiteral("changed since"))) << error.toStdString();
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), written);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("drawing.dxf")});
+}
