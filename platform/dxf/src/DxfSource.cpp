@@ -18,16 +18,17 @@ namespace kydxf
 {
 namespace
 {
-// FNV-1a over the codes and the values' bits, with no text made on the way.
+// A multiply-and-rotate mix over the codes and the values' bits, a word at a time, with no text
+// made on the way.
 class DigestFiler : public OdDbDxfFiler
 {
 public:
-  std::uint64_t value = 1469598103934665603ULL;
+  std::uint64_t value = 0x9E3779B97F4A7C15ULL;
 
   void wrName(int code, const OdString& v) override { wrString(code, v); }
   void wrString(int code, const OdString& v) override
   {
-    add(code);
+    mix(static_cast<std::uint64_t>(code) << 32 | static_cast<std::uint32_t>(v.getLength()));
     add(v.c_str(), v.getLength() * sizeof(OdChar));
   }
   void wrBool(int code, bool v) override { wrInt64(code, v ? 1 : 0); }
@@ -39,28 +40,44 @@ public:
   void wrUInt32(int code, OdUInt32 v) override { wrInt64(code, v); }
   void wrInt64(int code, OdInt64 v) override
   {
-    add(code);
-    add(&v, sizeof v);
+    mix(static_cast<std::uint64_t>(code));
+    mix(static_cast<std::uint64_t>(v));
   }
   void wrDouble(int code, double v) override
   {
-    add(code);
-    add(&v, sizeof v);
+    std::uint64_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    mix(static_cast<std::uint64_t>(code) ^ 0xD6E8FEB86659FD93ULL);
+    mix(bits);
   }
   void wrHandle(int code, const OdDbHandle& v) override { wrInt64(code, static_cast<OdInt64>(v.value())); }
   void wrBinaryChunk(int code, const OdUInt8* data, OdUInt32 length) override
   {
-    add(code);
+    mix(static_cast<std::uint64_t>(code) << 32 | length);
     add(data, length);
   }
 
 private:
-  void add(int code) { add(&code, sizeof code); }
+  void mix(std::uint64_t word)
+  {
+    value = (value ^ word) * 0xFF51AFD7ED558CCDULL;
+    value ^= value >> 29;
+  }
   void add(const void* data, std::size_t n)
   {
     const unsigned char* p = static_cast<const unsigned char*>(data);
-    for (std::size_t i = 0; i < n; ++i)
-      value = (value ^ p[i]) * 1099511628211ULL;
+    std::uint64_t word;
+    for (; n >= 8; n -= 8, p += 8)
+    {
+      std::memcpy(&word, p, 8);
+      mix(word);
+    }
+    if (n > 0)
+    {
+      word = 0;
+      std::memcpy(&word, p, n);
+      mix(word ^ (static_cast<std::uint64_t>(n) << 56));
+    }
   }
 };
 } // namespace

@@ -48,11 +48,14 @@ public:
       m_versionChanged(out.encoder().version() != source.version)
   {
     m_tokens.allowDroppedValues(true);
+    // A mapped file is read again as it was read the first time: pages go behind the cursor.
+    m_tokens.releasePagesBehind(source.mapping != nullptr);
     if (source.version >= kDxfR2007)
       m_decoder.setUtf8();
     else
       m_decoder.setCodePage(source.codePage);
     m_reencode = (source.version >= kDxfR2007) != (out.encoder().version() >= kDxfR2007);
+    m_mapped.reserve(source.objects.size() * 2);
     for (const KyDxfSource::Object& o : source.objects)
       m_mapped.insert(static_cast<OdDbStub*>(o.id));
   }
