@@ -147,8 +147,8 @@ QString KyUsageText()
     "a lineweight in millimetres or ByLayer/ByBlock/Default, a transparency in percent.\n"
     "\n"
     "Exit codes: 0 success, 1 usage error, 2 nothing sensible can be read from the\n"
-    "drawing (with --strict: its first problem), 3 an edit was refused, 4 the module\n"
-    "could not be loaded, 5 the drawing could not be written (an old OUT is kept).\n");
+    "drawing (with --strict: its first problem) or it could not be written (an old OUT\n"
+    "is kept), 3 an edit was refused, 4 the module could not be loaded.\n");
 }
 
 KyPropsParse KyParseOptions(const QStringList& arguments, KyPropsOptions& options, QString& text)

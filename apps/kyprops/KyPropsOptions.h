@@ -18,9 +18,9 @@ enum KyPropsExitCode
   kExitOk = 0,
   kExitUsage = 1,      // bad option, unknown object or row, a value that does not parse
   kExitUnreadable = 2, // nothing sensible can be read from the file (--strict: its first problem)
+  kExitWriteFailed = 2, // --output: the drawing could not be written (an old file stays as it was)
   kExitRefused = 3,    // an edit was refused
-  kExitHostFailure = 4, // the module could not be loaded or failed unexpectedly
-  kExitWriteFailed = 5  // --output: the drawing could not be written (an old file stays as it was)
+  kExitHostFailure = 4 // the module could not be loaded or failed unexpectedly
 };
 
 struct KyPropsEdit

@@ -118,7 +118,7 @@ QStringList folderEntries(const QString& dir)
 // written yet"): such a run is skipped with the writer's words, never counted as passed.
 bool writerLacks(const KyPropsResult& run)
 {
-  return run.exitCode == 5 && (run.err.contains("not implemented yet") || run.err.contains("cannot be written yet"));
+  return run.exitCode == 2 && (run.err.contains("not implemented yet") || run.err.contains("cannot be written yet"));
 }
 
 std::string lacksText(const KyPropsResult& run)
@@ -535,7 +535,7 @@ struct FailedWriteCase
   QStringList arguments; // --output OUT follows
 };
 
-// A write the writer refuses exits 5 with its message, keeps the old file byte for byte and
+// A write the writer refuses exits 2 with its message, keeps the old file byte for byte and
 // leaves no temporary file beside it.
 TEST(KypropsSave, FailedWriteKeepsTheOldFileAndLeavesNoTemporary)
 {
@@ -552,7 +552,7 @@ TEST(KypropsSave, FailedWriteKeepsTheOldFileAndLeavesNoTemporary)
     ASSERT_TRUE(writeContents(out, old));
     const QStringList before = folderEntries(input.dir.path());
     const KyPropsResult run = runKyprops(QStringList{input.path} + c.arguments + QStringList{"--output", out});
-    EXPECT_EQ(5, run.exitCode) << run.err.toStdString();
+    EXPECT_EQ(2, run.exitCode) << run.err.toStdString();
     EXPECT_TRUE(run.err.startsWith("kyprops: " + out + ": ")) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("nothing was written to " + out)) << run.err.toStdString();
     EXPECT_EQ(old, contents(out));
@@ -563,7 +563,7 @@ TEST(KypropsSave, FailedWriteKeepsTheOldFileAndLeavesNoTemporary)
   const KyTempDrawing input("in.dxf", generatedDrawing("AC1015"));
   const QString missing = input.dir.filePath("no/such/folder/out.dxf");
   const KyPropsResult run = runKyprops({input.path, "--output", missing});
-  EXPECT_EQ(5, run.exitCode) << run.err.toStdString();
+  EXPECT_EQ(2, run.exitCode) << run.err.toStdString();
   EXPECT_TRUE(run.err.contains(missing + ": cannot be written")) << run.err.toStdString();
   EXPECT_EQ(QStringList{"in.dxf"}, folderEntries(input.dir.path()));
 }
