@@ -87,13 +87,25 @@ int hex4(const QString& s, int i)
 // escape. Escapes that do not decode stay as they are.
 QString resolveEscapes(const QString& s)
 {
-  if (!s.contains(QLatin1Char('\\')))
+  if (!s.contains(QLatin1Char('\\')) && !s.contains(QLatin1Char('^')))
     return s;
   QString out;
   out.reserve(s.size());
   for (int i = 0; i < s.size(); ++i)
   {
     const QChar c = s[i];
+    // A caret and the character 64 places on stand for a control character ("^J" a line feed,
+    // "^I" a tab). A caret before anything else is itself (multiline texts stack "1^ 2").
+    if (c == QLatin1Char('^') && i + 1 < s.size())
+    {
+      const ushort n = s[i + 1].unicode();
+      if (n >= '@' && n <= '_')
+      {
+        out += QChar(static_cast<ushort>(n - 64));
+        ++i;
+        continue;
+      }
+    }
     if (c != QLatin1Char('\\') || i + 1 >= s.size())
     {
       out += c;
@@ -228,7 +240,7 @@ bool DxfTextDecoder::decode(std::string_view bytes, OdString& text) const
   for (std::size_t i = 0; i < n && plain; ++i)
   {
     const char c = bytes[i];
-    if (static_cast<unsigned char>(c) >= 0x80)
+    if (static_cast<unsigned char>(c) >= 0x80 || c == '^')
       plain = false;
     else if (c == '\\')
     {

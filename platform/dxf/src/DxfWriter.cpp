@@ -33,7 +33,7 @@ std::string DxfEncoder::text(const OdString& value) const
   const std::wstring& w = value.wstr();
   bool ascii = true;
   for (wchar_t c : w)
-    if (c < 0x20 || c >= 0x7F || c == '^')
+    if (c < 0x20 || c >= 0x7F || c == '\\')
     {
       ascii = false;
       break;
@@ -42,13 +42,17 @@ std::string DxfEncoder::text(const OdString& value) const
     return std::string(w.begin(), w.end());
 
   // Control characters cannot stand in a value line; they are written as a caret and the
-  // character 64 places on ("^J" for a line feed), and a caret itself as "^ ".
+  // character 64 places on ("^J" for a line feed).
   QString s;
   s.reserve(static_cast<int>(w.size()));
-  for (wchar_t c : w)
+  for (std::size_t i = 0; i < w.size(); ++i)
   {
-    if (c == '^')
-      s += QLatin1String("^ ");
+    const wchar_t c = w[i];
+    // A backslash that would start an escape ("\U+", "\M+") is written as one itself.
+    const wchar_t n = i + 1 < w.size() ? w[i + 1] : 0;
+    const wchar_t plus = i + 2 < w.size() ? w[i + 2] : 0;
+    if (c == '\\' && (n == 'U' || n == 'u' || n == 'M' || n == 'm') && plus == '+')
+      s += QLatin1String("\\U+005C");
     else if (c >= 0 && c < 0x20)
     {
       s += QLatin1Char('^');

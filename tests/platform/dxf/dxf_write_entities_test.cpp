@@ -343,6 +343,16 @@ std::vector<EntityCase> entityCases()
        OdDbTextPtr text = madeText<OdDbText>(d, OdDbObjectId(), L"");
        return text;
      }},
+    {"text with a caret, a tab and a line feed (written as carets)",
+     [](Drawing& d) -> OdDbEntityPtr {
+       OdDbTextPtr text = madeText<OdDbText>(d, OdDbObjectId(), L"x^2\tand a tab\nand a line");
+       return text;
+     }},
+    {"text holding what looks like an escape",
+     [](Drawing& d) -> OdDbEntityPtr {
+       OdDbTextPtr text = madeText<OdDbText>(d, OdDbObjectId(), L"C:\\U+0041\\M+1A2B\\P");
+       return text;
+     }},
     {"text, non-ASCII on a style, tiny and turned back",
      [](Drawing& d) -> OdDbEntityPtr {
        OdDbTextPtr text = madeText<OdDbText>(d, d.notes, L"Grüße — 日本語 ∑ %%d");
@@ -870,22 +880,11 @@ TEST(DxfWriteEntities, KnownFaultsOutsideTheWriters)
     std::function<OdDbEntityPtr(Drawing&)> make;
   };
   const Fault faults[] = {
-    {"reader: the carets the encoder writes for control characters and '^' itself (\"^J\", \"^I\", \"^ \") "
-     "are not decoded",
-     [](Drawing& d) -> OdDbEntityPtr {
-       OdDbTextPtr text = madeText<OdDbText>(d, OdDbObjectId(), L"x^2\tand a tab");
-       return text;
-     }},
     {"reader: the hyperlink is put before the other applications' extended data, whatever its place",
      lineWith([](Drawing&, OdDbEntity* line) {
        addAppData(line);
        addHyperlink(line, L"https://example.com", L"after the other data");
      })},
-    {"encoder: a text holding \"\\U+\" is written as it is and read back as the escape it looks like",
-     [](Drawing& d) -> OdDbEntityPtr {
-       OdDbTextPtr text = madeText<OdDbText>(d, OdDbObjectId(), L"C:\\U+0041");
-       return text;
-     }},
   };
   std::string failing;
   for (const Fault& f : faults)
@@ -910,8 +909,8 @@ TEST(DxfWriteEntities, KnownFaultsOutsideTheWriters)
     GTEST_SKIP() << failing;
 }
 
-// A drawing read from a file knows its named plot styles by name only: the placeholders the
-// file's plot style names list are not kept, so an entity with one cannot be written back.
+// A drawing read from a file knows its named plot styles by name; an edited entity goes back
+// under the handle the file's plot style names list the style by.
 TEST(DxfWriteEntities, NamedPlotStyleOfAReadDrawingWritesBack)
 {
   DxfDrawing drawing;
@@ -927,19 +926,21 @@ TEST(DxfWriteEntities, NamedPlotStyleOfAReadDrawingWritesBack)
   writer.write(drawing);
   OdDbDatabasePtr db = OdDbDatabase::createObject();
   KyDxfReader::Report report;
-  ASSERT_TRUE(dxfwrite::readsCleanly(writer.data(), db, report));
-  OdDbEntityPtr line = db->getOdDbObjectId(OdDbHandle(static_cast<OdUInt64>(0x200))).openObject();
+  QString error;
+  KyDxfReader::Options options;
+  options.keepSource = true;
+  ASSERT_TRUE(KyDxfReader::readFromBytes(writer.data(), QStringLiteral("in.dxf"), db, report, error, options));
+  OdDbEntityPtr line = db->getOdDbObjectId(OdDbHandle(static_cast<OdUInt64>(0x200))).openObject(OdDb::kForWrite);
   ASSERT_EQ(line->plotStyleName(), OdString(L"Thin"));
-  try
-  {
-    const std::string written = dxfwrite::writeWhole(line.get(), kDxfR2018);
-    EXPECT_NE(written.find(dxfwrite::tags({{380, "3"}, {390, "40"}})), std::string::npos) << written;
-  }
-  catch (const DxfWriteError& e)
-  {
-    GTEST_SKIP() << "reader: the placeholders of ACAD_PLOTSTYLENAME are not kept in the database, so a named "
-                    "plot style read from a file has no handle to be written under ("
-                 << e.message << ")";
-  }
+  line->setColorIndex(4);
+  line.release();
+  QByteArray out;
+  ASSERT_TRUE(KyDxfWriter::write(db, report.source.get(), out, error)) << error.toStdString();
+  EXPECT_TRUE(out.contains(dxfwrite::tags({{390, "40"}}).c_str())) << out.toStdString();
+  OdDbDatabasePtr again = OdDbDatabase::createObject();
+  ASSERT_TRUE(dxfwrite::readsCleanly(out, again, report));
+  OdDbEntityPtr reread = again->getOdDbObjectId(OdDbHandle(static_cast<OdUInt64>(0x200))).openObject();
+  EXPECT_EQ(reread->plotStyleName(), OdString(L"Thin"));
+  EXPECT_EQ(reread->colorIndex(), 4);
 }
 } // namespace
