@@ -156,13 +156,15 @@ void dxfMerge(const std::vector<DxfTag>& group, const DxfFields& fields, const D
     {
       const SourceSegment& seg = segments[s];
       if (field.isXData ? seg.isXData
-                        : (!seg.isXData && (!sawMarker || seg.marker == field.marker ||
-                                            (m == 0 && s == 0))))
+                        : !field.marker ? s == 0
+                                        : (!seg.isXData && (!sawMarker || seg.marker == field.marker ||
+                                                            (m == 0 && s == 0))))
         targets.push_back(s);
     }
     // A code is owned when the subclass lists it; extended data owns every code.
     auto owns = [&field](int code) {
-      return field.isXData || std::find(field.owned.begin(), field.owned.end(), code) != field.owned.end();
+      return field.isXData || field.ownsAll ||
+             std::find(field.owned.begin(), field.owned.end(), code) != field.owned.end();
     };
     std::vector<std::size_t> owned;
     for (std::size_t s : targets)

@@ -127,6 +127,12 @@ void DxfFields::subclass(const char* marker, std::initializer_list<int> ownedCod
   m_segments.push_back(std::move(s));
 }
 
+void DxfFields::subclassOwningAll(const char* marker)
+{
+  subclass(marker, {});
+  m_segments.back().ownsAll = true;
+}
+
 void DxfFields::xdata()
 {
   Segment s;

@@ -90,6 +90,10 @@ public:
   // code the kind models in it, whether or not this object writes them (a code it leaves out
   // because the value is the default is removed from a changed object's tags).
   void subclass(const char* marker, std::initializer_list<int> ownedCodes);
+  // A subclass that owns every code but its structure's (a record of values under their codes).
+  void subclassOwningAll(const char* marker);
+  // The tags an object has before its first marker, after its handle and owner (a table's name).
+  void head(std::initializer_list<int> ownedCodes) { subclass(nullptr, ownedCodes); }
   // Starts the extended data (1001 groups and after); it owns every extended-data code.
   void xdata();
 
@@ -118,6 +122,7 @@ public:
     std::vector<int> owned;
     std::vector<DxfOutTag> tags;
     bool isXData = false;
+    bool ownsAll = false;
   };
   const std::vector<Segment>& segments() const { return m_segments; }
   std::vector<Segment>& segments() { return m_segments; }
@@ -188,6 +193,10 @@ const std::vector<const DxfKindWriter*>& dxfKindWriters();
 // The application under which files keep an object's hyperlink (1000 link, then the description
 // in a 1002 group), which the reader turns into the host's hyperlink data.
 const wchar_t* dxfHyperlinkApplication();
+
+// The extended data as the database holds it, the host's hyperlink in the file's form; kind
+// names the object in refusals.
+void dxfXDataFields(const OdDbObject* pObj, const char* kind, DxfFields& out);
 
 // Writes a database without a source, whole: HEADER, CLASSES, TABLES, BLOCKS, ENTITIES and
 // OBJECTS, in the encoder's version (R2000 and later).
