@@ -97,9 +97,11 @@ void DxfReader::linkObjects()
     if (info.owner == 0)
     {
       const OdDbObjectId nod = m_db->getNamedObjectsDictionaryId();
+      // The database's own dictionary may hold the file's handle already.
+      const std::uint64_t own = ownHandle(handle, info.line, "dictionary");
       m_claimable.erase(static_cast<OdDbStub*>(nod));
       m_movable.erase(static_cast<OdDbStub*>(nod));
-      placeAtHandle(nod, ownHandle(handle, info.line, "dictionary"), info.line);
+      placeAtHandle(nod, own, info.line);
       noteSource(info.line, nod);
       info.linked = true;
       work.emplace_back(&info, nod);
@@ -174,6 +176,25 @@ void DxfReader::linkDictionary(DictionaryInfo& info, const OdDbObjectId& id,
                  dxfHex(info.handle));
         continue;
       }
+      const OdDbObjectId existing = pDict->getAt(entry.first);
+      if (!existing.isNull() && isClaimable(existing) &&
+          existing.objectClass()->isDerivedFrom(OdDbDictionary::desc()))
+      {
+        // A dictionary the database has of its own (its annotation scales): the file's takes it
+        // over, with its kind.
+        childInfo.linked = true;
+        // What it holds was made by the database (some of it while the file was read): the
+        // file's entries take it over by name, or move it off their handles.
+        OdDbDictionaryPtr pExisting = existing.safeOpenObject();
+        for (OdDbDictionaryIteratorPtr it = pExisting->newIterator(); !it->done(); it->next())
+          markMovable(it->objectId(), true);
+        m_claimable.erase(static_cast<OdDbStub*>(existing));
+        const std::uint64_t handle = ownHandle(child, childInfo.line, "dictionary");
+        placeAtHandle(existing, handle, childInfo.line);
+        noteSource(childInfo.line, existing);
+        next.emplace_back(&childInfo, existing);
+        continue;
+      }
       if (pDict->has(entry.first))
       {
         repair(info.line, "dictionary " + dxfHex(info.handle) + " lists '" + entry.first.toUtf8() + "' twice",
@@ -195,10 +216,12 @@ void DxfReader::linkDictionary(DictionaryInfo& info, const OdDbObjectId& id,
     }
     else if (m_placeholders.count(child))
       m_plotStyleNames[child] = entry.first;
+
   }
   applyXData(pDict, info.xdata, info.line);
   info.xdata.release();
   if (info.xdictionary != 0)
     m_xdictionaryOwners.emplace_back(info.xdictionary, id);
 }
+
 } // namespace kydxf

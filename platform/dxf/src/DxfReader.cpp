@@ -43,8 +43,15 @@ DxfReader::DxfReader(const char* data, std::size_t size, OdDbDatabase* db, KyDxf
     db->activeViewportId()};
   for (const OdDbObjectId& id : defaults)
     markMovable(id, true);
-  // Everything below the seed may be in use.
+  // Everything below the seed may be in use; what a new database holds besides (its annotation
+  // scales ...) moves out of the way of the file's handles too, or is taken over by the file.
   m_highWater = db->handseed().value();
+  for (std::uint64_t h = 1; h < m_highWater; ++h)
+  {
+    const OdDbObjectId id = db->getOdDbObjectId(OdDbHandle(static_cast<OdUInt64>(h)));
+    if (!id.isNull() && !m_movable.count(static_cast<OdDbStub*>(id)))
+      markMovable(id, true);
+  }
   m_report.version = QStringLiteral("AC1009");
   m_report.codepage = QStringLiteral("ANSI_1252");
   m_tokens.allowDroppedValues(!strict);

@@ -4,6 +4,7 @@
 // extended data written back as extended data.
 #include <cmath>
 
+#include "DbAnnotationScale.h"
 #include "DbBlockTable.h"
 #include "DbBlockTableRecord.h"
 #include "DbDatabase.h"
@@ -354,6 +355,24 @@ void dictionaryFields(const OdDbObject* pObj, DxfFields& out)
   dxfXDataFields(pDict, "DICTIONARY", out);
 }
 
+// An annotation scale: its name and the paper and drawing units it relates.
+void scaleFields(const OdDbObject* pObj, DxfFields& out)
+{
+  const OdDbAnnotationScale* pScale = static_cast<const OdDbAnnotationScale*>(pObj);
+  OdString name;
+  double paper = 1.0, drawing = 1.0;
+  pScale->getName(name);
+  pScale->getPaperUnits(paper);
+  pScale->getDrawingUnits(drawing);
+  out.subclass("AcDbScale", {70, 300, 140, 141, 290});
+  out.integer(70, 0);
+  out.text(300, name);
+  out.real(140, paper);
+  out.real(141, drawing);
+  out.integer(290, paper == drawing ? 1 : 0);
+  dxfXDataFields(pScale, "SCALE", out);
+}
+
 const DxfKindWriter kTableWriters[] = {
   {"TABLE", &OdDbLayerTable::desc, &tableFields},
   {"TABLE", &OdDbLinetypeTable::desc, &tableFields},
@@ -374,12 +393,13 @@ const DxfKindWriter kTableWriters[] = {
   {"VIEW", &OdDbViewTableRecord::desc, &viewFields},
   {"UCS", &OdDbUCSTableRecord::desc, &ucsFields},
   {"DICTIONARY", &OdDbDictionary::desc, &dictionaryFields},
+  {"SCALE", &OdDbAnnotationScale::desc, &scaleFields},
 };
 
 const DxfKindWriters kRegistration = {
   &kTableWriters[0],  &kTableWriters[1],  &kTableWriters[2],  &kTableWriters[3],  &kTableWriters[4],
   &kTableWriters[5],  &kTableWriters[6],  &kTableWriters[7],  &kTableWriters[8],  &kTableWriters[9],
   &kTableWriters[10], &kTableWriters[11], &kTableWriters[12], &kTableWriters[13], &kTableWriters[14],
-  &kTableWriters[15], &kTableWriters[16], &kTableWriters[17], &kTableWriters[18]};
+  &kTableWriters[15], &kTableWriters[16], &kTableWriters[17], &kTableWriters[18], &kTableWriters[19]};
 } // namespace
 } // namespace kydxf

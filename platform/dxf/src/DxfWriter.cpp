@@ -8,6 +8,7 @@
 
 #include <QTextCodec>
 
+#include "DbDictionary.h"
 #include "DbObject.h"
 #include "DbSymbolTableRecord.h"
 #include "DxfText.h"
@@ -295,6 +296,12 @@ void DxfOutput::object(const OdDbObject* pObj)
   DxfFields fields(m_encoder, pObj->database());
   writer->fields(pObj, fields);
   tag(0, writer->dxfName);
+  // Tags before the first marker (a table's name) come before the handle, as files have them.
+  const std::vector<DxfFields::Segment>& segments = fields.segments();
+  const bool hasHead = !segments.empty() && !segments.front().marker && !segments.front().isXData;
+  if (hasHead)
+    for (const DxfOutTag& t : segments.front().tags)
+      tag(t.code, t.value);
   const bool dimStyle = std::string_view(writer->dxfName) == "DIMSTYLE";
   handle(dimStyle ? 105 : 5, static_cast<std::uint64_t>(pObj->getDbHandle()));
   const OdDbObjectId xdictionary = pObj->extensionDictionary();
@@ -306,7 +313,14 @@ void DxfOutput::object(const OdDbObject* pObj)
   }
   if (m_encoder.version() > kDxfR12)
     handle(330, static_cast<std::uint64_t>(pObj->ownerId().getHandle()));
-  DxfOutput::fields(fields);
+  for (std::size_t i = hasHead ? 1 : 0; i < segments.size(); ++i)
+  {
+    const DxfFields::Segment& s = segments[i];
+    if (s.marker && m_encoder.version() > kDxfR12)
+      tag(100, s.marker);
+    for (const DxfOutTag& t : s.tags)
+      tag(t.code, t.value);
+  }
   bool hasXData = false;
   for (const DxfFields::Segment& s : fields.segments())
     hasXData = hasXData || s.isXData;
@@ -355,6 +369,9 @@ const DxfKindWriter* dxfKindWriter(const OdRxClass* cls)
   for (const DxfKindWriter* w : registry())
     if (w->desc() == cls)
       return w;
+  // A dictionary of a kind of its own (the annotation scales) is written as a dictionary.
+  if (cls && cls != OdDbDictionary::desc() && cls->isDerivedFrom(OdDbDictionary::desc()))
+    return dxfKindWriter(OdDbDictionary::desc());
   return nullptr;
 }
 } // namespace kydxf
