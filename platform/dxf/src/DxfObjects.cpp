@@ -1,6 +1,8 @@
 // The OBJECTS section: dictionaries (the named-objects dictionary, its sub-dictionaries and the
 // extension dictionaries of objects) and the plot style names. Objects may come in any order,
 // so dictionaries are collected first and linked from their owners once the file is read.
+#include "DbAnnotationScale.h"
+#include "DbObjectContextManager.h"
 #include "DbBlockTableRecord.h"
 #include "DxfReader.h"
 #include "OdError.h"
@@ -22,6 +24,11 @@ void DxfReader::readObjects()
     readObject(tag, m_object);
     const std::string_view kind = tag.text;
     const bool dictionary = kind == "DICTIONARY" || kind == "ACDBDICTIONARYWDFLT";
+    if (kind == "SCALE")
+    {
+      readScale(tag);
+      continue;
+    }
     if (!dictionary && kind != "ACDBPLACEHOLDER")
     {
       countSkipped(kind);
@@ -85,6 +92,29 @@ void DxfReader::readObjects()
     m_dictionaryOrder.push_back(info.handle);
     m_dictionaries.emplace(info.handle, std::move(info));
   }
+}
+
+void DxfReader::readScale(const DxfTag& start)
+{
+  splitParts(m_object, m_parts);
+  ScaleInfo scale;
+  scale.line = start.line;
+  std::uint64_t handle = 0;
+  for (const DxfTag* t : m_parts.body)
+    switch (t->code)
+    {
+    case 5: handle = parseHandle(*t); break;
+    case 300: scale.name = text(*t); break;
+    case 140: scale.paper = t->real; break;
+    case 141: scale.drawing = t->real; break;
+    default: break;
+    }
+  if (handle == 0 || scale.name.isEmpty())
+  {
+    countSkipped("SCALE");
+    return;
+  }
+  m_scales.emplace(handle, scale);
 }
 
 void DxfReader::linkObjects()
@@ -176,6 +206,13 @@ void DxfReader::linkDictionary(DictionaryInfo& info, const OdDbObjectId& id,
                  dxfHex(info.handle));
         continue;
       }
+      // The database makes its annotation-scale list with a kind of its own, on first use.
+      if (id == m_db->getNamedObjectsDictionaryId() && entry.first == OdDbAnnotationScaleList::kDictionaryName &&
+          !pDict->has(entry.first))
+      {
+        const OdDbObjectId list = OdDbAnnotationScaleList::dictionaryId(m_db);
+        markMovable(list, true);
+      }
       const OdDbObjectId existing = pDict->getAt(entry.first);
       if (!existing.isNull() && isClaimable(existing) &&
           existing.objectClass()->isDerivedFrom(OdDbDictionary::desc()))
@@ -216,7 +253,8 @@ void DxfReader::linkDictionary(DictionaryInfo& info, const OdDbObjectId& id,
     }
     else if (m_placeholders.count(child))
       m_plotStyleNames[child] = entry.first;
-
+    else if (m_scales.count(child))
+      linkScale(pDict.get(), entry.first, child);
   }
   applyXData(pDict, info.xdata, info.line);
   info.xdata.release();
@@ -224,4 +262,32 @@ void DxfReader::linkDictionary(DictionaryInfo& info, const OdDbObjectId& id,
     m_xdictionaryOwners.emplace_back(info.xdictionary, id);
 }
 
+void DxfReader::linkScale(OdDbDictionary* pDict, const OdString& name, std::uint64_t handle)
+{
+  const ScaleInfo& scale = m_scales[handle];
+  OdDbObjectId id = pDict->getAt(name);
+  OdDbAnnotationScalePtr pScale;
+  if (!id.isNull())
+    pScale = OdDbAnnotationScale::cast(id.openObject(OdDb::kForWrite).get());
+  if (!id.isNull() && (pScale.isNull() || !isClaimable(id)))
+    return;
+  if (id.isNull())
+  {
+    pScale = OdDbAnnotationScale::createObject();
+    pScale->setName(scale.name);
+    if (!apply(scale.line, "SCALE", [&] { id = pDict->setAt(name, pScale.get()); }) || id.isNull())
+      return;
+  }
+  m_claimable.erase(static_cast<OdDbStub*>(id));
+  if (scale.paper > 0.0 && scale.drawing > 0.0)
+  {
+    check(pScale->setPaperUnits(scale.paper), scale.line, "SCALE", "paper units");
+    check(pScale->setDrawingUnits(scale.drawing), scale.line, "SCALE", "drawing units");
+  }
+  // The database's own scale of that name may sit at the file's handle already.
+  if (idOfHandle(handle) != id)
+    placeAtHandle(id, ownHandle(handle, scale.line, "scale"), scale.line);
+  noteHandle(id);
+  noteSource(scale.line, id);
+}
 } // namespace kydxf

@@ -153,6 +153,9 @@ private:
   // Reads the entity that starts with tag into the block (null: by its owner / paper-space flag).
   void readEntity(const DxfTag& start, const OdDbObjectId& blockId);
   void readObjects();
+  // A SCALE object: kept until its dictionary lists it (linkScale).
+  void readScale(const DxfTag& start);
+  void linkScale(OdDbDictionary* pDict, const OdString& name, std::uint64_t handle);
   void linkObjects();
   void finish();
 
@@ -346,6 +349,14 @@ private:
   std::vector<std::uint64_t> m_dictionaryOrder;
   std::unordered_set<std::uint64_t> m_placeholders;
   std::unordered_map<std::uint64_t, OdString> m_plotStyleNames;
+  struct ScaleInfo
+  {
+    OdString name;
+    double paper = 0.0;
+    double drawing = 0.0;
+    int line = 0;
+  };
+  std::unordered_map<std::uint64_t, ScaleInfo> m_scales;
 };
 } // namespace kydxf
 
