@@ -198,9 +198,10 @@ private:
       blockEntity("BLOCK", "AcDbBlockBegin", owner, paper);
       m_out.text(2, pBlock->getName());
       m_out.integer(70, pBlock->isAnonymous() ? 1 : 0);
-      m_out.real(10, 0.0);
-      m_out.real(20, 0.0);
-      m_out.real(30, 0.0);
+      const OdGePoint3d origin = pBlock->origin();
+      m_out.real(10, origin.x);
+      m_out.real(20, origin.y);
+      m_out.real(30, origin.z);
       m_out.text(3, pBlock->getName());
       m_out.text(1, pBlock->pathName());
       if (!pBlock->comments().isEmpty())
