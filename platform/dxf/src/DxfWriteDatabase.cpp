@@ -1,35 +1,50 @@
-// Whole drawings: a database without a source written section by section, each object through
-// its kind's writer. Blocks get BLOCK and ENDBLK entities, with handles taken above the
-// database's own, and the handle seed of the header stays above them.
-#include <cmath>
+// Whole drawings (a database without a source): HEADER, CLASSES, TABLES, BLOCKS, ENTITIES and
+// OBJECTS from R2000 on. Everything is planned before the first tag goes out: the objects of each
+// section, the handles the file needs beyond the database's own (BLOCK and ENDBLK, registrations of
+// the applications whose data files keep), all above every handle written, and $HANDSEED above them.
+#include <algorithm>
 #include <unordered_set>
 
-#include "DbBlockTable.h"
+#include "DbAnnotationScale.h"
 #include "DbBlockTableRecord.h"
 #include "DbDatabase.h"
 #include "DbDictionary.h"
+#include "DbLayerTableRecord.h"
 #include "DbSymbolTable.h"
-#include "DbSymbolTableRecord.h"
-#include "DxfTokenizer.h"
 #include "DxfWriter.h"
 #include "KyUtils.h"
 #include "OdaCommon.h"
 
 namespace kydxf
 {
+// DxfWriteTables.cpp.
+std::uint64_t dxfPlotStyleHandle(const DxfFields& out, const OdString& name);
+std::string dxfVersionText(int version);
+
 namespace
 {
+// The tables in the order files give them.
+OdDbObjectId (OdDbDatabase::*const kTables[])() const = {
+  &OdDbDatabase::getViewportTableId, &OdDbDatabase::getLinetypeTableId, &OdDbDatabase::getLayerTableId,
+  &OdDbDatabase::getTextStyleTableId, &OdDbDatabase::getViewTableId,    &OdDbDatabase::getUCSTableId,
+  &OdDbDatabase::getRegAppTableId,   &OdDbDatabase::getDimStyleTableId, &OdDbDatabase::getBlockTableId};
+
+const char* const kSections[] = {"HEADER", "CLASSES", "TABLES", "BLOCKS", "ENTITIES", "OBJECTS"};
+
+std::uint64_t handleOf(const OdDbObjectId& id)
+{
+  return static_cast<std::uint64_t>(id.getHandle());
+}
+
 class DatabaseWriter
 {
 public:
   DatabaseWriter(OdDbDatabase* db, DxfOutput& out) : m_db(db), m_out(out)
   {
-    if (out.encoder().version() <= kDxfR12)
-      throw DxfWriteError{"a drawing that was not read from a file is written in R2000 (AC1015) or later"};
-    m_nextHandle = static_cast<std::uint64_t>(db->handseed());
-    OdDbSymbolTablePtr pBlocks = db->getBlockTableId().safeOpenObject();
-    for (OdDbSymbolTableIteratorPtr it = pBlocks->newIterator(); !it->done(); it->step())
-      m_blocks.push_back(it->getRecordId());
+    if (out.encoder().version() < kDxfR2000)
+      throw DxfWriteError{"a drawing that was not read from a file is written in R2000 and later, not in " +
+                          dxfVersionText(out.encoder().version())};
+    plan();
   }
 
   void section(std::string_view name)
@@ -38,24 +53,199 @@ public:
     m_out.tag(2, name);
     if (name == "HEADER")
       header();
+    else if (name == "CLASSES")
+      classes();
     else if (name == "TABLES")
       tables();
     else if (name == "BLOCKS")
       blocks();
     else if (name == "ENTITIES")
     {
-      entitiesOf(m_db->getModelSpaceId());
-      entitiesOf(m_db->getPaperSpaceId());
+      entities(m_db->getModelSpaceId());
+      entities(m_db->getPaperSpaceId());
     }
-    else if (name == "OBJECTS")
+    else
       objects();
     m_out.tag(0, "ENDSEC");
   }
 
 private:
-  // ---- header --------------------------------------------------------------------------------
+  // ---- the plan ----------------------------------------------------------------------------
+
+  void plan()
+  {
+    for (auto table : kTables)
+    {
+      const OdDbObjectId tableId = (m_db->*table)();
+      OdDbSymbolTablePtr pTable = tableId.safeOpenObject();
+      note(pTable.get());
+      for (OdDbSymbolTableIteratorPtr it = pTable->newIterator(); !it->done(); it->step())
+      {
+        OdDbObjectPtr pRecord = it->getRecordId().openObject();
+        if (pRecord.isNull())
+          continue;
+        note(pRecord.get());
+        if (const OdDbLayerTableRecord* pLayer = OdDbLayerTableRecord::cast(pRecord.get()).get())
+        {
+          m_transparencies = m_transparencies || !pLayer->transparency().isSolid();
+          m_descriptions = m_descriptions || !pLayer->description().isEmpty();
+        }
+        if (const OdDbBlockTableRecord* pBlock = OdDbBlockTableRecord::cast(pRecord.get()).get())
+        {
+          m_blocks.push_back({pBlock->objectId(), 0, 0});
+          for (OdDbObjectIteratorPtr e = pBlock->newIterator(); !e->done(); e->step())
+          {
+            OdDbObjectPtr pEntity = e->objectId().openObject();
+            if (!pEntity.isNull())
+              note(pEntity.get());
+          }
+        }
+      }
+    }
+    // The named-objects dictionary and what it holds first, then the objects others own.
+    std::vector<OdDbObjectId> owned = std::move(m_objects);
+    m_objects.clear();
+    visit(m_db->getNamedObjectsDictionaryId());
+    for (const OdDbObjectId& id : owned)
+      visit(id);
+
+    m_next = std::max(m_maxHandle + 1, static_cast<std::uint64_t>(m_db->handseed()));
+    OdDbSymbolTablePtr pApps = m_db->getRegAppTableId().safeOpenObject();
+    const bool needed[] = {true, m_hyperlinks, m_transparencies, m_descriptions};
+    const OdString apps[] = {L"ACAD", dxfHyperlinkApplication(), L"AcCmTransparency", L"AcAecLayerStandard"};
+    for (int i = 0; i < 4; ++i)
+      if (needed[i] && !pApps->has(apps[i]))
+        m_newApps.emplace_back(apps[i], fresh());
+    if (!m_plotStyleNames.isNull())
+    {
+      OdDbDictionaryPtr pNames = m_plotStyleNames.safeOpenObject();
+      if (!pNames->has(L"Normal"))
+        m_normalPlotStyle = fresh();
+    }
+    for (Block& b : m_blocks)
+    {
+      b.begin = fresh();
+      b.end = fresh();
+    }
+  }
+
+  // Keeps the highest handle, the objects the object owns, and which file applications its
+  // extended data needs.
+  void note(const OdDbObject* pObj)
+  {
+    m_maxHandle = std::max(m_maxHandle, static_cast<std::uint64_t>(pObj->getDbHandle()));
+    if (!pObj->extensionDictionary().isNull())
+      m_objects.push_back(pObj->extensionDictionary());
+    for (const OdString& name : pObj->fieldNames())
+      m_objects.push_back(pObj->getField(name));
+    if (!m_hyperlinks)
+    {
+      const OdArray<OdString> apps = pObj->xDataApplications();
+      for (unsigned i = 0; i < apps.size(); ++i)
+        m_hyperlinks = m_hyperlinks || apps[i].iCompare(CKyUtils::kHyperlinkAppName) == 0;
+    }
+  }
+
+  // The object, then the objects it owns (depth first).
+  void visit(const OdDbObjectId& id)
+  {
+    OdDbObjectPtr pObj = id.openObject();
+    if (pObj.isNull())
+      return;
+    m_objects.push_back(id);
+    const std::size_t ownedFrom = m_objects.size();
+    note(pObj.get());
+    std::vector<OdDbObjectId> owned(m_objects.begin() + static_cast<std::ptrdiff_t>(ownedFrom), m_objects.end());
+    m_objects.resize(ownedFrom);
+    OdDbDictionaryPtr pDict = OdDbDictionary::cast(pObj.get());
+    const bool plotStyles = !pDict.isNull() && isPlotStyleNames(pDict.get());
+    if (plotStyles)
+      m_plotStyleNames = id;
+    if (!pDict.isNull())
+      for (OdDbDictionaryIteratorPtr it = pDict->newIterator(); !it->done(); it->next())
+      {
+        if (plotStyles && isPlaceholder(it->objectId()))
+        {
+          m_objects.push_back(it->objectId());
+          m_placeholders.insert(static_cast<OdDbStub*>(it->objectId()));
+          OdDbObjectPtr pEntry = it->objectId().openObject();
+          note(pEntry.get());
+          continue;
+        }
+        visit(it->objectId());
+      }
+    for (const OdDbObjectId& o : owned)
+      visit(o);
+    m_scales = m_scales || pObj->isKindOf(OdDbAnnotationScale::desc());
+  }
+
+  // The drawing's plot style names list each style by an object of its own: the database holds an
+  // empty dictionary there, files a placeholder.
+  bool isPlotStyleNames(const OdDbDictionary* pDict) const
+  {
+    if (pDict->ownerId() != m_db->getNamedObjectsDictionaryId())
+      return false;
+    OdDbDictionaryPtr pNod = m_db->getNamedObjectsDictionaryId().safeOpenObject();
+    return pNod->getAt(L"ACAD_PLOTSTYLENAME") == pDict->objectId();
+  }
+
+  static bool isPlaceholder(const OdDbObjectId& id)
+  {
+    OdDbObjectPtr pObj = id.openObject();
+    if (pObj.isNull() || pObj->isA() != OdDbDictionary::desc())
+      return false;
+    return OdDbDictionary::cast(pObj.get())->numEntries() == 0 && pObj->extensionDictionary().isNull() &&
+           pObj->xData().isNull();
+  }
+
+  std::uint64_t fresh()
+  {
+    while (!m_db->getOdDbObjectId(OdDbHandle(static_cast<OdUInt64>(m_next))).isNull())
+      ++m_next;
+    return m_next++;
+  }
+
+  // ---- HEADER ------------------------------------------------------------------------------
 
   void variable(const char* name) { m_out.tag(9, name); }
+
+  [[noreturn]] void refuse(const char* variable, const std::string& what) const
+  {
+    throw DxfWriteError{std::string(variable) + ": " + what};
+  }
+
+  void requireVersion(const char* variable, int since, const std::string& what) const
+  {
+    if (m_out.encoder().version() < since)
+      refuse(variable, what + " cannot be written in " + dxfVersionText(m_out.encoder().version()));
+  }
+
+  void recordName(const char* name, int code, const OdDbObjectId& id)
+  {
+    variable(name);
+    OdDbSymbolTableRecordPtr pRecord = id.safeOpenObject();
+    m_out.text(code, pRecord->getName());
+  }
+
+  void point(const char* name, const OdGePoint3d& p)
+  {
+    variable(name);
+    m_out.real(10, p.x);
+    m_out.real(20, p.y);
+    m_out.real(30, p.z);
+  }
+
+  void integer(const char* name, int code, std::int64_t value)
+  {
+    variable(name);
+    m_out.integer(code, value);
+  }
+
+  void real(const char* name, int code, double value)
+  {
+    variable(name);
+    m_out.real(code, value);
+  }
 
   void header()
   {
@@ -65,139 +255,204 @@ private:
     variable("$DWGCODEPAGE");
     const OdString codePage = m_db->getDWGCODEPAGE();
     m_out.text(3, codePage.isEmpty() ? OdString(L"ANSI_1252") : codePage);
-    variable("$INSBASE");
-    m_out.real(10, 0.0);
-    m_out.real(20, 0.0);
-    m_out.real(30, 0.0);
-    variable("$HANDSEED");
-    // BLOCK and ENDBLK take two handles a block.
-    m_out.handle(5, m_nextHandle + 2 * m_blocks.size());
-    integer("$INSUNITS", 70, m_db->getINSUNITS());
+    point("$INSBASE", OdGePoint3d::kOrigin);
     integer("$LUNITS", 70, m_db->getLUNITS());
     integer("$LUPREC", 70, m_db->getLUPREC());
     integer("$AUNITS", 70, m_db->getAUNITS());
     integer("$AUPREC", 70, m_db->getAUPREC());
-    integer("$MEASUREMENT", 70, m_db->getMEASUREMENT());
+    real("$ANGBASE", 50, m_db->getANGBASE() * 180.0 / OdaPI);
     integer("$ANGDIR", 70, m_db->getANGDIR() ? 1 : 0);
-    variable("$ANGBASE");
-    m_out.real(50, m_db->getANGBASE() * 180.0 / OdaPI);
+    integer("$INSUNITS", 70, m_db->getINSUNITS());
+    integer("$MEASUREMENT", 70, m_db->getMEASUREMENT());
     real("$LTSCALE", 40, m_db->getLTSCALE());
     real("$CELTSCALE", 40, m_db->getCELTSCALE());
     real("$TEXTSIZE", 40, m_db->getTEXTSIZE());
     integer("$SPLINESEGS", 70, m_db->getSPLINESEGS());
-    name("$CLAYER", 8, m_db->getCLAYER());
-    name("$CELTYPE", 6, m_db->getCELTYPE());
-    name("$TEXTSTYLE", 7, m_db->getTEXTSTYLE());
-    name("$DIMSTYLE", 2, m_db->getDIMSTYLE());
-    const OdCmColor color = m_db->getCECOLOR();
-    variable("$CECOLOR");
-    m_out.integer(62, color.isByColor() ? 256 : color.colorIndex());
-    if (color.isByColor())
-    {
-      if (version < kDxfR2004)
-        throw DxfWriteError{"the current colour is a true colour, which R2000 (AC1015) cannot hold"};
-      m_out.integer(420, (color.red() << 16) | (color.green() << 8) | color.blue());
-    }
+    recordName("$CLAYER", 8, m_db->getCLAYER());
+    recordName("$CELTYPE", 6, m_db->getCELTYPE());
+    recordName("$TEXTSTYLE", 7, m_db->getTEXTSTYLE());
+    recordName("$DIMSTYLE", 2, m_db->getDIMSTYLE());
+    currentColor();
     integer("$CELWEIGHT", 370, m_db->getCELWEIGHT());
-    if (version >= kDxfR2004)
-      integer("$CETRANSPARENCY", 440, m_db->getCETRANSPARENCY().serializeOut());
-    variable("$UCSORG");
-    point(m_db->getUCSORG());
-    variable("$UCSXDIR");
-    point(OdGePoint3d::kOrigin + m_db->getUCSXDIR());
-    variable("$UCSYDIR");
-    point(OdGePoint3d::kOrigin + m_db->getUCSYDIR());
+    const OdCmTransparency transparency = m_db->getCETRANSPARENCY();
+    if (!transparency.isByLayer())
+    {
+      requireVersion("$CETRANSPARENCY", kDxfR2004,
+                     transparency.isByBlock() ? std::string("the transparency ByBlock")
+                                              : "the transparency " + std::to_string(transparency.alpha()) + "/255");
+      integer("$CETRANSPARENCY", 440, static_cast<std::int64_t>(transparency.serializeOut()));
+    }
     integer("$PSTYLEMODE", 290, m_db->getPSTYLEMODE() ? 1 : 0);
-    const OdString plotStyle = m_db->getCPLOTSTYLE();
-    if (!m_db->getPSTYLEMODE() && (plotStyle.iCompare(L"ByLayer") == 0 || plotStyle.iCompare(L"ByBlock") == 0))
-      integer("$CEPSNTYPE", 380, plotStyle.iCompare(L"ByLayer") == 0 ? 0 : 1);
+    currentPlotStyle();
+    point("$UCSORG", m_db->getUCSORG());
+    point("$UCSXDIR", OdGePoint3d::kOrigin + m_db->getUCSXDIR());
+    point("$UCSYDIR", OdGePoint3d::kOrigin + m_db->getUCSYDIR());
+    variable("$HANDSEED");
+    m_out.handle(5, m_next);
   }
 
-  void integer(const char* var, int code, std::int64_t value)
+  void currentColor()
   {
-    variable(var);
-    m_out.integer(code, value);
+    const OdCmColor color = m_db->getCECOLOR();
+    switch (color.colorMethod())
+    {
+    case OdCmEntityColor::kByLayer: integer("$CECOLOR", 62, 256); return;
+    case OdCmEntityColor::kByBlock: integer("$CECOLOR", 62, 0); return;
+    case OdCmEntityColor::kByACI: integer("$CECOLOR", 62, color.colorIndex()); return;
+    case OdCmEntityColor::kByColor: break;
+    default: refuse("$CECOLOR", "the colour " + color.getDescription().toUtf8() + " has no form in DXF");
+    }
+    requireVersion("$CECOLOR", kDxfR2004,
+                   "a true colour (" + std::to_string(color.red()) + "," + std::to_string(color.green()) + "," +
+                     std::to_string(color.blue()) + ")");
+    integer("$CECOLOR", 62, color.colorIndex());
+    m_out.integer(420, (color.red() << 16) | (color.green() << 8) | color.blue());
+    if (color.hasColorName())
+      m_out.text(430, color.hasBookName() ? color.bookName() + L"$" + color.colorName() : color.colorName());
   }
-  void real(const char* var, int code, double value)
+
+  // New objects' plot style: 0 ByLayer, 1 ByBlock, 3 by name ($CEPSNID: the name's handle).
+  void currentPlotStyle()
   {
-    if (!std::isfinite(value))
-      throw DxfWriteError{std::string(var) + " holds a value that is not a number"};
-    variable(var);
-    m_out.real(code, value);
-  }
-  void name(const char* var, int code, const OdDbObjectId& id)
-  {
-    OdDbObjectPtr pObj = id.openObject();
-    const OdDbSymbolTableRecord* pRec = OdDbSymbolTableRecord::cast(pObj.get()).get();
-    if (!pRec)
+    const OdString name = m_db->getCPLOTSTYLE();
+    if (m_db->getPSTYLEMODE() || name.iCompare(L"ByLayer") == 0)
+    {
+      integer("$CEPSNTYPE", 380, 0);
       return;
-    variable(var);
-    m_out.text(code, pRec->getName());
-  }
-  void point(const OdGePoint3d& p)
-  {
-    m_out.real(10, p.x);
-    m_out.real(20, p.y);
-    m_out.real(30, p.z);
+    }
+    if (name.iCompare(L"ByBlock") == 0)
+    {
+      integer("$CEPSNTYPE", 380, 1);
+      return;
+    }
+    const DxfFields lookup(m_out.encoder(), m_db);
+    const std::uint64_t handle = dxfPlotStyleHandle(lookup, name);
+    if (handle == 0)
+      refuse("$CEPSNID", "the plot style '" + name.toUtf8() +
+                           "' cannot be written: the drawing's plot style names (ACAD_PLOTSTYLENAME) do not list it");
+    integer("$CEPSNTYPE", 380, 3);
+    variable("$CEPSNID");
+    m_out.handle(390, handle);
   }
 
-  // ---- tables --------------------------------------------------------------------------------
+  // ---- CLASSES -----------------------------------------------------------------------------
+
+  void classes()
+  {
+    struct Class
+    {
+      bool used;
+      const char* dxfName;
+      const char* className;
+      int flags;
+    };
+    const Class kClasses[] = {{!m_placeholders.empty() || m_normalPlotStyle != 0, "ACDBPLACEHOLDER", "AcDbPlaceHolder", 0},
+                              {m_scales, "SCALE", "AcDbScale", 1153}};
+    for (const Class& c : kClasses)
+    {
+      if (!c.used)
+        continue;
+      m_out.tag(0, "CLASS");
+      m_out.tag(1, c.dxfName);
+      m_out.tag(2, c.className);
+      m_out.tag(3, "ObjectDBX Classes");
+      m_out.integer(90, c.flags);
+      if (m_out.encoder().version() >= kDxfR2004)
+        m_out.integer(91, 0);
+      m_out.integer(280, 0);
+      m_out.integer(281, 0);
+    }
+  }
+
+  // ---- TABLES ------------------------------------------------------------------------------
 
   void tables()
   {
-    const OdDbObjectId tables[] = {m_db->getViewportTableId(), m_db->getLinetypeTableId(),
-                                   m_db->getLayerTableId(),    m_db->getTextStyleTableId(),
-                                   m_db->getViewTableId(),     m_db->getUCSTableId(),
-                                   m_db->getRegAppTableId(),   m_db->getDimStyleTableId(),
-                                   m_db->getBlockTableId()};
-    for (const OdDbObjectId& tableId : tables)
+    for (auto table : kTables)
     {
+      const OdDbObjectId tableId = (m_db->*table)();
       OdDbSymbolTablePtr pTable = tableId.safeOpenObject();
       m_out.object(pTable.get());
-      m_owned.push_back(tableId);
-      const bool apps = tableId == m_db->getRegAppTableId();
-      const bool fileLinkApp = apps && pTable->has(dxfHyperlinkApplication());
       for (OdDbSymbolTableIteratorPtr it = pTable->newIterator(); !it->done(); it->step())
       {
-        OdDbObjectPtr pRecord = it->getRecordId().safeOpenObject();
-        if (apps && static_cast<const OdDbSymbolTableRecord*>(pRecord.get())->getName().iCompare(
-                      CKyUtils::kHyperlinkAppName) == 0)
-        {
-          // Files keep hyperlinks under an application of their own.
-          if (!fileLinkApp)
-            hyperlinkApplication(pRecord.get(), tableId);
+        OdDbObjectPtr pRecord = it->getRecordId().openObject();
+        if (pRecord.isNull())
           continue;
-        }
+        // Files keep the host's hyperlinks under their own application (see the APPID records
+        // below), so the host's registration stays out of them.
+        if (tableId == m_db->getRegAppTableId() &&
+            OdDbSymbolTableRecord::cast(pRecord.get())->getName().iCompare(CKyUtils::kHyperlinkAppName) == 0)
+          continue;
         m_out.object(pRecord.get());
-        m_owned.push_back(pRecord->objectId());
       }
+      if (tableId == m_db->getRegAppTableId())
+        for (const auto& app : m_newApps)
+        {
+          m_out.tag(0, "APPID");
+          m_out.handle(5, app.second);
+          m_out.handle(330, handleOf(tableId));
+          m_out.tag(100, "AcDbSymbolTableRecord");
+          m_out.tag(100, "AcDbRegAppTableRecord");
+          m_out.text(2, app.first);
+          m_out.integer(70, 0);
+        }
       m_out.tag(0, "ENDTAB");
     }
   }
 
-  void hyperlinkApplication(const OdDbObject* pRecord, const OdDbObjectId& tableId)
+  const char* kindFields(const OdDbObject* pObj, DxfFields& fields)
   {
-    m_out.tag(0, "APPID");
-    m_out.handle(5, static_cast<std::uint64_t>(pRecord->getDbHandle()));
-    m_out.handle(330, static_cast<std::uint64_t>(tableId.getHandle()));
-    m_out.tag(100, "AcDbSymbolTableRecord");
-    m_out.tag(100, "AcDbRegAppTableRecord");
-    m_out.text(2, dxfHyperlinkApplication());
-    m_out.integer(70, 0);
+    const DxfKindWriter* writer = dxfKindWriter(pObj->isA());
+    if (!writer)
+      throw DxfWriteError{"objects of the class " + pObj->isA()->name().toUtf8() + " cannot be written yet"};
+    writer->fields(pObj, fields);
+    return writer->dxfName;
   }
 
-  // ---- blocks and entities -------------------------------------------------------------------
+  // A whole object as DxfOutput::object() writes it, from fields already made.
+  void object(const OdDbObject* pObj, const char* dxfName, const DxfFields& fields)
+  {
+    m_out.tag(0, dxfName);
+    m_out.handle(5, handleOf(pObj->objectId()));
+    if (!pObj->extensionDictionary().isNull())
+    {
+      m_out.tag(102, "{ACAD_XDICTIONARY");
+      m_out.handle(360, handleOf(pObj->extensionDictionary()));
+      m_out.tag(102, "}");
+    }
+    m_out.handle(330, handleOf(pObj->ownerId()));
+    m_out.fields(fields);
+  }
+
+  // ---- BLOCKS and ENTITIES -----------------------------------------------------------------
+
+  struct Block
+  {
+    OdDbObjectId id;
+    std::uint64_t begin;
+    std::uint64_t end;
+  };
+
+  void blockEntity(const char* kind, std::uint64_t handle, const OdDbBlockTableRecord* pBlock)
+  {
+    m_out.tag(0, kind);
+    m_out.handle(5, handle);
+    m_out.handle(330, handleOf(pBlock->objectId()));
+    m_out.tag(100, "AcDbEntity");
+    if (pBlock->objectId() == m_db->getPaperSpaceId())
+      m_out.integer(67, 1);
+    m_out.tag(8, "0");
+  }
 
   void blocks()
   {
-    for (const OdDbObjectId& id : m_blocks)
+    for (const Block& b : m_blocks)
     {
-      OdDbBlockTableRecordPtr pBlock = id.safeOpenObject();
-      const bool paper = id == m_db->getPaperSpaceId();
-      const std::uint64_t owner = static_cast<std::uint64_t>(id.getHandle());
-      blockEntity("BLOCK", "AcDbBlockBegin", owner, paper);
+      OdDbBlockTableRecordPtr pBlock = b.id.safeOpenObject();
+      blockEntity("BLOCK", b.begin, pBlock.get());
+      m_out.tag(100, "AcDbBlockBegin");
       m_out.text(2, pBlock->getName());
-      m_out.integer(70, pBlock->isAnonymous() ? 1 : 0);
+      m_out.integer(70, (pBlock->isAnonymous() ? 1 : 0) | (pBlock->isFromExternalReference() ? 4 : 0));
       const OdGePoint3d origin = pBlock->origin();
       m_out.real(10, origin.x);
       m_out.real(20, origin.y);
@@ -206,120 +461,90 @@ private:
       m_out.text(1, pBlock->pathName());
       if (!pBlock->comments().isEmpty())
         m_out.text(4, pBlock->comments());
-      if (id != m_db->getModelSpaceId() && !paper)
-        entitiesOf(id);
-      blockEntity("ENDBLK", "AcDbBlockEnd", owner, paper);
+      // The layouts' entities are the ENTITIES section's.
+      if (b.id != m_db->getModelSpaceId() && b.id != m_db->getPaperSpaceId())
+        entities(b.id);
+      blockEntity("ENDBLK", b.end, pBlock.get());
+      m_out.tag(100, "AcDbBlockEnd");
     }
   }
 
-  // The start of a BLOCK or ENDBLK entity, on layer 0, with a handle of its own.
-  void blockEntity(const char* kind, const char* marker, std::uint64_t owner, bool paper)
-  {
-    m_out.tag(0, kind);
-    m_out.handle(5, m_nextHandle++);
-    m_out.handle(330, owner);
-    m_out.tag(100, "AcDbEntity");
-    if (paper)
-      m_out.integer(67, 1);
-    m_out.tag(8, "0");
-    m_out.tag(100, marker);
-  }
-
-  void entitiesOf(const OdDbObjectId& blockId)
+  void entities(const OdDbObjectId& blockId)
   {
     OdDbBlockTableRecordPtr pBlock = blockId.safeOpenObject();
     for (OdDbObjectIteratorPtr it = pBlock->newIterator(); !it->done(); it->step())
     {
-      OdDbObjectPtr pEntity = it->objectId().safeOpenObject();
-      m_out.object(pEntity.get());
-      m_owned.push_back(pEntity->objectId());
+      OdDbObjectPtr pEntity = it->objectId().openObject();
+      if (!pEntity.isNull())
+        m_out.object(pEntity.get());
     }
   }
 
-  // ---- objects -------------------------------------------------------------------------------
+  // ---- OBJECTS -----------------------------------------------------------------------------
 
   void objects()
   {
-    // The named-objects dictionary and its tree, then the extension dictionaries and fields of
-    // everything written before.
-    writeObject(m_db->getNamedObjectsDictionaryId());
-    collectOwners();
-    for (std::size_t i = 0; i < m_owned.size(); ++i)
+    for (const OdDbObjectId& id : m_objects)
     {
-      OdDbObjectPtr pObj = m_owned[i].openObject();
-      if (!pObj.isNull())
-        writeOwned(pObj.get());
+      OdDbObjectPtr pObj = id.openObject();
+      if (pObj.isNull())
+        continue;
+      if (m_placeholders.count(static_cast<OdDbStub*>(id)))
+        placeholder(handleOf(id), handleOf(pObj->ownerId()));
+      else if (id == m_plotStyleNames && m_normalPlotStyle != 0)
+      {
+        // Readers expect the plot style every layer starts with among the names.
+        DxfFields fields(m_out.encoder(), m_db);
+        const char* dxfName = kindFields(pObj.get(), fields);
+        std::vector<DxfOutTag>& tags = fields.segments().front().tags;
+        tags.push_back({3, "Normal"});
+        tags.push_back({350, DxfEncoder::handle(m_normalPlotStyle)});
+        object(pObj.get(), dxfName, fields);
+        placeholder(m_normalPlotStyle, handleOf(id));
+      }
+      else
+        m_out.object(pObj.get());
     }
   }
 
-  // Everything the tables and blocks hold, for their extension dictionaries, when the OBJECTS
-  // section is written on its own.
-  void collectOwners()
+  void placeholder(std::uint64_t handle, std::uint64_t owner)
   {
-    if (!m_owned.empty())
-      return;
-    const OdDbObjectId tables[] = {m_db->getViewportTableId(), m_db->getLinetypeTableId(), m_db->getLayerTableId(),
-                                   m_db->getTextStyleTableId(), m_db->getViewTableId(),    m_db->getUCSTableId(),
-                                   m_db->getRegAppTableId(),    m_db->getDimStyleTableId(), m_db->getBlockTableId()};
-    for (const OdDbObjectId& tableId : tables)
-    {
-      m_owned.push_back(tableId);
-      OdDbSymbolTablePtr pTable = tableId.safeOpenObject();
-      for (OdDbSymbolTableIteratorPtr it = pTable->newIterator(); !it->done(); it->step())
-        m_owned.push_back(it->getRecordId());
-    }
-    for (const OdDbObjectId& blockId : m_blocks)
-    {
-      OdDbBlockTableRecordPtr pBlock = blockId.safeOpenObject();
-      for (OdDbObjectIteratorPtr it = pBlock->newIterator(); !it->done(); it->step())
-        m_owned.push_back(it->objectId());
-    }
-  }
-
-  void writeOwned(const OdDbObject* pObj)
-  {
-    if (!pObj->extensionDictionary().isNull())
-      writeObject(pObj->extensionDictionary());
-    for (const OdString& field : pObj->fieldNames())
-      writeObject(pObj->getField(field));
-  }
-
-  void writeObject(const OdDbObjectId& id)
-  {
-    // An object reached twice (listed in a dictionary and owned as an extension dictionary) is
-    // written once.
-    if (!m_written.insert(static_cast<OdDbStub*>(id)).second)
-      return;
-    OdDbObjectPtr pObj = id.openObject();
-    if (pObj.isNull())
-      return;
-    m_out.object(pObj.get());
-    writeOwned(pObj.get());
-    if (const OdDbDictionary* pDict = OdDbDictionary::cast(pObj.get()).get())
-      for (OdDbDictionaryIteratorPtr it = pDict->newIterator(); !it->done(); it->next())
-        writeObject(it->objectId());
+    m_out.tag(0, "ACDBPLACEHOLDER");
+    m_out.handle(5, handle);
+    m_out.handle(330, owner);
   }
 
   OdDbDatabase* m_db;
   DxfOutput& m_out;
-  std::uint64_t m_nextHandle = 0;
-  std::vector<OdDbObjectId> m_blocks;
-  // Objects written in the tables and blocks, whose extension dictionaries go in OBJECTS.
-  std::vector<OdDbObjectId> m_owned;
-  std::unordered_set<OdDbStub*> m_written;
+  std::uint64_t m_maxHandle = 0;
+  std::uint64_t m_next = 1;
+  std::vector<Block> m_blocks;
+  // The OBJECTS section's objects in order.
+  std::vector<OdDbObjectId> m_objects;
+  std::unordered_set<OdDbStub*> m_placeholders;
+  // The drawing's plot style names, and the placeholder written for "Normal" when they lack it.
+  OdDbObjectId m_plotStyleNames;
+  std::uint64_t m_normalPlotStyle = 0;
+  std::vector<std::pair<OdString, std::uint64_t>> m_newApps;
+  bool m_hyperlinks = false;
+  bool m_transparencies = false;
+  bool m_descriptions = false;
+  bool m_scales = false;
 };
 } // namespace
 
 void dxfWriteDatabase(OdDbDatabase* db, DxfOutput& out)
 {
   DatabaseWriter writer(db, out);
-  for (const char* name : {"HEADER", "CLASSES", "TABLES", "BLOCKS", "ENTITIES", "OBJECTS"})
+  for (const char* name : kSections)
     writer.section(name);
   out.tag(0, "EOF");
 }
 
 void dxfWriteSection(OdDbDatabase* db, std::string_view name, DxfOutput& out)
 {
+  if (std::find(std::begin(kSections), std::end(kSections), name) == std::end(kSections))
+    throw DxfWriteError{"there is no section '" + std::string(name) + "' to write"};
   DatabaseWriter(db, out).section(name);
 }
 } // namespace kydxf

@@ -1,10 +1,11 @@
-// Kind writers of the symbol tables and their records (layers, linetypes, text styles, dimension
-// styles, applications, block records, viewports, views, UCSs) and of dictionaries: the codes
-// DxfTables.cpp and DxfObjects.cpp read, with the record properties the reader takes from
-// extended data written back as extended data.
+// Kind writers of the symbol tables ("TABLE") and of their records: LAYER, LTYPE, STYLE, DIMSTYLE,
+// VPORT, VIEW, UCS, APPID and BLOCK_RECORD, each under the group codes the reader reads. Layer
+// transparency and description and text-style fonts go out as the extended data files keep them
+// in. Values an output's version cannot carry, or DXF at all, are refused naming the record.
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
-#include "DbAnnotationScale.h"
 #include "DbBlockTable.h"
 #include "DbBlockTableRecord.h"
 #include "DbDatabase.h"
@@ -17,7 +18,6 @@
 #include "DbLinetypeTableRecord.h"
 #include "DbRegAppTable.h"
 #include "DbRegAppTableRecord.h"
-#include "DbSymbolTable.h"
 #include "DbTextStyleTable.h"
 #include "DbTextStyleTableRecord.h"
 #include "DbUCSTable.h"
@@ -27,98 +27,13 @@
 #include "DbViewportTable.h"
 #include "DbViewportTableRecord.h"
 #include "DxfSource.h"
-#include "DxfTokenizer.h"
 #include "DxfWriter.h"
-#include "OdaCommon.h"
 
 namespace kydxf
 {
-namespace
-{
-[[noreturn]] void refuse(const OdDbObject* pObj, const char* kind, const std::string& what)
-{
-  throw DxfWriteError{std::string(kind) + " " + dxfHex(pObj->getDbHandle()) + ": " + what};
-}
-
-std::string versionText(int version)
-{
-  switch (version)
-  {
-  case kDxfR2000: return "R2000 (AC1015)";
-  case kDxfR2004: return "R2004 (AC1018)";
-  case kDxfR2007: return "R2007 (AC1021)";
-  case kDxfR2010: return "R2010 (AC1024)";
-  case kDxfR2013: return "R2013 (AC1027)";
-  case kDxfR2018: return "R2018 (AC1032)";
-  default: return "AC" + std::to_string(version);
-  }
-}
-
-// The table's name ("LAYER") for a table of the database.
-const char* tableName(const OdDbDatabase* db, const OdDbObjectId& id)
-{
-  if (id == db->getLayerTableId())
-    return "LAYER";
-  if (id == db->getLinetypeTableId())
-    return "LTYPE";
-  if (id == db->getTextStyleTableId())
-    return "STYLE";
-  if (id == db->getDimStyleTableId())
-    return "DIMSTYLE";
-  if (id == db->getRegAppTableId())
-    return "APPID";
-  if (id == db->getBlockTableId())
-    return "BLOCK_RECORD";
-  if (id == db->getViewportTableId())
-    return "VPORT";
-  if (id == db->getViewTableId())
-    return "VIEW";
-  if (id == db->getUCSTableId())
-    return "UCS";
-  return "";
-}
-
-void tableFields(const OdDbObject* pObj, DxfFields& out)
-{
-  const OdDbSymbolTable* pTable = static_cast<const OdDbSymbolTable*>(pObj);
-  out.head({2});
-  out.text(2, OdString(tableName(out.database(), pObj->objectId())));
-  out.subclass("AcDbSymbolTable", {70});
-  int count = 0;
-  for (OdDbSymbolTableIteratorPtr it = pTable->newIterator(); !it->done(); it->step())
-    ++count;
-  out.integer(70, count);
-  dxfXDataFields(pObj, "TABLE", out);
-}
-
-// Name (2) and flags (70) follow the record's own marker in files.
-void nameAndFlags(const OdDbSymbolTableRecord* pRec, const char* marker, std::initializer_list<int> owned,
-                  int flags, DxfFields& out)
-{
-  out.subclass("AcDbSymbolTableRecord", {});
-  out.subclass(marker, owned);
-  out.text(2, pRec->getName());
-  out.integer(70, flags);
-}
-
-// A colour index with its true colour (420) where it has one.
-void layerColor(const OdDbLayerTableRecord* pLayer, DxfFields& out)
-{
-  const OdCmColor color = pLayer->color();
-  int index = color.colorIndex();
-  if (color.isByColor())
-  {
-    if (out.version() < kDxfR2004)
-      refuse(pLayer, "LAYER", "a true colour cannot be written in " + versionText(out.version()));
-  }
-  if (index < 1 || index > 255)
-    index = 7;
-  out.integer(62, pLayer->isOff() ? -index : index);
-  if (color.isByColor())
-    out.integer(420, (color.red() << 16) | (color.green() << 8) | color.blue());
-}
-
-std::uint64_t namedPlotStyle(const DxfFields& out, const OdString& name)
+// The handle under which the drawing lists a named plot style (0 when it does not): the source's
+// plot style names for a drawing read from a file, else the database's ACAD_PLOTSTYLENAME.
+std::uint64_t dxfPlotStyleHandle(const DxfFields& out, const OdString& name)
 {
   if (const KyDxfSource* source = out.source())
   {
@@ -134,50 +49,188 @@ std::uint64_t namedPlotStyle(const DxfFields& out, const OdString& name)
   return pNames.isNull() ? 0 : static_cast<std::uint64_t>(pNames->getAt(name).getHandle());
 }
 
+// "R2000 (AC1015)".
+std::string dxfVersionText(int version)
+{
+  static const std::pair<int, const char*> kReleases[] = {
+    {kDxfR12, "R12"},     {kDxfR2000, "R2000"}, {kDxfR2004, "R2004"}, {kDxfR2007, "R2007"},
+    {kDxfR2010, "R2010"}, {kDxfR2013, "R2013"}, {kDxfR2018, "R2018"}};
+  const std::string acadver = "AC" + std::to_string(version);
+  for (const auto& release : kReleases)
+    if (release.first == version)
+      return std::string(release.second) + " (" + acadver + ")";
+  return acadver;
+}
+
+namespace
+{
+// "LAYER 'Walls': <what>".
+[[noreturn]] void refuse(const OdDbSymbolTableRecord* pRec, const char* kind, const std::string& what)
+{
+  throw DxfWriteError{std::string(kind) + " '" + pRec->getName().toUtf8() + "': " + what};
+}
+
+void requireVersion(const OdDbSymbolTableRecord* pRec, const char* kind, const DxfFields& out, int since,
+                    const std::string& what)
+{
+  if (out.version() < since)
+    refuse(pRec, kind, what + " cannot be written in " + dxfVersionText(out.version()));
+}
+
+bool differs(double value, double standard)
+{
+  return value != standard || std::signbit(value) != std::signbit(standard);
+}
+
+bool isWorldUcs(const OdGePoint3d& origin, const OdGeVector3d& xAxis, const OdGeVector3d& yAxis)
+{
+  return origin == OdGePoint3d::kOrigin && xAxis == OdGeVector3d::kXAxis && yAxis == OdGeVector3d::kYAxis;
+}
+
+// The record's name and its standard flags start every record's own subclass.
+void recordStart(const OdDbSymbolTableRecord* pRec, DxfFields& out, const char* marker,
+                 std::initializer_list<int> owned, int flags = 0)
+{
+  out.subclass("AcDbSymbolTableRecord", {});
+  out.subclass(marker, owned);
+  out.text(2, pRec->getName());
+  out.integer(70, flags);
+}
+
+// ---- tables --------------------------------------------------------------------------------
+
+struct TableName
+{
+  OdRxClass* (*recordClass)();
+  const char* name;
+};
+
+const TableName kTableNames[] = {
+  {&OdDbViewportTableRecord::desc, "VPORT"}, {&OdDbLinetypeTableRecord::desc, "LTYPE"},
+  {&OdDbLayerTableRecord::desc, "LAYER"},    {&OdDbTextStyleTableRecord::desc, "STYLE"},
+  {&OdDbViewTableRecord::desc, "VIEW"},      {&OdDbUCSTableRecord::desc, "UCS"},
+  {&OdDbRegAppTableRecord::desc, "APPID"},   {&OdDbDimStyleTableRecord::desc, "DIMSTYLE"},
+  {&OdDbBlockTableRecord::desc, "BLOCK_RECORD"}};
+
+void tableFields(const OdDbObject* pObj, DxfFields& out)
+{
+  const OdDbSymbolTable* pTable = static_cast<const OdDbSymbolTable*>(pObj);
+  const char* name = nullptr;
+  for (const TableName& t : kTableNames)
+    if (t.recordClass() == pTable->recordClass())
+      name = t.name;
+  if (!name)
+    throw DxfWriteError{"the table of " + pTable->recordClass()->name().toUtf8() + " records has no name in DXF"};
+  std::vector<OdDbObjectId> records;
+  for (OdDbSymbolTableIteratorPtr it = pTable->newIterator(); !it->done(); it->step())
+    records.push_back(it->getRecordId());
+  // The table's name comes before its handle in files.
+  out.head({2});
+  out.text(2, OdString(name));
+  out.subclass("AcDbSymbolTable", {70});
+  out.integer(70, static_cast<std::int64_t>(records.size()));
+  if (std::string_view(name) == "DIMSTYLE" && out.version() > kDxfR12)
+  {
+    out.subclass("AcDbDimStyleTable", {71, 340});
+    out.integer(71, static_cast<std::int64_t>(records.size()));
+    for (const OdDbObjectId& id : records)
+      out.handle(340, id);
+  }
+  dxfXDataFields(pObj, "TABLE", out);
+}
+
+// ---- layers --------------------------------------------------------------------------------
+
+std::string rgbText(const OdCmColor& color)
+{
+  return std::to_string(color.red()) + "," + std::to_string(color.green()) + "," + std::to_string(color.blue());
+}
+
 void layerFields(const OdDbObject* pObj, DxfFields& out)
 {
   const OdDbLayerTableRecord* pLayer = static_cast<const OdDbLayerTableRecord*>(pObj);
+  const char* kind = "LAYER";
+  if (pLayer->isHidden())
+    refuse(pLayer, kind, "a hidden layer has no form in DXF");
+  if (pLayer->hasAnyOverrides())
+    refuse(pLayer, kind, "viewport overrides cannot be written yet");
   const int flags = (pLayer->isFrozen() ? 1 : 0) | (pLayer->VPDFLT() ? 2 : 0) | (pLayer->isLocked() ? 4 : 0);
-  nameAndFlags(pLayer, "AcDbLayerTableRecord", {2, 70, 62, 420, 6, 290, 370, 390}, flags, out);
-  layerColor(pLayer, out);
+  recordStart(pLayer, out, "AcDbLayerTableRecord", {2, 70, 62, 420, 430, 6, 290, 370, 390, 347, 348}, flags);
+
+  // A negative colour index marks a layer that is off; a true colour goes beside its nearest index.
+  const OdCmColor color = pLayer->color();
+  int index = color.colorIndex();
+  if (index < 1 || index > 255)
+    index = 7;
+  out.integer(62, pLayer->isOff() ? -index : index);
+  if (color.isByColor())
+  {
+    requireVersion(pLayer, kind, out, kDxfR2004, "a true colour (" + rgbText(color) + ")");
+    out.integer(420, (color.red() << 16) | (color.green() << 8) | color.blue());
+  }
+  if (color.hasColorName())
+  {
+    const OdString name = color.hasBookName() ? color.bookName() + L"$" + color.colorName() : color.colorName();
+    requireVersion(pLayer, kind, out, kDxfR2004, "the colour name '" + name.toUtf8() + "'");
+    out.text(430, name);
+  }
   out.recordName(6, pLayer->linetypeObjectId());
   if (!pLayer->isPlottable())
-    out.integer(290, 0);
-  if (out.version() >= kDxfR2000)
   {
-    out.integer(370, pLayer->lineWeight());
-    const OdString style = pLayer->plotStyleName();
-    if (!style.isEmpty() && !out.database()->getPSTYLEMODE())
-      if (const std::uint64_t handle = namedPlotStyle(out, style))
-        out.handle(390, handle);
+    requireVersion(pLayer, kind, out, kDxfR2000, "a layer that does not plot");
+    out.integer(290, 0);
   }
-  dxfXDataFields(pLayer, "LAYER", out);
-  // The description and the transparency go under applications of their own.
+  const OdDb::LineWeight lineWeight = pLayer->lineWeight();
+  if (out.version() > kDxfR12)
+    out.integer(370, lineWeight);
+  else if (lineWeight != OdDb::kLnWtByLwDefault)
+    requireVersion(pLayer, kind, out, kDxfR2000, "the lineweight " + std::to_string(lineWeight));
+
+  // "Normal" is every layer's plot style until one is given.
+  const OdString plotStyle = pLayer->plotStyleName();
+  if (plotStyle != L"Normal")
+  {
+    OdDbDatabase* db = out.database();
+    if (db && db->getPSTYLEMODE())
+      refuse(pLayer, kind, "the plot style '" + plotStyle.toUtf8() +
+                             "' cannot be written: the drawing uses colour-dependent plot styles");
+    requireVersion(pLayer, kind, out, kDxfR2000, "the plot style '" + plotStyle.toUtf8() + "'");
+    const std::uint64_t handle = dxfPlotStyleHandle(out, plotStyle);
+    if (handle == 0)
+      refuse(pLayer, kind, "the plot style '" + plotStyle.toUtf8() +
+                             "' cannot be written: the drawing's plot style names (ACAD_PLOTSTYLENAME) do not list it");
+    out.handle(390, handle);
+  }
+
+  dxfXDataFields(pLayer, kind, out);
+  const OdCmTransparency transparency = pLayer->transparency();
+  if (!transparency.isSolid())
+  {
+    requireVersion(pLayer, kind, out, kDxfR2004, "the transparency " + std::to_string(transparency.alpha()) + "/255");
+    out.text(1001, L"AcCmTransparency");
+    out.integer(1071, static_cast<std::int64_t>(transparency.serializeOut()));
+  }
   if (!pLayer->description().isEmpty())
   {
     out.text(1001, L"AcAecLayerStandard");
     out.text(1000, OdString());
     out.text(1000, pLayer->description());
   }
-  const OdCmTransparency transparency = pLayer->transparency();
-  if (!transparency.isSolid())
-  {
-    if (out.version() < kDxfR2004)
-      refuse(pLayer, "LAYER", "a transparency cannot be written in " + versionText(out.version()));
-    out.text(1001, L"AcCmTransparency");
-    out.integer(1071, static_cast<std::int64_t>(transparency.serializeOut()));
-  }
 }
+
+// ---- linetypes -----------------------------------------------------------------------------
 
 void linetypeFields(const OdDbObject* pObj, DxfFields& out)
 {
   const OdDbLinetypeTableRecord* pLinetype = static_cast<const OdDbLinetypeTableRecord*>(pObj);
-  nameAndFlags(pLinetype, "AcDbLinetypeTableRecord", {2, 70, 3, 72, 73, 40, 49, 74}, 0, out);
+  recordStart(pLinetype, out, "AcDbLinetypeTableRecord", {2, 70, 3, 72, 73, 40, 49, 74});
   out.text(3, pLinetype->comments());
-  out.integer(72, 65);
-  out.integer(73, pLinetype->numDashes());
+  // The alignment: 'S' scales the pattern to fit, 'A' is every other linetype's.
+  out.integer(72, pLinetype->isScaledToFit() ? 'S' : 'A');
+  const int dashes = pLinetype->numDashes();
+  out.integer(73, dashes);
   out.real(40, pLinetype->patternLength());
-  for (int i = 0; i < pLinetype->numDashes(); ++i)
+  for (int i = 0; i < dashes; ++i)
   {
     out.real(49, pLinetype->dashLengthAt(i));
     if (out.version() > kDxfR12)
@@ -186,11 +239,13 @@ void linetypeFields(const OdDbObject* pObj, DxfFields& out)
   dxfXDataFields(pLinetype, "LTYPE", out);
 }
 
+// ---- text styles ---------------------------------------------------------------------------
+
 void textStyleFields(const OdDbObject* pObj, DxfFields& out)
 {
   const OdDbTextStyleTableRecord* pStyle = static_cast<const OdDbTextStyleTableRecord*>(pObj);
   const int flags = (pStyle->isShapeFile() ? 1 : 0) | (pStyle->isVertical() ? 4 : 0);
-  nameAndFlags(pStyle, "AcDbTextStyleTableRecord", {2, 70, 40, 41, 50, 71, 42, 3, 4}, flags, out);
+  recordStart(pStyle, out, "AcDbTextStyleTableRecord", {2, 70, 40, 41, 50, 71, 42, 3, 4}, flags);
   out.real(40, pStyle->textSize());
   out.real(41, pStyle->xScale());
   out.angle(50, pStyle->obliquingAngle());
@@ -198,90 +253,95 @@ void textStyleFields(const OdDbObject* pObj, DxfFields& out)
   out.real(42, pStyle->priorSize());
   out.text(3, pStyle->fileName());
   out.text(4, pStyle->bigFontFileName());
-  dxfXDataFields(pStyle, "STYLE", out);
+
+  // A typeface font goes first in the data of ACAD (1000 typeface, 1071 italic, bold, character
+  // set and pitch and family), before the style's own data of that application.
   OdString typeface;
   bool bold = false, italic = false;
   int charset = 0, pitchAndFamily = 0;
   pStyle->font(typeface, bold, italic, charset, pitchAndFamily);
-  if (!typeface.isEmpty())
+  const std::int64_t bits = (pitchAndFamily & 0xFF) | ((charset & 0xFF) << 8) | (italic ? 0x1000000 : 0) |
+                            (bold ? 0x2000000 : 0);
+  out.xdata();
+  const OdResBufPtr own = pStyle->xData(L"ACAD");
+  if (!typeface.isEmpty() || bits != 0 || !own.isNull())
   {
-    // The reader keeps the rest of the application's data with the style's own.
-    OdResBufPtr own = pStyle->xData(L"ACAD");
-    if (!own.isNull())
-      refuse(pStyle, "STYLE", "a typeface and other extended data of ACAD cannot both be written");
     out.text(1001, L"ACAD");
     out.text(1000, typeface);
-    out.integer(1071, (italic ? 0x01000000 : 0) | (bold ? 0x02000000 : 0) | ((charset & 0xFF) << 8) |
-                        (pitchAndFamily & 0xFF));
+    out.integer(1071, bits);
+    if (!own.isNull() && !own->next().isNull())
+      out.xdataChain(own->next().get());
   }
+  const OdArray<OdString> apps = pStyle->xDataApplications();
+  for (unsigned i = 0; i < apps.size(); ++i)
+    if (apps[i].iCompare(L"ACAD") != 0)
+    {
+      const OdResBufPtr chain = pStyle->xData(apps[i]);
+      if (!chain.isNull())
+        out.xdataChain(chain.get());
+    }
+}
+
+// ---- dimension styles ----------------------------------------------------------------------
+
+// The group codes of the dimension variables in files, besides those a style holds.
+const int kDimVarCodes[] = {3,   4,   5,   6,   7,   40,  41,  42,  43,  44,  45,  46,  47,  48,  49,
+                            69,  71,  72,  73,  74,  75,  76,  77,  78,  79,  90,  140, 141, 142, 143,
+                            144, 145, 146, 147, 148, 170, 171, 172, 173, 174, 175, 176, 177, 178, 179,
+                            270, 271, 272, 273, 274, 275, 276, 277, 278, 279, 280, 281, 282, 283, 284,
+                            285, 286, 287, 288, 289, 290, 340, 341, 342, 343, 344, 345, 346, 347, 371, 372};
+
+// Codes the record's structure uses: a variable under one would not read back as a variable.
+bool isStructureCode(int code)
+{
+  return code <= 2 || code == 5 || code == 70 || code == 100 || code == 102 || code == 105 || code == 330 ||
+         code >= 999;
 }
 
 void dimStyleFields(const OdDbObject* pObj, DxfFields& out)
 {
   const OdDbDimStyleTableRecord* pDimStyle = static_cast<const OdDbDimStyleTableRecord*>(pObj);
-  // Every code of the record is a variable, written under its code.
-  nameAndFlags(pDimStyle, "AcDbDimStyleTableRecord", {2, 70}, 0, out);
-  out.segments().back().ownsAll = true;
+  const char* kind = "DIMSTYLE";
+  recordStart(pDimStyle, out, "AcDbDimStyleTableRecord", {2, 70});
+  std::vector<int>& owned = out.segments().back().owned;
+  owned.insert(owned.end(), std::begin(kDimVarCodes), std::end(kDimVarCodes));
   const OdArray<int> codes = pDimStyle->dimVarCodes();
   for (unsigned i = 0; i < codes.size(); ++i)
   {
     const int code = codes[i];
-    OdResBufPtr value = pDimStyle->dimVar(code);
-    if (value.isNull())
-      continue;
+    if (isStructureCode(code))
+      refuse(pDimStyle, kind, "a dimension variable under group code " + std::to_string(code) + " has no place in DXF");
+    if (std::find(owned.begin(), owned.end(), code) == owned.end())
+      owned.push_back(code);
+    const OdResBufPtr value = pDimStyle->dimVar(code);
     switch (value->kind())
     {
+    case OdResBuf::kString: out.text(code, value->getString()); break;
     case OdResBuf::kDouble: out.real(code, value->getDouble()); break;
-    case OdResBuf::kBool: out.integer(code, value->getBool() ? 1 : 0); break;
     case OdResBuf::kInt8:
     case OdResBuf::kInt16:
     case OdResBuf::kInt32: out.integer(code, value->getInt32()); break;
-    case OdResBuf::kString: out.text(code, value->getString()); break;
+    case OdResBuf::kInt64: out.integer(code, value->getInt64()); break;
+    case OdResBuf::kBool: out.integer(code, value->getBool() ? 1 : 0); break;
     case OdResBuf::kHandle: out.handle(code, static_cast<std::uint64_t>(value->getHandle())); break;
-    case OdResBuf::kObjectId: out.handle(code, value->getObjectId(out.database())); break;
-    default: break;
+    case OdResBuf::kObjectId: out.handle(code, value->getObjectId(0)); break;
+    default:
+      refuse(pDimStyle, kind, "the dimension variable under group code " + std::to_string(code) +
+                                " holds a kind of value DXF has no form for");
     }
   }
-  dxfXDataFields(pDimStyle, "DIMSTYLE", out);
+  dxfXDataFields(pDimStyle, kind, out);
 }
 
-void regAppFields(const OdDbObject* pObj, DxfFields& out)
+// ---- viewports and views -------------------------------------------------------------------
+
+int viewMode(const OdDbAbstractViewTableRecord* pView)
 {
-  const OdDbRegAppTableRecord* pApp = static_cast<const OdDbRegAppTableRecord*>(pObj);
-  nameAndFlags(pApp, "AcDbRegAppTableRecord", {2, 70}, 0, out);
-  dxfXDataFields(pApp, "APPID", out);
+  return (pView->perspectiveEnabled() ? 1 : 0) | (pView->frontClipEnabled() ? 2 : 0) |
+         (pView->backClipEnabled() ? 4 : 0);
 }
 
-void blockRecordFields(const OdDbObject* pObj, DxfFields& out)
-{
-  const OdDbBlockTableRecord* pBlock = static_cast<const OdDbBlockTableRecord*>(pObj);
-  out.subclass("AcDbSymbolTableRecord", {});
-  out.subclass("AcDbBlockTableRecord", {2, 70, 280, 281});
-  out.text(2, pBlock->getName());
-  out.integer(70, pBlock->blockInsertUnits());
-  out.integer(280, pBlock->explodable() ? 1 : 0);
-  out.integer(281, pBlock->blockScaling() == OdDbBlockTableRecord::kUniform ? 1 : 0);
-  dxfXDataFields(pBlock, "BLOCK_RECORD", out);
-}
-
-// The view values viewports and views share, under their own codes.
-void viewValues(const OdDbAbstractViewTableRecord* pView, bool isViewport, DxfFields& out)
-{
-  const OdGePoint2d center = pView->centerPoint();
-  out.point(isViewport ? 12 : 10, center);
-  out.vector(isViewport ? 16 : 11, pView->viewDirection());
-  out.point(isViewport ? 17 : 12, pView->target());
-  out.real(40, pView->height());
-  out.real(41, isViewport ? (pView->height() != 0.0 ? pView->width() / pView->height() : 0.0) : pView->width());
-  out.real(42, pView->lensLength());
-  out.real(43, pView->frontClipDistance());
-  out.real(44, pView->backClipDistance());
-  out.angle(isViewport ? 51 : 50, pView->viewTwist());
-  out.integer(71, (pView->perspectiveEnabled() ? 1 : 0) | (pView->frontClipEnabled() ? 2 : 0) |
-                    (pView->backClipEnabled() ? 4 : 0));
-}
-
-void ucsValues(const OdDbAbstractViewTableRecord* pView, DxfFields& out)
+void ucsFields(const OdDbAbstractViewTableRecord* pView, DxfFields& out)
 {
   OdGePoint3d origin;
   OdGeVector3d xAxis, yAxis;
@@ -289,29 +349,66 @@ void ucsValues(const OdDbAbstractViewTableRecord* pView, DxfFields& out)
   out.point(110, origin);
   out.vector(111, xAxis);
   out.vector(112, yAxis);
+  out.integer(79, 0);
   out.real(146, pView->elevation());
+  if (!pView->ucsName().isNull())
+    out.handle(345, pView->ucsName());
+}
+
+// R12 files have no UCS, elevation or named UCS in their viewports and views.
+void requireUcsVersion(const OdDbAbstractViewTableRecord* pView, const char* kind, const DxfFields& out)
+{
+  OdGePoint3d origin;
+  OdGeVector3d xAxis, yAxis;
+  pView->getUcs(origin, xAxis, yAxis);
+  if (!isWorldUcs(origin, xAxis, yAxis) || !pView->ucsName().isNull())
+    requireVersion(pView, kind, out, kDxfR2000, "a UCS of its own");
+  if (differs(pView->elevation(), 0.0))
+    requireVersion(pView, kind, out, kDxfR2000, "an elevation");
 }
 
 void viewportFields(const OdDbObject* pObj, DxfFields& out)
 {
   const OdDbViewportTableRecord* pViewport = static_cast<const OdDbViewportTableRecord*>(pObj);
-  nameAndFlags(pViewport, "AcDbViewportTableRecord",
-               {2,  70, 10, 20, 11, 21, 12, 22, 13, 23, 14, 24, 15, 25, 16, 26, 36, 17, 27, 37, 40,
-                41, 42, 43, 44, 50, 51, 71, 72, 74, 75, 76, 65, 110, 120, 130, 111, 121, 131, 112, 122, 132, 146},
-               0, out);
+  recordStart(pViewport, out, "AcDbViewportTableRecord",
+              {2,  70, 10, 20, 11, 21, 12, 22, 13, 23, 14, 24, 15, 25, 16, 26, 36, 17,  27,  37,  40,  41,  42,
+               43, 44, 50, 51, 71, 72, 73, 74, 75, 76, 77, 78, 65, 79, 281, 110, 120, 130, 111, 121, 131, 112,
+               122, 132, 146, 345, 346});
   out.point(10, pViewport->lowerLeftCorner());
   out.point(11, pViewport->upperRightCorner());
+  out.point(12, pViewport->centerPoint());
+  out.point(13, OdGePoint2d());
   out.point(14, OdGePoint2d(pViewport->snapIncrements().x, pViewport->snapIncrements().y));
   out.point(15, OdGePoint2d(pViewport->gridIncrements().x, pViewport->gridIncrements().y));
-  viewValues(pViewport, true, out);
+  out.vector(16, pViewport->viewDirection());
+  out.point(17, pViewport->target());
+  out.real(40, pViewport->height());
+  // The width as the aspect ratio of the view.
+  out.real(41, pViewport->width() / pViewport->height());
+  out.real(42, pViewport->lensLength());
+  out.real(43, pViewport->frontClipDistance());
+  out.real(44, pViewport->backClipDistance());
+  out.real(50, 0.0);
+  out.angle(51, pViewport->viewTwist());
+  out.integer(71, viewMode(pViewport));
   out.integer(72, pViewport->circleSides());
+  out.integer(73, 1);
   out.integer(74, (pViewport->iconEnabled() ? 1 : 0) | (pViewport->iconAtOrigin() ? 2 : 0));
   out.integer(75, pViewport->snapEnabled() ? 1 : 0);
   out.integer(76, pViewport->gridEnabled() ? 1 : 0);
+  out.integer(77, 0);
+  out.integer(78, 0);
   if (out.version() > kDxfR12)
   {
+    out.integer(281, 0);
     out.integer(65, pViewport->isUcsSavedWithViewport() ? 1 : 0);
-    ucsValues(pViewport, out);
+    ucsFields(pViewport, out);
+  }
+  else
+  {
+    requireUcsVersion(pViewport, "VPORT", out);
+    if (!pViewport->isUcsSavedWithViewport())
+      requireVersion(pViewport, "VPORT", out, kDxfR2000, "a UCS that is not saved with the viewport");
   }
   dxfXDataFields(pViewport, "VPORT", out);
 }
@@ -319,87 +416,105 @@ void viewportFields(const OdDbObject* pObj, DxfFields& out)
 void viewFields(const OdDbObject* pObj, DxfFields& out)
 {
   const OdDbViewTableRecord* pView = static_cast<const OdDbViewTableRecord*>(pObj);
-  nameAndFlags(pView, "AcDbViewTableRecord",
-               {2, 70, 10, 20, 11, 21, 31, 12, 22, 32, 40, 41, 42, 43, 44, 50, 71, 72, 110, 120, 130, 111, 121, 131,
-                112, 122, 132, 146},
-               pView->isPaperspaceView() ? 1 : 0, out);
-  viewValues(pView, false, out);
-  if (out.version() > kDxfR12 && pView->isUcsAssociatedToView())
+  const char* kind = "VIEW";
+  if (!pView->getCategoryName().isEmpty())
+    refuse(pView, kind, "the view category '" + pView->getCategoryName().toUtf8() + "' has no form in DXF");
+  recordStart(pView, out, "AcDbViewTableRecord",
+              {2,  70,  40,  10,  20,  41,  11,  21,  31,  12,  22,  32,  42,  43, 44, 50, 71, 281, 72,
+               73, 110, 120, 130, 111, 121, 131, 112, 122, 132, 79, 146, 345, 346, 332, 334, 348, 361},
+              pView->isPaperspaceView() ? 1 : 0);
+  out.real(40, pView->height());
+  out.point(10, pView->centerPoint());
+  out.real(41, pView->width());
+  out.vector(11, pView->viewDirection());
+  out.point(12, pView->target());
+  out.real(42, pView->lensLength());
+  out.real(43, pView->frontClipDistance());
+  out.real(44, pView->backClipDistance());
+  out.angle(50, pView->viewTwist());
+  out.integer(71, viewMode(pView));
+  if (out.version() > kDxfR12)
   {
-    out.integer(72, 1);
-    ucsValues(pView, out);
+    out.integer(281, 0);
+    // The UCS codes follow only when 72 says the view has a UCS.
+    OdGePoint3d origin;
+    OdGeVector3d xAxis, yAxis;
+    pView->getUcs(origin, xAxis, yAxis);
+    const bool hasUcs =
+      !isWorldUcs(origin, xAxis, yAxis) || !pView->ucsName().isNull() || differs(pView->elevation(), 0.0);
+    out.integer(72, hasUcs ? 1 : 0);
+    if (hasUcs)
+      ucsFields(pView, out);
   }
-  dxfXDataFields(pView, "VIEW", out);
+  else
+    requireUcsVersion(pView, kind, out);
+  dxfXDataFields(pView, kind, out);
 }
 
-void ucsFields(const OdDbObject* pObj, DxfFields& out)
+// ---- UCSs, applications and block records ----------------------------------------------------
+
+void ucsRecordFields(const OdDbObject* pObj, DxfFields& out)
 {
   const OdDbUCSTableRecord* pUcs = static_cast<const OdDbUCSTableRecord*>(pObj);
-  nameAndFlags(pUcs, "AcDbUCSTableRecord", {2, 70, 10, 20, 30, 11, 21, 31, 12, 22, 32}, 0, out);
+  recordStart(pUcs, out, "AcDbUCSTableRecord", {2, 70, 10, 20, 30, 11, 21, 31, 12, 22, 32, 79, 146, 346});
   out.point(10, pUcs->origin());
   out.vector(11, pUcs->xAxis());
   out.vector(12, pUcs->yAxis());
+  if (out.version() > kDxfR12)
+  {
+    out.integer(79, 0);
+    out.real(146, 0.0);
+  }
   dxfXDataFields(pUcs, "UCS", out);
 }
 
-// Entries by name: the objects the dictionary owns.
-void dictionaryFields(const OdDbObject* pObj, DxfFields& out)
+void regAppFields(const OdDbObject* pObj, DxfFields& out)
 {
-  const OdDbDictionary* pDict = static_cast<const OdDbDictionary*>(pObj);
-  out.subclass("AcDbDictionary", {280, 281, 3, 350, 360});
-  for (OdDbDictionaryIteratorPtr it = pDict->newIterator(); !it->done(); it->next())
-  {
-    out.text(3, it->name());
-    out.handle(350, it->objectId());
-  }
-  dxfXDataFields(pDict, "DICTIONARY", out);
+  const OdDbRegAppTableRecord* pApp = static_cast<const OdDbRegAppTableRecord*>(pObj);
+  recordStart(pApp, out, "AcDbRegAppTableRecord", {2, 70});
+  dxfXDataFields(pApp, "APPID", out);
 }
 
-// An annotation scale: its name and the paper and drawing units it relates.
-void scaleFields(const OdDbObject* pObj, DxfFields& out)
+// The block's base point, path and description go out with its BLOCK entity.
+void blockRecordFields(const OdDbObject* pObj, DxfFields& out)
 {
-  const OdDbAnnotationScale* pScale = static_cast<const OdDbAnnotationScale*>(pObj);
-  OdString name;
-  double paper = 1.0, drawing = 1.0;
-  pScale->getName(name);
-  pScale->getPaperUnits(paper);
-  pScale->getDrawingUnits(drawing);
-  out.subclass("AcDbScale", {70, 300, 140, 141, 290});
-  out.integer(70, 0);
-  out.text(300, name);
-  out.real(140, paper);
-  out.real(141, drawing);
-  out.integer(290, paper == drawing ? 1 : 0);
-  dxfXDataFields(pScale, "SCALE", out);
+  const OdDbBlockTableRecord* pBlock = static_cast<const OdDbBlockTableRecord*>(pObj);
+  const char* kind = "BLOCK_RECORD";
+  if (out.version() <= kDxfR12)
+    refuse(pBlock, kind, "block records cannot be written in " + dxfVersionText(out.version()));
+  out.subclass("AcDbSymbolTableRecord", {});
+  out.subclass("AcDbBlockTableRecord", {2, 340, 70, 280, 281, 310});
+  out.text(2, pBlock->getName());
+  out.integer(70, pBlock->blockInsertUnits());
+  out.integer(280, pBlock->explodable() ? 1 : 0);
+  out.integer(281, pBlock->blockScaling() == OdDbBlockTableRecord::kUniform ? 1 : 0);
+  dxfXDataFields(pBlock, kind, out);
 }
 
-const DxfKindWriter kTableWriters[] = {
-  {"TABLE", &OdDbLayerTable::desc, &tableFields},
-  {"TABLE", &OdDbLinetypeTable::desc, &tableFields},
-  {"TABLE", &OdDbTextStyleTable::desc, &tableFields},
-  {"TABLE", &OdDbDimStyleTable::desc, &tableFields},
-  {"TABLE", &OdDbRegAppTable::desc, &tableFields},
-  {"TABLE", &OdDbBlockTable::desc, &tableFields},
-  {"TABLE", &OdDbViewportTable::desc, &tableFields},
-  {"TABLE", &OdDbViewTable::desc, &tableFields},
-  {"TABLE", &OdDbUCSTable::desc, &tableFields},
-  {"LAYER", &OdDbLayerTableRecord::desc, &layerFields},
-  {"LTYPE", &OdDbLinetypeTableRecord::desc, &linetypeFields},
-  {"STYLE", &OdDbTextStyleTableRecord::desc, &textStyleFields},
-  {"DIMSTYLE", &OdDbDimStyleTableRecord::desc, &dimStyleFields},
-  {"APPID", &OdDbRegAppTableRecord::desc, &regAppFields},
-  {"BLOCK_RECORD", &OdDbBlockTableRecord::desc, &blockRecordFields},
-  {"VPORT", &OdDbViewportTableRecord::desc, &viewportFields},
-  {"VIEW", &OdDbViewTableRecord::desc, &viewFields},
-  {"UCS", &OdDbUCSTableRecord::desc, &ucsFields},
-  {"DICTIONARY", &OdDbDictionary::desc, &dictionaryFields},
-  {"SCALE", &OdDbAnnotationScale::desc, &scaleFields},
-};
+const DxfKindWriter kLayerTableWriter{"TABLE", &OdDbLayerTable::desc, &tableFields};
+const DxfKindWriter kLinetypeTableWriter{"TABLE", &OdDbLinetypeTable::desc, &tableFields};
+const DxfKindWriter kTextStyleTableWriter{"TABLE", &OdDbTextStyleTable::desc, &tableFields};
+const DxfKindWriter kDimStyleTableWriter{"TABLE", &OdDbDimStyleTable::desc, &tableFields};
+const DxfKindWriter kRegAppTableWriter{"TABLE", &OdDbRegAppTable::desc, &tableFields};
+const DxfKindWriter kBlockTableWriter{"TABLE", &OdDbBlockTable::desc, &tableFields};
+const DxfKindWriter kViewportTableWriter{"TABLE", &OdDbViewportTable::desc, &tableFields};
+const DxfKindWriter kViewTableWriter{"TABLE", &OdDbViewTable::desc, &tableFields};
+const DxfKindWriter kUcsTableWriter{"TABLE", &OdDbUCSTable::desc, &tableFields};
 
-const DxfKindWriters kRegistration = {
-  &kTableWriters[0],  &kTableWriters[1],  &kTableWriters[2],  &kTableWriters[3],  &kTableWriters[4],
-  &kTableWriters[5],  &kTableWriters[6],  &kTableWriters[7],  &kTableWriters[8],  &kTableWriters[9],
-  &kTableWriters[10], &kTableWriters[11], &kTableWriters[12], &kTableWriters[13], &kTableWriters[14],
-  &kTableWriters[15], &kTableWriters[16], &kTableWriters[17], &kTableWriters[18], &kTableWriters[19]};
+const DxfKindWriter kLayerWriter{"LAYER", &OdDbLayerTableRecord::desc, &layerFields};
+const DxfKindWriter kLinetypeWriter{"LTYPE", &OdDbLinetypeTableRecord::desc, &linetypeFields};
+const DxfKindWriter kTextStyleWriter{"STYLE", &OdDbTextStyleTableRecord::desc, &textStyleFields};
+const DxfKindWriter kDimStyleWriter{"DIMSTYLE", &OdDbDimStyleTableRecord::desc, &dimStyleFields};
+const DxfKindWriter kRegAppWriter{"APPID", &OdDbRegAppTableRecord::desc, &regAppFields};
+const DxfKindWriter kBlockRecordWriter{"BLOCK_RECORD", &OdDbBlockTableRecord::desc, &blockRecordFields};
+const DxfKindWriter kViewportWriter{"VPORT", &OdDbViewportTableRecord::desc, &viewportFields};
+const DxfKindWriter kViewWriter{"VIEW", &OdDbViewTableRecord::desc, &viewFields};
+const DxfKindWriter kUcsWriter{"UCS", &OdDbUCSTableRecord::desc, &ucsRecordFields};
+
+const DxfKindWriters kTableWriters{
+  &kLayerTableWriter, &kLinetypeTableWriter, &kTextStyleTableWriter, &kDimStyleTableWriter, &kRegAppTableWriter,
+  &kBlockTableWriter, &kViewportTableWriter, &kViewTableWriter,      &kUcsTableWriter,      &kLayerWriter,
+  &kLinetypeWriter,   &kTextStyleWriter,     &kDimStyleWriter,       &kRegAppWriter,        &kBlockRecordWriter,
+  &kViewportWriter,   &kViewWriter,          &kUcsWriter};
 } // namespace
 } // namespace kydxf
