@@ -18,8 +18,6 @@
 namespace kydxf
 {
 // DxfWriteTables.cpp.
-std::uint64_t dxfPlotStyleHandle(const DxfFields& out, const OdString& name);
-std::string dxfVersionText(int version);
 
 namespace
 {

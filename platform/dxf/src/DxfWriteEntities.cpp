@@ -22,20 +22,6 @@ namespace kydxf
 {
 namespace
 {
-std::string versionText(int version)
-{
-  static const std::pair<int, const char*> kReleases[] = {{kDxfR12, "R12"},     {1012, "R13"},
-                                                          {1014, "R14"},        {kDxfR2000, "R2000"},
-                                                          {kDxfR2004, "R2004"}, {kDxfR2007, "R2007"},
-                                                          {kDxfR2010, "R2010"}, {kDxfR2013, "R2013"},
-                                                          {kDxfR2018, "R2018"}};
-  const std::string acadver = "AC" + std::to_string(version);
-  for (const auto& release : kReleases)
-    if (release.first == version)
-      return std::string(release.second) + " (" + acadver + ")";
-  return acadver;
-}
-
 // "LINE 2A: <what>".
 [[noreturn]] void refuse(const OdDbObject* pObj, const char* kind, const std::string& what)
 {
@@ -47,7 +33,7 @@ std::string versionText(int version)
 void requireVersion(const OdDbObject* pObj, const char* kind, const DxfFields& out, int since, const std::string& what)
 {
   if (out.version() < since)
-    refuse(pObj, kind, what + " cannot be written in " + versionText(out.version()));
+    refuse(pObj, kind, what + " cannot be written in " + dxfVersionText(out.version()));
 }
 
 // -0.0 is not the default 0.0: the database keeps its sign.
@@ -118,26 +104,11 @@ void colorFields(const OdDbObject* pObj, const char* kind, DxfFields& out, int c
 // the reader takes a named plot style by that handle (380 3, 390).
 std::uint64_t plotStyleHandle(const OdDbEntity* pEnt, const char* kind, const DxfFields& out, const OdString& name)
 {
-  OdDbDatabase* db = out.database();
-  // A drawing read from a file: the file's dictionary lists the style by the handle of an object
-  // the database does not hold.
-  if (const KyDxfSource* source = out.source())
-  {
-    auto it = source->plotStyles.find(name.wstr());
-    if (it != source->plotStyles.end())
-      return it->second;
-  }
-  OdDbDictionaryPtr pNames;
-  if (!db->getNamedObjectsDictionaryId().isNull())
-  {
-    OdDbDictionaryPtr pNod = db->getNamedObjectsDictionaryId().safeOpenObject();
-    pNames = OdDbDictionary::cast(pNod->getAt(L"ACAD_PLOTSTYLENAME", OdDb::kForRead).get());
-  }
-  const OdDbObjectId id = pNames.isNull() ? OdDbObjectId() : pNames->getAt(name);
-  if (id.isNull())
+  const std::uint64_t handle = dxfPlotStyleHandle(out, name);
+  if (handle == 0)
     refuse(pEnt, kind, "the plot style '" + name.toUtf8() +
                          "' cannot be written: the drawing's plot style names (ACAD_PLOTSTYLENAME) do not list it");
-  return static_cast<std::uint64_t>(id.getHandle());
+  return handle;
 }
 
 // The common "AcDbEntity" subclass. R12 files put the same codes before the kind's own.

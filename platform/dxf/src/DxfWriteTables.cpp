@@ -31,37 +31,6 @@
 
 namespace kydxf
 {
-// The handle under which the drawing lists a named plot style (0 when it does not): the source's
-// plot style names for a drawing read from a file, else the database's ACAD_PLOTSTYLENAME.
-std::uint64_t dxfPlotStyleHandle(const DxfFields& out, const OdString& name)
-{
-  if (const KyDxfSource* source = out.source())
-  {
-    auto it = source->plotStyles.find(name.wstr());
-    if (it != source->plotStyles.end())
-      return it->second;
-  }
-  OdDbDatabase* db = out.database();
-  if (!db || db->getNamedObjectsDictionaryId().isNull())
-    return 0;
-  OdDbDictionaryPtr pNod = db->getNamedObjectsDictionaryId().safeOpenObject();
-  OdDbDictionaryPtr pNames = OdDbDictionary::cast(pNod->getAt(L"ACAD_PLOTSTYLENAME", OdDb::kForRead).get());
-  return pNames.isNull() ? 0 : static_cast<std::uint64_t>(pNames->getAt(name).getHandle());
-}
-
-// "R2000 (AC1015)".
-std::string dxfVersionText(int version)
-{
-  static const std::pair<int, const char*> kReleases[] = {
-    {kDxfR12, "R12"},     {kDxfR2000, "R2000"}, {kDxfR2004, "R2004"}, {kDxfR2007, "R2007"},
-    {kDxfR2010, "R2010"}, {kDxfR2013, "R2013"}, {kDxfR2018, "R2018"}};
-  const std::string acadver = "AC" + std::to_string(version);
-  for (const auto& release : kReleases)
-    if (release.first == version)
-      return std::string(release.second) + " (" + acadver + ")";
-  return acadver;
-}
-
 namespace
 {
 // "LAYER 'Walls': <what>".

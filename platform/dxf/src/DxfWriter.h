@@ -194,6 +194,12 @@ const std::vector<const DxfKindWriter*>& dxfKindWriters();
 // in a 1002 group), which the reader turns into the host's hyperlink data.
 const wchar_t* dxfHyperlinkApplication();
 
+// "R2000 (AC1015)", for messages.
+std::string dxfVersionText(int version);
+// The handle under which the drawing lists a named plot style (0 when it does not): the source's
+// plot style names for a drawing read from a file, else the database's ACAD_PLOTSTYLENAME.
+std::uint64_t dxfPlotStyleHandle(const DxfFields& out, const OdString& name);
+
 // The extended data as the database holds it, the host's hyperlink in the file's form; kind
 // names the object in refusals.
 void dxfXDataFields(const OdDbObject* pObj, const char* kind, DxfFields& out);
