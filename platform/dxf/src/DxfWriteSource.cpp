@@ -65,7 +65,8 @@ public:
     findNewObjects();
     DxfTag tag;
     std::vector<DxfTag> group;
-    while (readGroup(group))
+    // The reader ends at EOF; what follows it is not part of the drawing.
+    while (!m_sawEof && readGroup(group))
       writeGroup(group);
     // A source without EOF ends where its text ends.
     if (!m_sawEof)
@@ -81,8 +82,22 @@ private:
   {
     group.clear();
     DxfTag tag;
-    while (m_tokens.next(tag))
+    for (;;)
     {
+      // Where the tags stop making sense the reader stopped too (it read the file up to there).
+      try
+      {
+        if (!m_tokens.next(tag))
+          break;
+      }
+      catch (const DxfError&)
+      {
+        break;
+      }
+      catch (const DxfEnd&)
+      {
+        break;
+      }
       if (tag.code == DxfTokenizer::kDroppedTag)
         continue;
       if (tag.code == 0 && !group.empty())

@@ -9,6 +9,7 @@
 
 #include "DbDatabase.h"
 #include "DxfSource.h"
+#include "DxfTokenizer.h"
 #include "DxfWriter.h"
 #include "OdError.h"
 
@@ -113,6 +114,10 @@ bool writeTo(OdDbDatabase* db, const KyDxfSource* source, const KyDxfWriter::Opt
   catch (const kydxf::DxfWriteError& e)
   {
     error = QString::fromStdString(e.message);
+  }
+  catch (const kydxf::DxfError& e)
+  {
+    error = QStringLiteral("the source cannot be read again at line %1 (%2)").arg(e.line).arg(QString::fromStdString(e.message));
   }
   catch (const OdError& e)
   {

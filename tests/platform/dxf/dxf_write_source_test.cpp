@@ -195,6 +195,20 @@ TEST(DxfWriteSource, RepairedObjectsAreWrittenRepaired)
   EXPECT_EQ(again.report.repairCount, 0) << out.toStdString();
 }
 
+// What follows the EOF is no part of the drawing, even bytes no tag can hold.
+TEST(DxfWriteSource, StopsAtTheEndOfTheDrawing)
+{
+  QByteArray in = dxfSampleFile(QStringLiteral("AC1015"));
+  in.append(QByteArray("0\nLINE\n8\n0\n", 13));
+  in.append(QByteArray("1\0\n2\n", 6));
+  Read r = readSource(in);
+  objectAt(r.db.get(), DxfSample::kLine, OdDb::kForWrite)->erase();
+  const QByteArray out = writeBack(r);
+  EXPECT_TRUE(out.endsWith("EOF\r\n") || out.endsWith("EOF\n")) << out.right(40).toStdString();
+  Read again = readSource(out);
+  EXPECT_EQ(again.report.entities, r.report.entities - 1);
+}
+
 TEST(DxfWriteSource, VersionChangeReencodesTexts)
 {
   const QByteArray in = dxfSampleFile(QStringLiteral("AC1018"), QStringLiteral("ANSI_1251"));
