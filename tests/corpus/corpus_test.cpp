@@ -1,0 +1,390 @@
+// Every drawing of the third-party corpus (tests/corpus/manifest.tsv) run through the real kyprops:
+// it opens, every row of every entity reads with a finite value, the listing prints, the angles
+// shown are the ones the file's tags hold, and the repairs and the --strict outcome equal the
+// reviewed record in tests/corpus/records. KY_RECORD_CORPUS=1 writes the records anew.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <optional>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+#include "KyPropsProcess.h"
+
+namespace
+{
+struct CorpusFile
+{
+  QString package;
+  QString version;
+  QString archivePath;
+  QString local;
+  QString licence;
+
+  QString name() const { return QFileInfo(local).fileName(); }
+  // Committed files live in tests/corpus/files, fetched ones in the cache folder.
+  QString path() const
+  {
+    if (local.startsWith(QLatin1String("files/")))
+      return QStringLiteral(KY_CORPUS_SOURCE_DIR "/") + local;
+    const QString dir = qEnvironmentVariableIsSet("KY_CORPUS_DIR") ? qEnvironmentVariable("KY_CORPUS_DIR")
+                                                                   : QStringLiteral(KY_CORPUS_DEFAULT_DIR);
+    return QDir(dir).filePath(local);
+  }
+};
+
+std::vector<CorpusFile> manifest()
+{
+  std::vector<CorpusFile> files;
+  QFile file(QStringLiteral(KY_CORPUS_SOURCE_DIR "/manifest.tsv"));
+  if (!file.open(QIODevice::ReadOnly))
+    return files;
+  for (const QString& line : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts))
+  {
+    const QStringList f = line.split('\t');
+    if (line.startsWith('#') || f.size() != 6 || f[0] == QLatin1String("package"))
+      continue;
+    files.push_back({f[0], f[1], f[3], f[4], f[5]});
+  }
+  return files;
+}
+
+// ---- the file's own tags, read independently of the reader ---------------------------------------
+
+// One entity of the ENTITIES or BLOCKS section: its kind, first line, and the first value of
+// each group code (an MTEXT's embedded object, from code 101 on, is left out).
+struct FileEntity
+{
+  QString kind;
+  int line = 0;
+  int endLine = 0;
+  std::map<int, QString> values;
+
+  std::optional<double> real(int code) const
+  {
+    const auto it = values.find(code);
+    if (it == values.end())
+      return std::nullopt;
+    bool ok = false;
+    const double v = it->second.toDouble(&ok);
+    return ok && std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
+  }
+};
+
+std::map<QString, FileEntity> entitiesByHandle(const QString& path)
+{
+  std::map<QString, FileEntity> out;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    return out;
+  const QStringList lines = QString::fromLatin1(file.readAll()).split('\n');
+  QString section;
+  FileEntity current;
+  bool embedded = false;
+  auto finish = [&](int endLine) {
+    current.endLine = endLine;
+    const auto handle = current.values.find(5);
+    if (!current.kind.isEmpty() && handle != current.values.end())
+      out[handle->second.toUpper()] = current;
+    current = FileEntity();
+  };
+  for (int i = 0; i + 1 < lines.size(); i += 2)
+  {
+    bool ok = false;
+    const int code = lines[i].trimmed().toInt(&ok);
+    if (!ok)
+      break;
+    const QString value = lines[i + 1].trimmed();
+    if (code == 0)
+    {
+      finish(i);
+      embedded = false;
+      if (value == QLatin1String("SECTION"))
+        section.clear();
+      else if (section == QLatin1String("ENTITIES") || section == QLatin1String("BLOCKS"))
+        current = FileEntity{value, i + 1, 0, {}};
+    }
+    else if (code == 2 && section.isEmpty() && current.kind.isEmpty())
+      section = value;
+    else if (!current.kind.isEmpty() && !embedded)
+    {
+      embedded = code == 101;
+      current.values.emplace(code, value);
+    }
+  }
+  finish(static_cast<int>(lines.size()));
+  return out;
+}
+
+double degrees(double radians)
+{
+  return radians * 180.0 / M_PI;
+}
+
+// The difference of two angles in degrees, folded into [0, 180].
+double angleGap(double a, double b)
+{
+  const double d = std::fmod(std::fabs(a - b), 360.0);
+  return std::min(d, 360.0 - d);
+}
+
+// The angles the file's tags give an entity, in degrees, by the palette row that shows each.
+// Empty for entities in another plane than the world's (their angles are in their own system).
+std::map<QString, double> fileAngles(const FileEntity& e)
+{
+  std::map<QString, double> out;
+  const double nz = e.real(230).value_or(1.0);
+  if (e.real(210).value_or(0.0) != 0.0 || e.real(220).value_or(0.0) != 0.0 || nz <= 0.0)
+    return out;
+  if (e.kind == QLatin1String("ARC"))
+  {
+    out["Start Angle"] = e.real(50).value_or(0.0);
+    out["End Angle"] = e.real(51).value_or(0.0);
+  }
+  else if (e.kind == QLatin1String("TEXT"))
+    out["Rotation"] = e.real(50).value_or(0.0);
+  else if (e.kind == QLatin1String("MTEXT"))
+  {
+    const double dx = e.real(11).value_or(0.0), dy = e.real(21).value_or(0.0);
+    out["Rotation"] = dx != 0.0 || dy != 0.0 ? degrees(std::atan2(dy, dx)) : e.real(50).value_or(0.0);
+  }
+  else if (e.kind == QLatin1String("LINE"))
+  {
+    const double dx = e.real(11).value_or(0.0) - e.real(10).value_or(0.0);
+    const double dy = e.real(21).value_or(0.0) - e.real(20).value_or(0.0);
+    if (dx != 0.0 || dy != 0.0)
+      out["Angle"] = degrees(std::atan2(dy, dx));
+  }
+  return out;
+}
+
+// ---- what kyprops shows ------------------------------------------------------------------------
+
+bool finiteEverywhere(const QJsonValue& v)
+{
+  if (v.isNull() || v.isUndefined())
+    return false;
+  if (v.isArray())
+  {
+    for (const QJsonValue& x : v.toArray())
+      if (!finiteEverywhere(x))
+        return false;
+  }
+  else if (v.isObject())
+  {
+    const QJsonObject o = v.toObject();
+    for (auto it = o.begin(); it != o.end(); ++it)
+      if (it.key() != QLatin1String("handle") && !finiteEverywhere(it.value()))
+        return false;
+  }
+  return true;
+}
+
+// Rows whose empty value is a shown state, not a failure.
+bool mayBeEmpty(const QString& objectClass, const QString& row)
+{
+  // A polyline whose segments have different widths shows its global width as varying.
+  return objectClass == QLatin1String("Polyline") && row == QLatin1String("Global width");
+}
+
+QString repairLine(const QJsonObject& r)
+{
+  return QStringLiteral("%1: %2; %3")
+    .arg(r.value("line").toInt())
+    .arg(r.value("problem").toString(), r.value("action").toString());
+}
+
+QString countsText(const QJsonObject& counts)
+{
+  QStringList parts;
+  for (auto it = counts.begin(); it != counts.end(); ++it)
+    parts << QStringLiteral("%1 %2").arg(it.value().toInt()).arg(it.key());
+  return parts.isEmpty() ? QStringLiteral("none") : parts.join(QLatin1String(", "));
+}
+
+// "Multiline text Rotation: 0 (66), 90 (12)": the text rotations shown, for the reviewer's eye.
+QStringList rotationLines(const QJsonArray& objects)
+{
+  std::map<QString, std::map<QString, int>> shown;
+  for (const QJsonValue& o : objects)
+  {
+    const QJsonObject object = o.toObject();
+    const QString cls = object.value("class").toString();
+    if (cls != QLatin1String("Text") && cls != QLatin1String("Multiline text"))
+      continue;
+    const QJsonObject row = findBy(object.value("rows").toArray(), "name", "Rotation");
+    ++shown[cls][row.value("text").toString()];
+  }
+  QStringList out;
+  for (const auto& kind : shown)
+  {
+    QStringList values;
+    for (const auto& v : kind.second)
+      values << QStringLiteral("%1 (%2)").arg(v.first).arg(v.second);
+    out << QStringLiteral("%1 Rotation: %2").arg(kind.first, values.join(QLatin1String(", ")));
+  }
+  return out;
+}
+
+void PrintTo(const CorpusFile& file, std::ostream* os)
+{
+  *os << file.local.toStdString();
+}
+
+class CorpusDrawing : public ::testing::TestWithParam<CorpusFile>
+{
+};
+} // namespace
+
+TEST_P(CorpusDrawing, OpensCleanShowsItsAnglesAndMatchesItsRecord)
+{
+  const CorpusFile& file = GetParam();
+  const QString path = file.path();
+  if (!QFileInfo::exists(path))
+    GTEST_SKIP() << path.toStdString() << " is not there: run tests/corpus/fetch.sh (" << file.package.toStdString()
+                 << " " << file.version.toStdString() << ")";
+
+  // It opens and every row of every entity reads.
+  const KyPropsResult json = runKyprops({"--json", path});
+  ASSERT_EQ(0, json.exitCode) << json.err.toStdString();
+  ASSERT_FALSE(json.json.isEmpty()) << "the JSON document does not parse";
+  const QJsonObject drawing = json.json.value("drawing").toObject();
+  const QJsonArray objects = json.json.value("objects").toArray();
+  int badRows = 0;
+  for (const QJsonValue& o : objects)
+  {
+    const QJsonObject object = o.toObject();
+    const QString cls = object.value("class").toString();
+    for (const QJsonValue& r : object.value("rows").toArray())
+    {
+      const QJsonObject row = r.toObject();
+      const QString name = row.value("name").toString();
+      const bool numberShown = row.value("value").isDouble();
+      const bool bad = row.contains("error") ||
+                       (!finiteEverywhere(row.value("value")) && !mayBeEmpty(cls, name)) ||
+                       (numberShown && row.value("text").toString().contains(QRegularExpression("nan|inf", QRegularExpression::CaseInsensitiveOption)));
+      if (bad && ++badRows <= 10)
+        ADD_FAILURE() << cls.toStdString() << " [" << object.value("handle").toString().toStdString() << "] "
+                      << name.toStdString() << ": value " << row.value("value").toVariant().toString().toStdString()
+                      << ", text '" << row.value("text").toString().toStdString() << "' "
+                      << row.value("error").toString().toStdString();
+    }
+  }
+  EXPECT_EQ(0, badRows) << "rows without a sound value";
+
+  // The angles shown are those of the file's tags, except where the reader reported a repair
+  // inside the entity (the record says what it did).
+  const std::map<QString, FileEntity> tags = entitiesByHandle(path);
+  const QJsonArray repairs = drawing.value("repairs").toArray();
+  int angleChecks = 0;
+  for (const QJsonValue& o : objects)
+  {
+    const QJsonObject object = o.toObject();
+    const auto it = tags.find(object.value("handle").toString());
+    if (it == tags.end())
+      continue;
+    const FileEntity& e = it->second;
+    const bool repaired = std::any_of(repairs.begin(), repairs.end(), [&](const QJsonValue& r) {
+      const int line = r.toObject().value("line").toInt();
+      return line >= e.line && line <= e.endLine;
+    });
+    if (repaired)
+      continue;
+    for (const auto& angle : fileAngles(e))
+    {
+      const QJsonObject row = findBy(object.value("rows").toArray(), "name", angle.first);
+      ASSERT_TRUE(row.value("value").isDouble()) << e.kind.toStdString() << " at line " << e.line << " has no row "
+                                                 << angle.first.toStdString();
+      EXPECT_LT(angleGap(degrees(row.value("value").toDouble()), angle.second), 1e-6)
+        << e.kind.toStdString() << " at line " << e.line << ": " << angle.first.toStdString() << " shows "
+        << row.value("text").toString().toStdString() << ", the file says " << angle.second;
+      ++angleChecks;
+    }
+  }
+
+  // The listing prints, one for each entity.
+  const KyPropsResult list = runKyprops({"--list", path});
+  EXPECT_EQ(0, list.exitCode) << list.err.toStdString();
+  EXPECT_EQ(objects.size(), list.out.count(QStringLiteral("\n  Listing\n")));
+
+  // --strict stops at one of the repaired problems, or reads a file that needs none.
+  const KyPropsResult strict = runKyprops({"--strict", "--summary", path});
+  QString strictLine = QStringLiteral("strict: exit %1").arg(strict.exitCode);
+  if (repairs.isEmpty())
+    EXPECT_EQ(0, strict.exitCode) << strict.err.toStdString();
+  else
+  {
+    EXPECT_EQ(2, strict.exitCode);
+    const QString prefix = QStringLiteral("kyprops: %1:").arg(path);
+    const QString message = strict.err.trimmed();
+    ASSERT_TRUE(message.startsWith(prefix)) << message.toStdString();
+    const QString where = message.mid(prefix.size());
+    const bool known = std::any_of(repairs.begin(), repairs.end(), [&](const QJsonValue& r) {
+      return QStringLiteral("%1: %2").arg(r.toObject().value("line").toInt()).arg(r.toObject().value("problem").toString()) == where;
+    });
+    EXPECT_TRUE(known) << "--strict stopped at a problem the repairs do not list: " << where.toStdString();
+    strictLine += QStringLiteral(" at ") + where;
+  }
+
+  QStringList record{QStringLiteral("# %1 from %2 %3: %4 (%5)")
+                       .arg(file.name(), file.package, file.version, file.archivePath, file.licence),
+                     QStringLiteral("version: %1, code page %2").arg(drawing.value("version").toString(),
+                                                                      drawing.value("codepage").toString()),
+                     QStringLiteral("entities: %1 (%2 listed)").arg(drawing.value("entities").toInt()).arg(objects.size()),
+                     QStringLiteral("skipped: ") + countsText(drawing.value("skipped").toObject()),
+                     QStringLiteral("angles checked against the file: %1").arg(angleChecks),
+                     strictLine,
+                     QStringLiteral("repairs: %1").arg(drawing.value("repairCount").toInt())};
+  for (const QJsonValue& r : repairs)
+    record << repairLine(r.toObject());
+  record << rotationLines(objects);
+
+  QFile stored(QStringLiteral(KY_CORPUS_SOURCE_DIR "/records/") + file.name() + QStringLiteral(".txt"));
+  if (qEnvironmentVariableIsSet("KY_RECORD_CORPUS"))
+  {
+    ASSERT_TRUE(stored.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    stored.write((record.join('\n') + '\n').toUtf8());
+    return;
+  }
+  ASSERT_TRUE(stored.open(QIODevice::ReadOnly))
+    << "no record " << stored.fileName().toStdString() << ": KY_RECORD_CORPUS=1 writes it, then review it";
+  const QStringList expected = QString::fromUtf8(stored.readAll()).split('\n', Qt::SkipEmptyParts);
+  EXPECT_EQ(expected.join('\n').toStdString(), record.join('\n').toStdString());
+}
+
+namespace
+{
+std::string testName(const ::testing::TestParamInfo<CorpusFile>& info)
+{
+  std::string name = info.param.name().toStdString();
+  for (char& c : name)
+    if (!std::isalnum(static_cast<unsigned char>(c)))
+      c = '_';
+  return name;
+}
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(Corpus, CorpusDrawing, ::testing::ValuesIn(manifest()), testName);
+
+TEST(CorpusManifest, ListsEachFileOnceWithARecord)
+{
+  const std::vector<CorpusFile> files = manifest();
+  ASSERT_GE(files.size(), 30u) << "the manifest could not be read or lost its files";
+  std::map<QString, int> names;
+  for (const CorpusFile& f : files)
+  {
+    EXPECT_EQ(1, ++names[f.name()]) << f.name().toStdString() << " is listed twice";
+    EXPECT_TRUE(QFileInfo::exists(QStringLiteral(KY_CORPUS_SOURCE_DIR "/records/") + f.name() + ".txt"))
+      << "no record for " << f.name().toStdString();
+    if (f.local.startsWith(QLatin1String("files/")))
+    {
+      EXPECT_TRUE(QFileInfo::exists(f.path())) << "committed file missing: " << f.local.toStdString();
+    }
+  }
+}
