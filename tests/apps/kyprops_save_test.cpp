@@ -421,8 +421,11 @@ TEST(KypropsSave, CorpusDrawingsReadBackTheSame)
       continue;
     const KyPropsResult again = readBack(written);
     ASSERT_EQ(0, again.exitCode) << again.err.toStdString();
-    EXPECT_TRUE(sameDocument(comparable(before.json, {"repairs", "repairCount"}),
-                             comparable(again.json, {"repairs", "repairCount"})));
+    // A code page read by another of its names is written by the name the reader used.
+    QStringList differ = {"repairs", "repairCount"};
+    if (before.json.value("drawing").toObject().value("repairCount").toInt() > 0)
+      differ << "codepage";
+    EXPECT_TRUE(sameDocument(comparable(before.json, differ), comparable(again.json, differ)));
     ++compared;
   }
   std::printf("corpus: %d drawings written and read back, %d the reader refuses\n", compared, unreadable);
