@@ -199,8 +199,8 @@ TEST(DxfWriteSource, RepairedObjectsAreWrittenRepaired)
 TEST(DxfWriteSource, StopsAtTheEndOfTheDrawing)
 {
   QByteArray in = dxfSampleFile(QStringLiteral("AC1015"));
-  in.append(QByteArray("0\nLINE\n8\n0\n", 13));
-  in.append(QByteArray("1\0\n2\n", 6));
+  static const char kAfter[] = "0\nLINE\n8\n0\n1\0\n2\n";
+  in.append(QByteArray(kAfter, sizeof kAfter - 1));
   Read r = readSource(in);
   objectAt(r.db.get(), DxfSample::kLine, OdDb::kForWrite)->erase();
   const QByteArray out = writeBack(r);
