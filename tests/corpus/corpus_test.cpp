@@ -148,7 +148,11 @@ std::map<QString, double> fileAngles(const FileEntity& e)
     out["End Angle"] = e.real(51).value_or(0.0);
   }
   else if (e.kind == QLatin1String("TEXT"))
+  {
     out["Rotation"] = e.real(50).value_or(0.0);
+    // A text's obliquing angle shows in its row "Angle".
+    out["Angle"] = e.real(51).value_or(0.0);
+  }
   else if (e.kind == QLatin1String("MTEXT"))
   {
     const double dx = e.real(11).value_or(0.0), dy = e.real(21).value_or(0.0);
