@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang in their own build directory, writes the DXF seed corpus with
-# dxf_corpus and fuzzes each target for about a minute: dxf_fuzz (the DXF reader), palette_fuzz
-# (the palette and listing of kyprops over what the reader reads) and value_fuzz (typed values
-# for the rows of the sample drawing, from seeds written here). FUZZ_SECONDS sets
-# the time per target, FUZZ_TARGETS the targets, KY_FUZZ_BUILD_DIR the build directory
-# (build-fuzz). Exits non-zero when a fuzzer finds a crash; the crashing input is left in the
-# build directory.
+# dxf_corpus (and the small drawings of the third-party corpus) and fuzzes each target for about a
+# minute: dxf_fuzz (the DXF reader), palette_fuzz (the palette and listing of kyprops over what the
+# reader reads) and value_fuzz (typed values for the rows of the sample drawing, from seeds
+# written here). FUZZ_SECONDS sets the time per target, FUZZ_TARGETS the targets,
+# KY_FUZZ_BUILD_DIR the build directory (build-fuzz). Exits non-zero when a fuzzer finds a crash;
+# the crashing input is left in the build directory.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
@@ -20,6 +20,17 @@ cmake --build "$build" -j2 --target $targets dxf_corpus
 seeds="$build/seeds"
 rm -rf "$seeds"
 "$build/bin/dxf_corpus" --corpus "$seeds"
+# The third-party drawings under 256 KiB join the seeds of dxf_fuzz and palette_fuzz: the ones in
+# tests/corpus/files and those tests/corpus/fetch.sh unpacked ($KY_CORPUS_DIR, build/corpus).
+# Past -max_len the fuzzer reads their first bytes, which the reader takes as a file cut short.
+corpus_seeds=0
+for file in tests/corpus/files/*.dxf "${KY_CORPUS_DIR:-build/corpus}"/*.dxf; do
+  if [ -f "$file" ] && [ "$(stat -c %s "$file")" -lt 262144 ]; then
+    cp "$file" "$seeds/corpus-$(basename "$file")"
+    corpus_seeds=$((corpus_seeds + 1))
+  fi
+done
+echo "fuzz: $corpus_seeds third-party drawings among the seeds"
 
 # Seeds of value_fuzz: every row of every sample entity (three selector bytes: entity, row, units)
 # with a text of one of the forms a user types, two texts per row.

@@ -45,7 +45,8 @@ public:
     QMap<QString, int> skipped;
     // Entities read into the database (model space, paper space and block definitions).
     int entities = 0;
-    // $ACADVER and $DWGCODEPAGE as the file gives them.
+    // $ACADVER and $DWGCODEPAGE as the file gives them (a code page the reader repaired: the one
+    // it read the texts in).
     QString version;
     QString codepage;
 

@@ -1,7 +1,10 @@
 // The BLOCKS and ENTITIES sections: block definitions and the entities of model space, paper
 // space and blocks, one reader per mapped kind. Entities of other kinds are counted as skipped,
 // together with the vertices or attributes that belong to them.
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <string>
 
 #include "DbArc.h"
 #include "DbBlockTableRecord.h"
@@ -65,6 +68,24 @@ struct RealValue
     return true;
   }
 };
+
+// Some writers put an MTEXT's rotation in radians where degrees belong. A value that is a non-zero
+// multiple of pi/2 to twelve places (1.5707963..., 3.1415926..., 6.2831853...) is taken as such:
+// read as degrees it would be a turn of a few degrees that no drawing asks for.
+bool isRightAngleInRadians(double value)
+{
+  const double quarters = value / (OdaPI / 2);
+  const double whole = std::round(quarters);
+  return whole != 0.0 && std::fabs(whole) <= 4.0 && std::fabs(quarters - whole) < 1e-12;
+}
+
+// A number as the file would give it, shortest round-trip form.
+std::string realText(double value)
+{
+  char buffer[32];
+  const auto res = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, res.ptr);
+}
 
 // Points of planar entities are given in the object coordinate system of their normal.
 OdGePoint3d toWorld(const OdGePoint3d& p, const PointValue& normal)
@@ -232,6 +253,11 @@ void DxfReader::readEntity(const DxfTag& start, const OdDbObjectId& blockId)
   const std::string kindName(kind);
   DxfEntityProps props;
   OdDbEntityPtr pEnt = (this->*reader)(props);
+  if (props.strayLine != 0)
+    repair(props.strayLine,
+           kindName + " properties (group codes " + props.strayCodes + ") stand in its " +
+             std::string(props.kindSubclass) + " subclass, outside AcDbEntity",
+           "read them as the entity's");
   applyEntityProps(pEnt, props, kindName.c_str());
 
   OdDbObjectId ownerId = blockId;
@@ -287,13 +313,27 @@ bool DxfReader::commonEntityTag(const DxfTag& t, DxfEntityProps& p) const
 {
   if (t.code == 100)
   {
+    if (p.inEntitySubclass)
+      p.entitySubclassEmpty = p.entitySubclassTags == 0;
     p.sawMarker = true;
     p.inEntitySubclass = t.text == "AcDbEntity";
+    if (!p.inEntitySubclass && p.kindSubclass.empty())
+      p.kindSubclass = t.text;
     return true;
   }
-  if (p.sawMarker && !p.inEntitySubclass)
-    return false;
   const int line = t.line + 1;
+  if (p.inEntitySubclass)
+    ++p.entitySubclassTags;
+  else if (p.sawMarker)
+  {
+    // The codes no mapped kind uses in its own subclass.
+    static const int kStray[] = {8, 6, 62, 370, 420, 430, 440, 60, 67};
+    if (!p.entitySubclassEmpty || std::find(std::begin(kStray), std::end(kStray), t.code) == std::end(kStray))
+      return false;
+    p.strayCodes += (p.strayCodes.empty() ? "" : ", ") + std::to_string(t.code);
+    if (p.strayLine == 0)
+      p.strayLine = line;
+  }
   switch (t.code)
   {
   case 5:
@@ -598,7 +638,16 @@ OdDbEntityPtr DxfReader::readMText(DxfEntityProps& props)
   if (direction.set)
     directed = apply(direction.line, "MTEXT direction", [&] { pMText->setDirection(direction.vector()); });
   if (!directed && rotation.set)
-    apply(rotation.line, "MTEXT rotation", [&] { pMText->setRotation(radians(rotation.v)); });
+  {
+    double angle = radians(rotation.v);
+    if (isRightAngleInRadians(rotation.v))
+    {
+      angle = rotation.v;
+      repair(rotation.line, "MTEXT rotation " + realText(rotation.v) + " is a multiple of a right angle in radians",
+             "read it in radians, as " + realText(rotation.v * 180.0 / OdaPI) + " degrees");
+    }
+    apply(rotation.line, "MTEXT rotation", [&] { pMText->setRotation(angle); });
+  }
   if (height.set)
     apply(height.line, "MTEXT height", [&] { pMText->setTextHeight(height.v); });
   if (width.set)

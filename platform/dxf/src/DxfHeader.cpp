@@ -117,6 +117,7 @@ void DxfReader::applyHeaderVariables(const std::vector<HeaderVariable>& variable
           known = "ANSI_1252";
         m_text.setCodePage(known);
         name = known;
+        m_report.codepage = QString::fromStdString(known);
       }
       apply(t->line + 1, "$DWGCODEPAGE", [&] { m_db->setDWGCODEPAGE(OdString(std::wstring(name.begin(), name.end()))); });
     }

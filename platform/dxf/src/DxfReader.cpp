@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cwchar>
 
 #include "DbBlockTableRecord.h"
 #include "DbLayerTableRecord.h"
@@ -55,6 +56,7 @@ DxfReader::DxfReader(const char* data, std::size_t size, OdDbDatabase* db, KyDxf
   m_report.version = QStringLiteral("AC1009");
   m_report.codepage = QStringLiteral("ANSI_1252");
   m_tokens.allowDroppedValues(!strict);
+  m_tokens.noteRepairedValues(true);
 }
 
 // ---- tags ----------------------------------------------------------------------------------------
@@ -93,7 +95,7 @@ bool DxfReader::nextTag(DxfTag& tag)
     // The usual tag costs one comparison; comments (999) and dropped values are the rest.
     if (static_cast<unsigned>(tag.code) < 999u)
       return true;
-    if (tag.code == DxfTokenizer::kDroppedTag)
+    if (tag.code == DxfTokenizer::kDroppedTag || tag.code == DxfTokenizer::kRepairedValueTag)
     {
       const DxfError& e = m_tokens.problem();
       repair(e.line, e.message, m_tokens.problemAction());
@@ -526,9 +528,40 @@ OdDb::LineWeight DxfReader::lineWeightValue(std::int64_t value, int line, const 
 
 // ---- records -------------------------------------------------------------------------------------
 
-OdDbObjectId DxfReader::claimRecord(const OdDbObjectId& tableId, const OdString& name, OdRxClass* recordClass,
+OdString DxfReader::usableName(const OdDbObjectId& tableId, const OdString& name, int line)
+{
+  if (name.isEmpty() || OdDbSymbolTableRecord::validateName(name) == eOk)
+    return name;
+  const std::string key = dxfHex(tableId.getHandle().value()) + " " + name.toUtf8();
+  const auto known = m_renamedRecords.find(key);
+  if (known != m_renamedRecords.end())
+    return known->second;
+  static const OdChar kRefused[] = L"<>/\\\":;?,=`";
+  OdString usable = name.left(255);
+  for (int i = 0; i < usable.getLength(); ++i)
+  {
+    const OdChar c = usable[i];
+    if ((c >= 0 && c < 0x20) || std::wcschr(kRefused, c) || (c == L'*' && i > 0))
+      usable.setAt(i, L'_');
+  }
+  // A bar is kept only between two parts ("xref|name").
+  if (OdDbSymbolTableRecord::validateName(usable) != eOk)
+    usable.replace(L'|', L'_');
+  OdDbSymbolTablePtr pTable = tableId.safeOpenObject();
+  const OdString base = usable;
+  for (int n = 2; pTable->has(usable); ++n)
+    usable = base + OdString(L"_") + OdString(std::to_wstring(n));
+  repair(line,
+         "the name '" + name.toUtf8() + "' is refused (" + OdError::codeText(eInvalidSymbolTableName).toUtf8() + ")",
+         "named the record '" + usable.toUtf8() + "'");
+  m_renamedRecords.emplace(key, usable);
+  return usable;
+}
+
+OdDbObjectId DxfReader::claimRecord(const OdDbObjectId& tableId, const OdString& fileName, OdRxClass* recordClass,
                                     std::uint64_t handle, int line, const char* kind)
 {
+  const OdString name = usableName(tableId, fileName, line);
   OdDbSymbolTablePtr pTable = tableId.safeOpenObject(OdDb::kForWrite);
   OdDbObjectId id = pTable->getAt(name);
   if (!id.isNull())
@@ -576,7 +609,7 @@ OdDbObjectId DxfReader::recordByName(const OdDbObjectId& tableId, OdRxClass* rec
   auto it = cache.find(rawName);
   if (it != cache.end())
     return it->second;
-  const OdString name = text(rawName, line);
+  const OdString name = usableName(tableId, text(rawName, line), line);
   OdDbSymbolTablePtr pTable = tableId.safeOpenObject(OdDb::kForRead);
   OdDbObjectId id = pTable->getAt(name);
   if (id.isNull())

@@ -79,6 +79,13 @@ struct DxfEntityProps
   // "AcDbEntity" subclass.
   bool sawMarker = false;
   bool inEntitySubclass = false;
+  int entitySubclassTags = 0;
+  // Some writers leave the "AcDbEntity" subclass empty and put the layer, linetype, colour and
+  // lineweight after the kind's own marker: those are read as the entity's and reported once.
+  bool entitySubclassEmpty = false;
+  std::string_view kindSubclass;
+  std::string strayCodes;
+  int strayLine = 0;
 };
 
 class DxfReader
@@ -167,6 +174,10 @@ private:
   // The record of that name, made (empty) when the file refers to a record it does not define.
   OdDbObjectId recordByName(const OdDbObjectId& tableId, OdRxClass* recordClass, std::string_view rawName,
                             int line, std::unordered_map<std::string_view, OdDbObjectId>& cache);
+  // The name a record of the table is kept under: the file's, or for a name no record can have
+  // (a character like / or ?) the name with those characters replaced by '_', made unique in
+  // the table. Every use of the same name in the file gets the same record; the first is reported.
+  OdString usableName(const OdDbObjectId& tableId, const OdString& name, int line);
   // The record that stands in for a name no record can have: layer "0", "Continuous",
   // "Standard".
   OdDbObjectId fallbackRecord(const OdDbObjectId& tableId) const;
@@ -320,6 +331,8 @@ private:
   std::uint64_t m_highWater = 0;
   std::unordered_set<OdDbStub*> m_movable;
   std::unordered_set<OdDbStub*> m_claimable;
+  // Table record names renamed by usableName: "<table handle> <name>" -> the name used.
+  std::unordered_map<std::string, OdString> m_renamedRecords;
   std::unordered_map<std::string_view, OdDbObjectId> m_layers;
   std::unordered_map<std::string_view, OdDbObjectId> m_linetypes;
   std::unordered_map<std::string_view, OdDbObjectId> m_textStyles;

@@ -237,6 +237,7 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
     int colorIndex = 7, colorLine = line;
     bool hasTrueColor = false;
     std::uint32_t trueColor = 0;
+    int trueColorLine = line;
     std::uint64_t plotStyle = 0;
     int plotStyleLine = line;
     for (const DxfTag* t : body)
@@ -249,6 +250,7 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
       case 420:
         hasTrueColor = true;
         trueColor = static_cast<std::uint32_t>(t->integer);
+        trueColorLine = t->line + 1;
         break;
       case 6:
         pLayer->setLinetypeObjectId(linetypeByName(t->text, t->line + 1));
@@ -270,6 +272,15 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
     pLayer->setIsFrozen((flags & 1) != 0);
     pLayer->setVPDFLT((flags & 2) != 0);
     pLayer->setIsLocked((flags & 4) != 0);
+    // True colours came with AC1018; a writer that gives an older file one (beside the index)
+    // says nothing the version can hold.
+    if (hasTrueColor && m_version < 1018)
+    {
+      repair(trueColorLine, "LAYER true color (group code 420) in an AC" + std::to_string(m_version) +
+                              " file, which has none",
+             "kept the color index " + std::to_string(std::abs(colorIndex)));
+      hasTrueColor = false;
+    }
     // A negative colour index marks a layer that is off.
     pLayer->setIsOff(colorIndex < 0);
     if (!hasTrueColor && std::abs(colorIndex) > 255)
@@ -289,7 +300,10 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
       deferPlotStyle(id, plotStyle, plotStyleLine);
     // Transparency and description travel as extended data of their own applications.
     OdResBufPtr transparency = takeApp(xdata, L"AcCmTransparency");
-    if (!transparency.isNull() && !transparency->next().isNull() && transparency->next()->restype() == 1071)
+    // Writers give a layer without transparency the value 0 (ByLayer, which no layer can be): the
+    // layer stays opaque.
+    if (!transparency.isNull() && !transparency->next().isNull() && transparency->next()->restype() == 1071 &&
+        transparency->next()->getInt32() != 0)
     {
       OdCmTransparency value;
       value.serializeIn(static_cast<OdUInt32>(transparency->next()->getInt32()));

@@ -111,6 +111,26 @@ std::string quoted(std::string_view text)
   throw DxfError{line, "binary data (a NUL byte) in a text file"};
 }
 
+// A number written with a decimal comma for its point, as writers under some locales do: digits
+// around exactly one comma, no point, no exponent. False for anything else.
+bool readDecimalComma(std::string_view text, double& value)
+{
+  const std::size_t comma = text.find(',');
+  if (comma == std::string_view::npos || text.find(',', comma + 1) != std::string_view::npos || comma == 0 ||
+      comma + 1 == text.size())
+    return false;
+  std::string point(text);
+  point[comma] = '.';
+  std::size_t i = point[0] == '-' ? 1 : 0;
+  if (i == comma)
+    return false;
+  for (; i < point.size(); ++i)
+    if (i != comma && static_cast<unsigned>(point[i] - '0') > 9)
+      return false;
+  const auto res = std::from_chars(point.data(), point.data() + point.size(), value);
+  return res.ec == std::errc() && res.ptr == point.data() + point.size();
+}
+
 // A number that does not parse; a NUL byte in it says more about the file than the value does.
 [[noreturn]] void badNumber(int line, int code, std::string_view text, const char* what)
 {
@@ -420,7 +440,24 @@ bool DxfTokenizer::next(DxfTag& tag)
       ++first;
     const auto res = std::from_chars(first, last, tag.real);
     if (res.ec != std::errc() || res.ptr != last || first == last)
-      badNumber(tag.line, tag.code, value, "a number");
+    {
+      if (!readDecimalComma(std::string_view(first, static_cast<std::size_t>(last - first)), tag.real))
+        badNumber(tag.line, tag.code, value, "a number");
+      if (m_noteRepairs)
+      {
+        // The value is read; a note about it goes first, and the tag follows.
+        std::string point(value);
+        point[point.find(',')] = '.';
+        m_problem = DxfError{tag.line + 1, "group code " + std::to_string(tag.code) + ": " + quoted(value) +
+                                             " has a decimal comma"};
+        m_problemAction = "read it as " + point;
+        tag.text = value;
+        m_last = tag;
+        m_pushedBack = true;
+        tag.code = kRepairedValueTag;
+        return true;
+      }
+    }
     if (!std::isfinite(tag.real))
       badNumber(tag.line, tag.code, value, "a finite number");
     break;

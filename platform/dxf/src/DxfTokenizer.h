@@ -64,6 +64,11 @@ public:
   bool next(DxfTag& tag);
   void allowDroppedValues(bool allow) { m_dropValues = allow; }
   static const int kDroppedTag = -1;
+  // A value read in spite of a bend (a decimal comma). When notes are asked for, such a tag is
+  // preceded by one with the code kRepairedValueTag whose problem() and problemAction() say
+  // what was read; otherwise the tag comes alone.
+  void noteRepairedValues(bool note) { m_noteRepairs = note; }
+  static const int kRepairedValueTag = -2;
   const DxfError& problem() const { return m_problem; }
   // What was done about it: the value dropped, or lines passed over to the next object.
   const std::string& problemAction() const { return m_problemAction; }
@@ -97,6 +102,7 @@ private:
   bool m_pushedBack = false;
   bool m_releasePages = false;
   bool m_dropValues = false;
+  bool m_noteRepairs = false;
   DxfError m_problem;
   std::string m_problemAction;
   const char* m_released;

@@ -92,7 +92,7 @@ TEST(DxfReaderRepairs, BentFilesOpenWithTheirRepairReported)
      }},
     {"a layer transparency the layer refuses",
      section("TABLES", "0\nTABLE\n2\nLAYER\n0\nLAYER\n2\nGlass\n70\n0\n62\n5\n"
-                       "1001\nAcCmTransparency\n1071\n0\n0\nENDTAB\n") +
+                       "1001\nAcCmTransparency\n1071\n16777216\n0\nENDTAB\n") +
        "0\nEOF\n",
      "12: LAYER transparency refused (Invalid input); dropped the value",
      [](OdDbDatabase* db) {
@@ -158,6 +158,47 @@ TEST(DxfReaderRepairs, BentFilesOpenWithTheirRepairReported)
     {"a negative multiline text height", entities("0\nMTEXT\n1\nA\n40\n-2\n"),
      "10: MTEXT height refused (Invalid input); dropped the value",
      [](OdDbDatabase* db) { EXPECT_GT(first<OdDbMText>(db)->textHeight(), 0.0); }},
+    {"a layer true colour in a file older than true colours",
+     section("HEADER", "9\n$ACADVER\n1\nAC1015\n") +
+       section("TABLES", "0\nTABLE\n2\nLAYER\n0\nLAYER\n2\nRed\n70\n0\n62\n1\n420\n0\n0\nENDTAB\n") + "0\nEOF\n",
+     "28: LAYER true color (group code 420) in an AC1015 file, which has none; kept the color index 1",
+     [](OdDbDatabase* db) {
+       OdDbLayerTableRecordPtr layer = recordId(db->getLayerTableId(), L"Red").openObject();
+       EXPECT_TRUE(layer->color().isByACI());
+       EXPECT_EQ(layer->color().colorIndex(), 1);
+     }},
+    {"a decimal comma", entities("0\nLINE\n10\n1,5\n20\n-0,25\n11\n3\n21\n4\n"),
+     "8: group code 10: '1,5' has a decimal comma; read it as 1.5",
+     [](OdDbDatabase* db) { EXPECT_EQ(first<OdDbLine>(db)->startPoint(), OdGePoint3d(1.5, -0.25, 0)); }},
+    {"two commas in a number", entities("0\nLINE\n10\n1,2,5\n20\n2\n"),
+     "8: group code 10: '1,2,5' is not a number; dropped the value",
+     [](OdDbDatabase* db) { EXPECT_EQ(first<OdDbLine>(db)->startPoint(), OdGePoint3d(0, 2, 0)); }},
+    {"an MTEXT rotation of a whole turn in radians", entities("0\nMTEXT\n1\nA\n50\n6.2831853071795862\n"),
+     "10: MTEXT rotation 6.283185307179586 is a multiple of a right angle in radians; read it in radians, as 360 "
+     "degrees",
+     [](OdDbDatabase* db) { EXPECT_NEAR(std::sin(first<OdDbMText>(db)->rotation()), 0.0, 1e-12); }},
+    {"a layer name with characters no name may have",
+     section("TABLES", "0\nTABLE\n2\nLAYER\n0\nLAYER\n2\nA/B?\n70\n0\n62\n5\n0\nENDTAB\n") +
+       entities("0\nLINE\n8\nA/B?\n0\nCIRCLE\n8\nA/B?\n40\n1\n"),
+     "12: the name 'A/B?' is refused (Error 32); named the record 'A_B_'",
+     [](OdDbDatabase* db) {
+       const OdDbObjectId layer = recordId(db->getLayerTableId(), L"A_B_");
+       ASSERT_FALSE(layer.isNull());
+       OdDbLayerTableRecordPtr record = layer.openObject();
+       EXPECT_EQ(record->color().colorIndex(), 5);
+       for (const OdDbObjectId& id : modelSpace(db))
+         EXPECT_EQ(OdDbEntityPtr(id.openObject())->layerId(), layer);
+     }},
+    {"common properties after the kind's subclass marker",
+     entities("0\nLINE\n100\nAcDbEntity\n100\nAcDbLine\n8\nWalls\n62\n3\n10\n1\n20\n2\n"),
+     "12: LINE properties (group codes 8, 62) stand in its AcDbLine subclass, outside AcDbEntity; read them as the "
+     "entity's",
+     [](OdDbDatabase* db) {
+       OdDbLinePtr line = first<OdDbLine>(db);
+       EXPECT_EQ(line->layerId(), recordId(db->getLayerTableId(), L"Walls"));
+       EXPECT_EQ(line->color().colorIndex(), 3);
+       EXPECT_EQ(line->startPoint(), OdGePoint3d(1, 2, 0));
+     }},
     {"a coordinate that is no finite number", entities("0\nLINE\n10\n1\n20\ninf\n11\n3\n21\n4\n"),
      "10: group code 20: 'inf' is not a finite number; dropped the value",
      [](OdDbDatabase* db) {
@@ -210,6 +251,10 @@ TEST(DxfReaderRepairs, MultilineTextRotationIsInDegreesAndTheDirectionWins)
     {"direction before rotation", "0\nMTEXT\n1\nA\n11\n-1\n21\n0\n31\n0\n50\n30\n", OdaPI},
     // A zero vector is no direction: the rotation stands (with the refusal reported).
     {"zero direction", "0\nMTEXT\n1\nA\n50\n30\n11\n0\n21\n0\n31\n0\n", 30.0 * OdaPI / 180.0},
+    // A right angle written in radians is read so; a rotation near it but not at it is degrees.
+    {"right angle in radians", "0\nMTEXT\n1\nA\n50\n1.5707963267948966\n", OdaPI / 2},
+    {"near a right angle in radians", "0\nMTEXT\n1\nA\n50\n1.5708\n", 1.5708 * OdaPI / 180.0},
+    {"half a turn in radians backwards", "0\nMTEXT\n1\nA\n50\n-3.141592653589793\n", -OdaPI},
   };
   for (const Row& row : rows)
   {
@@ -240,7 +285,10 @@ TEST(DxfReaderRepairs, ReportKeepsTheFirstRepairsAndCountsThemAll)
 
 TEST(DxfReaderRepairs, ACleanFileNeedsNoRepair)
 {
+  // A layer transparency of 0 (ByLayer) is what writers give a layer without transparency.
   const QByteArray file = section("HEADER", "9\n$ACADVER\n1\nAC1032\n9\n$DWGCODEPAGE\n3\nANSI_1252\n") +
+                          section("TABLES", "0\nTABLE\n2\nLAYER\n0\nLAYER\n2\nGlass\n70\n0\n62\n5\n"
+                                            "1001\nAcCmTransparency\n1071\n0\n0\nENDTAB\n") +
                           entities("0\nLINE\n5\n2A\n8\n0\n370\n25\n62\n3\n0\nMTEXT\n5\n2B\n1\nA\n50\n30\n");
   OdDbDatabasePtr db = OdDbDatabase::createObject();
   KyDxfReader::Report report;
@@ -248,4 +296,6 @@ TEST(DxfReaderRepairs, ACleanFileNeedsNoRepair)
   ASSERT_TRUE(KyDxfReader::readFromBytes(file, QStringLiteral("clean.dxf"), db, report, error));
   EXPECT_EQ(report.repairCount, 0);
   EXPECT_TRUE(report.repairs.isEmpty());
+  OdDbLayerTableRecordPtr layer = recordId(db->getLayerTableId(), L"Glass").openObject();
+  EXPECT_EQ(layer->transparency(), OdDbLayerTableRecord::createObject()->transparency());
 }
