@@ -44,6 +44,9 @@ bool dxfSameValue(const DxfTag& tag, const DxfOutTag& field, const DxfMergeConte
   {
   case DxfValueKind::Real:
   {
+    // A number the reader read with a decimal comma goes out in its repaired form.
+    if (tag.text.find(',') != std::string_view::npos)
+      return false;
     char* end = nullptr;
     const double v = std::strtod(field.value.c_str(), &end);
     if (v == tag.real)

@@ -133,6 +133,7 @@ void DxfReader::readObject(const DxfTag& start, DxfObject& object)
           dropped += " (handle " + std::string(dxfTrim(t.text).substr(0, 16)) + ")";
           break;
         }
+      noteDropped(start.line);
       endOfData(std::string(start.text.substr(0, 40)), dropped + ", which it cuts short");
     }
     if (tag.code == 0)
@@ -248,6 +249,21 @@ void DxfReader::finishSource()
     if (!pObj.isNull())
       o.digest = dxfStateDigest(pObj.get());
   }
+  std::vector<std::uint64_t> mapped;
+  mapped.reserve(m_source->objects.size());
+  for (const KyDxfSource::Object& o : m_source->objects)
+    mapped.push_back(o.id.getHandle().value());
+  std::sort(mapped.begin(), mapped.end());
+  const std::uint64_t seed = m_db->handseed().value();
+  for (std::uint64_t h = 1; h < seed; ++h)
+  {
+    if (std::binary_search(mapped.begin(), mapped.end(), h))
+      continue;
+    const OdDbObjectId id = m_db->getOdDbObjectId(OdDbHandle(static_cast<OdUInt64>(h)));
+    OdDbObjectPtr pObj = id.openObject();
+    if (!pObj.isNull())
+      m_source->ambient.push_back({0, id, dxfStateDigest(pObj.get())});
+  }
   for (const auto& style : m_plotStyleNames)
     m_source->plotStyles.emplace(style.second.wstr(), style.first);
   std::sort(m_source->droppedLines.begin(), m_source->droppedLines.end());
@@ -272,6 +288,13 @@ void DxfReader::readSections()
         m_tokens.pushBack();
         std::vector<HeaderVariable> variables;
         readHeaderVariables(variables, false);
+        if (m_source)
+          for (const HeaderVariable& v : variables)
+          {
+            m_source->headerExtras.emplace_back(9, std::string(v.name));
+            for (const DxfTag& t : v.tags)
+              m_source->headerExtras.emplace_back(t.code, std::string(t.text));
+          }
         std::string names;
         for (const HeaderVariable& v : variables)
           names += (names.empty() ? "" : ", ") + std::string(v.name.substr(0, 40));
@@ -535,7 +558,12 @@ OdString DxfReader::usableName(const OdDbObjectId& tableId, const OdString& name
   const std::string key = dxfHex(tableId.getHandle().value()) + " " + name.toUtf8();
   const auto known = m_renamedRecords.find(key);
   if (known != m_renamedRecords.end())
+  {
+    // Repaired once in the report; every object using the name is written under the new one.
+    if (m_source)
+      m_source->repairLines.push_back(line);
     return known->second;
+  }
   static const OdChar kRefused[] = L"<>/\\\":;?,=`";
   OdString usable = name.left(255);
   for (int i = 0; i < usable.getLength(); ++i)
@@ -608,8 +636,15 @@ OdDbObjectId DxfReader::recordByName(const OdDbObjectId& tableId, OdRxClass* rec
 {
   auto it = cache.find(rawName);
   if (it != cache.end())
+  {
+    if (m_source && !m_renamedUses.empty() && m_renamedUses.count(rawName))
+      m_source->repairLines.push_back(line);
     return it->second;
-  const OdString name = usableName(tableId, text(rawName, line), line);
+  }
+  const OdString fileName = text(rawName, line);
+  const OdString name = usableName(tableId, fileName, line);
+  if (name != fileName)
+    m_renamedUses.insert(rawName);
   OdDbSymbolTablePtr pTable = tableId.safeOpenObject(OdDb::kForRead);
   OdDbObjectId id = pTable->getAt(name);
   if (id.isNull())

@@ -333,6 +333,8 @@ private:
   std::unordered_set<OdDbStub*> m_claimable;
   // Table record names renamed by usableName: "<table handle> <name>" -> the name used.
   std::unordered_map<std::string, OdString> m_renamedRecords;
+  // The names as the file spells them that were renamed, for the objects that use them later.
+  std::unordered_set<std::string_view> m_renamedUses;
   std::unordered_map<std::string_view, OdDbObjectId> m_layers;
   std::unordered_map<std::string_view, OdDbObjectId> m_linetypes;
   std::unordered_map<std::string_view, OdDbObjectId> m_textStyles;

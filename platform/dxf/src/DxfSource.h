@@ -55,6 +55,13 @@ public:
 
   // In line order.
   std::vector<Object> objects;
+  // What the database held after the read besides the file's objects (its own defaults, records
+  // made for names the file uses without defining them), line 0. Unchanged, they stay out of an
+  // output in the file's version, as they were not in the file.
+  std::vector<Object> ambient;
+  // Header variables the file put outside its HEADER section, as (code, value) tags; the output
+  // has them in its header.
+  std::vector<std::pair<int, std::string>> headerExtras;
   // Lines of objects and tags the reader passed over (the output leaves them out) and of the
   // repairs (an object holding one is written in its repaired form).
   std::vector<int> droppedLines;

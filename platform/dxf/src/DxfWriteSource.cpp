@@ -58,6 +58,10 @@ public:
     m_mapped.reserve(source.objects.size() * 2);
     for (const KyDxfSource::Object& o : source.objects)
       m_mapped.insert(static_cast<OdDbStub*>(o.id));
+    // In another version the output is a drawing of its own and holds them all.
+    if (!m_versionChanged)
+      for (const KyDxfSource::Object& o : source.ambient)
+        m_ambient.emplace(static_cast<OdDbStub*>(o.id), o.digest);
   }
 
   void run()
@@ -68,7 +72,13 @@ public:
     // The reader ends at EOF; what follows it is not part of the drawing.
     while (!m_sawEof && readGroup(group))
       writeGroup(group);
-    // A source without EOF ends where its text ends.
+    // A source without EOF ends where its text ends, closing the section it was in.
+    if (!m_sawEof && !m_section.empty())
+    {
+      flushSection();
+      m_out.tag(0, "ENDSEC");
+      m_section.clear();
+    }
     if (!m_sawEof)
       writeMissingSections(6);
     if (!m_sawEof)
@@ -119,7 +129,10 @@ private:
     const DxfTag& head = group.front();
     if (head.code != 0)
     {
-      // Tags before the first 0 tag: nothing reads them.
+      // Tags before the first 0 tag: the writer's comments are kept, anything else nothing reads.
+      for (const DxfTag& t : group)
+        if (t.code == 999)
+          copyTag(t);
       return;
     }
     const std::string_view kind = trimmed(head);
@@ -144,11 +157,17 @@ private:
     }
     if (kind == "ENDSEC")
     {
+      // What follows an ENDSEC before the next SECTION the reader passed over, or read as
+      // header variables (the header took them).
+      if (m_section.empty())
+        return;
       flushSection();
-      copy(group);
+      copyTag(head);
       m_section.clear();
       return;
     }
+    if (m_section.empty() && kind != "EOF")
+      return;
     if (kind == "EOF")
     {
       writeMissingSections(6);
@@ -236,6 +255,11 @@ private:
 
   void copyTag(const DxfTag& t)
   {
+    if (dxfValueKind(t.code) == DxfValueKind::Real && t.text.find(',') != std::string_view::npos)
+    {
+      m_out.real(t.code, t.real);
+      return;
+    }
     if (m_reencode && dxfValueKind(t.code) == DxfValueKind::Text && needsDecoding(t.text))
     {
       OdString text;
@@ -282,9 +306,45 @@ private:
       }
       else if (variable == "$DWGCODEPAGE" && t.code == 3)
         m_out.text(3, OdString(m_source.codePage));
-      else
+      else if (!writeRecordName(variable, t))
         copyTag(t);
     }
+    // Variables the file put outside its header.
+    for (const auto& extra : m_source.headerExtras)
+      m_out.tag(extra.first, extra.second);
+  }
+
+  // A variable naming the current layer, linetype, text or dimension style: the name of the
+  // record the drawing uses, which differs from the file's where the reader repaired it.
+  bool writeRecordName(std::string_view variable, const DxfTag& t)
+  {
+    OdDbObjectId id;
+    if (variable == "$CLAYER" && t.code == 8)
+      id = m_db->getCLAYER();
+    else if (variable == "$CELTYPE" && t.code == 6)
+      id = m_db->getCELTYPE();
+    else if (variable == "$TEXTSTYLE" && t.code == 7)
+      id = m_db->getTEXTSTYLE();
+    else if (variable == "$DIMSTYLE" && t.code == 2)
+      id = m_db->getDIMSTYLE();
+    OdDbSymbolTableRecordPtr pRecord = id.openObject();
+    if (pRecord.isNull())
+      return false;
+    OdString name;
+    if (m_decoder.decode(trimmed(t), name) && name.iCompare(pRecord->getName()) == 0)
+      return false;
+    m_out.text(t.code, pRecord->getName());
+    // The record goes out with the table's new ones, even where the file lacked it.
+    if (!isMapped(id))
+    {
+      std::vector<OdDbObjectId>& records = m_newRecords[static_cast<OdDbStub*>(pRecord->ownerId())];
+      if (std::find(records.begin(), records.end(), id) == records.end())
+        records.push_back(id);
+      const OdDbObjectId tableId = pRecord->ownerId();
+      if (!isMapped(tableId) && std::find(m_newTables.begin(), m_newTables.end(), tableId) == m_newTables.end())
+        m_newTables.push_back(tableId);
+    }
+    return true;
   }
 
   void patch(const std::vector<DxfTag>& group, const OdDbObject* pObj)
@@ -398,8 +458,6 @@ private:
     for (const OdDbObjectId& tableId : tables)
     {
       OdDbSymbolTablePtr pTable = tableId.safeOpenObject();
-      if (!isMapped(tableId))
-        m_newTables.push_back(tableId);
       visitOwned(pTable.get());
       for (OdDbSymbolTableIteratorPtr it = pTable->newIterator(); !it->done(); it->step())
       {
@@ -407,7 +465,7 @@ private:
         OdDbObjectPtr pRecord = recordId.openObject();
         if (pRecord.isNull())
           continue;
-        if (!isMapped(recordId) && !isHostApplication(pRecord.get()))
+        if (isNew(recordId, pRecord.get()) && !isHostApplication(pRecord.get()))
           m_newRecords[static_cast<OdDbStub*>(tableId)].push_back(recordId);
         visitOwned(pRecord.get());
         if (OdDbBlockTableRecord* pBlock = OdDbBlockTableRecord::cast(pRecord.get()).get())
@@ -417,11 +475,17 @@ private:
             OdDbObjectPtr pEntity = entityId.openObject();
             if (pEntity.isNull())
               continue;
-            if (!isMapped(entityId))
+            if (isNew(entityId, pEntity.get()))
               m_newEntities[static_cast<OdDbStub*>(recordId)].push_back(entityId);
             visitOwned(pEntity.get());
           }
       }
+      // A table the source lacks goes out when it changed or holds records new to the drawing.
+      std::vector<OdDbObjectId>& records = m_newRecords[static_cast<OdDbStub*>(tableId)];
+      if (!isMapped(tableId) && (isNew(tableId, pTable.get()) || !records.empty()))
+        m_newTables.push_back(tableId);
+      if (records.empty())
+        m_newRecords.erase(static_cast<OdDbStub*>(tableId));
     }
     visitDictionary(m_db->getNamedObjectsDictionaryId());
   }
@@ -437,6 +501,15 @@ private:
 
   bool isMapped(const OdDbObjectId& id) const { return m_mapped.count(static_cast<OdDbStub*>(id)) != 0; }
 
+  // Not in the source, and not one of the database's own objects left as the read left them.
+  bool isNew(const OdDbObjectId& id, const OdDbObject* pObj) const
+  {
+    if (isMapped(id))
+      return false;
+    const auto ambient = m_ambient.find(static_cast<OdDbStub*>(id));
+    return ambient == m_ambient.end() || ambient->second != dxfStateDigest(pObj);
+  }
+
   // The extension dictionary and the fields an object owns.
   void visitOwned(const OdDbObject* pObj)
   {
@@ -450,7 +523,7 @@ private:
     OdDbObjectPtr pObj = id.openObject();
     if (pObj.isNull())
       return;
-    if (!isMapped(id))
+    if (isNew(id, pObj.get()))
       m_newObjects.push_back(id);
     visitOwned(pObj.get());
     if (OdDbDictionary* pDict = OdDbDictionary::cast(pObj.get()).get())
@@ -550,7 +623,8 @@ private:
       const std::string_view name = kSectionOrder[i];
       if (name == "CLASSES")
         continue;
-      if (name == "HEADER" || name == "TABLES" || name == "OBJECTS" ||
+      if (name == "HEADER" || (name == "TABLES" && (!m_newTables.empty() || !m_newRecords.empty())) ||
+          (name == "OBJECTS" && !m_newObjects.empty()) ||
           (name == "BLOCKS" && !m_newEntities.empty()) ||
           (name == "ENTITIES" && (m_newEntities.count(static_cast<OdDbStub*>(m_db->getModelSpaceId())) ||
                                   m_newEntities.count(static_cast<OdDbStub*>(m_db->getPaperSpaceId())))))
@@ -598,6 +672,7 @@ private:
   const bool m_versionChanged;
   bool m_reencode = false;
   std::unordered_set<OdDbStub*> m_mapped;
+  std::unordered_map<OdDbStub*, std::uint64_t> m_ambient;
   std::size_t m_next = 0;
   std::string m_section;
   OdDbObjectId m_table;

@@ -182,17 +182,74 @@ TEST(DxfWriteSource, ErasedObjectsAreLeftOut)
   EXPECT_EQ(again.report.entities, r.report.entities - 1);
 }
 
-TEST(DxfWriteSource, RepairedObjectsAreWrittenRepaired)
+namespace
 {
-  // A colour past 256 and a lineweight that is none: the reader keeps the defaults.
-  const QByteArray in = "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1015\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n"
-                        "0\nLINE\n5\n2A\n330\n1F\n100\nAcDbEntity\n8\n0\n62\n257\n370\n7\n100\nAcDbLine\n"
-                        "10\n0\n20\n0\n30\n0\n11\n1\n21\n1\n31\n0\n0\nENDSEC\n0\nEOF\n";
-  Read r = readSource(in);
-  EXPECT_GT(r.report.repairCount, 0);
-  const QByteArray out = writeBack(r);
-  Read again = readSource(out);
-  EXPECT_EQ(again.report.repairCount, 0) << out.toStdString();
+const char kHeader2000[] = "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1015\n0\nENDSEC\n";
+
+QByteArray withLines(const char* head, const char* lineTags, const char* tail = "0\nENDSEC\n0\nEOF\n")
+{
+  return QByteArray(head) + "0\nSECTION\n2\nENTITIES\n0\nLINE\n5\n2A\n100\nAcDbEntity\n" + lineTags +
+         "100\nAcDbLine\n10\n0\n20\n0\n30\n0\n11\n1\n21\n1\n31\n0\n" + tail;
+}
+} // namespace
+
+// A valid file the database fills in (layers it names without a table, the database's own
+// defaults), with the writer's comment: written back as it came.
+TEST(DxfWriteSource, FilesLackingTheDatabasesDefaultsGoOutAsTheyCame)
+{
+  const QByteArray files[] = {
+    withLines(kHeader2000, "8\nwalls\n"),
+    "999\nmade by a script\n" + withLines(kHeader2000, "8\n0\n"),
+    withLines("0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1015\n9\n$DIMSTYLE\n2\nStandard\n0\nENDSEC\n", "8\n0\n"),
+  };
+  for (const QByteArray& in : files)
+  {
+    const Read r = readSource(in);
+    EXPECT_EQ(0, r.report.repairCount);
+    const std::vector<Tag> a = tagsOf(in), b = tagsOf(writeBack(r));
+    EXPECT_TRUE(a == b) << describe(a, b);
+  }
+}
+
+// What the reader repaired goes out repaired: read again, the file needs no repair and gives the
+// same drawing.
+TEST(DxfWriteSource, RepairedFilesAreWrittenRepaired)
+{
+  struct Case
+  {
+    const char* bend;
+    QByteArray file;
+  };
+  const Case cases[] = {
+    {"colour past 256, lineweight that is none", withLines(kHeader2000, "8\n0\n62\n257\n370\n7\n")},
+    {"decimal comma", withLines(kHeader2000, "8\n0\n48\n2,5\n")},
+    {"header variables after the header, and a second ENDSEC",
+     withLines("0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1015\n0\nENDSEC\n9\n$LTSCALE\n40\n2.5\n0\nENDSEC\n",
+               "8\n0\n")},
+    {"no ENDSEC, no EOF", withLines(kHeader2000, "8\n0\n", "")},
+    {"refused layer name used twice",
+     withLines(kHeader2000, "8\na<b\n", "0\nLINE\n5\n2B\n100\nAcDbEntity\n8\na<b\n100\nAcDbLine\n10\n5\n20\n5\n30\n0\n"
+                                        "11\n6\n21\n6\n31\n0\n0\nENDSEC\n0\nEOF\n")},
+    {"$DIMSTYLE naming a style the file lacks",
+     withLines("0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1015\n9\n$DIMSTYLE\n2\nISO-25\n0\nENDSEC\n"
+               "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nDIMSTYLE\n5\nA\n330\n0\n100\nAcDbSymbolTable\n70\n1\n"
+               "100\nAcDbDimStyleTable\n0\nDIMSTYLE\n105\n1B\n330\nA\n100\nAcDbSymbolTableRecord\n100\n"
+               "AcDbDimStyleTableRecord\n2\nOther\n70\n0\n0\nENDTAB\n0\nENDSEC\n",
+               "8\n0\n")},
+  };
+  for (const Case& c : cases)
+  {
+    SCOPED_TRACE(c.bend);
+    Read r = readSource(c.file);
+    EXPECT_GT(r.report.repairCount, 0);
+    const QByteArray out = writeBack(r);
+    Read again = readSource(out);
+    EXPECT_EQ(0, again.report.repairCount)
+      << (again.report.repairs.empty() ? std::string() : again.report.repairs.front().problem.toStdString()) << "\n"
+      << out.toStdString();
+    EXPECT_EQ(statesOf(r.db.get()), statesOf(again.db.get()));
+    EXPECT_EQ(r.db->getLTSCALE(), again.db->getLTSCALE());
+  }
 }
 
 // What follows the EOF is no part of the drawing, even bytes no tag can hold.
