@@ -97,6 +97,8 @@ bool DxfReader::nextTag(DxfTag& tag)
       return true;
     if (tag.code == DxfTokenizer::kDroppedTag || tag.code == DxfTokenizer::kRepairedValueTag)
     {
+      if (tag.code == DxfTokenizer::kRepairedValueTag && m_source)
+        m_source->decimalCommas = true;
       const DxfError& e = m_tokens.problem();
       repair(e.line, e.message, m_tokens.problemAction());
       continue;

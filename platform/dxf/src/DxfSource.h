@@ -62,6 +62,8 @@ public:
   // Header variables the file put outside its HEADER section, as (code, value) tags; the output
   // has them in its header.
   std::vector<std::pair<int, std::string>> headerExtras;
+  // Whether the reader read numbers written with a decimal comma (the output writes them anew).
+  bool decimalCommas = false;
   // Lines of objects and tags the reader passed over (the output leaves them out) and of the
   // repairs (an object holding one is written in its repaired form).
   std::vector<int> droppedLines;

@@ -255,7 +255,8 @@ private:
 
   void copyTag(const DxfTag& t)
   {
-    if (dxfValueKind(t.code) == DxfValueKind::Real && t.text.find(',') != std::string_view::npos)
+    if (m_source.decimalCommas && dxfValueKind(t.code) == DxfValueKind::Real &&
+        t.text.find(',') != std::string_view::npos)
     {
       m_out.real(t.code, t.real);
       return;
