@@ -7,6 +7,7 @@
 #include "DbArc.h"
 #include "DbBlockTableRecord.h"
 #include "DbCircle.h"
+#include "DbEllipse.h"
 #include "DbDatabase.h"
 #include "DbLayerTableRecord.h"
 #include "DbLine.h"
@@ -215,6 +216,19 @@ void KyBuildSampleDrawing(OdDbDatabase* db)
     line->setStartPoint(OdGePoint3d(70.0, 0.0, 0.0));
     line->setEndPoint(OdGePoint3d(79.0, 9.0, 0.0));
     sample.add(line, doors);
+  }
+  {
+    // 109: a slim oval table, a full ellipse turned by 30 degrees.
+    OdDbEllipsePtr table = OdDbEllipse::createObject();
+    table->set(OdGePoint3d(40.0, 45.0, 0.0), OdGeVector3d::kZAxis,
+               OdGeVector3d(12.0 * std::cos(OdaPI / 6.0), 12.0 * std::sin(OdaPI / 6.0), 0.0), 0.2);
+    sample.add(table, doors);
+  }
+  {
+    // 110: a flat elliptical arch over the passage, from 0 to 180 degrees.
+    OdDbEllipsePtr arch = OdDbEllipse::createObject();
+    arch->set(OdGePoint3d(85.0, 60.0, 0.0), OdGeVector3d::kZAxis, OdGeVector3d(8.0, 0.0, 0.0), 0.15, 0.0, OdaPI);
+    sample.add(arch, walls);
   }
   sample.fixHandles();
 }

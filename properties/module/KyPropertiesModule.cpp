@@ -4,6 +4,7 @@
 
 #include "DbArc.h"
 #include "DbCircle.h"
+#include "DbEllipse.h"
 #include "DbEntity.h"
 #include "DbLine.h"
 #include "DbMText.h"
@@ -27,6 +28,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::propertyExtens
   return {
     {&classOf<OdDbArc>, &m_arcPE},
     {&classOf<OdDbCircle>, &m_circlePE},
+    {&classOf<OdDbEllipse>, &m_ellipsePE},
     {&classOf<OdDbEntity>, &m_entityPE},
     {&classOf<OdDbLine>, &m_linePE},
     {&classOf<OdDbMText>, &m_mtextPE},
@@ -45,6 +47,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::infoExtensions
   return {
     {&classOf<OdDbArc>, &m_arcInfo},
     {&classOf<OdDbCircle>, &m_circleInfo},
+    {&classOf<OdDbEllipse>, &m_ellipseInfo},
     {&classOf<OdDbEntity>, &m_entityInfo},
     {&classOf<OdDbLine>, &m_lineInfo},
     {&classOf<OdDbMText>, &m_mtextInfo},
@@ -65,6 +68,7 @@ std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::concreteClas
   return {
     {&CKyArcPE::rxInit, &CKyArcPE::rxUninit},
     {&CKyCirclePE::rxInit, &CKyCirclePE::rxUninit},
+    {&CKyEllipsePE::rxInit, &CKyEllipsePE::rxUninit},
     {&CKyLinePE::rxInit, &CKyLinePE::rxUninit},
     {&CKyMTextPE::rxInit, &CKyMTextPE::rxUninit},
     {&CKyPolylinePE::rxInit, &CKyPolylinePE::rxUninit},

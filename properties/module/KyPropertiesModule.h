@@ -5,6 +5,7 @@
 
 #include "KyArcPE.h"
 #include "KyCirclePE.h"
+#include "KyEllipsePE.h"
 #include "KyEntityPE.h"
 #include "KyLinePE.h"
 #include "KyMTextPE.h"
@@ -42,6 +43,7 @@ private:
 
   OdStaticRxObject<CKyArcPE> m_arcPE;
   OdStaticRxObject<CKyCirclePE> m_circlePE;
+  OdStaticRxObject<CKyEllipsePE> m_ellipsePE;
   OdStaticRxObject<CKyEntityPE> m_entityPE;
   OdStaticRxObject<CKyLinePE> m_linePE;
   OdStaticRxObject<CKyMTextPE> m_mtextPE;
@@ -50,6 +52,7 @@ private:
 
   OdStaticRxObject<CKyArcInfo> m_arcInfo;
   OdStaticRxObject<CKyCircleInfo> m_circleInfo;
+  OdStaticRxObject<CKyEllipseInfo> m_ellipseInfo;
   OdStaticRxObject<CKyPrintObjectInfoPE> m_entityInfo;
   OdStaticRxObject<CKyLineInfo> m_lineInfo;
   OdStaticRxObject<CKyMTextInfo> m_mtextInfo;

@@ -90,6 +90,10 @@
         <source>Note</source>
         <translation>Multiline text</translation>
     </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
 </context>
 <context>
     <name>errors</name>
@@ -100,6 +104,10 @@
     <message>
         <source>Invalid input</source>
         <translation>Invalid input</translation>
+    </message>
+    <message>
+        <source>Degenerate geometry</source>
+        <translation>Degenerate geometry</translation>
     </message>
 </context>
 <context>
@@ -275,6 +283,30 @@
     <message>
         <source>obliquing angle</source>
         <translation>obliquing angle</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Center</translation>
+    </message>
+    <message>
+        <source>Major Axis</source>
+        <translation>Major Axis</translation>
+    </message>
+    <message>
+        <source>Minor Axis</source>
+        <translation>Minor Axis</translation>
+    </message>
+    <message>
+        <source>Radius Ratio</source>
+        <translation>Radius Ratio</translation>
+    </message>
+    <message>
+        <source>Start Angle</source>
+        <translation>Start Angle</translation>
+    </message>
+    <message>
+        <source>End Angle</source>
+        <translation>End Angle</translation>
     </message>
 </context>
 <context>
@@ -692,6 +724,50 @@
     <message>
         <source>Backward</source>
         <translation>Backward</translation>
+    </message>
+    <message>
+        <source>Major radius</source>
+        <translation>Major radius</translation>
+    </message>
+    <message>
+        <source>Minor radius</source>
+        <translation>Minor radius</translation>
+    </message>
+    <message>
+        <source>Radius ratio</source>
+        <translation>Radius ratio</translation>
+    </message>
+    <message>
+        <source>Start angle</source>
+        <translation>Start angle</translation>
+    </message>
+    <message>
+        <source>End angle</source>
+        <translation>End angle</translation>
+    </message>
+    <message>
+        <source>Major axis vector X</source>
+        <translation>Major axis vector X</translation>
+    </message>
+    <message>
+        <source>Major axis vector Y</source>
+        <translation>Major axis vector Y</translation>
+    </message>
+    <message>
+        <source>Major axis vector Z</source>
+        <translation>Major axis vector Z</translation>
+    </message>
+    <message>
+        <source>Minor axis vector X</source>
+        <translation>Minor axis vector X</translation>
+    </message>
+    <message>
+        <source>Minor axis vector Y</source>
+        <translation>Minor axis vector Y</translation>
+    </message>
+    <message>
+        <source>Minor axis vector Z</source>
+        <translation>Minor axis vector Z</translation>
     </message>
 </context>
 <context>

@@ -279,6 +279,7 @@ private:
   OdDbEntityPtr readText(DxfEntityProps& props);
   OdDbEntityPtr readMText(DxfEntityProps& props);
   OdDbEntityPtr readLwPolyline(DxfEntityProps& props);
+  OdDbEntityPtr readEllipse(DxfEntityProps& props);
   static EntityReader entityReader(std::string_view kind);
   void countSkipped(std::string_view kind);
 

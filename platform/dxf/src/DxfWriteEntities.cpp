@@ -110,6 +110,7 @@ std::uint64_t plotStyleHandle(const OdDbEntity* pEnt, const char* kind, const Dx
                          "' cannot be written: the drawing's plot style names (ACAD_PLOTSTYLENAME) do not list it");
   return handle;
 }
+} // namespace
 
 // The common "AcDbEntity" subclass. R12 files put the same codes before the kind's own.
 void entityFields(const OdDbEntity* pEnt, const char* kind, DxfFields& out)
@@ -162,6 +163,8 @@ void entityFields(const OdDbEntity* pEnt, const char* kind, DxfFields& out)
   }
 }
 
+namespace
+{
 // The host's hyperlink: 1001 host application, 1000 link (not empty), 1000 description. Other
 // shapes of its data go out as they are.
 bool hostHyperlink(const OdResBuf* chain, OdString& link, OdString& description)

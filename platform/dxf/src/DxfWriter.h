@@ -23,6 +23,7 @@
 
 class KyDxfSource;
 class OdDbDatabase;
+class OdDbEntity;
 class OdDbObject;
 class OdRxClass;
 class QTextCodec;
@@ -199,6 +200,9 @@ std::string dxfVersionText(int version);
 // The handle under which the drawing lists a named plot style (0 when it does not): the source's
 // plot style names for a drawing read from a file, else the database's ACAD_PLOTSTYLENAME.
 std::uint64_t dxfPlotStyleHandle(const DxfFields& out, const OdString& name);
+
+// The common "AcDbEntity" subclass of an entity; kind names it in refusals.
+void entityFields(const OdDbEntity* pEnt, const char* kind, DxfFields& out);
 
 // The extended data as the database holds it, the host's hyperlink in the file's form; kind
 // names the object in refusals.

@@ -20,6 +20,26 @@ double normalizeAngle(double angle)
   return a;
 }
 
+double integrate(const std::function<double(double)>& f, double a, double b, int pieces)
+{
+  static const double kNodes[4] = {0.1834346424956498, 0.5255324099163290, 0.7966664774136267,
+                                   0.9602898564975363};
+  static const double kWeights[4] = {0.3626837833783620, 0.3137066458778873, 0.2223810344533745,
+                                     0.1012285362903763};
+  if (pieces < 1 || a == b)
+    return 0.0;
+  const double step = (b - a) / pieces;
+  double sum = 0.0;
+  for (int i = 0; i < pieces; ++i)
+  {
+    const double mid = a + (i + 0.5) * step;
+    const double half = step / 2.0;
+    for (int k = 0; k < 4; ++k)
+      sum += kWeights[k] * (f(mid - half * kNodes[k]) + f(mid + half * kNodes[k])) * half;
+  }
+  return sum;
+}
+
 double pointTol(double size)
 {
   return OdGeContext::gTol.equalPoint() * std::max(1.0, std::fabs(size));

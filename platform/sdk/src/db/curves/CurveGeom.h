@@ -4,6 +4,8 @@
 #ifndef OD_DB_CURVE_GEOM_H
 #define OD_DB_CURVE_GEOM_H
 
+#include <functional>
+
 #include "Ge/GeExtents3d.h"
 #include "Ge/GeMatrix3d.h"
 #include "Ge/GePoint2d.h"
@@ -42,6 +44,10 @@ void addThickness(OdGeExtents3d& extents, const OdGeVector3d& normal, double thi
 // it is a rotation or reflection with one uniform scale and a translation. On eOk gives the
 // scale and whether it reflects (negative determinant).
 OdResult checkUniformTransform(const OdGeMatrix3d& xform, double& scale, bool& mirrors);
+
+// Integral of f over [a, b] by 8-point Gauss-Legendre rules on `pieces` equal pieces (arc lengths
+// of the smooth curves: ellipses, spline spans); exact for polynomials up to degree 15 per piece.
+double integrate(const std::function<double(double)>& f, double a, double b, int pieces = 16);
 
 // Geometry of one polyline segment from p0 to p1 with bulge b = tan(sweep / 4). A zero bulge
 // (or coincident ends) makes a straight segment; otherwise sweep is signed (positive turns

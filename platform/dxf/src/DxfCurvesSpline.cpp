@@ -1,0 +1,103 @@
+// The free-form curves: ELLIPSE read and written. Points and vectors of these kinds are world
+// coordinates in files (no object coordinate system); values the curves refuse are repairs
+// naming the kind and the value.
+#include <cmath>
+
+#include "DbEllipse.h"
+#include "DxfReader.h"
+#include "DxfWriter.h"
+#include "Ge/GeGbl.h"
+#include "OdError.h"
+
+namespace kydxf
+{
+namespace
+{
+// A point or vector under the codes c, c + 10, c + 20; false for other codes.
+bool takeXyz(const DxfTag& t, int code, OdGePoint3d& p)
+{
+  if (t.code == code)
+    p.x = t.real;
+  else if (t.code == code + 10)
+    p.y = t.real;
+  else if (t.code == code + 20)
+    p.z = t.real;
+  else
+    return false;
+  return true;
+}
+
+// The line a tag's value stands on (the fallback without a tag).
+int valueLine(const DxfTag* t, int fallback)
+{
+  return t ? t->line + 1 : fallback;
+}
+
+// A world vector, left out when it is the default normal (0, 0, 1).
+void worldVector(DxfFields& out, int code, const OdGeVector3d& v)
+{
+  if (v.x != 0.0 || v.y != 0.0 || v.z != 1.0)
+    out.vector(code, v);
+}
+
+void ellipseFields(const OdDbObject* pObj, DxfFields& out)
+{
+  const OdDbEllipse* pEllipse = static_cast<const OdDbEllipse*>(pObj);
+  entityFields(pEllipse, "ELLIPSE", out);
+  out.subclass("AcDbEllipse", {10, 20, 30, 11, 21, 31, 210, 220, 230, 40, 41, 42});
+  out.point(10, pEllipse->center());
+  out.point(11, pEllipse->majorAxis().asPoint());
+  worldVector(out, 210, pEllipse->normal());
+  out.real(40, pEllipse->radiusRatio());
+  double start = 0.0, end = 0.0;
+  pEllipse->getStartParam(start);
+  pEllipse->getEndParam(end);
+  out.real(41, start);
+  out.real(42, end);
+  dxfXDataFields(pEllipse, "ELLIPSE", out);
+}
+
+const DxfKindWriter kEllipseWriter{"ELLIPSE", &OdDbEllipse::desc, &ellipseFields};
+const DxfKindWriters kSplineWriters{&kEllipseWriter};
+} // namespace
+
+OdDbEntityPtr DxfReader::readEllipse(DxfEntityProps& props)
+{
+  OdDbEllipsePtr pEllipse = OdDbEllipse::createObject();
+  OdGePoint3d center, major, normal(0.0, 0.0, 1.0);
+  const DxfTag *majorTag = nullptr, *ratioTag = nullptr, *startTag = nullptr, *endTag = nullptr;
+  for (const DxfTag* t : m_parts.body)
+  {
+    if (commonEntityTag(*t, props))
+      continue;
+    if (takeXyz(*t, 10, center))
+      continue;
+    if (takeXyz(*t, 11, major))
+      majorTag = t->code == 11 ? t : majorTag;
+    else if (takeXyz(*t, 210, normal))
+      continue;
+    else if (t->code == 40)
+      ratioTag = t;
+    else if (t->code == 41)
+      startTag = t;
+    else if (t->code == 42)
+      endTag = t;
+  }
+  const double ratio = ratioTag ? ratioTag->real : 1.0;
+  // The axes and the ratio are one value: refused together, the ellipse keeps its centre only.
+  const OdResult axes = pEllipse->set(center, normal.asVector(), major.asVector(), ratio);
+  if (axes != eOk)
+  {
+    const int line = valueLine(majorTag, m_object.line);
+    repair(line, "ELLIPSE axes refused (" + OdError::codeText(axes).toUtf8() + ")",
+           "read it as a circle of radius 1 about its centre");
+    check(pEllipse->set(center, OdGeVector3d::kZAxis, OdGeVector3d::kXAxis, 1.0), line, "ELLIPSE", " center");
+    return pEllipse;
+  }
+  if (startTag)
+    apply(valueLine(startTag, 0), "ELLIPSE start parameter", [&] { pEllipse->setStartParam(startTag->real); });
+  if (endTag)
+    apply(valueLine(endTag, 0), "ELLIPSE end parameter", [&] { pEllipse->setEndParam(endTag->real); });
+  return pEllipse;
+}
+} // namespace kydxf
