@@ -83,9 +83,21 @@ OdDbEntityPtr DxfReader::readEllipse(DxfEntityProps& props)
     else if (t->code == 42)
       endTag = t;
   }
-  const double ratio = ratioTag ? ratioTag->real : 1.0;
+  double ratio = ratioTag ? ratioTag->real : 1.0;
+  OdGeVector3d majorAxis = major.asVector();
+  // Some writers give the longer axis as the minor one (a ratio above 1). The same curve has the
+  // other axis as its major one, the inverse ratio, and parameters a quarter turn back.
+  double paramShift = 0.0;
+  if (ratio > 1.0 && std::isfinite(ratio) && !majorAxis.isZeroLength() && !normal.asVector().isZeroLength())
+  {
+    repair(valueLine(ratioTag, m_object.line), "ELLIPSE radius ratio above 1",
+           "read its minor axis as the major one, with the inverse ratio and the parameters a quarter turn back");
+    majorAxis = normal.asVector().normal().crossProduct(majorAxis) * ratio;
+    ratio = 1.0 / ratio;
+    paramShift = -OdaPI2;
+  }
   // The axes and the ratio are one value: refused together, the ellipse keeps its centre only.
-  const OdResult axes = pEllipse->set(center, normal.asVector(), major.asVector(), ratio);
+  const OdResult axes = pEllipse->set(center, normal.asVector(), majorAxis, ratio);
   if (axes != eOk)
   {
     const int line = valueLine(majorTag, m_object.line);
@@ -95,9 +107,11 @@ OdDbEntityPtr DxfReader::readEllipse(DxfEntityProps& props)
     return pEllipse;
   }
   if (startTag)
-    apply(valueLine(startTag, 0), "ELLIPSE start parameter", [&] { pEllipse->setStartParam(startTag->real); });
+    apply(valueLine(startTag, 0), "ELLIPSE start parameter",
+          [&] { pEllipse->setStartParam(startTag->real + paramShift); });
   if (endTag)
-    apply(valueLine(endTag, 0), "ELLIPSE end parameter", [&] { pEllipse->setEndParam(endTag->real); });
+    apply(valueLine(endTag, 0), "ELLIPSE end parameter",
+          [&] { pEllipse->setEndParam(endTag->real + paramShift); });
   return pEllipse;
 }
 } // namespace kydxf

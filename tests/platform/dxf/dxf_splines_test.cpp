@@ -153,8 +153,24 @@ TEST(DxfSplines, ReadsTheFilesFormsAndRepairsWhatTheCurvesRefuse)
        e->getArea(area);
        EXPECT_NEAR(area, OdaPI * 2 * 0.5, 1e-12);
      }},
-    {"a ratio above one",
+    {"a ratio above one: the same curve about the other axis",
      "0\nELLIPSE\n10\n7\n20\n0\n30\n0\n11\n3\n21\n0\n31\n0\n40\n1.5\n41\n0\n42\n1\n",
+     "20: ELLIPSE radius ratio above 1; read its minor axis as the major one, with the inverse ratio and the "
+     "parameters a quarter turn back",
+     [](OdDbEntity* pEnt) {
+       OdDbEllipsePtr e = OdDbEllipse::cast(pEnt);
+       ASSERT_FALSE(e.isNull());
+       EXPECT_NEAR(e->radiusRatio(), 1.0 / 1.5, 1e-12);
+       EXPECT_NEAR(e->majorAxis().length(), 4.5, 1e-12);
+       // The points the file's values give: centre + major cos t + (normal x major) ratio sin t.
+       OdGePoint3d start, end;
+       e->getStartPoint(start);
+       e->getEndPoint(end);
+       EXPECT_NEAR(start.distanceTo(OdGePoint3d(10, 0, 0)), 0.0, 1e-9);
+       EXPECT_NEAR(end.distanceTo(OdGePoint3d(7 + 3 * std::cos(1.0), 4.5 * std::sin(1.0), 0)), 0.0, 1e-9);
+     }},
+    {"a ratio above one on a zero major axis",
+     "0\nELLIPSE\n10\n7\n20\n0\n30\n0\n11\n0\n21\n0\n31\n0\n40\n1.5\n",
      "14: ELLIPSE axes refused (Invalid input); read it as a circle of radius 1 about its centre",
      [](OdDbEntity* pEnt) {
        OdDbEllipsePtr e = OdDbEllipse::cast(pEnt);
