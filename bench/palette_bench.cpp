@@ -22,6 +22,7 @@
 #include "DbArc.h"
 #include "DbBlockTableRecord.h"
 #include "DbCircle.h"
+#include "DbEllipse.h"
 #include "DbDatabase.h"
 #include "DbLine.h"
 #include "DbMText.h"
@@ -282,6 +283,24 @@ void readPolyline(const OdDbObject* o)
   keep(polyline->hasPlinegen());
 }
 
+void readEllipse(const OdDbObject* o)
+{
+  const OdDbEllipse* ellipse = static_cast<const OdDbEllipse*>(o);
+  OdGePoint3d s, e;
+  ellipse->getStartPoint(s);
+  ellipse->getEndPoint(e);
+  keep(s);
+  keep(ellipse->center());
+  keep(e);
+  keep(ellipse->majorAxis().length());
+  keep(ellipse->minorAxis().length());
+  keep(ellipse->radiusRatio());
+  keep(ellipse->startAngle());
+  keep(ellipse->endAngle());
+  keep(ellipse->majorAxis());
+  keep(ellipse->minorAxis());
+}
+
 // The annotation values the text rows show: the flag, the current scale's name and factor (for
 // the sheet sizes) and the orientation data.
 void readAnnotation(const OdDbObject* o)
@@ -351,6 +370,7 @@ void directPass(const std::vector<OdDbObjectPtr>& selection)
   static const DirectReader readers[] = {
     {OdDbLine::desc(), &readLine},         {OdDbCircle::desc(), &readCircle}, {OdDbArc::desc(), &readArc},
     {OdDbPolyline::desc(), &readPolyline}, {OdDbText::desc(), &readText},     {OdDbMText::desc(), &readMText},
+    {OdDbEllipse::desc(), &readEllipse},
   };
   for (const OdDbObjectPtr& object : selection)
   {
