@@ -96,20 +96,37 @@ void dxfMerge(const std::vector<DxfTag>& group, const DxfFields& fields, const D
   };
   std::vector<char> role(n, kOwnable);
   segments.push_back({std::string_view(), 1, n, false});
-  bool inAppGroup = false;
+  // Where the application group open at a tag ends: at its "}", or, not closed, where the
+  // reader ended it (before the next subclass marker, extended data or group tag).
+  std::size_t appGroupEnd = 0;
+  std::vector<std::size_t> unclosedEnds;
   bool sawMarker = false;
   for (std::size_t i = 1; i < n; ++i)
   {
     const DxfTag& t = group[i];
+    if (i < appGroupEnd)
+    {
+      role[i] = kAppGroup;
+      continue;
+    }
     if (t.code == 102)
     {
       role[i] = kAppGroup;
-      inAppGroup = !t.text.empty() && t.text.front() == '{';
-      continue;
-    }
-    if (inAppGroup)
-    {
-      role[i] = kAppGroup;
+      if (t.text.empty() || t.text.front() != '{')
+        continue;
+      std::size_t j = i + 1;
+      while (j < n && group[j].code != 102)
+        ++j;
+      if (j < n && group[j].text == "}")
+        appGroupEnd = j + 1;
+      else
+      {
+        appGroupEnd = i + 1;
+        while (appGroupEnd < n && group[appGroupEnd].code != 100 && group[appGroupEnd].code != 1001 &&
+               group[appGroupEnd].code != 102)
+          ++appGroupEnd;
+        unclosedEnds.push_back(appGroupEnd);
+      }
       continue;
     }
     if (t.code >= 1000 && !segments.back().isXData)
@@ -150,10 +167,24 @@ void dxfMerge(const std::vector<DxfTag>& group, const DxfFields& fields, const D
   std::vector<const char*> appendMarkers;
 
   const std::vector<DxfFields::Segment>& modelled = fields.segments();
+  auto modelledMarker = [&modelled](std::string_view marker) {
+    for (const DxfFields::Segment& field : modelled)
+      if (field.marker && marker == field.marker)
+        return true;
+    return false;
+  };
+  auto sourceMarker = [&segments](const char* marker) {
+    for (const SourceSegment& seg : segments)
+      if (!seg.isXData && seg.marker == marker)
+        return true;
+    return false;
+  };
   for (std::size_t m = 0; m < modelled.size(); ++m)
   {
     const DxfFields::Segment& field = modelled[m];
-    // The source segments this one owns tags in.
+    // The source segments this one owns tags in. The reader takes a subclass's codes under a
+    // marker it does not know (a misspelt one); a subclass the source lacks owns them there.
+    const bool markerMissing = field.marker && !field.isXData && sawMarker && !sourceMarker(field.marker);
     std::vector<std::size_t> targets;
     for (std::size_t s = 0; s < segments.size(); ++s)
     {
@@ -161,7 +192,8 @@ void dxfMerge(const std::vector<DxfTag>& group, const DxfFields& fields, const D
       if (field.isXData ? seg.isXData
                         : !field.marker ? s == 0
                                         : (!seg.isXData && (!sawMarker || seg.marker == field.marker ||
-                                                            (m == 0 && s == 0))))
+                                                            (m == 0 && s == 0) ||
+                                                            (markerMissing && s > 0 && !modelledMarker(seg.marker)))))
         targets.push_back(s);
     }
     // A code is owned when the subclass lists it; extended data owns every code.
@@ -258,9 +290,16 @@ void dxfMerge(const std::vector<DxfTag>& group, const DxfFields& fields, const D
     appendBeforeXData.clear();
   };
 
+  // The output closes the groups the source left open, as the reader closed them.
+  std::size_t nextClose = 0;
+  auto closeGroups = [&](std::size_t i) {
+    for (; nextClose < unclosedEnds.size() && unclosedEnds[nextClose] <= i; ++nextClose)
+      emit(102, "}");
+  };
   copy(group[0]);
   for (std::size_t i = 1; i < n; ++i)
   {
+    closeGroups(i);
     if (i == xdataBegin)
       emitAppended();
     const TagPlan& p = plan[i];
@@ -292,6 +331,7 @@ void dxfMerge(const std::vector<DxfTag>& group, const DxfFields& fields, const D
     else
       copy(t);
   }
+  closeGroups(n);
   emitAppended();
   for (const DxfOutTag* t : appendAtEnd)
     emitField(t);
