@@ -256,7 +256,10 @@ void DxfReader::finishSource()
   for (const KyDxfSource::Object& o : m_source->objects)
     mapped.push_back(o.id.getHandle().value());
   std::sort(mapped.begin(), mapped.end());
-  const std::uint64_t seed = m_db->handseed().value();
+  // Objects the file does not have take handles in the order the read needs them. Once some of
+  // the file's own objects took new handles, the output pins those and a second read would hand
+  // out others: the output then holds every object, with its handle.
+  const std::uint64_t seed = m_handlesChanged ? 0 : m_db->handseed().value();
   for (std::uint64_t h = 1; h < seed; ++h)
   {
     if (std::binary_search(mapped.begin(), mapped.end(), h))
@@ -444,6 +447,7 @@ std::uint64_t DxfReader::ownHandle(std::uint64_t handle, int line, const std::st
 {
   if (handle == 0 || !handleTaken(handle))
     return handle;
+  m_handlesChanged = true;
   if (handle >= kParkingHandles)
     repair(line, "handle " + dxfHex(handle) + " of the " + kind + " is beyond the handles a drawing uses",
            "gave the " + kind + " a new handle");

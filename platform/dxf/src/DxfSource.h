@@ -57,7 +57,8 @@ public:
   std::vector<Object> objects;
   // What the database held after the read besides the file's objects (its own defaults, records
   // made for names the file uses without defining them), line 0. Unchanged, they stay out of an
-  // output in the file's version, as they were not in the file.
+  // output in the file's version, as they were not in the file. Empty when the read gave some of
+  // the file's objects new handles.
   std::vector<Object> ambient;
   // Header variables the file put outside its HEADER section, as (code, value) tags; the output
   // has them in its header.
