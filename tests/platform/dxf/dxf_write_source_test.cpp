@@ -23,6 +23,7 @@
 #include "DxfTokenizer.h"
 #include "KyDxfReader.h"
 #include "KyDxfWriter.h"
+#include <iostream>
 
 namespace
 {
@@ -236,6 +237,11 @@ TEST(DxfWriteSource, RepairedFilesAreWrittenRepaired)
                "100\nAcDbDimStyleTable\n0\nDIMSTYLE\n105\n1B\n330\nA\n100\nAcDbSymbolTableRecord\n100\n"
                "AcDbDimStyleTableRecord\n2\nOther\n70\n0\n0\nENDTAB\n0\nENDSEC\n",
                "8\n0\n")},
+    {"subclass marker misspelt, a vertex value dropped",
+     QByteArray(kHeader2000) + "0\nSECTION\n2\nENTITIES\n0\nLWPOLYLINE\n5\n2A\n330\n1F\n100\nAcDbPolyIine\n10\n1\n"
+                               "20\n2x\n8\nwalls\n0\nENDSEC\n0\nEOF\n"},
+    {"application group not closed before the extended data",
+     withLines(kHeader2000, "8\n0\n", "102\n{KY\n1001\nPE_URL\n1000\nh0\n0\nENDSEC\n0\nEOF\n")},
   };
   for (const Case& c : cases)
   {
@@ -364,4 +370,30 @@ TEST(DxfWriteSource, WholeDrawingsReadBackTheSame)
         EXPECT_EQ(it->second, state.second) << "object " << std::hex << state.first;
       }
     }
+}
+
+// Handles the file's objects had to give up go out with the objects that took new ones; the
+// database's own records, moved past them, go out too, so a second read leaves every entity in
+// the block it was in (here paper space, whose record gave up handle 12).
+TEST(DxfWriteSource, ObjectsGivenNewHandlesReadBackInTheirBlocks)
+{
+  auto line = [](const char* handle, const char* more) {
+    return QByteArray("0\nLINE\n5\n") + handle + "\n100\nAcDbEntity\n" + more +
+           "8\n0\n100\nAcDbLine\n10\n5\n20\n5\n30\n0\n11\n6\n21\n6\n31\n0\n";
+  };
+  const QByteArray in = QByteArray(kHeader2000) + "0\nSECTION\n2\nENTITIES\n" + line("30", "") + line("30", "") +
+                        line("12", "67\n1\n") + line("31", "") + "0\nENDSEC\n0\nEOF\n";
+  Read r = readSource(in);
+  EXPECT_GT(r.report.repairCount, 0);
+  Read again = readSource(writeBack(r));
+  EXPECT_EQ(0, again.report.repairCount);
+  int entities = 0;
+  for (const auto& state : statesOf(r.db.get()))
+  {
+    if (!objectAt(r.db.get(), state.first)->isKindOf(OdDbEntity::desc()))
+      continue;
+    ++entities;
+    EXPECT_EQ(state.second, statesOf(again.db.get())[state.first]);
+  }
+  EXPECT_EQ(4, entities);
 }
