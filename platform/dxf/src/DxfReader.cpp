@@ -521,6 +521,16 @@ OdString DxfReader::text(std::string_view bytes, int line) const
   return s;
 }
 
+void DxfReader::nameColor(OdCmColor& color, std::string_view name, int line) const
+{
+  const OdString full = text(name, line);
+  const int dollar = full.find(L'$');
+  if (dollar >= 0)
+    color.setNames(full.mid(dollar + 1), full.left(dollar));
+  else
+    color.setNames(full);
+}
+
 OdString DxfReader::text(const DxfTag& tag) const
 {
   return text(tag.text, tag.line + 1);
@@ -861,7 +871,24 @@ void DxfReader::applyXData(OdDbObject* pObj, OdResBufPtr chain, int line)
       return;
   }
 
-  OdResBufPtr link = takeApp(chain, dxfHyperlinkApplication());
+  // The hyperlink application's data becomes the host's, in the place the file gave it.
+  OdResBufPtr beforeLink, link, afterLink;
+  for (OdResBufPtr rb = chain; !rb.isNull();)
+  {
+    OdResBufPtr last = rb;
+    while (!last->next().isNull() && last->next()->restype() != 1001)
+      last = last->next();
+    OdResBufPtr following = last->next();
+    if (rb->restype() == 1001 && rb->getString().iCompare(dxfHyperlinkApplication()) == 0)
+    {
+      link = rb;
+      afterLink = following;
+      last->setNext(0);
+      break;
+    }
+    beforeLink = last;
+    rb = following;
+  }
   if (!link.isNull())
   {
     // 1000 link, then 1002 "{" 1000 description ...
@@ -877,13 +904,17 @@ void DxfReader::applyXData(OdDbObject* pObj, OdResBufPtr chain, int line)
           break;
         }
     }
+    OdResBufPtr replacement = afterLink;
     if (!url.isEmpty())
     {
-      OdResBufPtr hostLink = OdResBuf::newRb(1001, CKyUtils::kHyperlinkAppName);
-      hostLink->setNext(OdResBuf::newRb(1000, url))->setNext(OdResBuf::newRb(1000, description));
-      hostLink->last()->setNext(chain);
-      chain = hostLink;
+      replacement = OdResBuf::newRb(1001, CKyUtils::kHyperlinkAppName);
+      replacement->setNext(OdResBuf::newRb(1000, url))->setNext(OdResBuf::newRb(1000, description));
+      replacement->last()->setNext(afterLink);
     }
+    if (beforeLink.isNull())
+      chain = replacement;
+    else
+      beforeLink->setNext(replacement);
   }
   if (chain.isNull())
     return;

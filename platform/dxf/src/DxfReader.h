@@ -214,6 +214,8 @@ private:
   // ---- values --------------------------------------------------------------------------------
   OdString text(const DxfTag& tag) const;
   OdString text(std::string_view bytes, int line) const;
+  // A colour's name from group code 430: "BOOK$NAME", or a name alone.
+  void nameColor(OdCmColor& color, std::string_view name, int line) const;
   // Calls the setter; an OdError is a repair at the line naming what was refused: the object
   // keeps what it had. False when refused.
   template <class Setter>

@@ -247,6 +247,11 @@ std::vector<EntityCase> entityCases()
      lineWith([](Drawing&, OdDbEntity* line) {
        addHyperlink(line, L"file:///C:/plans/A-101.dwg", L"");
      })},
+    {"line with extended data, then a hyperlink",
+     lineWith([](Drawing&, OdDbEntity* line) {
+       addAppData(line);
+       addHyperlink(line, L"https://example.com", L"after the other data");
+     })},
     {"line with data of the host's hyperlink application in other shapes",
      lineWith([](Drawing&, OdDbEntity* line) {
        OdResBufPtr chain = OdResBuf::newRb(1001, CKyUtils::kHyperlinkAppName);
@@ -868,45 +873,6 @@ TEST(DxfWriteEntities, ChangedEntitiesOfReadFilesReadBackAsChanged)
       EXPECT_TRUE(dxfwrite::sameState(before.get(), after.get())) << "entity " << id.getHandle().ascii().toUtf8();
     }
   }
-}
-
-// Round trips that fail for a fault outside the kind writers: each names where it lies. When one
-// passes, it belongs in the table above.
-TEST(DxfWriteEntities, KnownFaultsOutsideTheWriters)
-{
-  struct Fault
-  {
-    const char* where;
-    std::function<OdDbEntityPtr(Drawing&)> make;
-  };
-  const Fault faults[] = {
-    {"reader: the hyperlink is put before the other applications' extended data, whatever its place",
-     lineWith([](Drawing&, OdDbEntity* line) {
-       addAppData(line);
-       addHyperlink(line, L"https://example.com", L"after the other data");
-     })},
-  };
-  std::string failing;
-  for (const Fault& f : faults)
-    for (int version : kVersions)
-    {
-      Drawing d(false);
-      const OdDbObjectId id = d.add(f.make(d), false);
-      OdDbObjectPtr pObj = id.openObject();
-      const QByteArray file = dxfwrite::minimalFile(version, std::string(),
-                                                    {{"ENTITIES", dxfwrite::writeWhole(pObj.get(), version)}});
-      OdDbDatabasePtr again = OdDbDatabase::createObject();
-      KyDxfReader::Report report;
-      OdDbObjectPtr copy;
-      if (dxfwrite::readsCleanly(file, again, report))
-        copy = again->getOdDbObjectId(pObj->getDbHandle()).openObject();
-      if (!copy.isNull() && dxfwrite::sameState(pObj.get(), copy.get()))
-        ADD_FAILURE() << "fixed in AC" << version << ", move the case to the round-trip table: " << f.where;
-      else if (failing.find(f.where) == std::string::npos)
-        failing += std::string("\n") + f.where;
-    }
-  if (!failing.empty())
-    GTEST_SKIP() << failing;
 }
 
 // A drawing read from a file knows its named plot styles by name; an edited entity goes back
