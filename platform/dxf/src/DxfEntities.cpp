@@ -430,15 +430,7 @@ void DxfReader::applyEntityProps(OdDbEntity* pEnt, const DxfEntityProps& p, cons
       color = pEnt->color();
     }
     if (!p.colorName.empty())
-    {
-      // "BOOK$NAME", or a colour name alone.
-      const OdString full = text(p.colorName, p.colorLine);
-      const int dollar = full.find(L'$');
-      if (dollar >= 0)
-        color.setNames(full.mid(dollar + 1), full.left(dollar));
-      else
-        color.setNames(full);
-    }
+      nameColor(color, p.colorName, p.colorLine);
     check(pEnt->setColor(color, false), p.colorLine, kind, " color");
   }
   if (p.lineWeight != -1)

@@ -238,6 +238,7 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
     bool hasTrueColor = false;
     std::uint32_t trueColor = 0;
     int trueColorLine = line;
+    const DxfTag* colorName = nullptr;
     std::uint64_t plotStyle = 0;
     int plotStyleLine = line;
     for (const DxfTag* t : body)
@@ -251,6 +252,9 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
         hasTrueColor = true;
         trueColor = static_cast<std::uint32_t>(t->integer);
         trueColorLine = t->line + 1;
+        break;
+      case 430:
+        colorName = t;
         break;
       case 6:
         pLayer->setLinetypeObjectId(linetypeByName(t->text, t->line + 1));
@@ -294,6 +298,8 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
                        static_cast<OdUInt8>(trueColor));
         else
           color.setColorIndex(static_cast<OdUInt16>(std::abs(colorIndex)));
+        if (colorName)
+          nameColor(color, colorName->text, colorName->line + 1);
         pLayer->setColor(color);
       });
     if (plotStyle != 0 && !m_colorDependentPlotStyles)
@@ -330,6 +336,8 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
         dashes.emplace_back(t->real, t->line + 1);
       else if (t->code == 40)
         length = t;
+      else if (t->code == 72)
+        pLinetype->setIsScaledToFit(t->integer == 'S');
     if (!dashes.empty())
     {
       pLinetype->setNumDashes(static_cast<int>(dashes.size()));
@@ -488,6 +496,8 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
     double height = 0.0, widthOrAspect = 0.0;
     int heightLine = line;
     int viewMode = -1, ucsFlag = 0;
+    std::uint64_t namedUcs = 0;
+    int namedUcsLine = line;
     for (const DxfTag* t : body)
     {
       if (center.take(*t, centerCode) || direction.take(*t, directionCode) || target.take(*t, targetCode) ||
@@ -516,6 +526,11 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
         viewMode = static_cast<int>(t->integer);
       else if (c == 146)
         apply(l, "view elevation", [&] { pView->setElevation(t->real); });
+      else if (c == 345)
+      {
+        namedUcs = parseHandle(*t);
+        namedUcsLine = l;
+      }
       else if (c == 72 && !isViewport)
         ucsFlag = static_cast<int>(t->integer);
       else if (isViewport && c == 72)
@@ -554,6 +569,19 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
     }
     if (ucsOrigin.set && ucsX.set && ucsY.set && (isViewport || ucsFlag == 1))
       apply(ucsOrigin.line, "view UCS", [&] { pView->setUcs(ucsOrigin.p, ucsX.p.asVector(), ucsY.p.asVector()); });
+    // A named UCS may come later in the file: it is looked up once everything is read.
+    if (namedUcs != 0 && (isViewport || ucsFlag == 1))
+      defer(namedUcsLine, [this, id, namedUcs, namedUcsLine] {
+        const OdDbObjectId ucsId = idOfHandle(namedUcs);
+        if (OdDbUCSTableRecord::cast(ucsId.openObject().get()).isNull())
+        {
+          repair(namedUcsLine, "the view's UCS " + dxfHex(namedUcs) + " is not a UCS of the drawing",
+                 "the view keeps the origin and axes it gives");
+          return;
+        }
+        OdDbAbstractViewTableRecordPtr pNamed = id.safeOpenObject(OdDb::kForWrite);
+        pNamed->setUcs(ucsId);
+      });
     if (OdDbViewTableRecord* pNamedView = OdDbViewTableRecord::cast(pObj.get()).get())
       pNamedView->setIsPaperspaceView((flags & 1) != 0);
     if (isViewport)

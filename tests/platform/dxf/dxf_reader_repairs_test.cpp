@@ -10,6 +10,7 @@
 #include "DbDatabase.h"
 #include "DbDimStyleTableRecord.h"
 #include "DbLayerTableRecord.h"
+#include "DbViewTableRecord.h"
 #include "DbLine.h"
 #include "DbMText.h"
 #include "DbSymbolTable.h"
@@ -89,6 +90,19 @@ TEST(DxfReaderRepairs, BentFilesOpenWithTheirRepairReported)
      [](OdDbDatabase* db) {
        EXPECT_EQ(db->getDIMSTYLE(), db->getDimStyleStandardId());
        EXPECT_EQ(modelSpace(db).size(), 1u);
+     }},
+    {"a view whose named UCS is no UCS (the dimension style Standard)",
+     section("TABLES", "0\nTABLE\n2\nVIEW\n0\nVIEW\n2\nPlan\n70\n0\n72\n1\n110\n1\n120\n2\n130\n0\n"
+                       "111\n1\n121\n0\n131\n0\n112\n0\n122\n1\n132\n0\n345\n10\n0\nENDTAB\n") +
+       "0\nEOF\n",
+     "36: the view's UCS 10 is not a UCS of the drawing; the view keeps the origin and axes it gives",
+     [](OdDbDatabase* db) {
+       OdDbViewTableRecordPtr view = recordId(db->getViewTableId(), L"Plan").openObject();
+       OdGePoint3d origin;
+       OdGeVector3d xAxis, yAxis;
+       view->getUcs(origin, xAxis, yAxis);
+       EXPECT_EQ(origin, OdGePoint3d(1, 2, 0));
+       EXPECT_TRUE(view->ucsName().isNull());
      }},
     {"a layer transparency the layer refuses",
      section("TABLES", "0\nTABLE\n2\nLAYER\n0\nLAYER\n2\nGlass\n70\n0\n62\n5\n"

@@ -346,6 +346,33 @@ std::vector<RecordCase> recordCases()
                                       line->setEndPoint(OdGePoint3d(2, 0, 0));
                                       d.addEntity(line, b->objectId());
                                     })},
+    {"layer colour with a name from a colour book",
+     [](Drawing& d) {
+       OdDbLayerTableRecordPtr l = d.walls.safeOpenObject(OdDb::kForWrite);
+       OdCmColor color = rgb(200, 100, 0);
+       color.setNames(L"Orange", L"KY Colours");
+       l->setColor(color);
+       return d.walls;
+     },
+     kDxfR2004, "a true colour (200,100,0)"},
+    {"linetype scaled to fit",
+     [](Drawing& d) {
+       OdDbLinetypeTableRecordPtr lt = d.dashed.safeOpenObject(OdDb::kForWrite);
+       lt->setIsScaledToFit(true);
+       return d.dashed;
+     }},
+    {"view with a named UCS",
+     [](Drawing& d) {
+       OdDbUCSTableRecordPtr ucs = OdDbUCSTableRecord::createObject();
+       ucs->setName(L"Named");
+       ucs->setOrigin(OdGePoint3d(1, 1, 1));
+       OdDbSymbolTablePtr(d.db->getUCSTableId().safeOpenObject(OdDb::kForWrite))->add(ucs);
+       OdDbViewTableRecordPtr v = OdDbViewTableRecord::createObject();
+       v->setName(L"WithUcs");
+       const OdDbObjectId id = OdDbSymbolTablePtr(d.db->getViewTableId().safeOpenObject(OdDb::kForWrite))->add(v);
+       v->setUcs(ucs->objectId());
+       return id;
+     }},
   };
 }
 
@@ -870,32 +897,6 @@ TEST(DxfWriteTables, KnownReaderFaults)
     bool namedPlotStyles = false;
   };
   const Fault faults[] = {
-    {"reader: a layer's colour name (430) is not read",
-     [](Drawing& d) {
-       OdDbLayerTableRecordPtr l = d.walls.safeOpenObject(OdDb::kForWrite);
-       OdCmColor color = rgb(200, 100, 0);
-       color.setNames(L"Orange", L"KY Colours");
-       l->setColor(color);
-       return d.walls;
-     }},
-    {"reader: a linetype's alignment (72, 'S' for scaled to fit) is not read",
-     [](Drawing& d) {
-       OdDbLinetypeTableRecordPtr lt = d.dashed.safeOpenObject(OdDb::kForWrite);
-       lt->setIsScaledToFit(true);
-       return d.dashed;
-     }},
-    {"reader: the named UCS of a view (345) is not read",
-     [](Drawing& d) {
-       OdDbUCSTableRecordPtr ucs = OdDbUCSTableRecord::createObject();
-       ucs->setName(L"Named");
-       ucs->setOrigin(OdGePoint3d(1, 1, 1));
-       OdDbSymbolTablePtr(d.db->getUCSTableId().safeOpenObject(OdDb::kForWrite))->add(ucs);
-       OdDbViewTableRecordPtr v = OdDbViewTableRecord::createObject();
-       v->setName(L"WithUcs");
-       const OdDbObjectId id = OdDbSymbolTablePtr(d.db->getViewTableId().safeOpenObject(OdDb::kForWrite))->add(v);
-       v->setUcs(ucs->objectId());
-       return id;
-     }},
     {"reader: the placeholders of the plot style names are not kept in the database",
      [](Drawing& d) {
        OdDbDictionaryPtr nod = d.db->getNamedObjectsDictionaryId().safeOpenObject();
