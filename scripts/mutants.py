@@ -10,7 +10,10 @@ so run it in a clone of its own:
   git clone . /tmp/mutants && cd /tmp/mutants && scripts/mutants.py --sample 200
 
 Takes 6 to 15 seconds per mutant on two cores. Prints one line per mutant and a summary;
---retry LOG tries again only the survivors of an earlier run (after tests were added).
+--retry LOG tries again only the survivors of an earlier run (after tests were added). Sources
+outside the module take the suites that cover them, for instance the DXF writer's:
+
+  scripts/mutants.py --suites platform_tests,apps_tests --sample 60 platform/dxf/src/DxfWrite*.cpp
 """
 import argparse
 import os
@@ -109,13 +112,13 @@ def run(cmd, timeout, env=None):
         return "timeout"
 
 
-def build(build_dir):
-    return run(["cmake", "--build", build_dir, "--target", "KYProperties", *SUITES], timeout=600) == 0
+def build(build_dir, suites):
+    return run(["cmake", "--build", build_dir, "--target", "KYProperties", *suites], timeout=600) == 0
 
 
-def failing_suite(build_dir):
+def failing_suite(build_dir, suites):
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", GLIBC_TUNABLES="glibc.malloc.tcache_count=0")
-    for suite in SUITES:
+    for suite in suites:
         code = run([f"{build_dir}/bin/{suite}", "--gtest_brief=1"], timeout=60, env=env)
         if code != 0:
             return suite if code != "timeout" else suite + " (timeout)"
@@ -129,11 +132,14 @@ def main():
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--build-dir", default="build-mutants")
     parser.add_argument("--list", action="store_true", help="only count the mutants of each file")
+    parser.add_argument("--suites", default=",".join(SUITES),
+                        help=f"test binaries that must catch the mutants, comma-separated (default: {','.join(SUITES)})")
     parser.add_argument("--retry", metavar="LOG",
                         help="try again only the mutants that survived in an earlier run's output")
     args = parser.parse_args()
     # A terminated run still puts the mutated file back (the finally below).
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
+    suites = [suite for suite in args.suites.split(",") if suite]
 
     files = [ROOT / f for f in args.files] or sorted((ROOT / "properties").rglob("*.cpp"))
     mutants = []
@@ -160,7 +166,7 @@ def main():
 
     subprocess.run(["cmake", "-S", ".", "-B", args.build_dir, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
                     "-DKY_BUILD_BENCH=OFF"], cwd=ROOT, check=True, stdout=subprocess.DEVNULL)
-    if not build(args.build_dir) or failing_suite(args.build_dir):
+    if not build(args.build_dir, suites) or failing_suite(args.build_dir, suites):
         print("the unmutated tree does not build or pass its tests", file=sys.stderr)
         return 2
 
@@ -173,10 +179,10 @@ def main():
         lines[n] = line[:begin] + replacement + line[end:]
         try:
             path.write_text("".join(lines))
-            if not build(args.build_dir):
+            if not build(args.build_dir, suites):
                 outcome, by = "uncompilable", ""
             else:
-                by = failing_suite(args.build_dir)
+                by = failing_suite(args.build_dir, suites)
                 outcome = "killed" if by else "survived"
         finally:
             path.write_text(original)
@@ -184,7 +190,7 @@ def main():
         where = f"{path.relative_to(ROOT)}:{n + 1}"
         print(f"{outcome:12s} {name:14s} {where:40s} {line.strip()[:90]}  {by or ''}", flush=True)
 
-    build(args.build_dir)
+    build(args.build_dir, suites)
     tried = tally["killed"] + tally["survived"]
     score = 100.0 * tally["killed"] / tried if tried else 0.0
     print(f"\n{tried} mutants built: {tally['killed']} killed, {tally['survived']} survived ({score:.1f}% killed); "
