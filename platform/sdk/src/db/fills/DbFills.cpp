@@ -1,6 +1,6 @@
-// OdDbPoint, OdDbTrace, OdDbSolid and OdDbFace: positions and corners in world coordinates. Trace
-// and solid share their state (four corners, thickness, normal) and every rule on it; the face has
-// corners and edge flags only.
+// OdDbPoint, OdDbPlanarFill (OdDbTrace and OdDbSolid) and OdDbFace: positions and corners in world
+// coordinates. The planar fills have four corners, a thickness and a normal; the face has corners
+// and edge flags only.
 #include <cmath>
 
 #include "DbFace.h"
@@ -13,8 +13,9 @@
 #include "SdkRxMacros.h"
 
 ODRX_SDK_DBOBJECT_DXF_DEFINE_MEMBERS(OdDbPoint, OdDbEntity, L"POINT")
-ODRX_SDK_DBOBJECT_DXF_DEFINE_MEMBERS(OdDbTrace, OdDbEntity, L"TRACE")
-ODRX_SDK_DBOBJECT_DXF_DEFINE_MEMBERS(OdDbSolid, OdDbEntity, L"SOLID")
+ODRX_SDK_DBOBJECT_NO_CONS_DEFINE_MEMBERS(OdDbPlanarFill, OdDbEntity)
+ODRX_SDK_DBOBJECT_DXF_DEFINE_MEMBERS(OdDbTrace, OdDbPlanarFill, L"TRACE")
+ODRX_SDK_DBOBJECT_DXF_DEFINE_MEMBERS(OdDbSolid, OdDbPlanarFill, L"SOLID")
 ODRX_SDK_DBOBJECT_DXF_DEFINE_MEMBERS(OdDbFace, OdDbEntity, L"3DFACE")
 
 namespace
@@ -247,22 +248,22 @@ void OdDbPoint::copyFrom(const OdRxObject* pSource)
   m_ecsRotation = pSrc->m_ecsRotation;
 }
 
-// ---- OdDbTrace ---------------------------------------------------------------------------------------
+// ---- OdDbPlanarFill ------------------------------------------------------------------------------
 
-OdDbTrace::OdDbTrace() = default;
+OdDbPlanarFill::OdDbPlanarFill() = default;
 
-OdDbTrace::OdDbTrace(const OdGePoint3d& pt0, const OdGePoint3d& pt1, const OdGePoint3d& pt2, const OdGePoint3d& pt3)
+OdDbPlanarFill::OdDbPlanarFill(const OdGePoint3d& pt0, const OdGePoint3d& pt1, const OdGePoint3d& pt2, const OdGePoint3d& pt3)
 {
   setCorners(m_corners, pt0, pt1, pt2, pt3);
 }
 
-OdResult OdDbTrace::getPointAt(OdUInt16 index, OdGePoint3d& point) const
+OdResult OdDbPlanarFill::getPointAt(OdUInt16 index, OdGePoint3d& point) const
 {
   assertReadEnabled();
   return cornerAt(m_corners, index, point);
 }
 
-OdResult OdDbTrace::setPointAt(OdUInt16 index, const OdGePoint3d& point)
+OdResult OdDbPlanarFill::setPointAt(OdUInt16 index, const OdGePoint3d& point)
 {
   assertWriteEnabled(false, false);
   const OdResult res = checkCorner(index, point);
@@ -273,13 +274,13 @@ OdResult OdDbTrace::setPointAt(OdUInt16 index, const OdGePoint3d& point)
   return eOk;
 }
 
-double OdDbTrace::thickness() const
+double OdDbPlanarFill::thickness() const
 {
   assertReadEnabled();
   return m_thickness;
 }
 
-void OdDbTrace::setThickness(double thickness)
+void OdDbPlanarFill::setThickness(double thickness)
 {
   assertWriteEnabled(false, false);
   odDbCheckFinite(thickness);
@@ -287,13 +288,13 @@ void OdDbTrace::setThickness(double thickness)
   m_thickness = thickness;
 }
 
-OdGeVector3d OdDbTrace::normal() const
+OdGeVector3d OdDbPlanarFill::normal() const
 {
   assertReadEnabled();
   return m_normal;
 }
 
-void OdDbTrace::setNormal(const OdGeVector3d& normal)
+void OdDbPlanarFill::setNormal(const OdGeVector3d& normal)
 {
   assertWriteEnabled(false, false);
   const OdGeVector3d n = checkedNormal(normal);
@@ -301,13 +302,13 @@ void OdDbTrace::setNormal(const OdGeVector3d& normal)
   m_normal = n;
 }
 
-OdResult OdDbTrace::getGeomExtents(OdGeExtents3d& extents) const
+OdResult OdDbPlanarFill::getGeomExtents(OdGeExtents3d& extents) const
 {
   assertReadEnabled();
   return extrudedExtents(m_corners, kCorners, m_thickness, m_normal, extents);
 }
 
-OdResult OdDbTrace::transformBy(const OdGeMatrix3d& xform)
+OdResult OdDbPlanarFill::transformBy(const OdGeMatrix3d& xform)
 {
   assertWriteEnabled(false, false);
   PlanarState state(m_corners, m_normal, m_thickness);
@@ -319,101 +320,16 @@ OdResult OdDbTrace::transformBy(const OdGeMatrix3d& xform)
   return eOk;
 }
 
-void OdDbTrace::dxfOutFields(OdDbDxfFiler* pFiler) const
+void OdDbPlanarFill::dxfOutFields(OdDbDxfFiler* pFiler) const
 {
   OdDbEntity::dxfOutFields(pFiler);
   writePlanarFill(pFiler, m_corners, m_thickness, m_normal);
 }
 
-void OdDbTrace::copyFrom(const OdRxObject* pSource)
+void OdDbPlanarFill::copyFrom(const OdRxObject* pSource)
 {
   OdDbEntity::copyFrom(pSource);
-  const OdDbTrace* pSrc = static_cast<const OdDbTrace*>(pSource);
-  PlanarState(pSrc->m_corners, pSrc->m_normal, pSrc->m_thickness).store(m_corners, m_normal, m_thickness);
-}
-
-// ---- OdDbSolid ---------------------------------------------------------------------------------------
-
-OdDbSolid::OdDbSolid() = default;
-
-OdDbSolid::OdDbSolid(const OdGePoint3d& pt0, const OdGePoint3d& pt1, const OdGePoint3d& pt2, const OdGePoint3d& pt3)
-{
-  setCorners(m_corners, pt0, pt1, pt2, pt3);
-}
-
-OdResult OdDbSolid::getPointAt(OdUInt16 index, OdGePoint3d& point) const
-{
-  assertReadEnabled();
-  return cornerAt(m_corners, index, point);
-}
-
-OdResult OdDbSolid::setPointAt(OdUInt16 index, const OdGePoint3d& point)
-{
-  assertWriteEnabled(false, false);
-  const OdResult res = checkCorner(index, point);
-  if (res != eOk)
-    return res;
-  assertWriteEnabled();
-  m_corners[index] = point;
-  return eOk;
-}
-
-double OdDbSolid::thickness() const
-{
-  assertReadEnabled();
-  return m_thickness;
-}
-
-void OdDbSolid::setThickness(double thickness)
-{
-  assertWriteEnabled(false, false);
-  odDbCheckFinite(thickness);
-  assertWriteEnabled();
-  m_thickness = thickness;
-}
-
-OdGeVector3d OdDbSolid::normal() const
-{
-  assertReadEnabled();
-  return m_normal;
-}
-
-void OdDbSolid::setNormal(const OdGeVector3d& normal)
-{
-  assertWriteEnabled(false, false);
-  const OdGeVector3d n = checkedNormal(normal);
-  assertWriteEnabled();
-  m_normal = n;
-}
-
-OdResult OdDbSolid::getGeomExtents(OdGeExtents3d& extents) const
-{
-  assertReadEnabled();
-  return extrudedExtents(m_corners, kCorners, m_thickness, m_normal, extents);
-}
-
-OdResult OdDbSolid::transformBy(const OdGeMatrix3d& xform)
-{
-  assertWriteEnabled(false, false);
-  PlanarState state(m_corners, m_normal, m_thickness);
-  const OdResult res = transformPlanar(xform, state.corners, kCorners, &state.normal, &state.thickness);
-  if (res != eOk)
-    return res;
-  assertWriteEnabled();
-  state.store(m_corners, m_normal, m_thickness);
-  return eOk;
-}
-
-void OdDbSolid::dxfOutFields(OdDbDxfFiler* pFiler) const
-{
-  OdDbEntity::dxfOutFields(pFiler);
-  writePlanarFill(pFiler, m_corners, m_thickness, m_normal);
-}
-
-void OdDbSolid::copyFrom(const OdRxObject* pSource)
-{
-  OdDbEntity::copyFrom(pSource);
-  const OdDbSolid* pSrc = static_cast<const OdDbSolid*>(pSource);
+  const OdDbPlanarFill* pSrc = static_cast<const OdDbPlanarFill*>(pSource);
   PlanarState(pSrc->m_corners, pSrc->m_normal, pSrc->m_thickness).store(m_corners, m_normal, m_thickness);
 }
 
