@@ -23,14 +23,20 @@
 #include "DbBlockTableRecord.h"
 #include "DbCircle.h"
 #include "DbEllipse.h"
+#include "DbFace.h"
 #include "DbDatabase.h"
 #include "DbLine.h"
 #include "DbMText.h"
 #include "DbObjectContextManager.h"
 #include "DbObjectIterator.h"
+#include "DbPoint.h"
 #include "DbPolyline.h"
+#include "DbRay.h"
+#include "DbSolid.h"
 #include "DbText.h"
 #include "DbTextStyleTableRecord.h"
+#include "DbTrace.h"
+#include "DbXline.h"
 #include "KyDocument.h"
 #include "KyObjectAnnotationContext.h"
 #include "KyObjectReadScope.h"
@@ -301,6 +307,50 @@ void readEllipse(const OdDbObject* o)
   keep(ellipse->minorAxis());
 }
 
+// Base point, second point (base plus direction) and direction of a construction line.
+template <class Line>
+void readConstructionLine(const OdDbObject* o)
+{
+  const Line* line = static_cast<const Line*>(o);
+  const OdGePoint3d base = line->basePoint();
+  const OdGeVector3d dir = line->unitDir();
+  keep(base);
+  keep(base + dir);
+  keep(dir);
+}
+
+void readPoint(const OdDbObject* o)
+{
+  const OdDbPoint* point = static_cast<const OdDbPoint*>(o);
+  keep(point->thickness());
+  keep(point->position());
+}
+
+// The palette shows the first corner and its three components.
+template <class Fill>
+void readPlanarFill(const OdDbObject* o)
+{
+  const Fill* fill = static_cast<const Fill*>(o);
+  OdGePoint3d corner;
+  fill->getPointAt(0, corner);
+  keep(fill->thickness());
+  keep(corner);
+}
+
+void readFace(const OdDbObject* o)
+{
+  const OdDbFace* face = static_cast<const OdDbFace*>(o);
+  OdGePoint3d corner;
+  face->getVertexAt(0, corner);
+  keep(corner);
+  for (OdUInt16 i = 0; i < 4; ++i)
+  {
+    bool visible = true;
+    face->isEdgeVisibleAt(i, visible);
+    keep(visible);
+  }
+}
+
 // The annotation values the text rows show: the flag, the current scale's name and factor (for
 // the sheet sizes) and the orientation data.
 void readAnnotation(const OdDbObject* o)
@@ -370,7 +420,10 @@ void directPass(const std::vector<OdDbObjectPtr>& selection)
   static const DirectReader readers[] = {
     {OdDbLine::desc(), &readLine},         {OdDbCircle::desc(), &readCircle}, {OdDbArc::desc(), &readArc},
     {OdDbPolyline::desc(), &readPolyline}, {OdDbText::desc(), &readText},     {OdDbMText::desc(), &readMText},
-    {OdDbEllipse::desc(), &readEllipse},
+    {OdDbEllipse::desc(), &readEllipse},   {OdDbXline::desc(), &readConstructionLine<OdDbXline>},
+    {OdDbRay::desc(), &readConstructionLine<OdDbRay>}, {OdDbPoint::desc(), &readPoint},
+    {OdDbTrace::desc(), &readPlanarFill<OdDbTrace>},   {OdDbSolid::desc(), &readPlanarFill<OdDbSolid>},
+    {OdDbFace::desc(), &readFace},
   };
   for (const OdDbObjectPtr& object : selection)
   {

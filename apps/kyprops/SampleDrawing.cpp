@@ -8,16 +8,22 @@
 #include "DbBlockTableRecord.h"
 #include "DbCircle.h"
 #include "DbEllipse.h"
+#include "DbFace.h"
 #include "DbDatabase.h"
 #include "DbLayerTableRecord.h"
 #include "DbLine.h"
 #include "DbLinetypeTableRecord.h"
 #include "DbMText.h"
 #include "DbObjectContextManager.h"
+#include "DbPoint.h"
 #include "DbPolyline.h"
+#include "DbRay.h"
+#include "DbSolid.h"
 #include "DbSymbolTable.h"
 #include "DbText.h"
 #include "DbTextStyleTableRecord.h"
+#include "DbTrace.h"
+#include "DbXline.h"
 #include "Ge/GeGbl.h"
 #include "Ge/GePoint2d.h"
 #include "KyUtils.h"
@@ -229,6 +235,56 @@ void KyBuildSampleDrawing(OdDbDatabase* db)
     OdDbEllipsePtr arch = OdDbEllipse::createObject();
     arch->set(OdGePoint3d(85.0, 60.0, 0.0), OdGeVector3d::kZAxis, OdGeVector3d(8.0, 0.0, 0.0), 0.15, 0.0, OdaPI);
     sample.add(arch, walls);
+  }
+  {
+    // 111: a construction line along the room's axis.
+    OdDbXlinePtr axis = OdDbXline::createObject();
+    axis->setBasePoint(OdGePoint3d(0.0, 30.0, 0.0));
+    axis->setUnitDir(OdGeVector3d::kXAxis);
+    sample.add(axis, annotation);
+  }
+  {
+    // 112: a sight line from the door at 60 degrees.
+    OdDbRayPtr sight = OdDbRay::createObject();
+    sight->setBasePoint(OdGePoint3d(70.0, 0.0, 0.0));
+    sight->setUnitDir(OdGeVector3d(std::cos(OdaPI / 3.0), std::sin(OdaPI / 3.0), 0.0));
+    sample.add(sight, annotation);
+  }
+  {
+    // 113: a survey point on the floor, raised by a thickness.
+    OdDbPointPtr survey = OdDbPoint::createObject();
+    survey->setPosition(OdGePoint3d(20.0, 20.0, 0.0));
+    survey->setThickness(1.5);
+    sample.add(survey, annotation);
+  }
+  {
+    // 114: a wide trace along the threshold.
+    OdDbTracePtr threshold = OdDbTrace::createObject();
+    threshold->setPointAt(0, OdGePoint3d(70.0, -0.5, 0.0));
+    threshold->setPointAt(1, OdGePoint3d(70.0, 0.5, 0.0));
+    threshold->setPointAt(2, OdGePoint3d(79.0, -0.5, 0.0));
+    threshold->setPointAt(3, OdGePoint3d(79.0, 0.5, 0.0));
+    sample.add(threshold, doors);
+  }
+  {
+    // 115: a filled column base, a solid in the file's corner order (1, 2, 4, 3 around it).
+    OdDbSolidPtr column = OdDbSolid::createObject();
+    column->setPointAt(0, OdGePoint3d(48.0, 28.0, 0.0));
+    column->setPointAt(1, OdGePoint3d(52.0, 28.0, 0.0));
+    column->setPointAt(2, OdGePoint3d(48.0, 32.0, 0.0));
+    column->setPointAt(3, OdGePoint3d(52.0, 32.0, 0.0));
+    column->setThickness(3.0);
+    sample.add(column, walls);
+  }
+  {
+    // 116: a sloping roof face with its third edge (along the ridge) hidden.
+    OdDbFacePtr roof = OdDbFace::createObject();
+    roof->setVertexAt(0, OdGePoint3d(0.0, 0.0, 30.0));
+    roof->setVertexAt(1, OdGePoint3d(100.0, 0.0, 30.0));
+    roof->setVertexAt(2, OdGePoint3d(100.0, 30.0, 45.0));
+    roof->setVertexAt(3, OdGePoint3d(0.0, 30.0, 45.0));
+    roof->makeEdgeInvisibleAt(2);
+    sample.add(roof, walls);
   }
   sample.fixHandles();
 }

@@ -6,10 +6,16 @@
 #include "DbCircle.h"
 #include "DbEllipse.h"
 #include "DbEntity.h"
+#include "DbFace.h"
 #include "DbLine.h"
 #include "DbMText.h"
+#include "DbPoint.h"
 #include "DbPolyline.h"
+#include "DbRay.h"
+#include "DbSolid.h"
 #include "DbText.h"
+#include "DbTrace.h"
+#include "DbXline.h"
 #include "KyPropertyBase.h"
 
 namespace
@@ -30,10 +36,16 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::propertyExtens
     {&classOf<OdDbCircle>, &m_circlePE},
     {&classOf<OdDbEllipse>, &m_ellipsePE},
     {&classOf<OdDbEntity>, &m_entityPE},
+    {&classOf<OdDbFace>, &m_facePE},
     {&classOf<OdDbLine>, &m_linePE},
     {&classOf<OdDbMText>, &m_mtextPE},
+    {&classOf<OdDbPoint>, &m_pointPE},
     {&classOf<OdDbPolyline>, &m_polylinePE},
+    {&classOf<OdDbRay>, &m_rayPE},
+    {&classOf<OdDbSolid>, &m_solidPE},
     {&classOf<OdDbText>, &m_textPE},
+    {&classOf<OdDbTrace>, &m_tracePE},
+    {&classOf<OdDbXline>, &m_xlinePE},
   };
 }
 
@@ -49,10 +61,16 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::infoExtensions
     {&classOf<OdDbCircle>, &m_circleInfo},
     {&classOf<OdDbEllipse>, &m_ellipseInfo},
     {&classOf<OdDbEntity>, &m_entityInfo},
+    {&classOf<OdDbFace>, &m_faceInfo},
     {&classOf<OdDbLine>, &m_lineInfo},
     {&classOf<OdDbMText>, &m_mtextInfo},
+    {&classOf<OdDbPoint>, &m_pointInfo},
     {&classOf<OdDbPolyline>, &m_polylineInfo},
+    {&classOf<OdDbRay>, &m_rayInfo},
+    {&classOf<OdDbSolid>, &m_solidInfo},
     {&classOf<OdDbText>, &m_textInfo},
+    {&classOf<OdDbTrace>, &m_traceInfo},
+    {&classOf<OdDbXline>, &m_xlineInfo},
   };
 }
 
@@ -69,10 +87,16 @@ std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::concreteClas
     {&CKyArcPE::rxInit, &CKyArcPE::rxUninit},
     {&CKyCirclePE::rxInit, &CKyCirclePE::rxUninit},
     {&CKyEllipsePE::rxInit, &CKyEllipsePE::rxUninit},
+    {&CKyFacePE::rxInit, &CKyFacePE::rxUninit},
     {&CKyLinePE::rxInit, &CKyLinePE::rxUninit},
     {&CKyMTextPE::rxInit, &CKyMTextPE::rxUninit},
+    {&CKyPointPE::rxInit, &CKyPointPE::rxUninit},
     {&CKyPolylinePE::rxInit, &CKyPolylinePE::rxUninit},
+    {&CKyRayPE::rxInit, &CKyRayPE::rxUninit},
+    {&CKySolidPE::rxInit, &CKySolidPE::rxUninit},
     {&CKyTextPE::rxInit, &CKyTextPE::rxUninit},
+    {&CKyTracePE::rxInit, &CKyTracePE::rxUninit},
+    {&CKyXlinePE::rxInit, &CKyXlinePE::rxUninit},
   };
 }
 

@@ -7,11 +7,17 @@
 #include "KyCirclePE.h"
 #include "KyEllipsePE.h"
 #include "KyEntityPE.h"
+#include "KyFacePE.h"
 #include "KyLinePE.h"
 #include "KyMTextPE.h"
+#include "KyPointPE.h"
 #include "KyPolylinePE.h"
+#include "KyRayPE.h"
+#include "KySolidPE.h"
 #include "KyPrintObjectInfoPE.h"
 #include "KyTextPE.h"
+#include "KyTracePE.h"
+#include "KyXlinePE.h"
 #include "RxModule.h"
 #include "RxObjectImpl.h"
 
@@ -45,19 +51,31 @@ private:
   OdStaticRxObject<CKyCirclePE> m_circlePE;
   OdStaticRxObject<CKyEllipsePE> m_ellipsePE;
   OdStaticRxObject<CKyEntityPE> m_entityPE;
+  OdStaticRxObject<CKyFacePE> m_facePE;
   OdStaticRxObject<CKyLinePE> m_linePE;
   OdStaticRxObject<CKyMTextPE> m_mtextPE;
+  OdStaticRxObject<CKyPointPE> m_pointPE;
   OdStaticRxObject<CKyPolylinePE> m_polylinePE;
+  OdStaticRxObject<CKyRayPE> m_rayPE;
+  OdStaticRxObject<CKySolidPE> m_solidPE;
   OdStaticRxObject<CKyTextPE> m_textPE;
+  OdStaticRxObject<CKyTracePE> m_tracePE;
+  OdStaticRxObject<CKyXlinePE> m_xlinePE;
 
   OdStaticRxObject<CKyArcInfo> m_arcInfo;
   OdStaticRxObject<CKyCircleInfo> m_circleInfo;
   OdStaticRxObject<CKyEllipseInfo> m_ellipseInfo;
   OdStaticRxObject<CKyPrintObjectInfoPE> m_entityInfo;
+  OdStaticRxObject<CKyFaceInfo> m_faceInfo;
   OdStaticRxObject<CKyLineInfo> m_lineInfo;
   OdStaticRxObject<CKyMTextInfo> m_mtextInfo;
+  OdStaticRxObject<CKyPointInfo> m_pointInfo;
   OdStaticRxObject<CKyPolylineInfo> m_polylineInfo;
+  OdStaticRxObject<CKyRayInfo> m_rayInfo;
+  OdStaticRxObject<CKySolidInfo> m_solidInfo;
   OdStaticRxObject<CKyTextInfo> m_textInfo;
+  OdStaticRxObject<CKyTraceInfo> m_traceInfo;
+  OdStaticRxObject<CKyXlineInfo> m_xlineInfo;
 };
 
 #endif

@@ -21,6 +21,15 @@ namespace
 const std::map<std::string, std::string> kShownDifferently = {
   {"OdDbPolyline Vertex", "the element selector: a choice moves the palette's per-element context, and the row "
                           "always shows the element of the context it is read with"},
+  {"OdDbTrace Vertex", "the corner selector, as the polyline's vertex selector"},
+  {"OdDbSolid Vertex", "the corner selector, as the polyline's vertex selector"},
+  {"OdDbFace Vertex", "the corner selector, as the polyline's vertex selector"},
+  {"OdDbXline Second point X", "the second point turns the direction and stays one unit from the base point"},
+  {"OdDbXline Second point Y", "the second point turns the direction and stays one unit from the base point"},
+  {"OdDbXline Second point Z", "the second point turns the direction and stays one unit from the base point"},
+  {"OdDbRay Second point X", "the second point turns the direction and stays one unit from the base point"},
+  {"OdDbRay Second point Y", "the second point turns the direction and stays one unit from the base point"},
+  {"OdDbRay Second point Z", "the second point turns the direction and stays one unit from the base point"},
 };
 
 // Rows whose setters write nothing and answer 5100 whatever they are given, by design (the

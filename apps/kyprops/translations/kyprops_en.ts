@@ -94,6 +94,26 @@
         <source>Ellipse</source>
         <translation>Ellipse</translation>
     </message>
+    <message>
+        <source>Ray</source>
+        <translation>Ray</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>Trace</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Solid</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>3D face</translation>
+    </message>
 </context>
 <context>
     <name>errors</name>
@@ -307,6 +327,42 @@
     <message>
         <source>End Angle</source>
         <translation>End Angle</translation>
+    </message>
+    <message>
+        <source>base point</source>
+        <translation>base point</translation>
+    </message>
+    <message>
+        <source>unit direction</source>
+        <translation>unit direction</translation>
+    </message>
+    <message>
+        <source>Base point</source>
+        <translation>Base point</translation>
+    </message>
+    <message>
+        <source>Unit direction</source>
+        <translation>Unit direction</translation>
+    </message>
+    <message>
+        <source>Angle of X Axis</source>
+        <translation>Angle of X Axis</translation>
+    </message>
+    <message>
+        <source>first point</source>
+        <translation>first point</translation>
+    </message>
+    <message>
+        <source>second point</source>
+        <translation>second point</translation>
+    </message>
+    <message>
+        <source>third point</source>
+        <translation>third point</translation>
+    </message>
+    <message>
+        <source>forth point</source>
+        <translation>fourth point</translation>
     </message>
 </context>
 <context>
@@ -769,6 +825,62 @@
         <source>Minor axis vector Z</source>
         <translation>Minor axis vector Z</translation>
     </message>
+    <message>
+        <source>Base point X</source>
+        <translation>Base point X</translation>
+    </message>
+    <message>
+        <source>Base point Y</source>
+        <translation>Base point Y</translation>
+    </message>
+    <message>
+        <source>Base point Z</source>
+        <translation>Base point Z</translation>
+    </message>
+    <message>
+        <source>Second point X</source>
+        <translation>Second point X</translation>
+    </message>
+    <message>
+        <source>Second point Y</source>
+        <translation>Second point Y</translation>
+    </message>
+    <message>
+        <source>Second point Z</source>
+        <translation>Second point Z</translation>
+    </message>
+    <message>
+        <source>Direction vector X</source>
+        <translation>Direction vector X</translation>
+    </message>
+    <message>
+        <source>Direction vector Y</source>
+        <translation>Direction vector Y</translation>
+    </message>
+    <message>
+        <source>Direction vector Z</source>
+        <translation>Direction vector Z</translation>
+    </message>
+    <message>
+        <source>Vertex Z</source>
+        <translation>Vertex Z</translation>
+    </message>
+    <message>
+        <source>Edge 1</source>
+        <translation>Edge 1</translation>
+    </message>
+    <message>
+        <source>Edge 2</source>
+        <translation>Edge 2</translation>
+    </message>
+    <message>
+        <source>Edge 3</source>
+        <translation>Edge 3</translation>
+    </message>
+    <message>
+        <source>Edge 4</source>
+        <translation>Edge 4</translation>
+    </message>
 </context>
 <context>
     <name>property_values</name>
@@ -915,6 +1027,14 @@
     <message>
         <source>Fit</source>
         <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>Hidden</source>
+        <translation>Hidden</translation>
     </message>
 </context>
 <context>

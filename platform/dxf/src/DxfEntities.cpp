@@ -13,6 +13,7 @@
 #include "DbMText.h"
 #include "DbPolyline.h"
 #include "DbText.h"
+#include "DxfEntityValues.h"
 #include "DxfReader.h"
 #include "Ge/GeGbl.h"
 #include "OdError.h"
@@ -25,49 +26,6 @@ double radians(double degrees)
 {
   return degrees * OdaPI / 180.0;
 }
-
-// A point given by the codes c, c + 10, c + 20, with the line of its first tag.
-struct PointValue
-{
-  OdGePoint3d p;
-  int line = 0;
-  bool set = false;
-
-  bool take(const DxfTag& t, int code)
-  {
-    if (t.code == code)
-    {
-      p.x = t.real;
-      line = t.line + 1;
-      set = true;
-    }
-    else if (t.code == code + 10)
-      p.y = t.real;
-    else if (t.code == code + 20)
-      p.z = t.real;
-    else
-      return false;
-    return true;
-  }
-  OdGeVector3d vector() const { return p.asVector(); }
-};
-
-struct RealValue
-{
-  double v = 0.0;
-  int line = 0;
-  bool set = false;
-
-  bool take(const DxfTag& t, int code)
-  {
-    if (t.code != code)
-      return false;
-    v = t.real;
-    line = t.line + 1;
-    set = true;
-    return true;
-  }
-};
 
 // Some writers put an MTEXT's rotation in radians where degrees belong. A value that is a non-zero
 // multiple of pi/2 to twelve places (1.5707963..., 3.1415926..., 6.2831853...) is taken as such:
@@ -87,13 +45,6 @@ std::string realText(double value)
   return std::string(buffer, res.ptr);
 }
 
-// Points of planar entities are given in the object coordinate system of their normal.
-OdGePoint3d toWorld(const OdGePoint3d& p, const PointValue& normal)
-{
-  if (!normal.set || (normal.p.x == 0.0 && normal.p.y == 0.0 && normal.p.z > 0.0))
-    return p;
-  return OdGeMatrix3d::planeToWorld(normal.vector()) * p;
-}
 } // namespace
 
 // ---- sections ------------------------------------------------------------------------------------
@@ -212,7 +163,10 @@ DxfReader::EntityReader DxfReader::entityReader(std::string_view kind)
   static const std::pair<std::string_view, EntityReader> kReaders[] = {
     {"LINE", &DxfReader::readLine},         {"CIRCLE", &DxfReader::readCircle},
     {"ARC", &DxfReader::readArc},           {"TEXT", &DxfReader::readText},
-    {"ELLIPSE", &DxfReader::readEllipse},
+    {"ELLIPSE", &DxfReader::readEllipse},   {"XLINE", &DxfReader::readXline},
+    {"RAY", &DxfReader::readRay},           {"POINT", &DxfReader::readPoint},
+    {"SOLID", &DxfReader::readSolid},       {"TRACE", &DxfReader::readTrace},
+    {"3DFACE", &DxfReader::readFace},
     {"MTEXT", &DxfReader::readMText},       {"LWPOLYLINE", &DxfReader::readLwPolyline}};
   for (const auto& r : kReaders)
     if (r.first == kind)

@@ -282,6 +282,17 @@ private:
   OdDbEntityPtr readMText(DxfEntityProps& props);
   OdDbEntityPtr readLwPolyline(DxfEntityProps& props);
   OdDbEntityPtr readEllipse(DxfEntityProps& props);
+  OdDbEntityPtr readXline(DxfEntityProps& props);
+  OdDbEntityPtr readRay(DxfEntityProps& props);
+  OdDbEntityPtr readPoint(DxfEntityProps& props);
+  OdDbEntityPtr readSolid(DxfEntityProps& props);
+  OdDbEntityPtr readTrace(DxfEntityProps& props);
+  OdDbEntityPtr readFace(DxfEntityProps& props);
+  // XLINE and RAY; SOLID and TRACE (DxfFills.cpp).
+  template <class Line>
+  OdDbEntityPtr readConstructionLine(DxfEntityProps& props, const char* kind);
+  template <class Fill>
+  OdDbEntityPtr readPlanarFill(DxfEntityProps& props, const char* kind);
   static EntityReader entityReader(std::string_view kind);
   void countSkipped(std::string_view kind);
 

@@ -48,23 +48,6 @@ bool isWorldZ(const OdGeVector3d& normal)
   return normal.x == 0.0 && normal.y == 0.0 && normal.z > 0.0;
 }
 
-OdGePoint3d toObject(const OdGePoint3d& p, const OdGeVector3d& normal)
-{
-  return isWorldZ(normal) ? p : OdGeMatrix3d::worldToPlane(normal) * p;
-}
-
-void thicknessField(DxfFields& out, double thickness)
-{
-  if (differs(thickness, 0.0))
-    out.real(39, thickness);
-}
-
-void normalField(DxfFields& out, const OdGeVector3d& normal)
-{
-  if (!isWorldZ(normal))
-    out.vector(210, normal);
-}
-
 std::string rgbText(const OdCmColor& color)
 {
   return std::to_string(color.red()) + "," + std::to_string(color.green()) + "," + std::to_string(color.blue());
@@ -111,6 +94,23 @@ std::uint64_t plotStyleHandle(const OdDbEntity* pEnt, const char* kind, const Dx
   return handle;
 }
 } // namespace
+
+OdGePoint3d toObject(const OdGePoint3d& p, const OdGeVector3d& normal)
+{
+  return isWorldZ(normal) ? p : OdGeMatrix3d::worldToPlane(normal) * p;
+}
+
+void thicknessField(DxfFields& out, double thickness)
+{
+  if (differs(thickness, 0.0))
+    out.real(39, thickness);
+}
+
+void normalField(DxfFields& out, const OdGeVector3d& normal)
+{
+  if (!isWorldZ(normal))
+    out.vector(210, normal);
+}
 
 // The common "AcDbEntity" subclass. R12 files put the same codes before the kind's own.
 void entityFields(const OdDbEntity* pEnt, const char* kind, DxfFields& out)

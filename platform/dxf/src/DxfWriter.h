@@ -203,6 +203,12 @@ std::uint64_t dxfPlotStyleHandle(const DxfFields& out, const OdString& name);
 
 // The common "AcDbEntity" subclass of an entity; kind names it in refusals.
 void entityFields(const OdDbEntity* pEnt, const char* kind, DxfFields& out);
+// A world point in the object coordinate system of the normal (as files give planar entities).
+OdGePoint3d toObject(const OdGePoint3d& p, const OdGeVector3d& normal);
+// 39, left out when 0 (but not for -0).
+void thicknessField(DxfFields& out, double thickness);
+// 210, left out for the world's Z direction.
+void normalField(DxfFields& out, const OdGeVector3d& normal);
 
 // The extended data as the database holds it, the host's hyperlink in the file's form; kind
 // names the object in refusals.

@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cwchar>
 
+#include "DbBlockTableRecord.h"
 #include "DbSymbolTableRecord.h"
+#include "KyDxfWriter.h"
 #include "DxfWriter.h"
 
 namespace dxfwrite
@@ -121,5 +123,84 @@ bool sameNumber(const OdString& a, const OdString& b)
     return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "states differ\n--- written\n" << a.toString() << "--- read back\n"
                                        << b.toString();
+}
+
+Read readSource(const QByteArray& data)
+{
+  Read r;
+  r.db = OdDbDatabase::createObject();
+  QString error;
+  KyDxfReader::Options options;
+  options.keepSource = true;
+  EXPECT_TRUE(KyDxfReader::readFromBytes(data, QStringLiteral("in.dxf"), r.db.get(), r.report, error, options))
+    << error.toStdString();
+  return r;
+}
+
+QByteArray writeBack(const Read& r, const QString& version)
+{
+  QByteArray out;
+  QString error;
+  KyDxfWriter::Options options;
+  options.version = version;
+  EXPECT_TRUE(KyDxfWriter::write(r.db.get(), r.report.source.get(), out, error, options)) << error.toStdString();
+  return out;
+}
+
+std::map<std::uint64_t, std::string> statesOf(OdDbDatabase* db)
+{
+  std::map<std::uint64_t, std::string> states;
+  const std::uint64_t seed = db->handseed().value();
+  for (std::uint64_t h = 1; h < seed; ++h)
+  {
+    OdDbObjectPtr pObj = db->getOdDbObjectId(OdDbHandle(static_cast<OdUInt64>(h))).openObject();
+    if (pObj.isNull())
+      continue;
+    OdDbDxfTagList tags(db);
+    pObj->dxfOut(&tags);
+    states[h] = tags.toString();
+  }
+  return states;
+}
+
+OdDbObjectId addToModelSpace(OdDbDatabase* db, OdDbEntity* entity)
+{
+  OdDbBlockTableRecordPtr ms = db->getModelSpaceId().openObject(OdDb::kForWrite);
+  return ms->appendOdDbEntity(entity);
+}
+
+QByteArray entitiesFile(const QByteArray& body)
+{
+  return "0\nSECTION\n2\nENTITIES\n" + body + "0\nENDSEC\n0\nEOF\n";
+}
+
+OdDbEntityPtr onlyEntity(OdDbDatabase* db)
+{
+  OdDbBlockTableRecordPtr ms = db->getModelSpaceId().openObject();
+  const OdDbObjectIdArray ids = ms->entityIds();
+  EXPECT_EQ(ids.size(), 1u);
+  return ids.isEmpty() ? OdDbEntityPtr() : OdDbEntityPtr(ids[0].openObject());
+}
+
+::testing::AssertionResult writtenWholeReadsBack(const std::function<OdDbEntityPtr()>& make, int version)
+{
+  OdDbDatabasePtr db = OdDbDatabase::createObject();
+  OdDbEntityPtr made = make();
+  const OdDbObjectId id = addToModelSpace(db, made);
+  made = nullptr;
+  OdDbObjectPtr pObj = id.openObject();
+  const QByteArray file = minimalFile(version, "", {{"ENTITIES", writeWhole(pObj, version)}});
+  OdDbDatabasePtr again = OdDbDatabase::createObject();
+  KyDxfReader::Report report;
+  const ::testing::AssertionResult read = readsCleanly(file, again, report);
+  if (!read)
+    return read;
+  if (report.entities != 1)
+    return ::testing::AssertionFailure() << report.entities << " entities read from\n" << file.toStdString();
+  OdDbObjectPtr copy = again->getOdDbObjectId(pObj->getDbHandle()).openObject();
+  if (copy.isNull())
+    return ::testing::AssertionFailure() << "the object is missing from\n" << file.toStdString();
+  const ::testing::AssertionResult same = sameState(pObj, copy);
+  return same ? same : (::testing::AssertionFailure() << same.message() << "\n" << file.toStdString());
 }
 } // namespace dxfwrite

@@ -4,6 +4,9 @@
 #ifndef KY_DXF_WRITE_TEST_UTIL_H
 #define KY_DXF_WRITE_TEST_UTIL_H
 
+#include <cstdint>
+#include <functional>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +15,8 @@
 
 #include <QByteArray>
 
+#include "DbDatabase.h"
+#include "DbEntity.h"
 #include "DbFiler.h"
 #include "DbObject.h"
 #include "KyDxfReader.h"
@@ -51,6 +56,26 @@ private:
 // Equal tag for tag; reals may differ in their last bits (angles go out in degrees, points
 // through an object coordinate system).
 ::testing::AssertionResult sameState(const OdDbObject* expected, const OdDbObject* actual);
+// A drawing read with its source kept, as kyprops opens a file it may write back.
+struct Read
+{
+  OdDbDatabasePtr db;
+  KyDxfReader::Report report;
+};
+Read readSource(const QByteArray& data);
+// The drawing written from its source in the version ("" keeps the source's).
+QByteArray writeBack(const Read& r, const QString& version = QString());
+// Complete states of every object by handle (the database's own snapshot of each).
+std::map<std::uint64_t, std::string> statesOf(OdDbDatabase* db);
+
+// Entities of one kind in a file of their own: appended to model space, a file of the ENTITIES
+// section alone, and the only entity read from one.
+OdDbObjectId addToModelSpace(OdDbDatabase* db, OdDbEntity* entity);
+QByteArray entitiesFile(const QByteArray& body);
+OdDbEntityPtr onlyEntity(OdDbDatabase* db);
+// The entity made, added to a drawing, written whole in the version and read back cleanly, has
+// the state it was written with.
+::testing::AssertionResult writtenWholeReadsBack(const std::function<OdDbEntityPtr()>& make, int version);
 } // namespace dxfwrite
 
 #endif

@@ -50,46 +50,13 @@ std::vector<CurveCase> curveCases()
   };
 }
 
-OdDbObjectId addToModelSpace(OdDbDatabase* db, OdDbEntity* entity)
-{
-  OdDbBlockTableRecordPtr ms = db->getModelSpaceId().openObject(OdDb::kForWrite);
-  return ms->appendOdDbEntity(entity);
-}
-
-QByteArray entitiesFile(const QByteArray& body)
-{
-  return "0\nSECTION\n2\nENTITIES\n" + body + "0\nENDSEC\n0\nEOF\n";
-}
-
-OdDbEntityPtr onlyEntity(OdDbDatabase* db)
-{
-  OdDbBlockTableRecordPtr ms = db->getModelSpaceId().openObject();
-  const OdDbObjectIdArray ids = ms->entityIds();
-  EXPECT_EQ(ids.size(), 1u);
-  return ids.isEmpty() ? OdDbEntityPtr() : OdDbEntityPtr(ids[0].openObject());
-}
 } // namespace
 
 TEST(DxfSplines, WrittenWholeReadsBackTheSameState)
 {
   for (const CurveCase& c : curveCases())
     for (int version : {kDxfR2000, kDxfR2018})
-    {
-      SCOPED_TRACE(std::string(c.name) + " in AC" + std::to_string(version));
-      OdDbDatabasePtr db = OdDbDatabase::createObject();
-      OdDbEntityPtr made = c.make();
-      const OdDbObjectId id = addToModelSpace(db, made);
-      made = nullptr;
-      OdDbObjectPtr pObj = id.openObject();
-      const QByteArray file = dxfwrite::minimalFile(version, "", {{"ENTITIES", dxfwrite::writeWhole(pObj, version)}});
-      OdDbDatabasePtr again = OdDbDatabase::createObject();
-      KyDxfReader::Report report;
-      ASSERT_TRUE(dxfwrite::readsCleanly(file, again, report));
-      ASSERT_EQ(report.entities, 1);
-      OdDbObjectPtr copy = again->getOdDbObjectId(pObj->getDbHandle()).openObject();
-      ASSERT_FALSE(copy.isNull()) << file.toStdString();
-      EXPECT_TRUE(dxfwrite::sameState(pObj, copy)) << file.toStdString();
-    }
+      EXPECT_TRUE(dxfwrite::writtenWholeReadsBack(c.make, version)) << c.name << " in AC" << version;
 }
 
 TEST(DxfSplines, WritesOnlyCodesItsSubclassesOwn)
@@ -99,7 +66,7 @@ TEST(DxfSplines, WritesOnlyCodesItsSubclassesOwn)
     SCOPED_TRACE(c.name);
     OdDbDatabasePtr db = OdDbDatabase::createObject();
     OdDbEntityPtr made = c.make();
-    const OdDbObjectId id = addToModelSpace(db, made);
+    const OdDbObjectId id = dxfwrite::addToModelSpace(db, made);
     made = nullptr;
     OdDbObjectPtr pObj = id.openObject();
     const DxfKindWriter* writer = dxfKindWriter(pObj->isA());
@@ -190,7 +157,8 @@ TEST(DxfSplines, ReadsTheFilesFormsAndRepairsWhatTheCurvesRefuse)
     OdDbDatabasePtr db = OdDbDatabase::createObject();
     KyDxfReader::Report report;
     QString error;
-    ASSERT_TRUE(KyDxfReader::readFromBytes(entitiesFile(r.body), "t.dxf", db, report, error)) << error.toStdString();
+    ASSERT_TRUE(KyDxfReader::readFromBytes(dxfwrite::entitiesFile(r.body), "t.dxf", db, report, error))
+      << error.toStdString();
     if (r.repair)
     {
       ASSERT_EQ(report.repairs.size(), 1);
@@ -202,7 +170,7 @@ TEST(DxfSplines, ReadsTheFilesFormsAndRepairsWhatTheCurvesRefuse)
       EXPECT_TRUE(report.repairs.isEmpty())
         << KyDxfReader::Report::repairText("t.dxf", report.repairs.value(0)).toStdString();
     }
-    OdDbEntityPtr pEnt = onlyEntity(db);
+    OdDbEntityPtr pEnt = dxfwrite::onlyEntity(db);
     ASSERT_FALSE(pEnt.isNull());
     r.check(pEnt);
   }

@@ -21,39 +21,17 @@
 #include "DbSymbolTable.h"
 #include "DxfSamples.h"
 #include "DxfTokenizer.h"
+#include "DxfWriteTestUtil.h"
 #include "KyDxfReader.h"
 #include "KyDxfWriter.h"
 #include <iostream>
 
 namespace
 {
-struct Read
-{
-  OdDbDatabasePtr db;
-  KyDxfReader::Report report;
-};
-
-Read readSource(const QByteArray& data)
-{
-  Read r;
-  r.db = OdDbDatabase::createObject();
-  QString error;
-  KyDxfReader::Options options;
-  options.keepSource = true;
-  EXPECT_TRUE(KyDxfReader::readFromBytes(data, QStringLiteral("in.dxf"), r.db.get(), r.report, error, options))
-    << error.toStdString();
-  return r;
-}
-
-QByteArray writeBack(const Read& r, const QString& version = QString())
-{
-  QByteArray out;
-  QString error;
-  KyDxfWriter::Options options;
-  options.version = version;
-  EXPECT_TRUE(KyDxfWriter::write(r.db.get(), r.report.source.get(), out, error, options)) << error.toStdString();
-  return out;
-}
+using dxfwrite::Read;
+using dxfwrite::readSource;
+using dxfwrite::statesOf;
+using dxfwrite::writeBack;
 
 // The tags of a file, numbers as the tokenizer reads them (so "1.0" and "1" are the same tag).
 struct Tag
@@ -93,23 +71,6 @@ std::string describe(const std::vector<Tag>& a, const std::vector<Tag>& b)
     s += "\n  out: " + (k < b.size() ? std::to_string(b[k].code) + " " + b[k].text : std::string("(end)"));
   }
   return s;
-}
-
-// Complete states of every object by handle (the database's own snapshot of each).
-std::map<std::uint64_t, std::string> statesOf(OdDbDatabase* db)
-{
-  std::map<std::uint64_t, std::string> states;
-  const std::uint64_t seed = db->handseed().value();
-  for (std::uint64_t h = 1; h < seed; ++h)
-  {
-    OdDbObjectPtr pObj = db->getOdDbObjectId(OdDbHandle(static_cast<OdUInt64>(h))).openObject();
-    if (pObj.isNull())
-      continue;
-    OdDbDxfTagList tags(db);
-    pObj->dxfOut(&tags);
-    states[h] = tags.toString();
-  }
-  return states;
 }
 
 OdDbObjectPtr objectAt(OdDbDatabase* db, std::uint64_t handle, OdDb::OpenMode mode = OdDb::kForRead)
