@@ -9,6 +9,7 @@
 #include "DbLine.h"
 #include "DbMText.h"
 #include "DbPolyline.h"
+#include "DbSpline.h"
 #include "DbText.h"
 #include "KyPropertyBase.h"
 
@@ -33,6 +34,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::propertyExtens
     {&classOf<OdDbLine>, &m_linePE},
     {&classOf<OdDbMText>, &m_mtextPE},
     {&classOf<OdDbPolyline>, &m_polylinePE},
+    {&classOf<OdDbSpline>, &m_splinePE},
     {&classOf<OdDbText>, &m_textPE},
   };
 }
@@ -52,6 +54,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::infoExtensions
     {&classOf<OdDbLine>, &m_lineInfo},
     {&classOf<OdDbMText>, &m_mtextInfo},
     {&classOf<OdDbPolyline>, &m_polylineInfo},
+    {&classOf<OdDbSpline>, &m_splineInfo},
     {&classOf<OdDbText>, &m_textInfo},
   };
 }
@@ -72,6 +75,7 @@ std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::concreteClas
     {&CKyLinePE::rxInit, &CKyLinePE::rxUninit},
     {&CKyMTextPE::rxInit, &CKyMTextPE::rxUninit},
     {&CKyPolylinePE::rxInit, &CKyPolylinePE::rxUninit},
+    {&CKySplinePE_Prop::rxInit, &CKySplinePE_Prop::rxUninit},
     {&CKyTextPE::rxInit, &CKyTextPE::rxUninit},
   };
 }

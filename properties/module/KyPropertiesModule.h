@@ -10,6 +10,7 @@
 #include "KyLinePE.h"
 #include "KyMTextPE.h"
 #include "KyPolylinePE.h"
+#include "KySplinePE.h"
 #include "KyPrintObjectInfoPE.h"
 #include "KyTextPE.h"
 #include "RxModule.h"
@@ -48,6 +49,7 @@ private:
   OdStaticRxObject<CKyLinePE> m_linePE;
   OdStaticRxObject<CKyMTextPE> m_mtextPE;
   OdStaticRxObject<CKyPolylinePE> m_polylinePE;
+  OdStaticRxObject<CKySplinePE_Prop> m_splinePE;
   OdStaticRxObject<CKyTextPE> m_textPE;
 
   OdStaticRxObject<CKyArcInfo> m_arcInfo;
@@ -57,6 +59,7 @@ private:
   OdStaticRxObject<CKyLineInfo> m_lineInfo;
   OdStaticRxObject<CKyMTextInfo> m_mtextInfo;
   OdStaticRxObject<CKyPolylineInfo> m_polylineInfo;
+  OdStaticRxObject<CKySplineInfo> m_splineInfo;
   OdStaticRxObject<CKyTextInfo> m_textInfo;
 };
 
