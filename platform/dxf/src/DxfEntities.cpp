@@ -212,7 +212,7 @@ DxfReader::EntityReader DxfReader::entityReader(std::string_view kind)
   static const std::pair<std::string_view, EntityReader> kReaders[] = {
     {"LINE", &DxfReader::readLine},         {"CIRCLE", &DxfReader::readCircle},
     {"ARC", &DxfReader::readArc},           {"TEXT", &DxfReader::readText},
-    {"ELLIPSE", &DxfReader::readEllipse},
+    {"ELLIPSE", &DxfReader::readEllipse},   {"SPLINE", &DxfReader::readSpline},
     {"MTEXT", &DxfReader::readMText},       {"LWPOLYLINE", &DxfReader::readLwPolyline}};
   for (const auto& r : kReaders)
     if (r.first == kind)

@@ -280,6 +280,8 @@ private:
   OdDbEntityPtr readMText(DxfEntityProps& props);
   OdDbEntityPtr readLwPolyline(DxfEntityProps& props);
   OdDbEntityPtr readEllipse(DxfEntityProps& props);
+  OdDbEntityPtr readSpline(DxfEntityProps& props);
+  void checkSplineCount(const DxfTag* countTag, unsigned given, const char* what);
   static EntityReader entityReader(std::string_view kind);
   void countSkipped(std::string_view kind);
 
