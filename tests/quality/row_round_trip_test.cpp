@@ -21,6 +21,8 @@ namespace
 const std::map<std::string, std::string> kShownDifferently = {
   {"OdDbPolyline Vertex", "the element selector: a choice moves the palette's per-element context, and the row "
                           "always shows the element of the context it is read with"},
+  {"OdDbSpline Control point", "the control-point selector, as the polyline's vertex selector"},
+  {"OdDbSpline Fit point", "the fit-point selector, as the polyline's vertex selector"},
 };
 
 // Rows whose setters write nothing and answer 5100 whatever they are given, by design (the

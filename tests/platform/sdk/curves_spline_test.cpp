@@ -124,6 +124,14 @@ TEST(CurvesSpline, PolynomialCurveMatchesItsBernsteinFormAndDerivative)
   EXPECT_FALSE(s->isPlanar());
   double area = 0.0;
   EXPECT_EQ(s->getArea(area), eNotApplicable);
+  // A curve a micrometre across is still measured as planar (its directions are not "zero").
+  OdDbSplinePtr tiny = OdDbSpline::createObject();
+  ASSERT_EQ(tiny->setNurbsData(2, false, false, false, points({{0, 0, 0}, {1e-6, 1e-6, 0}, {2e-6, 0, 0}}),
+                               doubles({0, 0, 0, 1, 1, 1}), OdGeDoubleArray()),
+            eOk);
+  EXPECT_TRUE(tiny->isPlanar());
+  EXPECT_EQ(tiny->getArea(area), eOk);
+  EXPECT_NEAR(area, 2e-12 / 3.0, 1e-20);
   OdGePoint3d outside;
   EXPECT_EQ(s->getPointAtParam(1.9, outside), eInvalidInput);
 }

@@ -70,6 +70,14 @@ std::vector<Homog> derivativePoints(const std::vector<Homog>& P, const double* t
   return Q;
 }
 
+// The vector divided by its length, however short (zero for a zero or non-finite vector):
+// normal() treats vectors below the tolerance as zero, and small curves have such directions.
+OdGeVector3d unit(const OdGeVector3d& v)
+{
+  const double len = v.length();
+  return std::isfinite(len) && len > 0.0 ? v / len : OdGeVector3d();
+}
+
 OdGeVector3d normalTowardsPositive(OdGeVector3d n)
 {
   if (n.z < 0.0 || (n.z == 0.0 && (n.y < 0.0 || (n.y == 0.0 && n.x < 0.0))))
@@ -274,11 +282,13 @@ bool OdGeNurbCurve3d::isPlanar(OdGePlane& plane, const OdGeTol& tol) const
   OdGeLine3d line;
   if (isLinear(line, tol))
   {
-    const OdGeVector3d dir = line.direction();
-    OdGeVector3d normal = dir.crossProduct(OdGeVector3d::kZAxis).crossProduct(dir);
+    const OdGeVector3d dir = unit(line.evalPoint(1.0) - line.pointOnLine());
+    OdGeVector3d normal = unit(dir.crossProduct(OdGeVector3d::kZAxis).crossProduct(dir));
     if (normal.isZeroLength())
-      normal = dir.perpVector();
-    plane.set(line.pointOnLine(), normalTowardsPositive(normal.normal()));
+      normal = unit(dir.perpVector());
+    if (normal.isZeroLength())
+      return false;
+    plane.set(line.pointOnLine(), normalTowardsPositive(normal));
     return true;
   }
   // The plane through the first control point, the farthest one and the one farthest from their
@@ -302,7 +312,9 @@ bool OdGeNurbCurve3d::isPlanar(OdGePlane& plane, const OdGeTol& tol) const
   }
   if (thirdDist <= tol.equalPoint())
     return false;
-  const OdGeVector3d normal = normalTowardsPositive((far - origin).crossProduct(third - origin).normal());
+  const OdGeVector3d normal = normalTowardsPositive(unit((far - origin).crossProduct(third - origin)));
+  if (normal.isZeroLength())
+    return false;
   for (unsigned i = 0; i < m_points.size(); ++i)
     if (std::fabs((m_points[i] - origin).dotProduct(normal)) > tol.equalPoint())
       return false;
