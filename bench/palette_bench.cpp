@@ -27,6 +27,7 @@
 #include "DbDatabase.h"
 #include "DbLine.h"
 #include "DbMText.h"
+#include "DbSpline.h"
 #include "DbObjectContextManager.h"
 #include "DbObjectIterator.h"
 #include "DbPoint.h"
@@ -351,6 +352,33 @@ void readFace(const OdDbObject* o)
   }
 }
 
+// The spline rows: both counts and selectors, the first control and fit point, the
+// characteristics, the fit tangents and tolerance, and the area.
+void readSpline(const OdDbObject* o)
+{
+  const OdDbSpline* spline = static_cast<const OdDbSpline*>(o);
+  OdGePoint3d p;
+  keep(spline->numControlPoints());
+  if (spline->getControlPointAt(0, p) == eOk)
+    keep(p);
+  keep(spline->numFitPoints());
+  if (spline->getFitPointAt(0, p) == eOk)
+    keep(p);
+  keep(spline->degree());
+  keep(spline->isClosed());
+  keep(spline->isPlanar());
+  OdGeVector3d start, end;
+  if (spline->getFitTangents(start, end) == eOk)
+  {
+    keep(start);
+    keep(end);
+  }
+  keep(spline->fitTolerance());
+  double area = 0.0;
+  if (spline->getArea(area) == eOk)
+    keep(area);
+}
+
 // The annotation values the text rows show: the flag, the current scale's name and factor (for
 // the sheet sizes) and the orientation data.
 void readAnnotation(const OdDbObject* o)
@@ -423,7 +451,7 @@ void directPass(const std::vector<OdDbObjectPtr>& selection)
     {OdDbEllipse::desc(), &readEllipse},   {OdDbXline::desc(), &readConstructionLine<OdDbXline>},
     {OdDbRay::desc(), &readConstructionLine<OdDbRay>}, {OdDbPoint::desc(), &readPoint},
     {OdDbTrace::desc(), &readPlanarFill<OdDbTrace>},   {OdDbSolid::desc(), &readPlanarFill<OdDbSolid>},
-    {OdDbFace::desc(), &readFace},
+    {OdDbFace::desc(), &readFace},         {OdDbSpline::desc(), &readSpline},
   };
   for (const OdDbObjectPtr& object : selection)
   {

@@ -19,6 +19,7 @@
 #include "DbPolyline.h"
 #include "DbRay.h"
 #include "DbSolid.h"
+#include "DbSpline.h"
 #include "DbSymbolTable.h"
 #include "DbText.h"
 #include "DbTextStyleTableRecord.h"
@@ -30,6 +31,15 @@
 
 namespace
 {
+template <class Array>
+Array arrayOf(std::initializer_list<typename Array::value_type> values)
+{
+  Array a;
+  for (const auto& v : values)
+    a.append(v);
+  return a;
+}
+
 OdCmColor indexColor(OdUInt16 index)
 {
   OdCmColor color;
@@ -285,6 +295,27 @@ void KyBuildSampleDrawing(OdDbDatabase* db)
     roof->setVertexAt(3, OdGePoint3d(0.0, 30.0, 45.0));
     roof->makeEdgeInvisibleAt(2);
     sample.add(roof, walls);
+  }
+  {
+    // 117: a garden path drawn through five points, leaving along the diagonal and arriving level.
+    OdDbSplinePtr path = OdDbSpline::createObject();
+    path->setFitData(arrayOf<OdGePoint3dArray>({OdGePoint3d(5.0, 30.0, 0.0), OdGePoint3d(12.0, 36.0, 0.0),
+                                                OdGePoint3d(20.0, 33.0, 0.0), OdGePoint3d(28.0, 40.0, 0.0),
+                                                OdGePoint3d(34.0, 38.0, 0.0)}),
+                     3, 0.0, OdGeVector3d(1.0, 1.0, 0.0).normal(), OdGeVector3d::kXAxis);
+    sample.add(path, walls);
+  }
+  {
+    // 118: a semicircular bay window of radius 5, as rational control points only.
+    OdDbSplinePtr bay = OdDbSpline::createObject();
+    const double w = std::sqrt(0.5);
+    bay->setNurbsData(2, true, false, false,
+                      arrayOf<OdGePoint3dArray>({OdGePoint3d(25.0, 70.0, 0.0), OdGePoint3d(25.0, 75.0, 0.0),
+                                                 OdGePoint3d(20.0, 75.0, 0.0), OdGePoint3d(15.0, 75.0, 0.0),
+                                                 OdGePoint3d(15.0, 70.0, 0.0)}),
+                      arrayOf<OdGeDoubleArray>({0.0, 0.0, 0.0, 1.0, 1.0, 2.0, 2.0, 2.0}),
+                      arrayOf<OdGeDoubleArray>({1.0, w, 1.0, w, 1.0}));
+    sample.add(bay, walls);
   }
   sample.fixHandles();
 }

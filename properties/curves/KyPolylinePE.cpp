@@ -64,14 +64,20 @@ unsigned int segmentCount(const OdDbPolyline* polyline)
   return n == 0 ? 0 : n - 1;
 }
 
+// Reads the vertex's world point; the polyline checks the index itself.
+bool readVertex(const OdDbPolyline* polyline, int index, OdGePoint3d& world)
+{
+  polyline->getPointAt(static_cast<unsigned int>(index), world);
+  return true;
+}
+
 CKyVariant vertexComponent(const OdDbObject* object, const CKyVariant& context, KyAxis axis)
 {
   const KyOpened<OdDbPolyline> polyline = KyForRead<OdDbPolyline>(object);
   if (polyline.isNull() || polyline->numVerts() == 0)
     return CKyVariant();
-  OdGePoint3d world;
-  polyline->getPointAt(static_cast<unsigned int>(KyContextIndex(context)), world);
-  return KyUcsComponent(object, world, axis);
+  return KyElementUcsComponent(object, context, axis,
+                               [&](int index, OdGePoint3d& world) { return readVertex(polyline, index, world); });
 }
 
 // The edited point is projected into the polyline's plane (through the world origin along its
@@ -81,13 +87,12 @@ int setVertexComponent(const OdDbObject* object, const CKyVariant& value, const 
   const KyOpened<OdDbPolyline> polyline = KyForWrite<OdDbPolyline>(object);
   if (polyline.isNull())
     return kKyRefused;
-  const unsigned int index = static_cast<unsigned int>(KyContextIndex(context));
-  OdGePoint3d world;
-  polyline->getPointAt(index, world);
-  return KySetUcsComponent(object, world, axis, value, [&](const OdGePoint3d& p) {
-    const OdGePlane plane(OdGePoint3d::kOrigin, polyline->normal());
-    polyline->setPointAt(index, p.convert2d(plane));
-  });
+  return KySetElementUcsComponent(
+    object, value, context, axis, [&](int index, OdGePoint3d& world) { return readVertex(polyline, index, world); },
+    [&](int index, const OdGePoint3d& p) {
+      const OdGePlane plane(OdGePoint3d::kOrigin, polyline->normal());
+      polyline->setPointAt(static_cast<unsigned int>(index), p.convert2d(plane));
+    });
 }
 
 CKyVariant segmentWidth(const OdDbObject* object, const CKyVariant& context, bool endWidth)

@@ -115,6 +115,29 @@ int KySetUcsComponent(const OdDbObject* object, OdGePoint3d world, KyAxis axis, 
   return kKyAccepted;
 }
 
+// Per-element points (vertices, control points, fit points): the element is the one the context
+// names (KyContextIndex). `read(index, world)` gives its world point, false when there is none
+// (the getter then answers the empty variant and the setter -5001); `write(index, world)` is
+// called only when the UCS component changes.
+template <class Read>
+CKyVariant KyElementUcsComponent(const OdDbObject* object, const CKyVariant& context, KyAxis axis, Read read)
+{
+  OdGePoint3d world;
+  if (!read(KyContextIndex(context), world))
+    return CKyVariant();
+  return KyUcsComponent(object, world, axis);
+}
+template <class Read, class Write>
+int KySetElementUcsComponent(const OdDbObject* object, const CKyVariant& value, const CKyVariant& context,
+                             KyAxis axis, Read read, Write write)
+{
+  const int index = KyContextIndex(context);
+  OdGePoint3d world;
+  if (!read(index, world))
+    return kKyRefused;
+  return KySetUcsComponent(object, world, axis, value, [&](const OdGePoint3d& p) { write(index, p); });
+}
+
 // Value lists: one (code, text) pair per choice; texts are keys in "property_values".
 struct KyChoice
 {

@@ -13,6 +13,7 @@
 #include "DbPolyline.h"
 #include "DbRay.h"
 #include "DbSolid.h"
+#include "DbSpline.h"
 #include "DbText.h"
 #include "DbTrace.h"
 #include "DbXline.h"
@@ -43,6 +44,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::propertyExtens
     {&classOf<OdDbPolyline>, &m_polylinePE},
     {&classOf<OdDbRay>, &m_rayPE},
     {&classOf<OdDbSolid>, &m_solidPE},
+    {&classOf<OdDbSpline>, &m_splinePE},
     {&classOf<OdDbText>, &m_textPE},
     {&classOf<OdDbTrace>, &m_tracePE},
     {&classOf<OdDbXline>, &m_xlinePE},
@@ -68,6 +70,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::infoExtensions
     {&classOf<OdDbPolyline>, &m_polylineInfo},
     {&classOf<OdDbRay>, &m_rayInfo},
     {&classOf<OdDbSolid>, &m_solidInfo},
+    {&classOf<OdDbSpline>, &m_splineInfo},
     {&classOf<OdDbText>, &m_textInfo},
     {&classOf<OdDbTrace>, &m_traceInfo},
     {&classOf<OdDbXline>, &m_xlineInfo},
@@ -94,6 +97,7 @@ std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::concreteClas
     {&CKyPolylinePE::rxInit, &CKyPolylinePE::rxUninit},
     {&CKyRayPE::rxInit, &CKyRayPE::rxUninit},
     {&CKySolidPE::rxInit, &CKySolidPE::rxUninit},
+    {&CKySplinePE_Prop::rxInit, &CKySplinePE_Prop::rxUninit},
     {&CKyTextPE::rxInit, &CKyTextPE::rxUninit},
     {&CKyTracePE::rxInit, &CKyTracePE::rxUninit},
     {&CKyXlinePE::rxInit, &CKyXlinePE::rxUninit},

@@ -14,6 +14,7 @@
 #include "KyPolylinePE.h"
 #include "KyRayPE.h"
 #include "KySolidPE.h"
+#include "KySplinePE.h"
 #include "KyPrintObjectInfoPE.h"
 #include "KyTextPE.h"
 #include "KyTracePE.h"
@@ -58,6 +59,7 @@ private:
   OdStaticRxObject<CKyPolylinePE> m_polylinePE;
   OdStaticRxObject<CKyRayPE> m_rayPE;
   OdStaticRxObject<CKySolidPE> m_solidPE;
+  OdStaticRxObject<CKySplinePE_Prop> m_splinePE;
   OdStaticRxObject<CKyTextPE> m_textPE;
   OdStaticRxObject<CKyTracePE> m_tracePE;
   OdStaticRxObject<CKyXlinePE> m_xlinePE;
@@ -73,6 +75,7 @@ private:
   OdStaticRxObject<CKyPolylineInfo> m_polylineInfo;
   OdStaticRxObject<CKyRayInfo> m_rayInfo;
   OdStaticRxObject<CKySolidInfo> m_solidInfo;
+  OdStaticRxObject<CKySplineInfo> m_splineInfo;
   OdStaticRxObject<CKyTextInfo> m_textInfo;
   OdStaticRxObject<CKyTraceInfo> m_traceInfo;
   OdStaticRxObject<CKyXlineInfo> m_xlineInfo;

@@ -77,7 +77,7 @@ TEST(KypropsSummary, CountsKindsWithoutShowingThePalette)
 {
   const KyPropsResult text = runKyprops({"--summary"});
   ASSERT_EQ(0, text.exitCode);
-  EXPECT_TRUE(text.out.contains("Entities: 17"));
+  EXPECT_TRUE(text.out.contains("Entities: 19"));
   EXPECT_TRUE(text.out.contains("Skipped: none"));
   EXPECT_FALSE(text.out.contains("Start X"));
 
@@ -95,13 +95,13 @@ TEST(KypropsDxf, OpensAFileAndReportsSkippedKinds)
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write("0\nSECTION\n2\nENTITIES\n0\nLINE\n5\n2F\n8\nA\n10\n12.5\n20\n0\n30\n0\n11\n1\n21\n1\n31\n0\n"
-             "0\nSPLINE\n5\n30\n8\nA\n0\nENDSEC\n0\nEOF\n");
+             "0\nLIGHT\n5\n30\n8\nA\n0\nENDSEC\n0\nEOF\n");
   file.close();
   const KyPropsResult summary = runKyprops({"--summary", "--json", path});
   if (summary.err.contains("DXF import not available"))
     GTEST_SKIP() << "built without the DXF reader";
   ASSERT_EQ(0, summary.exitCode) << summary.err.toStdString();
-  EXPECT_EQ(1, summary.json.value("drawing").toObject().value("skipped").toObject().value("SPLINE").toInt());
+  EXPECT_EQ(1, summary.json.value("drawing").toObject().value("skipped").toObject().value("LIGHT").toInt());
 
   const KyPropsResult palette = runKyprops({"--json", "--select", "2F", path});
   ASSERT_EQ(0, palette.exitCode);

@@ -25,6 +25,7 @@ const char* const kArc = "202";
 const char* const kText = "203";
 const char* const kMText = "204";
 const char* const kPolyline = "205";
+const char* const kSpline = "206";
 
 // A drawing of every kind the palette shows, in a version and code page, the way files of that
 // version carry it; every application its extended data names is registered.
@@ -77,6 +78,21 @@ QByteArray generatedDrawing(const QString& version, const QString& codePage = QS
       DxfCommon polyline;
       polyline.handle = 0x205;
       w.lwpolyline(polyline, {{0, 0, 0}, {10, 0, 1.0}, {10, 10, 0}}, true, 0.25);
+    }
+    if (v >= 1012)
+    {
+      // A planar cubic of four control points, as one Bezier span.
+      DxfCommon spline;
+      spline.handle = 0x206;
+      QList<QPair<int, QString>> body = {{100, "AcDbSpline"}, {210, "0"}, {220, "0"}, {230, "1"}, {70, "8"},
+                                         {71, "3"}, {72, "8"}, {73, "4"}, {74, "0"}, {42, "1e-10"}, {43, "1e-10"}};
+      for (const char* k : {"0", "0", "0", "0", "1", "1", "1", "1"})
+        body.append({40, k});
+      const double points[4][2] = {{0, 0}, {2, 4}, {6, 4}, {8, 0}};
+      for (const auto& p : points)
+        body << qMakePair(10, QString::number(p[0])) << qMakePair(20, QString::number(p[1]))
+             << qMakePair(30, QStringLiteral("0"));
+      w.entity("SPLINE", spline, body);
     }
   };
   w.write(d);
@@ -528,6 +544,8 @@ const EditCase kEdits[] = {
   {"AC1024", kText, "Contents=Roof", "Contents", "Roof"},
   {"AC1024", kMText, "Contents=One\\PTwo", "Contents", "One\\PTwo"},
   {"AC1032", kPolyline, "Global width=0.5", "Global width", "0.500"},
+  {"AC1015", kSpline, "Control point X=1", "Control point X", "1.000"},
+  {"AC1032", kSpline, "Fit tolerance=0.5", "Fit tolerance", "0.500"},
   {"AC1009", kLine, "End Y=12", "End Y", "12.000"},
   {"AC1009", kText, "Height=3", "Height", "3.000"},
 };

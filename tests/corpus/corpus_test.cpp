@@ -194,7 +194,14 @@ bool finiteEverywhere(const QJsonValue& v)
 bool mayBeEmpty(const QString& objectClass, const QString& row)
 {
   // A polyline whose segments have different widths shows its global width as varying.
-  return objectClass == QLatin1String("Polyline") && row == QLatin1String("Global width");
+  if (objectClass == QLatin1String("Polyline"))
+    return row == QLatin1String("Global width");
+  // A spline drawn by control points has no fit points and no fit tangents; one out of its plane
+  // has no area.
+  if (objectClass == QLatin1String("Spline"))
+    return row.startsWith(QLatin1String("Fit point ")) || row.contains(QLatin1String("tangent vector")) ||
+           row == QLatin1String("Area");
+  return false;
 }
 
 QString repairLine(const QJsonObject& r)

@@ -30,6 +30,8 @@ const std::map<std::string, std::string> kShownDifferently = {
   {"OdDbRay Second point X", "the second point turns the direction and stays one unit from the base point"},
   {"OdDbRay Second point Y", "the second point turns the direction and stays one unit from the base point"},
   {"OdDbRay Second point Z", "the second point turns the direction and stays one unit from the base point"},
+  {"OdDbSpline Control point", "the control-point selector, as the polyline's vertex selector"},
+  {"OdDbSpline Fit point", "the fit-point selector, as the polyline's vertex selector"},
 };
 
 // Rows whose setters write nothing and answer 5100 whatever they are given, by design (the

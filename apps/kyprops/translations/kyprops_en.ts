@@ -114,6 +114,10 @@
         <source>Face</source>
         <translation>3D face</translation>
     </message>
+    <message>
+        <source>Spline</source>
+        <translation>Spline</translation>
+    </message>
 </context>
 <context>
     <name>errors</name>
@@ -364,6 +368,50 @@
         <source>forth point</source>
         <translation>fourth point</translation>
     </message>
+    <message>
+        <source>Order</source>
+        <translation>Order</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Properties</translation>
+    </message>
+    <message>
+        <source>Number of konts</source>
+        <translation>Number of knots</translation>
+    </message>
+    <message>
+        <source>Knot value</source>
+        <translation>Knot value</translation>
+    </message>
+    <message>
+        <source>Knot tolerance</source>
+        <translation>Knot tolerance</translation>
+    </message>
+    <message>
+        <source>Number of control points</source>
+        <translation>Number of control points</translation>
+    </message>
+    <message>
+        <source>Control point</source>
+        <translation>Control point</translation>
+    </message>
+    <message>
+        <source>Control Tolerance</source>
+        <translation>Control Tolerance</translation>
+    </message>
+    <message>
+        <source>Number of Fit points</source>
+        <translation>Number of Fit points</translation>
+    </message>
+    <message>
+        <source>Fit point</source>
+        <translation>Fit point</translation>
+    </message>
+    <message>
+        <source>Fit Tolerance</source>
+        <translation>Fit Tolerance</translation>
+    </message>
 </context>
 <context>
     <name>info_values</name>
@@ -459,6 +507,46 @@
         <source>Unknown</source>
         <translation>Unknown</translation>
     </message>
+    <message>
+        <source>Closed, </source>
+        <translation>Closed, </translation>
+    </message>
+    <message>
+        <source>Open, </source>
+        <translation>Open, </translation>
+    </message>
+    <message>
+        <source>Periodic, </source>
+        <translation>Periodic, </translation>
+    </message>
+    <message>
+        <source>Non-Periodic, </source>
+        <translation>Non-Periodic, </translation>
+    </message>
+    <message>
+        <source>Rational, </source>
+        <translation>Rational, </translation>
+    </message>
+    <message>
+        <source>Non-Rational, </source>
+        <translation>Non-Rational, </translation>
+    </message>
+    <message>
+        <source>Planar, </source>
+        <translation>Planar, </translation>
+    </message>
+    <message>
+        <source>Non-Planar, </source>
+        <translation>Non-Planar, </translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>Non-Linear</source>
+        <translation>Non-Linear</translation>
+    </message>
 </context>
 <context>
     <name>property_groups</name>
@@ -477,6 +565,10 @@
     <message>
         <source>Text</source>
         <translation>Text</translation>
+    </message>
+    <message>
+        <source>Data Points</source>
+        <translation>Data Points</translation>
     </message>
 </context>
 <context>
@@ -880,6 +972,82 @@
     <message>
         <source>Edge 4</source>
         <translation>Edge 4</translation>
+    </message>
+    <message>
+        <source>Number of control points</source>
+        <translation>Number of control points</translation>
+    </message>
+    <message>
+        <source>Control point</source>
+        <translation>Control point</translation>
+    </message>
+    <message>
+        <source>Control point X</source>
+        <translation>Control point X</translation>
+    </message>
+    <message>
+        <source>Control point Y</source>
+        <translation>Control point Y</translation>
+    </message>
+    <message>
+        <source>Control point Z</source>
+        <translation>Control point Z</translation>
+    </message>
+    <message>
+        <source>Number of fit points</source>
+        <translation>Number of fit points</translation>
+    </message>
+    <message>
+        <source>Fit point</source>
+        <translation>Fit point</translation>
+    </message>
+    <message>
+        <source>Fit point X</source>
+        <translation>Fit point X</translation>
+    </message>
+    <message>
+        <source>Fit point Y</source>
+        <translation>Fit point Y</translation>
+    </message>
+    <message>
+        <source>Fit point Z</source>
+        <translation>Fit point Z</translation>
+    </message>
+    <message>
+        <source>Degree</source>
+        <translation>Degree</translation>
+    </message>
+    <message>
+        <source>Planar</source>
+        <translation>Planar</translation>
+    </message>
+    <message>
+        <source>Start tangent vector X</source>
+        <translation>Start tangent vector X</translation>
+    </message>
+    <message>
+        <source>Start tangent vector Y</source>
+        <translation>Start tangent vector Y</translation>
+    </message>
+    <message>
+        <source>Start tangent vector Z</source>
+        <translation>Start tangent vector Z</translation>
+    </message>
+    <message>
+        <source>End tangent vector X</source>
+        <translation>End tangent vector X</translation>
+    </message>
+    <message>
+        <source>End tangent vector Y</source>
+        <translation>End tangent vector Y</translation>
+    </message>
+    <message>
+        <source>End tangent vector Z</source>
+        <translation>End tangent vector Z</translation>
+    </message>
+    <message>
+        <source>Fit tolerance</source>
+        <translation>Fit tolerance</translation>
     </message>
 </context>
 <context>

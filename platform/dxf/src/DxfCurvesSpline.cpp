@@ -1,9 +1,10 @@
-// The free-form curves: ELLIPSE read and written. Points and vectors of these kinds are world
+// The free-form curves: ELLIPSE and SPLINE read and written. Points and vectors of these kinds are world
 // coordinates in files (no object coordinate system); values the curves refuse are repairs
 // naming the kind and the value.
 #include <cmath>
 
 #include "DbEllipse.h"
+#include "DbSpline.h"
 #include "DxfReader.h"
 #include "DxfWriter.h"
 #include "Ge/GeGbl.h"
@@ -57,9 +58,193 @@ void ellipseFields(const OdDbObject* pObj, DxfFields& out)
   dxfXDataFields(pEllipse, "ELLIPSE", out);
 }
 
+// Knots, weights, control points and fit points in the order files keep them; the normal only
+// for a planar spline, the tangents only with fit data.
+void splineFields(const OdDbObject* pObj, DxfFields& out)
+{
+  const OdDbSpline* pSpline = static_cast<const OdDbSpline*>(pObj);
+  entityFields(pSpline, "SPLINE", out);
+  out.subclass("AcDbSpline", {210, 220, 230, 70, 71, 72, 73, 74, 42, 43, 44, 12, 22, 32, 13, 23, 33, 40, 41, 10, 20,
+                              30, 11, 21, 31});
+  int degree = 0;
+  bool rational = false, closed = false, periodic = false;
+  OdGePoint3dArray controlPoints;
+  OdGeDoubleArray knots, weights;
+  double controlTol = 0.0, knotTol = 0.0;
+  pSpline->getNurbsData(degree, rational, closed, periodic, controlPoints, knots, weights, controlTol, knotTol);
+  OdGePoint3dArray fitPoints;
+  int fitDegree = 0;
+  double fitTol = 0.0;
+  bool tangents = false;
+  OdGeVector3d startTangent, endTangent;
+  pSpline->getFitData(fitPoints, fitDegree, fitTol, tangents, startTangent, endTangent);
+  OdGePlane plane;
+  OdDb::Planarity planarity = OdDb::kNonPlanar;
+  const bool planar = pSpline->getPlane(plane, planarity) == eOk;
+  if (planar)
+    out.vector(210, plane.normal());
+  out.integer(70, (closed ? 1 : 0) | (periodic ? 2 : 0) | (rational ? 4 : 0) | (planar ? 8 : 0) |
+                    (planarity == OdDb::kLinear ? 16 : 0));
+  out.integer(71, degree);
+  out.integer(72, knots.size());
+  out.integer(73, controlPoints.size());
+  out.integer(74, fitPoints.size());
+  out.real(42, knotTol);
+  out.real(43, controlTol);
+  out.real(44, pSpline->fitTolerance());
+  if (!fitPoints.isEmpty())
+  {
+    if (!startTangent.isZeroLength())
+      out.vector(12, startTangent);
+    if (!endTangent.isZeroLength())
+      out.vector(13, endTangent);
+  }
+  for (unsigned i = 0; i < knots.size(); ++i)
+    out.real(40, knots[i]);
+  if (rational)
+    for (unsigned i = 0; i < weights.size(); ++i)
+      out.real(41, weights[i]);
+  for (unsigned i = 0; i < controlPoints.size(); ++i)
+    out.point(10, controlPoints[i]);
+  for (unsigned i = 0; i < fitPoints.size(); ++i)
+    out.point(11, fitPoints[i]);
+  dxfXDataFields(pSpline, "SPLINE", out);
+}
+
 const DxfKindWriter kEllipseWriter{"ELLIPSE", &OdDbEllipse::desc, &ellipseFields};
-const DxfKindWriters kSplineWriters{&kEllipseWriter};
+const DxfKindWriter kSplineWriter{"SPLINE", &OdDbSpline::desc, &splineFields};
+const DxfKindWriters kSplineWriters{&kEllipseWriter, &kSplineWriter};
+
+// A list of points under the codes c, c + 10, c + 20: each c tag starts the next point.
+struct PointList
+{
+  OdGePoint3dArray points;
+  int firstLine = 0;
+
+  bool take(const DxfTag& t, int code)
+  {
+    if (t.code == code)
+    {
+      points.append(OdGePoint3d(t.real, 0.0, 0.0));
+      if (firstLine == 0)
+        firstLine = t.line + 1;
+    }
+    else if (t.code != code + 10 && t.code != code + 20)
+      return false;
+    else if (!points.isEmpty())
+      (t.code == code + 10 ? points.last().y : points.last().z) = t.real;
+    return true;
+  }
+};
+
+// A clamped knot vector with uniform interior knots for n control points of the degree.
+OdGeDoubleArray uniformKnots(int count, int degree)
+{
+  OdGeDoubleArray knots;
+  for (int i = 0; i <= degree; ++i)
+    knots.append(0.0);
+  for (int i = 1; i < count - degree; ++i)
+    knots.append(static_cast<double>(i));
+  for (int i = 0; i <= degree; ++i)
+    knots.append(static_cast<double>(count - degree));
+  return knots;
+}
 } // namespace
+
+// A count the file states (72-74) that differs from the values it gives is repaired to the values.
+void DxfReader::checkSplineCount(const DxfTag* countTag, unsigned given, const char* what)
+{
+  if (countTag && countTag->integer != static_cast<std::int64_t>(given))
+    repair(valueLine(countTag, m_object.line),
+           std::string("SPLINE ") + what + " count " + std::to_string(countTag->integer) + " differs from the " +
+             std::to_string(given) + " given",
+           "read the " + std::to_string(given) + " given");
+}
+
+OdDbEntityPtr DxfReader::readSpline(DxfEntityProps& props)
+{
+  OdDbSplinePtr pSpline = OdDbSpline::createObject();
+  PointList control, fit;
+  OdGeDoubleArray knots, weights;
+  OdGePoint3d startTangent, endTangent, normal;
+  const DxfTag *flagsTag = nullptr, *degreeTag = nullptr, *knotCount = nullptr, *controlCount = nullptr,
+               *fitCount = nullptr, *knotTolTag = nullptr, *controlTolTag = nullptr, *fitTolTag = nullptr,
+               *firstKnot = nullptr;
+  for (const DxfTag* t : m_parts.body)
+  {
+    if (commonEntityTag(*t, props) || control.take(*t, 10) || fit.take(*t, 11) || takeXyz(*t, 12, startTangent) ||
+        takeXyz(*t, 13, endTangent) || takeXyz(*t, 210, normal))
+      continue;
+    switch (t->code)
+    {
+    case 70: flagsTag = t; break;
+    case 71: degreeTag = t; break;
+    case 72: knotCount = t; break;
+    case 73: controlCount = t; break;
+    case 74: fitCount = t; break;
+    case 42: knotTolTag = t; break;
+    case 43: controlTolTag = t; break;
+    case 44: fitTolTag = t; break;
+    case 40:
+      knots.append(t->real);
+      firstKnot = firstKnot ? firstKnot : t;
+      break;
+    case 41: weights.append(t->real); break;
+    default: break;
+    }
+  }
+  const int flags = flagsTag ? static_cast<int>(flagsTag->integer) : 0;
+  const int degree = degreeTag ? static_cast<int>(degreeTag->integer) : 3;
+  checkSplineCount(knotCount, knots.size(), "knot");
+  checkSplineCount(controlCount, control.points.size(), "control point");
+  checkSplineCount(fitCount, fit.points.size(), "fit point");
+  bool rational = (flags & 4) != 0 || !weights.isEmpty();
+  if (rational && weights.size() != control.points.size())
+  {
+    repair(control.firstLine ? control.firstLine : m_object.line,
+           "SPLINE gives " + std::to_string(weights.size()) + " weights for " +
+             std::to_string(control.points.size()) + " control points",
+           "read it without weights (every weight 1)");
+    rational = false;
+    weights.clear();
+  }
+  // Tolerances the file leaves out have the defaults of the format.
+  const double knotTol = knotTolTag ? knotTolTag->real : 1e-7;
+  const double controlTol = controlTolTag ? controlTolTag->real : 1e-7;
+  const double fitTol = fitTolTag ? fitTolTag->real : 1e-10;
+  const bool closed = (flags & 1) != 0, periodic = (flags & 2) != 0;
+  OdResult curve = pSpline->setNurbsData(degree, rational, closed, periodic, control.points, knots, weights,
+                                         controlTol, knotTol);
+  if (curve != eOk && OdGeNurbCurve3d::checkData(degree, uniformKnots(static_cast<int>(control.points.size()), degree),
+                                                 control.points, weights))
+  {
+    repair(valueLine(firstKnot, m_object.line),
+           "SPLINE knots do not fit " + std::to_string(control.points.size()) + " control points of degree " +
+             std::to_string(degree),
+           "read it with uniform knots, clamped at both ends");
+    curve = pSpline->setNurbsData(degree, rational, closed, periodic, control.points,
+                                  uniformKnots(static_cast<int>(control.points.size()), degree), weights, controlTol,
+                                  knotTol);
+  }
+  const OdGeVector3d t0 = startTangent.asVector(), t1 = endTangent.asVector();
+  if (curve != eOk)
+  {
+    // Without a usable curve the fit points, when there are any, give it.
+    const int line = control.firstLine ? control.firstLine : m_object.line;
+    if (fit.points.size() >= 2 && pSpline->setFitData(fit.points, 3, fitTol, t0, t1) == eOk)
+      repair(line, "SPLINE control points do not make a curve of degree " + std::to_string(degree),
+             "fitted a cubic through its fit points");
+    else
+      repair(line, "SPLINE control points do not make a curve of degree " + std::to_string(degree),
+             "read it as an empty spline");
+    return pSpline;
+  }
+  if (!fit.points.isEmpty())
+    check(pSpline->setFitDataKeepingCurve(fit.points, fitTol, t0, t1), fit.firstLine, "SPLINE", " fit points");
+  else
+    check(pSpline->setFitTol(fitTol), valueLine(fitTolTag, m_object.line), "SPLINE", " fit tolerance");
+  return pSpline;
+}
 
 OdDbEntityPtr DxfReader::readEllipse(DxfEntityProps& props)
 {

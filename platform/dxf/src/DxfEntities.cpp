@@ -166,7 +166,7 @@ DxfReader::EntityReader DxfReader::entityReader(std::string_view kind)
     {"ELLIPSE", &DxfReader::readEllipse},   {"XLINE", &DxfReader::readXline},
     {"RAY", &DxfReader::readRay},           {"POINT", &DxfReader::readPoint},
     {"SOLID", &DxfReader::readSolid},       {"TRACE", &DxfReader::readTrace},
-    {"3DFACE", &DxfReader::readFace},
+    {"3DFACE", &DxfReader::readFace},       {"SPLINE", &DxfReader::readSpline},
     {"MTEXT", &DxfReader::readMText},       {"LWPOLYLINE", &DxfReader::readLwPolyline}};
   for (const auto& r : kReaders)
     if (r.first == kind)

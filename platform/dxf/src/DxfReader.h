@@ -293,6 +293,8 @@ private:
   OdDbEntityPtr readConstructionLine(DxfEntityProps& props, const char* kind);
   template <class Fill>
   OdDbEntityPtr readPlanarFill(DxfEntityProps& props, const char* kind);
+  OdDbEntityPtr readSpline(DxfEntityProps& props);
+  void checkSplineCount(const DxfTag* countTag, unsigned given, const char* what);
   static EntityReader entityReader(std::string_view kind);
   void countSkipped(std::string_view kind);
 

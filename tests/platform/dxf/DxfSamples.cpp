@@ -174,7 +174,7 @@ QByteArray dxfSampleFile(const QString& version, const QString& codePage)
 
     // Kinds the reader does not map.
     for (int i = 0; i < 3; ++i)
-      w.entity("SPLINE", DxfCommon(), {{100, QStringLiteral("AcDbSpline")}, {70, QStringLiteral("8")}});
+      w.entity("LIGHT", DxfCommon(), {{100, QStringLiteral("AcDbLight")}, {1, QStringLiteral("Lamp")}});
     w.entity("POLYLINE", DxfCommon(), {{66, QStringLiteral("1")}, {10, QStringLiteral("0.0")}, {20, QStringLiteral("0.0")}});
     for (int i = 0; i < 2; ++i)
       w.entity("VERTEX", DxfCommon(), {{10, QString::number(i)}, {20, QStringLiteral("0.0")}});

@@ -1,4 +1,4 @@
-// Tests of the free-form curve kinds in DXF: each written whole in R2000 and R2018 reads back into
+// Tests of the free-form curve kinds (ellipses, splines) in DXF: each written whole in R2000 and R2018 reads back into
 // the same state, writes only codes its subclasses own, and files with values the curves refuse
 // open with the repair named by line.
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include "DbBlockTableRecord.h"
 #include "DbDatabase.h"
 #include "DbEllipse.h"
+#include "DbSpline.h"
 #include "DxfWriteTestUtil.h"
 #include "DxfWriter.h"
 #include "Ge/GeGbl.h"
@@ -47,9 +48,60 @@ std::vector<CurveCase> curveCases()
        e->setColorIndex(3);
        return OdDbEntityPtr(e);
      }},
+    {"spline through fit points with tangents",
+     [] {
+       OdDbSplinePtr s = OdDbSpline::createObject();
+       OdGePoint3dArray fit;
+       for (const OdGePoint3d& p : {OdGePoint3d(0, 0, 0), OdGePoint3d(3, 1.25, 0), OdGePoint3d(7, -2, 0)})
+         fit.append(p);
+       s->setFitData(fit, 3, 0.001, OdGeVector3d(0, 1, 0), OdGeVector3d(1, 1, 0).normal());
+       return OdDbEntityPtr(s);
+     }},
+    {"rational spline out of any plane",
+     [] {
+       OdDbSplinePtr s = OdDbSpline::createObject();
+       OdGePoint3dArray points;
+       OdGeDoubleArray knots, weights;
+       for (const OdGePoint3d& p : {OdGePoint3d(0, 0, 0), OdGePoint3d(1, 2, 0), OdGePoint3d(3, 2, 1), OdGePoint3d(4, 0, 5)})
+         points.append(p);
+       for (double k : {0.0, 0.0, 0.0, 0.4, 1.0, 1.0, 1.0})
+         knots.append(k);
+       for (double w : {1.0, 0.3, 2.5, 1.0})
+         weights.append(w);
+       s->setNurbsData(2, true, false, false, points, knots, weights, 1e-9, 1e-8);
+       return OdDbEntityPtr(s);
+     }},
   };
 }
 
+// A SPLINE body of degree 2 from its counts on; the knots, weights and points follow as given.
+QByteArray splineBody(int flags, const char* counts, const QByteArray& rest)
+{
+  return "0\nSPLINE\n100\nAcDbSpline\n70\n" + QByteArray::number(flags) + "\n71\n2\n" + counts + rest;
+}
+
+// Three control points of the quarter circle from (1, 0) to (0, 1).
+const QByteArray kQuarterPoints = "10\n1\n20\n0\n30\n0\n10\n1\n20\n1\n30\n0\n10\n0\n20\n1\n30\n0\n";
+const QByteArray kClampedKnots = "40\n0\n40\n0\n40\n0\n40\n1\n40\n1\n40\n1\n";
+
+OdDbObjectId addToModelSpace(OdDbDatabase* db, OdDbEntity* entity)
+{
+  OdDbBlockTableRecordPtr ms = db->getModelSpaceId().openObject(OdDb::kForWrite);
+  return ms->appendOdDbEntity(entity);
+}
+
+QByteArray entitiesFile(const QByteArray& body)
+{
+  return "0\nSECTION\n2\nENTITIES\n" + body + "0\nENDSEC\n0\nEOF\n";
+}
+
+OdDbEntityPtr onlyEntity(OdDbDatabase* db)
+{
+  OdDbBlockTableRecordPtr ms = db->getModelSpaceId().openObject();
+  const OdDbObjectIdArray ids = ms->entityIds();
+  EXPECT_EQ(ids.size(), 1u);
+  return ids.isEmpty() ? OdDbEntityPtr() : OdDbEntityPtr(ids[0].openObject());
+}
 } // namespace
 
 TEST(DxfSplines, WrittenWholeReadsBackTheSameState)
@@ -150,6 +202,46 @@ TEST(DxfSplines, ReadsTheFilesFormsAndRepairsWhatTheCurvesRefuse)
      "0\nELLIPSE\n10\n0\n20\n0\n30\n0\n11\n0\n21\n0\n31\n3\n40\n0.5\n",
      "14: ELLIPSE axes refused (Invalid input); read it as a circle of radius 1 about its centre",
      [](OdDbEntity* pEnt) { EXPECT_FALSE(OdDbEllipse::cast(pEnt).isNull()); }},
+    {"a rational quarter circle",
+     splineBody(12, "72\n6\n73\n3\n74\n0\n", kClampedKnots + "41\n1\n41\n0.7071067811865476\n41\n1\n" + kQuarterPoints),
+     nullptr,
+     [](OdDbEntity* pEnt) {
+       OdDbSplinePtr s = OdDbSpline::cast(pEnt);
+       ASSERT_FALSE(s.isNull());
+       EXPECT_TRUE(s->isRational());
+       double end = 0.0, length = 0.0;
+       s->getEndParam(end);
+       s->getDistAtParam(end, length);
+       EXPECT_NEAR(length, OdaPI / 2.0, 1e-9);
+     }},
+    {"a control point count the points do not have",
+     splineBody(8, "72\n6\n73\n4\n", kClampedKnots + kQuarterPoints),
+     "16: SPLINE control point count 4 differs from the 3 given; read the 3 given",
+     [](OdDbEntity* pEnt) { EXPECT_EQ(OdDbSpline::cast(pEnt)->numControlPoints(), 3); }},
+    {"too few knots for the control points",
+     splineBody(8, "72\n4\n73\n3\n", "40\n0\n40\n0\n40\n1\n40\n1\n" + kQuarterPoints),
+     "18: SPLINE knots do not fit 3 control points of degree 2; read it with uniform knots, clamped at both ends",
+     [](OdDbEntity* pEnt) {
+       OdDbSplinePtr s = OdDbSpline::cast(pEnt);
+       OdGePoint3d start, end;
+       s->getStartPoint(start);
+       s->getEndPoint(end);
+       EXPECT_EQ(start, OdGePoint3d(1, 0, 0));
+       EXPECT_EQ(end, OdGePoint3d(0, 1, 0));
+     }},
+    {"fewer weights than control points",
+     splineBody(12, "72\n6\n73\n3\n", kClampedKnots + "41\n1\n41\n1\n" + kQuarterPoints),
+     "34: SPLINE gives 2 weights for 3 control points; read it without weights (every weight 1)",
+     [](OdDbEntity* pEnt) { EXPECT_FALSE(OdDbSpline::cast(pEnt)->isRational()); }},
+    {"fit points without control points",
+     "0\nSPLINE\n100\nAcDbSpline\n70\n8\n71\n3\n74\n3\n11\n0\n21\n0\n31\n0\n11\n2\n21\n1\n31\n0\n11\n4\n21\n0\n31\n0\n",
+     "5: SPLINE control points do not make a curve of degree 3; fitted a cubic through its fit points",
+     [](OdDbEntity* pEnt) {
+       OdDbSplinePtr s = OdDbSpline::cast(pEnt);
+       EXPECT_EQ(s->numFitPoints(), 3);
+       double param = 0.0;
+       EXPECT_EQ(s->getParamAtPoint(OdGePoint3d(2, 1, 0), param), eOk);
+     }},
   };
   for (const Row& r : rows)
   {
