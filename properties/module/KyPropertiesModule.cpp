@@ -2,6 +2,8 @@
 #include "KyPropertiesModule.h"
 #include "KyTexts.h"
 
+#include "Db2dPolyline.h"
+#include "Db3dPolyline.h"
 #include "DbArc.h"
 #include "DbCircle.h"
 #include "DbEllipse.h"
@@ -10,6 +12,7 @@
 #include "DbMText.h"
 #include "DbPolyline.h"
 #include "DbText.h"
+#include "DbVertex.h"
 #include "KyPropertyBase.h"
 
 namespace
@@ -26,6 +29,8 @@ OdRxClass* classOf()
 std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::propertyExtensions()
 {
   return {
+    {&classOf<OdDb2dPolyline>, &m_2dPolylinePE},
+    {&classOf<OdDb3dPolyline>, &m_3dPolylinePE},
     {&classOf<OdDbArc>, &m_arcPE},
     {&classOf<OdDbCircle>, &m_circlePE},
     {&classOf<OdDbEllipse>, &m_ellipsePE},
@@ -34,6 +39,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::propertyExtens
     {&classOf<OdDbMText>, &m_mtextPE},
     {&classOf<OdDbPolyline>, &m_polylinePE},
     {&classOf<OdDbText>, &m_textPE},
+    {&classOf<OdDbVertex>, &m_vertexPE},
   };
 }
 
@@ -45,6 +51,8 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::styleExtension
 std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::infoExtensions()
 {
   return {
+    {&classOf<OdDb2dPolyline>, &m_2dPolylineInfo},
+    {&classOf<OdDb3dPolyline>, &m_3dPolylineInfo},
     {&classOf<OdDbArc>, &m_arcInfo},
     {&classOf<OdDbCircle>, &m_circleInfo},
     {&classOf<OdDbEllipse>, &m_ellipseInfo},
@@ -53,6 +61,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::infoExtensions
     {&classOf<OdDbMText>, &m_mtextInfo},
     {&classOf<OdDbPolyline>, &m_polylineInfo},
     {&classOf<OdDbText>, &m_textInfo},
+    {&classOf<OdDbVertex>, &m_vertexInfo},
   };
 }
 
@@ -66,6 +75,8 @@ std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::baseClasses(
 std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::concreteClasses()
 {
   return {
+    {&CKy2dPolylinePE::rxInit, &CKy2dPolylinePE::rxUninit},
+    {&CKy3dPolylinePE::rxInit, &CKy3dPolylinePE::rxUninit},
     {&CKyArcPE::rxInit, &CKyArcPE::rxUninit},
     {&CKyCirclePE::rxInit, &CKyCirclePE::rxUninit},
     {&CKyEllipsePE::rxInit, &CKyEllipsePE::rxUninit},
@@ -73,6 +84,7 @@ std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::concreteClas
     {&CKyMTextPE::rxInit, &CKyMTextPE::rxUninit},
     {&CKyPolylinePE::rxInit, &CKyPolylinePE::rxUninit},
     {&CKyTextPE::rxInit, &CKyTextPE::rxUninit},
+    {&CKyVertexPE::rxInit, &CKyVertexPE::rxUninit},
   };
 }
 

@@ -3,6 +3,8 @@
 #ifndef KY_PROPERTIES_MODULE_H
 #define KY_PROPERTIES_MODULE_H
 
+#include "Ky2dPolylinePE.h"
+#include "Ky3dPolylinePE.h"
 #include "KyArcPE.h"
 #include "KyCirclePE.h"
 #include "KyEllipsePE.h"
@@ -12,6 +14,7 @@
 #include "KyPolylinePE.h"
 #include "KyPrintObjectInfoPE.h"
 #include "KyTextPE.h"
+#include "KyVertexPE.h"
 #include "RxModule.h"
 #include "RxObjectImpl.h"
 
@@ -41,6 +44,8 @@ private:
   static std::vector<RunTimeClass> concreteClasses();
   static std::vector<RunTimeClass> baseClassesInUninitOrder();
 
+  OdStaticRxObject<CKy2dPolylinePE> m_2dPolylinePE;
+  OdStaticRxObject<CKy3dPolylinePE> m_3dPolylinePE;
   OdStaticRxObject<CKyArcPE> m_arcPE;
   OdStaticRxObject<CKyCirclePE> m_circlePE;
   OdStaticRxObject<CKyEllipsePE> m_ellipsePE;
@@ -49,7 +54,10 @@ private:
   OdStaticRxObject<CKyMTextPE> m_mtextPE;
   OdStaticRxObject<CKyPolylinePE> m_polylinePE;
   OdStaticRxObject<CKyTextPE> m_textPE;
+  OdStaticRxObject<CKyVertexPE> m_vertexPE;
 
+  OdStaticRxObject<CKy2dPolylineInfo> m_2dPolylineInfo;
+  OdStaticRxObject<CKy3dPolylineInfo> m_3dPolylineInfo;
   OdStaticRxObject<CKyArcInfo> m_arcInfo;
   OdStaticRxObject<CKyCircleInfo> m_circleInfo;
   OdStaticRxObject<CKyEllipseInfo> m_ellipseInfo;
@@ -58,6 +66,7 @@ private:
   OdStaticRxObject<CKyMTextInfo> m_mtextInfo;
   OdStaticRxObject<CKyPolylineInfo> m_polylineInfo;
   OdStaticRxObject<CKyTextInfo> m_textInfo;
+  OdStaticRxObject<CKyVertexInfo> m_vertexInfo;
 };
 
 #endif

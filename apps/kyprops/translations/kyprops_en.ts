@@ -94,6 +94,10 @@
         <source>Ellipse</source>
         <translation>Ellipse</translation>
     </message>
+    <message>
+        <source>Vertex</source>
+        <translation>Vertex</translation>
+    </message>
 </context>
 <context>
     <name>errors</name>
@@ -307,6 +311,26 @@
     <message>
         <source>End Angle</source>
         <translation>End Angle</translation>
+    </message>
+    <message>
+        <source>starting width</source>
+        <translation>starting width</translation>
+    </message>
+    <message>
+        <source>ending width</source>
+        <translation>ending width</translation>
+    </message>
+    <message>
+        <source>Handle</source>
+        <translation>Handle</translation>
+    </message>
+    <message>
+        <source>at point</source>
+        <translation>at point</translation>
+    </message>
+    <message>
+        <source>Point %1</source>
+        <translation>Point %1</translation>
     </message>
 </context>
 <context>
@@ -769,6 +793,14 @@
         <source>Minor axis vector Z</source>
         <translation>Minor axis vector Z</translation>
     </message>
+    <message>
+        <source>Fit/Smooth</source>
+        <translation>Fit/Smooth</translation>
+    </message>
+    <message>
+        <source>Vertex Z</source>
+        <translation>Vertex Z</translation>
+    </message>
 </context>
 <context>
     <name>property_values</name>
@@ -915,6 +947,18 @@
     <message>
         <source>Fit</source>
         <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Curve fit</source>
+        <translation>Curve fit</translation>
+    </message>
+    <message>
+        <source>Quadratic</source>
+        <translation>Quadratic</translation>
+    </message>
+    <message>
+        <source>Cubic</source>
+        <translation>Cubic</translation>
     </message>
 </context>
 <context>
