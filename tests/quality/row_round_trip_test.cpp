@@ -21,6 +21,8 @@ namespace
 const std::map<std::string, std::string> kShownDifferently = {
   {"OdDbPolyline Vertex", "the element selector: a choice moves the palette's per-element context, and the row "
                           "always shows the element of the context it is read with"},
+  {"OdDb2dPolyline Vertex", "the same element selector, over the placed vertices"},
+  {"OdDb3dPolyline Vertex", "the same element selector, over the placed vertices"},
 };
 
 // Rows whose setters write nothing and answer 5100 whatever they are given, by design (the
@@ -129,6 +131,9 @@ void forEachRow(const KySampleDrawing& drawing, OdDb::OpenMode mode,
 {
   for (const OdDbObjectId& id : drawing.paletteObjects())
   {
+    // Fitting a heavy polyline erases its generated vertices.
+    if (id.isErased())
+      continue;
     OdDbObjectPtr object = id.safeOpenObject(mode);
     const std::string kind = KyClassName(object.get());
     KyPaletteRows rows(object.get());

@@ -185,6 +185,7 @@ void DxfReader::readBlocks()
       readEntity(entity, blockId);
     }
     m_inSkippedSequence = false;
+    m_heavyPolyline = OdDbObjectId();
   }
 }
 
@@ -203,6 +204,7 @@ void DxfReader::readEntities()
     readEntity(tag, OdDbObjectId());
   }
   m_inSkippedSequence = false;
+  m_heavyPolyline = OdDbObjectId();
 }
 
 // ---- one entity ----------------------------------------------------------------------------------
@@ -213,7 +215,8 @@ DxfReader::EntityReader DxfReader::entityReader(std::string_view kind)
     {"LINE", &DxfReader::readLine},         {"CIRCLE", &DxfReader::readCircle},
     {"ARC", &DxfReader::readArc},           {"TEXT", &DxfReader::readText},
     {"ELLIPSE", &DxfReader::readEllipse},
-    {"MTEXT", &DxfReader::readMText},       {"LWPOLYLINE", &DxfReader::readLwPolyline}};
+    {"MTEXT", &DxfReader::readMText},       {"LWPOLYLINE", &DxfReader::readLwPolyline},
+    {"POLYLINE", &DxfReader::readPolyline}};
   for (const auto& r : kReaders)
     if (r.first == kind)
       return r.second;
@@ -224,6 +227,21 @@ void DxfReader::readEntity(const DxfTag& start, const OdDbObjectId& blockId)
 {
   readObject(start, m_object);
   const std::string_view kind = start.text;
+  if (!m_heavyPolyline.isNull())
+  {
+    if (kind == "VERTEX")
+    {
+      readVertex(start);
+      return;
+    }
+    const OdDbObjectId polyline = m_heavyPolyline;
+    m_heavyPolyline = OdDbObjectId();
+    m_heavyVertices = HeavyVertices::kNone;
+    if (kind == "SEQEND")
+      return;
+    repair(start.line, "POLYLINE " + dxfHex(static_cast<std::uint64_t>(polyline.getHandle())) + " without SEQEND",
+           "ended its vertices at the next entity");
+  }
   if (m_inSkippedSequence)
   {
     // Vertices and attributes of a skipped polyline or block reference, up to its SEQEND.
@@ -236,7 +254,8 @@ void DxfReader::readEntity(const DxfTag& start, const OdDbObjectId& blockId)
       return;
     m_inSkippedSequence = false;
   }
-  const EntityReader reader = entityReader(kind);
+  // Polygon and polyface meshes are not mapped (yet): passed over with their vertices.
+  const EntityReader reader = kind == "POLYLINE" && dxfIsMeshPolyline(m_object.tags) ? nullptr : entityReader(kind);
   if (!reader)
   {
     countSkipped(kind);
@@ -253,6 +272,7 @@ void DxfReader::readEntity(const DxfTag& start, const OdDbObjectId& blockId)
   const int line = start.line;
   const std::string kindName(kind);
   DxfEntityProps props;
+  m_heavyVertices = HeavyVertices::kNone;
   OdDbEntityPtr pEnt = (this->*reader)(props);
   if (props.strayLine != 0)
     repair(props.strayLine,
@@ -299,6 +319,8 @@ void DxfReader::readEntity(const DxfTag& start, const OdDbObjectId& blockId)
   placeAtHandle(id, props.handle, props.handleLine);
   noteHandle(id);
   noteSource(line, id);
+  if (m_heavyVertices != HeavyVertices::kNone)
+    m_heavyPolyline = id;
   if (props.handle == 0)
     markMovable(id, false);
   if (m_parts.xdataBegin < m_object.tags.size())

@@ -88,6 +88,9 @@ struct DxfEntityProps
   int strayLine = 0;
 };
 
+// A POLYLINE that is a polygon or polyface mesh (flags 16, 64).
+bool dxfIsMeshPolyline(const std::vector<DxfTag>& tags);
+
 class DxfReader
 {
 public:
@@ -280,6 +283,9 @@ private:
   OdDbEntityPtr readMText(DxfEntityProps& props);
   OdDbEntityPtr readLwPolyline(DxfEntityProps& props);
   OdDbEntityPtr readEllipse(DxfEntityProps& props);
+  // POLYLINE (2D and 3D; meshes are passed over) and the VERTEX entities that follow it.
+  OdDbEntityPtr readPolyline(DxfEntityProps& props);
+  void readVertex(const DxfTag& start);
   static EntityReader entityReader(std::string_view kind);
   void countSkipped(std::string_view kind);
 
@@ -358,6 +364,15 @@ private:
   OdSmartPtr<OdDbObject> m_appendBlock;
   // Entities that follow a skipped complex entity (vertices, attributes) up to its SEQEND.
   bool m_inSkippedSequence = false;
+  // The heavy polyline whose VERTEX entities are being read (up to its SEQEND), and their kind.
+  enum class HeavyVertices
+  {
+    kNone,
+    k2d,
+    k3d
+  };
+  HeavyVertices m_heavyVertices = HeavyVertices::kNone;
+  OdDbObjectId m_heavyPolyline;
 
   std::vector<Fixup> m_fixups;
   std::vector<std::pair<std::uint64_t, OdDbObjectId>> m_xdictionaryOwners;

@@ -27,9 +27,12 @@ public:
   OdDb::Poly2dType polyType() const;
   // Converts: straighten, curveFit or splineFit with the drawing's segment count.
   void setPolyType(OdDb::Poly2dType type);
+  // Sets the type alone, without fitting: for vertices that already are what the type says (a
+  // file gives the generated vertices with the polyline).
+  void setPolyTypeOnly(OdDb::Poly2dType type);
 
-  // Appends the vertex (it must be new); it is simple or spline-control according to the
-  // polyline's type and gets the polyline's elevation as its Z. The id is null while the
+  // Appends the vertex (it must be new) with its type, a simple vertex becoming a control vertex
+  // on a spline-fitted polyline; it gets the polyline's elevation as its Z. The id is null while the
   // polyline is not in a database.
   OdDbObjectId appendVertex(OdDb2dVertex* pVertex);
   OdDbObjectIteratorPtr vertexIterator() const;

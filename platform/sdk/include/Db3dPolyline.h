@@ -17,8 +17,12 @@ public:
 
   OdDb::Poly3dType polyType() const;
   void setPolyType(OdDb::Poly3dType type);
+  // Sets the type alone, without fitting: for vertices that already are what the type says (a
+  // file gives the generated vertices with the polyline).
+  void setPolyTypeOnly(OdDb::Poly3dType type);
 
-  // Appends the vertex (it must be new), simple or control according to the polyline's type.
+  // Appends the vertex (it must be new) with its type, a simple vertex becoming a control vertex
+  // on a spline-fitted polyline.
   OdDbObjectId appendVertex(OdDb3dPolylineVertex* pVertex);
   OdDbObjectIteratorPtr vertexIterator() const;
 

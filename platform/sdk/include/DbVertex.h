@@ -66,6 +66,9 @@ public:
   OdDb2dVertex();
 
   OdDb::Vertex2dType vertexType() const;
+  // A polyline keeps the type a vertex is appended with, except that a simple vertex becomes a
+  // control vertex on a spline-fitted polyline.
+  void setVertexType(OdDb::Vertex2dType type);
   // Non-finite coordinates raise OdError(eInvalidInput).
   OdGePoint3d position() const;
   void setPosition(const OdGePoint3d& position);
@@ -108,6 +111,7 @@ public:
   OdDb3dPolylineVertex();
 
   OdDb::Vertex3dType vertexType() const;
+  void setVertexType(OdDb::Vertex3dType type);
   OdGePoint3d position() const;
   // Non-finite coordinates raise OdError(eInvalidInput).
   void setPosition(const OdGePoint3d& position);
@@ -146,8 +150,9 @@ public:
   // Adds the new vertices to the owner's database (called once the owner is added).
   void joinDatabase(OdDbObject* pOwner);
   void eraseAll(bool erasing);
-  // Copies of the source chain's vertices, as new objects.
-  void copyFrom(const OdDbVertexChain& source);
+  // The source chain's vertices copied into ours in order (ours keep their ids), ours beyond its
+  // count removed, its beyond ours added as copies.
+  void copyFrom(OdDbObject* pOwner, const OdDbVertexChain& source);
   OdDbObjectIteratorPtr iterator() const;
 
 private:

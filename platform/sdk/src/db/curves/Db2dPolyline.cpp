@@ -104,6 +104,15 @@ void OdDb2dPolyline::setPolyType(OdDb::Poly2dType type)
   }
 }
 
+void OdDb2dPolyline::setPolyTypeOnly(OdDb::Poly2dType type)
+{
+  assertWriteEnabled(false, false);
+  if (type < 0 || type > 3)
+    throw OdError(eInvalidInput);
+  assertWriteEnabled();
+  m_polyType = type;
+}
+
 OdDbObjectId OdDb2dPolyline::appendVertex(OdDb2dVertex* pVertex)
 {
   assertWriteEnabled(false, false);
@@ -113,8 +122,8 @@ OdDbObjectId OdDb2dPolyline::appendVertex(OdDb2dVertex* pVertex)
     throw OdError(eAlreadyInDb);
   assertWriteEnabled();
   const bool spline = m_polyType == OdDb::k2dQuadSplinePoly || m_polyType == OdDb::k2dCubicSplinePoly;
-  if (!isGenerated(pVertex->m_type))
-    pVertex->m_type = spline ? OdDb::k2dSplineCtlVertex : OdDb::k2dVertex;
+  if (spline && pVertex->m_type == OdDb::k2dVertex)
+    pVertex->m_type = OdDb::k2dSplineCtlVertex;
   pVertex->m_position.z = m_elevation;
   return m_vertices.insert(this, pVertex, m_vertices.size());
 }
@@ -514,9 +523,7 @@ void OdDb2dPolyline::copyFrom(const OdRxObject* pSource)
   if (!pOther)
     throw OdError_NotThatKindOfClass();
   OdDbCurve::copyFrom(pSource);
-  // A resident polyline's former vertices go with their place in the chain.
-  m_vertices.eraseAll(true);
-  m_vertices.copyFrom(pOther->m_vertices);
+  m_vertices.copyFrom(this, pOther->m_vertices);
   m_polyType = pOther->m_polyType;
   m_normal = pOther->m_normal;
   m_elevation = pOther->m_elevation;
@@ -526,7 +533,6 @@ void OdDb2dPolyline::copyFrom(const OdRxObject* pSource)
   m_splineSegs = pOther->m_splineSegs;
   m_closed = pOther->m_closed;
   m_plinegen = pOther->m_plinegen;
-  m_vertices.joinDatabase(this);
 }
 
 OdResult OdDb2dPolyline::subErase(bool erasing)

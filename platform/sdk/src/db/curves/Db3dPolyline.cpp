@@ -55,6 +55,15 @@ void OdDb3dPolyline::setPolyType(OdDb::Poly3dType type)
     splineFit(type, database() ? database()->getSPLINESEGS() : m_splineSegs);
 }
 
+void OdDb3dPolyline::setPolyTypeOnly(OdDb::Poly3dType type)
+{
+  assertWriteEnabled(false, false);
+  if (type < 0 || type > 2)
+    throw OdError(eInvalidInput);
+  assertWriteEnabled();
+  m_polyType = type;
+}
+
 OdDbObjectId OdDb3dPolyline::appendVertex(OdDb3dPolylineVertex* pVertex)
 {
   assertWriteEnabled(false, false);
@@ -63,8 +72,8 @@ OdDbObjectId OdDb3dPolyline::appendVertex(OdDb3dPolylineVertex* pVertex)
   if (pVertex->isDBRO())
     throw OdError(eAlreadyInDb);
   assertWriteEnabled();
-  if (pVertex->m_type != OdDb::k3dFitVertex)
-    pVertex->m_type = m_polyType == OdDb::k3dSimplePoly ? OdDb::k3dSimpleVertex : OdDb::k3dControlVertex;
+  if (m_polyType != OdDb::k3dSimplePoly && pVertex->m_type == OdDb::k3dSimpleVertex)
+    pVertex->m_type = OdDb::k3dControlVertex;
   return m_vertices.insert(this, pVertex, m_vertices.size());
 }
 
@@ -292,12 +301,10 @@ void OdDb3dPolyline::copyFrom(const OdRxObject* pSource)
   if (!pOther)
     throw OdError_NotThatKindOfClass();
   OdDbCurve::copyFrom(pSource);
-  m_vertices.eraseAll(true);
-  m_vertices.copyFrom(pOther->m_vertices);
+  m_vertices.copyFrom(this, pOther->m_vertices);
   m_polyType = pOther->m_polyType;
   m_splineSegs = pOther->m_splineSegs;
   m_closed = pOther->m_closed;
-  m_vertices.joinDatabase(this);
 }
 
 OdResult OdDb3dPolyline::subErase(bool erasing)

@@ -89,6 +89,15 @@ OdDb::Vertex2dType OdDb2dVertex::vertexType() const
   return m_type;
 }
 
+void OdDb2dVertex::setVertexType(OdDb::Vertex2dType type)
+{
+  assertWriteEnabled(false, false);
+  if (type < OdDb::k2dVertex || type > OdDb::k2dCurveFitVertex)
+    throw OdError(eInvalidInput);
+  assertWriteEnabled();
+  m_type = type;
+}
+
 OdGePoint3d OdDb2dVertex::position() const
 {
   assertReadEnabled();
@@ -227,6 +236,15 @@ OdDb::Vertex3dType OdDb3dPolylineVertex::vertexType() const
   return m_type;
 }
 
+void OdDb3dPolylineVertex::setVertexType(OdDb::Vertex3dType type)
+{
+  assertWriteEnabled(false, false);
+  if (type < OdDb::k3dSimpleVertex || type > OdDb::k3dFitVertex)
+    throw OdError(eInvalidInput);
+  assertWriteEnabled();
+  m_type = type;
+}
+
 OdGePoint3d OdDb3dPolylineVertex::position() const
 {
   assertReadEnabled();
@@ -341,19 +359,32 @@ void OdDbVertexChain::eraseAll(bool erasing)
   }
 }
 
-void OdDbVertexChain::copyFrom(const OdDbVertexChain& source)
+// Vertex i takes the state of the source's vertex i, so the vertices keep their ids; vertices
+// the source lacks are removed, those it has beyond ours are added as copies.
+void OdDbVertexChain::copyFrom(OdDbObject* pOwner, const OdDbVertexChain& source)
 {
-  std::vector<Entry> copies;
-  for (unsigned int i = 0; i < source.size(); ++i)
+  unsigned int i = 0;
+  for (; i < source.size(); ++i)
   {
-    OdDbObjectPtr pVertex = source.open(i, OdDb::kForRead);
-    if (pVertex.isNull())
+    OdDbObjectPtr pFrom = source.open(i, OdDb::kForRead);
+    if (pFrom.isNull())
       continue;
-    Entry entry;
-    entry.object = OdDbObject::cast(pVertex->clone().get());
-    copies.push_back(entry);
+    if (i < size())
+    {
+      OdDbObjectPtr pTo = open(i, OdDb::kForWrite);
+      if (!pTo.isNull() && pTo->isA() == pFrom->isA())
+      {
+        pTo->copyFrom(pFrom.get());
+        continue;
+      }
+    }
+    OdDbObjectPtr pCopy = OdDbObject::cast(pFrom->clone().get());
+    if (i < size())
+      remove(i);
+    insert(pOwner, static_cast<OdDbVertex*>(pCopy.get()), i);
   }
-  m_entries.swap(copies);
+  while (size() > i)
+    remove(size() - 1);
 }
 
 OdDbObjectIteratorPtr OdDbVertexChain::iterator() const
