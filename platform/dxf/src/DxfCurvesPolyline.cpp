@@ -14,19 +14,6 @@ namespace kydxf
 {
 namespace
 {
-bool takeXyz(const DxfTag& t, int code, OdGePoint3d& p)
-{
-  if (t.code == code)
-    p.x = t.real;
-  else if (t.code == code + 10)
-    p.y = t.real;
-  else if (t.code == code + 20)
-    p.z = t.real;
-  else
-    return false;
-  return true;
-}
-
 // Smooth-surface type (75) of a spline-fitted polyline: 5 quadratic, 6 cubic (8, Bezier, is read
 // as cubic).
 int smoothType(bool spline, bool quadratic)
@@ -50,9 +37,9 @@ OdDbEntityPtr DxfReader::readPolyline(DxfEntityProps& props)
                *thicknessTag = nullptr, *normalTag = nullptr;
   for (const DxfTag* t : m_parts.body)
   {
-    if (commonEntityTag(*t, props) || takeXyz(*t, 10, origin))
+    if (commonEntityTag(*t, props) || dxfTakeXyz(*t, 10, origin))
       continue;
-    if (takeXyz(*t, 210, normal))
+    if (dxfTakeXyz(*t, 210, normal))
       normalTag = t->code == 210 ? t : normalTag;
     else if (t->code == 70)
       flagsTag = t;
@@ -110,7 +97,7 @@ void DxfReader::readVertex(const DxfTag& start)
   std::int64_t flags = 0;
   for (const DxfTag* t : m_parts.body)
   {
-    if (commonEntityTag(*t, props) || takeXyz(*t, 10, position))
+    if (commonEntityTag(*t, props) || dxfTakeXyz(*t, 10, position))
       continue;
     if (t->code == 70)
       flags = t->integer;

@@ -11,10 +11,7 @@
 
 namespace kydxf
 {
-namespace
-{
-// A point or vector under the codes c, c + 10, c + 20; false for other codes.
-bool takeXyz(const DxfTag& t, int code, OdGePoint3d& p)
+bool dxfTakeXyz(const DxfTag& t, int code, OdGePoint3d& p)
 {
   if (t.code == code)
     p.x = t.real;
@@ -27,6 +24,8 @@ bool takeXyz(const DxfTag& t, int code, OdGePoint3d& p)
   return true;
 }
 
+namespace
+{
 // The line a tag's value stands on (the fallback without a tag).
 int valueLine(const DxfTag* t, int fallback)
 {
@@ -70,11 +69,11 @@ OdDbEntityPtr DxfReader::readEllipse(DxfEntityProps& props)
   {
     if (commonEntityTag(*t, props))
       continue;
-    if (takeXyz(*t, 10, center))
+    if (dxfTakeXyz(*t, 10, center))
       continue;
-    if (takeXyz(*t, 11, major))
+    if (dxfTakeXyz(*t, 11, major))
       majorTag = t->code == 11 ? t : majorTag;
-    else if (takeXyz(*t, 210, normal))
+    else if (dxfTakeXyz(*t, 210, normal))
       continue;
     else if (t->code == 40)
       ratioTag = t;

@@ -88,6 +88,9 @@ struct DxfEntityProps
   int strayLine = 0;
 };
 
+// A point or vector under the codes c, c + 10, c + 20; false for other codes.
+bool dxfTakeXyz(const DxfTag& t, int code, OdGePoint3d& p);
+
 // A POLYLINE that is a polygon or polyface mesh (flags 16, 64).
 bool dxfIsMeshPolyline(const std::vector<DxfTag>& tags);
 
