@@ -31,7 +31,7 @@ getters='*CKyPropertyDescriptionImpl::GetValue*'
 printf "%-16s %10s %10s %10s %14s %14s\n" "selection" "gather" "values" "direct" "gather/direct" "values/direct"
 row "mixed" "$(count '*gatherPass*' 'BM_Gather/10000/')" "$(count "$getters" 'BM_Gather/10000/')" 210000 \
   "$(count '*directPass*' 'BM_DirectReads/10000/')" 200000
-for kind in Line Circle Arc Polyline Text MText Ellipse Spline Xline Ray Point Trace Solid Face; do
+for kind in Line Circle Arc Polyline Text MText Ellipse Spline Xline Ray Point Trace Solid Face 2dPolyline 3dPolyline; do
   row "$kind" "$(count '*gatherPass*' "BM_GatherKind/OdDb$kind/")" "$(count "$getters" "BM_GatherKind/OdDb$kind/")" \
     110000 "$(count '*directPass*' "BM_GatherKind/OdDb$kind/")" 100000
 done

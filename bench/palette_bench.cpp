@@ -19,6 +19,8 @@
 #include <QTranslator>
 
 #include "DbAnnotationScale.h"
+#include "Db2dPolyline.h"
+#include "Db3dPolyline.h"
 #include "DbArc.h"
 #include "DbBlockTableRecord.h"
 #include "DbCircle.h"
@@ -379,6 +381,57 @@ void readSpline(const OdDbObject* o)
     keep(area);
 }
 
+// What the heavy polyline rows read: the first vertex (position through the plane, widths), the
+// widths of every vertex for the global width, the length along the vertices, area and choices.
+void read2dPolyline(const OdDbObject* o)
+{
+  const OdDb2dPolyline* polyline = static_cast<const OdDb2dPolyline*>(o);
+  const OdGeMatrix3d toWorld = OdGeMatrix3d::planeToWorld(polyline->normal());
+  double widths = 0.0, length = 0.0, area = 0.0;
+  OdGePoint3d previous;
+  bool first = true;
+  for (OdDbObjectIteratorPtr it = polyline->vertexIterator(); !it->done(); it->step())
+  {
+    const OdDb2dVertexPtr vertex = it->entity();
+    const OdGePoint3d p = vertex->position();
+    if (first)
+      keep(toWorld * p);
+    else
+      length += p.distanceTo(previous);
+    widths += vertex->startWidth() + vertex->endWidth() + vertex->bulge() + vertex->vertexType();
+    previous = p;
+    first = false;
+  }
+  polyline->getArea(area);
+  keep(polyline->thickness());
+  keep(widths);
+  keep(length);
+  keep(area);
+  keep(polyline->elevation());
+  keep(polyline->polyType());
+  keep(polyline->isClosed());
+  keep(polyline->isLinetypeGenerationOn());
+}
+
+void read3dPolyline(const OdDbObject* o)
+{
+  const OdDb3dPolyline* polyline = static_cast<const OdDb3dPolyline*>(o);
+  double types = 0.0, length = 0.0, endParam = 0.0;
+  for (OdDbObjectIteratorPtr it = polyline->vertexIterator(); !it->done(); it->step())
+  {
+    const OdDb3dPolylineVertexPtr vertex = it->entity();
+    types += vertex->vertexType();
+    if (types == 0.0)
+      keep(vertex->position());
+  }
+  polyline->getEndParam(endParam);
+  polyline->getDistAtParam(endParam, length);
+  keep(types);
+  keep(length);
+  keep(polyline->polyType());
+  keep(polyline->isClosed());
+}
+
 // The annotation values the text rows show: the flag, the current scale's name and factor (for
 // the sheet sizes) and the orientation data.
 void readAnnotation(const OdDbObject* o)
@@ -452,6 +505,8 @@ void directPass(const std::vector<OdDbObjectPtr>& selection)
     {OdDbRay::desc(), &readConstructionLine<OdDbRay>}, {OdDbPoint::desc(), &readPoint},
     {OdDbTrace::desc(), &readPlanarFill<OdDbTrace>},   {OdDbSolid::desc(), &readPlanarFill<OdDbSolid>},
     {OdDbFace::desc(), &readFace},         {OdDbSpline::desc(), &readSpline},
+    {OdDb2dPolyline::desc(), &read2dPolyline},
+    {OdDb3dPolyline::desc(), &read3dPolyline},
   };
   for (const OdDbObjectPtr& object : selection)
   {

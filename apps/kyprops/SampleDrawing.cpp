@@ -4,6 +4,8 @@
 #include <cmath>
 #include <vector>
 
+#include "Db2dPolyline.h"
+#include "Db3dPolyline.h"
 #include "DbArc.h"
 #include "DbBlockTableRecord.h"
 #include "DbCircle.h"
@@ -316,6 +318,70 @@ void KyBuildSampleDrawing(OdDbDatabase* db)
                       arrayOf<OdGeDoubleArray>({0.0, 0.0, 0.0, 1.0, 1.0, 2.0, 2.0, 2.0}),
                       arrayOf<OdGeDoubleArray>({1.0, w, 1.0, w, 1.0}));
     sample.add(bay, walls);
+  }
+  // Heavy polylines bring their vertices: they get handles of their own, kept above the
+  // range the entities are moved into.
+  db->setHandseed(OdDbHandle(static_cast<OdUInt64>(kSampleFirstHandle + 0x100)));
+  {
+    // 119: a bay window in a plane tilted 30 degrees about X, with a bulged middle pane and
+    // tapering sill widths.
+    OdDb2dPolylinePtr bay = OdDb2dPolyline::createObject();
+    bay->setNormal(OdGeVector3d(0.0, -std::sin(OdaPI / 6.0), std::cos(OdaPI / 6.0)));
+    bay->setElevation(1.5);
+    const double pts[][4] = {{20.0, 10.0, 0.0, 0.5}, {30.0, 10.0, 0.4, 0.5}, {40.0, 10.0, 0.0, 1.0},
+                             {50.0, 10.0, 0.0, 0.0}};
+    for (const auto& p : pts)
+    {
+      OdDb2dVertexPtr vertex = OdDb2dVertex::createObject();
+      vertex->setPosition(OdGePoint3d(p[0], p[1], 0.0));
+      vertex->setBulge(p[2]);
+      vertex->setStartWidth(p[3]);
+      vertex->setEndWidth(p[3]);
+      bay->appendVertex(vertex);
+    }
+    sample.add(bay, walls);
+  }
+  {
+    // 120: a curved garden path, curve-fitted through four placed vertices.
+    OdDb2dPolylinePtr path = OdDb2dPolyline::createObject();
+    const double pts[][2] = {{60.0, 70.0}, {70.0, 80.0}, {85.0, 75.0}, {95.0, 90.0}};
+    for (const auto& p : pts)
+    {
+      OdDb2dVertexPtr vertex = OdDb2dVertex::createObject();
+      vertex->setPosition(OdGePoint3d(p[0], p[1], 0.0));
+      path->appendVertex(vertex);
+    }
+    sample.add(path, doors);
+    path->curveFit();
+  }
+  {
+    // 121: a closed flower bed, cubic-spline-fitted with 4 segments per span, widths 0.2.
+    OdDb2dPolylinePtr bed = OdDb2dPolyline::createObject();
+    const double pts[][2] = {{10.0, 80.0}, {25.0, 78.0}, {30.0, 92.0}, {12.0, 95.0}};
+    for (const auto& p : pts)
+    {
+      OdDb2dVertexPtr vertex = OdDb2dVertex::createObject();
+      vertex->setPosition(OdGePoint3d(p[0], p[1], 0.0));
+      vertex->setStartWidth(0.2);
+      vertex->setEndWidth(0.2);
+      bed->appendVertex(vertex);
+    }
+    bed->makeClosed();
+    sample.add(bed, doors);
+    bed->splineFit(OdDb::k2dCubicSplinePoly, 4);
+  }
+  {
+    // 122: a handrail rising along the stairs, a 3D polyline fitted with a quadratic spline.
+    OdDb3dPolylinePtr rail = OdDb3dPolyline::createObject();
+    const OdGePoint3d pts[] = {{90.0, 10.0, 0.0}, {90.0, 30.0, 3.0}, {80.0, 40.0, 4.5}, {70.0, 40.0, 6.0}};
+    for (const OdGePoint3d& p : pts)
+    {
+      OdDb3dPolylineVertexPtr vertex = OdDb3dPolylineVertex::createObject();
+      vertex->setPosition(p);
+      rail->appendVertex(vertex);
+    }
+    sample.add(rail, walls);
+    rail->splineFit(OdDb::k3dQuadSplinePoly, 4);
   }
   sample.fixHandles();
 }

@@ -3,11 +3,10 @@
 
 #include <QCoreApplication>
 
-#include "AbstractViewPE.h"
+#include "Db2dPolyline.h"
 #include "DbPolyline.h"
 #include "Ge/GePlane.h"
 #include "KyAccessors.h"
-#include "KyDocument.h"
 #include "KyListing.h"
 #include "KyTexts.h"
 #include "KyMatchPropHelper.h"
@@ -136,18 +135,6 @@ int setSegmentWidth(const OdDbObject* object, const CKyVariant& value, const CKy
   return kKyAccepted;
 }
 
-// Setter of a value list with the codes 1 (on) and 0 (off); other codes change nothing.
-template <class Apply>
-int setOnOff(const OdDbObject* object, const CKyVariant& value, Apply apply)
-{
-  const KyOpened<OdDbPolyline> polyline = KyForWrite<OdDbPolyline>(object);
-  int code = 0;
-  if (polyline.isNull() || !KyChosenCode(value, code))
-    return kKyRefused;
-  if (code == 1 || code == 0)
-    apply(polyline, code == 1);
-  return kKyAccepted;
-}
 
 // Area text in architectural and engineering units.
 const KyText kAreaText{"CKyPolylinePE", QT_TRANSLATE_NOOP("CKyPolylinePE", "%1 sq. in. (%2 sq. ft.)")};
@@ -229,17 +216,7 @@ int CKyPolylinePE::SetVertexY(const OdDbObject* o, const CKyPropertyDescription&
 bool CKyPolylinePE::IsVertexXReadOnly(const OdDbObject* object, const CKyPropertyDescription&)
 {
   const KyOpened<OdDbPolyline> polyline = KyForRead<OdDbPolyline>(object);
-  CKyDocument* document = ACTIVE_DOCUMENT();
-  if (polyline.isNull() || !document)
-    return true;
-  OdDbObjectPtr viewport = document->GetActiveViewportId().openObject(OdDb::kForRead);
-  OdAbstractViewPEPtr view = OdAbstractViewPE::cast(viewport);
-  if (view.isNull())
-    return true;
-  OdGePoint3d origin;
-  OdGeVector3d xAxis, yAxis;
-  view->getUcs(viewport, origin, xAxis, yAxis);
-  return !polyline->normal().isCodirectionalTo(xAxis.crossProduct(yAxis));
+  return polyline.isNull() || !KyIsParallelToActiveUcs(polyline->normal());
 }
 
 bool CKyPolylinePE::IsVertexYReadOnly(const OdDbObject* object, const CKyPropertyDescription& description)
@@ -375,7 +352,7 @@ CKyVariant CKyPolylinePE::GetClosed(const OdDbObject* object, const CKyPropertyD
 int CKyPolylinePE::SetClosed(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                              const CKyVariant&)
 {
-  return setOnOff(object, value, [](OdDbPolyline* p, bool on) { p->setClosed(on); });
+  return KySetOnOff<OdDbPolyline>(object, value, [](OdDbPolyline* p, bool on) { p->setClosed(on); });
 }
 
 CKyVariant CKyPolylinePE::GetLTGeneration(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
@@ -389,7 +366,7 @@ CKyVariant CKyPolylinePE::GetLTGeneration(const OdDbObject* object, const CKyPro
 int CKyPolylinePE::SetLTGeneration(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
                                    const CKyVariant&)
 {
-  return setOnOff(object, value, [](OdDbPolyline* p, bool on) { p->setPlinegen(on); });
+  return KySetOnOff<OdDbPolyline>(object, value, [](OdDbPolyline* p, bool on) { p->setPlinegen(on); });
 }
 
 CKyVariant CKyPolylinePE::GetMATCHPROP_Polyline(const OdDbObject* object, const CKyPropertyDescription&,
@@ -401,7 +378,7 @@ CKyVariant CKyPolylinePE::GetMATCHPROP_Polyline(const OdDbObject* object, const 
 int CKyPolylinePE::SetMATCHPROP_Polyline(const OdDbObject* object, const CKyPropertyDescription&,
                                          const CKyVariant& value, const CKyVariant&)
 {
-  return KyMatchPropSetter<OdDbPolyline>(object, value, &KyIsKindOf<OdDbPolyline>,
+  return KyMatchPropSetter<OdDbPolyline>(object, value, &KyIsKindOf<OdDbPolyline, OdDb2dPolyline>,
                                          &CKyMatchPropHelper::matchPolylineProps);
 }
 

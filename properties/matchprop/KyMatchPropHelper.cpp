@@ -1,6 +1,7 @@
 // Match-properties copy routines and the shared setter steps.
 #include "KyMatchPropHelper.h"
 
+#include "Db2dPolyline.h"
 #include "DbMText.h"
 #include "DbPolyline.h"
 #include "DbText.h"
@@ -54,21 +55,48 @@ TextLook readTextLook(const OdDbEntity* source)
 }
 } // namespace
 
-// A source whose constant width is 0 hands on the start width of its first vertex (0 when it has
-// no vertices): the target's one constant width stands for the source's first segment.
+// Lightweight and 2D polylines in any combination. A lightweight source whose constant width is 0
+// hands on the widths of its first vertex (0 when it has none); a 2D source hands on those of its
+// first vertex. A lightweight target's one constant width takes the start width.
 void CKyMatchPropHelper::matchPolylineProps(const OdDbEntityPtr& source, const OdDbEntityPtr& target)
 {
-  OdDbPolylinePtr from = source; // anything but a lightweight polyline raises OdError_NotThatKindOfClass
-  OdDbPolylinePtr to = target;
-  const bool plinegen = from->hasPlinegen();
-  double width = from->getConstantWidth();
-  if (width == 0.0 && from->numVerts() > 0)
+  bool plinegen = false;
+  double startWidth = 0.0, endWidth = 0.0;
+  if (OdDb2dPolylinePtr from2d = OdDb2dPolyline::cast(source))
   {
-    double endWidth = 0.0;
-    from->getWidthsAt(0, width, endWidth);
+    plinegen = from2d->isLinetypeGenerationOn();
+    OdDbObjectIteratorPtr it = from2d->vertexIterator();
+    if (!it->done())
+    {
+      const OdDb2dVertexPtr first = it->entity(OdDb::kForRead);
+      startWidth = first->startWidth();
+      endWidth = first->endWidth();
+    }
   }
+  else
+  {
+    OdDbPolylinePtr from = source; // anything else raises OdError_NotThatKindOfClass
+    plinegen = from->hasPlinegen();
+    startWidth = endWidth = from->getConstantWidth();
+    if (startWidth == 0.0 && from->numVerts() > 0)
+      from->getWidthsAt(0, startWidth, endWidth);
+  }
+  if (OdDb2dPolylinePtr to2d = OdDb2dPolyline::cast(target))
+  {
+    plinegen ? to2d->setLinetypeGenerationOn() : to2d->setLinetypeGenerationOff();
+    to2d->setDefaultStartWidth(startWidth);
+    to2d->setDefaultEndWidth(endWidth);
+    for (OdDbObjectIteratorPtr it = to2d->vertexIterator(); !it->done(); it->step())
+    {
+      const OdDb2dVertexPtr vertex = it->entity(OdDb::kForWrite);
+      vertex->setStartWidth(startWidth);
+      vertex->setEndWidth(endWidth);
+    }
+    return;
+  }
+  OdDbPolylinePtr to = target;
   to->setPlinegen(plinegen);
-  to->setConstantWidth(width);
+  to->setConstantWidth(startWidth);
 }
 
 void CKyMatchPropHelper::matchTextProps(const OdDbEntityPtr& source, const OdDbEntityPtr& target)

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 
+#include "AbstractViewPE.h"
 #include "DbDatabase.h"
 #include "KyDatabase.h"
 #include "KyDocument.h"
@@ -170,6 +171,21 @@ bool KySizeOf(const CKyVariant& value, double& out)
 CKyVariant KyNormalComponent(const OdDbObject* object, const OdGeVector3d& normal, KyAxis axis)
 {
   return KyUcsComponent(object, OdGePoint3d::kOrigin + normal, axis);
+}
+
+bool KyIsParallelToActiveUcs(const OdGeVector3d& normal)
+{
+  CKyDocument* document = ACTIVE_DOCUMENT();
+  if (!document)
+    return false;
+  OdDbObjectPtr viewport = document->GetActiveViewportId().openObject(OdDb::kForRead);
+  OdAbstractViewPEPtr view = OdAbstractViewPE::cast(viewport);
+  if (view.isNull())
+    return false;
+  OdGePoint3d origin;
+  OdGeVector3d xAxis, yAxis;
+  view->getUcs(viewport, origin, xAxis, yAxis);
+  return normal.isCodirectionalTo(xAxis.crossProduct(yAxis));
 }
 
 CKyDatabase KyUnitsOf(const OdDbObject* object)

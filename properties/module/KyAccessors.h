@@ -138,6 +138,11 @@ int KySetElementUcsComponent(const OdDbObject* object, const CKyVariant& value, 
   return KySetUcsComponent(object, world, axis, value, [&](const OdGePoint3d& p) { write(index, p); });
 }
 
+// Whether a planar object with the normal lies parallel to the XY plane of the active viewport's
+// UCS (the normal codirectional with the UCS Z axis): only then are its vertices edited in the
+// palette. False without an active drawing or viewport to compare with.
+bool KyIsParallelToActiveUcs(const OdGeVector3d& normal);
+
 // Value lists: one (code, text) pair per choice; texts are keys in "property_values".
 struct KyChoice
 {
@@ -154,6 +159,21 @@ CKyVariant KyChoiceList(const KyChoice* choices, std::size_t count, int currentC
 CKyVariant KyYesNoList(bool yes);
 // The chosen element's tag; false when the value is not a list element.
 bool KyChosenCode(const CKyVariant& value, int& code);
+
+// Setter of a value list with the codes 1 (on) and 0 (off) on a T open for write: calls
+// apply(object, on) for those codes, changes nothing for other codes; -5001 for a wrong object
+// or a value that is not a list element.
+template <class T, class Apply>
+int KySetOnOff(const OdDbObject* object, const CKyVariant& value, Apply apply)
+{
+  const KyOpened<T> opened = KyForWrite<T>(object);
+  int code = 0;
+  if (opened.isNull() || !KyChosenCode(value, code))
+    return kKyRefused;
+  if (code == 1 || code == 0)
+    apply(opened.get(), code == 1);
+  return kKyAccepted;
+}
 
 // Per-element selector: elements 1..count, tag and value alike, current index 0.
 CKyVariant KyElementSelector(int count);

@@ -2,6 +2,8 @@
 #include "KyPropertiesModule.h"
 #include "KyTexts.h"
 
+#include "Db2dPolyline.h"
+#include "Db3dPolyline.h"
 #include "DbArc.h"
 #include "DbCircle.h"
 #include "DbEllipse.h"
@@ -16,6 +18,7 @@
 #include "DbSpline.h"
 #include "DbText.h"
 #include "DbTrace.h"
+#include "DbVertex.h"
 #include "DbXline.h"
 #include "KyPropertyBase.h"
 
@@ -33,6 +36,8 @@ OdRxClass* classOf()
 std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::propertyExtensions()
 {
   return {
+    {&classOf<OdDb2dPolyline>, &m_2dPolylinePE},
+    {&classOf<OdDb3dPolyline>, &m_3dPolylinePE},
     {&classOf<OdDbArc>, &m_arcPE},
     {&classOf<OdDbCircle>, &m_circlePE},
     {&classOf<OdDbEllipse>, &m_ellipsePE},
@@ -47,6 +52,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::propertyExtens
     {&classOf<OdDbSpline>, &m_splinePE},
     {&classOf<OdDbText>, &m_textPE},
     {&classOf<OdDbTrace>, &m_tracePE},
+    {&classOf<OdDbVertex>, &m_vertexPE},
     {&classOf<OdDbXline>, &m_xlinePE},
   };
 }
@@ -59,6 +65,8 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::styleExtension
 std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::infoExtensions()
 {
   return {
+    {&classOf<OdDb2dPolyline>, &m_2dPolylineInfo},
+    {&classOf<OdDb3dPolyline>, &m_3dPolylineInfo},
     {&classOf<OdDbArc>, &m_arcInfo},
     {&classOf<OdDbCircle>, &m_circleInfo},
     {&classOf<OdDbEllipse>, &m_ellipseInfo},
@@ -73,6 +81,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::infoExtensions
     {&classOf<OdDbSpline>, &m_splineInfo},
     {&classOf<OdDbText>, &m_textInfo},
     {&classOf<OdDbTrace>, &m_traceInfo},
+    {&classOf<OdDbVertex>, &m_vertexInfo},
     {&classOf<OdDbXline>, &m_xlineInfo},
   };
 }
@@ -87,6 +96,8 @@ std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::baseClasses(
 std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::concreteClasses()
 {
   return {
+    {&CKy2dPolylinePE::rxInit, &CKy2dPolylinePE::rxUninit},
+    {&CKy3dPolylinePE::rxInit, &CKy3dPolylinePE::rxUninit},
     {&CKyArcPE::rxInit, &CKyArcPE::rxUninit},
     {&CKyCirclePE::rxInit, &CKyCirclePE::rxUninit},
     {&CKyEllipsePE::rxInit, &CKyEllipsePE::rxUninit},
@@ -100,6 +111,7 @@ std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::concreteClas
     {&CKySplinePE_Prop::rxInit, &CKySplinePE_Prop::rxUninit},
     {&CKyTextPE::rxInit, &CKyTextPE::rxUninit},
     {&CKyTracePE::rxInit, &CKyTracePE::rxUninit},
+    {&CKyVertexPE::rxInit, &CKyVertexPE::rxUninit},
     {&CKyXlinePE::rxInit, &CKyXlinePE::rxUninit},
   };
 }

@@ -3,6 +3,8 @@
 #ifndef KY_PROPERTIES_MODULE_H
 #define KY_PROPERTIES_MODULE_H
 
+#include "Ky2dPolylinePE.h"
+#include "Ky3dPolylinePE.h"
 #include "KyArcPE.h"
 #include "KyCirclePE.h"
 #include "KyEllipsePE.h"
@@ -18,6 +20,7 @@
 #include "KyPrintObjectInfoPE.h"
 #include "KyTextPE.h"
 #include "KyTracePE.h"
+#include "KyVertexPE.h"
 #include "KyXlinePE.h"
 #include "RxModule.h"
 #include "RxObjectImpl.h"
@@ -48,6 +51,8 @@ private:
   static std::vector<RunTimeClass> concreteClasses();
   static std::vector<RunTimeClass> baseClassesInUninitOrder();
 
+  OdStaticRxObject<CKy2dPolylinePE> m_2dPolylinePE;
+  OdStaticRxObject<CKy3dPolylinePE> m_3dPolylinePE;
   OdStaticRxObject<CKyArcPE> m_arcPE;
   OdStaticRxObject<CKyCirclePE> m_circlePE;
   OdStaticRxObject<CKyEllipsePE> m_ellipsePE;
@@ -62,8 +67,11 @@ private:
   OdStaticRxObject<CKySplinePE_Prop> m_splinePE;
   OdStaticRxObject<CKyTextPE> m_textPE;
   OdStaticRxObject<CKyTracePE> m_tracePE;
+  OdStaticRxObject<CKyVertexPE> m_vertexPE;
   OdStaticRxObject<CKyXlinePE> m_xlinePE;
 
+  OdStaticRxObject<CKy2dPolylineInfo> m_2dPolylineInfo;
+  OdStaticRxObject<CKy3dPolylineInfo> m_3dPolylineInfo;
   OdStaticRxObject<CKyArcInfo> m_arcInfo;
   OdStaticRxObject<CKyCircleInfo> m_circleInfo;
   OdStaticRxObject<CKyEllipseInfo> m_ellipseInfo;
@@ -78,6 +86,7 @@ private:
   OdStaticRxObject<CKySplineInfo> m_splineInfo;
   OdStaticRxObject<CKyTextInfo> m_textInfo;
   OdStaticRxObject<CKyTraceInfo> m_traceInfo;
+  OdStaticRxObject<CKyVertexInfo> m_vertexInfo;
   OdStaticRxObject<CKyXlineInfo> m_xlineInfo;
 };
 

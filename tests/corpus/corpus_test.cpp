@@ -193,9 +193,13 @@ bool finiteEverywhere(const QJsonValue& v)
 // Rows whose empty value is a shown state, not a failure.
 bool mayBeEmpty(const QString& objectClass, const QString& row)
 {
-  // A polyline whose segments have different widths shows its global width as varying.
-  if (objectClass == QLatin1String("Polyline"))
-    return row == QLatin1String("Global width");
+  // A polyline whose segments have different widths shows its global width as varying; a
+  // spline-fitted 2D polyline has no segment widths of its own to show.
+  if (objectClass == QLatin1String("Polyline") || objectClass == QLatin1String("2D Polyline"))
+    if (row == QLatin1String("Global width"))
+      return true;
+  if (objectClass == QLatin1String("2D Polyline"))
+    return row == QLatin1String("Start segment width") || row == QLatin1String("End segment width");
   // A spline drawn by control points has no fit points and no fit tangents; one out of its plane
   // has no area.
   if (objectClass == QLatin1String("Spline"))

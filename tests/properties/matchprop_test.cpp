@@ -3,6 +3,7 @@
 // combinations.
 #include <gtest/gtest.h>
 
+#include "Db2dPolyline.h"
 #include "DbLine.h"
 #include "DbMText.h"
 #include "DbPolyline.h"
@@ -54,6 +55,42 @@ struct MatchPolyline : ::testing::Test
     EXPECT_FALSE(target->hasPlinegen());
   }
 };
+
+// A 2D polyline with one vertex per point, each with the widths given.
+OdDb2dPolylinePtr heavyPolyline(std::initializer_list<std::pair<double, double>> widths)
+{
+  OdDb2dPolylinePtr pline = OdDb2dPolyline::createObject();
+  double x = 0.0;
+  for (const auto& w : widths)
+  {
+    OdDb2dVertexPtr vertex = OdDb2dVertex::createObject();
+    vertex->setPosition(OdGePoint3d(x, 0, 0));
+    vertex->setStartWidth(w.first);
+    vertex->setEndWidth(w.second);
+    pline->appendVertex(vertex);
+    x += 5.0;
+  }
+  return pline;
+}
+
+std::vector<std::pair<double, double>> vertexWidths(const OdDb2dPolyline* pline)
+{
+  std::vector<std::pair<double, double>> out;
+  for (OdDbObjectIteratorPtr it = pline->vertexIterator(); !it->done(); it->step())
+  {
+    OdDb2dVertexPtr v = it->entity();
+    out.emplace_back(v->startWidth(), v->endWidth());
+  }
+  return out;
+}
+
+int matchInto(const OdDbEntity* target, const char* carrierName, const OdDbObjectId& sourceId)
+{
+  KyPaletteRows rows(target);
+  const CKyPropertyDescription* carrier = rows.row(carrierName, "MATCHPROP");
+  EXPECT_NE(carrier, nullptr) << carrierName;
+  return carrier ? carrier->SetValue(target, CKyVariant(sourceId), CKyVariant()) : 0;
+}
 
 struct MatchText : ::testing::Test
 {
@@ -185,4 +222,45 @@ TEST_F(MatchText, SameKindsCopyTheirOwnExtras)
   drawing.add(line);
   EXPECT_THROW(CKyMatchPropHelper::matchTextProps(OdDbEntityPtr(line), OdDbEntityPtr(text)),
                OdError_NotThatKindOfClass);
+}
+
+TEST_F(MatchPolyline, HeavyPolylineSourceHandsItsFirstVertexWidthsToALightweightOne)
+{
+  OdDb2dPolylinePtr heavy = heavyPolyline({{1.5, 3.0}, {4.0, 4.0}});
+  heavy->setLinetypeGenerationOn();
+  const OdDbObjectId heavyId = drawing.add(heavy);
+  EXPECT_EQ(matchInto(target, "MATCHPROP_Polyline", heavyId), 5100);
+  EXPECT_EQ(target->getConstantWidth(), 1.5);
+  EXPECT_TRUE(target->hasPlinegen());
+}
+
+TEST_F(MatchPolyline, HeavyPolylineTargetTakesTheWidthOnEveryVertexAndAsDefaults)
+{
+  OdDb2dPolylinePtr heavy = heavyPolyline({{1.0, 3.0}, {0.5, 0.5}, {0.0, 0.0}});
+  heavy->setLinetypeGenerationOn();
+  drawing.add(heavy);
+  heavy->curveFit(); // generated vertices take the width as well
+  source->setPlinegen(false);
+  EXPECT_EQ(matchInto(heavy, "MATCHPROP_2dPolyline", sourceId), 5100);
+  EXPECT_FALSE(heavy->isLinetypeGenerationOn());
+  EXPECT_EQ(heavy->defaultStartWidth(), 2.0);
+  EXPECT_EQ(heavy->defaultEndWidth(), 2.0);
+  const std::vector<std::pair<double, double>> widths = vertexWidths(heavy);
+  EXPECT_EQ(widths.size(), 5u);
+  for (const auto& w : widths)
+    EXPECT_EQ(w, std::make_pair(2.0, 2.0));
+
+  // From another 2D polyline: its first vertex's start and end widths, each to its end.
+  OdDb2dPolylinePtr other = heavyPolyline({{0.25, 0.75}, {9.0, 9.0}});
+  const OdDbObjectId otherId = drawing.add(other);
+  EXPECT_EQ(matchInto(heavy, "MATCHPROP_2dPolyline", otherId), 5100);
+  EXPECT_EQ(heavy->defaultStartWidth(), 0.25);
+  EXPECT_EQ(heavy->defaultEndWidth(), 0.75);
+  for (const auto& w : vertexWidths(heavy))
+    EXPECT_EQ(w, std::make_pair(0.25, 0.75));
+
+  OdDbLinePtr line = OdDbLine::createObject();
+  const OdDbObjectId lineId = drawing.add(line);
+  EXPECT_EQ(matchInto(heavy, "MATCHPROP_2dPolyline", lineId), -5001);
+  EXPECT_EQ(heavy->defaultStartWidth(), 0.25);
 }

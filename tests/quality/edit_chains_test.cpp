@@ -249,10 +249,12 @@ public:
     std::vector<OdDbHandle> handles;
     for (const OdDbObjectId& id : m_drawing->paletteObjects())
       handles.push_back(id.getHandle());
+    // Fitting a heavy polyline erases its generated vertices: those handles go with them.
     for (std::size_t h = 0; h < handles.size(); ++h)
     {
       for (int c = 0; c < chainsPerObject; ++c)
-        chain(handles[h], Random(m_seed * 0x100000001B3ull + h * 7919u + static_cast<std::uint64_t>(c)));
+        if (!m_drawing->db()->getOdDbObjectId(handles[h]).isErased())
+          chain(handles[h], Random(m_seed * 0x100000001B3ull + h * 7919u + static_cast<std::uint64_t>(c)));
     }
   }
 

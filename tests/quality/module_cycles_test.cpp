@@ -52,6 +52,9 @@ std::vector<const CKyPropertyDescription*> usePalette(const std::vector<OdDbObje
   std::vector<const CKyPropertyDescription*> listed;
   for (const OdDbObjectId& id : ids)
   {
+    // Fitting a heavy polyline erases its generated vertices.
+    if (id.isErased())
+      continue;
     OdDbObjectPtr object = id.safeOpenObject(OdDb::kForWrite);
     KyPaletteRows rows(object.get());
     for (int i = 0; i < rows.container().GetCount(); ++i)

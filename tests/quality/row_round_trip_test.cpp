@@ -32,6 +32,8 @@ const std::map<std::string, std::string> kShownDifferently = {
   {"OdDbRay Second point Z", "the second point turns the direction and stays one unit from the base point"},
   {"OdDbSpline Control point", "the control-point selector, as the polyline's vertex selector"},
   {"OdDbSpline Fit point", "the fit-point selector, as the polyline's vertex selector"},
+  {"OdDb2dPolyline Vertex", "the same element selector, over the placed vertices"},
+  {"OdDb3dPolyline Vertex", "the same element selector, over the placed vertices"},
 };
 
 // Rows whose setters write nothing and answer 5100 whatever they are given, by design (the
@@ -140,6 +142,9 @@ void forEachRow(const KySampleDrawing& drawing, OdDb::OpenMode mode,
 {
   for (const OdDbObjectId& id : drawing.paletteObjects())
   {
+    // Fitting a heavy polyline erases its generated vertices.
+    if (id.isErased())
+      continue;
     OdDbObjectPtr object = id.safeOpenObject(mode);
     const std::string kind = KyClassName(object.get());
     KyPaletteRows rows(object.get());

@@ -46,8 +46,10 @@ public:
     std::vector<OdDbHandle> handles;
     for (const OdDbObjectId& id : m_drawing->paletteObjects())
       handles.push_back(id.getHandle());
+    // Fitting a heavy polyline erases its generated vertices: those handles go with them.
     for (const OdDbHandle& handle : handles)
-      sweepObject(handle);
+      if (!m_drawing->db()->getOdDbObjectId(handle).isErased())
+        sweepObject(handle);
   }
 
   const std::map<std::string, Tally>& tallies() const { return m_tallies; }

@@ -118,6 +118,10 @@
         <source>Spline</source>
         <translation>Spline</translation>
     </message>
+    <message>
+        <source>Vertex</source>
+        <translation>Vertex</translation>
+    </message>
 </context>
 <context>
     <name>errors</name>
@@ -411,6 +415,26 @@
     <message>
         <source>Fit Tolerance</source>
         <translation>Fit Tolerance</translation>
+    </message>
+    <message>
+        <source>starting width</source>
+        <translation>starting width</translation>
+    </message>
+    <message>
+        <source>ending width</source>
+        <translation>ending width</translation>
+    </message>
+    <message>
+        <source>Handle</source>
+        <translation>Handle</translation>
+    </message>
+    <message>
+        <source>at point</source>
+        <translation>at point</translation>
+    </message>
+    <message>
+        <source>Point %1</source>
+        <translation>Point %1</translation>
     </message>
 </context>
 <context>
@@ -1049,6 +1073,10 @@
         <source>Fit tolerance</source>
         <translation>Fit tolerance</translation>
     </message>
+    <message>
+        <source>Fit/Smooth</source>
+        <translation>Fit/Smooth</translation>
+    </message>
 </context>
 <context>
     <name>property_values</name>
@@ -1203,6 +1231,18 @@
     <message>
         <source>Hidden</source>
         <translation>Hidden</translation>
+    </message>
+    <message>
+        <source>Curve fit</source>
+        <translation>Curve fit</translation>
+    </message>
+    <message>
+        <source>Quadratic</source>
+        <translation>Quadratic</translation>
+    </message>
+    <message>
+        <source>Cubic</source>
+        <translation>Cubic</translation>
     </message>
 </context>
 <context>

@@ -12,10 +12,7 @@
 
 namespace kydxf
 {
-namespace
-{
-// A point or vector under the codes c, c + 10, c + 20; false for other codes.
-bool takeXyz(const DxfTag& t, int code, OdGePoint3d& p)
+bool dxfTakeXyz(const DxfTag& t, int code, OdGePoint3d& p)
 {
   if (t.code == code)
     p.x = t.real;
@@ -28,6 +25,8 @@ bool takeXyz(const DxfTag& t, int code, OdGePoint3d& p)
   return true;
 }
 
+namespace
+{
 // The line a tag's value stands on (the fallback without a tag).
 int valueLine(const DxfTag* t, int fallback)
 {
@@ -172,8 +171,8 @@ OdDbEntityPtr DxfReader::readSpline(DxfEntityProps& props)
                *firstKnot = nullptr;
   for (const DxfTag* t : m_parts.body)
   {
-    if (commonEntityTag(*t, props) || control.take(*t, 10) || fit.take(*t, 11) || takeXyz(*t, 12, startTangent) ||
-        takeXyz(*t, 13, endTangent) || takeXyz(*t, 210, normal))
+    if (commonEntityTag(*t, props) || control.take(*t, 10) || fit.take(*t, 11) || dxfTakeXyz(*t, 12, startTangent) ||
+        dxfTakeXyz(*t, 13, endTangent) || dxfTakeXyz(*t, 210, normal))
       continue;
     switch (t->code)
     {
@@ -255,11 +254,11 @@ OdDbEntityPtr DxfReader::readEllipse(DxfEntityProps& props)
   {
     if (commonEntityTag(*t, props))
       continue;
-    if (takeXyz(*t, 10, center))
+    if (dxfTakeXyz(*t, 10, center))
       continue;
-    if (takeXyz(*t, 11, major))
+    if (dxfTakeXyz(*t, 11, major))
       majorTag = t->code == 11 ? t : majorTag;
-    else if (takeXyz(*t, 210, normal))
+    else if (dxfTakeXyz(*t, 210, normal))
       continue;
     else if (t->code == 40)
       ratioTag = t;

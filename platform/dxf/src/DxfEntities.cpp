@@ -136,6 +136,7 @@ void DxfReader::readBlocks()
       readEntity(entity, blockId);
     }
     m_inSkippedSequence = false;
+    m_heavyPolyline = OdDbObjectId();
   }
 }
 
@@ -154,6 +155,7 @@ void DxfReader::readEntities()
     readEntity(tag, OdDbObjectId());
   }
   m_inSkippedSequence = false;
+  m_heavyPolyline = OdDbObjectId();
 }
 
 // ---- one entity ----------------------------------------------------------------------------------
@@ -167,7 +169,8 @@ DxfReader::EntityReader DxfReader::entityReader(std::string_view kind)
     {"RAY", &DxfReader::readRay},           {"POINT", &DxfReader::readPoint},
     {"SOLID", &DxfReader::readSolid},       {"TRACE", &DxfReader::readTrace},
     {"3DFACE", &DxfReader::readFace},       {"SPLINE", &DxfReader::readSpline},
-    {"MTEXT", &DxfReader::readMText},       {"LWPOLYLINE", &DxfReader::readLwPolyline}};
+    {"MTEXT", &DxfReader::readMText},       {"LWPOLYLINE", &DxfReader::readLwPolyline},
+    {"POLYLINE", &DxfReader::readPolyline}};
   for (const auto& r : kReaders)
     if (r.first == kind)
       return r.second;
@@ -178,6 +181,21 @@ void DxfReader::readEntity(const DxfTag& start, const OdDbObjectId& blockId)
 {
   readObject(start, m_object);
   const std::string_view kind = start.text;
+  if (!m_heavyPolyline.isNull())
+  {
+    if (kind == "VERTEX")
+    {
+      readVertex(start);
+      return;
+    }
+    const OdDbObjectId polyline = m_heavyPolyline;
+    m_heavyPolyline = OdDbObjectId();
+    m_heavyVertices = HeavyVertices::kNone;
+    if (kind == "SEQEND")
+      return;
+    repair(start.line, "POLYLINE " + dxfHex(static_cast<std::uint64_t>(polyline.getHandle())) + " without SEQEND",
+           "ended its vertices at the next entity");
+  }
   if (m_inSkippedSequence)
   {
     // Vertices and attributes of a skipped polyline or block reference, up to its SEQEND.
@@ -190,7 +208,8 @@ void DxfReader::readEntity(const DxfTag& start, const OdDbObjectId& blockId)
       return;
     m_inSkippedSequence = false;
   }
-  const EntityReader reader = entityReader(kind);
+  // Polygon and polyface meshes are not mapped (yet): passed over with their vertices.
+  const EntityReader reader = kind == "POLYLINE" && dxfIsMeshPolyline(m_object.tags) ? nullptr : entityReader(kind);
   if (!reader)
   {
     countSkipped(kind);
@@ -207,6 +226,7 @@ void DxfReader::readEntity(const DxfTag& start, const OdDbObjectId& blockId)
   const int line = start.line;
   const std::string kindName(kind);
   DxfEntityProps props;
+  m_heavyVertices = HeavyVertices::kNone;
   OdDbEntityPtr pEnt = (this->*reader)(props);
   if (props.strayLine != 0)
     repair(props.strayLine,
@@ -253,6 +273,8 @@ void DxfReader::readEntity(const DxfTag& start, const OdDbObjectId& blockId)
   placeAtHandle(id, props.handle, props.handleLine);
   noteHandle(id);
   noteSource(line, id);
+  if (m_heavyVertices != HeavyVertices::kNone)
+    m_heavyPolyline = id;
   if (props.handle == 0)
     markMovable(id, false);
   if (m_parts.xdataBegin < m_object.tags.size())

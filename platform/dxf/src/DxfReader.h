@@ -88,6 +88,12 @@ struct DxfEntityProps
   int strayLine = 0;
 };
 
+// A point or vector under the codes c, c + 10, c + 20; false for other codes.
+bool dxfTakeXyz(const DxfTag& t, int code, OdGePoint3d& p);
+
+// A POLYLINE that is a polygon or polyface mesh (flags 16, 64).
+bool dxfIsMeshPolyline(const std::vector<DxfTag>& tags);
+
 class DxfReader
 {
 public:
@@ -295,6 +301,9 @@ private:
   OdDbEntityPtr readPlanarFill(DxfEntityProps& props, const char* kind);
   OdDbEntityPtr readSpline(DxfEntityProps& props);
   void checkSplineCount(const DxfTag* countTag, unsigned given, const char* what);
+  // POLYLINE (2D and 3D; meshes are passed over) and the VERTEX entities that follow it.
+  OdDbEntityPtr readPolyline(DxfEntityProps& props);
+  void readVertex(const DxfTag& start);
   static EntityReader entityReader(std::string_view kind);
   void countSkipped(std::string_view kind);
 
@@ -375,6 +384,15 @@ private:
   OdSmartPtr<OdDbObject> m_appendBlock;
   // Entities that follow a skipped complex entity (vertices, attributes) up to its SEQEND.
   bool m_inSkippedSequence = false;
+  // The heavy polyline whose VERTEX entities are being read (up to its SEQEND), and their kind.
+  enum class HeavyVertices
+  {
+    kNone,
+    k2d,
+    k3d
+  };
+  HeavyVertices m_heavyVertices = HeavyVertices::kNone;
+  OdDbObjectId m_heavyPolyline;
 
   std::vector<Fixup> m_fixups;
   std::vector<std::pair<std::uint64_t, OdDbObjectId>> m_xdictionaryOwners;

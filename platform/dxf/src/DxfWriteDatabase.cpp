@@ -94,8 +94,21 @@ private:
           for (OdDbObjectIteratorPtr e = pBlock->newIterator(); !e->done(); e->step())
           {
             OdDbObjectPtr pEntity = e->objectId().openObject();
-            if (!pEntity.isNull())
-              note(pEntity.get());
+            if (pEntity.isNull())
+              continue;
+            note(pEntity.get());
+            // A heavy polyline's vertices, and the SEQEND planned below.
+            OdDbObjectIteratorPtr v = dxfVerticesOf(pEntity.get());
+            if (!v.isNull())
+            {
+              for (; !v->done(); v->step())
+              {
+                OdDbEntityPtr pVertex = v->entity();
+                if (!pVertex.isNull())
+                  note(pVertex.get());
+              }
+              m_sequences.push_back({static_cast<OdDbStub*>(pEntity->objectId()), 0});
+            }
           }
         }
       }
@@ -125,6 +138,8 @@ private:
       b.begin = fresh();
       b.end = fresh();
     }
+    for (auto& sequence : m_sequences)
+      sequence.second = fresh();
   }
 
   // Keeps the highest handle, the objects the object owns, and which file applications its
@@ -473,9 +488,35 @@ private:
     for (OdDbObjectIteratorPtr it = pBlock->newIterator(); !it->done(); it->step())
     {
       OdDbObjectPtr pEntity = it->objectId().openObject();
-      if (!pEntity.isNull())
-        m_out.object(pEntity.get());
+      if (pEntity.isNull())
+        continue;
+      m_out.object(pEntity.get());
+      OdDbObjectIteratorPtr v = dxfVerticesOf(pEntity.get());
+      if (!v.isNull())
+        sequence(OdDbEntity::cast(pEntity.get()).get(), v);
     }
+  }
+
+  // The vertices of a heavy polyline and the SEQEND that ends them (on the polyline's layer).
+  void sequence(const OdDbEntity* pPolyline, const OdDbObjectIteratorPtr& vertices)
+  {
+    for (; !vertices->done(); vertices->step())
+    {
+      OdDbEntityPtr pVertex = vertices->entity();
+      if (!pVertex.isNull())
+        m_out.object(pVertex.get());
+    }
+    std::uint64_t handle = 0;
+    for (const auto& s : m_sequences)
+      if (s.first == static_cast<OdDbStub*>(pPolyline->objectId()))
+        handle = s.second;
+    m_out.tag(0, "SEQEND");
+    m_out.handle(5, handle);
+    m_out.handle(330, handleOf(pPolyline->objectId()));
+    m_out.tag(100, "AcDbEntity");
+    if (pPolyline->ownerId() == m_db->getPaperSpaceId())
+      m_out.integer(67, 1);
+    m_out.text(8, pPolyline->layer());
   }
 
   // ---- OBJECTS -----------------------------------------------------------------------------
@@ -517,6 +558,8 @@ private:
   std::uint64_t m_maxHandle = 0;
   std::uint64_t m_next = 1;
   std::vector<Block> m_blocks;
+  // Heavy polylines and the handles planned for their SEQENDs.
+  std::vector<std::pair<OdDbStub*, std::uint64_t>> m_sequences;
   // The OBJECTS section's objects in order.
   std::vector<OdDbObjectId> m_objects;
   std::unordered_set<OdDbStub*> m_placeholders;

@@ -479,6 +479,7 @@ private:
             if (isNew(entityId, pEntity.get()))
               m_newEntities[static_cast<OdDbStub*>(recordId)].push_back(entityId);
             visitOwned(pEntity.get());
+            refuseNewVertices(pEntity.get());
           }
       }
       // A table the source lacks goes out when it changed or holds records new to the drawing.
@@ -503,6 +504,24 @@ private:
   bool isMapped(const OdDbObjectId& id) const { return m_mapped.count(static_cast<OdDbStub*>(id)) != 0; }
 
   // Not in the source, and not one of the database's own objects left as the read left them.
+  // Vertices a mapped heavy polyline gained (by fitting) would have to go into its sequence in the
+  // source, before its SEQEND; until the patching does that, such a drawing is refused.
+  void refuseNewVertices(const OdDbObject* pEntity) const
+  {
+    if (!isMapped(pEntity->objectId()))
+      return;
+    OdDbObjectIteratorPtr vertices = dxfVerticesOf(pEntity);
+    if (vertices.isNull())
+      return;
+    for (; !vertices->done(); vertices->step())
+    {
+      OdDbEntityPtr pVertex = vertices->entity();
+      if (!pVertex.isNull() && isNew(vertices->objectId(), pVertex.get()))
+        throw DxfWriteError{"POLYLINE " + DxfEncoder::handle(static_cast<std::uint64_t>(pEntity->getDbHandle())) +
+                            ": vertices it gained (fitting) cannot be written yet into the drawing it was read from"};
+    }
+  }
+
   bool isNew(const OdDbObjectId& id, const OdDbObject* pObj) const
   {
     if (isMapped(id))

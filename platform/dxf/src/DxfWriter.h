@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "DbObjectId.h"
+#include "DbObjectIterator.h"
 #include "Ge/GePoint2d.h"
 #include "Ge/GePoint3d.h"
 #include "Ge/GeVector3d.h"
@@ -213,6 +214,9 @@ void normalField(DxfFields& out, const OdGeVector3d& normal);
 // The extended data as the database holds it, the host's hyperlink in the file's form; kind
 // names the object in refusals.
 void dxfXDataFields(const OdDbObject* pObj, const char* kind, DxfFields& out);
+
+// The vertices of a heavy polyline (null for other objects): they follow it, then a SEQEND.
+OdDbObjectIteratorPtr dxfVerticesOf(const OdDbObject* pObj);
 
 // Writes a database without a source, whole: HEADER, CLASSES, TABLES, BLOCKS, ENTITIES and
 // OBJECTS, in the encoder's version (R2000 and later).

@@ -43,6 +43,9 @@ public:
   // AUNITS: 0 decimal degrees, 1 degrees/minutes/seconds, 2 grads, 3 radians, 4 surveyor's units.
   int GetAngularUnitMode() const;
   int GetAngularPrecision() const;
+  // SPLINESEGS: the segments per span of spline-fitted polylines (negative in drawings that fit
+  // arcs instead; the count is its magnitude).
+  int GetSplineSegments() const;
 
   // unitMode / precision -1 take the drawing's settings; precisions are clamped to 0..8.
   // Modes 3 and 4 read the value as inches and always show the feet, also when zero:

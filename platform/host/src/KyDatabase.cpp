@@ -176,6 +176,11 @@ int CKyDatabase::GetLinearPrecision() const
   return db()->getLUPREC();
 }
 
+int CKyDatabase::GetSplineSegments() const
+{
+  return db()->getSPLINESEGS();
+}
+
 int CKyDatabase::GetAngularUnitMode() const
 {
   return db()->getAUNITS();

@@ -172,10 +172,11 @@ QByteArray dxfSampleFile(const QString& version, const QString& codePage)
     paper.paperSpace = true;
     w.line(paper, {0, 0, 0}, {100, 0, 0});
 
-    // Kinds the reader does not map.
+    // Kinds the reader does not map (the polyline is a polyface mesh).
     for (int i = 0; i < 3; ++i)
       w.entity("LIGHT", DxfCommon(), {{100, QStringLiteral("AcDbLight")}, {1, QStringLiteral("Lamp")}});
-    w.entity("POLYLINE", DxfCommon(), {{66, QStringLiteral("1")}, {10, QStringLiteral("0.0")}, {20, QStringLiteral("0.0")}});
+    w.entity("POLYLINE", DxfCommon(),
+             {{66, QStringLiteral("1")}, {10, QStringLiteral("0.0")}, {20, QStringLiteral("0.0")}, {70, QStringLiteral("64")}});
     for (int i = 0; i < 2; ++i)
       w.entity("VERTEX", DxfCommon(), {{10, QString::number(i)}, {20, QStringLiteral("0.0")}});
     w.entity("SEQEND", DxfCommon(), {});

@@ -154,6 +154,7 @@ OdDbObjectId OdDbDatabase::addOdDbObject(OdDbObject* pObject, OdDbObjectId owner
       OdDbObjectAccess::setEntityLinetype(pEnt, d.celtype);
   }
   OdDbObjectAccess::tellAppended(pObject);
+  OdDbObjectAccess::joinOwnedObjects(pObject);
   return OdDbObjectId(pStub);
 }
 

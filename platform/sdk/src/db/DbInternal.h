@@ -201,6 +201,9 @@ public:
   static void tellAppended(const OdDbObject* pObj);
   static void tellOpenedForModify(const OdDbObject* pObj);
   static void tellErased(const OdDbObject* pObj, bool erased);
+  // Adds the objects an object owns but keeps apart (heavy polyline vertices) to the database
+  // the object has just joined.
+  static void joinOwnedObjects(OdDbObject* pObj);
 };
 
 // The object behind an id without opening it (null for null or invalid ids).

@@ -236,4 +236,57 @@ double BulgeSeg::closestParam(const OdGePoint2d& point, bool extendBefore, bool 
   }
   return pointAt(0.0).distanceTo(point) <= pointAt(1.0).distanceTo(point) ? 0.0 : 1.0;
 }
+namespace
+{
+// De Boor's evaluation at t in the span [knots[k], knots[k + 1]).
+OdGePoint3d deBoor(const std::vector<OdGePoint3d>& control, const std::vector<double>& knots, int degree, int k,
+                   double t)
+{
+  std::vector<OdGePoint3d> d(control.begin() + (k - degree), control.begin() + (k + 1));
+  for (int r = 1; r <= degree; ++r)
+    for (int j = degree; j >= r; --j)
+    {
+      const double a0 = knots[j + k - degree];
+      const double a1 = knots[j + 1 + k - r];
+      const double alpha = a1 > a0 ? (t - a0) / (a1 - a0) : 0.0;
+      d[j] = d[j - 1] + (d[j] - d[j - 1]) * alpha;
+    }
+  return d[degree];
+}
+} // namespace
+
+std::vector<OdGePoint3d> uniformBSplinePoints(const std::vector<OdGePoint3d>& control, int degree, int segments,
+                                              bool closed)
+{
+  const int n = static_cast<int>(control.size());
+  if (n < 2 || segments < 1 || degree < 1)
+    return control;
+  std::vector<OdGePoint3d> points;
+  if (closed)
+  {
+    // Periodic: the control polygon wrapped by `degree` points, knots 0, 1, 2, ...
+    const int p = std::min(degree, n - 1);
+    std::vector<OdGePoint3d> wrapped(control);
+    for (int i = 0; i < p; ++i)
+      wrapped.push_back(control[i]);
+    std::vector<double> knots;
+    for (int i = 0; i < static_cast<int>(wrapped.size()) + p + 1; ++i)
+      knots.push_back(i);
+    for (int span = 0; span < n; ++span)
+      for (int s = 0; s < segments; ++s)
+        points.push_back(deBoor(wrapped, knots, p, p + span, p + span + double(s) / segments));
+    return points;
+  }
+  const int p = std::min(degree, n - 1);
+  const int spans = n - p;
+  std::vector<double> knots(p + 1, 0.0);
+  for (int i = 1; i < spans; ++i)
+    knots.push_back(i);
+  knots.insert(knots.end(), p + 1, double(spans));
+  for (int span = 0; span < spans; ++span)
+    for (int s = 0; s < segments; ++s)
+      points.push_back(deBoor(control, knots, p, p + span, span + double(s) / segments));
+  points.push_back(control.back());
+  return points;
+}
 } // namespace odDbCurveGeom

@@ -5,6 +5,7 @@
 #define OD_DB_CURVE_GEOM_H
 
 #include <functional>
+#include <vector>
 
 #include "Ge/GeExtents3d.h"
 #include "Ge/GeMatrix3d.h"
@@ -78,6 +79,13 @@ struct BulgeSeg
   // beyond its start / end (a line as a ray, an arc around its whole circle).
   double closestParam(const OdGePoint2d& point, bool extendBefore, bool extendAfter) const;
 };
+// Points of the uniform B-spline of the degree over the control points, `segments` per span:
+// clamped to the first and last control point when open (the points include both ends),
+// periodic when closed (the points run once around, the first not repeated). The degree drops
+// to the number of control points less one when there are too few; fewer than two control
+// points give them back unchanged.
+std::vector<OdGePoint3d> uniformBSplinePoints(const std::vector<OdGePoint3d>& control, int degree, int segments,
+                                              bool closed);
 } // namespace odDbCurveGeom
 
 #endif

@@ -1,0 +1,245 @@
+// The heavy polylines: POLYLINE with its VERTEX entities up to SEQEND, read and written, for 2D
+// and 3D polylines. Vertex positions of a 2D polyline are in its object coordinate system, at its
+// elevation (the Z of the polyline's 10 point); those of a 3D polyline are world points.
+// Polygon and polyface meshes (flags 16 and 64) are not mapped: the reader passes over them.
+#include <cmath>
+
+#include "Db2dPolyline.h"
+#include "Db3dPolyline.h"
+#include "DxfReader.h"
+#include "DxfWriter.h"
+#include "OdError.h"
+
+namespace kydxf
+{
+namespace
+{
+// Smooth-surface type (75) of a spline-fitted polyline: 5 quadratic, 6 cubic (8, Bezier, is read
+// as cubic).
+int smoothType(bool spline, bool quadratic)
+{
+  return spline ? (quadratic ? 5 : 6) : 0;
+}
+} // namespace
+
+bool dxfIsMeshPolyline(const std::vector<DxfTag>& tags)
+{
+  for (const DxfTag& t : tags)
+    if (t.code == 70)
+      return (t.integer & (16 | 64)) != 0;
+  return false;
+}
+
+OdDbEntityPtr DxfReader::readPolyline(DxfEntityProps& props)
+{
+  OdGePoint3d origin, normal(0.0, 0.0, 1.0);
+  const DxfTag *flagsTag = nullptr, *smoothTag = nullptr, *startTag = nullptr, *endTag = nullptr,
+               *thicknessTag = nullptr, *normalTag = nullptr;
+  for (const DxfTag* t : m_parts.body)
+  {
+    if (commonEntityTag(*t, props) || dxfTakeXyz(*t, 10, origin))
+      continue;
+    if (dxfTakeXyz(*t, 210, normal))
+      normalTag = t->code == 210 ? t : normalTag;
+    else if (t->code == 70)
+      flagsTag = t;
+    else if (t->code == 75)
+      smoothTag = t;
+    else if (t->code == 40)
+      startTag = t;
+    else if (t->code == 41)
+      endTag = t;
+    else if (t->code == 39)
+      thicknessTag = t;
+  }
+  const std::int64_t flags = flagsTag ? flagsTag->integer : 0;
+  const bool spline = (flags & 4) != 0;
+  const bool quadratic = smoothTag && smoothTag->integer == 5;
+  if (flags & 8)
+  {
+    OdDb3dPolylinePtr pPolyline = OdDb3dPolyline::createObject();
+    pPolyline->setPolyTypeOnly(spline ? (quadratic ? OdDb::k3dQuadSplinePoly : OdDb::k3dCubicSplinePoly)
+                                      : OdDb::k3dSimplePoly);
+    if (flags & 1)
+      pPolyline->makeClosed();
+    m_heavyVertices = HeavyVertices::k3d;
+    return pPolyline;
+  }
+  OdDb2dPolylinePtr pPolyline = OdDb2dPolyline::createObject();
+  if (normalTag)
+    apply(normalTag->line + 1, "POLYLINE normal", [&] { pPolyline->setNormal(normal.asVector()); });
+  apply(m_object.line, "POLYLINE elevation", [&] { pPolyline->setElevation(origin.z); });
+  if (thicknessTag)
+    apply(thicknessTag->line + 1, "POLYLINE thickness", [&] { pPolyline->setThickness(thicknessTag->real); });
+  if (startTag)
+    apply(startTag->line + 1, "POLYLINE default start width", [&] { pPolyline->setDefaultStartWidth(startTag->real); });
+  if (endTag)
+    apply(endTag->line + 1, "POLYLINE default end width", [&] { pPolyline->setDefaultEndWidth(endTag->real); });
+  pPolyline->setPolyTypeOnly(spline ? (quadratic ? OdDb::k2dQuadSplinePoly : OdDb::k2dCubicSplinePoly)
+                                    : (flags & 2) ? OdDb::k2dFitCurvePoly : OdDb::k2dSimplePoly);
+  if (flags & 1)
+    pPolyline->makeClosed();
+  if (flags & 128)
+    pPolyline->setLinetypeGenerationOn();
+  m_heavyVertices = HeavyVertices::k2d;
+  return pPolyline;
+}
+
+// One VERTEX of the polyline being read: appended to it under the file's handle. Vertex flags:
+// 1 curve-fit vertex, 2 tangent given (50), 8 spline-fit vertex, 16 spline control vertex,
+// 32 3D polyline vertex.
+void DxfReader::readVertex(const DxfTag& start)
+{
+  splitParts(m_object, m_parts);
+  DxfEntityProps props;
+  OdGePoint3d position;
+  const DxfTag *startTag = nullptr, *endTag = nullptr, *bulgeTag = nullptr, *tangentTag = nullptr;
+  std::int64_t flags = 0;
+  for (const DxfTag* t : m_parts.body)
+  {
+    if (commonEntityTag(*t, props) || dxfTakeXyz(*t, 10, position))
+      continue;
+    if (t->code == 70)
+      flags = t->integer;
+    else if (t->code == 40)
+      startTag = t;
+    else if (t->code == 41)
+      endTag = t;
+    else if (t->code == 42)
+      bulgeTag = t;
+    else if (t->code == 50)
+      tangentTag = t;
+  }
+  OdDbEntityPtr pPolylineEnt = m_heavyPolyline.safeOpenObject(OdDb::kForWrite);
+  OdDbEntityPtr pVertex;
+  if (m_heavyVertices == HeavyVertices::k3d)
+  {
+    OdDb3dPolylineVertexPtr v = OdDb3dPolylineVertex::createObject();
+    apply(start.line, "VERTEX position", [&] { v->setPosition(position); });
+    v->setVertexType((flags & 8) ? OdDb::k3dFitVertex : (flags & 16) ? OdDb::k3dControlVertex : OdDb::k3dSimpleVertex);
+    pVertex = v;
+  }
+  else
+  {
+    OdDb2dVertexPtr v = OdDb2dVertex::createObject();
+    apply(start.line, "VERTEX position", [&] { v->setPosition(position); });
+    const OdDb2dPolyline* pPolyline = static_cast<const OdDb2dPolyline*>(pPolylineEnt.get());
+    const double startWidth = startTag ? startTag->real : pPolyline->defaultStartWidth();
+    const double endWidth = endTag ? endTag->real : pPolyline->defaultEndWidth();
+    apply(startTag ? startTag->line + 1 : start.line, "VERTEX start width", [&] { v->setStartWidth(startWidth); });
+    apply(endTag ? endTag->line + 1 : start.line, "VERTEX end width", [&] { v->setEndWidth(endWidth); });
+    if (bulgeTag)
+      apply(bulgeTag->line + 1, "VERTEX bulge", [&] { v->setBulge(bulgeTag->real); });
+    if (tangentTag && (flags & 2))
+      apply(tangentTag->line + 1, "VERTEX tangent", [&] { v->setTangent(tangentTag->real * OdaPI / 180.0); });
+    v->setVertexType((flags & 1)    ? OdDb::k2dCurveFitVertex
+                     : (flags & 8)  ? OdDb::k2dSplineFitVertex
+                     : (flags & 16) ? OdDb::k2dSplineCtlVertex
+                                    : OdDb::k2dVertex);
+    pVertex = v;
+  }
+  props.handle = ownHandle(props.handle, props.handleLine, "VERTEX");
+  prepareHandle(props.handle, props.handleLine);
+  OdDbObjectId id;
+  if (m_heavyVertices == HeavyVertices::k3d)
+    id = static_cast<OdDb3dPolyline*>(pPolylineEnt.get())->appendVertex(static_cast<OdDb3dPolylineVertex*>(pVertex.get()));
+  else
+    id = static_cast<OdDb2dPolyline*>(pPolylineEnt.get())->appendVertex(static_cast<OdDb2dVertex*>(pVertex.get()));
+  placeAtHandle(id, props.handle, props.handleLine);
+  noteHandle(id);
+  noteSource(start.line, id);
+  if (props.handle == 0)
+    markMovable(id, false);
+}
+
+namespace
+{
+void polyline2dFields(const OdDbObject* pObj, DxfFields& out)
+{
+  const OdDb2dPolyline* pPolyline = static_cast<const OdDb2dPolyline*>(pObj);
+  entityFields(pPolyline, "POLYLINE", out);
+  out.subclass("AcDb2dPolyline", {66, 10, 20, 30, 39, 70, 40, 41, 75, 210, 220, 230});
+  out.integer(66, 1);
+  out.point(10, OdGePoint3d(0.0, 0.0, pPolyline->elevation()));
+  if (pPolyline->thickness() != 0.0)
+    out.real(39, pPolyline->thickness());
+  const OdDb::Poly2dType type = pPolyline->polyType();
+  const bool spline = type == OdDb::k2dQuadSplinePoly || type == OdDb::k2dCubicSplinePoly;
+  out.integer(70, (pPolyline->isClosed() ? 1 : 0) | (type == OdDb::k2dFitCurvePoly ? 2 : 0) | (spline ? 4 : 0) |
+                    (pPolyline->isLinetypeGenerationOn() ? 128 : 0));
+  if (pPolyline->defaultStartWidth() != 0.0)
+    out.real(40, pPolyline->defaultStartWidth());
+  if (pPolyline->defaultEndWidth() != 0.0)
+    out.real(41, pPolyline->defaultEndWidth());
+  if (spline)
+    out.integer(75, smoothType(true, type == OdDb::k2dQuadSplinePoly));
+  const OdGeVector3d normal = pPolyline->normal();
+  if (normal.x != 0.0 || normal.y != 0.0 || normal.z != 1.0)
+    out.vector(210, normal);
+  dxfXDataFields(pPolyline, "POLYLINE", out);
+}
+
+void polyline3dFields(const OdDbObject* pObj, DxfFields& out)
+{
+  const OdDb3dPolyline* pPolyline = static_cast<const OdDb3dPolyline*>(pObj);
+  entityFields(pPolyline, "POLYLINE", out);
+  out.subclass("AcDb3dPolyline", {66, 10, 20, 30, 70, 75});
+  out.integer(66, 1);
+  out.point(10, OdGePoint3d());
+  const OdDb::Poly3dType type = pPolyline->polyType();
+  out.integer(70, 8 | (pPolyline->isClosed() ? 1 : 0) | (type != OdDb::k3dSimplePoly ? 4 : 0));
+  if (type != OdDb::k3dSimplePoly)
+    out.integer(75, smoothType(true, type == OdDb::k3dQuadSplinePoly));
+  dxfXDataFields(pPolyline, "POLYLINE", out);
+}
+
+void vertex2dFields(const OdDbObject* pObj, DxfFields& out)
+{
+  const OdDb2dVertex* pVertex = static_cast<const OdDb2dVertex*>(pObj);
+  entityFields(pVertex, "VERTEX", out);
+  out.subclass("AcDbVertex", {});
+  out.subclass("AcDb2dVertex", {10, 20, 30, 40, 41, 42, 50, 70});
+  out.point(10, pVertex->position());
+  if (pVertex->startWidth() != 0.0)
+    out.real(40, pVertex->startWidth());
+  if (pVertex->endWidth() != 0.0)
+    out.real(41, pVertex->endWidth());
+  if (pVertex->bulge() != 0.0)
+    out.real(42, pVertex->bulge());
+  const OdDb::Vertex2dType type = pVertex->vertexType();
+  out.integer(70, (type == OdDb::k2dCurveFitVertex ? 1 : 0) | (pVertex->isTangentUsed() ? 2 : 0) |
+                    (type == OdDb::k2dSplineFitVertex ? 8 : 0) | (type == OdDb::k2dSplineCtlVertex ? 16 : 0));
+  if (pVertex->isTangentUsed())
+    out.angle(50, pVertex->tangent());
+  dxfXDataFields(pVertex, "VERTEX", out);
+}
+
+void vertex3dFields(const OdDbObject* pObj, DxfFields& out)
+{
+  const OdDb3dPolylineVertex* pVertex = static_cast<const OdDb3dPolylineVertex*>(pObj);
+  entityFields(pVertex, "VERTEX", out);
+  out.subclass("AcDbVertex", {});
+  out.subclass("AcDb3dPolylineVertex", {10, 20, 30, 70});
+  out.point(10, pVertex->position());
+  const OdDb::Vertex3dType type = pVertex->vertexType();
+  out.integer(70, 32 | (type == OdDb::k3dFitVertex ? 8 : 0) | (type == OdDb::k3dControlVertex ? 16 : 0));
+  dxfXDataFields(pVertex, "VERTEX", out);
+}
+
+const DxfKindWriter kPolyline2dWriter{"POLYLINE", &OdDb2dPolyline::desc, &polyline2dFields};
+const DxfKindWriter kPolyline3dWriter{"POLYLINE", &OdDb3dPolyline::desc, &polyline3dFields};
+const DxfKindWriter kVertex2dWriter{"VERTEX", &OdDb2dVertex::desc, &vertex2dFields};
+const DxfKindWriter kVertex3dWriter{"VERTEX", &OdDb3dPolylineVertex::desc, &vertex3dFields};
+
+const DxfKindWriters kPolylineWriters{&kPolyline2dWriter, &kPolyline3dWriter, &kVertex2dWriter, &kVertex3dWriter};
+} // namespace
+
+OdDbObjectIteratorPtr dxfVerticesOf(const OdDbObject* pObj)
+{
+  if (const OdDb2dPolyline* p2d = OdDb2dPolyline::cast(pObj).get())
+    return p2d->vertexIterator();
+  if (const OdDb3dPolyline* p3d = OdDb3dPolyline::cast(pObj).get())
+    return p3d->vertexIterator();
+  return OdDbObjectIteratorPtr();
+}
+} // namespace kydxf

@@ -1,0 +1,188 @@
+// Tests of the heavy polylines in DXF: POLYLINE with its VERTEX entities and SEQEND read into the
+// polyline and its owned vertices under the file's handles, meshes passed over, a missing SEQEND
+// repaired; and a drawing written whole reading back with the same vertices and handles.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "Db2dPolyline.h"
+#include "Db3dPolyline.h"
+#include "DbBlockTableRecord.h"
+#include "DbDatabase.h"
+#include "KyDxfReader.h"
+#include "KyDxfWriter.h"
+
+namespace
+{
+QByteArray entitiesFile(const QByteArray& body)
+{
+  return "0\nSECTION\n2\nENTITIES\n" + body + "0\nENDSEC\n0\nEOF\n";
+}
+
+std::vector<OdDbObjectId> modelSpace(OdDbDatabase* db)
+{
+  OdDbBlockTableRecordPtr ms = db->getModelSpaceId().openObject();
+  const OdDbObjectIdArray ids = ms->entityIds();
+  return std::vector<OdDbObjectId>(ids.begin(), ids.end());
+}
+
+struct Seen
+{
+  OdUInt64 handle;
+  int type;
+  OdGePoint3d position;
+  double start, end, bulge;
+};
+
+std::vector<Seen> vertices2d(const OdDb2dPolyline* p)
+{
+  std::vector<Seen> out;
+  for (OdDbObjectIteratorPtr it = p->vertexIterator(); !it->done(); it->step())
+  {
+    OdDb2dVertexPtr v = it->entity();
+    EXPECT_EQ(v->ownerId(), p->objectId());
+    out.push_back({v->handle().value(), v->vertexType(), v->position(), v->startWidth(), v->endWidth(), v->bulge()});
+  }
+  return out;
+}
+
+const QByteArray kCurveFitted =
+  "0\nPOLYLINE\n5\nA0\n8\nWalls\n100\nAcDbEntity\n100\nAcDb2dPolyline\n66\n1\n10\n0\n20\n0\n30\n2.5\n70\n3\n"
+  "40\n0.5\n41\n0.5\n"
+  "0\nVERTEX\n5\nA1\n100\nAcDbEntity\n100\nAcDbVertex\n100\nAcDb2dVertex\n10\n0\n20\n0\n30\n2.5\n42\n0.25\n70\n0\n"
+  "0\nVERTEX\n5\nA2\n100\nAcDbEntity\n100\nAcDbVertex\n100\nAcDb2dVertex\n10\n5\n20\n1\n30\n2.5\n40\n1\n41\n2\n70\n1\n"
+  "0\nVERTEX\n5\nA3\n100\nAcDbEntity\n100\nAcDbVertex\n100\nAcDb2dVertex\n10\n10\n20\n0\n30\n2.5\n70\n0\n"
+  "0\nSEQEND\n5\nA4\n100\nAcDbEntity\n8\nWalls\n";
+} // namespace
+
+TEST(DxfPolylines, ReadsA2dPolylineWithItsVerticesUnderTheirHandles)
+{
+  OdDbDatabasePtr db = OdDbDatabase::createObject();
+  KyDxfReader::Report report;
+  QString error;
+  ASSERT_TRUE(KyDxfReader::readFromBytes(entitiesFile(kCurveFitted), "t.dxf", db, report, error))
+    << error.toStdString();
+  EXPECT_TRUE(report.repairs.isEmpty());
+  EXPECT_TRUE(report.skipped.isEmpty()) << report.skippedText().toStdString();
+  const std::vector<OdDbObjectId> ids = modelSpace(db);
+  ASSERT_EQ(ids.size(), 1u);
+  OdDb2dPolylinePtr p = OdDb2dPolyline::cast(ids[0].openObject().get());
+  ASSERT_FALSE(p.isNull());
+  EXPECT_EQ(p->handle().value(), 0xA0u);
+  EXPECT_TRUE(p->isClosed());
+  EXPECT_EQ(p->polyType(), OdDb::k2dFitCurvePoly);
+  EXPECT_EQ(p->elevation(), 2.5);
+  const std::vector<Seen> vs = vertices2d(p);
+  ASSERT_EQ(vs.size(), 3u);
+  EXPECT_EQ(vs[0].handle, 0xA1u);
+  EXPECT_EQ(vs[1].handle, 0xA2u);
+  EXPECT_EQ(vs[2].handle, 0xA3u);
+  EXPECT_EQ(vs[0].bulge, 0.25);
+  // Widths the vertex leaves out are the polyline's defaults.
+  EXPECT_EQ(vs[0].start, 0.5);
+  EXPECT_EQ(vs[1].start, 1.0);
+  EXPECT_EQ(vs[1].end, 2.0);
+  EXPECT_EQ(vs[1].type, OdDb::k2dCurveFitVertex);
+  EXPECT_EQ(vs[2].type, OdDb::k2dVertex);
+  EXPECT_EQ(vs[1].position, OdGePoint3d(5, 1, 2.5));
+}
+
+TEST(DxfPolylines, Reads3dPolylinesPassesOverMeshesAndRepairsAMissingSeqend)
+{
+  const QByteArray body =
+    "0\nPOLYLINE\n5\nB0\n100\nAcDbEntity\n100\nAcDb3dPolyline\n10\n0\n20\n0\n30\n0\n70\n12\n75\n5\n"
+    "0\nVERTEX\n5\nB1\n100\nAcDbEntity\n10\n1\n20\n2\n30\n3\n70\n48\n"
+    "0\nVERTEX\n5\nB2\n100\nAcDbEntity\n10\n4\n20\n5\n30\n6\n70\n48\n"
+    "0\nVERTEX\n5\nB3\n100\nAcDbEntity\n10\n2\n20\n3\n30\n4\n70\n40\n"
+    "0\nSEQEND\n5\nB4\n"
+    "0\nPOLYLINE\n5\nC0\n100\nAcDbEntity\n70\n64\n71\n3\n72\n1\n"
+    "0\nVERTEX\n5\nC1\n10\n0\n20\n0\n30\n0\n70\n192\n"
+    "0\nSEQEND\n5\nC2\n"
+    "0\nPOLYLINE\n5\nD0\n100\nAcDbEntity\n70\n0\n"
+    "0\nVERTEX\n5\nD1\n10\n0\n20\n0\n30\n0\n"
+    "0\nLINE\n5\nD2\n10\n0\n20\n0\n30\n0\n11\n1\n21\n0\n31\n0\n";
+  OdDbDatabasePtr db = OdDbDatabase::createObject();
+  KyDxfReader::Report report;
+  QString error;
+  ASSERT_TRUE(KyDxfReader::readFromBytes(entitiesFile(body), "t.dxf", db, report, error)) << error.toStdString();
+  EXPECT_EQ(report.skipped.value("POLYLINE"), 1); // the polyface mesh
+  ASSERT_EQ(report.repairs.size(), 1);
+  EXPECT_TRUE(KyDxfReader::Report::repairText("t.dxf", report.repairs[0]).contains("POLYLINE D0 without SEQEND"))
+    << KyDxfReader::Report::repairText("t.dxf", report.repairs[0]).toStdString();
+  const std::vector<OdDbObjectId> ids = modelSpace(db);
+  ASSERT_EQ(ids.size(), 3u);
+  OdDb3dPolylinePtr p3d = OdDb3dPolyline::cast(ids[0].openObject().get());
+  ASSERT_FALSE(p3d.isNull());
+  EXPECT_EQ(p3d->polyType(), OdDb::k3dQuadSplinePoly);
+  std::vector<int> types;
+  for (OdDbObjectIteratorPtr it = p3d->vertexIterator(); !it->done(); it->step())
+    types.push_back(OdDb3dPolylineVertex::cast(it->entity().get())->vertexType());
+  EXPECT_EQ(types, (std::vector<int>{OdDb::k3dControlVertex, OdDb::k3dControlVertex, OdDb::k3dFitVertex}));
+  // Only the fit vertex is on the path: a single point.
+  double endParam = -1.0;
+  p3d->getEndParam(endParam);
+  EXPECT_EQ(endParam, 0.0);
+  OdDb2dPolylinePtr open = OdDb2dPolyline::cast(ids[1].openObject().get());
+  ASSERT_FALSE(open.isNull());
+  EXPECT_EQ(vertices2d(open).size(), 1u);
+  EXPECT_EQ(ids[2].openObject()->isA()->name(), OdString(L"OdDbLine"));
+}
+
+TEST(DxfPolylines, WrittenWholeReadsBackTheSameVerticesAndHandles)
+{
+  OdDbDatabasePtr db = OdDbDatabase::createObject();
+  KyDxfReader::Report report;
+  QString error;
+  ASSERT_TRUE(KyDxfReader::readFromBytes(entitiesFile(kCurveFitted), "t.dxf", db, report, error));
+  {
+    OdDbBlockTableRecordPtr ms = db->getModelSpaceId().openObject(OdDb::kForWrite);
+    OdDb3dPolylinePtr rail = OdDb3dPolyline::createObject();
+    for (const OdGePoint3d& p : {OdGePoint3d(0, 0, 0), OdGePoint3d(0, 5, 1), OdGePoint3d(5, 5, 2)})
+    {
+      OdDb3dPolylineVertexPtr v = OdDb3dPolylineVertex::createObject();
+      v->setPosition(p);
+      rail->appendVertex(v);
+    }
+    ms->appendOdDbEntity(rail);
+    rail->splineFit(OdDb::k3dCubicSplinePoly, 3);
+  }
+  const std::vector<OdDbObjectId> before = modelSpace(db);
+  // Written without the source: the whole drawing as the database holds it.
+  QByteArray out;
+  ASSERT_TRUE(KyDxfWriter::write(db, nullptr, out, error)) << error.toStdString();
+  EXPECT_EQ(out.count("SEQEND"), 2);
+  OdDbDatabasePtr again = OdDbDatabase::createObject();
+  KyDxfReader::Report againReport;
+  ASSERT_TRUE(KyDxfReader::readFromBytes(out, "out.dxf", again, againReport, error)) << error.toStdString();
+  EXPECT_TRUE(againReport.repairs.isEmpty());
+  EXPECT_TRUE(againReport.skipped.isEmpty()) << againReport.skippedText().toStdString();
+  const std::vector<OdDbObjectId> after = modelSpace(again);
+  ASSERT_EQ(after.size(), before.size());
+
+  OdDb2dPolylinePtr p0 = OdDb2dPolyline::cast(before[0].openObject().get());
+  OdDb2dPolylinePtr p1 = OdDb2dPolyline::cast(after[0].openObject().get());
+  ASSERT_FALSE(p1.isNull());
+  EXPECT_EQ(p1->handle(), p0->handle());
+  const std::vector<Seen> v0 = vertices2d(p0), v1 = vertices2d(p1);
+  ASSERT_EQ(v1.size(), v0.size());
+  for (std::size_t i = 0; i < v0.size(); ++i)
+  {
+    EXPECT_EQ(v1[i].handle, v0[i].handle);
+    EXPECT_EQ(v1[i].type, v0[i].type);
+    EXPECT_EQ(v1[i].position, v0[i].position);
+    EXPECT_EQ(v1[i].start, v0[i].start);
+    EXPECT_EQ(v1[i].end, v0[i].end);
+    EXPECT_EQ(v1[i].bulge, v0[i].bulge);
+  }
+  OdDb3dPolylinePtr r0 = OdDb3dPolyline::cast(before[1].openObject().get());
+  OdDb3dPolylinePtr r1 = OdDb3dPolyline::cast(after[1].openObject().get());
+  ASSERT_FALSE(r1.isNull());
+  EXPECT_EQ(r1->polyType(), OdDb::k3dCubicSplinePoly);
+  double l0 = 0.0, l1 = 0.0, e0 = 0.0, e1 = 0.0;
+  r0->getEndParam(e0);
+  r1->getEndParam(e1);
+  r0->getDistAtParam(e0, l0);
+  r1->getDistAtParam(e1, l1);
+  EXPECT_EQ(e1, e0);
+  EXPECT_NEAR(l1, l0, 1e-12);
+}
