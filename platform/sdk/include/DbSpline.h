@@ -9,6 +9,7 @@
 #include "DbCurve.h"
 #include "Ge/GeDoubleArray.h"
 #include "Ge/GeNurbCurve3d.h"
+#include "Ge/GePlane.h"
 #include "Ge/GePoint3dArray.h"
 
 class OdDbSpline : public OdDbCurve
@@ -100,7 +101,18 @@ private:
   OdResult paramBound(bool upper, double& param) const;
   OdResult refit();
 
+  // Planarity and area are measured once per shape of the curve: the palette reads them for
+  // every spline it shows. Every change of m_curve goes through setCurve, which forgets them.
+  void setCurve(const OdGeNurbCurve3d& curve);
+  bool planeOfCurve(OdGePlane& plane) const;
+  OdResult measureArea(double& area) const;
+
   OdGeNurbCurve3d m_curve;
+  mutable int m_planar = -1; // -1 not measured yet
+  mutable OdGePlane m_plane;
+  mutable bool m_areaKnown = false;
+  mutable OdResult m_areaResult = eOk;
+  mutable double m_area = 0.0;
   bool m_rational = false;
   bool m_closed = false;
   double m_controlTol = 1e-10;

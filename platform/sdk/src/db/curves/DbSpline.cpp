@@ -218,7 +218,7 @@ OdResult OdDbSpline::setControlPointAt(int index, const OdGePoint3d& point)
   m_curve.getDefinitionData(degree, rational, periodic, knots, points, weights);
   points[static_cast<unsigned>(index)] = point;
   assertWriteEnabled();
-  m_curve = OdGeNurbCurve3d(degree, knots, points, weights, periodic);
+  setCurve(OdGeNurbCurve3d(degree, knots, points, weights, periodic));
   m_fitPoints.clear();
   m_startTangent = m_endTangent = OdGeVector3d();
   return eOk;
@@ -249,7 +249,7 @@ OdResult OdDbSpline::setWeightAt(int index, double weight)
     weights.resize(points.size(), 1.0);
   weights[static_cast<unsigned>(index)] = weight;
   assertWriteEnabled();
-  m_curve = OdGeNurbCurve3d(degree, knots, points, weights, periodic);
+  setCurve(OdGeNurbCurve3d(degree, knots, points, weights, periodic));
   m_rational = true;
   m_fitPoints.clear();
   m_startTangent = m_endTangent = OdGeVector3d();
@@ -344,7 +344,7 @@ OdResult OdDbSpline::setNurbsData(int degree, bool rational, bool closed, bool p
       !odgeIsFinite(knotTol))
     return eInvalidInput;
   assertWriteEnabled();
-  m_curve = OdGeNurbCurve3d(degree, OdGeKnotVector(knots, knotTol), controlPoints, used, periodic);
+  setCurve(OdGeNurbCurve3d(degree, OdGeKnotVector(knots, knotTol), controlPoints, used, periodic));
   m_rational = rational;
   m_closed = closed;
   m_controlTol = controlPtTol;
@@ -378,7 +378,7 @@ OdResult OdDbSpline::setFitData(const OdGePoint3dArray& fitPoints, int degree, d
   if (!fitCubic(fitPoints, m_closed, startTangent, endTangent, curve))
     return eInvalidInput;
   assertWriteEnabled();
-  m_curve = curve;
+  setCurve(curve);
   m_rational = false;
   m_fitPoints = fitPoints;
   m_fitTol = fitTolerance;
@@ -537,13 +537,40 @@ OdResult OdDbSpline::getSecondDeriv(double param, OdGeVector3d& secondDeriv) con
   return eOk;
 }
 
+void OdDbSpline::setCurve(const OdGeNurbCurve3d& curve)
+{
+  m_curve = curve;
+  m_planar = -1;
+  m_areaKnown = false;
+}
+
+bool OdDbSpline::planeOfCurve(OdGePlane& plane) const
+{
+  if (m_planar < 0)
+    m_planar = m_curve.isPlanar(m_plane, OdGeTol(sizeTol())) ? 1 : 0;
+  plane = m_plane;
+  return m_planar == 1;
+}
+
 OdResult OdDbSpline::getArea(double& area) const
 {
   assertReadEnabled();
+  if (!m_areaKnown)
+  {
+    m_areaResult = measureArea(m_area);
+    m_areaKnown = true;
+  }
+  if (m_areaResult == eOk)
+    area = m_area;
+  return m_areaResult;
+}
+
+OdResult OdDbSpline::measureArea(double& area) const
+{
   if (m_curve.isEmpty())
     return eDegenerateGeometry;
   OdGePlane plane;
-  if (!m_curve.isPlanar(plane, OdGeTol(sizeTol())))
+  if (!planeOfCurve(plane))
     return eNotApplicable;
   // Half the integral of (C - C(start)) x C' about the normal: the closing chord adds nothing.
   const OdGeVector3d normal = plane.normal();
@@ -564,7 +591,7 @@ bool OdDbSpline::isPlanar() const
 {
   assertReadEnabled();
   OdGePlane plane;
-  return m_curve.isPlanar(plane, OdGeTol(sizeTol()));
+  return planeOfCurve(plane);
 }
 
 bool OdDbSpline::isLinear() const
@@ -579,7 +606,7 @@ OdResult OdDbSpline::getPlane(OdGePlane& plane, OdDb::Planarity& planarity) cons
   assertReadEnabled();
   if (m_curve.isEmpty())
     return eDegenerateGeometry;
-  if (!m_curve.isPlanar(plane, OdGeTol(sizeTol())))
+  if (!planeOfCurve(plane))
   {
     planarity = OdDb::kNonPlanar;
     return eNotApplicable;
@@ -615,7 +642,7 @@ OdResult OdDbSpline::transformBy(const OdGeMatrix3d& xform)
   for (unsigned i = 0; i < fit.size(); ++i)
     fit[i] = xform * fit[i];
   assertWriteEnabled();
-  m_curve = curve;
+  setCurve(curve);
   m_fitPoints = fit;
   m_startTangent = xform * m_startTangent;
   m_endTangent = xform * m_endTangent;
@@ -655,7 +682,7 @@ void OdDbSpline::copyFrom(const OdRxObject* pSource)
 {
   OdDbCurve::copyFrom(pSource);
   const OdDbSpline* pSrc = static_cast<const OdDbSpline*>(pSource);
-  m_curve = pSrc->m_curve;
+  setCurve(pSrc->m_curve);
   m_rational = pSrc->m_rational;
   m_closed = pSrc->m_closed;
   m_controlTol = pSrc->m_controlTol;
