@@ -29,12 +29,22 @@ int findSpan(const double* t, int count, int degree, double u)
   return std::max(degree, std::min(k, count - 1));
 }
 
-// The point of the B-spline of degree p with the control points P and the knots t at u.
-Homog deBoor(const std::vector<Homog>& P, const double* t, int p, double u)
+// The point at u of the B-spline of degree p with the knots t, in the span k: point(i) gives the
+// homogeneous control point i; only the p + 1 of the span are asked for. Evaluation allocates
+// nothing for the degrees drawings use.
+template <class Point>
+Homog deBoorSpan(const Point& point, const double* t, int p, int k, double u)
 {
-  const int n = static_cast<int>(P.size());
-  const int k = findSpan(t, n, p, u);
-  std::vector<Homog> d(P.begin() + (k - p), P.begin() + (k + 1));
+  Homog small[16];
+  std::vector<Homog> large;
+  Homog* d = small;
+  if (p + 1 > 16)
+  {
+    large.resize(static_cast<std::size_t>(p) + 1);
+    d = large.data();
+  }
+  for (int j = 0; j <= p; ++j)
+    d[j] = point(k - p + j);
   for (int r = 1; r <= p; ++r)
     for (int j = p; j >= r; --j)
     {
@@ -46,28 +56,11 @@ Homog deBoor(const std::vector<Homog>& P, const double* t, int p, double u)
   return d[p];
 }
 
-std::vector<Homog> homogeneous(const OdGePoint3dArray& points, const OdGeDoubleArray& weights)
+Homog homogeneousAt(const OdGePoint3dArray& points, const OdGeDoubleArray& weights, int i)
 {
-  std::vector<Homog> out;
-  out.reserve(points.size());
-  for (unsigned i = 0; i < points.size(); ++i)
-  {
-    const double w = weights.isEmpty() ? 1.0 : weights[i];
-    out.emplace_back(points[i].x * w, points[i].y * w, points[i].z * w, w);
-  }
-  return out;
-}
-
-// Control points and knots of the derivative of the homogeneous curve (degree p - 1).
-std::vector<Homog> derivativePoints(const std::vector<Homog>& P, const double* t, int p)
-{
-  std::vector<Homog> Q;
-  for (std::size_t i = 0; i + 1 < P.size(); ++i)
-  {
-    const double denom = t[i + p + 1] - t[i + 1];
-    Q.push_back(denom == 0.0 ? Homog() : (P[i + 1] - P[i]) * (p / denom));
-  }
-  return Q;
+  const unsigned at = static_cast<unsigned>(i);
+  const double w = weights.isEmpty() ? 1.0 : weights[at];
+  return {points[at].x * w, points[at].y * w, points[at].z * w, w};
 }
 
 // The vector divided by its length, however short (zero for a zero or non-finite vector):
@@ -149,7 +142,9 @@ OdGePoint3d OdGeNurbCurve3d::evalPoint(double param) const
   OdGeInterval interval;
   getInterval(interval);
   const double u = std::min(std::max(param, interval.lowerBound()), interval.upperBound());
-  const Homog h = deBoor(homogeneous(m_points, m_weights), m_knots.getArray().getPtr(), m_degree, u);
+  const double* t = m_knots.getArray().getPtr();
+  const int k = findSpan(t, static_cast<int>(m_points.size()), m_degree, u);
+  const Homog h = deBoorSpan([this](int i) { return homogeneousAt(m_points, m_weights, i); }, t, m_degree, k, u);
   return OdGePoint3d(h.x / h.w, h.y / h.w, h.z / h.w);
 }
 
@@ -161,9 +156,16 @@ OdGeVector3d OdGeNurbCurve3d::evalDeriv(double param) const
   getInterval(interval);
   const double u = std::min(std::max(param, interval.lowerBound()), interval.upperBound());
   const double* t = m_knots.getArray().getPtr();
-  const std::vector<Homog> P = homogeneous(m_points, m_weights);
-  const Homog a = deBoor(P, t, m_degree, u);
-  const Homog da = deBoor(derivativePoints(P, t, m_degree), t + 1, m_degree - 1, u);
+  const int n = static_cast<int>(m_points.size());
+  const int p = m_degree;
+  auto point = [this](int i) { return homogeneousAt(m_points, m_weights, i); };
+  const Homog a = deBoorSpan(point, t, p, findSpan(t, n, p, u), u);
+  // The derivative curve: degree p - 1, knots t + 1, control points from neighbouring pairs.
+  auto derivative = [&](int i) {
+    const double denom = t[i + p + 1] - t[i + 1];
+    return denom == 0.0 ? Homog() : (point(i + 1) - point(i)) * (p / denom);
+  };
+  const Homog da = deBoorSpan(derivative, t + 1, p - 1, findSpan(t + 1, n - 1, p - 1, u), u);
   // C = A / w, so C' = (A' - w' C) / w.
   const double w = a.w;
   return OdGeVector3d((da.x - da.w * a.x / w) / w, (da.y - da.w * a.y / w) / w, (da.z - da.w * a.z / w) / w);

@@ -578,11 +578,14 @@ OdResult OdDbSpline::measureArea(double& area) const
   m_curve.getInterval(interval);
   const OdGePoint3d start = m_curve.evalPoint(interval.lowerBound());
   const OdGeDoubleArray& knots = m_curve.knots().getArray();
+  // Without weights the integrand is a polynomial of degree 2p - 1 in each span, which one
+  // 8-point Gauss rule integrates exactly up to degree 8; a rational curve takes four pieces.
+  const int pieces = m_curve.isRational() || m_curve.degree() > 8 ? 4 : 1;
   double sum = 0.0;
   for (int k = m_curve.degree(); k < m_curve.numControlPoints(); ++k)
     sum += integrate(
       [&](double u) { return (m_curve.evalPoint(u) - start).crossProduct(m_curve.evalDeriv(u)).dotProduct(normal); },
-      knots[k], knots[k + 1], 4);
+      knots[k], knots[k + 1], pieces);
   area = std::fabs(sum) / 2.0;
   return eOk;
 }
