@@ -91,7 +91,8 @@ TEST_F(FillRows, SelectorListsFourCornersForEveryKind)
   for (const OdDbObject* o : {static_cast<const OdDbObject*>(trace.get()), static_cast<const OdDbObject*>(solid.get()),
                               static_cast<const OdDbObject*>(face.get())})
   {
-    const CKyVariantCollection& list = getAt(o, "Vertex").GetCollection();
+    const CKyVariant value = getAt(o, "Vertex");
+    const CKyVariantCollection& list = value.GetCollection();
     ASSERT_EQ(list.GetCount(), 4);
     EXPECT_EQ(list.GetAt(3).GetTag().GetInt32(), 4);
     EXPECT_EQ(setAt(o, "Vertex", CKyVariant(CKyString("anything"))), 5100);
@@ -176,7 +177,8 @@ TEST_F(FillRows, RefusalsAndUnchangedValues)
 
 TEST_F(FillRows, HidingEdgeThreeHidesTheFacesThirdEdgeOnly)
 {
-  const CKyVariantCollection& shown = getAt(face, "Edge 3").GetCollection();
+  const CKyVariant edge = getAt(face, "Edge 3");
+  const CKyVariantCollection& shown = edge.GetCollection();
   ASSERT_EQ(shown.GetCount(), 2);
   EXPECT_EQ(shown.GetCurrentIndex(), 0);
   EXPECT_EQ(shown.GetAt(0).GetValue().GetString().toQString(), "Visible");
