@@ -12,6 +12,7 @@
 #include "DbUCSTableRecord.h"
 #include "DbViewTableRecord.h"
 #include "DbViewportTableRecord.h"
+#include "DxfEntityValues.h"
 #include "DxfReader.h"
 #include "Ge/GeGbl.h"
 #include "OdError.h"
@@ -50,31 +51,6 @@ double radians(double degrees)
 {
   return degrees * OdaPI / 180.0;
 }
-
-// Reads x, y and z of a point from the codes c, c + 10, c + 20.
-struct PointReader
-{
-  OdGePoint3d p;
-  int line = 0;
-  bool set = false;
-
-  bool take(const DxfTag& t, int code)
-  {
-    if (t.code == code)
-    {
-      p.x = t.real;
-      line = t.line + 1;
-      set = true;
-    }
-    else if (t.code == code + 10)
-      p.y = t.real;
-    else if (t.code == code + 20)
-      p.z = t.real;
-    else
-      return false;
-    return true;
-  }
-};
 } // namespace
 
 void DxfReader::readTables()
@@ -492,7 +468,7 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
     const int directionCode = isViewport ? 16 : 11;
     const int targetCode = isViewport ? 17 : 12;
     const int twistCode = isViewport ? 51 : 50;
-    PointReader center, direction, target, lowerLeft, upperRight, snap, grid, ucsOrigin, ucsX, ucsY;
+    PointValue center, direction, target, lowerLeft, upperRight, snap, grid, ucsOrigin, ucsX, ucsY;
     double height = 0.0, widthOrAspect = 0.0;
     int heightLine = line;
     int viewMode = -1, ucsFlag = 0;
@@ -603,7 +579,7 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
   }
   else if (OdDbUCSTableRecord* pUcs = OdDbUCSTableRecord::cast(pObj.get()).get())
   {
-    PointReader origin, xAxis, yAxis;
+    PointValue origin, xAxis, yAxis;
     for (const DxfTag* t : body)
       if (!origin.take(*t, 10) && !xAxis.take(*t, 11))
         yAxis.take(*t, 12);
