@@ -173,18 +173,12 @@ void dxfMerge(const std::vector<DxfTag>& group, const DxfFields& fields, const D
         return true;
     return false;
   };
-  auto sourceMarker = [&segments](const char* marker) {
-    for (const SourceSegment& seg : segments)
-      if (!seg.isXData && seg.marker == marker)
-        return true;
-    return false;
-  };
   for (std::size_t m = 0; m < modelled.size(); ++m)
   {
     const DxfFields::Segment& field = modelled[m];
-    // The source segments this one owns tags in. The reader takes a subclass's codes under a
-    // marker it does not know (a misspelt one); a subclass the source lacks owns them there.
-    const bool markerMissing = field.marker && !field.isXData && sawMarker && !sourceMarker(field.marker);
+    // The source segments this one owns tags in. The reader takes an object's codes wherever they
+    // stand, also under a marker it does not know (a misspelt or a foreign one): every subclass
+    // owns its codes there too, the first that lists a code taking it.
     std::vector<std::size_t> targets;
     for (std::size_t s = 0; s < segments.size(); ++s)
     {
@@ -193,7 +187,7 @@ void dxfMerge(const std::vector<DxfTag>& group, const DxfFields& fields, const D
                         : !field.marker ? s == 0
                                         : (!seg.isXData && (!sawMarker || seg.marker == field.marker ||
                                                             (m == 0 && s == 0) ||
-                                                            (markerMissing && s > 0 && !modelledMarker(seg.marker)))))
+                                                            (s > 0 && !modelledMarker(seg.marker)))))
         targets.push_back(s);
     }
     // A code is owned when the subclass lists it; extended data owns every code.

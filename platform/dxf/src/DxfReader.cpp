@@ -401,9 +401,13 @@ std::uint64_t DxfReader::parseHandle(const DxfTag& tag) const
   std::uint64_t value = 0;
   if (!dxfParseHandle(tag.text, value))
   {
+    // An object whose own handle does not read takes a new one, like a handle given twice.
+    const bool own = tag.code == 5 || tag.code == 105;
+    if (own)
+      m_handlesChanged = true;
     repair(tag.line + 1, "group code " + std::to_string(tag.code) + ": '" + std::string(tag.text.substr(0, 40)) +
                            "' is not a handle",
-           "read it as naming nothing");
+           own ? "gave the object a new handle" : "read it as naming nothing");
     return 0;
   }
   return value;
@@ -915,6 +919,25 @@ void DxfReader::applyXData(OdDbObject* pObj, OdResBufPtr chain, int line)
       chain = replacement;
     else
       beforeLink->setNext(replacement);
+  }
+  // An application name with no values after it carries nothing (the SDK drops such a group):
+  // it is not registered either, so that it takes no handle a written file could not give back.
+  OdResBufPtr prev;
+  for (OdResBufPtr rb = chain; !rb.isNull();)
+  {
+    const OdResBufPtr following = rb->next();
+    if (rb->restype() == 1001 && (following.isNull() || following->restype() == 1001))
+    {
+      repair(line, "the extended data of the application '" + rb->getString().toUtf8().substr(0, 40) + "' is empty",
+             "dropped the application's name");
+      if (prev.isNull())
+        chain = following;
+      else
+        prev->setNext(following);
+    }
+    else
+      prev = rb;
+    rb = following;
   }
   if (chain.isNull())
     return;

@@ -354,8 +354,8 @@ private:
   std::uint64_t m_nextParking = kParkingHandles;
   std::uint64_t m_maxHandle = 0;
   std::uint64_t m_highWater = 0;
-  // Some object of the file had to take a handle other than its own.
-  bool m_handlesChanged = false;
+  // Some object of the file had to take a handle other than its own (set where a handle is parsed).
+  mutable bool m_handlesChanged = false;
   std::unordered_set<OdDbStub*> m_movable;
   std::unordered_set<OdDbStub*> m_claimable;
   // Table record names renamed by usableName: "<table handle> <name>" -> the name used.

@@ -272,6 +272,14 @@ bool DxfTokenizer::nextSimple(DxfTag& tag)
     textEnd = nl != value && nl[-1] == '\r' ? nl - 1 : nl;
     if (std::memchr(value, '\0', static_cast<std::size_t>(textEnd - value)))
       return false;
+    // An object's kind is a name: " EOF" or "LINE " (blanks some writers pad with) is EOF or LINE.
+    if (code == 0)
+    {
+      while (textBegin != textEnd && isBlank(*textBegin))
+        ++textBegin;
+      while (textEnd != textBegin && isBlank(textEnd[-1]))
+        --textEnd;
+    }
     after = nl + 1;
   }
   else
@@ -481,6 +489,8 @@ bool DxfTokenizer::next(DxfTag& tag)
     break;
   case DxfValueKind::Text:
   case DxfValueKind::Invalid:
+    if (tag.code == 0)
+      value = dxfTrim(value);
     if (std::memchr(value.data(), '\0', value.size()))
       nulByte(m_line);
     break;

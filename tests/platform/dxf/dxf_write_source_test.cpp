@@ -18,6 +18,7 @@
 #include "DbLayerTableRecord.h"
 #include "DbLine.h"
 #include "DbMText.h"
+#include "DbPolyline.h"
 #include "DbSymbolTable.h"
 #include "DxfSamples.h"
 #include "DxfTokenizer.h"
@@ -148,7 +149,19 @@ namespace
 {
 const char kHeader2000[] = "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1015\n0\nENDSEC\n";
 
-QByteArray withLines(const char* head, const char* lineTags, const char* tail = "0\nENDSEC\n0\nEOF\n")
+// The states of the drawing's entities by handle (a write may add the tables a file lacked).
+std::map<std::uint64_t, std::string> entityStates(OdDbDatabase* db)
+{
+  std::map<std::uint64_t, std::string> states = statesOf(db);
+  for (auto it = states.begin(); it != states.end();)
+    it = objectAt(db, it->first)->isKindOf(OdDbEntity::desc()) ? std::next(it) : states.erase(it);
+  return states;
+}
+
+const QByteArray kNotesText("0\nTEXT\n5\n2B\n100\nAcDbEntity\n8\n0\n100\nAcDbText\n10\n0\n20\n0\n30\n0\n40\n1\n"
+                            "1\nx\n7\nNotes\n100\nAcDbText\n");
+
+QByteArray withLines(const char* head, const char* lineTags, const QByteArray& tail = "0\nENDSEC\n0\nEOF\n")
 {
   return QByteArray(head) + "0\nSECTION\n2\nENTITIES\n0\nLINE\n5\n2A\n100\nAcDbEntity\n" + lineTags +
          "100\nAcDbLine\n10\n0\n20\n0\n30\n0\n11\n1\n21\n1\n31\n0\n" + tail;
@@ -203,6 +216,8 @@ TEST(DxfWriteSource, RepairedFilesAreWrittenRepaired)
                                "20\n2x\n8\nwalls\n0\nENDSEC\n0\nEOF\n"},
     {"application group not closed before the extended data",
      withLines(kHeader2000, "8\n0\n", "102\n{KY\n1001\nPE_URL\n1000\nh0\n0\nENDSEC\n0\nEOF\n")},
+    {"application name with no data, then a style the file lacks",
+     withLines(kHeader2000, "8\n0\n", "1001\nAPP\n" + kNotesText + "0\nENDSEC\n0\nEOF\n")},
   };
   for (const Case& c : cases)
   {
@@ -217,6 +232,34 @@ TEST(DxfWriteSource, RepairedFilesAreWrittenRepaired)
     EXPECT_EQ(statesOf(r.db.get()), statesOf(again.db.get()));
     EXPECT_EQ(r.db->getLTSCALE(), again.db->getLTSCALE());
   }
+}
+
+// Files that bend the form without anything to repair: an object kind padded with blanks, and a
+// polyline's vertex under a subclass marker of some other application (the reader takes the
+// object's codes wherever they stand, so the writer must not keep a second copy of them).
+TEST(DxfWriteSource, BentButReadableFilesReadBackTheSame)
+{
+  const QByteArray files[] = {
+    withLines(kHeader2000, "8\n0\n", "0\nENDSEC\n0\n EOF \n"),
+    QByteArray(kHeader2000) + "0\nSECTION\n2\nENTITIES\n0\n LWPOLYLINE\n5\n2A\n100\nAcDbEntity\n8\n0\n"
+                              "100\nAcDbPolyline\n90\n2\n70\n0\n10\n1\n20\n1\n100\nOtherAppData\n10\n2\n20\n2\n"
+                              "0\nENDSEC\n0\nEOF\n",
+  };
+  for (const QByteArray& file : files)
+  {
+    SCOPED_TRACE(file.toStdString());
+    Read r = readSource(file);
+    ASSERT_EQ(0, r.report.repairCount);
+    const QByteArray out = writeBack(r);
+    Read again = readSource(out);
+    EXPECT_EQ(0, again.report.repairCount) << out.toStdString();
+    EXPECT_EQ(statesOf(r.db.get()), statesOf(again.db.get())) << out.toStdString();
+  }
+  // The padded kind is read as the kind: the polyline is there with both vertices.
+  Read r = readSource(files[1]);
+  OdDbPolylinePtr pPolyline = OdDbPolyline::cast(objectAt(r.db.get(), 0x2A));
+  ASSERT_FALSE(pPolyline.isNull());
+  EXPECT_EQ(2u, pPolyline->numVerts());
 }
 
 // What follows the EOF is no part of the drawing, even bytes no tag can hold.
@@ -338,6 +381,20 @@ TEST(DxfWriteSource, WholeDrawingsReadBackTheSame)
 // the block it was in (here paper space, whose record gave up handle 12).
 TEST(DxfWriteSource, ObjectsGivenNewHandlesReadBackInTheirBlocks)
 {
+  // A text after an object the reader gave a new handle, whose extended data it registered an
+  // application for and then dropped: the style the reader makes for "Notes" (the file lacks it)
+  // comes back at the handle it had, and the text refers to it.
+  {
+    const QByteArray in = QByteArray(kHeader2000) +
+                          "0\nSECTION\n2\nENTITIES\n0\nLINE\n5\nXYZ\n100\nAcDbEntity\n8\n0\n100\nAcDbLine\n10\n0\n"
+                          "20\n0\n30\n0\n11\n1\n21\n1\n31\n0\n1001\nAPP\n1002\nx\n" + kNotesText +
+                          "0\nENDSEC\n0\nEOF\n";
+    Read r = readSource(in);
+    EXPECT_EQ(2, r.report.repairCount);
+    Read again = readSource(writeBack(r));
+    EXPECT_EQ(0, again.report.repairCount);
+    EXPECT_EQ(entityStates(r.db.get()), entityStates(again.db.get()));
+  }
   auto line = [](const char* handle, const char* more) {
     return QByteArray("0\nLINE\n5\n") + handle + "\n100\nAcDbEntity\n" + more +
            "8\n0\n100\nAcDbLine\n10\n5\n20\n5\n30\n0\n11\n6\n21\n6\n31\n0\n";
@@ -348,13 +405,7 @@ TEST(DxfWriteSource, ObjectsGivenNewHandlesReadBackInTheirBlocks)
   EXPECT_GT(r.report.repairCount, 0);
   Read again = readSource(writeBack(r));
   EXPECT_EQ(0, again.report.repairCount);
-  int entities = 0;
-  for (const auto& state : statesOf(r.db.get()))
-  {
-    if (!objectAt(r.db.get(), state.first)->isKindOf(OdDbEntity::desc()))
-      continue;
-    ++entities;
-    EXPECT_EQ(state.second, statesOf(again.db.get())[state.first]);
-  }
-  EXPECT_EQ(4, entities);
+  const auto entities = entityStates(r.db.get());
+  EXPECT_EQ(4u, entities.size());
+  EXPECT_EQ(entities, entityStates(again.db.get()));
 }
