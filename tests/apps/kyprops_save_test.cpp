@@ -889,3 +889,38 @@ TEST(KypropsSave, HeavyPolylineEditsReadBackAlone)
     expectEditAndNothingElse(before, edit, out, QLatin1String(e.handle));
   }
 }
+
+// The construction lines, points and fills of the sample, written and edited: each edit reads
+// back on its object, and nothing else changes.
+TEST(KypropsSave, FillAndPointEditsReadBackAlone)
+{
+  QTemporaryDir dir;
+  const QString sample = dir.filePath(QStringLiteral("sample.dxf"));
+  ASSERT_EQ(0, runKyprops({"--output", sample, "--output-version", "R2018"}).exitCode);
+  const KyPropsResult before = readBack(sample);
+  ASSERT_EQ(0, before.exitCode) << before.err.toStdString();
+  const struct
+  {
+    const char* handle;
+    const char* edit;
+    const char* row;
+    const char* shown;
+  } edits[] = {
+    {"10B", "Base point X=3", "Base point X", "3.0000"},   {"10C", "Base point X=71.5", "Base point X", "71.5000"},
+    {"10D", "Thickness=2.25", "Thickness", "2.2500"},     {"10E", "Thickness=0.75", "Thickness", "0.7500"},
+    {"10F", "Vertex X=49", "Vertex X", "49.0000"},        {"110", "Edge 3=Visible", "Edge 3", "Visible"},
+  };
+  for (const auto& e : edits)
+  {
+    SCOPED_TRACE(std::string(e.handle) + " " + e.edit);
+    const QString out = dir.filePath(QStringLiteral("out.dxf"));
+    const KyPropsResult edit =
+      runKyprops({"--json", "--list", sample, "--select", e.handle, "--set", e.edit, "--output", out});
+    ASSERT_EQ(0, edit.exitCode) << edit.err.toStdString();
+    EXPECT_EQ(e.shown, edit.row(e.handle, e.row).value("text").toString());
+    const KyPropsResult again = runKyprops({"--json", "--list", out, "--select", e.handle});
+    ASSERT_EQ(0, again.exitCode) << again.err.toStdString();
+    EXPECT_EQ(e.shown, again.row(e.handle, e.row).value("text").toString());
+    expectEditAndNothingElse(before, edit, out, QLatin1String(e.handle));
+  }
+}
