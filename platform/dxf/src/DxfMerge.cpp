@@ -100,7 +100,6 @@ void dxfMerge(const std::vector<DxfTag>& group, const DxfFields& fields, const D
   // reader ended it (before the next subclass marker, extended data or group tag).
   std::size_t appGroupEnd = 0;
   std::vector<std::size_t> unclosedEnds;
-  bool sawMarker = false;
   for (std::size_t i = 1; i < n; ++i)
   {
     const DxfTag& t = group[i];
@@ -138,7 +137,6 @@ void dxfMerge(const std::vector<DxfTag>& group, const DxfFields& fields, const D
     if (t.code == 100 && !segments.back().isXData)
     {
       role[i] = kMarker;
-      sawMarker = true;
       segments.back().end = i;
       segments.push_back({dxfTrim(t.text), i + 1, n, false});
     }
@@ -177,17 +175,19 @@ void dxfMerge(const std::vector<DxfTag>& group, const DxfFields& fields, const D
   {
     const DxfFields::Segment& field = modelled[m];
     // The source segments this one owns tags in. The reader takes an object's codes wherever they
-    // stand, also under a marker it does not know (a misspelt or a foreign one): every subclass
-    // owns its codes there too, the first that lists a code taking it.
+    // stand: under another subclass's marker, under one it does not know (a misspelt or a foreign
+    // one), before the first. So a kind's subclass owns its codes in every segment, the first that
+    // lists a code taking it. The entity's common properties under a kind's marker are a repair
+    // of their own (written back where they belong): the first subclass owns its codes only in
+    // its own segment, before the first marker and under markers the writer does not know.
     std::vector<std::size_t> targets;
     for (std::size_t s = 0; s < segments.size(); ++s)
     {
       const SourceSegment& seg = segments[s];
       if (field.isXData ? seg.isXData
                         : !field.marker ? s == 0
-                                        : (!seg.isXData && (!sawMarker || seg.marker == field.marker ||
-                                                            (m == 0 && s == 0) ||
-                                                            (s > 0 && !modelledMarker(seg.marker)))))
+                                        : (!seg.isXData && (m > 0 || s == 0 || seg.marker == field.marker ||
+                                                            !modelledMarker(seg.marker))))
         targets.push_back(s);
     }
     // A code is owned when the subclass lists it; extended data owns every code.

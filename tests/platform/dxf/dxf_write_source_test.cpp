@@ -262,6 +262,28 @@ TEST(DxfWriteSource, BentButReadableFilesReadBackTheSame)
   EXPECT_EQ(2u, pPolyline->numVerts());
 }
 
+// A text whose contents stand under the entity's marker (the reader takes them there): edited,
+// the text is written again and its contents read back once, not once from the old tag and once
+// from the new.
+TEST(DxfWriteSource, EditedObjectsOwnTheirCodesUnderAnotherMarker)
+{
+  const QByteArray in = QByteArray(kHeader2000) + "0\nSECTION\n2\nENTITIES\n0\nMTEXT\n5\n2A\n100\nAcDbEntity\n8\n0\n"
+                                                  "40\n2.5\n1\nabc\n0\nENDSEC\n0\nEOF\n";
+  Read r = readSource(in);
+  ASSERT_EQ(0, r.report.repairCount);
+  OdDbMTextPtr pText = objectAt(r.db.get(), 0x2A, OdDb::kForWrite);
+  ASSERT_FALSE(pText.isNull());
+  EXPECT_EQ(std::wstring(pText->contents().c_str()), L"abc");
+  pText->setTextHeight(3.0);
+  pText.release();
+  const QByteArray out = writeBack(r);
+  Read again = readSource(out);
+  OdDbMTextPtr pAgain = objectAt(again.db.get(), 0x2A);
+  ASSERT_FALSE(pAgain.isNull());
+  EXPECT_EQ(std::wstring(pAgain->contents().c_str()), L"abc") << out.toStdString();
+  EXPECT_EQ(3.0, pAgain->textHeight());
+}
+
 // What follows the EOF is no part of the drawing, even bytes no tag can hold.
 TEST(DxfWriteSource, StopsAtTheEndOfTheDrawing)
 {
