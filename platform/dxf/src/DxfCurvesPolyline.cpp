@@ -145,6 +145,9 @@ void DxfReader::readVertex(const DxfTag& start)
     id = static_cast<OdDb3dPolyline*>(pPolylineEnt.get())->appendVertex(static_cast<OdDb3dPolylineVertex*>(pVertex.get()));
   else
     id = static_cast<OdDb2dPolyline*>(pPolylineEnt.get())->appendVertex(static_cast<OdDb2dVertex*>(pVertex.get()));
+  // A vertex is an entity of its own: its layer, colour, linetype and the rest are its own (the
+  // polyline gave it its own when it took it).
+  applyEntityProps(pVertex, props, "VERTEX");
   placeAtHandle(id, props.handle, props.handleLine);
   noteHandle(id);
   noteSource(start.line, id);

@@ -50,7 +50,7 @@ const QByteArray kCurveFitted =
   "0\nPOLYLINE\n5\nA0\n8\nWalls\n100\nAcDbEntity\n100\nAcDb2dPolyline\n66\n1\n10\n0\n20\n0\n30\n2.5\n70\n3\n"
   "40\n0.5\n41\n0.5\n"
   "0\nVERTEX\n5\nA1\n100\nAcDbEntity\n100\nAcDbVertex\n100\nAcDb2dVertex\n10\n0\n20\n0\n30\n2.5\n42\n0.25\n70\n0\n"
-  "0\nVERTEX\n5\nA2\n100\nAcDbEntity\n100\nAcDbVertex\n100\nAcDb2dVertex\n10\n5\n20\n1\n30\n2.5\n40\n1\n41\n2\n70\n1\n"
+  "0\nVERTEX\n5\nA2\n100\nAcDbEntity\n8\nDoors\n62\n1\n100\nAcDbVertex\n100\nAcDb2dVertex\n10\n5\n20\n1\n30\n2.5\n40\n1\n41\n2\n70\n1\n"
   "0\nVERTEX\n5\nA3\n100\nAcDbEntity\n100\nAcDbVertex\n100\nAcDb2dVertex\n10\n10\n20\n0\n30\n2.5\n70\n0\n"
   "0\nSEQEND\n5\nA4\n100\nAcDbEntity\n8\nWalls\n";
 } // namespace
@@ -85,6 +85,12 @@ TEST(DxfPolylines, ReadsA2dPolylineWithItsVerticesUnderTheirHandles)
   EXPECT_EQ(vs[1].type, OdDb::k2dCurveFitVertex);
   EXPECT_EQ(vs[2].type, OdDb::k2dVertex);
   EXPECT_EQ(vs[1].position, OdGePoint3d(5, 1, 2.5));
+  // A vertex has its own layer and colour.
+  OdDbEntityPtr second = db->getOdDbObjectId(OdDbHandle(static_cast<OdUInt64>(0xA2))).openObject();
+  EXPECT_EQ(std::wstring(second->layer().c_str()), L"Doors");
+  EXPECT_EQ(second->colorIndex(), 1);
+  OdDbEntityPtr first = db->getOdDbObjectId(OdDbHandle(static_cast<OdUInt64>(0xA1))).openObject();
+  EXPECT_EQ(std::wstring(first->layer().c_str()), L"0");
 }
 
 TEST(DxfPolylines, Reads3dPolylinesPassesOverMeshesAndRepairsAMissingSeqend)
