@@ -6,6 +6,11 @@
 # written here). FUZZ_SECONDS sets the time per target, FUZZ_TARGETS the targets,
 # KY_FUZZ_BUILD_DIR the build directory (build-fuzz). Exits non-zero when a fuzzer finds a crash;
 # the crashing input is left in the build directory.
+# FUZZ_RUNS=fixed (what CI uses) replaces the time limit by a fixed number of inputs per target
+# from a fixed seed (FUZZ_SEED, 1) and an empty working corpus, so that a run does the same on
+# every machine and a CI finding reproduces with the same command. The counts below take about a
+# minute each on the CI machine. Without it the fuzzers explore for FUZZ_SECONDS from the corpus
+# earlier runs kept in the build directory.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
@@ -49,8 +54,16 @@ for entity in $(seq 0 8); do
   done
 done
 cd "$build"
+declare -A fixed_runs=([dxf_fuzz]=15000 [palette_fuzz]=1200 [value_fuzz]=45000)
 for target in $targets; do
-  echo "fuzz: $target for $seconds s"
+  if [ "${FUZZ_RUNS:-}" = fixed ]; then
+    limit=(-seed="${FUZZ_SEED:-1}" -runs="${fixed_runs[$target]}")
+    rm -rf "corpus-$target"
+    echo "fuzz: $target for ${fixed_runs[$target]} inputs from seed ${FUZZ_SEED:-1}"
+  else
+    limit=(-max_total_time="$seconds")
+    echo "fuzz: $target for $seconds s"
+  fi
   mkdir -p "corpus-$target"
   if [ "$target" = value_fuzz ]; then
     inputs=("corpus-$target" value-seeds) dict="$root/fuzz/value.dict" max_len=256
@@ -58,6 +71,6 @@ for target in $targets; do
     inputs=("corpus-$target" seeds) dict="$root/fuzz/dxf.dict" max_len=65536
   fi
   ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}" QT_QPA_PLATFORM=offscreen "./bin/$target" \
-    -max_total_time="$seconds" -max_len="$max_len" -timeout=10 -rss_limit_mb=2048 -dict="$dict" \
+    "${limit[@]}" -max_len="$max_len" -timeout=10 -rss_limit_mb=2048 -dict="$dict" \
     -print_final_stats=1 "${inputs[@]}"
 done
