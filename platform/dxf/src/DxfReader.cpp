@@ -259,16 +259,38 @@ void DxfReader::finishSource()
   // Objects the file does not have take handles in the order the read needs them. Once some of
   // the file's own objects took new handles, the output pins those and a second read would hand
   // out others: the output then holds every object, with its handle.
+  // The database hands out handles in order from its seed, which the reader moves to each file
+  // handle it places: the objects it made lie in runs after the database's first handles and
+  // after the file's handles. Walking those runs (over a few gaps left by erased objects) finds
+  // them without visiting every handle below the seed, which a file may put near 2^62.
   const std::uint64_t seed = m_handlesChanged ? 0 : m_db->handseed().value();
-  for (std::uint64_t h = 1; h < seed; ++h)
-  {
-    if (std::binary_search(mapped.begin(), mapped.end(), h))
-      continue;
-    const OdDbObjectId id = m_db->getOdDbObjectId(OdDbHandle(static_cast<OdUInt64>(h)));
-    OdDbObjectPtr pObj = id.openObject();
-    if (!pObj.isNull())
+  const int kGapsWalked = 64;
+  std::uint64_t walked = 0;
+  auto walkRun = [&](std::uint64_t from) {
+    int gap = 0;
+    std::uint64_t h = std::max(from, walked) + 1;
+    for (; h < seed && gap < kGapsWalked; ++h)
+    {
+      if (std::binary_search(mapped.begin(), mapped.end(), h))
+      {
+        gap = 0;
+        continue;
+      }
+      const OdDbObjectId id = m_db->getOdDbObjectId(OdDbHandle(static_cast<OdUInt64>(h)));
+      OdDbObjectPtr pObj = id.openObject();
+      if (pObj.isNull())
+      {
+        ++gap;
+        continue;
+      }
+      gap = 0;
       m_source->ambient.push_back({0, id, dxfStateDigest(pObj.get())});
-  }
+    }
+    walked = std::max(walked, h - 1);
+  };
+  walkRun(0);
+  for (const std::uint64_t h : mapped)
+    walkRun(h);
   for (const auto& style : m_plotStyleNames)
     m_source->plotStyles.emplace(style.second.wstr(), style.first);
   std::sort(m_source->droppedLines.begin(), m_source->droppedLines.end());
