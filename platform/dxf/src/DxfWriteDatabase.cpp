@@ -67,6 +67,18 @@ public:
     m_out.tag(0, "ENDSEC");
   }
 
+  // BLOCK, the entities and ENDBLK of the given blocks alone (the layouts' entities stay the
+  // ENTITIES section's), for a drawing written over a file that lacks them.
+  void blocksOf(const std::vector<OdDbObjectId>& ids)
+  {
+    std::vector<Block> all = std::move(m_blocks);
+    m_blocks.clear();
+    for (const Block& b : all)
+      if (std::find(ids.begin(), ids.end(), b.id) != ids.end())
+        m_blocks.push_back(b);
+    blocks();
+  }
+
 private:
   // ---- the plan ----------------------------------------------------------------------------
 
@@ -580,6 +592,11 @@ void dxfWriteDatabase(OdDbDatabase* db, DxfOutput& out)
   for (const char* name : kSections)
     writer.section(name);
   out.tag(0, "EOF");
+}
+
+void dxfWriteBlocks(OdDbDatabase* db, const std::vector<OdDbObjectId>& blocks, DxfOutput& out)
+{
+  DatabaseWriter(db, out).blocksOf(blocks);
 }
 
 void dxfWriteSection(OdDbDatabase* db, std::string_view name, DxfOutput& out)

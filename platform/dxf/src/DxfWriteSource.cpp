@@ -183,7 +183,10 @@ private:
       return;
     }
     if (kind == "BLOCK")
+    {
       m_block = blockOf(group);
+      m_blocksSeen.insert(static_cast<OdDbStub*>(m_block));
+    }
     if (kind == "ENDBLK")
     {
       flushBlock(m_block);
@@ -467,7 +470,11 @@ private:
         if (pRecord.isNull())
           continue;
         if (isNew(recordId, pRecord.get()) && !isHostApplication(pRecord.get()))
+        {
           m_newRecords[static_cast<OdDbStub*>(tableId)].push_back(recordId);
+          if (tableId == m_db->getBlockTableId())
+            m_newBlocks.push_back(recordId);
+        }
         visitOwned(pRecord.get());
         if (OdDbBlockTableRecord* pBlock = OdDbBlockTableRecord::cast(pRecord.get()).get())
           for (OdDbObjectIteratorPtr e = pBlock->newIterator(); !e->done(); e->step())
@@ -590,6 +597,38 @@ private:
     m_newEntities.erase(it);
   }
 
+  // Entities of blocks the source has went out before their ENDBLK. Blocks it lacks (new ones,
+  // and records the reader made, such as a layout's) go out whole at the end of the section,
+  // BLOCK to ENDBLK; the layouts' entities stay in ENTITIES.
+  void flushNewBlocks()
+  {
+    std::vector<OdDbObjectId> blocks;
+    for (const OdDbObjectId& id : m_newBlocks)
+      if (!m_blocksSeen.count(static_cast<OdDbStub*>(id)))
+        blocks.push_back(id);
+    for (const auto& block : m_newEntities)
+    {
+      const OdDbObjectId id(block.first);
+      if (id == m_db->getModelSpaceId() || id == m_db->getPaperSpaceId() || block.second.empty() ||
+          m_blocksSeen.count(block.first) || std::find(blocks.begin(), blocks.end(), id) != blocks.end())
+        continue;
+      blocks.push_back(id);
+    }
+    if (blocks.empty())
+      return;
+    if (!writesObjects())
+    {
+      OdDbSymbolTableRecordPtr pBlock = blocks.front().safeOpenObject();
+      throw DxfWriteError{"the block '" + pBlock->getName().toUtf8() +
+                          "' is not in the file the drawing was read from; R12 cannot take new blocks"};
+    }
+    dxfWriteBlocks(m_db, blocks, m_out);
+    for (const OdDbObjectId& id : blocks)
+      if (id != m_db->getModelSpaceId() && id != m_db->getPaperSpaceId())
+        m_newEntities.erase(static_cast<OdDbStub*>(id));
+    m_newBlocks.clear();
+  }
+
   void flushSection()
   {
     if (m_section == "TABLES")
@@ -607,20 +646,7 @@ private:
       m_newTables.clear();
     }
     else if (m_section == "BLOCKS")
-    {
-      // Entities of blocks the source has went out before their ENDBLK; a block new to the
-      // drawing would need a BLOCK and ENDBLK of its own.
-      for (const auto& block : m_newEntities)
-      {
-        const OdDbObjectId id(block.first);
-        if (id == m_db->getModelSpaceId() || id == m_db->getPaperSpaceId() || block.second.empty())
-          continue;
-        OdDbSymbolTableRecordPtr pBlock = id.safeOpenObject();
-        throw DxfWriteError{"the block '" + pBlock->getName().toUtf8() +
-                            "' is not in the file the drawing was read from; new blocks cannot be written "
-                            "into it yet"};
-      }
-    }
+      flushNewBlocks();
     else if (m_section == "ENTITIES")
     {
       flushBlock(m_db->getModelSpaceId());
@@ -645,7 +671,7 @@ private:
         continue;
       if (name == "HEADER" || (name == "TABLES" && (!m_newTables.empty() || !m_newRecords.empty())) ||
           (name == "OBJECTS" && !m_newObjects.empty()) ||
-          (name == "BLOCKS" && !m_newEntities.empty()) ||
+          (name == "BLOCKS" && (!m_newEntities.empty() || !m_newBlocks.empty())) ||
           (name == "ENTITIES" && (m_newEntities.count(static_cast<OdDbStub*>(m_db->getModelSpaceId())) ||
                                   m_newEntities.count(static_cast<OdDbStub*>(m_db->getPaperSpaceId())))))
       {
@@ -674,6 +700,7 @@ private:
           kept.emplace(it->first, std::move(it->second));
       }
       m_newEntities = std::move(kept);
+      m_newBlocks.clear();
     }
     else if (name == "ENTITIES")
     {
@@ -693,6 +720,9 @@ private:
   bool m_reencode = false;
   std::unordered_set<OdDbStub*> m_mapped;
   std::unordered_map<OdDbStub*, std::uint64_t> m_ambient;
+  // Block records new to the drawing, and the blocks whose BLOCK the source has.
+  std::vector<OdDbObjectId> m_newBlocks;
+  std::unordered_set<OdDbStub*> m_blocksSeen;
   std::size_t m_next = 0;
   std::string m_section;
   OdDbObjectId m_table;

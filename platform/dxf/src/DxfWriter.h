@@ -218,6 +218,10 @@ void dxfXDataFields(const OdDbObject* pObj, const char* kind, DxfFields& out);
 // The vertices of a heavy polyline (null for other objects): they follow it, then a SEQEND.
 OdDbObjectIteratorPtr dxfVerticesOf(const OdDbObject* pObj);
 
+// BLOCK, entities and ENDBLK of the given blocks, as the whole-drawing writer writes them (R2000
+// and later).
+void dxfWriteBlocks(OdDbDatabase* db, const std::vector<OdDbObjectId>& blocks, DxfOutput& out);
+
 // Writes a database without a source, whole: HEADER, CLASSES, TABLES, BLOCKS, ENTITIES and
 // OBJECTS, in the encoder's version (R2000 and later).
 void dxfWriteDatabase(OdDbDatabase* db, DxfOutput& out);

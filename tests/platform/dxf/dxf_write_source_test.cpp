@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "DbBlockTable.h"
 #include "DbBlockTableRecord.h"
 #include "DbDatabase.h"
 #include "DbFiler.h"
@@ -167,6 +168,56 @@ QByteArray withLines(const char* head, const char* lineTags, const QByteArray& t
          "100\nAcDbLine\n10\n0\n20\n0\n30\n0\n11\n1\n21\n1\n31\n0\n" + tail;
 }
 } // namespace
+
+// A block new to the drawing, with an entity, goes out BLOCK to ENDBLK with its record; a file
+// without a BLOCKS section gets one for the blocks the reader made.
+TEST(DxfWriteSource, BlocksTheFileLacksGoOutWhole)
+{
+  for (const QString& version : {QStringLiteral("AC1015"), QStringLiteral("AC1032")})
+  {
+    SCOPED_TRACE(version.toStdString());
+    Read r = readSource(dxfSampleFile(version));
+    OdDbBlockTableRecordPtr pBlock = OdDbBlockTableRecord::createObject();
+    pBlock->setName(L"Door leaf");
+    pBlock->setOrigin(OdGePoint3d(1.0, 2.0, 0.0));
+    OdDbBlockTablePtr pTable = r.db->getBlockTableId().safeOpenObject(OdDb::kForWrite);
+    const OdDbObjectId blockId = pTable->add(pBlock);
+    OdDbLinePtr pLine = OdDbLine::createObject();
+    pLine->setDatabaseDefaults(r.db.get());
+    pLine->setEndPoint(OdGePoint3d(0.9, 0.0, 0.0));
+    const OdDbObjectId lineId = pBlock->appendOdDbEntity(pLine);
+    pLine.release();
+    pBlock.release();
+    pTable.release();
+    const QByteArray out = writeBack(r);
+    Read again = readSource(out);
+    EXPECT_EQ(0, again.report.repairCount)
+      << (again.report.repairs.empty() ? std::string() : again.report.repairs.front().problem.toStdString());
+    // The records the host makes on reading (its hyperlink application) take the next free
+    // handle, which the new block now holds: entities and the block are compared.
+    EXPECT_EQ(entityStates(r.db.get()), entityStates(again.db.get()));
+    const std::uint64_t blockHandle = blockId.getHandle().value();
+    EXPECT_EQ(statesOf(r.db.get())[blockHandle], statesOf(again.db.get())[blockHandle]);
+    OdDbBlockTableRecordPtr pAgain = objectAt(again.db.get(), blockId.getHandle().value());
+    ASSERT_FALSE(pAgain.isNull());
+    EXPECT_EQ(std::wstring(pAgain->getName().c_str()), L"Door leaf");
+    OdDbObjectPtr pLineAgain = objectAt(again.db.get(), lineId.getHandle().value());
+    ASSERT_FALSE(pLineAgain.isNull());
+    EXPECT_EQ(pLineAgain->ownerId(), pAgain->objectId());
+  }
+
+  // The reader gave the line a new handle, so the output holds every object: the layouts' blocks
+  // the reader made have their BLOCK and ENDBLK.
+  const QByteArray in = QByteArray(kHeader2000) + "0\nSECTION\n2\nENTITIES\n0\nLINE\n5\nXYZ\n100\nAcDbEntity\n8\n0\n"
+                                                  "100\nAcDbLine\n10\n0\n20\n0\n30\n0\n11\n1\n21\n1\n31\n0\n0\nENDSEC\n0\nEOF\n";
+  Read r = readSource(in);
+  const QByteArray out = writeBack(r);
+  EXPECT_TRUE(out.contains("\nBLOCKS\n")) << out.toStdString();
+  EXPECT_TRUE(out.contains("\n*Model_Space\n") && out.contains("\nENDBLK\n")) << out.toStdString();
+  Read again = readSource(out);
+  EXPECT_EQ(0, again.report.repairCount);
+  EXPECT_EQ(entityStates(r.db.get()), entityStates(again.db.get()));
+}
 
 // A valid file the database fills in (layers it names without a table, the database's own
 // defaults), with the writer's comment: written back as it came.
