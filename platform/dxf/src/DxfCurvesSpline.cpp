@@ -117,20 +117,20 @@ void splineFields(const OdDbObject* pObj, DxfFields& out)
 }
 
 // The helix's spline data, then its own values: the versions of the helix format this writer
-// gives, the axis, the start point (which carries the base radius), turns, turn height, twist
-// and constrain. The top radius lives in the spline data (its end point).
+// gives, the axis, the start point (which carries the base radius), the top radius, turns, turn
+// height, twist and constrain.
 void helixFields(const OdDbObject* pObj, DxfFields& out)
 {
   const OdDbHelix* pHelix = static_cast<const OdDbHelix*>(pObj);
   entityFields(pHelix, "HELIX", out);
   splineSubclass(pHelix, out);
   out.subclass("AcDbHelix", {90, 91, 10, 20, 30, 11, 21, 31, 12, 22, 32, 40, 41, 42, 290, 280});
-  out.integer(90, 29);
-  out.integer(91, 63);
+  out.integer(90, 27);
+  out.integer(91, 1);
   out.point(10, pHelix->axisPoint());
   out.point(11, pHelix->startPoint());
   out.vector(12, pHelix->axisVector());
-  out.real(40, pHelix->baseRadius());
+  out.real(40, pHelix->topRadius());
   out.real(41, pHelix->turns());
   out.real(42, pHelix->turnHeight());
   out.integer(290, pHelix->twist() ? 1 : 0);
@@ -275,8 +275,9 @@ OdDbEntityPtr DxfReader::readSpline(DxfEntityProps& props)
 }
 
 // A HELIX is a spline followed by its AcDbHelix subclass, whose codes repeat the spline's: the
-// tags are read per subclass. The helix values rebuild the curve; of the file's spline data only
-// the end point is used, for the top radius (the subclass gives the base radius alone).
+// tags are read per subclass. The helix values rebuild the curve. The start point's distance from
+// the axis is the base radius and the subclass's radius the top one; a file without that radius
+// gives the top radius by the end of its spline data.
 OdDbEntityPtr DxfReader::readHelix(DxfEntityProps& props)
 {
   OdDbHelixPtr pHelix = OdDbHelix::createObject();
@@ -314,11 +315,10 @@ OdDbEntityPtr DxfReader::readHelix(DxfEntityProps& props)
   }
   apply(valueLine(axisTag, m_object.line), "HELIX axis vector", [&] { pHelix->setAxisVector(axisVector.asVector()); });
   apply(m_object.line, "HELIX axis point", [&] { pHelix->setAxisPoint(axisPoint); });
-  // The start point gives the start direction, the radius (when given) the base radius.
   apply(valueLine(startTag, m_object.line), "HELIX start point", [&] { pHelix->setStartPoint(startPoint); });
   if (radiusTag)
-    apply(valueLine(radiusTag, 0), "HELIX radius", [&] { pHelix->setBaseRadius(radiusTag->real); });
-  if (!control.points.isEmpty())
+    apply(valueLine(radiusTag, 0), "HELIX radius", [&] { pHelix->setTopRadius(radiusTag->real); });
+  else if (!control.points.isEmpty())
   {
     const OdGeVector3d offset = control.points.last() - pHelix->axisPoint();
     const OdGeVector3d axis = pHelix->axisVector();
@@ -327,7 +327,7 @@ OdDbEntityPtr DxfReader::readHelix(DxfEntityProps& props)
   }
   else
   {
-    repair(m_object.line, "HELIX without spline control points", "read its top radius as the base radius");
+    repair(m_object.line, "HELIX without radius and spline control points", "read its top radius as the base radius");
     apply(m_object.line, "HELIX top radius", [&] { pHelix->setTopRadius(pHelix->baseRadius()); });
   }
   // Turns and turn height as given: the constrain that keeps the turns is applied last.

@@ -82,7 +82,7 @@ public:
   OdResult transformBy(const OdGeMatrix3d& xform) override;
 
   // The spline's fields, then the helix's: versions (90, 91), axis point (10), start point
-  // (11), axis vector (12), radius (40), turns (41), turn height (42), twist (290),
+  // (11, giving the base radius), axis vector (12), top radius (40), turns (41), turn height (42), twist (290),
   // constrain (280).
   void dxfOutFields(OdDbDxfFiler* pFiler) const override;
   void copyFrom(const OdRxObject* pSource) override;

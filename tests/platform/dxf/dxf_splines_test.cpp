@@ -108,35 +108,35 @@ QByteArray splineBody(int flags, const char* counts, const QByteArray& rest)
 const QByteArray kQuarterPoints = "10\n1\n20\n0\n30\n0\n10\n1\n20\n1\n30\n0\n10\n0\n20\n1\n30\n0\n";
 const QByteArray kClampedKnots = "40\n0\n40\n0\n40\n0\n40\n1\n40\n1\n40\n1\n";
 
-// A HELIX of 2 turns of 2 about the axis through (1, 1, 0) along Z, clockwise from (1, 4, 0):
-// base radius 3, and a spline whose last control point lies at radius 5. The tail ends it.
-QByteArray helixBody(const QByteArray& tail)
+// A HELIX of 2 turns of 2 about the axis through (1, 1, 0) along Z, clockwise from (1, 4, 0)
+// (base radius 3), with a spline whose last control point lies at radius 4.5; `radius` and
+// `tail` go into its helix subclass.
+QByteArray helixBody(const QByteArray& radius, const QByteArray& tail)
 {
   return QByteArray("0\nHELIX\n100\nAcDbEntity\n8\n0\n100\nAcDbSpline\n70\n0\n71\n3\n72\n8\n73\n4\n74\n0\n"
-         "40\n0\n40\n0\n40\n0\n40\n0\n40\n1\n40\n1\n40\n1\n40\n1\n10\n1\n20\n4\n30\n0\n10\n9\n20\n9\n30\n1\n10\n-9\n20\n9\n30\n3\n10\n1\n20\n6\n30\n"
-         "4\n100\nAcDbHelix\n90\n29\n91\n63\n10\n1\n20\n1\n30\n0\n11\n1\n21\n4\n31\n0\n12\n0\n22\n0\n32\n1\n40\n3\n"
-         "41\n2\n42\n2\n290\n0\n") +
-         tail;
+                    "40\n0\n40\n0\n40\n0\n40\n0\n40\n1\n40\n1\n40\n1\n40\n1\n10\n1\n20\n4\n30\n0\n10\n9\n20\n9\n30\n1\n"
+                    "10\n-9\n20\n9\n30\n3\n10\n1\n20\n5.5\n30\n4\n100\nAcDbHelix\n90\n27\n91\n1\n10\n1\n20\n1\n30\n0\n"
+                    "11\n1\n21\n4\n31\n0\n12\n0\n22\n0\n32\n1\n") +
+         radius + "41\n2\n42\n2\n290\n0\n" + tail;
 }
 
-OdDbObjectId addToModelSpace(OdDbDatabase* db, OdDbEntity* entity)
+// The helix the rows below read, with its top radius.
+void expectRowsHelix(OdDbEntity* pEnt, double topRadius)
 {
-  OdDbBlockTableRecordPtr ms = db->getModelSpaceId().openObject(OdDb::kForWrite);
-  return ms->appendOdDbEntity(entity);
+  OdDbHelixPtr h = OdDbHelix::cast(pEnt);
+  ASSERT_FALSE(h.isNull());
+  EXPECT_EQ(h->axisPoint(), OdGePoint3d(1, 1, 0));
+  EXPECT_EQ(h->startPoint(), OdGePoint3d(1, 4, 0));
+  EXPECT_EQ(h->baseRadius(), 3.0);
+  EXPECT_NEAR(h->topRadius(), topRadius, 1e-12);
+  EXPECT_EQ(h->turns(), 2.0);
+  EXPECT_EQ(h->turnHeight(), 2.0);
+  EXPECT_FALSE(h->twist());
+  OdGePoint3d end;
+  h->getEndPoint(end);
+  EXPECT_NEAR(end.distanceTo(OdGePoint3d(1, 1 + topRadius, 4)), 0.0, 1e-9);
 }
 
-QByteArray entitiesFile(const QByteArray& body)
-{
-  return "0\nSECTION\n2\nENTITIES\n" + body + "0\nENDSEC\n0\nEOF\n";
-}
-
-OdDbEntityPtr onlyEntity(OdDbDatabase* db)
-{
-  OdDbBlockTableRecordPtr ms = db->getModelSpaceId().openObject();
-  const OdDbObjectIdArray ids = ms->entityIds();
-  EXPECT_EQ(ids.size(), 1u);
-  return ids.isEmpty() ? OdDbEntityPtr() : OdDbEntityPtr(ids[0].openObject());
-}
 } // namespace
 
 TEST(DxfSplines, WrittenWholeReadsBackTheSameState)
@@ -277,24 +277,18 @@ TEST(DxfSplines, ReadsTheFilesFormsAndRepairsWhatTheCurvesRefuse)
        double param = 0.0;
        EXPECT_EQ(s->getParamAtPoint(OdGePoint3d(2, 1, 0), param), eOk);
      }},
-    {"a helix: its subclass's codes repeat the spline's, the top radius is the spline's end",
-     helixBody("280\n1\n"), nullptr,
+    {"a helix: its subclass's codes repeat the spline's, its radius is the top one",
+     helixBody("40\n5\n", "280\n1\n"), nullptr,
      [](OdDbEntity* pEnt) {
-       OdDbHelixPtr h = OdDbHelix::cast(pEnt);
-       ASSERT_FALSE(h.isNull());
-       EXPECT_EQ(h->axisPoint(), OdGePoint3d(1, 1, 0));
-       EXPECT_EQ(h->startPoint(), OdGePoint3d(1, 4, 0));
-       EXPECT_EQ(h->baseRadius(), 3.0);
-       EXPECT_NEAR(h->topRadius(), 5.0, 1e-12);
-       EXPECT_EQ(h->turns(), 2.0);
-       EXPECT_EQ(h->turnHeight(), 2.0);
-       EXPECT_FALSE(h->twist());
-       EXPECT_EQ(h->constrain(), OdDbHelix::kTurns);
-       OdGePoint3d end;
-       h->getEndPoint(end);
-       EXPECT_NEAR(end.distanceTo(OdGePoint3d(1, 6, 4)), 0.0, 1e-9);
+       expectRowsHelix(pEnt, 5.0);
+       EXPECT_EQ(OdDbHelix::cast(pEnt)->constrain(), OdDbHelix::kTurns);
      }},
-    {"a helix constrain type the helix does not have", helixBody("280\n5\n"),
+    {"a helix without its radius: the spline's end gives the top radius", helixBody("", ""), nullptr,
+     [](OdDbEntity* pEnt) {
+       expectRowsHelix(pEnt, 4.5);
+       EXPECT_EQ(OdDbHelix::cast(pEnt)->constrain(), OdDbHelix::kTurnHeight);
+     }},
+    {"a helix constrain type the helix does not have", helixBody("40\n5\n", "280\n5\n"),
      "96: HELIX constrain type refused (Invalid input); dropped the value",
      [](OdDbEntity* pEnt) { EXPECT_EQ(OdDbHelix::cast(pEnt)->constrain(), OdDbHelix::kTurnHeight); }},
   };

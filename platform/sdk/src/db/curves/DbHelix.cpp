@@ -328,12 +328,12 @@ void OdDbHelix::dxfOutFields(OdDbDxfFiler* pFiler) const
   assertReadEnabled();
   OdDbSpline::dxfOutFields(pFiler);
   pFiler->wrSubclassMarker(L"OdDbHelix");
-  pFiler->wrInt32(90, 29);
-  pFiler->wrInt32(91, 63);
+  pFiler->wrInt32(90, 27);
+  pFiler->wrInt32(91, 1);
   pFiler->wrPoint3d(10, m_axisPoint);
   pFiler->wrPoint3d(11, startPoint());
   pFiler->wrVector3d(12, m_axisVector);
-  pFiler->wrDouble(40, m_baseRadius);
+  pFiler->wrDouble(40, m_topRadius);
   pFiler->wrDouble(41, m_turns);
   pFiler->wrDouble(42, m_turnHeight);
   pFiler->wrBool(290, m_twist);
