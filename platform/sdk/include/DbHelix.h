@@ -3,7 +3,9 @@
 // while it rises by the turn height per turn (height = turns * turn height). The twist gives the
 // sense of rotation about the axis vector (true: counter-clockwise). A helix of height 0 is a
 // flat spiral. The constrain type says which of turn height, turns and height a change of the
-// other two keeps. The inherited spline data follow every change of the helix (cubic pieces
+// other two keeps. Values whose curve leaves the finite range (a height of 1e308, turns too few
+// to divide) or needs spline data of more than 62500 turns raise OdError(eInvalidInput) and
+// change nothing. The inherited spline data follow every change of the helix (cubic pieces
 // per sixteenth of a turn, parameter = swept angle), so OdDbSpline's queries describe the
 // same curve.
 #ifndef OD_DB_HELIX_H
@@ -93,8 +95,21 @@ public:
 private:
   OdGeVector3d derivativeAtAngle(double theta) const;
   OdGeVector3d sideDirection() const;
-  // Rebuilds the spline data from the helix values.
-  void updateSpline();
+  struct Values
+  {
+    OdGePoint3d axisPoint;
+    OdGeVector3d axisVector;
+    OdGeVector3d startDirection;
+    double baseRadius, topRadius, turns, turnHeight;
+    bool twist;
+  };
+  Values values() const;
+  // Builds the spline data from the helix values; false, changing nothing, when they give no
+  // finite curve.
+  bool buildSpline();
+  // After a change of the values: builds the spline data, or puts the previous values back and
+  // raises OdError(eInvalidInput).
+  void rebuild(const Values& previous);
 
   OdGePoint3d m_axisPoint;
   OdGeVector3d m_axisVector = OdGeVector3d::kZAxis;

@@ -273,3 +273,26 @@ TEST(CurvesHelix, CopyKeepsEveryValue)
   copy->copyFrom(h);
   EXPECT_EQ(snapshot(copy), snapshot(h));
 }
+
+// Finite values whose curve is not finite: refused, and the helix keeps every value.
+TEST(CurvesHelix, ValuesBeyondTheFiniteRangeChangeNothing)
+{
+  const std::function<void(OdDbHelix*)> edits[] = {
+    [](OdDbHelix* h) { h->setHeight(1e308); },
+    [](OdDbHelix* h) { h->setTurnHeight(-1.5e308); },
+    [](OdDbHelix* h) { h->setTopRadius(1e308); },
+    [](OdDbHelix* h) { h->setTurns(5e-324); },
+    [](OdDbHelix* h) { h->setTurns(1e300); },
+    [](OdDbHelix* h) { h->setTurns(62501.0); },
+  };
+  int row = 0;
+  for (const auto& edit : edits)
+  {
+    OdDbHelixPtr h = makeHelix(6.0, 4.5, 1.5, 4.0);
+    const OdDbDxfTagList before = snapshot(h);
+    EXPECT_THROW(edit(h), OdError) << "row " << row;
+    EXPECT_EQ(snapshot(h), before) << "row " << row;
+    EXPECT_DOUBLE_EQ(h->height(), 6.0);
+    ++row;
+  }
+}

@@ -21,6 +21,8 @@ ODRX_SDK_DBOBJECT_DXF_DEFINE_MEMBERS(OdDbHelix, OdDbSpline, L"HELIX")
 namespace
 {
 const int kPiecesPerTurn = 16;
+// The spline data of more turns than 62500 would not fit in memory honestly.
+const double kMaxPieces = 1e6;
 
 void requireFinite(double v)
 {
@@ -44,7 +46,27 @@ OdGeVector3d perpendicularTo(const OdGeVector3d& axis, const OdGeVector3d& hint)
 
 OdDbHelix::OdDbHelix()
 {
-  updateSpline();
+  buildSpline();
+}
+
+OdDbHelix::Values OdDbHelix::values() const
+{
+  return {m_axisPoint, m_axisVector, m_startDirection, m_baseRadius, m_topRadius, m_turns, m_turnHeight, m_twist};
+}
+
+void OdDbHelix::rebuild(const Values& previous)
+{
+  if (buildSpline())
+    return;
+  m_axisPoint = previous.axisPoint;
+  m_axisVector = previous.axisVector;
+  m_startDirection = previous.startDirection;
+  m_baseRadius = previous.baseRadius;
+  m_topRadius = previous.topRadius;
+  m_turns = previous.turns;
+  m_turnHeight = previous.turnHeight;
+  m_twist = previous.twist;
+  throw OdError(eInvalidInput);
 }
 
 OdGePoint3d OdDbHelix::axisPoint() const
@@ -60,8 +82,9 @@ void OdDbHelix::setAxisPoint(const OdGePoint3d& axisPoint, bool moveStartPoint)
   if (moveStartPoint)
   {
     assertWriteEnabled();
+    const Values previous = values();
     m_axisPoint = axisPoint;
-    updateSpline();
+    rebuild(previous);
     return;
   }
   // The start point stays: its offset from the new axis point gives the radius and direction.
@@ -96,10 +119,11 @@ void OdDbHelix::setStartPoint(const OdGePoint3d& startPoint)
   if (radius == 0.0 && m_topRadius == 0.0)
     throw OdError(eInvalidInput);
   assertWriteEnabled();
+  const Values previous = values();
   if (radius > 0.0)
     m_startDirection = radial / radius;
   m_baseRadius = radius;
-  updateSpline();
+  rebuild(previous);
 }
 
 OdGeVector3d OdDbHelix::axisVector() const
@@ -113,9 +137,10 @@ void OdDbHelix::setAxisVector(const OdGeVector3d& axisVector)
   if (!odgeIsFinite(axisVector) || axisVector.isZeroLength())
     throw OdError(eInvalidInput);
   assertWriteEnabled();
+  const Values previous = values();
   m_axisVector = axisVector.normal();
   m_startDirection = perpendicularTo(m_axisVector, m_startDirection);
-  updateSpline();
+  rebuild(previous);
 }
 
 double OdDbHelix::baseRadius() const
@@ -136,8 +161,9 @@ void OdDbHelix::setBaseRadius(double radius)
   if (radius < 0.0 || (radius == 0.0 && m_topRadius == 0.0))
     throw OdError(eInvalidInput);
   assertWriteEnabled();
+  const Values previous = values();
   m_baseRadius = radius;
-  updateSpline();
+  rebuild(previous);
 }
 
 void OdDbHelix::setTopRadius(double radius)
@@ -146,8 +172,9 @@ void OdDbHelix::setTopRadius(double radius)
   if (radius < 0.0 || (radius == 0.0 && m_baseRadius == 0.0))
     throw OdError(eInvalidInput);
   assertWriteEnabled();
+  const Values previous = values();
   m_topRadius = radius;
-  updateSpline();
+  rebuild(previous);
 }
 
 double OdDbHelix::turns() const
@@ -174,32 +201,35 @@ void OdDbHelix::setTurns(double turns)
   if (turns <= 0.0)
     throw OdError(eInvalidInput);
   assertWriteEnabled();
+  const Values previous = values();
   if (m_constrain != kTurnHeight)
     m_turnHeight = m_turns * m_turnHeight / turns;
   m_turns = turns;
-  updateSpline();
+  rebuild(previous);
 }
 
 void OdDbHelix::setTurnHeight(double turnHeight)
 {
   requireFinite(turnHeight);
   assertWriteEnabled();
+  const Values previous = values();
   const double h = height();
   if (m_constrain == kHeight && h != 0.0 && turnHeight != 0.0 && h / turnHeight > 0.0)
     m_turns = h / turnHeight;
   m_turnHeight = turnHeight;
-  updateSpline();
+  rebuild(previous);
 }
 
 void OdDbHelix::setHeight(double height)
 {
   requireFinite(height);
   assertWriteEnabled();
+  const Values previous = values();
   if (m_constrain == kTurnHeight && height != 0.0 && m_turnHeight != 0.0 && height / m_turnHeight > 0.0)
     m_turns = height / m_turnHeight;
   else
     m_turnHeight = height / m_turns;
-  updateSpline();
+  rebuild(previous);
 }
 
 bool OdDbHelix::twist() const
@@ -211,8 +241,9 @@ bool OdDbHelix::twist() const
 void OdDbHelix::setTwist(bool counterClockwise)
 {
   assertWriteEnabled();
+  const Values previous = values();
   m_twist = counterClockwise;
-  updateSpline();
+  rebuild(previous);
 }
 
 OdDbHelix::ConstrainType OdDbHelix::constrain() const
@@ -274,8 +305,10 @@ double OdDbHelix::totalLength() const
   return integrate([this](double theta) { return derivativeAtAngle(theta).length(); }, 0.0, sweep, pieces);
 }
 
-void OdDbHelix::updateSpline()
+bool OdDbHelix::buildSpline()
 {
+  if (!std::isfinite(height()) || m_turns * kPiecesPerTurn > kMaxPieces)
+    return false;
   const double sweep = Oda2PI * m_turns;
   const int pieces = std::max(1, static_cast<int>(std::ceil(m_turns * kPiecesPerTurn)));
   const double step = sweep / pieces;
@@ -293,8 +326,10 @@ void OdDbHelix::updateSpline()
     for (int k = 0; k < (i + 1 == pieces ? 4 : 3); ++k)
       knots.append(b);
   }
-  if (setNurbsData(3, false, false, false, points, knots, OdGeDoubleArray()) != eOk)
-    throw OdError(eInvalidInput);
+  for (unsigned i = 0; i < points.size(); ++i)
+    if (!odgeIsFinite(points[i]))
+      return false;
+  return setNurbsData(3, false, false, false, points, knots, OdGeDoubleArray()) == eOk;
 }
 
 OdResult OdDbHelix::transformBy(const OdGeMatrix3d& xform)
@@ -311,6 +346,7 @@ OdResult OdDbHelix::transformBy(const OdGeMatrix3d& xform)
   if (!odgeIsFinite(axisPoint) || !odgeIsFinite(axis) || !odgeIsFinite(start))
     return eInvalidInput;
   assertWriteEnabled();
+  const Values previous = values();
   m_axisPoint = axisPoint;
   m_axisVector = axis;
   m_startDirection = perpendicularTo(axis, start);
@@ -319,7 +355,7 @@ OdResult OdDbHelix::transformBy(const OdGeMatrix3d& xform)
   m_turnHeight *= scale;
   if (mirrors)
     m_twist = !m_twist;
-  updateSpline();
+  rebuild(previous);
   return eOk;
 }
 
