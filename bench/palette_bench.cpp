@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -25,6 +26,7 @@
 #include "DbBlockTableRecord.h"
 #include "DbCircle.h"
 #include "DbEllipse.h"
+#include "DbHelix.h"
 #include "DbFace.h"
 #include "DbDatabase.h"
 #include "DbLine.h"
@@ -432,6 +434,25 @@ void read3dPolyline(const OdDbObject* o)
   keep(polyline->isClosed());
 }
 
+// The helix rows: the axis point, the constrain, the height, turns and pitch (radial for a
+// spiral), both radii, the twist, the slope and the total length.
+void readHelix(const OdDbObject* o)
+{
+  const OdDbHelix* helix = static_cast<const OdDbHelix*>(o);
+  keep(helix->axisPoint());
+  keep(helix->constrain());
+  const double height = helix->height();
+  keep(height);
+  keep(helix->turns());
+  keep(std::fabs(height) <= 1e-10 ? std::fabs(helix->topRadius() - helix->baseRadius()) / helix->turns()
+                                  : helix->turnHeight());
+  keep(helix->baseRadius());
+  keep(helix->topRadius());
+  keep(helix->twist());
+  keep(helix->turnSlope());
+  keep(helix->totalLength());
+}
+
 // The annotation values the text rows show: the flag, the current scale's name and factor (for
 // the sheet sizes) and the orientation data.
 void readAnnotation(const OdDbObject* o)
@@ -507,6 +528,7 @@ void directPass(const std::vector<OdDbObjectPtr>& selection)
     {OdDbFace::desc(), &readFace},         {OdDbSpline::desc(), &readSpline},
     {OdDb2dPolyline::desc(), &read2dPolyline},
     {OdDb3dPolyline::desc(), &read3dPolyline},
+    {OdDbHelix::desc(), &readHelix},
   };
   for (const OdDbObjectPtr& object : selection)
   {

@@ -10,6 +10,7 @@
 #include "DbBlockTableRecord.h"
 #include "DbCircle.h"
 #include "DbEllipse.h"
+#include "DbHelix.h"
 #include "DbFace.h"
 #include "DbDatabase.h"
 #include "DbLayerTableRecord.h"
@@ -382,6 +383,18 @@ void KyBuildSampleDrawing(OdDbDatabase* db)
     }
     sample.add(rail, walls);
     rail->splineFit(OdDb::k3dQuadSplinePoly, 4);
+  }
+  {
+    // 123: the rail of a spiral stair in the corner tower, one and a half clockwise turns of
+    // 4 up, narrowing from radius 6 to 4.5.
+    OdDbHelixPtr stair = OdDbHelix::createObject();
+    stair->setAxisPoint(OdGePoint3d(85.0, 60.0, 0.0));
+    stair->setStartPoint(OdGePoint3d(85.0, 54.0, 0.0));
+    stair->setTopRadius(4.5);
+    stair->setTurns(1.5);
+    stair->setTurnHeight(4.0);
+    stair->setTwist(false);
+    sample.add(stair, walls);
   }
   sample.fixHandles();
 }

@@ -9,6 +9,7 @@
 #include "DbEllipse.h"
 #include "DbEntity.h"
 #include "DbFace.h"
+#include "DbHelix.h"
 #include "DbLine.h"
 #include "DbMText.h"
 #include "DbPoint.h"
@@ -54,6 +55,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::propertyExtens
     {&classOf<OdDbTrace>, &m_tracePE},
     {&classOf<OdDbVertex>, &m_vertexPE},
     {&classOf<OdDbXline>, &m_xlinePE},
+    {&classOf<OdDbHelix>, &m_helixPE},
   };
 }
 
@@ -83,6 +85,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::infoExtensions
     {&classOf<OdDbTrace>, &m_traceInfo},
     {&classOf<OdDbVertex>, &m_vertexInfo},
     {&classOf<OdDbXline>, &m_xlineInfo},
+    {&classOf<OdDbHelix>, &m_helixInfo},
   };
 }
 
@@ -102,6 +105,7 @@ std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::concreteClas
     {&CKyCirclePE::rxInit, &CKyCirclePE::rxUninit},
     {&CKyEllipsePE::rxInit, &CKyEllipsePE::rxUninit},
     {&CKyFacePE::rxInit, &CKyFacePE::rxUninit},
+    {&CKyHelixPE::rxInit, &CKyHelixPE::rxUninit},
     {&CKyLinePE::rxInit, &CKyLinePE::rxUninit},
     {&CKyMTextPE::rxInit, &CKyMTextPE::rxUninit},
     {&CKyPointPE::rxInit, &CKyPointPE::rxUninit},

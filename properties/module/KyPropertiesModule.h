@@ -10,6 +10,7 @@
 #include "KyEllipsePE.h"
 #include "KyEntityPE.h"
 #include "KyFacePE.h"
+#include "KyHelixPE.h"
 #include "KyLinePE.h"
 #include "KyMTextPE.h"
 #include "KyPointPE.h"
@@ -58,6 +59,7 @@ private:
   OdStaticRxObject<CKyEllipsePE> m_ellipsePE;
   OdStaticRxObject<CKyEntityPE> m_entityPE;
   OdStaticRxObject<CKyFacePE> m_facePE;
+  OdStaticRxObject<CKyHelixPE> m_helixPE;
   OdStaticRxObject<CKyLinePE> m_linePE;
   OdStaticRxObject<CKyMTextPE> m_mtextPE;
   OdStaticRxObject<CKyPointPE> m_pointPE;
@@ -77,6 +79,7 @@ private:
   OdStaticRxObject<CKyEllipseInfo> m_ellipseInfo;
   OdStaticRxObject<CKyPrintObjectInfoPE> m_entityInfo;
   OdStaticRxObject<CKyFaceInfo> m_faceInfo;
+  OdStaticRxObject<CKyHelixInfo> m_helixInfo;
   OdStaticRxObject<CKyLineInfo> m_lineInfo;
   OdStaticRxObject<CKyMTextInfo> m_mtextInfo;
   OdStaticRxObject<CKyPointInfo> m_pointInfo;

@@ -26,6 +26,7 @@ const char* const kText = "203";
 const char* const kMText = "204";
 const char* const kPolyline = "205";
 const char* const kSpline = "206";
+const char* const kHelix = "207";
 
 // A drawing of every kind the palette shows, in a version and code page, the way files of that
 // version carry it; every application its extended data names is registered.
@@ -93,6 +94,27 @@ QByteArray generatedDrawing(const QString& version, const QString& codePage = QS
         body << qMakePair(10, QString::number(p[0])) << qMakePair(20, QString::number(p[1]))
              << qMakePair(30, QStringLiteral("0"));
       w.entity("SPLINE", spline, body);
+    }
+    if (v >= 1021)
+    {
+      // Two counter-clockwise turns of 1.5 at radius 3 about Z; its spline data, one Bezier span
+      // ending at the top, stand in for the curve (the reader rebuilds it from the helix values).
+      DxfCommon helix;
+      helix.handle = 0x207;
+      QList<QPair<int, QString>> body = {{100, "AcDbSpline"}, {70, "0"}, {71, "3"}, {72, "8"}, {73, "4"}, {74, "0"}};
+      for (const char* k : {"0", "0", "0", "0", "1", "1", "1", "1"})
+        body.append({40, k});
+      const double points[4][3] = {{3, 0, 0}, {3, 6, 1}, {-3, 6, 2}, {3, 0, 3}};
+      for (const auto& p : points)
+        body << qMakePair(10, QString::number(p[0])) << qMakePair(20, QString::number(p[1]))
+             << qMakePair(30, QString::number(p[2]));
+      body << qMakePair(100, QStringLiteral("AcDbHelix"));
+      for (const auto& t : QList<QPair<int, const char*>>{{90, "27"}, {91, "1"}, {10, "0"}, {20, "0"}, {30, "0"},
+                                                          {11, "3"}, {21, "0"}, {31, "0"}, {12, "0"}, {22, "0"},
+                                                          {32, "1"}, {40, "3"}, {41, "2"}, {42, "1.5"}, {290, "1"},
+                                                          {280, "0"}})
+        body << qMakePair(t.first, QString(t.second));
+      w.entity("HELIX", helix, body);
     }
   };
   w.write(d);
@@ -546,6 +568,8 @@ const EditCase kEdits[] = {
   {"AC1032", kPolyline, "Global width=0.5", "Global width", "0.500"},
   {"AC1015", kSpline, "Control point X=1", "Control point X", "1.000"},
   {"AC1032", kSpline, "Fit tolerance=0.5", "Fit tolerance", "0.500"},
+  {"AC1021", kHelix, "Revolutions=3", "Revolutions", "3.000"},
+  {"AC1032", kHelix, "Top radius=2", "Top radius", "2.000"},
   {"AC1009", kLine, "End Y=12", "End Y", "12.000"},
   {"AC1009", kText, "Height=3", "Height", "3.000"},
 };

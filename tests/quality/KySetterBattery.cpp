@@ -12,6 +12,7 @@
 
 #include "DbEntity.h"
 #include "KyEntityPE.h"
+#include "KyHelixPE.h"
 #include "KyMTextPE.h"
 #include "KyPolylinePE.h"
 #include "KySampleFixture.h"
@@ -179,6 +180,11 @@ const LetThrough kLetThrough[] = {
   {&CKyMTextPE::SetStyle, eWrongObjectType, "an id that is not a text style"},
   {&CKyMTextPE::SetWidth, eInvalidInput, "a negative width"},
   {&CKyMTextPE::SetContents, eInvalidInput, "contents too long to lay out at the text's height"},
+  {&CKyHelixPE::SetHeight, eInvalidInput, "a height whose curve leaves the finite range"},
+  {&CKyHelixPE::SetTurns, eInvalidInput, "turns too few to build a curve from"},
+  {&CKyHelixPE::SetTurnHeight, eInvalidInput, "a pitch that needs more turns than a curve can have"},
+  {&CKyHelixPE::SetBaseRadius, eInvalidInput, "a radius whose curve leaves the finite range"},
+  {&CKyHelixPE::SetTopRadius, eInvalidInput, "a radius whose curve leaves the finite range"},
 };
 } // namespace
 

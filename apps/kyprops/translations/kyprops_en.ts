@@ -122,6 +122,10 @@
         <source>Vertex</source>
         <translation>Vertex</translation>
     </message>
+    <message>
+        <source>Helix</source>
+        <translation>Helix</translation>
+    </message>
 </context>
 <context>
     <name>errors</name>
@@ -136,6 +140,10 @@
     <message>
         <source>Degenerate geometry</source>
         <translation>Degenerate geometry</translation>
+    </message>
+    <message>
+        <source>Invalid input.</source>
+        <translation>Invalid input.</translation>
     </message>
 </context>
 <context>
@@ -435,6 +443,38 @@
     <message>
         <source>Point %1</source>
         <translation>Point %1</translation>
+    </message>
+    <message>
+        <source>Constrain</source>
+        <translation>Constrain</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Revolutions</source>
+        <translation>Revolutions</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Pitch</translation>
+    </message>
+    <message>
+        <source>Base radius</source>
+        <translation>Base radius</translation>
+    </message>
+    <message>
+        <source>Top radius</source>
+        <translation>Top radius</translation>
+    </message>
+    <message>
+        <source>Helix slope</source>
+        <translation>Helix slope</translation>
+    </message>
+    <message>
+        <source>Total length</source>
+        <translation>Total length</translation>
     </message>
 </context>
 <context>
@@ -1077,6 +1117,34 @@
         <source>Fit/Smooth</source>
         <translation>Fit/Smooth</translation>
     </message>
+    <message>
+        <source>Constrain</source>
+        <translation>Constrain</translation>
+    </message>
+    <message>
+        <source>Revolutions</source>
+        <translation>Revolutions</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Pitch</translation>
+    </message>
+    <message>
+        <source>Base radius</source>
+        <translation>Base radius</translation>
+    </message>
+    <message>
+        <source>Top radius</source>
+        <translation>Top radius</translation>
+    </message>
+    <message>
+        <source>Helix slope</source>
+        <translation>Helix slope</translation>
+    </message>
+    <message>
+        <source>Total length</source>
+        <translation>Total length</translation>
+    </message>
 </context>
 <context>
     <name>property_values</name>
@@ -1243,6 +1311,26 @@
     <message>
         <source>Cubic</source>
         <translation>Cubic</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Pitch</translation>
+    </message>
+    <message>
+        <source>Revolutions</source>
+        <translation>Revolutions</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>CCW</source>
+        <translation>CCW</translation>
+    </message>
+    <message>
+        <source>CW</source>
+        <translation>CW</translation>
     </message>
 </context>
 <context>

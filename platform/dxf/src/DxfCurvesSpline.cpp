@@ -1,9 +1,10 @@
-// The free-form curves: ELLIPSE and SPLINE read and written. Points and vectors of these kinds are world
+// The free-form curves: ELLIPSE, SPLINE and HELIX read and written. Points and vectors of these kinds are world
 // coordinates in files (no object coordinate system); values the curves refuse are repairs
 // naming the kind and the value.
 #include <cmath>
 
 #include "DbEllipse.h"
+#include "DbHelix.h"
 #include "DbSpline.h"
 #include "DxfReader.h"
 #include "DxfWriter.h"
@@ -59,10 +60,8 @@ void ellipseFields(const OdDbObject* pObj, DxfFields& out)
 
 // Knots, weights, control points and fit points in the order files keep them; the normal only
 // for a planar spline, the tangents only with fit data.
-void splineFields(const OdDbObject* pObj, DxfFields& out)
+void splineSubclass(const OdDbSpline* pSpline, DxfFields& out)
 {
-  const OdDbSpline* pSpline = static_cast<const OdDbSpline*>(pObj);
-  entityFields(pSpline, "SPLINE", out);
   out.subclass("AcDbSpline", {210, 220, 230, 70, 71, 72, 73, 74, 42, 43, 44, 12, 22, 32, 13, 23, 33, 40, 41, 10, 20,
                               30, 11, 21, 31});
   int degree = 0;
@@ -107,12 +106,42 @@ void splineFields(const OdDbObject* pObj, DxfFields& out)
     out.point(10, controlPoints[i]);
   for (unsigned i = 0; i < fitPoints.size(); ++i)
     out.point(11, fitPoints[i]);
+}
+
+void splineFields(const OdDbObject* pObj, DxfFields& out)
+{
+  const OdDbSpline* pSpline = static_cast<const OdDbSpline*>(pObj);
+  entityFields(pSpline, "SPLINE", out);
+  splineSubclass(pSpline, out);
   dxfXDataFields(pSpline, "SPLINE", out);
+}
+
+// The helix's spline data, then its own values: the versions of the helix format this writer
+// gives, the axis, the start point (which carries the base radius), the top radius, turns, turn
+// height, twist and constrain.
+void helixFields(const OdDbObject* pObj, DxfFields& out)
+{
+  const OdDbHelix* pHelix = static_cast<const OdDbHelix*>(pObj);
+  entityFields(pHelix, "HELIX", out);
+  splineSubclass(pHelix, out);
+  out.subclass("AcDbHelix", {90, 91, 10, 20, 30, 11, 21, 31, 12, 22, 32, 40, 41, 42, 290, 280});
+  out.integer(90, 27);
+  out.integer(91, 1);
+  out.point(10, pHelix->axisPoint());
+  out.point(11, pHelix->startPoint());
+  out.vector(12, pHelix->axisVector());
+  out.real(40, pHelix->topRadius());
+  out.real(41, pHelix->turns());
+  out.real(42, pHelix->turnHeight());
+  out.integer(290, pHelix->twist() ? 1 : 0);
+  out.integer(280, pHelix->constrain());
+  dxfXDataFields(pHelix, "HELIX", out);
 }
 
 const DxfKindWriter kEllipseWriter{"ELLIPSE", &OdDbEllipse::desc, &ellipseFields};
 const DxfKindWriter kSplineWriter{"SPLINE", &OdDbSpline::desc, &splineFields};
-const DxfKindWriters kSplineWriters{&kEllipseWriter, &kSplineWriter};
+const DxfKindWriter kHelixWriter{"HELIX", &OdDbHelix::desc, &helixFields};
+const DxfKindWriters kSplineWriters{&kEllipseWriter, &kSplineWriter, &kHelixWriter};
 
 // A list of points under the codes c, c + 10, c + 20: each c tag starts the next point.
 struct PointList
@@ -243,6 +272,77 @@ OdDbEntityPtr DxfReader::readSpline(DxfEntityProps& props)
   else
     check(pSpline->setFitTol(fitTol), valueLine(fitTolTag, m_object.line), "SPLINE", " fit tolerance");
   return pSpline;
+}
+
+// A HELIX is a spline followed by its AcDbHelix subclass, whose codes repeat the spline's: the
+// tags are read per subclass. The helix values rebuild the curve. The start point's distance from
+// the axis is the base radius and the subclass's radius the top one; a file without that radius
+// gives the top radius by the end of its spline data.
+OdDbEntityPtr DxfReader::readHelix(DxfEntityProps& props)
+{
+  OdDbHelixPtr pHelix = OdDbHelix::createObject();
+  bool inHelix = false;
+  PointList control;
+  OdGePoint3d axisPoint, startPoint, axisVector(0.0, 0.0, 1.0);
+  const DxfTag *startTag = nullptr, *axisTag = nullptr, *radiusTag = nullptr, *turnsTag = nullptr,
+               *turnHeightTag = nullptr, *twistTag = nullptr, *constrainTag = nullptr;
+  for (const DxfTag* t : m_parts.body)
+  {
+    if (t->code == 100)
+      inHelix = t->text == "AcDbHelix";
+    if (!inHelix)
+    {
+      if (!commonEntityTag(*t, props))
+        control.take(*t, 10);
+      continue;
+    }
+    if (t->code == 100 || dxfTakeXyz(*t, 10, axisPoint))
+      continue;
+    if (dxfTakeXyz(*t, 11, startPoint))
+      startTag = t->code == 11 ? t : startTag;
+    else if (dxfTakeXyz(*t, 12, axisVector))
+      axisTag = t->code == 12 ? t : axisTag;
+    else if (t->code == 40)
+      radiusTag = t;
+    else if (t->code == 41)
+      turnsTag = t;
+    else if (t->code == 42)
+      turnHeightTag = t;
+    else if (t->code == 290)
+      twistTag = t;
+    else if (t->code == 280)
+      constrainTag = t;
+  }
+  apply(valueLine(axisTag, m_object.line), "HELIX axis vector", [&] { pHelix->setAxisVector(axisVector.asVector()); });
+  apply(m_object.line, "HELIX axis point", [&] { pHelix->setAxisPoint(axisPoint); });
+  apply(valueLine(startTag, m_object.line), "HELIX start point", [&] { pHelix->setStartPoint(startPoint); });
+  if (radiusTag)
+    apply(valueLine(radiusTag, 0), "HELIX radius", [&] { pHelix->setTopRadius(radiusTag->real); });
+  else if (!control.points.isEmpty())
+  {
+    const OdGeVector3d offset = control.points.last() - pHelix->axisPoint();
+    const OdGeVector3d axis = pHelix->axisVector();
+    const double top = (offset - axis * axis.dotProduct(offset)).length();
+    apply(control.firstLine, "HELIX top radius (its end point)", [&] { pHelix->setTopRadius(top); });
+  }
+  else
+  {
+    repair(m_object.line, "HELIX without radius and spline control points", "read its top radius as the base radius");
+    apply(m_object.line, "HELIX top radius", [&] { pHelix->setTopRadius(pHelix->baseRadius()); });
+  }
+  // Turns and turn height as given: the constrain that keeps the turns is applied last.
+  if (turnsTag)
+    apply(valueLine(turnsTag, 0), "HELIX turns", [&] { pHelix->setTurns(turnsTag->real); });
+  if (turnHeightTag)
+    apply(valueLine(turnHeightTag, 0), "HELIX turn height", [&] { pHelix->setTurnHeight(turnHeightTag->real); });
+  if (twistTag)
+    pHelix->setTwist(twistTag->integer != 0);
+  if (constrainTag)
+    apply(valueLine(constrainTag, 0), "HELIX constrain type", [&] {
+      pHelix->setConstrain(enumValue<OdDbHelix::ConstrainType>(constrainTag->integer, 0, 2, valueLine(constrainTag, 0),
+                                                               "HELIX constrain type"));
+    });
+  return pHelix;
 }
 
 OdDbEntityPtr DxfReader::readEllipse(DxfEntityProps& props)

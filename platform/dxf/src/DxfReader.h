@@ -300,6 +300,7 @@ private:
   template <class Fill>
   OdDbEntityPtr readPlanarFill(DxfEntityProps& props, const char* kind);
   OdDbEntityPtr readSpline(DxfEntityProps& props);
+  OdDbEntityPtr readHelix(DxfEntityProps& props);
   void checkSplineCount(const DxfTag* countTag, unsigned given, const char* what);
   // POLYLINE (2D and 3D; meshes are passed over) and the VERTEX entities that follow it.
   OdDbEntityPtr readPolyline(DxfEntityProps& props);

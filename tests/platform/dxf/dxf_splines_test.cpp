@@ -1,4 +1,4 @@
-// Tests of the free-form curve kinds (ellipses, splines) in DXF: each written whole in R2000 and R2018 reads back into
+// Tests of the free-form curve kinds (ellipses, splines, helices) in DXF: each written whole in R2000 and R2018 reads back into
 // the same state, writes only codes its subclasses own, and files with values the curves refuse
 // open with the repair named by line.
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include "DbBlockTableRecord.h"
 #include "DbDatabase.h"
 #include "DbEllipse.h"
+#include "DbHelix.h"
 #include "DbSpline.h"
 #include "DxfWriteTestUtil.h"
 #include "DxfWriter.h"
@@ -71,6 +72,29 @@ std::vector<CurveCase> curveCases()
        s->setNurbsData(2, true, false, false, points, knots, weights, 1e-9, 1e-8);
        return OdDbEntityPtr(s);
      }},
+    {"conical helix, clockwise about a tilted axis, constrained by its height",
+     [] {
+       OdDbHelixPtr h = OdDbHelix::createObject();
+       h->setAxisVector(OdGeVector3d(1, -2, 4));
+       h->setAxisPoint(OdGePoint3d(3, 4, -5));
+       h->setTopRadius(0.75);
+       h->setBaseRadius(6.5);
+       h->setTurns(3.25);
+       h->setTurnHeight(1.125);
+       h->setTwist(false);
+       h->setConstrain(OdDbHelix::kHeight);
+       return OdDbEntityPtr(h);
+     }},
+    {"flat spiral constrained by its turns",
+     [] {
+       OdDbHelixPtr h = OdDbHelix::createObject();
+       h->setBaseRadius(1.0);
+       h->setTopRadius(5.0);
+       h->setTurns(4.0);
+       h->setHeight(0.0);
+       h->setConstrain(OdDbHelix::kTurns);
+       return OdDbEntityPtr(h);
+     }},
   };
 }
 
@@ -84,24 +108,35 @@ QByteArray splineBody(int flags, const char* counts, const QByteArray& rest)
 const QByteArray kQuarterPoints = "10\n1\n20\n0\n30\n0\n10\n1\n20\n1\n30\n0\n10\n0\n20\n1\n30\n0\n";
 const QByteArray kClampedKnots = "40\n0\n40\n0\n40\n0\n40\n1\n40\n1\n40\n1\n";
 
-OdDbObjectId addToModelSpace(OdDbDatabase* db, OdDbEntity* entity)
+// A HELIX of 2 turns of 2 about the axis through (1, 1, 0) along Z, clockwise from (1, 4, 0)
+// (base radius 3), with a spline whose last control point lies at radius 4.5; `radius` and
+// `tail` go into its helix subclass.
+QByteArray helixBody(const QByteArray& radius, const QByteArray& tail)
 {
-  OdDbBlockTableRecordPtr ms = db->getModelSpaceId().openObject(OdDb::kForWrite);
-  return ms->appendOdDbEntity(entity);
+  return QByteArray("0\nHELIX\n100\nAcDbEntity\n8\n0\n100\nAcDbSpline\n70\n0\n71\n3\n72\n8\n73\n4\n74\n0\n"
+                    "40\n0\n40\n0\n40\n0\n40\n0\n40\n1\n40\n1\n40\n1\n40\n1\n10\n1\n20\n4\n30\n0\n10\n9\n20\n9\n30\n1\n"
+                    "10\n-9\n20\n9\n30\n3\n10\n1\n20\n5.5\n30\n4\n100\nAcDbHelix\n90\n27\n91\n1\n10\n1\n20\n1\n30\n0\n"
+                    "11\n1\n21\n4\n31\n0\n12\n0\n22\n0\n32\n1\n") +
+         radius + "41\n2\n42\n2\n290\n0\n" + tail;
 }
 
-QByteArray entitiesFile(const QByteArray& body)
+// The helix the rows below read, with its top radius.
+void expectRowsHelix(OdDbEntity* pEnt, double topRadius)
 {
-  return "0\nSECTION\n2\nENTITIES\n" + body + "0\nENDSEC\n0\nEOF\n";
+  OdDbHelixPtr h = OdDbHelix::cast(pEnt);
+  ASSERT_FALSE(h.isNull());
+  EXPECT_EQ(h->axisPoint(), OdGePoint3d(1, 1, 0));
+  EXPECT_EQ(h->startPoint(), OdGePoint3d(1, 4, 0));
+  EXPECT_EQ(h->baseRadius(), 3.0);
+  EXPECT_NEAR(h->topRadius(), topRadius, 1e-12);
+  EXPECT_EQ(h->turns(), 2.0);
+  EXPECT_EQ(h->turnHeight(), 2.0);
+  EXPECT_FALSE(h->twist());
+  OdGePoint3d end;
+  h->getEndPoint(end);
+  EXPECT_NEAR(end.distanceTo(OdGePoint3d(1, 1 + topRadius, 4)), 0.0, 1e-9);
 }
 
-OdDbEntityPtr onlyEntity(OdDbDatabase* db)
-{
-  OdDbBlockTableRecordPtr ms = db->getModelSpaceId().openObject();
-  const OdDbObjectIdArray ids = ms->entityIds();
-  EXPECT_EQ(ids.size(), 1u);
-  return ids.isEmpty() ? OdDbEntityPtr() : OdDbEntityPtr(ids[0].openObject());
-}
 } // namespace
 
 TEST(DxfSplines, WrittenWholeReadsBackTheSameState)
@@ -242,6 +277,20 @@ TEST(DxfSplines, ReadsTheFilesFormsAndRepairsWhatTheCurvesRefuse)
        double param = 0.0;
        EXPECT_EQ(s->getParamAtPoint(OdGePoint3d(2, 1, 0), param), eOk);
      }},
+    {"a helix: its subclass's codes repeat the spline's, its radius is the top one",
+     helixBody("40\n5\n", "280\n1\n"), nullptr,
+     [](OdDbEntity* pEnt) {
+       expectRowsHelix(pEnt, 5.0);
+       EXPECT_EQ(OdDbHelix::cast(pEnt)->constrain(), OdDbHelix::kTurns);
+     }},
+    {"a helix without its radius: the spline's end gives the top radius", helixBody("", ""), nullptr,
+     [](OdDbEntity* pEnt) {
+       expectRowsHelix(pEnt, 4.5);
+       EXPECT_EQ(OdDbHelix::cast(pEnt)->constrain(), OdDbHelix::kTurnHeight);
+     }},
+    {"a helix constrain type the helix does not have", helixBody("40\n5\n", "280\n5\n"),
+     "96: HELIX constrain type refused (Invalid input); dropped the value",
+     [](OdDbEntity* pEnt) { EXPECT_EQ(OdDbHelix::cast(pEnt)->constrain(), OdDbHelix::kTurnHeight); }},
   };
   for (const Row& r : rows)
   {
