@@ -1,11 +1,14 @@
 // The heavy polylines: POLYLINE with its VERTEX entities up to SEQEND, read and written, for 2D
 // and 3D polylines. Vertex positions of a 2D polyline are in its object coordinate system, at its
 // elevation (the Z of the polyline's 10 point); those of a 3D polyline are world points.
-// Polygon and polyface meshes (flags 16 and 64) are not mapped: the reader passes over them.
+// Polyface meshes (flag 64: vertices, then face records naming up to four of them) and polygon
+// meshes (flag 16: an M by N grid of vertices) come the same way, each vertex an object of its own.
 #include <cmath>
 
 #include "Db2dPolyline.h"
 #include "Db3dPolyline.h"
+#include "DbPolyFaceMesh.h"
+#include "DbPolygonMesh.h"
 #include "DxfReader.h"
 #include "DxfWriter.h"
 #include "OdError.h"
@@ -21,14 +24,6 @@ int smoothType(bool spline, bool quadratic)
   return spline ? (quadratic ? 5 : 6) : 0;
 }
 } // namespace
-
-bool dxfIsMeshPolyline(const std::vector<DxfTag>& tags)
-{
-  for (const DxfTag& t : tags)
-    if (t.code == 70)
-      return (t.integer & (16 | 64)) != 0;
-  return false;
-}
 
 OdDbEntityPtr DxfReader::readPolyline(DxfEntityProps& props)
 {
@@ -53,6 +48,8 @@ OdDbEntityPtr DxfReader::readPolyline(DxfEntityProps& props)
       thicknessTag = t;
   }
   const std::int64_t flags = flagsTag ? flagsTag->integer : 0;
+  if (flags & (16 | 64))
+    return readMesh(flags, props);
   const bool spline = (flags & 4) != 0;
   const bool quadratic = smoothTag && smoothTag->integer == 5;
   if (flags & 8)
@@ -111,6 +108,11 @@ void DxfReader::readVertex(const DxfTag& start)
       tangentTag = t;
   }
   OdDbEntityPtr pPolylineEnt = m_heavyPolyline.safeOpenObject(OdDb::kForWrite);
+  if (m_heavyVertices == HeavyVertices::kPolyface || m_heavyVertices == HeavyVertices::kPolygonMesh)
+  {
+    readMeshVertex(start, flags, position, props, pPolylineEnt.get());
+    return;
+  }
   OdDbEntityPtr pVertex;
   if (m_heavyVertices == HeavyVertices::k3d)
   {
@@ -145,14 +147,143 @@ void DxfReader::readVertex(const DxfTag& start)
     id = static_cast<OdDb3dPolyline*>(pPolylineEnt.get())->appendVertex(static_cast<OdDb3dPolylineVertex*>(pVertex.get()));
   else
     id = static_cast<OdDb2dPolyline*>(pPolylineEnt.get())->appendVertex(static_cast<OdDb2dVertex*>(pVertex.get()));
-  // A vertex is an entity of its own: its layer, colour, linetype and the rest are its own (the
-  // polyline gave it its own when it took it).
-  applyEntityProps(pVertex, props, "VERTEX");
+  applyVertexProps(pVertex, props);
   placeAtHandle(id, props.handle, props.handleLine);
   noteHandle(id);
   noteSource(start.line, id);
   if (props.handle == 0)
     markMovable(id, false);
+}
+
+// A mesh POLYLINE: 71 and 72 are the vertex and face counts of a polyface mesh, the M and N
+// sizes of a polygon mesh; 73 and 74 its surface densities, 75 its surface type.
+OdDbEntityPtr DxfReader::readMesh(std::int64_t flags, DxfEntityProps& props)
+{
+  const DxfTag* counts[5] = {};
+  for (const DxfTag* t : m_parts.body)
+  {
+    if (commonEntityTag(*t, props))
+      continue;
+    if (t->code >= 71 && t->code <= 75)
+      counts[t->code - 71] = t;
+  }
+  const auto value = [&](int i) { return counts[i] ? static_cast<int>(counts[i]->integer) : 0; };
+  const auto lineOf = [&](int i) { return counts[i] ? counts[i]->line + 1 : m_object.line; };
+  m_meshLine = m_object.line;
+  if (flags & 64)
+  {
+    m_heavyVertices = HeavyVertices::kPolyface;
+    return OdDbPolyFaceMesh::createObject();
+  }
+  OdDbPolygonMeshPtr pMesh = OdDbPolygonMesh::createObject();
+  apply(lineOf(0), "POLYLINE mesh M size", [&] { pMesh->setMSize(static_cast<OdInt16>(value(0))); });
+  apply(lineOf(1), "POLYLINE mesh N size", [&] { pMesh->setNSize(static_cast<OdInt16>(value(1))); });
+  apply(lineOf(2), "POLYLINE mesh M density", [&] { pMesh->setMSurfaceDensity(static_cast<OdInt16>(value(2))); });
+  apply(lineOf(3), "POLYLINE mesh N density", [&] { pMesh->setNSurfaceDensity(static_cast<OdInt16>(value(3))); });
+  if (flags & 4)
+    apply(lineOf(4), "POLYLINE mesh surface type",
+          [&] { pMesh->setPolyMeshType(static_cast<OdDb::PolyMeshType>(value(4))); });
+  if (flags & 1)
+    pMesh->makeMClosed();
+  if (flags & 32)
+    pMesh->makeNClosed();
+  m_heavyVertices = HeavyVertices::kPolygonMesh;
+  return pMesh;
+}
+
+// A VERTEX of a mesh. In a polyface mesh, flags 128 alone make a face record whose 71 to 74
+// number its corners (a negative number hides the edge that starts there); anything else is a
+// vertex (its flags should be 128 and 64, some writers leave them out).
+void DxfReader::readMeshVertex(const DxfTag& start, std::int64_t flags, const OdGePoint3d& position,
+                               DxfEntityProps& props, OdDbEntity* pMesh)
+{
+  OdDbEntityPtr pVertex;
+  OdDbPolyFaceMesh* pFaces = OdDbPolyFaceMesh::cast(pMesh).get();
+  OdDbObjectId id;
+  props.handle = ownHandle(props.handle, props.handleLine, "VERTEX");
+  prepareHandle(props.handle, props.handleLine);
+  try
+  {
+    if (pFaces && (flags & 128) && !(flags & 64))
+    {
+      OdDbFaceRecordPtr pFace = OdDbFaceRecord::createObject();
+      for (const DxfTag* t : m_parts.body)
+        if (t->code >= 71 && t->code <= 74)
+        {
+          const OdUInt16 corner = static_cast<OdUInt16>(t->code - 71);
+          const std::int64_t number = t->integer < 0 ? -t->integer : t->integer;
+          if (!apply(t->line + 1, "VERTEX face corner",
+                     [&] { pFace->setVertexAt(corner, static_cast<OdInt16>(std::min<std::int64_t>(number, 32767))); }))
+            continue;
+          if (t->integer < 0)
+            pFace->makeEdgeInvisibleAt(corner);
+        }
+      pVertex = pFace;
+      id = pFaces->appendFaceRecord(pFace);
+    }
+    else if (pFaces)
+    {
+      OdDbPolyFaceMeshVertexPtr v = OdDbPolyFaceMeshVertex::createObject();
+      apply(start.line, "VERTEX position", [&] { v->setPosition(position); });
+      pVertex = v;
+      id = pFaces->appendVertex(v);
+    }
+    else
+    {
+      OdDbPolygonMeshVertexPtr v = OdDbPolygonMeshVertex::createObject();
+      apply(start.line, "VERTEX position", [&] { v->setPosition(position); });
+      v->setVertexType((flags & 8) ? OdDb::k3dFitVertex : (flags & 16) ? OdDb::k3dControlVertex : OdDb::k3dSimpleVertex);
+      pVertex = v;
+      id = static_cast<OdDbPolygonMesh*>(pMesh)->appendVertex(v);
+    }
+  }
+  catch (const OdError& e)
+  {
+    repair(start.line, std::string(pFaces ? "polyface mesh" : "polygon mesh") + " VERTEX refused by its mesh (" +
+                         OdError::codeText(e.code()).toUtf8() + ")",
+           "dropped the VERTEX");
+    noteDropped(start.line);
+    return;
+  }
+  applyVertexProps(pVertex, props);
+  placeAtHandle(id, props.handle, props.handleLine);
+  noteHandle(id);
+  noteSource(start.line, id);
+  if (props.handle == 0)
+    markMovable(id, false);
+}
+
+// A polygon mesh's M by N grid should hold the vertices it was given (surface fitting adds
+// vertices beyond it). A polyface mesh's counts are not checked: files need not give them right.
+// A vertex is an entity of its own: its layer, colour, linetype and the rest are what its VERTEX
+// gives, the defaults where it gives none, not the ones its polyline handed it when it took it.
+void DxfReader::applyVertexProps(OdDbEntity* pVertex, DxfEntityProps& props)
+{
+  OdDbEntityPtr pDefaults = OdDbEntity::cast(pVertex->isA()->create());
+  pVertex->setPropertiesFrom(pDefaults.get(), false);
+  applyEntityProps(pVertex, props, "VERTEX");
+}
+
+void DxfReader::endVertices(const OdDbObjectId& polyline)
+{
+  if (polyline.isNull() || m_heavyVertices != HeavyVertices::kPolygonMesh)
+    return;
+  OdDbPolygonMeshPtr pMesh = OdDbPolygonMesh::cast(polyline.openObject());
+  if (pMesh.isNull())
+    return;
+  int placed = 0;
+  for (OdDbObjectIteratorPtr it = pMesh->vertexIterator(); !it->done(); it->step())
+  {
+    OdDbPolygonMeshVertexPtr pVertex = OdDbPolygonMeshVertex::cast(it->entity());
+    placed += !pVertex.isNull() && pVertex->vertexType() != OdDb::k3dFitVertex;
+  }
+  const int expected = pMesh->mSize() * pMesh->nSize();
+  if (placed != expected)
+    repair(m_meshLine,
+           "polygon mesh POLYLINE " + dxfHex(static_cast<std::uint64_t>(polyline.getHandle())) + " is " +
+             std::to_string(pMesh->mSize()) + " by " + std::to_string(pMesh->nSize()) + " but has " +
+             std::to_string(placed) + " vertices",
+           "kept the vertices as they are");
 }
 
 namespace
@@ -229,12 +360,96 @@ void vertex3dFields(const OdDbObject* pObj, DxfFields& out)
   dxfXDataFields(pVertex, "VERTEX", out);
 }
 
+void polyfaceFields(const OdDbObject* pObj, DxfFields& out)
+{
+  const OdDbPolyFaceMesh* pMesh = static_cast<const OdDbPolyFaceMesh*>(pObj);
+  entityFields(pMesh, "POLYLINE", out);
+  out.subclass("AcDbPolyFaceMesh", {66, 10, 20, 30, 70, 71, 72});
+  out.integer(66, 1);
+  out.point(10, OdGePoint3d());
+  out.integer(70, 64);
+  out.integer(71, pMesh->numVertices());
+  out.integer(72, pMesh->numFaces());
+  dxfXDataFields(pMesh, "POLYLINE", out);
+}
+
+void polyfaceVertexFields(const OdDbObject* pObj, DxfFields& out)
+{
+  const OdDbPolyFaceMeshVertex* pVertex = static_cast<const OdDbPolyFaceMeshVertex*>(pObj);
+  entityFields(pVertex, "VERTEX", out);
+  out.subclass("AcDbVertex", {});
+  out.subclass("AcDbPolyFaceMeshVertex", {10, 20, 30, 70});
+  out.point(10, pVertex->position());
+  out.integer(70, 128 | 64);
+  dxfXDataFields(pVertex, "VERTEX", out);
+}
+
+// A face record names its corners by vertex number, negative where the edge it starts is hidden.
+void faceRecordFields(const OdDbObject* pObj, DxfFields& out)
+{
+  const OdDbFaceRecord* pFace = static_cast<const OdDbFaceRecord*>(pObj);
+  entityFields(pFace, "VERTEX", out);
+  out.subclass("AcDbFaceRecord", {10, 20, 30, 70, 71, 72, 73, 74});
+  out.point(10, OdGePoint3d());
+  out.integer(70, 128);
+  for (OdUInt16 corner = 0; corner < 4; ++corner)
+  {
+    OdInt16 number = 0;
+    bool visible = true;
+    pFace->getVertexAt(corner, number);
+    pFace->isEdgeVisibleAt(corner, visible);
+    if (number != 0)
+      out.integer(71 + corner, visible ? number : -number);
+  }
+  dxfXDataFields(pFace, "VERTEX", out);
+}
+
+void polygonMeshFields(const OdDbObject* pObj, DxfFields& out)
+{
+  const OdDbPolygonMesh* pMesh = static_cast<const OdDbPolygonMesh*>(pObj);
+  entityFields(pMesh, "POLYLINE", out);
+  out.subclass("AcDbPolygonMesh", {66, 10, 20, 30, 70, 71, 72, 73, 74, 75});
+  out.integer(66, 1);
+  out.point(10, OdGePoint3d());
+  const bool fitted = pMesh->polyMeshType() != OdDb::kSimpleMesh;
+  out.integer(70, 16 | (pMesh->isMClosed() ? 1 : 0) | (pMesh->isNClosed() ? 32 : 0) | (fitted ? 4 : 0));
+  out.integer(71, pMesh->mSize());
+  out.integer(72, pMesh->nSize());
+  if (pMesh->mSurfaceDensity() != 0)
+    out.integer(73, pMesh->mSurfaceDensity());
+  if (pMesh->nSurfaceDensity() != 0)
+    out.integer(74, pMesh->nSurfaceDensity());
+  if (fitted)
+    out.integer(75, pMesh->polyMeshType());
+  dxfXDataFields(pMesh, "POLYLINE", out);
+}
+
+void polygonMeshVertexFields(const OdDbObject* pObj, DxfFields& out)
+{
+  const OdDbPolygonMeshVertex* pVertex = static_cast<const OdDbPolygonMeshVertex*>(pObj);
+  entityFields(pVertex, "VERTEX", out);
+  out.subclass("AcDbVertex", {});
+  out.subclass("AcDbPolygonMeshVertex", {10, 20, 30, 70});
+  out.point(10, pVertex->position());
+  const OdDb::Vertex3dType type = pVertex->vertexType();
+  out.integer(70, 64 | (type == OdDb::k3dFitVertex ? 8 : 0) | (type == OdDb::k3dControlVertex ? 16 : 0));
+  dxfXDataFields(pVertex, "VERTEX", out);
+}
+
 const DxfKindWriter kPolyline2dWriter{"POLYLINE", &OdDb2dPolyline::desc, &polyline2dFields};
 const DxfKindWriter kPolyline3dWriter{"POLYLINE", &OdDb3dPolyline::desc, &polyline3dFields};
 const DxfKindWriter kVertex2dWriter{"VERTEX", &OdDb2dVertex::desc, &vertex2dFields};
 const DxfKindWriter kVertex3dWriter{"VERTEX", &OdDb3dPolylineVertex::desc, &vertex3dFields};
 
-const DxfKindWriters kPolylineWriters{&kPolyline2dWriter, &kPolyline3dWriter, &kVertex2dWriter, &kVertex3dWriter};
+const DxfKindWriter kPolyfaceWriter{"POLYLINE", &OdDbPolyFaceMesh::desc, &polyfaceFields};
+const DxfKindWriter kPolyfaceVertexWriter{"VERTEX", &OdDbPolyFaceMeshVertex::desc, &polyfaceVertexFields};
+const DxfKindWriter kFaceRecordWriter{"VERTEX", &OdDbFaceRecord::desc, &faceRecordFields};
+const DxfKindWriter kPolygonMeshWriter{"POLYLINE", &OdDbPolygonMesh::desc, &polygonMeshFields};
+const DxfKindWriter kPolygonMeshVertexWriter{"VERTEX", &OdDbPolygonMeshVertex::desc, &polygonMeshVertexFields};
+
+const DxfKindWriters kPolylineWriters{&kPolyline2dWriter,     &kPolyline3dWriter,     &kVertex2dWriter,
+                                      &kVertex3dWriter,       &kPolyfaceWriter,       &kPolyfaceVertexWriter,
+                                      &kFaceRecordWriter,     &kPolygonMeshWriter,    &kPolygonMeshVertexWriter};
 } // namespace
 
 OdDbObjectIteratorPtr dxfVerticesOf(const OdDbObject* pObj)
@@ -243,6 +458,10 @@ OdDbObjectIteratorPtr dxfVerticesOf(const OdDbObject* pObj)
     return p2d->vertexIterator();
   if (const OdDb3dPolyline* p3d = OdDb3dPolyline::cast(pObj).get())
     return p3d->vertexIterator();
+  if (const OdDbPolyFaceMesh* pFaces = OdDbPolyFaceMesh::cast(pObj).get())
+    return pFaces->vertexIterator();
+  if (const OdDbPolygonMesh* pMesh = OdDbPolygonMesh::cast(pObj).get())
+    return pMesh->vertexIterator();
   return OdDbObjectIteratorPtr();
 }
 } // namespace kydxf

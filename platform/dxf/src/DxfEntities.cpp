@@ -136,6 +136,7 @@ void DxfReader::readBlocks()
       readEntity(entity, blockId);
     }
     m_inSkippedSequence = false;
+    endVertices(m_heavyPolyline);
     m_heavyPolyline = OdDbObjectId();
   }
 }
@@ -155,6 +156,7 @@ void DxfReader::readEntities()
     readEntity(tag, OdDbObjectId());
   }
   m_inSkippedSequence = false;
+  endVertices(m_heavyPolyline);
   m_heavyPolyline = OdDbObjectId();
 }
 
@@ -189,6 +191,7 @@ void DxfReader::readEntity(const DxfTag& start, const OdDbObjectId& blockId)
       return;
     }
     const OdDbObjectId polyline = m_heavyPolyline;
+    endVertices(polyline);
     m_heavyPolyline = OdDbObjectId();
     m_heavyVertices = HeavyVertices::kNone;
     if (kind == "SEQEND")
@@ -208,8 +211,7 @@ void DxfReader::readEntity(const DxfTag& start, const OdDbObjectId& blockId)
       return;
     m_inSkippedSequence = false;
   }
-  // Polygon and polyface meshes are not mapped (yet): passed over with their vertices.
-  const EntityReader reader = kind == "POLYLINE" && dxfIsMeshPolyline(m_object.tags) ? nullptr : entityReader(kind);
+  const EntityReader reader = entityReader(kind);
   if (!reader)
   {
     countSkipped(kind);

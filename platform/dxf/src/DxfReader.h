@@ -92,7 +92,6 @@ struct DxfEntityProps
 bool dxfTakeXyz(const DxfTag& t, int code, OdGePoint3d& p);
 
 // A POLYLINE that is a polygon or polyface mesh (flags 16, 64).
-bool dxfIsMeshPolyline(const std::vector<DxfTag>& tags);
 
 class DxfReader
 {
@@ -302,7 +301,7 @@ private:
   OdDbEntityPtr readSpline(DxfEntityProps& props);
   OdDbEntityPtr readHelix(DxfEntityProps& props);
   void checkSplineCount(const DxfTag* countTag, unsigned given, const char* what);
-  // POLYLINE (2D and 3D; meshes are passed over) and the VERTEX entities that follow it.
+  // POLYLINE (2D and 3D polylines, polyface and polygon meshes) and the VERTEX entities that follow it.
   OdDbEntityPtr readPolyline(DxfEntityProps& props);
   void readVertex(const DxfTag& start);
   static EntityReader entityReader(std::string_view kind);
@@ -390,10 +389,20 @@ private:
   {
     kNone,
     k2d,
-    k3d
+    k3d,
+    kPolyface,
+    kPolygonMesh
   };
   HeavyVertices m_heavyVertices = HeavyVertices::kNone;
   OdDbObjectId m_heavyPolyline;
+  // The line of the mesh POLYLINE whose vertices are being read.
+  int m_meshLine = 0;
+  OdDbEntityPtr readMesh(std::int64_t flags, DxfEntityProps& props);
+  void readMeshVertex(const DxfTag& start, std::int64_t flags, const OdGePoint3d& position, DxfEntityProps& props,
+                      OdDbEntity* pMesh);
+  void applyVertexProps(OdDbEntity* pVertex, DxfEntityProps& props);
+  // At the end of a polyline's vertices: a polygon mesh whose size its vertices do not fill is reported.
+  void endVertices(const OdDbObjectId& polyline);
 
   std::vector<Fixup> m_fixups;
   std::vector<std::pair<std::uint64_t, OdDbObjectId>> m_xdictionaryOwners;

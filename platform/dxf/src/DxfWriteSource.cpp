@@ -138,6 +138,16 @@ private:
     const std::string_view kind = trimmed(head);
     if (std::binary_search(m_source.droppedLines.begin(), m_source.droppedLines.end(), head.line))
       return;
+    if (!m_resequenced.isNull())
+    {
+      // The vertices of a polyline that gained some wait for its SEQEND, to go out in its order.
+      if (kind == "VERTEX")
+      {
+        m_heldVertices.push_back({group, objectAt(head.line)});
+        return;
+      }
+      writeSequence();
+    }
     if (kind == "SECTION")
     {
       std::string_view name;
@@ -199,15 +209,24 @@ private:
       copy(group);
       return;
     }
+    writeMapped(group, *mapped);
+  }
+
+  void writeMapped(const std::vector<DxfTag>& group, const KyDxfSource::Object& mapped)
+  {
+    const DxfTag& head = group.front();
+    const std::string_view kind = trimmed(head);
     if (kind == "TABLE")
-      m_table = mapped->id;
-    OdDbObjectPtr pObj = mapped->id.openObject(OdDb::kForRead, true);
+      m_table = mapped.id;
+    OdDbObjectPtr pObj = mapped.id.openObject(OdDb::kForRead, true);
     if (pObj.isNull() || pObj->isErased())
       return;
+    if (kind == "POLYLINE" && gainedVertices(pObj.get()))
+      m_resequenced = mapped.id;
     const int endLine = group.back().line + 2;
     const auto repaired = std::lower_bound(m_source.repairLines.begin(), m_source.repairLines.end(), head.line);
     const bool hasRepair = repaired != m_source.repairLines.end() && *repaired < endLine;
-    if (!hasRepair && !m_versionChanged && dxfStateDigest(pObj.get()) == mapped->digest)
+    if (!hasRepair && !m_versionChanged && dxfStateDigest(pObj.get()) == mapped.digest)
     {
       copy(group);
       return;
@@ -486,7 +505,6 @@ private:
             if (isNew(entityId, pEntity.get()))
               m_newEntities[static_cast<OdDbStub*>(recordId)].push_back(entityId);
             visitOwned(pEntity.get());
-            refuseNewVertices(pEntity.get());
           }
       }
       // A table the source lacks goes out when it changed or holds records new to the drawing.
@@ -510,22 +528,46 @@ private:
 
   bool isMapped(const OdDbObjectId& id) const { return m_mapped.count(static_cast<OdDbStub*>(id)) != 0; }
 
-  // Not in the source, and not one of the database's own objects left as the read left them.
-  // Vertices a mapped heavy polyline gained (by fitting) would have to go into its sequence in the
-  // source, before its SEQEND; until the patching does that, such a drawing is refused.
-  void refuseNewVertices(const OdDbObject* pEntity) const
+  // A heavy polyline of the source that gained vertices (fitting adds them between and after
+  // the placed ones): its whole sequence goes out again in the polyline's order.
+  bool gainedVertices(const OdDbObject* pEntity) const
   {
-    if (!isMapped(pEntity->objectId()))
-      return;
     OdDbObjectIteratorPtr vertices = dxfVerticesOf(pEntity);
     if (vertices.isNull())
-      return;
+      return false;
     for (; !vertices->done(); vertices->step())
     {
       OdDbEntityPtr pVertex = vertices->entity();
-      if (!pVertex.isNull() && isNew(vertices->objectId(), pVertex.get()))
-        throw DxfWriteError{"POLYLINE " + DxfEncoder::handle(static_cast<std::uint64_t>(pEntity->getDbHandle())) +
-                            ": vertices it gained (fitting) cannot be written yet into the drawing it was read from"};
+      if (!pVertex.isNull() && !isMapped(vertices->objectId()))
+        return true;
+    }
+    return false;
+  }
+
+  // The held vertices of the source in the polyline's order, each as any mapped object goes
+  // out, and the new ones written whole; vertices the polyline no longer has are left out.
+  void writeSequence()
+  {
+    OdDbObjectPtr pPolyline = m_resequenced.openObject();
+    m_resequenced = OdDbObjectId();
+    std::vector<HeldVertex> held;
+    held.swap(m_heldVertices);
+    for (const HeldVertex& v : held)
+      if (!v.mapped)
+        copy(v.group);
+    if (pPolyline.isNull())
+      return;
+    std::unordered_map<OdDbStub*, const HeldVertex*> byId;
+    for (const HeldVertex& v : held)
+      if (v.mapped)
+        byId.emplace(static_cast<OdDbStub*>(v.mapped->id), &v);
+    for (OdDbObjectIteratorPtr it = dxfVerticesOf(pPolyline.get()); !it->done(); it->step())
+    {
+      const auto source = byId.find(static_cast<OdDbStub*>(it->objectId()));
+      if (source != byId.end())
+        writeMapped(source->second->group, *source->second->mapped);
+      else if (OdDbEntityPtr pVertex = it->entity(); !pVertex.isNull())
+        m_out.object(pVertex.get());
     }
   }
 
@@ -727,6 +769,14 @@ private:
   std::string m_section;
   OdDbObjectId m_table;
   OdDbObjectId m_block;
+  // A heavy polyline whose vertices are held until its SEQEND (it gained some).
+  struct HeldVertex
+  {
+    std::vector<DxfTag> group;
+    const KyDxfSource::Object* mapped;
+  };
+  OdDbObjectId m_resequenced;
+  std::vector<HeldVertex> m_heldVertices;
   bool m_seen[6] = {false, false, false, false, false, false};
   bool m_sawEof = false;
 

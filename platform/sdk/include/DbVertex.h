@@ -7,6 +7,7 @@
 #define OD_DB_VERTEX_H
 
 #include "DbEntity.h"
+#include "OdError.h"
 #include "DbObjectIterator.h"
 #include "Ge/GePoint3d.h"
 
@@ -139,6 +140,24 @@ public:
   };
 
   unsigned int size() const { return static_cast<unsigned int>(m_entries.size()); }
+  // The checks of every append: the owner open for write, a vertex given and new
+  // (OdError eNullObjectPointer / eAlreadyInDb otherwise). `valid` is the owner's own check of
+  // the vertex, run before anything changes. The owner is then open for its change.
+  template <class Valid>
+  static void checkAppend(OdDbObject* pOwner, const OdDbVertex* pVertex, Valid&& valid)
+  {
+    pOwner->assertWriteEnabled(false, false);
+    if (!pVertex)
+      throw OdError(eNullObjectPointer);
+    if (pVertex->isDBRO())
+      throw OdError(eAlreadyInDb);
+    valid();
+    pOwner->assertWriteEnabled();
+  }
+  static void checkAppend(OdDbObject* pOwner, const OdDbVertex* pVertex)
+  {
+    checkAppend(pOwner, pVertex, [] {});
+  }
   // Appends (inserting before `before` when that is below size()); the vertex joins the owner's
   // database when the owner is in one.
   OdDbObjectId insert(OdDbObject* pOwner, OdDbVertex* pVertex, unsigned int before);

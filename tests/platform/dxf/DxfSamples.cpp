@@ -172,7 +172,7 @@ QByteArray dxfSampleFile(const QString& version, const QString& codePage)
     paper.paperSpace = true;
     w.line(paper, {0, 0, 0}, {100, 0, 0});
 
-    // Kinds the reader does not map (the polyline is a polyface mesh).
+    // Kinds the reader does not map, and a polyface mesh of two vertices without their flags.
     for (int i = 0; i < 3; ++i)
       w.entity("LIGHT", DxfCommon(), {{100, QStringLiteral("AcDbLight")}, {1, QStringLiteral("Lamp")}});
     w.entity("POLYLINE", DxfCommon(),

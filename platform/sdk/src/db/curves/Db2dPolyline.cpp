@@ -115,12 +115,7 @@ void OdDb2dPolyline::setPolyTypeOnly(OdDb::Poly2dType type)
 
 OdDbObjectId OdDb2dPolyline::appendVertex(OdDb2dVertex* pVertex)
 {
-  assertWriteEnabled(false, false);
-  if (!pVertex)
-    throw OdError(eNullObjectPointer);
-  if (pVertex->isDBRO())
-    throw OdError(eAlreadyInDb);
-  assertWriteEnabled();
+  OdDbVertexChain::checkAppend(this, pVertex);
   const bool spline = m_polyType == OdDb::k2dQuadSplinePoly || m_polyType == OdDb::k2dCubicSplinePoly;
   if (spline && pVertex->m_type == OdDb::k2dVertex)
     pVertex->m_type = OdDb::k2dSplineCtlVertex;

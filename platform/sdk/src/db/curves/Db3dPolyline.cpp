@@ -66,12 +66,7 @@ void OdDb3dPolyline::setPolyTypeOnly(OdDb::Poly3dType type)
 
 OdDbObjectId OdDb3dPolyline::appendVertex(OdDb3dPolylineVertex* pVertex)
 {
-  assertWriteEnabled(false, false);
-  if (!pVertex)
-    throw OdError(eNullObjectPointer);
-  if (pVertex->isDBRO())
-    throw OdError(eAlreadyInDb);
-  assertWriteEnabled();
+  OdDbVertexChain::checkAppend(this, pVertex);
   if (m_polyType != OdDb::k3dSimplePoly && pVertex->m_type == OdDb::k3dSimpleVertex)
     pVertex->m_type = OdDb::k3dControlVertex;
   return m_vertices.insert(this, pVertex, m_vertices.size());

@@ -4,6 +4,8 @@
 #include "Db2dPolyline.h"
 #include "Db3dPolyline.h"
 #include "DbFiler.h"
+#include "DbPolyFaceMesh.h"
+#include "DbPolygonMesh.h"
 #include "db/DbInternal.h"
 #include "Ge/GeFinite.h"
 #include "SdkRxMacros.h"
@@ -401,4 +403,8 @@ void OdDbObjectAccess::joinOwnedObjects(OdDbObject* pObj)
     p2d->m_vertices.joinDatabase(pObj);
   else if (OdDb3dPolyline* p3d = dynamic_cast<OdDb3dPolyline*>(pObj))
     p3d->m_vertices.joinDatabase(pObj);
+  else if (OdDbPolyFaceMesh* pFace = dynamic_cast<OdDbPolyFaceMesh*>(pObj))
+    pFace->m_vertices.joinDatabase(pObj);
+  else if (OdDbPolygonMesh* pMesh = dynamic_cast<OdDbPolygonMesh*>(pObj))
+    pMesh->m_vertices.joinDatabase(pObj);
 }
