@@ -76,7 +76,7 @@ void DxfReader::readObjects()
     if (!dictionary)
     {
       // The name of a plot style is the name under which its dictionary lists it.
-      m_placeholders.insert(info.handle);
+      m_placeholders.emplace(info.handle, tag.line);
       continue;
     }
     info.xdictionary = m_parts.xdictionary;
@@ -251,8 +251,23 @@ void DxfReader::linkDictionary(DictionaryInfo& info, const OdDbObjectId& id,
       noteSource(childInfo.line, childId);
       next.emplace_back(&childInfo, childId);
     }
-    else if (m_placeholders.count(child))
+    else if (const auto placeholder = m_placeholders.find(child); placeholder != m_placeholders.end())
+    {
       m_plotStyleNames[child] = entry.first;
+      // The database lists a plot style name by an empty dictionary of its own.
+      if (pDict->has(entry.first))
+        continue;
+      const std::uint64_t handle = ownHandle(child, placeholder->second, "ACDBPLACEHOLDER");
+      prepareHandle(handle, placeholder->second);
+      OdDbObjectId styleId;
+      if (!apply(placeholder->second, "plot style name",
+                 [&] { styleId = pDict->setAt(entry.first, OdDbDictionary::createObject()); }) ||
+          styleId.isNull())
+        continue;
+      placeAtHandle(styleId, handle, placeholder->second);
+      noteHandle(styleId);
+      noteSource(placeholder->second, styleId);
+    }
     else if (m_scales.count(child))
       linkScale(pDict.get(), entry.first, child);
   }

@@ -408,7 +408,8 @@ private:
   std::vector<std::pair<std::uint64_t, OdDbObjectId>> m_xdictionaryOwners;
   std::unordered_map<std::uint64_t, DictionaryInfo> m_dictionaries;
   std::vector<std::uint64_t> m_dictionaryOrder;
-  std::unordered_set<std::uint64_t> m_placeholders;
+  // The placeholders of plot style names, by handle, with their line.
+  std::unordered_map<std::uint64_t, int> m_placeholders;
   std::unordered_map<std::uint64_t, OdString> m_plotStyleNames;
   struct ScaleInfo
   {

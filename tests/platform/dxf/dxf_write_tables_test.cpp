@@ -79,6 +79,7 @@ struct Drawing
     OdDbDictionaryPtr nod = db->getNamedObjectsDictionaryId().safeOpenObject(OdDb::kForWrite);
     OdDbDictionaryPtr names = OdDbDictionary::createObject();
     nod->setAt(L"ACAD_PLOTSTYLENAME", names);
+    names->setAt(L"Normal", OdDbDictionary::createObject());
     names->setAt(L"Thin", OdDbDictionary::createObject());
   }
 
@@ -830,7 +831,22 @@ TEST(DxfWriteTables, NamedPlotStylesReadBackByName)
     OdDbEntityPtr readLine = objectAt(again, lineId.getHandle());
     EXPECT_EQ(readLine->plotStyleName(), OdString(L"Thin"));
     EXPECT_NE(file.indexOf("ACDBPLACEHOLDER"), -1);
+    // Each name is an object of the drawing, read back under its handle.
+    EXPECT_TRUE(sameObjects(d.db, again));
   }
+  // A drawing whose names lack "Normal" gains it: files always list the default style.
+  Drawing d(true);
+  {
+    OdDbDictionaryPtr nod = d.db->getNamedObjectsDictionaryId().safeOpenObject();
+    OdDbDictionaryPtr names = nod->getAt(L"ACAD_PLOTSTYLENAME").safeOpenObject(OdDb::kForWrite);
+    names->remove(L"Normal");
+  }
+  OdDbDatabasePtr again = writtenAndRead(d.db, kDxfR2018);
+  OdDbDictionaryPtr nod = again->getNamedObjectsDictionaryId().safeOpenObject();
+  OdDbDictionaryPtr names = nod->getAt(L"ACAD_PLOTSTYLENAME").safeOpenObject();
+  EXPECT_EQ(names->numEntries(), 2u);
+  EXPECT_TRUE(names->has(L"Normal"));
+  EXPECT_TRUE(names->has(L"Thin"));
 }
 
 // A changed record of a read file is patched: its own tags kept, the changed values replaced.
@@ -884,47 +900,6 @@ TEST(DxfWriteTables, ChangedRecordsOfReadFilesReadBackAsChanged)
       EXPECT_TRUE(dxfwrite::sameState(before.get(), after.get())) << written.toStdString();
     }
   }
-}
-
-// Round trips that fail for a fault of the reader: each names it. When one passes, it belongs in
-// the tables above.
-TEST(DxfWriteTables, KnownReaderFaults)
-{
-  struct Fault
-  {
-    const char* what;
-    std::function<OdDbObjectId(Drawing&)> make;
-    bool namedPlotStyles = false;
-  };
-  const Fault faults[] = {
-    {"reader: the placeholders of the plot style names are not kept in the database",
-     [](Drawing& d) {
-       OdDbDictionaryPtr nod = d.db->getNamedObjectsDictionaryId().safeOpenObject();
-       return nod->getAt(L"ACAD_PLOTSTYLENAME");
-     },
-     true},
-  };
-  std::string failing;
-  for (const Fault& f : faults)
-    for (int version : {kDxfR2010, kDxfR2018})
-    {
-      Drawing d(f.namedPlotStyles);
-      const OdDbObjectId id = f.make(d);
-      QByteArray out;
-      QString error;
-      ASSERT_TRUE(writeDrawing(d.db, version, out, error)) << f.what << ": " << error.toStdString();
-      OdDbDatabasePtr again = OdDbDatabase::createObject();
-      KyDxfReader::Report report;
-      const bool clean = dxfwrite::readsCleanly(out, again, report);
-      if (clean && sameObjects(d.db, again))
-        ADD_FAILURE() << "fixed in AC" << version << ", move the case to the round-trip tables: " << f.what;
-      else if (failing.find(f.what) == std::string::npos)
-        failing += std::string("\n") + f.what;
-      OdDbObjectPtr pObj = id.openObject();
-      EXPECT_FALSE(pObj.isNull());
-    }
-  if (!failing.empty())
-    GTEST_SKIP() << failing;
 }
 
 // ---- an independent reader -----------------------------------------------------------------
