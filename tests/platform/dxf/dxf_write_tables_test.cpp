@@ -52,8 +52,8 @@ bool isFileApplication(const OdString& name)
   return name.iCompare(CKyUtils::kHyperlinkAppName) == 0;
 }
 
-// A drawing with records to refer to; with named plot styles its plot style names list "Thin" by
-// an empty dictionary, as the database holds a file's placeholder.
+// A drawing with records to refer to; with named plot styles its plot style names list "Normal"
+// and "Thin", each by an empty dictionary, as the database holds a file's placeholder.
 struct Drawing
 {
   OdDbDatabasePtr db = OdDbDatabase::createObject();
