@@ -113,6 +113,22 @@ bool sameNumber(const OdString& a, const OdString& b)
 }
 } // namespace
 
+::testing::AssertionResult ownsEveryCode(const kydxf::DxfFields& fields)
+{
+  std::string stray;
+  for (const kydxf::DxfFields::Segment& s : fields.segments())
+  {
+    if (s.isXData)
+      continue;
+    for (const kydxf::DxfOutTag& t : s.tags)
+      if (std::find(s.owned.begin(), s.owned.end(), t.code) == s.owned.end())
+        stray += "\ngroup code " + std::to_string(t.code) + " written in " + s.marker + " but not owned there";
+  }
+  if (stray.empty())
+    return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << stray;
+}
+
 ::testing::AssertionResult sameState(const OdDbObject* expected, const OdDbObject* actual)
 {
   const ComparableState a(expected), b(actual);

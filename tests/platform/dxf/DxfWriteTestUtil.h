@@ -21,6 +21,11 @@
 #include "DbObject.h"
 #include "KyDxfReader.h"
 
+namespace kydxf
+{
+class DxfFields;
+}
+
 namespace dxfwrite
 {
 // Tags as the writer writes them (line feeds only), for hand-made sections.
@@ -56,6 +61,10 @@ private:
 // Equal tag for tag; reals may differ in their last bits (angles go out in degrees, points
 // through an object coordinate system).
 ::testing::AssertionResult sameState(const OdDbObject* expected, const OdDbObject* actual);
+// Every tag of the fields outside the extended data stands in a subclass that owns its code (the
+// merge of a changed object replaces exactly the owned codes).
+::testing::AssertionResult ownsEveryCode(const kydxf::DxfFields& fields);
+
 // A drawing read with its source kept, as kyprops opens a file it may write back.
 struct Read
 {
