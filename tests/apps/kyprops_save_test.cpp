@@ -934,3 +934,12 @@ TEST(KypropsSave, FillAndPointEditsReadBackAlone)
                                            {"10F", "Vertex X=49", "Vertex X", "49.0000", false},
                                            {"110", "Edge 3=Visible", "Edge 3", "Visible", false}});
 }
+
+// Multilines: a scale or justification edit re-sets every vertex, and only the multiline's own
+// values change in the file read back.
+TEST(KypropsSave, MultilineEditsReadBackAlone)
+{
+  expectSampleEditsReadBackAlone("R2018", {{"118", "RLine scale=3", "Multiline scale", "3.0000", false},
+                                           {"118", "RLine justification=Bottom", "Multiline justification", "Bottom",
+                                            false}});
+}

@@ -1171,11 +1171,11 @@
     </message>
     <message>
         <source>RLine justification</source>
-        <translation>RLine justification</translation>
+        <translation>Multiline justification</translation>
     </message>
     <message>
         <source>RLine scale</source>
-        <translation>RLine scale</translation>
+        <translation>Multiline scale</translation>
     </message>
 </context>
 <context>

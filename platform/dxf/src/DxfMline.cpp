@@ -1,5 +1,5 @@
 // Multilines and their styles: MLINE (the style by handle, else by name, read once the OBJECTS
-// section is linked; scale, justification, flags and the vertices in world coordinates) and
+// section is linked; without either the multiline has no style; scale, justification, flags and the vertices in world coordinates) and
 // MLINESTYLE objects, which the ACAD_MLINESTYLE dictionary lists by name. A multiline's segment
 // and miter directions and element parameters are not read: the multiline computes them from
 // its vertices and style, and the writer gives those.
@@ -30,10 +30,12 @@ void mlineFields(const OdDbObject* pObj, DxfFields& out)
   entityFields(pMline, "MLINE", out);
   out.subclass("AcDbMline", {2,  340, 40, 70, 71, 72, 73, 10, 20, 30, 210, 220, 230,
                              11, 21,  31, 12, 22, 32, 13, 23, 33, 74, 41, 75,  42});
-  // A style that does not open is written by the name the palette shows for it.
+  // A multiline without style goes out without a style reference; one whose style does not open
+  // keeps the handle it names.
   OdDbObjectPtr pObjStyle = pMline->style().openObject();
   OdDbMlineStylePtr pStyle = OdDbMlineStyle::cast(pObjStyle.get());
-  out.text(2, pStyle.isNull() ? OdString(L"Standard") : pStyle->name());
+  if (!pStyle.isNull())
+    out.text(2, pStyle->name());
   if (!pMline->style().isNull())
     out.handle(340, pMline->style());
   out.real(40, pMline->scale());
@@ -202,11 +204,11 @@ OdDbEntityPtr DxfReader::readMline(DxfEntityProps& props)
       const std::string named = "'" + styleName.toUtf8() + "'";
       const std::string action =
         id.isNull() ? "kept the multiline without style" : "used the style " + named + " by its name";
+      // A file that names no style at all gives a multiline without style: nothing to repair.
       if (styleHandle)
         repair(handleLine, "MLINE style handle " + dxfHex(styleHandle) + " names no multiline style", action);
-      else if (id.isNull())
-        repair(line, styleName.isEmpty() ? "MLINE without style" : "MLINE style " + named + " is not in the drawing",
-               action);
+      else if (id.isNull() && !styleName.isEmpty())
+        repair(line, "MLINE style " + named + " is not in the drawing", action);
     }
     pMline->setStyle(id);
   });
