@@ -133,13 +133,7 @@ TEST(DxfMline, UnchangedDrawingGoesOutAsItCameAndEditsWriteTheRecomputedVertexDa
     EXPECT_TRUE(out.contains(edit.written)) << out.toStdString();
     const dxfwrite::Read again = dxfwrite::readSource(out);
     EXPECT_EQ(again.report.repairCount, 0);
-    const std::map<std::uint64_t, std::string> actual = dxfwrite::statesOf(again.db.get());
-    for (const auto& state : expected)
-    {
-      auto it = actual.find(state.first);
-      ASSERT_NE(it, actual.end()) << "object " << std::hex << state.first << " is missing";
-      EXPECT_EQ(it->second, state.second) << "object " << std::hex << state.first;
-    }
+    EXPECT_TRUE(dxfwrite::statesKept(expected, dxfwrite::statesOf(again.db.get())));
   }
 }
 
@@ -178,18 +172,15 @@ TEST(DxfMline, DrawingWrittenWholeReadsBackTheSame)
     ASSERT_TRUE(KyDxfWriter::write(db.get(), nullptr, out, error, options)) << error.toStdString();
     const dxfwrite::Read again = dxfwrite::readSource(out);
     EXPECT_EQ(again.report.repairCount, 0) << (repairTexts(again.report).empty() ? "" : repairTexts(again.report)[0]);
-    const std::map<std::uint64_t, std::string> actual = dxfwrite::statesOf(again.db.get());
+    // The style and the multiline; the style's true colours need R2004 or later (in R2000 they go
+    // out as palette indices).
+    std::map<std::uint64_t, std::string> kept;
     for (const auto& state : expected)
-    {
-      if (state.second.find("Fence") == std::string::npos && state.second.find("OdDbMline") == std::string::npos)
-        continue;
-      auto it = actual.find(state.first);
-      ASSERT_NE(it, actual.end()) << "object " << std::hex << state.first << " is missing";
-      // The true fill colour needs R2004 or later; in R2000 it goes out as its palette index.
-      if (version == "AC1015" && state.second.find("Fence") != std::string::npos)
-        continue;
-      EXPECT_EQ(it->second, state.second) << "object " << std::hex << state.first;
-    }
+      if (state.second.find("OdDbMline") != std::string::npos &&
+          (version != "AC1015" || state.second.find("OdDbMlineStyle") == std::string::npos))
+        kept.insert(state);
+    EXPECT_EQ(kept.size(), version == "AC1015" ? 1u : 2u);
+    EXPECT_TRUE(dxfwrite::statesKept(kept, dxfwrite::statesOf(again.db.get())));
   }
 }
 

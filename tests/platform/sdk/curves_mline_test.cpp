@@ -8,33 +8,19 @@
 #include <limits>
 
 #include "DbDictionary.h"
-#include "DbFiler.h"
 #include "DbMline.h"
 #include "DbMlineStyle.h"
 #include "Ge/GeGbl.h"
 #include "Ge/GeMatrix3d.h"
 #include "Ge/GePlane.h"
 #include "KyTestDrawing.h"
+#include "KyTestGeometry.h"
 #include "OdError.h"
 
 namespace
 {
 const double kEps = 1e-9;
 const double kInf = std::numeric_limits<double>::infinity();
-
-void expectPoint(const OdGePoint3d& actual, const OdGePoint3d& expected, double eps = kEps)
-{
-  EXPECT_NEAR(actual.x, expected.x, eps);
-  EXPECT_NEAR(actual.y, expected.y, eps);
-  EXPECT_NEAR(actual.z, expected.z, eps);
-}
-
-OdDbDxfTagList snapshot(const OdDbObject* object)
-{
-  OdDbDxfTagList tags;
-  object->dxfOutFields(&tags);
-  return tags;
-}
 
 // A style in the drawing's style dictionary, set up by the function.
 OdDbObjectId addStyle(OdDbDatabase* db, const OdString& name, void (*setup)(OdDbMlineStyle*) = nullptr)
@@ -87,7 +73,7 @@ TEST(MlineStyle, NewStyleIsStandardWithTwoElementsSortedHighestFirst)
 TEST(MlineStyle, RefusalsChangeNothing)
 {
   OdDbMlineStylePtr s = OdDbMlineStyle::createObject();
-  const OdDbDxfTagList before = snapshot(s);
+  const OdDbDxfTagList before = kySnapshot(s);
   EXPECT_THROW(s->setStartAngle(0.0), OdError);
   EXPECT_THROW(s->setEndAngle(OdaPI), OdError);
   EXPECT_THROW(s->setStartAngle(std::nan("")), OdError);
@@ -95,7 +81,7 @@ TEST(MlineStyle, RefusalsChangeNothing)
   EXPECT_THROW(s->addElement(kInf, OdCmColor(), OdDbObjectId()), OdError);
   EXPECT_EQ(s->setElement(0, kInf, OdCmColor(), OdDbObjectId()), eInvalidInput);
   EXPECT_EQ(s->removeElementAt(2), eInvalidIndex);
-  EXPECT_EQ(snapshot(s), before);
+  EXPECT_EQ(kySnapshot(s), before);
 }
 
 // The elements of a straight multiline of the standard style (offsets +0.5, -0.5) along +X:
@@ -123,8 +109,8 @@ TEST(Mline, ElementsFollowOffsetsScaleAndJustification)
     ASSERT_EQ(m->numElements(), 2);
     for (int i = 0; i < 2; ++i)
     {
-      expectPoint(m->elementPointAt(i, 0), OdGePoint3d(10.0 * i, c.top, 0));
-      expectPoint(m->elementPointAt(i, 1), OdGePoint3d(10.0 * i, c.bottom, 0));
+      kyExpectPoint(m->elementPointAt(i, 0), OdGePoint3d(10.0 * i, c.top, 0));
+      kyExpectPoint(m->elementPointAt(i, 1), OdGePoint3d(10.0 * i, c.bottom, 0));
     }
   }
 }
@@ -137,8 +123,8 @@ TEST(Mline, CornerMiterKeepsEveryElementAtItsOffsetFromBothSegments)
   m->setJustification(Mline::kZero);
   m->setScale(2.0);
   // A left turn: the top element (offset +1) lies inside the corner at (9, 1).
-  expectPoint(m->elementPointAt(1, 0), OdGePoint3d(9, 1, 0));
-  expectPoint(m->elementPointAt(1, 1), OdGePoint3d(11, -1, 0));
+  kyExpectPoint(m->elementPointAt(1, 0), OdGePoint3d(9, 1, 0));
+  kyExpectPoint(m->elementPointAt(1, 1), OdGePoint3d(11, -1, 0));
   const OdGeVector3d miter = m->miterAt(1);
   EXPECT_NEAR(miter.x, -std::sqrt(0.5), kEps);
   EXPECT_NEAR(miter.y, std::sqrt(0.5), kEps);
@@ -150,8 +136,8 @@ TEST(Mline, CornerMiterKeepsEveryElementAtItsOffsetFromBothSegments)
   EXPECT_EQ(params[0].segParams[1], 0.0);
   EXPECT_TRUE(params[0].areaFillParams.isEmpty());
   // Segment directions: the first two start segments, the last repeats the last segment.
-  expectPoint(OdGePoint3d::kOrigin + m->axisAt(0), OdGePoint3d(1, 0, 0));
-  expectPoint(OdGePoint3d::kOrigin + m->axisAt(2), OdGePoint3d(0, 1, 0));
+  kyExpectPoint(OdGePoint3d::kOrigin + m->axisAt(0), OdGePoint3d(1, 0, 0));
+  kyExpectPoint(OdGePoint3d::kOrigin + m->axisAt(2), OdGePoint3d(0, 1, 0));
 }
 
 TEST(Mline, ClosedMultilineMitersItsFirstVertexWithTheClosingSegment)
@@ -161,10 +147,10 @@ TEST(Mline, ClosedMultilineMitersItsFirstVertexWithTheClosingSegment)
   OdDbMlinePtr m = makeMline(standard, {OdGePoint3d(0, 0, 0), OdGePoint3d(10, 0, 0), OdGePoint3d(10, 10, 0),
                                         OdGePoint3d(0, 10, 0)});
   m->setJustification(Mline::kZero);
-  expectPoint(m->elementPointAt(0, 0), OdGePoint3d(0, 0.5, 0));
+  kyExpectPoint(m->elementPointAt(0, 0), OdGePoint3d(0, 0.5, 0));
   m->setClosedMline(true);
-  expectPoint(m->elementPointAt(0, 0), OdGePoint3d(0.5, 0.5, 0));
-  expectPoint(OdGePoint3d::kOrigin + m->axisAt(3), OdGePoint3d(0, -1, 0));
+  kyExpectPoint(m->elementPointAt(0, 0), OdGePoint3d(0.5, 0.5, 0));
+  kyExpectPoint(OdGePoint3d::kOrigin + m->axisAt(3), OdGePoint3d(0, -1, 0));
 }
 
 TEST(Mline, CapsFollowTheStyleAngles)
@@ -177,8 +163,8 @@ TEST(Mline, CapsFollowTheStyleAngles)
   OdDbMlinePtr m = makeMline(slanted, {OdGePoint3d(0, 0, 0), OdGePoint3d(10, 0, 0)});
   m->setJustification(Mline::kZero);
   // Each element keeps its offset; the cap runs at 45 degrees to the segment.
-  expectPoint(m->elementPointAt(0, 0), OdGePoint3d(0.5, 0.5, 0));
-  expectPoint(m->elementPointAt(1, 0), OdGePoint3d(9.5, 0.5, 0));
+  kyExpectPoint(m->elementPointAt(0, 0), OdGePoint3d(0.5, 0.5, 0));
+  kyExpectPoint(m->elementPointAt(1, 0), OdGePoint3d(9.5, 0.5, 0));
 }
 
 TEST(Mline, MovingAVertexOrChangingTheStyleRecomputesTheElements)
@@ -188,7 +174,7 @@ TEST(Mline, MovingAVertexOrChangingTheStyleRecomputesTheElements)
   OdDbMlinePtr m = makeMline(standard, {OdGePoint3d(0, 0, 0), OdGePoint3d(10, 0, 0)});
   m->moveVertexAt(1, OdGePoint3d(0, 10, 0));
   // Now along +Y: the left is -X.
-  expectPoint(m->elementPointAt(1, 1), OdGePoint3d(1, 10, 0));
+  kyExpectPoint(m->elementPointAt(1, 1), OdGePoint3d(1, 10, 0));
   {
     OdDbMlineStylePtr s = standard.safeOpenObject(OdDb::kForWrite);
     s->addElement(2.0, OdCmColor(), OdDbObjectId());
@@ -197,7 +183,7 @@ TEST(Mline, MovingAVertexOrChangingTheStyleRecomputesTheElements)
   EXPECT_EQ(m->numElements(), 2);
   m->moveVertexAt(1, m->vertexAt(1));
   ASSERT_EQ(m->numElements(), 3);
-  expectPoint(m->elementPointAt(1, 2), OdGePoint3d(2.5, 10, 0));
+  kyExpectPoint(m->elementPointAt(1, 2), OdGePoint3d(2.5, 10, 0));
 }
 
 TEST(Mline, WithoutStyleIsOneElementOnItsVertices)
@@ -215,10 +201,10 @@ TEST(Mline, WithoutStyleIsOneElementOnItsVertices)
     m->setJustification(Mline::kBottom);
     ASSERT_EQ(m->numElements(), 1);
     for (int i = 0; i < 3; ++i)
-      expectPoint(m->elementPointAt(i, 0), m->vertexAt(i));
+      kyExpectPoint(m->elementPointAt(i, 0), m->vertexAt(i));
     OdGeExtents3d ext;
     ASSERT_EQ(m->getGeomExtents(ext), eOk);
-    expectPoint(ext.maxPoint(), OdGePoint3d(10, 5, 0));
+    kyExpectPoint(ext.maxPoint(), OdGePoint3d(10, 5, 0));
   }
 }
 
@@ -232,8 +218,8 @@ TEST(Mline, ExtentsCoverTheOffsetElements)
   m = makeMline(standard, {OdGePoint3d(0, 0, 0), OdGePoint3d(10, 0, 0)});
   m->setScale(4.0);
   ASSERT_EQ(m->getGeomExtents(ext), eOk);
-  expectPoint(ext.minPoint(), OdGePoint3d(0, -4, 0));
-  expectPoint(ext.maxPoint(), OdGePoint3d(10, 0, 0));
+  kyExpectPoint(ext.minPoint(), OdGePoint3d(0, -4, 0));
+  kyExpectPoint(ext.maxPoint(), OdGePoint3d(10, 0, 0));
 }
 
 TEST(Mline, RefusalsLeaveTheMultilineUnchanged)
@@ -241,7 +227,7 @@ TEST(Mline, RefusalsLeaveTheMultilineUnchanged)
   KyTestDrawing drawing;
   const OdDbObjectId standard = addStyle(drawing.db(), L"Standard");
   OdDbMlinePtr m = makeMline(standard, {OdGePoint3d(0, 0, 0), OdGePoint3d(10, 0, 0), OdGePoint3d(10, 10, 0)});
-  const OdDbDxfTagList before = snapshot(m);
+  const OdDbDxfTagList before = kySnapshot(m);
   const double nan = std::nan("");
   EXPECT_THROW(m->setScale(nan), OdError);
   EXPECT_THROW(m->setScale(kInf), OdError);
@@ -256,15 +242,15 @@ TEST(Mline, RefusalsLeaveTheMultilineUnchanged)
   OdGeMatrix3d shear;
   shear.entry[0][1] = 1.0;
   EXPECT_EQ(m->transformBy(shear), eNotApplicable);
-  EXPECT_EQ(snapshot(m), before);
+  EXPECT_EQ(kySnapshot(m), before);
   // A transform whose scale leaves the finite range.
   m->setScale(1e308);
-  const OdDbDxfTagList large = snapshot(m);
+  const OdDbDxfTagList large = kySnapshot(m);
   EXPECT_EQ(m->transformBy(OdGeMatrix3d::scaling(10.0)), eInvalidInput);
-  EXPECT_EQ(snapshot(m), large);
+  EXPECT_EQ(kySnapshot(m), large);
   OdGePoint3d last;
   ASSERT_EQ(m->removeLastSeg(last), eOk);
-  expectPoint(last, OdGePoint3d(10, 10, 0));
+  kyExpectPoint(last, OdGePoint3d(10, 10, 0));
   EXPECT_EQ(m->numVertices(), 2);
 }
 
@@ -275,11 +261,11 @@ TEST(Mline, TransformsMoveVerticesScaleElementsAndKeepSidesUnderReflection)
   OdDbMlinePtr m = makeMline(standard, {OdGePoint3d(0, 0, 0), OdGePoint3d(10, 0, 0)});
   ASSERT_EQ(m->transformBy(OdGeMatrix3d::scaling(2.0) * OdGeMatrix3d::translation(OdGeVector3d(1, 0, 0))), eOk);
   EXPECT_DOUBLE_EQ(m->scale(), 2.0);
-  expectPoint(m->vertexAt(1), OdGePoint3d(22, 0, 0));
-  expectPoint(m->elementPointAt(1, 1), OdGePoint3d(22, -2, 0));
+  kyExpectPoint(m->vertexAt(1), OdGePoint3d(22, 0, 0));
+  kyExpectPoint(m->elementPointAt(1, 1), OdGePoint3d(22, -2, 0));
   // Mirrored in the XZ plane: the bottom element, below the line, comes to lie above it.
   ASSERT_EQ(m->transformBy(OdGeMatrix3d::mirroring(OdGePlane(OdGePoint3d::kOrigin, OdGeVector3d::kYAxis))), eOk);
-  expectPoint(m->elementPointAt(1, 1), OdGePoint3d(22, 2, 0));
+  kyExpectPoint(m->elementPointAt(1, 1), OdGePoint3d(22, 2, 0));
   EXPECT_NEAR(m->normal().z, -1.0, kEps);
 }
 
@@ -318,7 +304,7 @@ TEST(Mline, CopyKeepsGeometryAndStyle)
   OdDbMlinePtr m = makeMline(standard, {OdGePoint3d(0, 0, 0), OdGePoint3d(10, 0, 0)});
   m->setSuppressEndCaps(true);
   OdDbMlinePtr copy = m->clone();
-  EXPECT_EQ(snapshot(copy), snapshot(m));
+  EXPECT_EQ(kySnapshot(copy), kySnapshot(m));
   EXPECT_EQ(copy->style(), standard);
   EXPECT_TRUE(copy->suppressEndCaps());
 }
