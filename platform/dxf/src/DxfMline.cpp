@@ -127,7 +127,7 @@ OdDbEntityPtr DxfReader::readMline(DxfEntityProps& props)
   PointValue start, normal;
   RealValue scale;
   const DxfTag *name = nullptr, *handle = nullptr, *justification = nullptr, *flags = nullptr;
-  const DxfTag* vertexCount = nullptr;
+  const DxfTag *vertexCount = nullptr, *elementCount = nullptr;
   std::vector<PointValue> vertices;
   int breaksLine = 0;
   for (const DxfTag* t : m_parts.body)
@@ -141,6 +141,7 @@ OdDbEntityPtr DxfReader::readMline(DxfEntityProps& props)
     case 70: justification = t; break;
     case 71: flags = t; break;
     case 72: vertexCount = t; break;
+    case 73: elementCount = t; break;
     case 11: vertices.emplace_back(); vertices.back().take(*t, 11); break;
     case 21: case 31:
       if (!vertices.empty())
@@ -193,7 +194,9 @@ OdDbEntityPtr DxfReader::readMline(DxfEntityProps& props)
   const int handleLine = lineOf(handle, m_object.line);
   const OdString styleName = name ? text(*name) : OdString();
   const int line = m_object.line;
-  defer(line, [this, pMline, styleHandle, handleLine, styleName, line] {
+  const std::int64_t elements = elementCount ? elementCount->integer : -1;
+  const int elementsLine = lineOf(elementCount, line);
+  defer(line, [this, pMline, styleHandle, handleLine, styleName, line, elements, elementsLine] {
     OdDbObjectId id = styleHandle ? idOfHandle(styleHandle) : OdDbObjectId();
     if (!id.isNull() && !id.objectClass()->isDerivedFrom(OdDbMlineStyle::desc()))
       id = OdDbObjectId();
@@ -211,6 +214,12 @@ OdDbEntityPtr DxfReader::readMline(DxfEntityProps& props)
         repair(line, "MLINE style " + named + " is not in the drawing", action);
     }
     pMline->setStyle(id);
+    // The elements are the style's, whatever count the file gives.
+    if (!id.isNull() && elements >= 0 && elements != pMline->numElements())
+      repair(elementsLine,
+             "MLINE element count " + std::to_string(elements) + " differs from the " +
+               std::to_string(pMline->numElements()) + " of its style",
+             "drew the elements of its style");
   });
   return pMline;
 }

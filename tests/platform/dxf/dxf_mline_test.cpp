@@ -210,6 +210,9 @@ TEST(DxfMline, BentFilesAreRepairedByLine)
      "t.dxf:19: MLINE style 'GONE' is not in the drawing; kept the multiline without style", "", 1},
     // How a multiline without style is written: read back without style, nothing repaired.
     {"no style at all", {{11, "0"}, {21, "0"}, {31, "0"}}, "", "", 1},
+    {"element count differs from the style's",
+     {{2, "WALL"}, {340, "B2"}, {73, "3"}},
+     "t.dxf:34: MLINE element count 3 differs from the 2 of its style; drew the elements of its style", "WALL", 0},
     {"justification out of range",
      {{2, "WALL"}, {340, "B2"}, {70, "5"}},
      "t.dxf:34: MLINE justification refused (Invalid input); dropped the value", "WALL", 0},
