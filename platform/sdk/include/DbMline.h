@@ -111,8 +111,29 @@ private:
   void checkIndex(int index) const;
   // The element offsets of the style, or {0} when it does not open.
   std::vector<double> elementOffsets() const;
+  // What the elements are computed from besides the vertices: the style's offsets and cap
+  // angles and the justification's shift.
+  struct Frame
+  {
+    std::vector<double> offsets;
+    double shift = 0.0;
+    double startAngle = 1.57079632679489661923;
+    double endAngle = 1.57079632679489661923;
+    bool operator==(const Frame& o) const
+    {
+      return offsets == o.offsets && shift == o.shift && startAngle == o.startAngle && endAngle == o.endAngle;
+    }
+  };
+  Frame frame() const;
+  int segmentCount() const;
+  OdGeVector3d segmentDirection(int segment) const;
+  void updateVertex(int index, const Frame& frame);
   // Recomputes the directions and parameters of every vertex.
   void recompute();
+  // Recomputes the vertices a change of this vertex reaches (all when the frame changed); false
+  // when one of their parameters is not finite.
+  bool recomputeAround(int vertex);
+  bool allFinite(int first, int last) const;
   // The values a change may touch, to put back when its geometry is not finite.
   struct Saved
   {
@@ -136,6 +157,7 @@ private:
   bool m_suppressEnd = false;
   std::vector<Vertex> m_vertices;
   int m_elements = 1;
+  Frame m_frame;
 };
 
 typedef OdSmartPtr<OdDbMline> OdDbMlinePtr;

@@ -308,3 +308,26 @@ TEST(Mline, CopyKeepsGeometryAndStyle)
   EXPECT_EQ(copy->style(), standard);
   EXPECT_TRUE(copy->suppressEndCaps());
 }
+
+// Appends and vertex moves recompute only the vertices near the change: on a long multiline with
+// corners and repeated points the result is what recomputing every vertex gives.
+TEST(Mline, LocalRecomputationAgreesWithAFullOne)
+{
+  KyTestDrawing drawing;
+  const OdDbObjectId standard = addStyle(drawing.db(), L"Standard");
+  for (bool closed : {false, true})
+  {
+    SCOPED_TRACE(closed ? "closed" : "open");
+    OdDbMlinePtr m = OdDbMline::createObject();
+    m->setStyle(standard);
+    m->setClosedMline(closed);
+    for (int i = 0; i < 200; ++i)
+      m->appendSeg(OdGePoint3d(i / 3, (i / 3) % 2 == 0 ? 0.0 : 5.0, 0.0)); // each point three times
+    m->moveVertexAt(100, OdGePoint3d(40, -7, 0));
+    m->moveVertexAt(0, OdGePoint3d(-3, 2, 0));
+    const OdDbDxfTagList local = kySnapshot(m);
+    // Setting the normal again recomputes every vertex.
+    m->setNormal(m->normal());
+    EXPECT_EQ(kySnapshot(m), local);
+  }
+}

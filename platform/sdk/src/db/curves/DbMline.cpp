@@ -22,6 +22,8 @@ namespace
 const double kHalfPi = 1.57079632679489661923;
 // Below this a direction counts as none and a miter as folded back onto its segment.
 const double kTiny = 1e-9;
+// How many segments either way a zero-length segment looks for a direction.
+const int kSearch = 8;
 
 // The part of v in the plane of the unit normal, normalised; zero when v is (nearly) along it.
 OdGeVector3d inPlane(const OdGeVector3d& v, const OdGeVector3d& normal)
@@ -66,51 +68,64 @@ std::vector<double> OdDbMline::elementOffsets() const
   return offsets;
 }
 
-void OdDbMline::recompute()
+OdDbMline::Frame OdDbMline::frame() const
 {
-  const std::vector<double> offsets = elementOffsets();
-  double startAngle = kHalfPi, endAngle = kHalfPi;
+  Frame f;
+  f.offsets = elementOffsets();
   OdDbObjectPtr pObj = m_style.openObject();
   if (OdDbMlineStyle* pStyle = OdDbMlineStyle::cast(pObj.get()).get())
   {
-    startAngle = pStyle->startAngle();
-    endAngle = pStyle->endAngle();
+    f.startAngle = pStyle->startAngle();
+    f.endAngle = pStyle->endAngle();
   }
   // Offsets are sorted highest first: the top element is the first, the bottom one the last.
-  const double shift = m_justification == Mline::kTop    ? -offsets.front()
-                       : m_justification == Mline::kBottom ? -offsets.back()
-                                                           : 0.0;
-  m_elements = static_cast<int>(offsets.size());
-  const int n = static_cast<int>(m_vertices.size());
-  if (n == 0)
-    return;
+  f.shift = m_justification == Mline::kTop ? -f.offsets.front()
+            : m_justification == Mline::kBottom ? -f.offsets.back()
+                                                : 0.0;
+  return f;
+}
 
-  // Directions of the segments; a zero-length segment takes its neighbour's direction.
+int OdDbMline::segmentCount() const
+{
+  const int n = static_cast<int>(m_vertices.size());
+  return n < 2 ? 0 : (m_closed ? n : n - 1);
+}
+
+// A zero-length segment takes the direction of the nearest segment that has one, up to
+// kSearch segments away (the earlier one first), else the X axis of the plane.
+OdGeVector3d OdDbMline::segmentDirection(int segment) const
+{
+  const int n = static_cast<int>(m_vertices.size());
+  const int segments = segmentCount();
+  auto direction = [&](int k) {
+    if (m_closed)
+      k = ((k % segments) + segments) % segments;
+    else if (k < 0 || k >= segments)
+      return OdGeVector3d();
+    const OdGeVector3d d = m_vertices[static_cast<std::size_t>((k + 1) % n)].point -
+                           m_vertices[static_cast<std::size_t>(k)].point;
+    const double length = d.length();
+    return length < kTiny ? OdGeVector3d() : d / length;
+  };
+  for (int step = 0; segments > 0 && step <= kSearch && step < segments; ++step)
+  {
+    OdGeVector3d d = direction(segment - step);
+    if (d.isZeroLength() && step > 0)
+      d = direction(segment + step);
+    if (!d.isZeroLength())
+      return d;
+  }
+  OdGeVector3d xAxis, yAxis;
+  ecsAxes(m_normal, xAxis, yAxis);
+  return xAxis;
+}
+
+void OdDbMline::updateVertex(int i, const Frame& f)
+{
+  const int n = static_cast<int>(m_vertices.size());
+  const int segments = segmentCount();
   OdGeVector3d fallback, unused;
   ecsAxes(m_normal, fallback, unused);
-  const int segments = n < 2 ? 0 : (m_closed ? n : n - 1);
-  std::vector<OdGeVector3d> dirs(static_cast<std::size_t>(std::max(segments, 1)));
-  for (int i = 0; i < segments; ++i)
-  {
-    const OdGeVector3d d = m_vertices[static_cast<std::size_t>((i + 1) % n)].point - m_vertices[static_cast<std::size_t>(i)].point;
-    const double length = d.length();
-    dirs[static_cast<std::size_t>(i)] = length < kTiny ? OdGeVector3d() : d / length;
-  }
-  OdGeVector3d last;
-  for (OdGeVector3d& d : dirs)
-    if (d.isZeroLength())
-      d = last;
-    else
-      last = d;
-  for (std::size_t i = dirs.size(); i-- > 0;)
-    if (dirs[i].isZeroLength())
-      dirs[i] = i + 1 < dirs.size() ? dirs[i + 1] : fallback;
-    else
-      break;
-  for (OdGeVector3d& d : dirs)
-    if (d.isZeroLength())
-      d = fallback;
-
   // The left of a direction, seen from the normal.
   auto leftOf = [&](const OdGeVector3d& d) {
     OdGeVector3d flat = inPlane(d, m_normal);
@@ -118,39 +133,75 @@ void OdDbMline::recompute()
       flat = fallback;
     return m_normal.crossProduct(flat).normal();
   };
-  for (int i = 0; i < n; ++i)
+  Vertex& v = m_vertices[static_cast<std::size_t>(i)];
+  const OdGeVector3d next = segmentDirection(segments == 0 ? 0 : std::min(i, segments - 1));
+  v.axis = next;
+  const OdGeVector3d left = leftOf(next);
+  OdGeVector3d miter;
+  if (n == 1)
+    miter = left;
+  else if (m_closed || (i > 0 && i < n - 1))
   {
-    Vertex& v = m_vertices[static_cast<std::size_t>(i)];
-    const OdGeVector3d next = dirs[static_cast<std::size_t>(std::min(i, static_cast<int>(dirs.size()) - 1))];
-    v.axis = next;
-    const OdGeVector3d left = leftOf(next);
-    OdGeVector3d miter;
-    if (m_closed || (i > 0 && i < n - 1))
-    {
-      const OdGeVector3d prev = dirs[static_cast<std::size_t>(i > 0 ? i - 1 : static_cast<int>(dirs.size()) - 1)];
-      miter = leftOf(prev) + left;
-      miter = miter.length() < kTiny ? left : miter.normal();
-    }
-    else
-    {
-      // The caps run at the style's angles: from the first segment's direction at the start,
-      // from the reversed last segment's direction at the end.
-      const OdGeVector3d flat = inPlane(next, m_normal).isZeroLength() ? fallback : inPlane(next, m_normal);
-      const double angle = i == 0 ? startAngle : endAngle;
-      // cos(pi / 2) is not quite 0: right-angled caps are exactly perpendicular.
-      const double along = angle == kHalfPi ? 0.0 : std::cos(angle);
-      miter = flat * (i == 0 ? along : -along) + left * std::sin(angle);
-      if (n == 1)
-        miter = left;
-    }
-    v.miter = miter;
-    double across = miter.dotProduct(left);
-    if (std::fabs(across) < kTiny)
-      across = 1.0;
-    v.distances.resize(offsets.size());
-    for (std::size_t e = 0; e < offsets.size(); ++e)
-      v.distances[e] = (offsets[e] + shift) * m_scale / across;
+    miter = leftOf(segmentDirection(i > 0 ? i - 1 : segments - 1)) + left;
+    miter = miter.length() < kTiny ? left : miter.normal();
   }
+  else
+  {
+    // The caps run at the style's angles: from the first segment's direction at the start,
+    // from the reversed last segment's direction at the end.
+    const OdGeVector3d flat = inPlane(next, m_normal).isZeroLength() ? fallback : inPlane(next, m_normal);
+    const double angle = i == 0 ? f.startAngle : f.endAngle;
+    // cos(pi / 2) is not quite 0: right-angled caps are exactly perpendicular.
+    const double along = angle == kHalfPi ? 0.0 : std::cos(angle);
+    miter = flat * (i == 0 ? along : -along) + left * std::sin(angle);
+  }
+  v.miter = miter;
+  double across = miter.dotProduct(left);
+  if (std::fabs(across) < kTiny)
+    across = 1.0;
+  v.distances.resize(f.offsets.size());
+  for (std::size_t e = 0; e < f.offsets.size(); ++e)
+    v.distances[e] = (f.offsets[e] + f.shift) * m_scale / across;
+}
+
+void OdDbMline::recompute()
+{
+  m_frame = frame();
+  m_elements = static_cast<int>(m_frame.offsets.size());
+  for (int i = 0; i < static_cast<int>(m_vertices.size()); ++i)
+    updateVertex(i, m_frame);
+}
+
+bool OdDbMline::recomputeAround(int vertex)
+{
+  const Frame f = frame();
+  const int n = static_cast<int>(m_vertices.size());
+  // A style that changed since the last computation changes every vertex.
+  if (!(f == m_frame) || n <= 2 * kSearch + 3)
+  {
+    recompute();
+    return allFinite(0, n - 1);
+  }
+  // Vertex i depends on the segments from i - 1 - kSearch to i + kSearch.
+  bool finite = true;
+  for (int k = vertex - 1 - kSearch; k <= vertex + 1 + kSearch; ++k)
+  {
+    const int i = m_closed ? ((k % n) + n) % n : k;
+    if (i < 0 || i >= n)
+      continue;
+    updateVertex(i, f);
+    finite = finite && allFinite(i, i);
+  }
+  return finite;
+}
+
+bool OdDbMline::allFinite(int first, int last) const
+{
+  for (int i = std::max(first, 0); i <= last && i < static_cast<int>(m_vertices.size()); ++i)
+    for (double d : m_vertices[static_cast<std::size_t>(i)].distances)
+      if (!std::isfinite(d))
+        return false;
+  return true;
 }
 
 OdDbMline::Saved OdDbMline::saved() const
@@ -161,19 +212,16 @@ OdDbMline::Saved OdDbMline::saved() const
 void OdDbMline::commit(const Saved& previous)
 {
   recompute();
-  for (const Vertex& v : m_vertices)
-    for (double d : v.distances)
-      if (!std::isfinite(d))
-      {
-        m_style = previous.style;
-        m_justification = previous.justification;
-        m_scale = previous.scale;
-        m_normal = previous.normal;
-        m_closed = previous.closed;
-        m_vertices = previous.vertices;
-        recompute();
-        throw OdError(eInvalidInput);
-      }
+  if (allFinite(0, static_cast<int>(m_vertices.size()) - 1))
+    return;
+  m_style = previous.style;
+  m_justification = previous.justification;
+  m_scale = previous.scale;
+  m_normal = previous.normal;
+  m_closed = previous.closed;
+  m_vertices = previous.vertices;
+  recompute();
+  throw OdError(eInvalidInput);
 }
 
 void OdDbMline::setStyle(const OdDbObjectId& styleId)
@@ -292,9 +340,16 @@ void OdDbMline::appendSeg(const OdGePoint3d& point)
   assertWriteEnabled(false, false);
   odDbCheckFinite(point);
   assertWriteEnabled();
-  const Saved previous = saved();
+  // Only the vertices near the new one change: an append costs the same however long the
+  // multiline is.
   m_vertices.push_back(Vertex{point, OdGeVector3d(), OdGeVector3d(), {}});
-  commit(previous);
+  const int index = static_cast<int>(m_vertices.size()) - 1;
+  if (!recomputeAround(index))
+  {
+    m_vertices.pop_back();
+    recomputeAround(index - 1);
+    throw OdError(eInvalidInput);
+  }
 }
 
 void OdDbMline::moveVertexAt(int index, const OdGePoint3d& point)
@@ -303,9 +358,14 @@ void OdDbMline::moveVertexAt(int index, const OdGePoint3d& point)
   checkIndex(index);
   odDbCheckFinite(point);
   assertWriteEnabled();
-  const Saved previous = saved();
+  const OdGePoint3d previous = m_vertices[static_cast<std::size_t>(index)].point;
   m_vertices[static_cast<std::size_t>(index)].point = point;
-  commit(previous);
+  if (!recomputeAround(index))
+  {
+    m_vertices[static_cast<std::size_t>(index)].point = previous;
+    recomputeAround(index);
+    throw OdError(eInvalidInput);
+  }
 }
 
 OdResult OdDbMline::removeLastSeg(OdGePoint3d& lastPoint)
@@ -457,4 +517,5 @@ void OdDbMline::copyFrom(const OdRxObject* pSource)
   m_suppressEnd = pSrc->m_suppressEnd;
   m_vertices = pSrc->m_vertices;
   m_elements = pSrc->m_elements;
+  m_frame = pSrc->m_frame;
 }
