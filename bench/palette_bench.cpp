@@ -27,6 +27,8 @@
 #include "DbCircle.h"
 #include "DbEllipse.h"
 #include "DbHelix.h"
+#include "DbMline.h"
+#include "DbMlineStyle.h"
 #include "DbFace.h"
 #include "DbDatabase.h"
 #include "DbLine.h"
@@ -453,6 +455,18 @@ void readHelix(const OdDbObject* o)
   keep(helix->totalLength());
 }
 
+// The multiline rows: the style's name ("Standard" when it does not open), the justification
+// and the scale.
+void readMline(const OdDbObject* o)
+{
+  const OdDbMline* mline = static_cast<const OdDbMline*>(o);
+  OdDbObjectPtr object = mline->style().openObject();
+  OdDbMlineStylePtr style = OdDbMlineStyle::cast(object.get());
+  keep(style.isNull() ? OdString(L"Standard") : style->name());
+  keep(mline->justification());
+  keep(mline->scale());
+}
+
 // The annotation values the text rows show: the flag, the current scale's name and factor (for
 // the sheet sizes) and the orientation data.
 void readAnnotation(const OdDbObject* o)
@@ -529,6 +543,7 @@ void directPass(const std::vector<OdDbObjectPtr>& selection)
     {OdDb2dPolyline::desc(), &read2dPolyline},
     {OdDb3dPolyline::desc(), &read3dPolyline},
     {OdDbHelix::desc(), &readHelix},
+    {OdDbMline::desc(), &readMline},
   };
   for (const OdDbObjectPtr& object : selection)
   {

@@ -11,6 +11,7 @@
 #include "DbCircle.h"
 #include "DbEllipse.h"
 #include "DbHelix.h"
+#include "DbMline.h"
 #include "DbFace.h"
 #include "DbDatabase.h"
 #include "DbLayerTableRecord.h"
@@ -395,6 +396,17 @@ void KyBuildSampleDrawing(OdDbDatabase* db)
     stair->setTurnHeight(4.0);
     stair->setTwist(false);
     sample.add(stair, walls);
+  }
+  {
+    // 124: a garden wall drawn as a multiline whose style the drawing lacks, so it shows
+    // "Standard" and draws its centre line alone; centred, scale 2, three vertices.
+    OdDbMlinePtr garden = OdDbMline::createObject();
+    garden->setJustification(Mline::kZero);
+    garden->setScale(2.0);
+    const OdGePoint3d pts[] = {{100.0, 0.0, 0.0}, {120.0, 0.0, 0.0}, {120.0, 25.0, 0.0}};
+    for (const OdGePoint3d& p : pts)
+      garden->appendSeg(p);
+    sample.add(garden, walls);
   }
   sample.fixHandles();
 }

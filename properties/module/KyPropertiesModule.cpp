@@ -11,6 +11,7 @@
 #include "DbFace.h"
 #include "DbHelix.h"
 #include "DbLine.h"
+#include "DbMline.h"
 #include "DbMText.h"
 #include "DbPoint.h"
 #include "DbPolyline.h"
@@ -45,6 +46,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::propertyExtens
     {&classOf<OdDbEntity>, &m_entityPE},
     {&classOf<OdDbFace>, &m_facePE},
     {&classOf<OdDbLine>, &m_linePE},
+    {&classOf<OdDbMline>, &m_mlinePE},
     {&classOf<OdDbMText>, &m_mtextPE},
     {&classOf<OdDbPoint>, &m_pointPE},
     {&classOf<OdDbPolyline>, &m_polylinePE},
@@ -75,6 +77,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::infoExtensions
     {&classOf<OdDbEntity>, &m_entityInfo},
     {&classOf<OdDbFace>, &m_faceInfo},
     {&classOf<OdDbLine>, &m_lineInfo},
+    {&classOf<OdDbMline>, &m_mlineInfo},
     {&classOf<OdDbMText>, &m_mtextInfo},
     {&classOf<OdDbPoint>, &m_pointInfo},
     {&classOf<OdDbPolyline>, &m_polylineInfo},
@@ -107,6 +110,7 @@ std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::concreteClas
     {&CKyFacePE::rxInit, &CKyFacePE::rxUninit},
     {&CKyHelixPE::rxInit, &CKyHelixPE::rxUninit},
     {&CKyLinePE::rxInit, &CKyLinePE::rxUninit},
+    {&CKyMlinePE::rxInit, &CKyMlinePE::rxUninit},
     {&CKyMTextPE::rxInit, &CKyMTextPE::rxUninit},
     {&CKyPointPE::rxInit, &CKyPointPE::rxUninit},
     {&CKyPolylinePE::rxInit, &CKyPolylinePE::rxUninit},

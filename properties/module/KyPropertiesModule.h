@@ -12,6 +12,7 @@
 #include "KyFacePE.h"
 #include "KyHelixPE.h"
 #include "KyLinePE.h"
+#include "KyMlinePE.h"
 #include "KyMTextPE.h"
 #include "KyPointPE.h"
 #include "KyPolylinePE.h"
@@ -61,6 +62,7 @@ private:
   OdStaticRxObject<CKyFacePE> m_facePE;
   OdStaticRxObject<CKyHelixPE> m_helixPE;
   OdStaticRxObject<CKyLinePE> m_linePE;
+  OdStaticRxObject<CKyMlinePE> m_mlinePE;
   OdStaticRxObject<CKyMTextPE> m_mtextPE;
   OdStaticRxObject<CKyPointPE> m_pointPE;
   OdStaticRxObject<CKyPolylinePE> m_polylinePE;
@@ -81,6 +83,7 @@ private:
   OdStaticRxObject<CKyFaceInfo> m_faceInfo;
   OdStaticRxObject<CKyHelixInfo> m_helixInfo;
   OdStaticRxObject<CKyLineInfo> m_lineInfo;
+  OdStaticRxObject<CKyMlineInfo> m_mlineInfo;
   OdStaticRxObject<CKyMTextInfo> m_mtextInfo;
   OdStaticRxObject<CKyPointInfo> m_pointInfo;
   OdStaticRxObject<CKyPolylineInfo> m_polylineInfo;

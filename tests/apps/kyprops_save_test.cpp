@@ -1030,3 +1030,11 @@ TEST(KypropsSave, MeshesOfAnotherWriterReadWriteAndEditAlone)
     }
   }
 }
+
+// Multilines: a scale or justification edit re-sets every vertex, and only the multiline's own
+// values change in the file read back.
+TEST(KypropsSave, MultilineEditsReadBackAlone)
+{
+  expectSampleEditsReadBackAlone("R2018", {{"118", "RLine scale=3", "Multiline scale", "3.0000"},
+                                           {"118", "RLine justification=Bottom", "Multiline justification", "Bottom"}});
+}

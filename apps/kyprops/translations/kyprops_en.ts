@@ -476,6 +476,18 @@
         <source>Total length</source>
         <translation>Total length</translation>
     </message>
+    <message>
+        <source>Justification</source>
+        <translation>Justification</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>Vertex %1</source>
+        <translation>Vertex %1</translation>
+    </message>
 </context>
 <context>
     <name>info_values</name>
@@ -610,6 +622,18 @@
     <message>
         <source>Non-Linear</source>
         <translation>Non-Linear</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Zero</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bottom</translation>
     </message>
 </context>
 <context>
@@ -1145,6 +1169,14 @@
         <source>Total length</source>
         <translation>Total length</translation>
     </message>
+    <message>
+        <source>RLine justification</source>
+        <translation>Multiline justification</translation>
+    </message>
+    <message>
+        <source>RLine scale</source>
+        <translation>Multiline scale</translation>
+    </message>
 </context>
 <context>
     <name>property_values</name>
@@ -1331,6 +1363,18 @@
     <message>
         <source>CW</source>
         <translation>CW</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Zero</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bottom</translation>
     </message>
 </context>
 <context>

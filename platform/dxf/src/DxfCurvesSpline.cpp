@@ -179,12 +179,11 @@ OdGeDoubleArray uniformKnots(int count, int degree)
 }
 } // namespace
 
-// A count the file states (72-74) that differs from the values it gives is repaired to the values.
-void DxfReader::checkSplineCount(const DxfTag* countTag, unsigned given, const char* what)
+void DxfReader::checkCount(const DxfTag* countTag, unsigned given, const char* kind, const char* what)
 {
   if (countTag && countTag->integer != static_cast<std::int64_t>(given))
     repair(valueLine(countTag, m_object.line),
-           std::string("SPLINE ") + what + " count " + std::to_string(countTag->integer) + " differs from the " +
+           std::string(kind) + " " + what + " count " + std::to_string(countTag->integer) + " differs from the " +
              std::to_string(given) + " given",
            "read the " + std::to_string(given) + " given");
 }
@@ -223,9 +222,9 @@ OdDbEntityPtr DxfReader::readSpline(DxfEntityProps& props)
   }
   const int flags = flagsTag ? static_cast<int>(flagsTag->integer) : 0;
   const int degree = degreeTag ? static_cast<int>(degreeTag->integer) : 3;
-  checkSplineCount(knotCount, knots.size(), "knot");
-  checkSplineCount(controlCount, control.points.size(), "control point");
-  checkSplineCount(fitCount, fit.points.size(), "fit point");
+  checkCount(knotCount, knots.size(), "SPLINE", "knot");
+  checkCount(controlCount, control.points.size(), "SPLINE", "control point");
+  checkCount(fitCount, fit.points.size(), "SPLINE", "fit point");
   bool rational = (flags & 4) != 0 || !weights.isEmpty();
   if (rational && weights.size() != control.points.size())
   {

@@ -1,6 +1,7 @@
 // The OBJECTS section: dictionaries (the named-objects dictionary, its sub-dictionaries and the
-// extension dictionaries of objects) and the plot style names. Objects may come in any order,
-// so dictionaries are collected first and linked from their owners once the file is read.
+// extension dictionaries of objects), the plot style names, scales and multiline styles
+// (DxfMline.cpp). Objects may come in any order, so dictionaries are collected first and linked
+// from their owners once the file is read.
 #include "DbAnnotationScale.h"
 #include "DbObjectContextManager.h"
 #include "DbBlockTableRecord.h"
@@ -27,6 +28,11 @@ void DxfReader::readObjects()
     if (kind == "SCALE")
     {
       readScale(tag);
+      continue;
+    }
+    if (kind == "MLINESTYLE")
+    {
+      readMlineStyle(tag);
       continue;
     }
     if (!dictionary && kind != "ACDBPLACEHOLDER")
@@ -185,6 +191,9 @@ void DxfReader::linkObjects()
   for (std::uint64_t handle : m_dictionaryOrder)
     if (!m_dictionaries[handle].linked)
       countSkipped("DICTIONARY");
+  for (const auto& style : m_mlineStyles)
+    if (!style.second.linked)
+      countSkipped("MLINESTYLE");
 }
 
 void DxfReader::linkDictionary(DictionaryInfo& info, const OdDbObjectId& id,
@@ -270,6 +279,8 @@ void DxfReader::linkDictionary(DictionaryInfo& info, const OdDbObjectId& id,
     }
     else if (m_scales.count(child))
       linkScale(pDict.get(), entry.first, child);
+    else if (m_mlineStyles.count(child))
+      linkMlineStyle(pDict.get(), entry.first, child);
   }
   applyXData(pDict, info.xdata, info.line);
   info.xdata.release();

@@ -20,6 +20,7 @@
 #include "DbEntity.h"
 #include "DbSymbolTable.h"
 #include "Ge/GePoint2d.h"
+#include "DxfEntityValues.h"
 #include "DxfSource.h"
 #include "DxfText.h"
 #include "DxfTokenizer.h"
@@ -300,7 +301,14 @@ private:
   OdDbEntityPtr readPlanarFill(DxfEntityProps& props, const char* kind);
   OdDbEntityPtr readSpline(DxfEntityProps& props);
   OdDbEntityPtr readHelix(DxfEntityProps& props);
-  void checkSplineCount(const DxfTag* countTag, unsigned given, const char* what);
+  // A count the file states that differs from the values it gives: repaired to the values.
+  void checkCount(const DxfTag* countTag, unsigned given, const char* kind, const char* what);
+  // MLINE, and MLINESTYLE objects linked when their dictionary lists them (DxfMline.cpp).
+  OdDbEntityPtr readMline(DxfEntityProps& props);
+  void readMlineStyle(const DxfTag& start);
+  void linkMlineStyle(OdDbDictionary* pDict, const OdString& name, std::uint64_t handle);
+  // The style of that name in the drawing's ACAD_MLINESTYLE dictionary (null when there is none).
+  OdDbObjectId mlineStyleByName(const OdString& name) const;
   // POLYLINE (2D and 3D polylines, polyface and polygon meshes) and the VERTEX entities that follow it.
   OdDbEntityPtr readPolyline(DxfEntityProps& props);
   void readVertex(const DxfTag& start);
@@ -419,6 +427,38 @@ private:
     int line = 0;
   };
   std::unordered_map<std::uint64_t, ScaleInfo> m_scales;
+  // MLINESTYLE values as the file gives them, until their dictionary lists them.
+  struct MlineStyleInfo
+  {
+    struct Color
+    {
+      bool set = false;
+      std::int64_t index = 256;
+      bool hasRgb = false;
+      std::uint32_t rgb = 0;
+      int line = 0;
+    };
+    struct Element
+    {
+      RealValue offset;
+      Color color;
+      OdDbObjectId linetype;
+    };
+    std::uint64_t handle = 0;
+    int line = 0;
+    OdString name;
+    OdString description;
+    bool hasFlags = false;
+    std::int64_t flags = 0;
+    int flagsLine = 0;
+    RealValue startAngle;
+    RealValue endAngle;
+    Color fill;
+    std::vector<Element> elements;
+    OdResBufPtr xdata;
+    bool linked = false;
+  };
+  std::unordered_map<std::uint64_t, MlineStyleInfo> m_mlineStyles;
 };
 } // namespace kydxf
 

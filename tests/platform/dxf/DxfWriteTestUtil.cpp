@@ -179,6 +179,22 @@ std::map<std::uint64_t, std::string> statesOf(OdDbDatabase* db)
   return states;
 }
 
+::testing::AssertionResult statesKept(const std::map<std::uint64_t, std::string>& expected,
+                                      const std::map<std::uint64_t, std::string>& actual)
+{
+  for (const auto& state : expected)
+  {
+    const std::string object = "object " + QByteArray::number(static_cast<qulonglong>(state.first), 16).toStdString();
+    auto it = actual.find(state.first);
+    if (it == actual.end())
+      return ::testing::AssertionFailure() << object << " is missing";
+    if (it->second != state.second)
+      return ::testing::AssertionFailure() << object << " reads back as\n" << it->second << "\ninstead of\n"
+                                           << state.second;
+  }
+  return ::testing::AssertionSuccess();
+}
+
 OdDbObjectId addToModelSpace(OdDbDatabase* db, OdDbEntity* entity)
 {
   OdDbBlockTableRecordPtr ms = db->getModelSpaceId().openObject(OdDb::kForWrite);

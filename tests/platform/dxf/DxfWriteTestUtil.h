@@ -76,6 +76,10 @@ Read readSource(const QByteArray& data);
 QByteArray writeBack(const Read& r, const QString& version = QString());
 // Complete states of every object by handle (the database's own snapshot of each).
 std::map<std::uint64_t, std::string> statesOf(OdDbDatabase* db);
+// Every object of `expected` is in `actual`, in the same state (objects only `actual` has are
+// not looked at).
+::testing::AssertionResult statesKept(const std::map<std::uint64_t, std::string>& expected,
+                                      const std::map<std::uint64_t, std::string>& actual);
 
 // Entities of one kind in a file of their own: appended to model space, a file of the ENTITIES
 // section alone, and the only entity read from one.
