@@ -126,6 +126,10 @@
         <source>Helix</source>
         <translation>Helix</translation>
     </message>
+    <message>
+        <source>Shape</source>
+        <translation>Shape</translation>
+    </message>
 </context>
 <context>
     <name>errors</name>
@@ -144,6 +148,10 @@
     <message>
         <source>Invalid input.</source>
         <translation>Invalid input.</translation>
+    </message>
+    <message>
+        <source>Invalid value for property Width factor</source>
+        <translation>Invalid value for property Width factor</translation>
     </message>
 </context>
 <context>
@@ -475,6 +483,14 @@
     <message>
         <source>Total length</source>
         <translation>Total length</translation>
+    </message>
+    <message>
+        <source>origin point</source>
+        <translation>origin point</translation>
+    </message>
+    <message>
+        <source>scale</source>
+        <translation>scale</translation>
     </message>
 </context>
 <context>
@@ -1144,6 +1160,22 @@
     <message>
         <source>Total length</source>
         <translation>Total length</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Width factor</source>
+        <translation>Width factor</translation>
+    </message>
+    <message>
+        <source>Obliquing</source>
+        <translation>Obliquing</translation>
     </message>
 </context>
 <context>
