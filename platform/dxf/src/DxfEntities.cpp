@@ -170,7 +170,8 @@ DxfReader::EntityReader DxfReader::entityReader(std::string_view kind)
     {"SOLID", &DxfReader::readSolid},       {"TRACE", &DxfReader::readTrace},
     {"3DFACE", &DxfReader::readFace},       {"SPLINE", &DxfReader::readSpline},
     {"MTEXT", &DxfReader::readMText},       {"LWPOLYLINE", &DxfReader::readLwPolyline},
-    {"POLYLINE", &DxfReader::readPolyline}, {"HELIX", &DxfReader::readHelix}};
+    {"POLYLINE", &DxfReader::readPolyline}, {"HELIX", &DxfReader::readHelix},
+    {"SHAPE", &DxfReader::readShape}};
   for (const auto& r : kReaders)
     if (r.first == kind)
       return r.second;
