@@ -27,6 +27,8 @@
 #include "DbCircle.h"
 #include "DbEllipse.h"
 #include "DbHelix.h"
+#include "DbShape.h"
+#include "Ge/GeGbl.h"
 #include "DbFace.h"
 #include "DbDatabase.h"
 #include "DbLine.h"
@@ -453,6 +455,20 @@ void readHelix(const OdDbObject* o)
   keep(helix->totalLength());
 }
 
+// The shape rows: thickness, position, the name through its style, size, both angles shown
+// from 0 to 2pi, and the width factor.
+void readShape(const OdDbObject* o)
+{
+  const OdDbShape* shape = static_cast<const OdDbShape*>(o);
+  keep(shape->thickness());
+  keep(shape->position());
+  keep(shape->name());
+  keep(shape->size());
+  keep(shape->rotation() < 0.0 ? shape->rotation() + Oda2PI : shape->rotation());
+  keep(shape->widthFactor());
+  keep(shape->oblique() < 0.0 ? shape->oblique() + Oda2PI : shape->oblique());
+}
+
 // The annotation values the text rows show: the flag, the current scale's name and factor (for
 // the sheet sizes) and the orientation data.
 void readAnnotation(const OdDbObject* o)
@@ -529,6 +545,7 @@ void directPass(const std::vector<OdDbObjectPtr>& selection)
     {OdDb2dPolyline::desc(), &read2dPolyline},
     {OdDb3dPolyline::desc(), &read3dPolyline},
     {OdDbHelix::desc(), &readHelix},
+    {OdDbShape::desc(), &readShape},
   };
   for (const OdDbObjectPtr& object : selection)
   {

@@ -934,3 +934,11 @@ TEST(KypropsSave, FillAndPointEditsReadBackAlone)
                                            {"10F", "Vertex X=49", "Vertex X", "49.0000", false},
                                            {"110", "Edge 3=Visible", "Edge 3", "Visible", false}});
 }
+
+// Shapes: the sample's survey marker, its name resolved through the unnamed shape-file style.
+TEST(KypropsSave, ShapeEditsReadBackAlone)
+{
+  expectSampleEditsReadBackAlone("R2000", {{"124", "Size=2", "Size", "2.0000", false},
+                                           {"124", "Width factor=0.5", "Width factor", "0.5000", false},
+                                           {"124", "Position Z=1.5", "Position Z", "1.5000", false}});
+}
