@@ -938,7 +938,7 @@ TEST(KypropsSave, FillAndPointEditsReadBackAlone)
 // Shapes: the sample's survey marker, its name resolved through the unnamed shape-file style.
 TEST(KypropsSave, ShapeEditsReadBackAlone)
 {
-  expectSampleEditsReadBackAlone("R2000", {{"124", "Size=2", "Size", "2.0000", false},
+  expectSampleEditsReadBackAlone("R2010", {{"124", "Size=2", "Size", "2.0000", false},
                                            {"124", "Width factor=0.5", "Width factor", "0.5000", false},
                                            {"124", "Position Z=1.5", "Position Z", "1.5000", false}});
 }

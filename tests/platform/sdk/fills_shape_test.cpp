@@ -229,7 +229,17 @@ TEST_F(Shapes, CopiesKeepEveryValueAndTheStyleGivesItsFontFile)
   shape->setNormal(OdGeVector3d(0, 1, 0));
   OdDbShapePtr copy = OdDbShape::cast(shape->clone());
   ASSERT_FALSE(copy.isNull());
-  EXPECT_EQ(state(copy), state(shape));
+  // A copy outside the drawing has no handle and no owner; every other value is the shape's.
+  const auto values = [](const OdDbObject* object) {
+    OdDbDxfTagList tags;
+    object->dxfOutFields(&tags);
+    std::vector<OdDbDxfTagList::Tag> kept;
+    for (const OdDbDxfTagList::Tag& t : tags.tags())
+      if (t.first != 5 && t.first != 330)
+        kept.push_back(t);
+    return kept;
+  };
+  EXPECT_EQ(values(copy), values(shape));
   EXPECT_EQ(copy->shapeNumber(), 5);
   EXPECT_EQ(copy->styleId(), style);
 
