@@ -29,6 +29,8 @@
 #include "DbHelix.h"
 #include "DbMline.h"
 #include "DbMlineStyle.h"
+#include "DbShape.h"
+#include "Ge/GeGbl.h"
 #include "DbFace.h"
 #include "DbDatabase.h"
 #include "DbLine.h"
@@ -467,6 +469,20 @@ void readMline(const OdDbObject* o)
   keep(mline->scale());
 }
 
+// The shape rows: thickness, position, the name through its style, size, both angles shown
+// from 0 to 2pi, and the width factor.
+void readShape(const OdDbObject* o)
+{
+  const OdDbShape* shape = static_cast<const OdDbShape*>(o);
+  keep(shape->thickness());
+  keep(shape->position());
+  keep(shape->name());
+  keep(shape->size());
+  keep(shape->rotation() < 0.0 ? shape->rotation() + Oda2PI : shape->rotation());
+  keep(shape->widthFactor());
+  keep(shape->oblique() < 0.0 ? shape->oblique() + Oda2PI : shape->oblique());
+}
+
 // The annotation values the text rows show: the flag, the current scale's name and factor (for
 // the sheet sizes) and the orientation data.
 void readAnnotation(const OdDbObject* o)
@@ -544,6 +560,7 @@ void directPass(const std::vector<OdDbObjectPtr>& selection)
     {OdDb3dPolyline::desc(), &read3dPolyline},
     {OdDbHelix::desc(), &readHelix},
     {OdDbMline::desc(), &readMline},
+    {OdDbShape::desc(), &readShape},
   };
   for (const OdDbObjectPtr& object : selection)
   {

@@ -12,6 +12,7 @@
 #include "DbEllipse.h"
 #include "DbHelix.h"
 #include "DbMline.h"
+#include "DbShape.h"
 #include "DbFace.h"
 #include "DbDatabase.h"
 #include "DbLayerTableRecord.h"
@@ -86,6 +87,16 @@ OdDbObjectId addTextStyle(OdDbDatabase* db)
   return id;
 }
 
+// The unnamed style of the shape file that line types draw their shapes from.
+OdDbObjectId addShapeFile(OdDbDatabase* db)
+{
+  OdDbSymbolTablePtr table = db->getTextStyleTableId().safeOpenObject(OdDb::kForWrite);
+  OdDbTextStyleTableRecordPtr style = OdDbTextStyleTableRecord::createObject();
+  style->setIsShapeFile(true);
+  style->setFileName(L"ltypeshp.shx");
+  return table->add(style);
+}
+
 // A block record named after the external reference the dependent layer comes from.
 void addExternalReference(OdDbDatabase* db)
 {
@@ -149,6 +160,7 @@ void KyBuildSampleDrawing(OdDbDatabase* db)
   const OdDbObjectId dashed = addLinetype(db, L"DASHED", L"Dashed __ __ __", {0.5, -0.25});
   addLinetype(db, L"CENTER", L"Center ____ _ ____ _", {1.25, -0.25, 0.25, -0.25});
   const OdDbObjectId notes = addTextStyle(db);
+  const OdDbObjectId shapes = addShapeFile(db);
 
   SampleBuilder sample(db);
   {
@@ -407,6 +419,18 @@ void KyBuildSampleDrawing(OdDbDatabase* db)
     for (const OdGePoint3d& p : pts)
       garden->appendSeg(p);
     sample.add(garden, walls);
+  }
+  {
+    // 125: a survey marker at the site corner, the box shape of the line types' shape file,
+    // size 1.5, half as wide again as high, turned 30 degrees.
+    OdDbShapePtr marker = OdDbShape::createObject();
+    marker->setPosition(OdGePoint3d(5.0, 2.5, 0.0));
+    marker->setSize(1.5);
+    marker->setWidthFactor(1.5);
+    marker->setRotation(OdaPI / 6.0);
+    marker->setStyleId(shapes);
+    marker->setName(L"BOX");
+    sample.add(marker, annotation);
   }
   sample.fixHandles();
 }

@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 
 #include "DbPoint.h"
-#include "KyAccessors.h"
+#include "KyObjectValues.h"
 #include "KyListing.h"
 #include "RxObjectImpl.h"
 
@@ -32,17 +32,14 @@ const KyPropertyRow kRows[] = {
 
 CKyVariant positionComponent(const OdDbObject* object, KyAxis axis)
 {
-  const KyOpened<OdDbPoint> point = KyForRead<OdDbPoint>(object);
-  return point.isNull() ? CKyVariant() : KyUcsComponent(object, point->position(), axis);
+  return KyObjectUcsComponent<OdDbPoint>(object, axis, [](const OdDbPoint* p) { return p->position(); });
 }
 
 int setPositionComponent(const OdDbObject* object, KyAxis axis, const CKyVariant& value)
 {
-  const KyOpened<OdDbPoint> point = KyForWrite<OdDbPoint>(object);
-  if (point.isNull())
-    return kKyRefused;
-  return KySetUcsComponent(object, point->position(), axis, value,
-                           [&](const OdGePoint3d& p) { point->setPosition(p); });
+  return KySetObjectUcsComponent<OdDbPoint>(
+      object, axis, value, [](const OdDbPoint* p) { return p->position(); },
+      [](OdDbPoint* p, const OdGePoint3d& world) { p->setPosition(world); });
 }
 } // namespace
 
@@ -67,21 +64,14 @@ bool CKyPointPE::HasDynamicProperties()
 
 void CKyPointPE::GetPropertyNamesDynamic(const OdDbObject*, CKyPropertiesContainerImpl*) {}
 
-CKyVariant CKyPointPE::GetThickness(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
+CKyVariant CKyPointPE::GetThickness(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
 {
-  const KyOpened<OdDbPoint> point = KyForRead<OdDbPoint>(object);
-  return point.isNull() ? CKyVariant() : CKyVariant(point->thickness(), true);
+  return KyGetDouble<OdDbPoint>(o, [](const OdDbPoint* p) { return p->thickness(); });
 }
 
-int CKyPointPE::SetThickness(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant& value,
-                             const CKyVariant&)
+int CKyPointPE::SetThickness(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant& v, const CKyVariant&)
 {
-  const KyOpened<OdDbPoint> point = KyForWrite<OdDbPoint>(object);
-  double thickness = 0.0;
-  if (point.isNull() || !KyDoubleOf(value, thickness))
-    return kKyRefused;
-  point->setThickness(thickness);
-  return kKyAccepted;
+  return KySetDouble<OdDbPoint>(o, v, [](OdDbPoint* p, double t) { p->setThickness(t); });
 }
 
 CKyVariant CKyPointPE::GetPositionX(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)

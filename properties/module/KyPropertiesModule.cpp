@@ -16,6 +16,7 @@
 #include "DbPoint.h"
 #include "DbPolyline.h"
 #include "DbRay.h"
+#include "DbShape.h"
 #include "DbSolid.h"
 #include "DbSpline.h"
 #include "DbText.h"
@@ -51,6 +52,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::propertyExtens
     {&classOf<OdDbPoint>, &m_pointPE},
     {&classOf<OdDbPolyline>, &m_polylinePE},
     {&classOf<OdDbRay>, &m_rayPE},
+    {&classOf<OdDbShape>, &m_shapePE},
     {&classOf<OdDbSolid>, &m_solidPE},
     {&classOf<OdDbSpline>, &m_splinePE},
     {&classOf<OdDbText>, &m_textPE},
@@ -82,6 +84,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::infoExtensions
     {&classOf<OdDbPoint>, &m_pointInfo},
     {&classOf<OdDbPolyline>, &m_polylineInfo},
     {&classOf<OdDbRay>, &m_rayInfo},
+    {&classOf<OdDbShape>, &m_shapeInfo},
     {&classOf<OdDbSolid>, &m_solidInfo},
     {&classOf<OdDbSpline>, &m_splineInfo},
     {&classOf<OdDbText>, &m_textInfo},
@@ -115,6 +118,7 @@ std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::concreteClas
     {&CKyPointPE::rxInit, &CKyPointPE::rxUninit},
     {&CKyPolylinePE::rxInit, &CKyPolylinePE::rxUninit},
     {&CKyRayPE::rxInit, &CKyRayPE::rxUninit},
+    {&CKyShapePE::rxInit, &CKyShapePE::rxUninit},
     {&CKySolidPE::rxInit, &CKySolidPE::rxUninit},
     {&CKySplinePE_Prop::rxInit, &CKySplinePE_Prop::rxUninit},
     {&CKyTextPE::rxInit, &CKyTextPE::rxUninit},

@@ -17,6 +17,7 @@
 #include "KyPointPE.h"
 #include "KyPolylinePE.h"
 #include "KyRayPE.h"
+#include "KyShapePE.h"
 #include "KySolidPE.h"
 #include "KySplinePE.h"
 #include "KyPrintObjectInfoPE.h"
@@ -67,6 +68,7 @@ private:
   OdStaticRxObject<CKyPointPE> m_pointPE;
   OdStaticRxObject<CKyPolylinePE> m_polylinePE;
   OdStaticRxObject<CKyRayPE> m_rayPE;
+  OdStaticRxObject<CKyShapePE> m_shapePE;
   OdStaticRxObject<CKySolidPE> m_solidPE;
   OdStaticRxObject<CKySplinePE_Prop> m_splinePE;
   OdStaticRxObject<CKyTextPE> m_textPE;
@@ -88,6 +90,7 @@ private:
   OdStaticRxObject<CKyPointInfo> m_pointInfo;
   OdStaticRxObject<CKyPolylineInfo> m_polylineInfo;
   OdStaticRxObject<CKyRayInfo> m_rayInfo;
+  OdStaticRxObject<CKyShapeInfo> m_shapeInfo;
   OdStaticRxObject<CKySolidInfo> m_solidInfo;
   OdStaticRxObject<CKySplineInfo> m_splineInfo;
   OdStaticRxObject<CKyTextInfo> m_textInfo;

@@ -1038,3 +1038,11 @@ TEST(KypropsSave, MultilineEditsReadBackAlone)
   expectSampleEditsReadBackAlone("R2018", {{"118", "RLine scale=3", "Multiline scale", "3.0000"},
                                            {"118", "RLine justification=Bottom", "Multiline justification", "Bottom"}});
 }
+
+// Shapes: the sample's survey marker, its name resolved through the unnamed shape-file style.
+TEST(KypropsSave, ShapeEditsReadBackAlone)
+{
+  expectSampleEditsReadBackAlone("R2010", {{"119", "Size=2", "Size", "2.0000"},
+                                           {"119", "Width factor=0.5", "Width factor", "0.5000"},
+                                           {"119", "Position Z=1.5", "Position Z", "1.5000"}});
+}

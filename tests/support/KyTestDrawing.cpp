@@ -53,7 +53,8 @@ OdDbObjectId KyTestDrawing::addTextStyle(const OdString& name,
 {
   OdDbSymbolTablePtr styles = m_db->getTextStyleTableId().safeOpenObject(OdDb::kForWrite);
   OdDbTextStyleTableRecordPtr style = OdDbTextStyleTableRecord::createObject();
-  style->setName(name);
+  if (!name.isEmpty()) // shape files keep their styles unnamed
+    style->setName(name);
   setup(style);
   return styles->add(style);
 }

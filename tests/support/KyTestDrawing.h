@@ -34,7 +34,8 @@ public:
   // Appends the entity to model space (it stays open for write while the pointer lives).
   OdDbObjectId add(OdDbEntity* entity);
   OdDbObjectId addLayer(const OdString& name);
-  // A text style record, set up by the function before it joins the table.
+  // A text style record, set up by the function before it joins the table (an empty name for an
+  // unnamed shape-file style).
   OdDbObjectId addTextStyle(const OdString& name, const std::function<void(OdDbTextStyleTableRecord*)>& setup);
 
 private:

@@ -126,6 +126,10 @@
         <source>Helix</source>
         <translation>Helix</translation>
     </message>
+    <message>
+        <source>Shape</source>
+        <translation>Shape</translation>
+    </message>
 </context>
 <context>
     <name>errors</name>
@@ -144,6 +148,10 @@
     <message>
         <source>Invalid input.</source>
         <translation>Invalid input.</translation>
+    </message>
+    <message>
+        <source>Invalid value for property Width factor</source>
+        <translation>Invalid value for property Width factor</translation>
     </message>
 </context>
 <context>
@@ -487,6 +495,14 @@
     <message>
         <source>Vertex %1</source>
         <translation>Vertex %1</translation>
+    </message>
+    <message>
+        <source>origin point</source>
+        <translation>origin point</translation>
+    </message>
+    <message>
+        <source>scale</source>
+        <translation>scale</translation>
     </message>
 </context>
 <context>
@@ -1176,6 +1192,22 @@
     <message>
         <source>RLine scale</source>
         <translation>Multiline scale</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Width factor</source>
+        <translation>Width factor</translation>
+    </message>
+    <message>
+        <source>Obliquing</source>
+        <translation>Obliquing</translation>
     </message>
 </context>
 <context>

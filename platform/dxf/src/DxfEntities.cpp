@@ -173,7 +173,8 @@ DxfReader::EntityReader DxfReader::entityReader(std::string_view kind)
     {"3DFACE", &DxfReader::readFace},       {"SPLINE", &DxfReader::readSpline},
     {"MTEXT", &DxfReader::readMText},       {"LWPOLYLINE", &DxfReader::readLwPolyline},
     {"POLYLINE", &DxfReader::readPolyline}, {"HELIX", &DxfReader::readHelix},
-    {"MLINE", &DxfReader::readMline}};
+    {"MLINE", &DxfReader::readMline},
+    {"SHAPE", &DxfReader::readShape}};
   for (const auto& r : kReaders)
     if (r.first == kind)
       return r.second;

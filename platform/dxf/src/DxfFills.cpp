@@ -1,15 +1,19 @@
 // Construction lines, points and planar fills: XLINE and RAY (base point and direction in world
 // coordinates), POINT (world position, thickness, normal, the angle of its X axis), SOLID and TRACE
 // (four corners in the object coordinate system of their normal, in the file's order) and 3DFACE
-// (four world corners and the invisible edges in group 70). Values the objects refuse are repairs
-// naming the kind and the value.
+// (four world corners and the invisible edges in group 70), SHAPE (world position, size, name,
+// angles in degrees, width factor, thickness and normal; the name resolves through the drawing's
+// shape-file styles). Values the objects refuse are repairs naming the kind and the value.
 #include <cmath>
 #include <string>
 
 #include "DbFace.h"
 #include "DbPoint.h"
 #include "DbRay.h"
+#include "DbShape.h"
 #include "DbSolid.h"
+#include "DbSymbolTable.h"
+#include "DbTextStyleTableRecord.h"
 #include "DbTrace.h"
 #include "DbXline.h"
 #include "DxfEntityValues.h"
@@ -22,6 +26,12 @@ namespace kydxf
 namespace
 {
 const int kCorners = 4;
+
+// -0.0 is not the default 0.0: the database keeps its sign.
+bool differsFrom(double value, double standard)
+{
+  return value != standard || std::signbit(value) != std::signbit(standard);
+}
 
 // "<KIND> <value>", kept alive for the repair messages of one object.
 struct WhatText
@@ -84,9 +94,8 @@ void pointFields(const OdDbObject* pObj, DxfFields& out)
   out.point(10, pPoint->position());
   thicknessField(out, pPoint->thickness());
   normalField(out, pPoint->normal());
-  const double rotation = pPoint->ecsRotation();
-  if (rotation != 0.0 || std::signbit(rotation))
-    out.angle(50, rotation);
+  if (differsFrom(pPoint->ecsRotation(), 0.0))
+    out.angle(50, pPoint->ecsRotation());
   dxfXDataFields(pPoint, "POINT", out);
 }
 
@@ -140,14 +149,34 @@ void faceFields(const OdDbObject* pObj, DxfFields& out)
   dxfXDataFields(pFace, "3DFACE", out);
 }
 
+void shapeFields(const OdDbObject* pObj, DxfFields& out)
+{
+  const OdDbShape* pShape = static_cast<const OdDbShape*>(pObj);
+  entityFields(pShape, "SHAPE", out);
+  out.subclass("AcDbShape", {39, 10, 20, 30, 40, 2, 50, 41, 51, 210, 220, 230});
+  thicknessField(out, pShape->thickness());
+  out.point(10, pShape->position());
+  out.real(40, pShape->size());
+  out.text(2, pShape->name());
+  if (differsFrom(pShape->rotation(), 0.0))
+    out.angle(50, pShape->rotation());
+  if (differsFrom(pShape->widthFactor(), 1.0))
+    out.real(41, pShape->widthFactor());
+  if (differsFrom(pShape->oblique(), 0.0))
+    out.angle(51, pShape->oblique());
+  normalField(out, pShape->normal());
+  dxfXDataFields(pShape, "SHAPE", out);
+}
+
 const DxfKindWriter kXlineWriter{"XLINE", &OdDbXline::desc, &xlineFields};
 const DxfKindWriter kRayWriter{"RAY", &OdDbRay::desc, &rayFields};
 const DxfKindWriter kPointWriter{"POINT", &OdDbPoint::desc, &pointFields};
 const DxfKindWriter kSolidWriter{"SOLID", &OdDbSolid::desc, &solidFields};
 const DxfKindWriter kTraceWriter{"TRACE", &OdDbTrace::desc, &traceFields};
 const DxfKindWriter kFaceWriter{"3DFACE", &OdDbFace::desc, &faceFields};
-const DxfKindWriters kFillWriters{&kXlineWriter, &kRayWriter,   &kPointWriter,
-                                  &kSolidWriter, &kTraceWriter, &kFaceWriter};
+const DxfKindWriter kShapeWriter{"SHAPE", &OdDbShape::desc, &shapeFields};
+const DxfKindWriters kFillWriters{&kXlineWriter, &kRayWriter,   &kPointWriter, &kSolidWriter,
+                                  &kTraceWriter, &kFaceWriter,  &kShapeWriter};
 } // namespace
 
 template <class Line>
@@ -256,5 +285,57 @@ OdDbEntityPtr DxfReader::readFace(DxfEntityProps& props)
         pFace->makeEdgeInvisibleAt(static_cast<OdUInt16>(i));
   }
   return pFace;
+}
+
+// The name is looked up in the drawing's shape-file styles in table order. A name none of them
+// defines is kept as written, with the first shape-file style (its shape file may well define
+// it: this SDK reads no shape files); a drawing without shape-file styles is a repair.
+OdDbEntityPtr DxfReader::readShape(DxfEntityProps& props)
+{
+  OdDbShapePtr pShape = OdDbShape::createObject();
+  PointValue position, normal;
+  RealValue thickness, size, rotation, widthFactor, oblique;
+  const DxfTag* name = nullptr;
+  for (const DxfTag* t : m_parts.body)
+    if (!commonEntityTag(*t, props) && !position.take(*t, 10) && !normal.take(*t, 210) && !thickness.take(*t, 39) &&
+        !size.take(*t, 40) && !rotation.take(*t, 50) && !widthFactor.take(*t, 41) && !oblique.take(*t, 51) &&
+        t->code == 2)
+      name = t;
+  apply(position.line, "SHAPE position", [&] { pShape->setPosition(position.p); });
+  if (size.set)
+    apply(size.line, "SHAPE size", [&] { pShape->setSize(size.v); });
+  if (rotation.set)
+    apply(rotation.line, "SHAPE rotation", [&] { pShape->setRotation(rotation.v * OdaPI / 180.0); });
+  if (widthFactor.set)
+    apply(widthFactor.line, "SHAPE width factor", [&] { pShape->setWidthFactor(widthFactor.v); });
+  if (oblique.set)
+    apply(oblique.line, "SHAPE obliquing angle", [&] { pShape->setOblique(oblique.v * OdaPI / 180.0); });
+  if (thickness.set)
+    apply(thickness.line, "SHAPE thickness", [&] { pShape->setThickness(thickness.v); });
+  if (normal.set)
+    apply(normal.line, "SHAPE normal", [&] { pShape->setNormal(normal.vector()); });
+
+  const OdString shapeName = name ? text(*name) : OdString();
+  OdDbObjectId firstShapeFile;
+  OdDbSymbolTablePtr pStyles = m_db->getTextStyleTableId().safeOpenObject();
+  for (OdDbSymbolTableIteratorPtr it = pStyles->newIterator(); !it->done(); it->step())
+  {
+    OdDbTextStyleTableRecordPtr pStyle = OdDbTextStyleTableRecord::cast(it->getRecord().get());
+    if (pStyle.isNull() || !pStyle->isShapeFile())
+      continue;
+    if (firstShapeFile.isNull())
+      firstShapeFile = it->getRecordId();
+    pShape->setStyleId(it->getRecordId());
+    pShape->setName(shapeName);
+    if (pShape->shapeNumber() != 0)
+      return pShape;
+  }
+  pShape->setStyleId(firstShapeFile);
+  pShape->setName(shapeName);
+  if (firstShapeFile.isNull())
+    repair(name ? name->line + 1 : m_object.line,
+           "SHAPE '" + shapeName.toUtf8() + "' names a shape, but the drawing loads no shape file",
+           "kept the name as written");
+  return pShape;
 }
 } // namespace kydxf

@@ -662,6 +662,13 @@ OdDbObjectId DxfReader::claimRecord(const OdDbObjectId& tableId, const OdString&
   OdDbSymbolTableRecordPtr pRecord = recordClass->create();
   if (!apply(line, "record name", [&] { pRecord->setName(name); }))
     return OdDbObjectId();
+  return addRecord(pTable.get(), pRecord.get(), handle, line, kind);
+}
+
+OdDbObjectId DxfReader::addRecord(OdDbSymbolTable* pTable, OdDbSymbolTableRecord* pRecord, std::uint64_t handle,
+                                  int line, const char* kind)
+{
+  OdDbObjectId id;
   handle = ownHandle(handle, line, kind);
   prepareHandle(handle, line);
   if (!apply(line, kind, [&] { id = pTable->add(pRecord); }))

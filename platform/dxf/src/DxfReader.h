@@ -177,6 +177,9 @@ private:
   // for an earlier reference), or adds a new record of the class; moves it to the handle.
   OdDbObjectId claimRecord(const OdDbObjectId& tableId, const OdString& name, OdRxClass* recordClass,
                            std::uint64_t handle, int line, const char* kind);
+  // Adds a record made by the reader at the file's handle (repaired like claimRecord's).
+  OdDbObjectId addRecord(OdDbSymbolTable* pTable, OdDbSymbolTableRecord* pRecord, std::uint64_t handle, int line,
+                         const char* kind);
   // The record of that name, made (empty) when the file refers to a record it does not define.
   OdDbObjectId recordByName(const OdDbObjectId& tableId, OdRxClass* recordClass, std::string_view rawName,
                             int line, std::unordered_map<std::string_view, OdDbObjectId>& cache);
@@ -294,6 +297,7 @@ private:
   OdDbEntityPtr readSolid(DxfEntityProps& props);
   OdDbEntityPtr readTrace(DxfEntityProps& props);
   OdDbEntityPtr readFace(DxfEntityProps& props);
+  OdDbEntityPtr readShape(DxfEntityProps& props);
   // XLINE and RAY; SOLID and TRACE (DxfFills.cpp).
   template <class Line>
   OdDbEntityPtr readConstructionLine(DxfEntityProps& props, const char* kind);

@@ -179,12 +179,6 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
   const OdString name = text(*nameTag);
   const int line = nameTag->line + 1;
 
-  // Shape files have text-style records without a name; the database has no place for them.
-  if (table == "STYLE" && name.isEmpty() && (flags & 1))
-  {
-    countSkipped("STYLE");
-    return;
-  }
   // A split screen has several "*ACTIVE" viewport records; the database keeps the first.
   if (table == "VPORT")
   {
@@ -197,7 +191,17 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
     }
   }
 
-  const OdDbObjectId id = claimRecord((m_db->*kind->tableId)(), name, kind->recordClass(), handle, line, kindName.c_str());
+  OdDbObjectId id;
+  // Shape files have text-style records without a name: the table keeps them by handle alone.
+  if (table == "STYLE" && name.isEmpty() && (flags & 1))
+  {
+    OdDbTextStyleTableRecordPtr pShapeFile = OdDbTextStyleTableRecord::createObject();
+    pShapeFile->setIsShapeFile(true);
+    OdDbSymbolTablePtr pStyles = m_db->getTextStyleTableId().safeOpenObject(OdDb::kForWrite);
+    id = addRecord(pStyles.get(), pShapeFile.get(), handle, line, kindName.c_str());
+  }
+  else
+    id = claimRecord((m_db->*kind->tableId)(), name, kind->recordClass(), handle, line, kindName.c_str());
   if (id.isNull())
   {
     noteDropped(object.line);

@@ -235,4 +235,26 @@ OdDbEntityPtr onlyEntity(OdDbDatabase* db)
   const ::testing::AssertionResult same = sameState(pObj, copy);
   return same ? same : (::testing::AssertionFailure() << same.message() << "\n" << file.toStdString());
 }
+
+void expectEditReadsBackAlone(const QByteArray& source, std::uint64_t handle,
+                              const std::function<void(OdDbObject*)>& edit)
+{
+  Read r = readSource(source);
+  OdDbObjectPtr pObj =
+    r.db->getOdDbObjectId(OdDbHandle(static_cast<OdUInt64>(handle))).safeOpenObject(OdDb::kForWrite);
+  const std::string before = statesOf(r.db.get())[handle];
+  edit(pObj.get());
+  pObj = nullptr;
+  const std::map<std::uint64_t, std::string> expected = statesOf(r.db.get());
+  EXPECT_NE(expected.at(handle), before);
+  const Read again = readSource(writeBack(r));
+  EXPECT_EQ(again.report.repairCount, 0);
+  const std::map<std::uint64_t, std::string> actual = statesOf(again.db.get());
+  for (const auto& state : expected)
+  {
+    auto it = actual.find(state.first);
+    ASSERT_NE(it, actual.end()) << "object " << std::hex << state.first << " is missing";
+    EXPECT_EQ(it->second, state.second) << "object " << std::hex << state.first;
+  }
+}
 } // namespace dxfwrite

@@ -81,6 +81,12 @@ std::map<std::uint64_t, std::string> statesOf(OdDbDatabase* db);
 ::testing::AssertionResult statesKept(const std::map<std::uint64_t, std::string>& expected,
                                       const std::map<std::uint64_t, std::string>& actual);
 
+// The drawing read with its source, the object of the handle edited, written back and read
+// again: the edit changed the object, and every object reads back with the state it had after the
+// edit, without a repair.
+void expectEditReadsBackAlone(const QByteArray& source, std::uint64_t handle,
+                              const std::function<void(OdDbObject*)>& edit);
+
 // Entities of one kind in a file of their own: appended to model space, a file of the ENTITIES
 // section alone, and the only entity read from one.
 OdDbObjectId addToModelSpace(OdDbDatabase* db, OdDbEntity* entity);

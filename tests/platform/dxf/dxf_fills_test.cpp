@@ -231,23 +231,6 @@ TEST(DxfFills, EditedObjectOfEachKindChangesAloneAndReadsBack)
   for (const Edit& edit : edits)
   {
     SCOPED_TRACE(edit.name);
-    dxfwrite::Read r = dxfwrite::readSource(source);
-    OdDbObjectPtr pObj =
-      r.db->getOdDbObjectId(OdDbHandle(static_cast<OdUInt64>(edit.handle))).safeOpenObject(OdDb::kForWrite);
-    const std::string before = dxfwrite::statesOf(r.db.get())[edit.handle];
-    edit.apply(pObj.get());
-    pObj = nullptr;
-    const std::map<std::uint64_t, std::string> expected = dxfwrite::statesOf(r.db.get());
-    EXPECT_NE(expected.at(edit.handle), before);
-    const QByteArray out = dxfwrite::writeBack(r);
-    const dxfwrite::Read again = dxfwrite::readSource(out);
-    EXPECT_EQ(again.report.repairCount, 0);
-    const std::map<std::uint64_t, std::string> actual = dxfwrite::statesOf(again.db.get());
-    for (const auto& state : expected)
-    {
-      auto it = actual.find(state.first);
-      ASSERT_NE(it, actual.end()) << "object " << std::hex << state.first << " is missing";
-      EXPECT_EQ(it->second, state.second) << "object " << std::hex << state.first;
-    }
+    dxfwrite::expectEditReadsBackAlone(source, edit.handle, edit.apply);
   }
 }

@@ -46,6 +46,16 @@ OdRxClass* OdDbViewTable::recordClass() const { return OdDbViewTableRecord::desc
 OdDbUCSTable::OdDbUCSTable() = default;
 OdRxClass* OdDbUCSTable::recordClass() const { return OdDbUCSTableRecord::desc(); }
 
+namespace
+{
+// Text styles of shape files may have no name; the table keeps them, found by id only.
+bool isUnnamedShapeFile(const OdDbSymbolTableRecord* pRecord)
+{
+  return pRecord->isKindOf(OdDbTextStyleTableRecord::desc()) &&
+         static_cast<const OdDbTextStyleTableRecord*>(pRecord)->isShapeFile();
+}
+} // namespace
+
 // ---- OdDbSymbolTableRecord ---------------------------------------------------------------------
 
 OdDbSymbolTableRecord::OdDbSymbolTableRecord() = default;
@@ -136,6 +146,9 @@ OdDbSymbolTable::OdDbSymbolTable() = default;
 OdDbObjectId OdDbSymbolTable::getAt(const OdString& recordName, bool getErasedRecord) const
 {
   assertReadEnabled();
+  // Unnamed records (shape files) are found by id only.
+  if (recordName.isEmpty())
+    return OdDbObjectId();
   for (const OdDbObjectId& id : m_records)
   {
     if (id.isErased() && !getErasedRecord)
@@ -176,11 +189,14 @@ OdDbObjectId OdDbSymbolTable::add(OdDbSymbolTableRecord* pRecord)
   if (pRecord->isDBRO())
     throw OdError(eAlreadyInDb);
   const OdString name = pRecord->getName();
-  const OdResult res = OdDbSymbolTableRecord::validateName(name);
-  if (res != eOk)
-    throw OdError(res);
-  if (has(name))
-    throw OdError(eDuplicateRecordName);
+  if (!name.isEmpty() || !isUnnamedShapeFile(pRecord))
+  {
+    const OdResult res = OdDbSymbolTableRecord::validateName(name);
+    if (res != eOk)
+      throw OdError(res);
+    if (has(name))
+      throw OdError(eDuplicateRecordName);
+  }
   assertWriteEnabled();
   const OdDbObjectId id = pDb->addOdDbObject(pRecord, objectId());
   m_records.append(id);

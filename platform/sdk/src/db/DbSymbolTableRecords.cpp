@@ -10,6 +10,7 @@
 #include "DbRegAppTableRecord.h"
 #include "DbTextStyleTableRecord.h"
 #include "DbUCSTableRecord.h"
+#include "Gi/GiTextStyle.h"
 #include "SdkRxMacros.h"
 
 ODRX_SDK_DBOBJECT_DXF_DEFINE_MEMBERS(OdDbLayerTableRecord, OdDbSymbolTableRecord, L"LAYER")
@@ -840,4 +841,26 @@ void OdDbUCSTableRecord::copyFrom(const OdRxObject* pSource)
   m_origin = pSrc->m_origin;
   m_xAxis = pSrc->m_xAxis;
   m_yAxis = pSrc->m_yAxis;
+}
+
+void giFromDbTextStyle(const OdDbTextStyleTableRecord* pStyle, OdGiTextStyle& giStyle)
+{
+  giStyle.setFileName(pStyle->fileName());
+  giStyle.setBigFontFileName(pStyle->bigFontFileName());
+  giStyle.setShapeLoaded(pStyle->isShapeFile());
+  giStyle.setTextSize(pStyle->textSize());
+  giStyle.setXScale(pStyle->xScale());
+  giStyle.setObliquingAngle(pStyle->obliquingAngle());
+}
+
+void giFromDbTextStyle(const OdDbObjectId& styleId, OdGiTextStyle& giStyle)
+{
+  OdDbTextStyleTableRecordPtr pStyle = OdDbTextStyleTableRecord::cast(styleId.openObject().get());
+  if (!pStyle.isNull())
+    giFromDbTextStyle(pStyle.get(), giStyle);
+}
+
+OdString OdGiTextStyle::getFontFilePath(OdDbDatabase* /*pDb*/) const
+{
+  return m_fileName;
 }

@@ -9,6 +9,7 @@
 #include "Ge/GeGbl.h"
 #include "SdkRxMacros.h"
 #include "db/DbInternal.h"
+#include "db/text/TextFrame.h"
 #include "db/text/TextLayout.h"
 
 ODRX_SDK_DBOBJECT_DXF_DEFINE_MEMBERS(OdDbText, OdDbEntity, L"TEXT")
@@ -16,12 +17,6 @@ ODRX_SDK_DBOBJECT_DXF_DEFINE_MEMBERS(OdDbText, OdDbEntity, L"TEXT")
 namespace
 {
 const double kMaxOblique = 85.0 * OdaPI / 180.0;
-
-// X axis of the object coordinate system of a normal.
-OdGeVector3d ocsXAxis(const OdGeVector3d& normal)
-{
-  return OdGeMatrix3d::planeToWorld(normal).getCsXAxis();
-}
 
 void checkPositive(double value)
 {
@@ -238,7 +233,7 @@ void OdDbText::mirrorInY(bool mirror)
 
 void OdDbText::textAxes(OdGeVector3d& along, OdGeVector3d& up) const
 {
-  along = ocsXAxis(m_normal).rotateBy(m_rotation, m_normal);
+  along = odDbOcsXAxis(m_normal).rotateBy(m_rotation, m_normal);
   up = m_normal.crossProduct(along);
   if (m_mirroredInX)
     along.negate();
@@ -269,7 +264,7 @@ void OdDbText::adjustAlignment(OdDbDatabase* /*pDb*/)
     OdGeVector3d direction = baseline / distance;
     if (m_mirroredInX)
       direction.negate();
-    const double rotation = ocsXAxis(m_normal).angleTo(direction, m_normal);
+    const double rotation = odDbOcsXAxis(m_normal).angleTo(direction, m_normal);
     const double perUnit = glyphs * OdDbTextLayout::kGlyphAdvance;
     double height = m_height;
     double widthFactor = m_widthFactor;
@@ -339,34 +334,18 @@ OdResult OdDbText::transformBy(const OdGeMatrix3d& xform)
   assertWriteEnabled(false, false);
   if (!odDbMatrixIsFinite(xform))
     return eInvalidInput;
-  const OdGeVector3d direction = ocsXAxis(m_normal).rotateBy(m_rotation, m_normal);
-  const OdGeVector3d up = m_normal.crossProduct(direction);
-  const OdGeVector3d newDirection = OdGeVector3d(direction).transformBy(xform);
-  const OdGeVector3d newUp = OdGeVector3d(up).transformBy(xform);
-  const OdGeVector3d newNormalRaw = newDirection.crossProduct(newUp);
-  const double alongScale = newDirection.length();
-  const double area = newNormalRaw.length();
-  if (alongScale <= 1e-12 || area <= 1e-12)
-    return eInvalidInput;
-  const double acrossScale = area / alongScale;
-  const OdGeVector3d newNormal = newNormalRaw / area;
-  const double height = m_height * acrossScale;
-  const double widthFactor = m_widthFactor * alongScale / acrossScale;
-  const double thickness = m_thickness * OdGeVector3d(m_normal).transformBy(xform).dotProduct(newNormal);
-  const double rotation = ocsXAxis(newNormal).angleTo(newDirection / alongScale, newNormal);
-  const OdGePoint3d position = OdGePoint3d(m_position).transformBy(xform);
+  OdDbTextFrame frame{m_position, m_normal, m_rotation, m_height, m_widthFactor, m_thickness};
   const OdGePoint3d alignmentPoint = OdGePoint3d(m_alignmentPoint).transformBy(xform);
-  if (!odgeIsFinite(height) || !odgeIsFinite(widthFactor) || height <= 0.0 || widthFactor <= 0.0 ||
-      !odgeIsFinite(thickness) || !odgeIsFinite(position) || !odgeIsFinite(alignmentPoint))
+  if (!frame.transformBy(xform) || !odgeIsFinite(alignmentPoint))
     return eInvalidInput;
   assertWriteEnabled();
-  m_position = position;
+  m_position = frame.position;
   m_alignmentPoint = alignmentPoint;
-  m_normal = newNormal;
-  m_rotation = rotation;
-  m_height = height;
-  m_widthFactor = widthFactor;
-  m_thickness = thickness;
+  m_normal = frame.normal;
+  m_rotation = frame.rotation;
+  m_height = frame.height;
+  m_widthFactor = frame.widthFactor;
+  m_thickness = frame.thickness;
   xDataTransformBy(xform);
   return eOk;
 }
