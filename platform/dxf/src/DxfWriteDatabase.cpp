@@ -434,21 +434,6 @@ private:
     return writer->dxfName;
   }
 
-  // A whole object as DxfOutput::object() writes it, from fields already made.
-  void object(const OdDbObject* pObj, const char* dxfName, const DxfFields& fields)
-  {
-    m_out.tag(0, dxfName);
-    m_out.handle(5, handleOf(pObj->objectId()));
-    if (!pObj->extensionDictionary().isNull())
-    {
-      m_out.tag(102, "{ACAD_XDICTIONARY");
-      m_out.handle(360, handleOf(pObj->extensionDictionary()));
-      m_out.tag(102, "}");
-    }
-    m_out.handle(330, handleOf(pObj->ownerId()));
-    m_out.fields(fields);
-  }
-
   // ---- BLOCKS and ENTITIES -----------------------------------------------------------------
 
   struct Block
@@ -550,7 +535,7 @@ private:
         std::vector<DxfOutTag>& tags = fields.segments().front().tags;
         tags.push_back({3, "Normal"});
         tags.push_back({350, DxfEncoder::handle(m_normalPlotStyle)});
-        object(pObj.get(), dxfName, fields);
+        m_out.object(pObj.get(), dxfName, fields);
         placeholder(m_normalPlotStyle, handleOf(id));
       }
       else

@@ -45,7 +45,8 @@ class SourceWriter
 public:
   SourceWriter(OdDbDatabase* db, const KyDxfSource& source, DxfOutput& out)
     : m_db(db), m_source(source), m_out(out), m_tokens(source.data, source.size),
-      m_versionChanged(out.encoder().version() != source.version)
+      m_versionChanged(out.encoder().version() != source.version),
+      m_reencode((source.version >= kDxfR2007) != (out.encoder().version() >= kDxfR2007))
   {
     m_tokens.allowDroppedValues(true);
     // A mapped file is read again as it was read the first time: pages go behind the cursor.
@@ -54,7 +55,6 @@ public:
       m_decoder.setUtf8();
     else
       m_decoder.setCodePage(source.codePage);
-    m_reencode = (source.version >= kDxfR2007) != (out.encoder().version() >= kDxfR2007);
     m_mapped.reserve(source.objects.size() * 2);
     for (const KyDxfSource::Object& o : source.objects)
       m_mapped.insert(static_cast<OdDbStub*>(o.id));
@@ -759,7 +759,8 @@ private:
   DxfTokenizer m_tokens;
   DxfTextDecoder m_decoder;
   const bool m_versionChanged;
-  bool m_reencode = false;
+  // Texts change encoding between the versions before R2007 and those from it on.
+  const bool m_reencode;
   std::unordered_set<OdDbStub*> m_mapped;
   std::unordered_map<OdDbStub*, std::uint64_t> m_ambient;
   // Block records new to the drawing, and the blocks whose BLOCK the source has.

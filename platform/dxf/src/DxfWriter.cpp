@@ -297,14 +297,19 @@ void DxfOutput::object(const OdDbObject* pObj)
     throw DxfWriteError{"objects of the class " + pObj->isA()->name().toUtf8() + " cannot be written yet"};
   DxfFields fields(m_encoder, pObj->database());
   writer->fields(pObj, fields);
-  tag(0, writer->dxfName);
+  object(pObj, writer->dxfName, fields);
+}
+
+void DxfOutput::object(const OdDbObject* pObj, const char* dxfName, const DxfFields& fields)
+{
+  tag(0, dxfName);
   // Tags before the first marker (a table's name) come before the handle, as files have them.
   const std::vector<DxfFields::Segment>& segments = fields.segments();
   const bool hasHead = !segments.empty() && !segments.front().marker && !segments.front().isXData;
   if (hasHead)
     for (const DxfOutTag& t : segments.front().tags)
       tag(t.code, t.value);
-  const bool dimStyle = std::string_view(writer->dxfName) == "DIMSTYLE";
+  const bool dimStyle = std::string_view(dxfName) == "DIMSTYLE";
   handle(dimStyle ? 105 : 5, static_cast<std::uint64_t>(pObj->getDbHandle()));
   const OdDbObjectId xdictionary = pObj->extensionDictionary();
   if (!xdictionary.isNull() && m_encoder.version() > kDxfR12)

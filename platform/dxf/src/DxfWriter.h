@@ -166,6 +166,8 @@ public:
   // group, its owner, the fields of its kind and its extended data. Throws DxfWriteError when no
   // kind writes its class.
   void object(const OdDbObject* pObj);
+  // The same from fields already made by the kind's writer (and changed by the caller).
+  void object(const OdDbObject* pObj, const char* dxfName, const DxfFields& fields);
 
 private:
   std::string& m_buffer;

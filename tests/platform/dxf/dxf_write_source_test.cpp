@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <string>
@@ -15,6 +16,7 @@
 #include "DbBlockTable.h"
 #include "DbBlockTableRecord.h"
 #include "DbDatabase.h"
+#include "DbDictionary.h"
 #include "DbFiler.h"
 #include "DbLayerTableRecord.h"
 #include "DbLine.h"
@@ -26,7 +28,6 @@
 #include "DxfWriteTestUtil.h"
 #include "KyDxfReader.h"
 #include "KyDxfWriter.h"
-#include <iostream>
 
 namespace
 {
@@ -481,4 +482,115 @@ TEST(DxfWriteSource, ObjectsGivenNewHandlesReadBackInTheirBlocks)
   const auto entities = entityStates(r.db.get());
   EXPECT_EQ(4u, entities.size());
   EXPECT_EQ(entities, entityStates(again.db.get()));
+}
+
+namespace
+{
+// The entry names of the first DICTIONARY in the file (the named-objects dictionary), in order.
+std::vector<std::string> rootEntriesOf(const QByteArray& file)
+{
+  std::vector<std::string> names;
+  kydxf::DxfTokenizer tokens(file.constData(), static_cast<std::size_t>(file.size()));
+  kydxf::DxfTag t;
+  bool inRoot = false;
+  while (tokens.next(t))
+  {
+    const std::string_view text = kydxf::dxfTrim(t.text);
+    if (t.code == 0)
+    {
+      if (inRoot)
+        break;
+      inRoot = text == "DICTIONARY";
+    }
+    else if (inRoot && t.code == 3)
+      names.emplace_back(text);
+  }
+  return names;
+}
+} // namespace
+
+// A dictionary of the file listing an object the reader keeps as it came (a kind it does not map)
+// keeps that entry where it stood when the dictionary changes, and gains the new entry once.
+TEST(DxfWriteSource, ChangedDictionariesKeepForeignEntriesInPlace)
+{
+  const QByteArray in = QByteArray(kHeader2000) +
+                        "0\nSECTION\n2\nOBJECTS\n"
+                        "0\nDICTIONARY\n5\nC\n330\n0\n100\nAcDbDictionary\n281\n1\n3\nKY_FOREIGN\n350\nF0\n"
+                        "3\nACAD_GROUP\n350\nD\n"
+                        "0\nDICTIONARY\n5\nD\n330\nC\n100\nAcDbDictionary\n281\n1\n"
+                        "0\nKY_THING\n5\nF0\n330\nC\n100\nKyThing\n1\nkept\n"
+                        "0\nENDSEC\n0\nEOF\n";
+  Read r = readSource(in);
+  ASSERT_EQ(0, r.report.repairCount)
+    << (r.report.repairs.empty() ? std::string() : r.report.repairs.front().problem.toStdString());
+  {
+    OdDbDictionaryPtr nod = r.db->getNamedObjectsDictionaryId().safeOpenObject(OdDb::kForWrite);
+    nod->setAt(L"KY_NEW", OdDbDictionary::createObject());
+  }
+  const QByteArray out = writeBack(r);
+  const std::vector<std::string> names = rootEntriesOf(out);
+  const auto count = [&](const char* name) { return std::count(names.begin(), names.end(), name); };
+  EXPECT_EQ(1, count("KY_FOREIGN")) << out.toStdString();
+  EXPECT_EQ(1, count("ACAD_GROUP")) << out.toStdString();
+  EXPECT_EQ(1, count("KY_NEW")) << out.toStdString();
+  ASSERT_GE(names.size(), 2u);
+  EXPECT_EQ(names[0], "KY_FOREIGN");
+  EXPECT_EQ(names[1], "ACAD_GROUP");
+  EXPECT_TRUE(out.contains("\nKY_THING\n") && out.contains("\nkept\n"));
+  Read again = readSource(out);
+  EXPECT_EQ(0, again.report.repairCount);
+  OdDbDictionaryPtr nod = again.db->getNamedObjectsDictionaryId().safeOpenObject();
+  EXPECT_TRUE(nod->has(L"KY_NEW"));
+}
+
+// An R12 file's blocks have no handles: the block an entity is added to is found by its name, and
+// the entity goes out inside it (R12 cannot take a block the file lacks).
+TEST(DxfWriteSource, R12BlocksAreFoundByName)
+{
+  const QByteArray in = "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1009\n0\nENDSEC\n"
+                        "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n8\n0\n2\nDOOR\n70\n0\n10\n0\n20\n0\n30\n0\n3\nDOOR\n"
+                        "0\nLINE\n8\n0\n10\n0\n20\n0\n30\n0\n11\n1\n21\n0\n31\n0\n0\nENDBLK\n8\n0\n0\nENDSEC\n"
+                        "0\nSECTION\n2\nENTITIES\n0\nLINE\n8\n0\n10\n5\n20\n5\n30\n0\n11\n6\n21\n6\n31\n0\n"
+                        "0\nENDSEC\n0\nEOF\n";
+  Read r = readSource(in);
+  ASSERT_EQ(r.report.version, QStringLiteral("AC1009"));
+  OdDbBlockTablePtr pTable = r.db->getBlockTableId().safeOpenObject();
+  OdDbBlockTableRecordPtr pDoor = pTable->getAt(L"DOOR").safeOpenObject(OdDb::kForWrite);
+  OdDbLinePtr pLine = OdDbLine::createObject();
+  pLine->setDatabaseDefaults(r.db.get());
+  pLine->setStartPoint(OdGePoint3d(0.0, 2.0, 0.0));
+  pLine->setEndPoint(OdGePoint3d(1.0, 2.0, 0.0));
+  pDoor->appendOdDbEntity(pLine);
+  pLine.release();
+  pDoor.release();
+  const QByteArray out = writeBack(r);
+  const int block = out.indexOf("\nDOOR\n"), end = out.indexOf("\nENDBLK\n");
+  ASSERT_TRUE(block >= 0 && end > block) << out.toStdString();
+  EXPECT_EQ(2, out.mid(block, end - block).count("\nLINE\n")) << out.toStdString();
+  Read again = readSource(out);
+  OdDbBlockTablePtr pAgainTable = again.db->getBlockTableId().safeOpenObject();
+  OdDbBlockTableRecordPtr pAgain = pAgainTable->getAt(L"DOOR").safeOpenObject();
+  int lines = 0;
+  for (OdDbObjectIteratorPtr it = pAgain->newIterator(); !it->done(); it->step())
+    ++lines;
+  EXPECT_EQ(2, lines);
+}
+
+// Reals the file writes with a decimal comma, in tags the writer copies as they came (the header,
+// an entity it does not map), go out with a point and read back without a repair.
+TEST(DxfWriteSource, DecimalCommasOfCopiedTagsGoOutAsPoints)
+{
+  const QByteArray in = withLines("0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1015\n9\n$LTSCALE\n40\n2,5\n0\nENDSEC\n",
+                                  "8\n0\n",
+                                  "0\nKY_WIDGET\n5\n2C\n100\nAcDbEntity\n8\n0\n40\n1,25\n0\nENDSEC\n0\nEOF\n");
+  Read r = readSource(in);
+  EXPECT_GT(r.report.repairCount, 0);
+  EXPECT_EQ(2.5, r.db->getLTSCALE());
+  const QByteArray out = writeBack(r);
+  EXPECT_FALSE(out.contains("2,5") || out.contains("1,25")) << out.toStdString();
+  EXPECT_TRUE(out.contains("\nKY_WIDGET\n") && out.contains("\n1.25\n")) << out.toStdString();
+  Read again = readSource(out);
+  EXPECT_EQ(0, again.report.repairCount)
+    << (again.report.repairs.empty() ? std::string() : again.report.repairs.front().problem.toStdString());
+  EXPECT_EQ(2.5, again.db->getLTSCALE());
 }

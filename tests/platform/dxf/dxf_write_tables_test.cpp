@@ -478,6 +478,12 @@ TEST(DxfWriteTables, WritesTheFilesForms)
             "3=simplex.shx 4= | xdata: 1001=ACAD 1000=Arial 1071=33554466");
   style.release();
 
+  // A simple dash has no shape or text: its 74 is 0 (R12 has no 74 at all).
+  OdDbObjectPtr dashed = d.dashed.openObject();
+  EXPECT_EQ(writtenTags(d.db, dashed.get()),
+            "AcDbSymbolTableRecord: | AcDbLinetypeTableRecord: 2=DASHED 70=0 3= 72=65 73=2 40=0.75 49=0.5 74=0 "
+            "49=-0.25 74=0 | xdata:");
+
   OdDbObjectPtr table = d.db->getDimStyleTableId().openObject();
   const std::string standard = DxfEncoder::handle(static_cast<std::uint64_t>(d.db->getDimStyleStandardId().getHandle()));
   EXPECT_EQ(writtenTags(d.db, table.get()),
@@ -652,6 +658,7 @@ void fillDrawing(Drawing& d)
   nod->setAt(L"KY_SETTINGS", own);
   own->setAt(L"Nested", OdDbDictionary::createObject());
   addXData(own, L"KY_TEST", L"dictionary data");
+  own->createExtensionDictionary();
 }
 
 // Every object the writer walks, by handle: tables, records, block entities, the named-objects
@@ -751,6 +758,38 @@ void handlesOf(const QByteArray& file, std::set<std::uint64_t>& handles, std::ui
     {
       EXPECT_TRUE(handles.insert(h).second) << "handle " << DxfEncoder::handle(h) << " is written twice";
     }
+  }
+}
+
+// The names of the file's APPID records.
+std::set<std::string> applicationsOf(const QByteArray& file)
+{
+  std::set<std::string> names;
+  DxfTokenizer tokens(file.constData(), static_cast<std::size_t>(file.size()));
+  DxfTag t;
+  bool inRecord = false;
+  while (tokens.next(t))
+  {
+    if (t.code == 0)
+      inRecord = dxfTrim(t.text) == "APPID";
+    else if (inRecord && t.code == 2)
+      names.emplace(dxfTrim(t.text));
+  }
+  return names;
+}
+
+// Every file registers ACAD, also that of a drawing that did not.
+TEST(DxfWriteTables, EveryFileRegistersAcad)
+{
+  for (int version : kWholeVersions)
+  {
+    OdDbDatabasePtr db = OdDbDatabase::createObject();
+    OdDbSymbolTablePtr apps = db->getRegAppTableId().safeOpenObject();
+    ASSERT_FALSE(apps->has(L"ACAD"));
+    apps.release();
+    QByteArray file;
+    OdDbDatabasePtr again = writtenAndRead(db, version, &file);
+    EXPECT_EQ(1u, applicationsOf(file).count("ACAD")) << version;
   }
 }
 
