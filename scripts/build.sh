@@ -3,7 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir="${KY_BUILD_DIR:-build}"
-# Paths relative to the checkout, so every clone shares the compiler cache.
+# Paths relative to the checkout, and debug builds not keyed by their build folder, so every
+# clone and worktree shares the compiler cache.
 export CCACHE_BASEDIR="$PWD"
+export CCACHE_NOHASHDIR=true
 cmake -S . -B "$build_dir" -G Ninja "$@" >/dev/null
 cmake --build "$build_dir" -j"$(nproc)"
