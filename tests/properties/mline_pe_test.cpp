@@ -3,6 +3,7 @@
 // or scale change, refusals, and the listing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "DbCircle.h"
@@ -252,6 +253,9 @@ TEST_F(MlineRows, ListingPrintsJustificationScaleStyleAndEveryVertex)
   const std::vector<std::string> labels = listing.labels();
   ASSERT_GE(labels.size(), expected.size());
   EXPECT_EQ(std::vector<std::string>(labels.end() - expected.size(), labels.end()), expected);
+  // The entity's own lines come first.
+  const auto layer = std::find(labels.begin(), labels.end(), "Layer");
+  EXPECT_TRUE(layer != labels.end() && layer < std::find(labels.begin(), labels.end(), "Justification"));
   EXPECT_EQ(listing.find("Justification")->value, "Bottom");
   EXPECT_EQ(listing.find("Scale")->kind, "PrintScale");
   EXPECT_EQ(listing.find("Scale")->value, "2.5");
