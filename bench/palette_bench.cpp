@@ -31,6 +31,7 @@
 #include "DbMline.h"
 #include "DbMlineStyle.h"
 #include "DbShape.h"
+#include "DbHatch.h"
 #include "Ge/GeGbl.h"
 #include "DbFace.h"
 #include "DbDatabase.h"
@@ -493,6 +494,35 @@ void readShape(const OdDbObject* o)
   keep(shape->oblique() < 0.0 ? shape->oblique() + Oda2PI : shape->oblique());
 }
 
+// The hatch rows: origin, associativity, island style, elevation, the area (twice: the listed
+// row and the additive area of the hatch alone), and the pattern or the gradient values.
+void readHatch(const OdDbObject* o)
+{
+  const OdDbHatch* hatch = static_cast<const OdDbHatch*>(o);
+  keep(hatch->originPoint().x);
+  keep(hatch->associative());
+  keep(hatch->hatchStyle());
+  keep(hatch->elevation());
+  double area = 0.0;
+  keep(hatch->getArea(area));
+  keep(hatch->getArea(area));
+  if (hatch->isGradient())
+  {
+    OdCmColorArray colors;
+    OdGeDoubleArray values;
+    hatch->getGradientColors(colors, values);
+    keep(colors.size());
+    keep(hatch->gradientAngle());
+    keep(hatch->gradientShift());
+    return;
+  }
+  keep(hatch->patternType());
+  keep(hatch->patternName());
+  keep(hatch->patternAngle());
+  keep(hatch->patternScale());
+  keep(hatch->patternSpace());
+}
+
 // The annotation values the text rows show: the flag, the current scale's name and factor (for
 // the sheet sizes) and the orientation data.
 void readAnnotation(const OdDbObject* o)
@@ -571,6 +601,7 @@ void directPass(const std::vector<OdDbObjectPtr>& selection)
     {OdDbHelix::desc(), &readHelix},
     {OdDbMline::desc(), &readMline},
     {OdDbShape::desc(), &readShape},
+    {OdDbHatch::desc(), &readHatch},
   };
   for (const OdDbObjectPtr& object : selection)
   {

@@ -36,6 +36,9 @@ for file in tests/corpus/files/*.dxf "${KY_CORPUS_DIR:-build/corpus}"/*.dxf; do
   fi
 done
 echo "fuzz: $corpus_seeds third-party drawings among the seeds"
+# Hatch loops: every loop form and edge kind, gradients, and loop structures broken in the ways
+# the reader must repair (fuzz/hatch_seeds).
+cp fuzz/hatch_seeds/*.dxf "$seeds/"
 
 # Seeds of value_fuzz: every row of every sample entity (three selector bytes: entity, row, units)
 # with a text of one of the forms a user types, two texts per row.

@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   valgrind
   python3 python3-ezdxf
+  libpolyclipping-dev
 )
 
 missing=()

@@ -13,6 +13,10 @@
 #include "DbHelix.h"
 #include "DbMline.h"
 #include "DbShape.h"
+#include "DbHatch.h"
+#include "Ge/GeCircArc2d.h"
+#include "Ge/GeEllipArc2d.h"
+#include "Ge/GeLineSeg2d.h"
 #include "DbFace.h"
 #include "DbDatabase.h"
 #include "DbLayerTableRecord.h"
@@ -140,6 +144,93 @@ void setHyperlink(OdDbEntity* entity, const wchar_t* link)
 {
   CKyString text(link);
   CKyUtils::SetHyperLink(entity, &text);
+}
+
+OdGePoint2dArray rectangle(double x0, double y0, double x1, double y1)
+{
+  OdGePoint2dArray pts;
+  pts.append(OdGePoint2d(x0, y0));
+  pts.append(OdGePoint2d(x1, y0));
+  pts.append(OdGePoint2d(x1, y1));
+  pts.append(OdGePoint2d(x0, y1));
+  return pts;
+}
+
+// 126-133: hatches. A brick floor with a column island, a user-defined crossing, a gradient, an
+// annotative hatch, a semicircular bay (arc and line), an elliptical pond, and two overlapping
+// paving squares for the additive area.
+void addHatches(SampleBuilder& sample, const OdDbObjectId& walls, const OdDbObjectId& annotation)
+{
+  {
+    OdDbHatchPtr floor = OdDbHatch::createObject();
+    floor->appendLoop(OdDbHatch::kExternal, rectangle(0.0, 0.0, 40.0, 30.0), OdGeDoubleArray());
+    floor->appendLoop(OdDbHatch::kDefault, rectangle(18.0, 13.0, 22.0, 17.0), OdGeDoubleArray());
+    OdHatchPattern brick;
+    brick.setLogicalLength(3);
+    brick[0].m_patternOffset = OdGeVector2d(0.0, 6.35);
+    brick[1].m_dLineAngle = OdaPI2;
+    brick[1].m_patternOffset = OdGeVector2d(-6.35, 6.35);
+    brick[1].m_dashes = {6.35, -6.35};
+    brick[2].m_dLineAngle = OdaPI2;
+    brick[2].m_basePoint = OdGePoint2d(3.175, 0.0);
+    brick[2].m_patternOffset = OdGeVector2d(-6.35, 6.35);
+    brick[2].m_dashes = {-6.35, 6.35};
+    floor->setPattern(OdDbHatch::kPreDefined, L"BRICK", 0.0, 1.0, brick);
+    sample.add(floor, walls);
+  }
+  {
+    OdDbHatchPtr crossing = OdDbHatch::createObject();
+    crossing->appendLoop(OdDbHatch::kExternal, rectangle(45.0, 0.0, 60.0, 10.0), OdGeDoubleArray());
+    crossing->setPatternSpace(1.5);
+    crossing->setPattern(OdDbHatch::kUserDefined, L"_U");
+    crossing->setPatternAngle(OdaPI / 4.0);
+    crossing->setPatternDouble(true);
+    sample.add(crossing, walls);
+  }
+  {
+    OdDbHatchPtr sky = OdDbHatch::createObject();
+    sky->appendLoop(OdDbHatch::kExternal, rectangle(65.0, 0.0, 80.0, 10.0), OdGeDoubleArray());
+    sky->setHatchObjectType(OdDbHatch::kGradientObject);
+    sky->setGradient(OdDbHatch::kPreDefinedGradient, L"LINEAR");
+    OdCmColor colors[2];
+    colors[0].setColorIndex(5);
+    colors[1].setRGB(255, 255, 200);
+    const double values[2] = {0.0, 1.0};
+    sky->setGradientColors(2, colors, values);
+    sky->setGradientAngle(OdaPI / 2.0);
+    sample.add(sky, walls);
+  }
+  {
+    OdDbHatchPtr mark = OdDbHatch::createObject();
+    mark->appendLoop(OdDbHatch::kExternal, rectangle(10.0, 75.0, 14.0, 79.0), OdGeDoubleArray());
+    mark->setPattern(OdDbHatch::kPreDefined, L"SOLID");
+    sample.add(mark, annotation);
+    OdDbAnnotativeObject::setAnnotative(mark.get(), true);
+  }
+  {
+    OdDbHatchPtr bay = OdDbHatch::createObject();
+    bay->appendLoop(OdDbHatch::kExternal,
+                    OdDbHatch::EdgeArray{new OdGeCircArc2d(OdGePoint2d(20.0, 30.0), 8.0, 0.0, OdaPI),
+                                         new OdGeLineSeg2d(OdGePoint2d(12.0, 30.0), OdGePoint2d(28.0, 30.0))});
+    bay->setPattern(OdDbHatch::kPreDefined, L"ANSI31");
+    bay->setPatternScale(2.0);
+    sample.add(bay, walls);
+  }
+  {
+    OdDbHatchPtr pond = OdDbHatch::createObject();
+    pond->appendLoop(OdDbHatch::kExternal,
+                     OdDbHatch::EdgeArray{new OdGeEllipArc2d(OdGePoint2d(110.0, 50.0), OdGeVector2d::kXAxis,
+                                                             OdGeVector2d::kYAxis, 6.0, 3.5)});
+    pond->setPattern(OdDbHatch::kPreDefined, L"ACAD_ISO02W100");
+    pond->setPatternAngle(-OdaPI / 2.0);
+    sample.add(pond, annotation);
+  }
+  for (double x : {130.0, 135.0})
+  {
+    OdDbHatchPtr paving = OdDbHatch::createObject();
+    paving->appendLoop(OdDbHatch::kExternal, rectangle(x, 0.0, x + 10.0, 10.0), OdGeDoubleArray());
+    sample.add(paving, walls);
+  }
 }
 } // namespace
 
@@ -432,5 +523,6 @@ void KyBuildSampleDrawing(OdDbDatabase* db)
     marker->setName(L"BOX");
     sample.add(marker, annotation);
   }
+  addHatches(sample, walls, annotation);
   sample.fixHandles();
 }

@@ -17,6 +17,7 @@
 #include "DbPolyline.h"
 #include "DbRay.h"
 #include "DbShape.h"
+#include "DbHatch.h"
 #include "DbSolid.h"
 #include "DbSpline.h"
 #include "DbText.h"
@@ -46,6 +47,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::propertyExtens
     {&classOf<OdDbEllipse>, &m_ellipsePE},
     {&classOf<OdDbEntity>, &m_entityPE},
     {&classOf<OdDbFace>, &m_facePE},
+    {&classOf<OdDbHatch>, &m_hatchPE},
     {&classOf<OdDbLine>, &m_linePE},
     {&classOf<OdDbMline>, &m_mlinePE},
     {&classOf<OdDbMText>, &m_mtextPE},
@@ -78,6 +80,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::infoExtensions
     {&classOf<OdDbEllipse>, &m_ellipseInfo},
     {&classOf<OdDbEntity>, &m_entityInfo},
     {&classOf<OdDbFace>, &m_faceInfo},
+    {&classOf<OdDbHatch>, &m_hatchInfo},
     {&classOf<OdDbLine>, &m_lineInfo},
     {&classOf<OdDbMline>, &m_mlineInfo},
     {&classOf<OdDbMText>, &m_mtextInfo},
@@ -111,6 +114,7 @@ std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::concreteClas
     {&CKyCirclePE::rxInit, &CKyCirclePE::rxUninit},
     {&CKyEllipsePE::rxInit, &CKyEllipsePE::rxUninit},
     {&CKyFacePE::rxInit, &CKyFacePE::rxUninit},
+    {&CKyHatchPE::rxInit, &CKyHatchPE::rxUninit},
     {&CKyHelixPE::rxInit, &CKyHelixPE::rxUninit},
     {&CKyLinePE::rxInit, &CKyLinePE::rxUninit},
     {&CKyMlinePE::rxInit, &CKyMlinePE::rxUninit},

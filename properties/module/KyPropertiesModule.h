@@ -18,6 +18,7 @@
 #include "KyPolylinePE.h"
 #include "KyRayPE.h"
 #include "KyShapePE.h"
+#include "KyHatchPE.h"
 #include "KySolidPE.h"
 #include "KySplinePE.h"
 #include "KyPrintObjectInfoPE.h"
@@ -69,6 +70,7 @@ private:
   OdStaticRxObject<CKyPolylinePE> m_polylinePE;
   OdStaticRxObject<CKyRayPE> m_rayPE;
   OdStaticRxObject<CKyShapePE> m_shapePE;
+  OdStaticRxObject<CKyHatchPE> m_hatchPE;
   OdStaticRxObject<CKySolidPE> m_solidPE;
   OdStaticRxObject<CKySplinePE_Prop> m_splinePE;
   OdStaticRxObject<CKyTextPE> m_textPE;
@@ -91,6 +93,7 @@ private:
   OdStaticRxObject<CKyPolylineInfo> m_polylineInfo;
   OdStaticRxObject<CKyRayInfo> m_rayInfo;
   OdStaticRxObject<CKyShapeInfo> m_shapeInfo;
+  OdStaticRxObject<CKyHatchInfo> m_hatchInfo;
   OdStaticRxObject<CKySolidInfo> m_solidInfo;
   OdStaticRxObject<CKySplineInfo> m_splineInfo;
   OdStaticRxObject<CKyTextInfo> m_textInfo;

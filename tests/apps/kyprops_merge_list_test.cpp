@@ -77,7 +77,7 @@ TEST(KypropsSummary, CountsKindsWithoutShowingThePalette)
 {
   const KyPropsResult text = runKyprops({"--summary"});
   ASSERT_EQ(0, text.exitCode);
-  EXPECT_TRUE(text.out.contains("Entities: 26"));
+  EXPECT_TRUE(text.out.contains("Entities: 34"));
   EXPECT_TRUE(text.out.contains("Skipped: none"));
   EXPECT_FALSE(text.out.contains("Start X"));
 

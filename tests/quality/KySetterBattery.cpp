@@ -13,6 +13,7 @@
 #include "DbEntity.h"
 #include "KyEntityPE.h"
 #include "KyHelixPE.h"
+#include "KyHatchPE.h"
 #include "KyMTextPE.h"
 #include "KyPolylinePE.h"
 #include "KySampleFixture.h"
@@ -185,6 +186,7 @@ const LetThrough kLetThrough[] = {
   {&CKyHelixPE::SetTurnHeight, eInvalidInput, "a pitch that needs more turns than a curve can have"},
   {&CKyHelixPE::SetBaseRadius, eInvalidInput, "a radius whose curve leaves the finite range"},
   {&CKyHelixPE::SetTopRadius, eInvalidInput, "a radius whose curve leaves the finite range"},
+  {&CKyHatchPE::SetDynamicPropertyGradient, eInvalidInput, "a pattern scale whose lines leave the finite range"},
 };
 } // namespace
 

@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>CKyHatchPE</name>
+    <message>
+        <source>Edit annotation scales</source>
+        <translation>Edit annotation scales</translation>
+    </message>
+    <message>
+        <source>Get additive area</source>
+        <translation>Get additive area</translation>
+    </message>
+</context>
+<context>
     <name>CKyMTextPE</name>
     <message>
         <source>Edit annotation scales</source>
@@ -130,6 +141,14 @@
         <source>Shape</source>
         <translation>Shape</translation>
     </message>
+    <message>
+        <source>Hatch</source>
+        <translation>Hatch</translation>
+    </message>
+    <message>
+        <source>Gradient</source>
+        <translation>Gradient</translation>
+    </message>
 </context>
 <context>
     <name>errors</name>
@@ -152,6 +171,10 @@
     <message>
         <source>Invalid value for property Width factor</source>
         <translation>Invalid value for property Width factor</translation>
+    </message>
+    <message>
+        <source>Hatch boundary relation removed.</source>
+        <translation>Hatch boundary relation removed.</translation>
     </message>
 </context>
 <context>
@@ -504,6 +527,26 @@
         <source>scale</source>
         <translation>scale</translation>
     </message>
+    <message>
+        <source>Hatch pattern</source>
+        <translation>Hatch pattern</translation>
+    </message>
+    <message>
+        <source>Hatch scale</source>
+        <translation>Hatch scale</translation>
+    </message>
+    <message>
+        <source>Hatch angle</source>
+        <translation>Hatch angle</translation>
+    </message>
+    <message>
+        <source>Related</source>
+        <translation>Related</translation>
+    </message>
+    <message>
+        <source>Origin</source>
+        <translation>Origin</translation>
+    </message>
 </context>
 <context>
     <name>info_values</name>
@@ -673,6 +716,10 @@
     <message>
         <source>Data Points</source>
         <translation>Data Points</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Pattern</translation>
     </message>
 </context>
 <context>
@@ -1209,6 +1256,58 @@
         <source>Obliquing</source>
         <translation>Obliquing</translation>
     </message>
+    <message>
+        <source>Origin X</source>
+        <translation>Origin X</translation>
+    </message>
+    <message>
+        <source>Origin Y</source>
+        <translation>Origin Y</translation>
+    </message>
+    <message>
+        <source>Associative</source>
+        <translation>Associative</translation>
+    </message>
+    <message>
+        <source>Internal region detection</source>
+        <translation>Internal region detection</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Pattern name</source>
+        <translation>Pattern name</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>ISO pen width</source>
+        <translation>ISO pen width</translation>
+    </message>
+    <message>
+        <source>Color 1</source>
+        <translation>Color 1</translation>
+    </message>
+    <message>
+        <source>Color 2</source>
+        <translation>Color 2</translation>
+    </message>
+    <message>
+        <source>Gradient Angle</source>
+        <translation>Gradient Angle</translation>
+    </message>
+    <message>
+        <source>Centered</source>
+        <translation>Centered</translation>
+    </message>
+    <message>
+        <source>Additive area</source>
+        <translation>Additive area</translation>
+    </message>
 </context>
 <context>
     <name>property_values</name>
@@ -1407,6 +1506,30 @@
     <message>
         <source>Bottom</source>
         <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Outer</source>
+        <translation>Outer</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignore</translation>
+    </message>
+    <message>
+        <source>User-defined</source>
+        <translation>User-defined</translation>
+    </message>
+    <message>
+        <source>Predefined</source>
+        <translation>Predefined</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Custom</translation>
     </message>
 </context>
 <context>

@@ -174,7 +174,8 @@ DxfReader::EntityReader DxfReader::entityReader(std::string_view kind)
     {"MTEXT", &DxfReader::readMText},       {"LWPOLYLINE", &DxfReader::readLwPolyline},
     {"POLYLINE", &DxfReader::readPolyline}, {"HELIX", &DxfReader::readHelix},
     {"MLINE", &DxfReader::readMline},
-    {"SHAPE", &DxfReader::readShape}};
+    {"SHAPE", &DxfReader::readShape},
+    {"HATCH", &DxfReader::readHatch}};
   for (const auto& r : kReaders)
     if (r.first == kind)
       return r.second;

@@ -313,6 +313,8 @@ private:
   void linkMlineStyle(OdDbDictionary* pDict, const OdString& name, std::uint64_t handle);
   // The style of that name in the drawing's ACAD_MLINESTYLE dictionary (null when there is none).
   OdDbObjectId mlineStyleByName(const OdString& name) const;
+  // HATCH (DxfHatch.cpp).
+  OdDbEntityPtr readHatch(DxfEntityProps& props);
   // POLYLINE (2D and 3D polylines, polyface and polygon meshes) and the VERTEX entities that follow it.
   OdDbEntityPtr readPolyline(DxfEntityProps& props);
   void readVertex(const DxfTag& start);

@@ -8,6 +8,8 @@
 #include "KyString.h"
 #include "OdArray.h"
 
+class CKyHatchPatternCatalog;
+
 class CKySystemServices
 {
 public:
@@ -22,6 +24,8 @@ public:
   // Asks the user to add or remove annotation scales of the objects; the default reports the
   // request on the command line.
   virtual void ShowAnnotationScalesDialog(const OdArray<OdDbObjectId>& ids);
+  // The hatch pattern catalogue (never null); the default one knows the predefined patterns.
+  virtual CKyHatchPatternCatalog* HatchPatternCatalog();
 };
 
 // The installed services (never null).

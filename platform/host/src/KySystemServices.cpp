@@ -1,6 +1,8 @@
 // Default system services (stderr) and the installed-services pointer.
 #include "KySystemServices.h"
 
+#include "KyHatchEngine.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -37,6 +39,12 @@ void CKySystemServices::ShowAnnotationScalesDialog(const OdArray<OdDbObjectId>& 
 {
   PrintToCommandLine(QCoreApplication::translate("CKySystemServices", "Add/delete scales requested for %n object(s)",
                                                  nullptr, static_cast<int>(ids.size())));
+}
+
+CKyHatchPatternCatalog* CKySystemServices::HatchPatternCatalog()
+{
+  static CKyHatchPatternCatalog catalog;
+  return &catalog;
 }
 
 CKySystemServices* GetKySystemServices()

@@ -1,0 +1,55 @@
+// Arcs given by two points and a bulge.
+#include "ProfileArcs.h"
+
+#include <cmath>
+
+#include "Ge/GeGbl.h"
+
+namespace profile
+{
+bool bulgeArc(const OdGePoint2d& from, const OdGePoint2d& to, double bulge, BulgeArc& arc)
+{
+  if (bulge == 0.0 || !std::isfinite(bulge))
+    return false;
+  const OdGeVector2d chord = to - from;
+  const double length = chord.length();
+  if (!(length > 0.0) || !std::isfinite(length))
+    return false;
+  const double sweep = 4.0 * std::atan(bulge);
+  const double half = std::fabs(sweep) / 2.0;
+  arc.radius = length / (2.0 * std::sin(half));
+  // The center lies on the chord's bisector, to the left for a counter-clockwise arc below a
+  // half turn; past a half turn the tangent changes sign and the center crosses the chord.
+  const OdGeVector2d left = chord.perpVector() / length;
+  const double offset = (length / 2.0) / std::tan(half);
+  arc.center = from + chord * 0.5 + left * (sweep > 0.0 ? offset : -offset);
+  arc.startAngle = std::atan2(from.y - arc.center.y, from.x - arc.center.x);
+  arc.sweep = sweep;
+  return std::isfinite(arc.radius) && std::isfinite(arc.center.x) && std::isfinite(arc.center.y);
+}
+
+double bulgeSegmentArea(const OdGePoint2d& from, const OdGePoint2d& to, double bulge)
+{
+  BulgeArc arc;
+  if (!bulgeArc(from, to, bulge, arc))
+    return 0.0;
+  const double s = std::fabs(arc.sweep);
+  const double area = 0.5 * arc.radius * arc.radius * (s - std::sin(s));
+  return arc.sweep > 0.0 ? area : -area;
+}
+
+void addBulgeExtents(OdGeExtents2d& ext, const OdGePoint2d& from, const OdGePoint2d& to, double bulge)
+{
+  BulgeArc arc;
+  if (!bulgeArc(from, to, bulge, arc))
+    return;
+  // Quadrant points k * pi/2 passed by the sweep.
+  const double a0 = arc.startAngle;
+  const double a1 = a0 + arc.sweep;
+  const double lo = std::min(a0, a1);
+  const double hi = std::max(a0, a1);
+  for (double k = std::ceil(lo / OdaPI2); k * OdaPI2 <= hi; k += 1.0)
+    ext.addPoint(arc.center + OdGeVector2d(std::cos(k * OdaPI2), std::sin(k * OdaPI2)) * arc.radius);
+  ext.addPoint(to);
+}
+} // namespace profile

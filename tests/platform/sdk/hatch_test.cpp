@@ -1,0 +1,240 @@
+// Tests of the hatch stand-in: exact areas of loops made of every edge kind, island styles,
+// refused loops and values that leave the hatch unchanged, pattern lines, extents in the
+// hatch plane, and deep copies of the loops.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "DbHatch.h"
+#include "Ge/GeCircArc2d.h"
+#include "Ge/GeEllipArc2d.h"
+#include "Ge/GeExtents3d.h"
+#include "Ge/GeGbl.h"
+#include "Ge/GeLineSeg2d.h"
+#include "Ge/GeNurbCurve2d.h"
+#include "KyTestGeometry.h"
+#include "OdError.h"
+
+namespace
+{
+OdDbHatchPtr newHatch() { return OdDbHatchPtr(static_cast<OdDbHatch*>(OdDbHatch::desc()->create().detach())); }
+
+void appendSquare(OdDbHatch* hatch, OdInt32 type, double x0, double y0, double side)
+{
+  OdGePoint2dArray pts;
+  pts.append(OdGePoint2d(x0, y0));
+  pts.append(OdGePoint2d(x0 + side, y0));
+  pts.append(OdGePoint2d(x0 + side, y0 + side));
+  pts.append(OdGePoint2d(x0, y0 + side));
+  hatch->appendLoop(type | OdDbHatch::kPolyline, pts, OdGeDoubleArray());
+}
+
+double areaOf(const OdDbHatch* hatch)
+{
+  double area = -1.0;
+  EXPECT_EQ(hatch->getArea(area), eOk);
+  return area;
+}
+
+OdGeNurbCurve2d* quadratic(const OdGePoint2d& a, const OdGePoint2d& b, const OdGePoint2d& c,
+                           const OdGeDoubleArray& weights = OdGeDoubleArray())
+{
+  OdGeDoubleArray knots;
+  for (double k : {0.0, 0.0, 0.0, 1.0, 1.0, 1.0})
+    knots.append(k);
+  OdGePoint2dArray pts;
+  pts.append(a);
+  pts.append(b);
+  pts.append(c);
+  return new OdGeNurbCurve2d(2, OdGeKnotVector(knots), pts, weights);
+}
+} // namespace
+
+TEST(HatchArea, EveryEdgeKindCountsItsExactArea)
+{
+  struct Case
+  {
+    const char* what;
+    OdDbHatch::EdgeArray edges;
+    double expected;
+  };
+  OdGeDoubleArray rational;
+  rational.append(1.0);
+  rational.append(std::sqrt(0.5));
+  rational.append(1.0);
+  std::vector<Case> cases;
+  cases.push_back({"unit circle as one arc", {new OdGeCircArc2d(OdGePoint2d(3, 4), 1.0)}, OdaPI});
+  cases.push_back({"clockwise circle", {new OdGeCircArc2d(OdGePoint2d(0, 0), 2.0, 0.0, Oda2PI, OdGeVector2d::kXAxis, true)},
+                   4.0 * OdaPI});
+  cases.push_back({"half disc: arc and line",
+                   {new OdGeCircArc2d(OdGePoint2d(1, 1), 1.0, 0.0, OdaPI), new OdGeLineSeg2d(OdGePoint2d(0, 1), OdGePoint2d(2, 1))},
+                   OdaPI / 2.0});
+  cases.push_back({"ellipse 2 x 1", {new OdGeEllipArc2d(OdGePoint2d(0, 0), OdGeVector2d(1, 1), OdGeVector2d(-1, 1), 2.0, 1.0)},
+                   2.0 * OdaPI});
+  cases.push_back({"half ellipse and its chord",
+                   {new OdGeEllipArc2d(OdGePoint2d(0, 0), OdGeVector2d::kXAxis, OdGeVector2d::kYAxis, 3.0, 1.0, 0.0, OdaPI),
+                    new OdGeLineSeg2d(OdGePoint2d(-3, 0), OdGePoint2d(3, 0))},
+                   1.5 * OdaPI});
+  cases.push_back({"parabola over its chord",
+                   {quadratic(OdGePoint2d(0, 0), OdGePoint2d(1, 2), OdGePoint2d(2, 0)),
+                    new OdGeLineSeg2d(OdGePoint2d(2, 0), OdGePoint2d(0, 0))},
+                   4.0 / 3.0});
+  cases.push_back({"rational quarter circle and two radii",
+                   {quadratic(OdGePoint2d(1, 0), OdGePoint2d(1, 1), OdGePoint2d(0, 1), rational),
+                    new OdGeLineSeg2d(OdGePoint2d(0, 1), OdGePoint2d(0, 0)), new OdGeLineSeg2d(OdGePoint2d(0, 0), OdGePoint2d(1, 0))},
+                   OdaPI / 4.0});
+  for (Case& c : cases)
+  {
+    OdDbHatchPtr hatch = newHatch();
+    hatch->appendLoop(OdDbHatch::kExternal, c.edges);
+    EXPECT_NEAR(areaOf(hatch.get()), c.expected, 1e-9) << c.what;
+  }
+
+  // Polyline form: a half disc from one bulge.
+  OdDbHatchPtr hatch = newHatch();
+  OdGePoint2dArray pts;
+  pts.append(OdGePoint2d(1, 0));
+  pts.append(OdGePoint2d(-1, 0));
+  OdGeDoubleArray bulges;
+  bulges.append(1.0);
+  bulges.append(0.0);
+  hatch->appendLoop(OdDbHatch::kExternal, pts, bulges);
+  EXPECT_NEAR(areaOf(hatch.get()), OdaPI / 2.0, 1e-14);
+  EXPECT_EQ(hatch->loopTypeAt(0), OdDbHatch::kExternal | OdDbHatch::kPolyline);
+}
+
+TEST(HatchArea, IslandStylesChooseTheLoopsThatCount)
+{
+  // Square of side 10 (external), an island of side 4 marked outermost, and an island of side 2
+  // inside that.
+  struct Case
+  {
+    OdDbHatch::HatchStyle style;
+    double expected;
+  };
+  for (const Case& c : {Case{OdDbHatch::kNormal, 100.0 - 16.0 + 4.0}, Case{OdDbHatch::kOuter, 100.0 - 16.0},
+                        Case{OdDbHatch::kIgnore, 100.0}})
+  {
+    OdDbHatchPtr hatch = newHatch();
+    appendSquare(hatch.get(), OdDbHatch::kExternal, 0, 0, 10);
+    appendSquare(hatch.get(), OdDbHatch::kOutermost, 3, 3, 4);
+    appendSquare(hatch.get(), OdDbHatch::kDefault, 4, 4, 2);
+    hatch->setHatchStyle(c.style);
+    EXPECT_NEAR(areaOf(hatch.get()), c.expected, 1e-12) << "style " << c.style;
+  }
+  // The loop order does not matter: the island first.
+  OdDbHatchPtr hatch = newHatch();
+  appendSquare(hatch.get(), OdDbHatch::kDefault, 3, 3, 4);
+  appendSquare(hatch.get(), OdDbHatch::kExternal, 0, 0, 10);
+  EXPECT_NEAR(areaOf(hatch.get()), 84.0, 1e-12);
+}
+
+TEST(HatchArea, DegenerateLoopsGiveFiniteAreas)
+{
+  OdDbHatchPtr hatch = newHatch();
+  EXPECT_EQ(areaOf(hatch.get()), 0.0);
+  OdGePoint2dArray one;
+  one.append(OdGePoint2d(1, 1));
+  hatch->appendLoop(OdDbHatch::kExternal, one, OdGeDoubleArray());
+  OdGePoint2dArray flat;
+  flat.append(OdGePoint2d(0, 0));
+  flat.append(OdGePoint2d(5, 0));
+  flat.append(OdGePoint2d(10, 0));
+  hatch->appendLoop(OdDbHatch::kDefault, flat, OdGeDoubleArray());
+  hatch->appendLoop(OdDbHatch::kDefault, OdDbHatch::EdgeArray());
+  hatch->appendLoop(OdDbHatch::kDefault, {new OdGeCircArc2d(OdGePoint2d(0, 0), 0.0)});
+  const double area = areaOf(hatch.get());
+  EXPECT_TRUE(std::isfinite(area));
+  EXPECT_EQ(area, 0.0);
+}
+
+TEST(Hatch, RefusedLoopsAndValuesLeaveTheHatchUnchanged)
+{
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  OdDbHatchPtr hatch = newHatch();
+  appendSquare(hatch.get(), OdDbHatch::kExternal, 0, 0, 10);
+  const OdDbDxfTagList before = kySnapshot(hatch.get());
+
+  OdGePoint2dArray bad;
+  bad.append(OdGePoint2d(0, 0));
+  bad.append(OdGePoint2d(nan, 1));
+  EXPECT_THROW(hatch->appendLoop(OdDbHatch::kDefault, bad, OdGeDoubleArray()), OdError);
+  OdGeDoubleArray tooFew;
+  tooFew.append(0.5);
+  EXPECT_THROW(hatch->appendLoop(OdDbHatch::kDefault, bad, tooFew), OdError);
+  EXPECT_THROW(hatch->appendLoop(OdDbHatch::kDefault, OdGePoint2dArray(), OdGeDoubleArray()), OdError);
+  OdGeLineSeg2d kept(OdGePoint2d(0, 0), OdGePoint2d(1, 0));
+  EXPECT_THROW(hatch->appendLoop(OdDbHatch::kDefault, OdDbHatch::EdgeArray{&kept, nullptr}), OdError);
+  EXPECT_THROW(hatch->setPatternScale(0.0), OdError);
+  EXPECT_THROW(hatch->setPatternScale(-1.0), OdError);
+  EXPECT_THROW(hatch->setPatternSpace(0.0), OdError);
+  EXPECT_THROW(hatch->setHatchStyle(static_cast<OdDbHatch::HatchStyle>(3)), OdError);
+  EXPECT_THROW(hatch->setNormal(OdGeVector3d()), OdError);
+  EXPECT_THROW(hatch->setElevation(nan), OdError);
+  EXPECT_THROW(hatch->setGradientColors(0, nullptr, nullptr), OdError);
+  EXPECT_THROW(hatch->loopTypeAt(1), OdError);
+  OdDbHatch::EdgeArray edges;
+  EXPECT_THROW(hatch->getLoopAt(0, edges), OdError);
+  EXPECT_EQ(kySnapshot(hatch.get()), before);
+}
+
+TEST(Hatch, UserDefinedLinesFollowAngleSpacingAndDouble)
+{
+  OdDbHatchPtr hatch = newHatch();
+  hatch->setPatternSpace(2.0);
+  hatch->setPattern(OdDbHatch::kUserDefined, L"_U");
+  hatch->setPatternAngle(OdaPI / 2.0);
+  ASSERT_EQ(hatch->numPatternDefinitions(), 1);
+  double angle, bx, by, ox, oy;
+  OdGeDoubleArray dashes;
+  hatch->getPatternDefinitionAt(0, angle, bx, by, ox, oy, dashes);
+  EXPECT_DOUBLE_EQ(angle, OdaPI / 2.0);
+  EXPECT_NEAR(ox, -2.0, 1e-15);
+  EXPECT_NEAR(oy, 0.0, 1e-15);
+  hatch->setPatternDouble(true);
+  EXPECT_EQ(hatch->numPatternDefinitions(), 2);
+
+  // Lines of a predefined pattern are scaled and turned with it, and follow later changes.
+  OdHatchPattern lines;
+  lines.append(OdHatchPatternLine());
+  lines[0].m_patternOffset = OdGeVector2d(0.0, 1.0);
+  lines[0].m_dashes.append(0.5);
+  lines[0].m_dashes.append(-0.25);
+  hatch->setPattern(OdDbHatch::kPreDefined, L"DASH", 0.0, 4.0, lines);
+  hatch->setPatternScale(2.0);
+  hatch->getPatternDefinitionAt(0, angle, bx, by, ox, oy, dashes);
+  EXPECT_DOUBLE_EQ(oy, 2.0);
+  ASSERT_EQ(dashes.size(), 2u);
+  EXPECT_DOUBLE_EQ(dashes[0], 1.0);
+  EXPECT_FALSE(hatch->isSolidFill());
+  hatch->setPattern(OdDbHatch::kPreDefined, L"solid");
+  EXPECT_TRUE(hatch->isSolidFill());
+  hatch->setHatchObjectType(OdDbHatch::kGradientObject);
+  EXPECT_FALSE(hatch->isSolidFill());
+  EXPECT_TRUE(hatch->isGradient());
+}
+
+TEST(Hatch, ExtentsLieInTheHatchPlaneAndCopiesOwnTheirEdges)
+{
+  OdDbHatchPtr hatch = newHatch();
+  hatch->appendLoop(OdDbHatch::kExternal, {new OdGeCircArc2d(OdGePoint2d(0, 0), 2.0)});
+  hatch->setElevation(5.0);
+  OdGeExtents3d ext;
+  ASSERT_EQ(hatch->getGeomExtents(ext), eOk);
+  kyExpectPoint(ext.minPoint(), OdGePoint3d(-2, -2, 5), 1e-12);
+  kyExpectPoint(ext.maxPoint(), OdGePoint3d(2, 2, 5), 1e-12);
+  hatch->setNormal(OdGeVector3d(0, 0, -1));
+  ASSERT_EQ(hatch->getGeomExtents(ext), eOk);
+  EXPECT_NEAR(ext.minPoint().z, -5.0, 1e-12);
+
+  OdDbHatchPtr copy = newHatch();
+  copy->copyFrom(hatch.get());
+  hatch->removeLoopAt(0);
+  OdDbHatch::EdgeArray edges;
+  copy->getLoopAt(0, edges);
+  ASSERT_EQ(edges.size(), 1u);
+  EXPECT_NEAR(static_cast<const OdGeCircArc2d*>(edges[0])->radius(), 2.0, 0.0);
+  EXPECT_NEAR(areaOf(copy.get()), 4.0 * OdaPI, 1e-12);
+  EXPECT_EQ(hatch->getGeomExtents(ext), eInvalidExtents);
+}

@@ -1,0 +1,216 @@
+// Tests of the 2D profile library: exact contour areas with bulges, orientation, and booleans
+// whose curved results keep the areas of the true regions (not of the chords Clipper sees),
+// at any offset and size, with degenerate operands that must neither crash nor give NaN.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "AECGe/Ge2dProfile.h"
+#include "Ge/GeGbl.h"
+
+using AECGe::Contour2D;
+using AECGe::Profile2D;
+using AECGe::Profile2DBool;
+
+namespace
+{
+// A full circle as two half-circle bulges.
+Contour2D circle(double cx, double cy, double r, bool ccw = true)
+{
+  Contour2D c;
+  const double b = ccw ? 1.0 : -1.0;
+  c.appendVertex(OdGePoint2d(cx + r, cy), b);
+  c.appendVertex(OdGePoint2d(cx - r, cy), b);
+  c.setClosed(true);
+  return c;
+}
+
+Contour2D rect(double x0, double y0, double x1, double y1)
+{
+  Contour2D c;
+  OdGePoint2dArray pts;
+  pts.append(OdGePoint2d(x0, y0));
+  pts.append(OdGePoint2d(x1, y0));
+  pts.append(OdGePoint2d(x1, y1));
+  pts.append(OdGePoint2d(x0, y1));
+  c.appendVertices(pts);
+  c.setClosed(true);
+  return c;
+}
+
+// Area common to two unit circles whose centres are d apart.
+double lens(double d) { return 2.0 * std::acos(d / 2.0) - (d / 2.0) * std::sqrt(4.0 - d * d); }
+
+double evalArea(const Profile2D& a, const Profile2D& b, int op)
+{
+  Profile2DBool evaluator;
+  Profile2D result;
+  EXPECT_TRUE(evaluator.evalRegions(a, b, op, result));
+  return result.signedArea();
+}
+} // namespace
+
+TEST(ProfileContour, AreasCountArcsExactlyAndFollowOrientation)
+{
+  EXPECT_NEAR(circle(0, 0, 1).signedArea(), OdaPI, 1e-14);
+  EXPECT_NEAR(circle(5, -3, 2, false).signedArea(), -4.0 * OdaPI, 1e-12);
+  EXPECT_DOUBLE_EQ(rect(0, 0, 3, 2).signedArea(), 6.0);
+
+  // A quarter-turn bulge on one side of a unit square adds the circular segment beyond it.
+  Contour2D bulged = rect(0, 0, 1, 1);
+  bulged.setBulgeAt(0, std::tan(OdaPI / 8.0)); // counter-clockwise: bulges below y = 0, outwards
+  const double r = 1.0 / (2.0 * std::sin(OdaPI / 4.0));
+  EXPECT_NEAR(bulged.signedArea(), 1.0 + 0.5 * r * r * (OdaPI / 2.0 - 1.0), 1e-14);
+
+  Contour2D reversed = bulged;
+  reversed.reverse();
+  EXPECT_NEAR(reversed.signedArea(), -bulged.signedArea(), 1e-14);
+  reversed.makeCCW(true);
+  EXPECT_NEAR(reversed.signedArea(), bulged.signedArea(), 1e-14);
+  reversed.makeCCW(false);
+  EXPECT_LT(reversed.signedArea(), 0.0);
+
+  EXPECT_THROW(bulged.setBulgeAt(4, 0.5), OdError);
+}
+
+TEST(ProfileBool, CircleOperationsMatchTheirAnalyticAreas)
+{
+  struct Case
+  {
+    double distance;
+    int op;
+    double expected;
+  };
+  const Case cases[] = {
+      {0.3, Profile2DBool::kUnion, 2 * OdaPI - lens(0.3)},
+      {1.0, Profile2DBool::kUnion, 2 * OdaPI - lens(1.0)},
+      {1.9, Profile2DBool::kUnion, 2 * OdaPI - lens(1.9)},
+      {1.0, Profile2DBool::kIntersection, lens(1.0)},
+      {1.0, Profile2DBool::kDifference, OdaPI - lens(1.0)},
+      {1.0, Profile2DBool::kSymmetricDifference, 2 * OdaPI - 2 * lens(1.0)},
+      {2.5, Profile2DBool::kUnion, 2 * OdaPI},
+      {2.5, Profile2DBool::kIntersection, 0.0},
+  };
+  for (const Case& c : cases)
+  {
+    const double area = evalArea(Profile2D(circle(0, 0, 1)), Profile2D(circle(c.distance, 0, 1)), c.op);
+    EXPECT_NEAR(area, c.expected, 1e-9) << "distance " << c.distance << " operation " << c.op;
+  }
+}
+
+TEST(ProfileBool, ArcsCrossingStraightEdgesAreCutExactly)
+{
+  // A unit circle cut by a rectangle through its centre: a half disc, and a lens-free union.
+  EXPECT_NEAR(evalArea(Profile2D(circle(0, 0, 1)), Profile2D(rect(0, -2, 2, 2)), Profile2DBool::kIntersection),
+              OdaPI / 2.0, 1e-9);
+  // The cap above y = 0.5: r^2 acos(h) - h sqrt(1 - h^2).
+  const double h = 0.5;
+  const double cap = std::acos(h) - h * std::sqrt(1 - h * h);
+  EXPECT_NEAR(evalArea(Profile2D(circle(0, 0, 1)), Profile2D(rect(-2, -2, 2, h)), Profile2DBool::kDifference), cap,
+              1e-9);
+}
+
+TEST(ProfileBool, PrecisionHoldsFarFromTheOriginAndAtAnySize)
+{
+  for (double offset : {0.0, 1.0e4, 1.0e7})
+    for (double size : {1.0e-4, 1.0, 1.0e5})
+    {
+      const double area = evalArea(Profile2D(circle(offset, offset, size)), Profile2D(circle(offset + size, offset, size)),
+                                   Profile2DBool::kUnion);
+      const double expected = (2 * OdaPI - lens(1.0)) * size * size;
+      // Beyond 1e-9, only what the doubles of the input points can hold at that offset.
+      const double inputPrecision = 64.0 * std::numeric_limits<double>::epsilon() * offset / size;
+      EXPECT_NEAR(area / expected, 1.0, 1e-9 + inputPrecision) << "offset " << offset << " size " << size;
+    }
+}
+
+TEST(ProfileBool, SymmetricDifferenceMakesIslandsAndPushedRegionsUniteOnce)
+{
+  // Square of side 10 with an island of side 4, then a second copy of the square pushed with it.
+  Profile2DBool evaluator;
+  Profile2D region(rect(0, 0, 10, 10));
+  ASSERT_TRUE(evaluator.evalRegions(region, Profile2D(rect(3, 3, 7, 7)), Profile2DBool::kSymmetricDifference, region));
+  EXPECT_NEAR(region.signedArea(), 84.0, 1e-9);
+
+  evaluator.reset();
+  evaluator.pushRegion(region);
+  Profile2D covering(rect(0, 0, 10, 10));
+  evaluator.pushRegion(covering);
+  evaluator.pushRegion(covering);
+  Profile2D united;
+  ASSERT_TRUE(evaluator.evalPushedRegions(Profile2DBool::kUnion, united));
+  EXPECT_NEAR(std::fabs(united.signedArea()), 100.0, 1e-9);
+
+  // After a reset nothing is pushed.
+  evaluator.reset();
+  EXPECT_EQ(evaluator.numPushedRegions(), 0u);
+  Profile2D empty(rect(0, 0, 1, 1));
+  ASSERT_TRUE(evaluator.evalPushedRegions(Profile2DBool::kUnion, empty));
+  EXPECT_TRUE(empty.isEmpty());
+}
+
+TEST(ProfileBool, RepeatedFoldsKeepCurvedResultsCompactAndExact)
+{
+  // A disc with a ring of holes folded in one by one: each fold reads back the previous result's
+  // bulges, so its vertex count must not grow with the number of folds.
+  Profile2DBool evaluator;
+  Profile2D region(circle(0, 0, 10));
+  double expected = 100.0 * OdaPI;
+  for (int k = 0; k < 8; ++k)
+  {
+    const double a = k * Oda2PI / 8.0;
+    ASSERT_TRUE(evaluator.evalRegions(region, Profile2D(circle(6 * std::cos(a), 6 * std::sin(a), 1)),
+                                      Profile2DBool::kSymmetricDifference, region));
+    expected -= OdaPI;
+  }
+  EXPECT_NEAR(region.signedArea(), expected, 1e-8);
+  unsigned vertices = 0;
+  for (unsigned i = 0; i < region.numContours(); ++i)
+    vertices += region.contourAt(i).numVerts();
+  EXPECT_LE(vertices, 9u * 4u);
+}
+
+TEST(ProfileBool, DegenerateOperandsNeverGiveNaN)
+{
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  Contour2D point;
+  point.appendVertex(OdGePoint2d(1, 1));
+  Contour2D flat = rect(0, 0, 5, 0);
+  Contour2D bowtie;
+  bowtie.appendVertex(OdGePoint2d(0, 0));
+  bowtie.appendVertex(OdGePoint2d(2, 2));
+  bowtie.appendVertex(OdGePoint2d(2, 0));
+  bowtie.appendVertex(OdGePoint2d(0, 2));
+  Contour2D broken = rect(0, 0, 2, 2);
+  broken.appendVertex(OdGePoint2d(nan, 1), 0.5);
+  broken.appendVertex(OdGePoint2d(inf, -inf), nan);
+  Contour2D empty;
+
+  const Contour2D operands[] = {point, flat, bowtie, broken, empty, circle(0, 0, 0)};
+  for (const Contour2D& c : operands)
+  {
+    EXPECT_TRUE(std::isfinite(c.signedArea()));
+    for (int op = 1; op <= 4; ++op)
+    {
+      const double area = evalArea(Profile2D(c), Profile2D(rect(1, 1, 3, 3)), op);
+      EXPECT_TRUE(std::isfinite(area)) << "operation " << op;
+    }
+  }
+  // The vertices with non-finite values are left out: the square alone remains.
+  EXPECT_DOUBLE_EQ(broken.signedArea(), 4.0);
+  // Both lobes of a self-crossing contour are filled.
+  EXPECT_NEAR(std::fabs(evalArea(Profile2D(bowtie), Profile2D(), Profile2DBool::kUnion)), 2.0, 1e-9);
+}
+
+TEST(ProfileBool, UnknownOperationLeavesTheResultAlone)
+{
+  Profile2DBool evaluator;
+  Profile2D result(rect(0, 0, 1, 1));
+  EXPECT_FALSE(evaluator.evalRegions(Profile2D(rect(0, 0, 2, 2)), Profile2D(rect(1, 1, 3, 3)), 0, result));
+  EXPECT_FALSE(evaluator.evalRegions(Profile2D(rect(0, 0, 2, 2)), Profile2D(rect(1, 1, 3, 3)), 5, result));
+  evaluator.pushRegion(Profile2D(rect(0, 0, 2, 2)));
+  EXPECT_FALSE(evaluator.evalPushedRegions(7, result));
+  EXPECT_DOUBLE_EQ(result.signedArea(), 1.0);
+}
