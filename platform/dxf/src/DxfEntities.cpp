@@ -174,7 +174,8 @@ DxfReader::EntityReader DxfReader::entityReader(std::string_view kind)
     {"MTEXT", &DxfReader::readMText},       {"LWPOLYLINE", &DxfReader::readLwPolyline},
     {"POLYLINE", &DxfReader::readPolyline}, {"HELIX", &DxfReader::readHelix},
     {"MLINE", &DxfReader::readMline},
-    {"SHAPE", &DxfReader::readShape}};
+    {"SHAPE", &DxfReader::readShape},
+    {"DIMENSION", &DxfReader::readDimension}};
   for (const auto& r : kReaders)
     if (r.first == kind)
       return r.second;
@@ -213,7 +214,9 @@ void DxfReader::readEntity(const DxfTag& start, const OdDbObjectId& blockId)
       return;
     m_inSkippedSequence = false;
   }
-  const EntityReader reader = entityReader(kind);
+  EntityReader reader = entityReader(kind);
+  if (reader == &DxfReader::readDimension && !dxfReadsDimension(m_object))
+    reader = nullptr;
   if (!reader)
   {
     countSkipped(kind);
