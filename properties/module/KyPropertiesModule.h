@@ -5,6 +5,8 @@
 
 #include "Ky2dPolylinePE.h"
 #include "Ky3dPolylinePE.h"
+#include "KyAlignedDimensionPE.h"
+#include "KyDimension1ArrowPE.h"
 #include "KyArcPE.h"
 #include "KyCirclePE.h"
 #include "KyEllipsePE.h"
@@ -17,6 +19,7 @@
 #include "KyPointPE.h"
 #include "KyPolylinePE.h"
 #include "KyRayPE.h"
+#include "KyRotatedDimensionPE.h"
 #include "KyShapePE.h"
 #include "KySolidPE.h"
 #include "KySplinePE.h"
@@ -56,8 +59,10 @@ private:
 
   OdStaticRxObject<CKy2dPolylinePE> m_2dPolylinePE;
   OdStaticRxObject<CKy3dPolylinePE> m_3dPolylinePE;
+  OdStaticRxObject<CKyAlignedDimensionPE> m_alignedDimensionPE;
   OdStaticRxObject<CKyArcPE> m_arcPE;
   OdStaticRxObject<CKyCirclePE> m_circlePE;
+  OdStaticRxObject<CKyDimensionPE> m_dimensionPE;
   OdStaticRxObject<CKyEllipsePE> m_ellipsePE;
   OdStaticRxObject<CKyEntityPE> m_entityPE;
   OdStaticRxObject<CKyFacePE> m_facePE;
@@ -68,6 +73,7 @@ private:
   OdStaticRxObject<CKyPointPE> m_pointPE;
   OdStaticRxObject<CKyPolylinePE> m_polylinePE;
   OdStaticRxObject<CKyRayPE> m_rayPE;
+  OdStaticRxObject<CKyRotatedDimensionPE> m_rotatedDimensionPE;
   OdStaticRxObject<CKyShapePE> m_shapePE;
   OdStaticRxObject<CKySolidPE> m_solidPE;
   OdStaticRxObject<CKySplinePE_Prop> m_splinePE;
@@ -78,6 +84,7 @@ private:
 
   OdStaticRxObject<CKy2dPolylineInfo> m_2dPolylineInfo;
   OdStaticRxObject<CKy3dPolylineInfo> m_3dPolylineInfo;
+  OdStaticRxObject<CKyAlignedDimensionInfo> m_alignedDimensionInfo;
   OdStaticRxObject<CKyArcInfo> m_arcInfo;
   OdStaticRxObject<CKyCircleInfo> m_circleInfo;
   OdStaticRxObject<CKyEllipseInfo> m_ellipseInfo;
@@ -90,6 +97,7 @@ private:
   OdStaticRxObject<CKyPointInfo> m_pointInfo;
   OdStaticRxObject<CKyPolylineInfo> m_polylineInfo;
   OdStaticRxObject<CKyRayInfo> m_rayInfo;
+  OdStaticRxObject<CKyRotatedDimensionInfo> m_rotatedDimensionInfo;
   OdStaticRxObject<CKyShapeInfo> m_shapeInfo;
   OdStaticRxObject<CKySolidInfo> m_solidInfo;
   OdStaticRxObject<CKySplineInfo> m_splineInfo;
