@@ -30,6 +30,8 @@
 #include "DbMline.h"
 #include "DbMlineStyle.h"
 #include "DbShape.h"
+#include "DbAlignedDimension.h"
+#include "DbRotatedDimension.h"
 #include "Ge/GeGbl.h"
 #include "DbFace.h"
 #include "DbDatabase.h"
@@ -541,6 +543,23 @@ void readMText(const OdDbObject* o)
   readAnnotation(mtext);
 }
 
+// The dimension rows: style, text place and rotation, text, measurement, inspection and the
+// dimension variables in force that the rows show (each through the dimension, which asks its
+// style for the variables it does not override).
+void readDimension(const OdDbObject* o)
+{
+  const OdDbDimension* dim = static_cast<const OdDbDimension*>(o);
+  keep(dim->dimensionStyle());
+  keep(dim->textPosition());
+  keep(dim->textRotation());
+  keep(dim->dimensionText());
+  keep(dim->getMeasurement());
+  keep(dim->inspection());
+  keep(dim->inspectionFrame());
+  for (int i = 0; i < kOdDimVarCount; ++i)
+    keep(dim->dimVarValue(i).real);
+}
+
 struct DirectReader
 {
   OdRxClass* objectClass;
@@ -561,6 +580,8 @@ void directPass(const std::vector<OdDbObjectPtr>& selection)
     {OdDbHelix::desc(), &readHelix},
     {OdDbMline::desc(), &readMline},
     {OdDbShape::desc(), &readShape},
+    {OdDbRotatedDimension::desc(), &readDimension},
+    {OdDbAlignedDimension::desc(), &readDimension},
   };
   for (const OdDbObjectPtr& object : selection)
   {
