@@ -1046,3 +1046,16 @@ TEST(KypropsSave, ShapeEditsReadBackAlone)
                                            {"119", "Width factor=0.5", "Width factor", "0.5000"},
                                            {"119", "Position Z=1.5", "Position Z", "1.5000"}});
 }
+
+// Dimensions: overrides written as the dimension's style data survive the file, on the edited
+// dimension alone; choosing the style again drops them.
+TEST(KypropsSave, DimensionOverrideEditsReadBackAlone)
+{
+  expectSampleEditsReadBackAlone("R2010", {{"11A", "Arrow size=4", "Arrow size", "4.0000"},
+                                           {"11A", "Dim prefix=~", "Dim prefix", "~"},
+                                           {"11B", "Tolerance display=Deviation", "Tolerance display", "Deviation"},
+                                           {"11D", "Tolerance display=None", "Text offset", "0.8000"},
+                                           {"11E", "Arrow 1=Dot", "Arrow 1", "Dot"},
+                                           {"11F", "Precision=0'-0 1/4\"", "Precision", "0'-0 1/4\""},
+                                           {"11A", "Dim style=Plan", "Arrow size", "2.5000"}});
+}
