@@ -9,6 +9,7 @@
 #include <functional>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -330,4 +331,108 @@ TEST(DxfDimensions, AnotherWritersDimensionsReadWriteAndReadAgain)
   const dxfwrite::Read second = dxfwrite::readSource(written);
   EXPECT_EQ(second.report.repairCount, first.report.repairCount);
   expectValues(second.db);
+}
+
+namespace
+{
+// ezdxf's own reading of the rotated and aligned dimensions of a file, one line each, fields
+// separated by \x1f: handle, style name, text, the distance measured between the extension line
+// origins along the dimension's direction, then the overrides as name=value.
+const char kEzdxfReading[] = R"(import sys, math
+from ezdxf import recover
+from ezdxf.entities import DimStyleOverride
+doc, auditor = recover.readfile(sys.argv[1])
+for e in doc.entitydb.values():
+    if e.dxftype() != "DIMENSION" or (e.dxf.dimtype & 15) not in (0, 1):
+        continue
+    p2, p3 = e.dxf.defpoint2, e.dxf.defpoint3
+    if (e.dxf.dimtype & 15) == 1:
+        m = (p3 - p2).magnitude
+    else:
+        a = math.radians(e.dxf.get("angle", 0.0))
+        m = abs((p3.x - p2.x) * math.cos(a) + (p3.y - p2.y) * math.sin(a))
+    overrides = ["%s=%r" % (k, v) for k, v in DimStyleOverride(e).dimstyle_attribs.items()]
+    text = e.dxf.get("text", "").replace("\n", " ")
+    print("\x1f".join([e.dxf.handle, e.dxf.dimstyle, text, repr(m)] + overrides))
+)";
+
+QString corpusDir()
+{
+  const QString env = qEnvironmentVariable("KY_CORPUS_DIR");
+  if (!env.isEmpty())
+    return env;
+  return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section('/', 0, -3) + "/corpus";
+}
+
+// The override of a variable as ezdxf printed it (Python's repr), compared with the value in force.
+::testing::AssertionResult sameOverride(const OdDbDimension* dim, const QString& name, const QString& value)
+{
+  const QString bare = name.endsWith(QLatin1String("_handle")) ? name.left(name.size() - 7) : name;
+  const int index = odDimVarByName(bare.toLatin1().constData());
+  if (index < 0)
+    return ::testing::AssertionFailure() << "no variable " << name.toStdString();
+  if (!dim->hasDimVarOverride(index))
+    return ::testing::AssertionFailure() << name.toStdString() << " is not overridden";
+  const OdDimVarValue v = dim->dimVarValue(index);
+  QString shown;
+  switch (odDimVarDesc(index).kind)
+  {
+  case OdDimVarKind::Real:
+    return std::fabs(v.real - value.toDouble()) <= 1e-9 * std::max(1.0, std::fabs(v.real))
+             ? ::testing::AssertionSuccess()
+             : ::testing::AssertionFailure() << name.toStdString() << " " << v.real << " vs " << value.toStdString();
+  case OdDimVarKind::String: shown = "'" + QString::fromStdWString(std::wstring(v.text.c_str())) + "'"; break;
+  case OdDimVarKind::Id:
+    shown = "'" + QString::number(static_cast<qulonglong>(static_cast<OdUInt64>(v.id.getHandle())), 16).toUpper() + "'";
+    break;
+  case OdDimVarKind::Color: shown = QString::number(v.color.colorIndex()); break;
+  default: shown = QString::number(v.integer); break;
+  }
+  return shown == value || (shown == "'0'" && value == "'0'")
+           ? ::testing::AssertionSuccess()
+           : ::testing::AssertionFailure() << name.toStdString() << " " << shown.toStdString() << " vs "
+                                           << value.toStdString();
+}
+} // namespace
+
+// Real drawings: style, text, measurement and every override of each rotated and aligned dimension
+// are those of ezdxf's reading of the same file.
+TEST(DxfDimensions, CorpusDimensionsMatchAnIndependentReading)
+{
+  QProcess check;
+  check.start(QStringLiteral("/usr/bin/python3"), QStringList{"-c", "import ezdxf"});
+  if (!check.waitForFinished(60000) || check.exitCode() != 0)
+    GTEST_SKIP() << "ezdxf is not installed (scripts/setup.sh installs python3-ezdxf)";
+  int compared = 0;
+  for (const char* name : {"dxf2json-file2.dxf", "dxf2json-sample2.dxf", "dxf-empty.dxf", "dxf-floorplan.dxf"})
+  {
+    SCOPED_TRACE(name);
+    QFile file(corpusDir() + "/" + name);
+    if (!file.open(QIODevice::ReadOnly))
+      GTEST_SKIP() << "the corpus is not fetched (tests/corpus/fetch.sh): " << file.fileName().toStdString();
+    const dxfwrite::Read r = dxfwrite::readSource(file.readAll());
+    QProcess process;
+    process.start(QStringLiteral("/usr/bin/python3"), QStringList{"-c", kEzdxfReading, file.fileName()});
+    ASSERT_TRUE(process.waitForFinished(120000));
+    ASSERT_EQ(0, process.exitCode()) << process.readAllStandardError().toStdString();
+    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts))
+    {
+      const QStringList f = line.split(QChar(0x1f));
+      ASSERT_GE(f.size(), 4);
+      SCOPED_TRACE(f[0].toStdString());
+      bool ok = false;
+      const OdDbDimensionPtr dim = OdDbDimension::cast(at(r.db, f[0].toULongLong(&ok, 16)));
+      ASSERT_FALSE(dim.isNull());
+      OdDbDimStyleTableRecordPtr style = OdDbDimStyleTableRecord::cast(dim->dimensionStyle().openObject());
+      ASSERT_FALSE(style.isNull());
+      EXPECT_EQ(QString::fromStdWString(std::wstring(style->getName().c_str())), f[1]);
+      EXPECT_EQ(QString::fromStdWString(std::wstring(dim->dimensionText().c_str())).replace('\n', ' '), f[2]);
+      EXPECT_NEAR(dim->getMeasurement(), f[3].toDouble(), 1e-7 * std::max(1.0, f[3].toDouble()));
+      EXPECT_EQ(dim->dimVarOverrides().size(), static_cast<unsigned>(f.size() - 4));
+      for (int i = 4; i < f.size(); ++i)
+        EXPECT_TRUE(sameOverride(dim, f[i].section('=', 0, 0), f[i].section('=', 1)));
+      ++compared;
+    }
+  }
+  EXPECT_GT(compared, 500);
 }
