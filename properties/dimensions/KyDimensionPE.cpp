@@ -226,6 +226,9 @@ void addDynamicRows(const OdDbObject* object, CKyPropertiesContainer* container)
   {
     const KyAnnotationRow* const rows[] = {&kKyAnnotativeRow, &kKyAnnotativeScaleRow};
     KyAddAnnotationRows(container, kAnnotationFamily, rows);
+    // The scale row of dimensions shares the annotative row's vector icon.
+    if (CKyPropertyDescription* scale = container->GetByName(kKyAnnotativeScaleName.get(), kMiscGroup.get()))
+      scale->SetDarkIcon(KyDarkIconPathOf("Misc", "annotative"));
     return;
   }
   const KyAnnotationRow* const rows[] = {&kKyAnnotativeRow};

@@ -159,7 +159,11 @@ TEST_F(DimensionRows, LinearDimensionsListTheCommonTwoArrowAndLinearRowsInOrder)
   OdDbAnnotativeObject::setAnnotative(dim, true);
   KyPaletteRows annotative(dim);
   EXPECT_EQ(annotative.names().size(), names.size() + 1);
-  EXPECT_TRUE(annotative.row("Annotative Scale", "Misc"));
+  const CKyPropertyDescription* scale = annotative.row("Annotative Scale", "Misc");
+  ASSERT_TRUE(scale);
+  EXPECT_EQ(scale->GetIcon().toQString(), ":/Misc/Misc_annotative_scale.png");
+  EXPECT_EQ(scale->GetDarkIcon().toQString(), ":/Misc/svg_icons/Misc/Misc_annotative.svg");
+  EXPECT_EQ(scale->GetDescription().toQString(), "Edit annotation scales");
   OdStaticRxObject<CKyRotatedDimensionPE> rotatedPE;
   OdStaticRxObject<CKyAlignedDimensionPE> alignedPE;
   EXPECT_EQ(rotatedPE.GetClassName(dim).toQString(), "RotatedDimension");
