@@ -19,6 +19,7 @@
 #include "DbSymbolTable.h"
 #include "DmUtil.h"
 #include "KyAlignedDimensionPE.h"
+#include "KyConstraints.h"
 #include "KyDimension1ArrowPE.h"
 #include "KyPropertyType.h"
 #include "KyRotatedDimensionPE.h"
@@ -457,4 +458,38 @@ TEST_F(DimensionRows, ListingsPrintTheLinearLinesAndTheOverridesInForce)
   EXPECT_EQ(alignedListing.find("Dimension style overrides"), nullptr);
   EXPECT_NE(alignedListing.find("1st extension  defining point"), nullptr);
   EXPECT_EQ(alignedListing.find("type")->value, "aligned");
+}
+
+namespace
+{
+// A constraint service whose drawings drive their constraint dimensions' texts.
+struct DrivingConstraints : CKyConstraintUtils, CKyConstraintManager
+{
+  OdDbDatabase* driven = nullptr;
+  int printed = 0;
+  CKyConstraintManager* GetConstraintManager() override { return this; }
+  bool IsOverrideReadOnly(OdDbDatabase* pDb) override { return pDb == driven; }
+  void PrintConstraintInfo(const OdDbEntity*, CKyPrintInfoContext*) override { ++printed; }
+};
+} // namespace
+
+TEST_F(DimensionRows, ConstraintDimensionsKeepTheirTextAndTheServiceDecidesTheOverrideRow)
+{
+  EXPECT_FALSE(readOnly("Text", "Text override"));
+  EXPECT_EQ(set("Text", "Text override", CKyVariant(CKyString(QStringLiteral("<> wide")))), 5100);
+  EXPECT_EQ(dim->dimensionText(), OdString(L"<> wide"));
+  // A constraint parameter's text belongs to its constraint: accepted, nothing written.
+  dim->setConstraintObject(true);
+  EXPECT_EQ(set("Text", "Text override", CKyVariant(CKyString(QStringLiteral("d2")))), 5100);
+  EXPECT_EQ(dim->dimensionText(), OdString(L"<> wide"));
+  DrivingConstraints service;
+  CKyConstraintUtils* former = SetConstraintUtils(&service);
+  EXPECT_FALSE(readOnly("Text", "Text override"));
+  service.driven = drawing.db();
+  EXPECT_TRUE(readOnly("Text", "Text override"));
+  OdStaticRxObject<CKyRotatedDimensionInfo> info;
+  KyRecordingPrintContext listing;
+  info.PrintObjectInfo(dim, &listing);
+  EXPECT_EQ(service.printed, 1);
+  SetConstraintUtils(former);
 }
