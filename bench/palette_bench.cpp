@@ -32,6 +32,8 @@
 #include "DbMlineStyle.h"
 #include "DbShape.h"
 #include "DbHatch.h"
+#include "DbAlignedDimension.h"
+#include "DbRotatedDimension.h"
 #include "Ge/GeGbl.h"
 #include "DbFace.h"
 #include "DbDatabase.h"
@@ -581,6 +583,23 @@ void readMText(const OdDbObject* o)
   readAnnotation(mtext);
 }
 
+// The dimension rows: style, text place and rotation, text, measurement, inspection and the
+// dimension variables in force that the rows show (each through the dimension, which asks its
+// style for the variables it does not override).
+void readDimension(const OdDbObject* o)
+{
+  const OdDbDimension* dim = static_cast<const OdDbDimension*>(o);
+  keep(dim->dimensionStyle());
+  keep(dim->textPosition());
+  keep(dim->textRotation());
+  keep(dim->dimensionText());
+  keep(dim->getMeasurement());
+  keep(dim->inspection());
+  keep(dim->inspectionFrame());
+  for (int i = 0; i < kOdDimVarCount; ++i)
+    keep(dim->dimVarValue(i).real);
+}
+
 struct DirectReader
 {
   OdRxClass* objectClass;
@@ -602,6 +621,8 @@ void directPass(const std::vector<OdDbObjectPtr>& selection)
     {OdDbMline::desc(), &readMline},
     {OdDbShape::desc(), &readShape},
     {OdDbHatch::desc(), &readHatch},
+    {OdDbRotatedDimension::desc(), &readDimension},
+    {OdDbAlignedDimension::desc(), &readDimension},
   };
   for (const OdDbObjectPtr& object : selection)
   {

@@ -17,6 +17,10 @@
 #include "Ge/GeCircArc2d.h"
 #include "Ge/GeEllipArc2d.h"
 #include "Ge/GeLineSeg2d.h"
+#include "DbAlignedDimension.h"
+#include "DbDimStyleTable.h"
+#include "DbRotatedDimension.h"
+#include "DmUtil.h"
 #include "DbFace.h"
 #include "DbDatabase.h"
 #include "DbLayerTableRecord.h"
@@ -139,6 +143,52 @@ private:
   OdDbBlockTableRecordPtr m_space;
   std::vector<OdDbObjectId> m_ids;
 };
+
+// A dimension style on metric defaults with the text style; annotative when asked.
+OdDbObjectId addDimStyle(OdDbDatabase* db, const wchar_t* name, const OdDbObjectId& textStyle, bool annotative)
+{
+  OdDbSymbolTablePtr styles = db->getDimStyleTableId().safeOpenObject(OdDb::kForWrite);
+  OdDbDimStyleTableRecordPtr style = OdDbDimStyleTableRecord::createObject();
+  style->setName(name);
+  style->setDefaults(true);
+  style->setDimtxsty(textStyle);
+  const OdDbObjectId id = styles->add(style);
+  if (annotative)
+    OdDbAnnotativeObject::setAnnotative(style, true);
+  return id;
+}
+
+// An empty block that a dimension uses as a user arrow.
+OdDbObjectId addArrowBlock(OdDbDatabase* db, const wchar_t* name)
+{
+  OdDbSymbolTablePtr blocks = db->getBlockTableId().safeOpenObject(OdDb::kForWrite);
+  OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
+  block->setName(name);
+  return blocks->add(block);
+}
+
+OdDbRotatedDimensionPtr rotatedDimension(const OdDbObjectId& style, const OdGePoint3d& x1, const OdGePoint3d& x2,
+                                         const OdGePoint3d& dimLine, double rotation)
+{
+  OdDbRotatedDimensionPtr dim = OdDbRotatedDimension::createObject();
+  dim->setDimensionStyle(style);
+  dim->setXLine1Point(x1);
+  dim->setXLine2Point(x2);
+  dim->setDimLinePoint(dimLine);
+  dim->setRotation(rotation);
+  return dim;
+}
+
+OdDbAlignedDimensionPtr alignedDimension(const OdDbObjectId& style, const OdGePoint3d& x1, const OdGePoint3d& x2,
+                                         const OdGePoint3d& dimLine)
+{
+  OdDbAlignedDimensionPtr dim = OdDbAlignedDimension::createObject();
+  dim->setDimensionStyle(style);
+  dim->setXLine1Point(x1);
+  dim->setXLine2Point(x2);
+  dim->setDimLinePoint(dimLine);
+  return dim;
+}
 
 void setHyperlink(OdDbEntity* entity, const wchar_t* link)
 {
@@ -524,5 +574,54 @@ void KyBuildSampleDrawing(OdDbDatabase* db)
     sample.add(marker, annotation);
   }
   addHatches(sample, walls, annotation);
+  {
+    // Dimensions: two styles on metric defaults, "Plan" and the annotative "Plan Anno".
+    const OdDbObjectId plan = addDimStyle(db, L"Plan", notes, false);
+    const OdDbObjectId planAnno = addDimStyle(db, L"Plan Anno", notes, true);
+    // 134: the south wall's length, with a larger arrow and text and the unit after the number.
+    OdDbRotatedDimensionPtr south =
+      rotatedDimension(plan, OdGePoint3d(0.0, 0.0, 0.0), OdGePoint3d(100.0, 0.0, 0.0), OdGePoint3d(50.0, -8.0, 0.0), 0.0);
+    south->setDimasz(3.5);
+    south->setDimtxt(3.0);
+    south->setDimpost(L"mm");
+    sample.add(south, annotation);
+    // 135: the garden wall's second leg, measured along itself, text height 2.
+    OdDbAlignedDimensionPtr leg = alignedDimension(plan, OdGePoint3d(120.0, 0.0, 0.0), OdGePoint3d(120.0, 25.0, 0.0),
+                                                   OdGePoint3d(128.0, 12.5, 0.0));
+    leg->setDimtxt(2.0);
+    leg->setDimpost(L"mm");
+    sample.add(leg, annotation);
+    // 136: the east wall on the annotative style, itself annotative.
+    OdDbRotatedDimensionPtr east = rotatedDimension(planAnno, OdGePoint3d(100.0, 0.0, 0.0),
+                                                    OdGePoint3d(100.0, 50.0, 0.0), OdGePoint3d(108.0, 25.0, 0.0),
+                                                    OdaPI / 2.0);
+    sample.add(east, annotation);
+    OdDbAnnotativeObject::setAnnotative(east, true);
+    // 137: a basic dimension (framed text: negative text offset) of the door opening.
+    OdDbRotatedDimensionPtr door = rotatedDimension(plan, OdGePoint3d(40.0, 0.0, 0.0), OdGePoint3d(49.0, 0.0, 0.0),
+                                                    OdGePoint3d(44.5, 6.0, 0.0), 0.0);
+    door->setDimgap(-0.8);
+    sample.add(door, doors);
+    // 138: the bay window's width with separate arrows: a tick and the site's own arrow block.
+    OdDbAlignedDimensionPtr bay = alignedDimension(plan, OdGePoint3d(20.0, 10.0, 0.0), OdGePoint3d(50.0, 10.0, 0.0),
+                                                   OdGePoint3d(35.0, 4.0, 0.0));
+    bay->setDimsah(true);
+    bay->setDimblk1(OdDmUtil::getArrowId(L"_ArchTick", db));
+    bay->setDimblk2(addArrowBlock(db, L"SiteArrow"));
+    sample.add(bay, annotation);
+    // 139: the stair run in architectural units to 1/16", the text turned a quarter back.
+    OdDbRotatedDimensionPtr stair = rotatedDimension(plan, OdGePoint3d(90.0, 10.0, 0.0), OdGePoint3d(90.0, 30.0, 0.0),
+                                                     OdGePoint3d(96.0, 20.0, 0.0), OdaPI / 2.0);
+    stair->setDimlunit(4);
+    stair->setDimdec(4);
+    stair->setTextRotation(-OdaPI / 2.0);
+    sample.add(stair, walls);
+    // 140: a constraint parameter fixing the tower's offset; its text belongs to the constraint.
+    OdDbRotatedDimensionPtr offset = rotatedDimension(plan, OdGePoint3d(70.0, 40.0, 0.0), OdGePoint3d(85.0, 40.0, 0.0),
+                                                      OdGePoint3d(77.5, 45.0, 0.0), 0.0);
+    offset->setDimensionText(L"d1=<>");
+    offset->setConstraintObject(true);
+    sample.add(offset, annotation);
+  }
   sample.fixHandles();
 }

@@ -2,6 +2,8 @@
 #include "KyMatchPropHelper.h"
 
 #include "Db2dPolyline.h"
+#include "DbDimStyleTableRecord.h"
+#include "DbDimension.h"
 #include "DbMText.h"
 #include "DbPolyline.h"
 #include "DbText.h"
@@ -147,4 +149,17 @@ int KyApplyMatchProp(const OdDbObject* target, const CKyVariant& value, KyMatchS
   const OdDbEntityPtr targetEntity = target;
   routine(sourceEntity, targetEntity);
   return kKyAccepted;
+}
+
+void CKyMatchPropHelper::matchDimensionProps(const OdDbEntityPtr& source, const OdDbEntityPtr& target)
+{
+  OdDbDimStyleTableRecordPtr temporary = OdDbDimStyleTableRecord::createObject();
+  if (temporary.isNull())
+    throw OdError(static_cast<OdResult>(255));
+  OdDbDimensionPtr from = source; // anything else raises OdError_NotThatKindOfClass
+  OdDbDimensionPtr to = target;
+  const OdDbObjectId style = from->dimensionStyle();
+  from->getDimstyleData(temporary);
+  to->setDimensionStyle(style);
+  to->setDimstyleData(temporary);
 }

@@ -12,6 +12,11 @@
 class CKyMatchPropHelper
 {
 public:
+  // The target dimension takes the source's style and every dimension variable in force on the
+  // source, overrides included; its own overrides are gone. Leaders and feature control frames
+  // have no class in this build: other kinds raise OdError_NotThatKindOfClass, and a temporary
+  // style record that cannot be made raises OdError(255).
+  static void matchDimensionProps(const OdDbEntityPtr& source, const OdDbEntityPtr& target);
   // Linetype generation and one representative width of a lightweight polyline. The other kind
   // this routine serves, the 2D polyline, has no class in this build, so every other source or
   // target raises OdError_NotThatKindOfClass.

@@ -4,6 +4,7 @@
 
 #include "Db2dPolyline.h"
 #include "Db3dPolyline.h"
+#include "DbAlignedDimension.h"
 #include "DbArc.h"
 #include "DbCircle.h"
 #include "DbEllipse.h"
@@ -16,6 +17,7 @@
 #include "DbPoint.h"
 #include "DbPolyline.h"
 #include "DbRay.h"
+#include "DbRotatedDimension.h"
 #include "DbShape.h"
 #include "DbHatch.h"
 #include "DbSolid.h"
@@ -42,8 +44,10 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::propertyExtens
   return {
     {&classOf<OdDb2dPolyline>, &m_2dPolylinePE},
     {&classOf<OdDb3dPolyline>, &m_3dPolylinePE},
+    {&classOf<OdDbAlignedDimension>, &m_alignedDimensionPE},
     {&classOf<OdDbArc>, &m_arcPE},
     {&classOf<OdDbCircle>, &m_circlePE},
+    {&classOf<OdDbDimension>, &m_dimensionPE},
     {&classOf<OdDbEllipse>, &m_ellipsePE},
     {&classOf<OdDbEntity>, &m_entityPE},
     {&classOf<OdDbFace>, &m_facePE},
@@ -54,6 +58,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::propertyExtens
     {&classOf<OdDbPoint>, &m_pointPE},
     {&classOf<OdDbPolyline>, &m_polylinePE},
     {&classOf<OdDbRay>, &m_rayPE},
+    {&classOf<OdDbRotatedDimension>, &m_rotatedDimensionPE},
     {&classOf<OdDbShape>, &m_shapePE},
     {&classOf<OdDbSolid>, &m_solidPE},
     {&classOf<OdDbSpline>, &m_splinePE},
@@ -75,6 +80,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::infoExtensions
   return {
     {&classOf<OdDb2dPolyline>, &m_2dPolylineInfo},
     {&classOf<OdDb3dPolyline>, &m_3dPolylineInfo},
+    {&classOf<OdDbAlignedDimension>, &m_alignedDimensionInfo},
     {&classOf<OdDbArc>, &m_arcInfo},
     {&classOf<OdDbCircle>, &m_circleInfo},
     {&classOf<OdDbEllipse>, &m_ellipseInfo},
@@ -87,6 +93,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::infoExtensions
     {&classOf<OdDbPoint>, &m_pointInfo},
     {&classOf<OdDbPolyline>, &m_polylineInfo},
     {&classOf<OdDbRay>, &m_rayInfo},
+    {&classOf<OdDbRotatedDimension>, &m_rotatedDimensionInfo},
     {&classOf<OdDbShape>, &m_shapeInfo},
     {&classOf<OdDbSolid>, &m_solidInfo},
     {&classOf<OdDbSpline>, &m_splineInfo},
@@ -102,6 +109,9 @@ std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::baseClasses(
 {
   return {
     {&CKyEntityPE::rxInit, &CKyEntityPE::rxUninit},
+    {&CKyDimensionPE::rxInit, &CKyDimensionPE::rxUninit},
+    {&CKyDimension1ArrowPE::rxInit, &CKyDimension1ArrowPE::rxUninit},
+    {&CKyDimension2ArrowPE::rxInit, &CKyDimension2ArrowPE::rxUninit},
   };
 }
 
@@ -110,6 +120,7 @@ std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::concreteClas
   return {
     {&CKy2dPolylinePE::rxInit, &CKy2dPolylinePE::rxUninit},
     {&CKy3dPolylinePE::rxInit, &CKy3dPolylinePE::rxUninit},
+    {&CKyAlignedDimensionPE::rxInit, &CKyAlignedDimensionPE::rxUninit},
     {&CKyArcPE::rxInit, &CKyArcPE::rxUninit},
     {&CKyCirclePE::rxInit, &CKyCirclePE::rxUninit},
     {&CKyEllipsePE::rxInit, &CKyEllipsePE::rxUninit},
@@ -122,6 +133,7 @@ std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::concreteClas
     {&CKyPointPE::rxInit, &CKyPointPE::rxUninit},
     {&CKyPolylinePE::rxInit, &CKyPolylinePE::rxUninit},
     {&CKyRayPE::rxInit, &CKyRayPE::rxUninit},
+    {&CKyRotatedDimensionPE::rxInit, &CKyRotatedDimensionPE::rxUninit},
     {&CKyShapePE::rxInit, &CKyShapePE::rxUninit},
     {&CKySolidPE::rxInit, &CKySolidPE::rxUninit},
     {&CKySplinePE_Prop::rxInit, &CKySplinePE_Prop::rxUninit},
@@ -135,6 +147,9 @@ std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::concreteClas
 std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::baseClassesInUninitOrder()
 {
   return {
+    {&CKyDimension1ArrowPE::rxInit, &CKyDimension1ArrowPE::rxUninit},
+    {&CKyDimension2ArrowPE::rxInit, &CKyDimension2ArrowPE::rxUninit},
+    {&CKyDimensionPE::rxInit, &CKyDimensionPE::rxUninit},
     {&CKyEntityPE::rxInit, &CKyEntityPE::rxUninit},
   };
 }

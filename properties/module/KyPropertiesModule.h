@@ -5,6 +5,8 @@
 
 #include "Ky2dPolylinePE.h"
 #include "Ky3dPolylinePE.h"
+#include "KyAlignedDimensionPE.h"
+#include "KyDimension1ArrowPE.h"
 #include "KyArcPE.h"
 #include "KyCirclePE.h"
 #include "KyEllipsePE.h"
@@ -17,6 +19,7 @@
 #include "KyPointPE.h"
 #include "KyPolylinePE.h"
 #include "KyRayPE.h"
+#include "KyRotatedDimensionPE.h"
 #include "KyShapePE.h"
 #include "KyHatchPE.h"
 #include "KySolidPE.h"
@@ -57,8 +60,10 @@ private:
 
   OdStaticRxObject<CKy2dPolylinePE> m_2dPolylinePE;
   OdStaticRxObject<CKy3dPolylinePE> m_3dPolylinePE;
+  OdStaticRxObject<CKyAlignedDimensionPE> m_alignedDimensionPE;
   OdStaticRxObject<CKyArcPE> m_arcPE;
   OdStaticRxObject<CKyCirclePE> m_circlePE;
+  OdStaticRxObject<CKyDimensionPE> m_dimensionPE;
   OdStaticRxObject<CKyEllipsePE> m_ellipsePE;
   OdStaticRxObject<CKyEntityPE> m_entityPE;
   OdStaticRxObject<CKyFacePE> m_facePE;
@@ -69,6 +74,7 @@ private:
   OdStaticRxObject<CKyPointPE> m_pointPE;
   OdStaticRxObject<CKyPolylinePE> m_polylinePE;
   OdStaticRxObject<CKyRayPE> m_rayPE;
+  OdStaticRxObject<CKyRotatedDimensionPE> m_rotatedDimensionPE;
   OdStaticRxObject<CKyShapePE> m_shapePE;
   OdStaticRxObject<CKyHatchPE> m_hatchPE;
   OdStaticRxObject<CKySolidPE> m_solidPE;
@@ -80,6 +86,7 @@ private:
 
   OdStaticRxObject<CKy2dPolylineInfo> m_2dPolylineInfo;
   OdStaticRxObject<CKy3dPolylineInfo> m_3dPolylineInfo;
+  OdStaticRxObject<CKyAlignedDimensionInfo> m_alignedDimensionInfo;
   OdStaticRxObject<CKyArcInfo> m_arcInfo;
   OdStaticRxObject<CKyCircleInfo> m_circleInfo;
   OdStaticRxObject<CKyEllipseInfo> m_ellipseInfo;
@@ -92,6 +99,7 @@ private:
   OdStaticRxObject<CKyPointInfo> m_pointInfo;
   OdStaticRxObject<CKyPolylineInfo> m_polylineInfo;
   OdStaticRxObject<CKyRayInfo> m_rayInfo;
+  OdStaticRxObject<CKyRotatedDimensionInfo> m_rotatedDimensionInfo;
   OdStaticRxObject<CKyShapeInfo> m_shapeInfo;
   OdStaticRxObject<CKyHatchInfo> m_hatchInfo;
   OdStaticRxObject<CKySolidInfo> m_solidInfo;

@@ -1093,3 +1093,16 @@ TEST(KypropsSave, ShapeEditsReadBackAlone)
                                            {"119", "Width factor=0.5", "Width factor", "0.5000"},
                                            {"119", "Position Z=1.5", "Position Z", "1.5000"}});
 }
+
+// Dimensions: overrides written as the dimension's style data survive the file, on the edited
+// dimension alone; choosing the style again drops them.
+TEST(KypropsSave, DimensionOverrideEditsReadBackAlone)
+{
+  expectSampleEditsReadBackAlone("R2010", {{"122", "Arrow size=4", "Arrow size", "4.0000"},
+                                           {"122", "Dim prefix=~", "Dim prefix", "~"},
+                                           {"123", "Tolerance display=Deviation", "Tolerance display", "Deviation"},
+                                           {"125", "Tolerance display=None", "Text offset", "0.8000"},
+                                           {"126", "Arrow 1=Dot", "Arrow 1", "Dot"},
+                                           {"127", "Precision=0'-0 1/4\"", "Precision", "0'-0 1/4\""},
+                                           {"122", "Dim style=Plan", "Arrow size", "2.5000"}});
+}

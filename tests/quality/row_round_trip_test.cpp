@@ -34,12 +34,16 @@ const std::map<std::string, std::string> kShownDifferently = {
   {"OdDbSpline Fit point", "the fit-point selector, as the polyline's vertex selector"},
   {"OdDb2dPolyline Vertex", "the same element selector, over the placed vertices"},
   {"OdDb3dPolyline Vertex", "the same element selector, over the placed vertices"},
+  {"OdDbRotatedDimension Decimal separator", "one character only: the changed text is two, refused with its message"},
+  {"OdDbAlignedDimension Decimal separator", "one character only: the changed text is two, refused with its message"},
+  {"OdDbRotatedDimension Text override", "a constraint dimension's text belongs to its constraint and is not written"},
 };
 
 // Rows whose setters write nothing and answer 5100 whatever they are given, by design (the
 // scales are edited through the group action; the sheet width has no setter branch).
 const std::set<std::string> kWritesNothing = {"OdDbText Annotative Scale", "OdDbMText Annotative Scale",
-                                              "OdDbMText Sheet defined width"};
+                                              "OdDbMText Sheet defined width", "OdDbRotatedDimension Annotative Scale",
+                                              "OdDbAlignedDimension Annotative Scale"};
 
 // Angle rows whose setters take the framework's double conversion of any value, by design.
 const std::set<std::string> kTakesOtherKinds = {"OdDbArc Start Angle", "OdDbArc End Angle", "OdDbText Angle",

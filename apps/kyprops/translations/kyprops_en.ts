@@ -9,6 +9,33 @@
     </message>
 </context>
 <context>
+    <name>CKyDimensionPE</name>
+    <message>
+        <source>Edit annotation scales</source>
+        <translation>Edit annotation scales</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Round</translation>
+    </message>
+    <message>
+        <source>Angular</source>
+        <translation>Angular</translation>
+    </message>
+</context>
+<context>
     <name>CKyHatchPE</name>
     <message>
         <source>Edit annotation scales</source>
@@ -149,6 +176,18 @@
         <source>Gradient</source>
         <translation>Gradient</translation>
     </message>
+    <message>
+        <source>AlignedDimension</source>
+        <translation>AlignedDimension</translation>
+    </message>
+    <message>
+        <source>Dimension</source>
+        <translation>Dimension</translation>
+    </message>
+    <message>
+        <source>RotatedDimension</source>
+        <translation>RotatedDimension</translation>
+    </message>
 </context>
 <context>
     <name>errors</name>
@@ -175,6 +214,22 @@
     <message>
         <source>Hatch boundary relation removed.</source>
         <translation>Hatch boundary relation removed.</translation>
+    </message>
+    <message>
+        <source>Value must be positive</source>
+        <translation>Value must be positive</translation>
+    </message>
+    <message>
+        <source>Decimal separator must be one character</source>
+        <translation>Decimal separator must be one character</translation>
+    </message>
+    <message>
+        <source>Value must be non-negative</source>
+        <translation>Value must be non-negative</translation>
+    </message>
+    <message>
+        <source>Value must be non-zero</source>
+        <translation>Value must be non-zero</translation>
     </message>
 </context>
 <context>
@@ -547,6 +602,54 @@
         <source>Origin</source>
         <translation>Origin</translation>
     </message>
+    <message>
+        <source>1st extension  defining point</source>
+        <translation>1st extension  defining point</translation>
+    </message>
+    <message>
+        <source>2nd extension  defining point</source>
+        <translation>2nd extension  defining point</translation>
+    </message>
+    <message>
+        <source>Dimension Line defining point</source>
+        <translation>Dimension Line defining point</translation>
+    </message>
+    <message>
+        <source>related</source>
+        <translation>related</translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation>type</translation>
+    </message>
+    <message>
+        <source>default text position</source>
+        <translation>default text position</translation>
+    </message>
+    <message>
+        <source>default text</source>
+        <translation>default text</translation>
+    </message>
+    <message>
+        <source>DimensionStyle</source>
+        <translation>DimensionStyle</translation>
+    </message>
+    <message>
+        <source>Dimension style overrides</source>
+        <translation>Dimension style overrides</translation>
+    </message>
+    <message>
+        <source>1st extension defining point</source>
+        <translation>1st extension defining point</translation>
+    </message>
+    <message>
+        <source>2st extension defining point</source>
+        <translation>2st extension defining point</translation>
+    </message>
+    <message>
+        <source>defining point</source>
+        <translation>defining point</translation>
+    </message>
 </context>
 <context>
     <name>info_values</name>
@@ -694,6 +797,14 @@
         <source>Bottom</source>
         <translation>Bottom</translation>
     </message>
+    <message>
+        <source>aligned</source>
+        <translation>aligned</translation>
+    </message>
+    <message>
+        <source>rotated</source>
+        <translation>rotated</translation>
+    </message>
 </context>
 <context>
     <name>property_groups</name>
@@ -720,6 +831,26 @@
     <message>
         <source>Pattern</source>
         <translation>Pattern</translation>
+    </message>
+    <message>
+        <source>Lines &amp;&amp; Arrows</source>
+        <translation>Lines &amp;&amp; Arrows</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Primary UnitSystem</source>
+        <translation>Primary UnitSystem</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>Alternate UnitSystem</source>
+        <translation>Alternate UnitSystem</translation>
     </message>
 </context>
 <context>
@@ -1308,6 +1439,338 @@
         <source>Additive area</source>
         <translation>Additive area</translation>
     </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Arrow</translation>
+    </message>
+    <message>
+        <source>CenterMark</source>
+        <translation>CenterMark</translation>
+    </message>
+    <message>
+        <source>DimLine forced</source>
+        <translation>DimLine forced</translation>
+    </message>
+    <message>
+        <source>CenterMark size</source>
+        <translation>CenterMark size</translation>
+    </message>
+    <message>
+        <source>DimLine LWeight</source>
+        <translation>DimLine LWeight</translation>
+    </message>
+    <message>
+        <source>DimLine LColor</source>
+        <translation>DimLine LColor</translation>
+    </message>
+    <message>
+        <source>Ext line</source>
+        <translation>Ext line</translation>
+    </message>
+    <message>
+        <source>DimLine LStyle</source>
+        <translation>DimLine LStyle</translation>
+    </message>
+    <message>
+        <source>Text outside align</source>
+        <translation>Text outside align</translation>
+    </message>
+    <message>
+        <source>Text pos vert</source>
+        <translation>Text pos vert</translation>
+    </message>
+    <message>
+        <source>Text inside align</source>
+        <translation>Text inside align</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Arrow 1</source>
+        <translation>Arrow 1</translation>
+    </message>
+    <message>
+        <source>Arrow 2</source>
+        <translation>Arrow 2</translation>
+    </message>
+    <message>
+        <source>ExtLine LWeight</source>
+        <translation>ExtLine LWeight</translation>
+    </message>
+    <message>
+        <source>DimLine 1</source>
+        <translation>DimLine 1</translation>
+    </message>
+    <message>
+        <source>DimLine 2</source>
+        <translation>DimLine 2</translation>
+    </message>
+    <message>
+        <source>ExtLine 1 LStyle</source>
+        <translation>ExtLine 1 LStyle</translation>
+    </message>
+    <message>
+        <source>ExtLine 2 LStyle</source>
+        <translation>ExtLine 2 LStyle</translation>
+    </message>
+    <message>
+        <source>ExtLine 1</source>
+        <translation>ExtLine 1</translation>
+    </message>
+    <message>
+        <source>ExtLine 2</source>
+        <translation>ExtLine 2</translation>
+    </message>
+    <message>
+        <source>ExtLine fixed</source>
+        <translation>ExtLine fixed</translation>
+    </message>
+    <message>
+        <source>ExtLine fixed length</source>
+        <translation>ExtLine fixed length</translation>
+    </message>
+    <message>
+        <source>ExtLine LColor</source>
+        <translation>ExtLine LColor</translation>
+    </message>
+    <message>
+        <source>ExtLine ext</source>
+        <translation>ExtLine ext</translation>
+    </message>
+    <message>
+        <source>ExtLine offset</source>
+        <translation>ExtLine offset</translation>
+    </message>
+    <message>
+        <source>Text pos hor</source>
+        <translation>Text pos hor</translation>
+    </message>
+    <message>
+        <source>DimLine inside</source>
+        <translation>DimLine inside</translation>
+    </message>
+    <message>
+        <source>Text inside</source>
+        <translation>Text inside</translation>
+    </message>
+    <message>
+        <source>Dim style</source>
+        <translation>Dim style</translation>
+    </message>
+    <message>
+        <source>Arrow size</source>
+        <translation>Arrow size</translation>
+    </message>
+    <message>
+        <source>Fill color</source>
+        <translation>Fill color</translation>
+    </message>
+    <message>
+        <source>Text color</source>
+        <translation>Text color</translation>
+    </message>
+    <message>
+        <source>Text height</source>
+        <translation>Text height</translation>
+    </message>
+    <message>
+        <source>Text offset</source>
+        <translation>Text offset</translation>
+    </message>
+    <message>
+        <source>Position x</source>
+        <translation>Position x</translation>
+    </message>
+    <message>
+        <source>Position y</source>
+        <translation>Position y</translation>
+    </message>
+    <message>
+        <source>Text override</source>
+        <translation>Text override</translation>
+    </message>
+    <message>
+        <source>Dim scale overall</source>
+        <translation>Dim scale overall</translation>
+    </message>
+    <message>
+        <source>Text movement</source>
+        <translation>Text movement</translation>
+    </message>
+    <message>
+        <source>Decimal separator</source>
+        <translation>Decimal separator</translation>
+    </message>
+    <message>
+        <source>Dim Roundoff</source>
+        <translation>Dim Roundoff</translation>
+    </message>
+    <message>
+        <source>Dim prefix</source>
+        <translation>Dim prefix</translation>
+    </message>
+    <message>
+        <source>Dim suffix</source>
+        <translation>Dim suffix</translation>
+    </message>
+    <message>
+        <source>Suppress leading zeros</source>
+        <translation>Suppress leading zeros</translation>
+    </message>
+    <message>
+        <source>Suppress trailing zeros</source>
+        <translation>Suppress trailing zeros</translation>
+    </message>
+    <message>
+        <source>Tolerance display</source>
+        <translation>Tolerance display</translation>
+    </message>
+    <message>
+        <source>Tolerance limit lower</source>
+        <translation>Tolerance limit lower</translation>
+    </message>
+    <message>
+        <source>Tolerance limit upper</source>
+        <translation>Tolerance limit upper</translation>
+    </message>
+    <message>
+        <source>Tolerance pos vert</source>
+        <translation>Tolerance pos vert</translation>
+    </message>
+    <message>
+        <source>Tolerance precision</source>
+        <translation>Tolerance precision</translation>
+    </message>
+    <message>
+        <source>Tolerance suppress leading zeros</source>
+        <translation>Tolerance suppress leading zeros</translation>
+    </message>
+    <message>
+        <source>Tolerance suppress trailing zeros</source>
+        <translation>Tolerance suppress trailing zeros</translation>
+    </message>
+    <message>
+        <source>Tolerance text height</source>
+        <translation>Tolerance text height</translation>
+    </message>
+    <message>
+        <source>Inspection frame</source>
+        <translation>Inspection frame</translation>
+    </message>
+    <message>
+        <source>Inspection frame shape</source>
+        <translation>Inspection frame shape</translation>
+    </message>
+    <message>
+        <source>Inspection label</source>
+        <translation>Inspection label</translation>
+    </message>
+    <message>
+        <source>Inspection rate</source>
+        <translation>Inspection rate</translation>
+    </message>
+    <message>
+        <source>Fractional type</source>
+        <translation>Fractional type</translation>
+    </message>
+    <message>
+        <source>Measurement</source>
+        <translation>Measurement</translation>
+    </message>
+    <message>
+        <source>Dim scale linear</source>
+        <translation>Dim scale linear</translation>
+    </message>
+    <message>
+        <source>Dim UnitSystem</source>
+        <translation>Dim UnitSystem</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Precision</translation>
+    </message>
+    <message>
+        <source>Suppress zero feet</source>
+        <translation>Suppress zero feet</translation>
+    </message>
+    <message>
+        <source>Suppress zero inches</source>
+        <translation>Suppress zero inches</translation>
+    </message>
+    <message>
+        <source>Tolerance suppress zero feet</source>
+        <translation>Tolerance suppress zero feet</translation>
+    </message>
+    <message>
+        <source>Tolerance suppress zero inches</source>
+        <translation>Tolerance suppress zero inches</translation>
+    </message>
+    <message>
+        <source>Alt tolerance precision</source>
+        <translation>Alt tolerance precision</translation>
+    </message>
+    <message>
+        <source>Alt tolerance suppress leading zeros</source>
+        <translation>Alt tolerance suppress leading zeros</translation>
+    </message>
+    <message>
+        <source>Alt tolerance suppress trailing zeros</source>
+        <translation>Alt tolerance suppress trailing zeros</translation>
+    </message>
+    <message>
+        <source>Alt tolerance suppress zero feet</source>
+        <translation>Alt tolerance suppress zero feet</translation>
+    </message>
+    <message>
+        <source>Alt tolerance suppress zero inches</source>
+        <translation>Alt tolerance suppress zero inches</translation>
+    </message>
+    <message>
+        <source>Alt enabled</source>
+        <translation>Alt enabled</translation>
+    </message>
+    <message>
+        <source>Alt format</source>
+        <translation>Alt format</translation>
+    </message>
+    <message>
+        <source>Alt precision</source>
+        <translation>Alt precision</translation>
+    </message>
+    <message>
+        <source>Alt round</source>
+        <translation>Alt round</translation>
+    </message>
+    <message>
+        <source>Alt scale</source>
+        <translation>Alt scale</translation>
+    </message>
+    <message>
+        <source>Alt prefix</source>
+        <translation>Alt prefix</translation>
+    </message>
+    <message>
+        <source>Alt suffix</source>
+        <translation>Alt suffix</translation>
+    </message>
+    <message>
+        <source>Alt suppress leading zeros</source>
+        <translation>Alt suppress leading zeros</translation>
+    </message>
+    <message>
+        <source>Alt suppress trailing zeros</source>
+        <translation>Alt suppress trailing zeros</translation>
+    </message>
+    <message>
+        <source>Alt suppress zeros feet</source>
+        <translation>Alt suppress zeros feet</translation>
+    </message>
+    <message>
+        <source>Alt suppress zeros inches</source>
+        <translation>Alt suppress zeros inches</translation>
+    </message>
 </context>
 <context>
     <name>property_values</name>
@@ -1530,6 +1993,214 @@
     <message>
         <source>Custom</source>
         <translation>Custom</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Centered</source>
+        <translation>Centered</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Above</translation>
+    </message>
+    <message>
+        <source>Outside</source>
+        <translation>Outside</translation>
+    </message>
+    <message>
+        <source>JIS</source>
+        <translation>JIS</translation>
+    </message>
+    <message>
+        <source>Scientific</source>
+        <translation>Scientific</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Decimal</translation>
+    </message>
+    <message>
+        <source>Engineering</source>
+        <translation>Engineering</translation>
+    </message>
+    <message>
+        <source>Architectural</source>
+        <translation>Architectural</translation>
+    </message>
+    <message>
+        <source>Fractional</source>
+        <translation>Fractional</translation>
+    </message>
+    <message>
+        <source>Architectural (stacked)</source>
+        <translation>Architectural (stacked)</translation>
+    </message>
+    <message>
+        <source>Fractional (stacked)</source>
+        <translation>Fractional (stacked)</translation>
+    </message>
+    <message>
+        <source>Diagonal</source>
+        <translation>Diagonal</translation>
+    </message>
+    <message>
+        <source>Not stacked</source>
+        <translation>Not stacked</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Text and arrows</source>
+        <translation>Text and arrows</translation>
+    </message>
+    <message>
+        <source>Arrows only</source>
+        <translation>Arrows only</translation>
+    </message>
+    <message>
+        <source>Text only</source>
+        <translation>Text only</translation>
+    </message>
+    <message>
+        <source>Best fit</source>
+        <translation>Best fit</translation>
+    </message>
+    <message>
+        <source>First extension line</source>
+        <translation>First extension line</translation>
+    </message>
+    <message>
+        <source>Second extension line</source>
+        <translation>Second extension line</translation>
+    </message>
+    <message>
+        <source>Over first extension</source>
+        <translation>Over first extension</translation>
+    </message>
+    <message>
+        <source>Over second extension</source>
+        <translation>Over second extension</translation>
+    </message>
+    <message>
+        <source>Closed filled</source>
+        <translation>Closed filled</translation>
+    </message>
+    <message>
+        <source>Closed blank</source>
+        <translation>Closed blank</translation>
+    </message>
+    <message>
+        <source>Closed</source>
+        <translation>Closed</translation>
+    </message>
+    <message>
+        <source>Dot</source>
+        <translation>Dot</translation>
+    </message>
+    <message>
+        <source>Architectural tick</source>
+        <translation>Architectural tick</translation>
+    </message>
+    <message>
+        <source>Oblique</source>
+        <translation>Oblique</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Origin indicator</source>
+        <translation>Origin indicator</translation>
+    </message>
+    <message>
+        <source>Origin indicator 2</source>
+        <translation>Origin indicator 2</translation>
+    </message>
+    <message>
+        <source>Right angle</source>
+        <translation>Right angle</translation>
+    </message>
+    <message>
+        <source>Open 30</source>
+        <translation>Open 30</translation>
+    </message>
+    <message>
+        <source>Dot small</source>
+        <translation>Dot small</translation>
+    </message>
+    <message>
+        <source>Dot blank</source>
+        <translation>Dot blank</translation>
+    </message>
+    <message>
+        <source>Dot small blank</source>
+        <translation>Dot small blank</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>Box</translation>
+    </message>
+    <message>
+        <source>Box filled</source>
+        <translation>Box filled</translation>
+    </message>
+    <message>
+        <source>Datum triangle</source>
+        <translation>Datum triangle</translation>
+    </message>
+    <message>
+        <source>Datum triangle filled</source>
+        <translation>Datum triangle filled</translation>
+    </message>
+    <message>
+        <source>Integral</source>
+        <translation>Integral</translation>
+    </message>
+    <message>
+        <source>Custom arrow</source>
+        <translation>Custom arrow</translation>
+    </message>
+    <message>
+        <source>Keep dimline with text</source>
+        <translation>Keep dimline with text</translation>
+    </message>
+    <message>
+        <source>Move text, add leader</source>
+        <translation>Move text, add leader</translation>
+    </message>
+    <message>
+        <source>Move text, no leader</source>
+        <translation>Move text, no leader</translation>
+    </message>
+    <message>
+        <source>Symmetrical</source>
+        <translation>Symmetrical</translation>
+    </message>
+    <message>
+        <source>Deviation</source>
+        <translation>Deviation</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Limits</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>Basic</translation>
     </message>
 </context>
 <context>

@@ -175,7 +175,8 @@ DxfReader::EntityReader DxfReader::entityReader(std::string_view kind)
     {"POLYLINE", &DxfReader::readPolyline}, {"HELIX", &DxfReader::readHelix},
     {"MLINE", &DxfReader::readMline},
     {"SHAPE", &DxfReader::readShape},
-    {"HATCH", &DxfReader::readHatch}};
+    {"HATCH", &DxfReader::readHatch},
+    {"DIMENSION", &DxfReader::readDimension}};
   for (const auto& r : kReaders)
     if (r.first == kind)
       return r.second;
@@ -214,7 +215,9 @@ void DxfReader::readEntity(const DxfTag& start, const OdDbObjectId& blockId)
       return;
     m_inSkippedSequence = false;
   }
-  const EntityReader reader = entityReader(kind);
+  EntityReader reader = entityReader(kind);
+  if (reader == &DxfReader::readDimension && !dxfReadsDimension(m_object))
+    reader = nullptr;
   if (!reader)
   {
     countSkipped(kind);

@@ -8,6 +8,7 @@
 #include <cwchar>
 
 #include "DbBlockTableRecord.h"
+#include "DbDimension.h"
 #include "DbLayerTableRecord.h"
 #include "DbLinetypeTableRecord.h"
 #include "DbRegAppTableRecord.h"
@@ -900,6 +901,13 @@ void DxfReader::applyXData(OdDbObject* pObj, OdResBufPtr chain, int line)
            "dropped the values before the first application name");
     while (!chain.isNull() && chain->restype() != 1001)
       chain = chain->next();
+    if (chain.isNull())
+      return;
+  }
+
+  if (OdDbDimension* pDim = OdDbDimension::cast(pObj).get())
+  {
+    chain = takeDimensionOverrides(pDim, chain, line);
     if (chain.isNull())
       return;
   }

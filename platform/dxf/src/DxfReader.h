@@ -27,6 +27,8 @@
 #include "KyDxfReader.h"
 #include "OdError.h"
 
+class OdDbDimension;
+
 namespace kydxf
 {
 // One object of the file: its kind (the value of its 0 tag) and its tags.
@@ -49,6 +51,9 @@ struct DxfParts
 };
 
 // Common entity properties as the file gives them.
+// Whether the DIMENSION object is of a kind the reader maps (rotated and aligned dimensions).
+bool dxfReadsDimension(const DxfObject& object);
+
 struct DxfEntityProps
 {
   std::uint64_t handle = 0;
@@ -298,6 +303,10 @@ private:
   OdDbEntityPtr readTrace(DxfEntityProps& props);
   OdDbEntityPtr readFace(DxfEntityProps& props);
   OdDbEntityPtr readShape(DxfEntityProps& props);
+  // DIMENSION of the linear kinds, and the style overrides of a dimension's ACAD extended data,
+  // which the dimension takes (the rest of the chain is returned) (DxfDimensions.cpp).
+  OdDbEntityPtr readDimension(DxfEntityProps& props);
+  OdResBufPtr takeDimensionOverrides(OdDbDimension* pDim, OdResBufPtr chain, int line);
   // XLINE and RAY; SOLID and TRACE (DxfFills.cpp).
   template <class Line>
   OdDbEntityPtr readConstructionLine(DxfEntityProps& props, const char* kind);

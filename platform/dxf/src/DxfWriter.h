@@ -216,6 +216,9 @@ void normalField(DxfFields& out, const OdGeVector3d& normal);
 // The extended data as the database holds it, the host's hyperlink in the file's form; kind
 // names the object in refusals.
 void dxfXDataFields(const OdDbObject* pObj, const char* kind, DxfFields& out);
+// A dimension's style overrides as the ACAD application's DSTYLE data, with the rest of its ACAD
+// data; false (nothing written) for other objects and dimensions without overrides.
+bool dxfWriteDimensionOverrides(const OdDbObject* pObj, DxfFields& out);
 
 // The vertices of a heavy polyline (null for other objects): they follow it, then a SEQEND.
 OdDbObjectIteratorPtr dxfVerticesOf(const OdDbObject* pObj);

@@ -38,8 +38,9 @@ public:
   // not in a drawing.
   static bool SetAnnotative(const OdDbObjectId& id, bool annotative, bool updateByStyle);
   // Texts and multiline texts become annotative exactly when their text style is, and take the
-  // style's text size. False for objects that do not open or have no style; other kinds of
-  // objects raise OdError(eNotImplementedYet).
+  // style's text size; dimensions become annotative exactly when their dimension style is. False
+  // for objects that do not open or have no style; other kinds of objects raise
+  // OdError(eNotImplementedYet).
   static bool SetAnnotativeByStyle(const OdDbObjectId& id);
 
   // Text height of a text or multiline text (open for write). For an annotative one the value is
@@ -50,9 +51,10 @@ public:
   // A text or multiline text takes its style's fixed text size (when not 0), through
   // UpdateAnnotativeTextHeight; other entities are left as they are.
   static void UpdateTextFromTextStyle(OdDbEntity* pEnt);
-  // Updates the dimension variables an annotative dimension derives from its scale. Nothing to
-  // do for other entities; dimensions raise OdError(eNotImplementedYet) until the dimension
-  // classes exist.
+  // Updates the dimension variables a dimension derives from its annotative state: an annotative
+  // dimension gets DIMSCALE 1 (its sizes are sheet sizes); another one gets DIMSCALE 1 / the
+  // factor of its current scale, so that it keeps its size in the model. Nothing to do for other
+  // entities.
   static void UpdateDimensionsOverrides(OdDbEntity* pEnt);
   // SetAnnotative(id, annotative, false), then UpdateDimensionsOverrides for the entity.
   static bool UpdateDimensionsOverrides(const OdDbObjectId& id, bool annotative);

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "DbDimStyleTableRecord.h"
+#include "DbDimension.h"
 #include "DbMText.h"
 #include "DbObjectContextManager.h"
 #include "DbText.h"
@@ -25,6 +27,8 @@ OdDbObjectId textStyleOf(const OdDbObject* pObj)
     return pText->textStyle();
   if (const OdDbMText* pMText = OdDbMText::cast(pObj).get())
     return pMText->textStyle();
+  if (const OdDbDimension* pDim = OdDbDimension::cast(pObj).get())
+    return pDim->dimensionStyle();
   return OdDbObjectId();
 }
 
@@ -33,11 +37,9 @@ bool isTextKind(const OdDbObject* pObj)
   return pObj && (pObj->isKindOf(OdDbText::desc()) || pObj->isKindOf(OdDbMText::desc()));
 }
 
-// The dimension class, once the SDK has one.
 bool isDimension(const OdDbObject* pObj)
 {
-  const OdRxClass* pDimension = odrxGetClassDesc(L"OdDbDimension");
-  return pDimension && pObj->isA()->isDerivedFrom(pDimension);
+  return pObj && pObj->isKindOf(OdDbDimension::desc());
 }
 } // namespace
 
@@ -175,8 +177,8 @@ bool CKyObjectAnnotationContext::SetAnnotativeByStyle(const OdDbObjectId& id)
   OdDbObjectPtr pObj = id.openObject(OdDb::kForWrite);
   if (pObj.isNull())
     return false;
-  if (!isTextKind(pObj))
-    throw OdError(eNotImplementedYet, L"Annotative-by-style is known for texts and multiline texts only");
+  if (!isTextKind(pObj) && !isDimension(pObj))
+    throw OdError(eNotImplementedYet, L"Annotative-by-style is known for texts, multiline texts and dimensions only");
   OdDbObjectPtr pStyle = textStyleOf(pObj).openObject(OdDb::kForRead);
   if (pStyle.isNull())
     return false;
@@ -239,10 +241,22 @@ void CKyObjectAnnotationContext::UpdateTextFromTextStyle(OdDbEntity* pEnt)
   UpdateAnnotativeTextHeight(pEnt, pStyle->textSize());
 }
 
+// An annotative dimension is sized on the sheet: its DIMSCALE is 1 and the annotation scale does
+// the rest. A dimension that stops being annotative keeps its size in the model: DIMSCALE becomes
+// the inverse of the scale it was shown at.
 void CKyObjectAnnotationContext::UpdateDimensionsOverrides(OdDbEntity* pEnt)
 {
-  if (pEnt && isDimension(pEnt))
-    throw OdError(eNotImplementedYet, L"Annotative dimension variables are not implemented yet");
+  OdDbDimension* pDim = OdDbDimension::cast(pEnt).get();
+  if (!pDim)
+    return;
+  if (OdDbAnnotativeObject::isAnnotative(pDim))
+  {
+    pDim->setDimscale(1.0);
+    return;
+  }
+  const double factor = GetCurrentScaleFactor(pDim);
+  if (std::isfinite(factor) && factor > 0.0)
+    pDim->setDimscale(1.0 / factor);
 }
 
 bool CKyObjectAnnotationContext::UpdateDimensionsOverrides(const OdDbObjectId& id, bool annotative)

@@ -1,0 +1,438 @@
+// DIMENSION in DXF: rotated and aligned dimensions read with their style, block, text and the
+// style overrides of their ACAD extended data; other dimension kinds stay skipped; faults are
+// repairs naming the line; a drawing goes out as it came and an override edit changes the
+// dimension alone; dimensions written whole read back the same; and a drawing of another writer
+// (Debian's ezdxf) reads, writes and reads again with the same values.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "DbAlignedDimension.h"
+#include "DbBlockTableRecord.h"
+#include "DbDatabase.h"
+#include "DbDimStyleTableRecord.h"
+#include "DbRotatedDimension.h"
+#include "DbSymbolTable.h"
+#include "DxfWriteTestUtil.h"
+#include "DxfWriter.h"
+#include "KyDxfReader.h"
+#include "KyDxfWriter.h"
+
+using namespace kydxf;
+
+namespace
+{
+std::string dimStyleTable()
+{
+  return dxfwrite::tags({
+    {0, "TABLE"}, {2, "DIMSTYLE"}, {5, "A"}, {100, "AcDbSymbolTable"}, {70, "2"}, {100, "AcDbDimStyleTable"},
+    {71, "1"},
+    {0, "DIMSTYLE"}, {105, "A1"}, {100, "AcDbSymbolTableRecord"}, {100, "AcDbDimStyleTableRecord"}, {2, "Plan"},
+    {70, "0"}, {3, "<> mm"}, {41, "2.0"}, {140, "2.5"}, {147, "0.5"}, {271, "2"}, {278, "44"},
+    {0, "ENDTAB"},
+  });
+}
+
+std::string blocks()
+{
+  return dxfwrite::tags({
+    {0, "BLOCK"}, {5, "B1"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbBlockBegin"}, {2, "*D1"}, {70, "1"},
+    {10, "0.0"}, {20, "0.0"}, {30, "0.0"}, {3, "*D1"}, {1, ""},
+    {0, "LINE"}, {5, "B2"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbLine"}, {10, "0.0"}, {20, "-5.0"},
+    {30, "0.0"}, {11, "10.0"}, {21, "-5.0"}, {31, "0.0"},
+    {0, "ENDBLK"}, {5, "B3"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbBlockEnd"},
+  });
+}
+
+// C1: rotated (type 32), overrides of DIMASZ, DIMPOST, DIMSAH, DIMCLRT. C2: aligned with a text of
+// its own at a place of its own (type 1 + 32 + 128). C3: a radius dimension (type 4), not read.
+std::string dimensionEntities()
+{
+  return dxfwrite::tags({
+    {0, "DIMENSION"}, {5, "C1"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbDimension"}, {2, "*D1"},
+    {10, "5.0"}, {20, "-5.0"}, {30, "0.0"}, {11, "5.0"}, {21, "-4.0"}, {31, "0.0"}, {70, "32"}, {71, "5"},
+    {42, "10.0"}, {3, "Plan"}, {100, "AcDbAlignedDimension"}, {13, "0.0"}, {23, "0.0"}, {33, "0.0"},
+    {14, "10.0"}, {24, "3.0"}, {34, "0.0"}, {50, "0.0"}, {100, "AcDbRotatedDimension"},
+    {1001, "ACAD"}, {1000, "DSTYLE"}, {1002, "{"}, {1070, "41"}, {1040, "4.0"}, {1070, "3"}, {1000, "mm"},
+    {1070, "173"}, {1070, "1"}, {1070, "178"}, {1070, "3"}, {1002, "}"},
+    {0, "DIMENSION"}, {5, "C2"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbDimension"}, {10, "3.0"},
+    {20, "4.0"}, {30, "0.0"}, {11, "7.0"}, {21, "7.0"}, {31, "0.0"}, {70, "161"}, {1, "about <>"}, {53, "30.0"},
+    {3, "Plan"}, {100, "AcDbAlignedDimension"}, {13, "0.0"}, {23, "0.0"}, {33, "0.0"}, {14, "3.0"}, {24, "4.0"},
+    {34, "0.0"},
+    {0, "DIMENSION"}, {5, "C3"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbDimension"}, {10, "0.0"},
+    {20, "0.0"}, {30, "0.0"}, {70, "36"}, {3, "Plan"}, {100, "AcDbRadialDimension"}, {15, "1.0"}, {25, "0.0"},
+    {35, "0.0"}, {40, "0.0"},
+  });
+}
+
+QByteArray dimensionFile()
+{
+  return dxfwrite::minimalFile(kDxfR2000, "", {{"TABLES", dimStyleTable()}, {"BLOCKS", blocks()},
+                                               {"ENTITIES", dimensionEntities()}});
+}
+
+OdDbObjectPtr at(OdDbDatabase* db, std::uint64_t handle)
+{
+  return db->getOdDbObjectId(OdDbHandle(static_cast<OdUInt64>(handle))).openObject();
+}
+
+int var(OdDimVar v)
+{
+  return static_cast<int>(v);
+}
+} // namespace
+
+TEST(DxfDimensions, ReadsLinearKindsWithStyleBlockTextAndOverrides)
+{
+  const dxfwrite::Read r = dxfwrite::readSource(dimensionFile());
+  EXPECT_EQ(r.report.repairCount, 0) << (r.report.repairs.isEmpty() ? std::string()
+                                                                       : KyDxfReader::Report::repairText(
+                                                                           "t.dxf", r.report.repairs[0])
+                                                                           .toStdString());
+  EXPECT_EQ(r.report.skipped.value("DIMENSION"), 1);
+  const OdDbRotatedDimensionPtr rotated = OdDbRotatedDimension::cast(at(r.db, 0xC1));
+  ASSERT_FALSE(rotated.isNull());
+  EXPECT_EQ(rotated->xLine2Point(), OdGePoint3d(10, 3, 0));
+  EXPECT_DOUBLE_EQ(rotated->getMeasurement(), 10.0);
+  EXPECT_TRUE(rotated->isUsingDefaultTextPosition());
+  EXPECT_EQ(rotated->textPosition(), OdGePoint3d(5, -4, 0));
+  OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(rotated->dimBlockId().openObject());
+  ASSERT_FALSE(block.isNull());
+  EXPECT_EQ(block->getName(), OdString(L"*D1"));
+  OdDbDimStyleTableRecordPtr plan = OdDbDimStyleTableRecord::cast(rotated->dimensionStyle().openObject());
+  ASSERT_FALSE(plan.isNull());
+  EXPECT_EQ(plan->getName(), OdString(L"Plan"));
+  EXPECT_DOUBLE_EQ(plan->dimasz(), 2.0);
+  EXPECT_EQ(plan->dimdsep(), L',');
+  // The overrides of the extended data, over the style's values; no ACAD data is left over.
+  const OdArray<int> overrides = rotated->dimVarOverrides();
+  ASSERT_EQ(overrides.size(), 4u);
+  EXPECT_DOUBLE_EQ(rotated->dimasz(), 4.0);
+  EXPECT_EQ(rotated->dimpost(), OdString(L"mm"));
+  EXPECT_TRUE(rotated->dimsah());
+  EXPECT_EQ(rotated->dimclrt().colorIndex(), 3);
+  EXPECT_DOUBLE_EQ(rotated->dimtxt(), 2.5);
+  EXPECT_TRUE(rotated->xData(L"ACAD").isNull());
+
+  const OdDbAlignedDimensionPtr aligned = OdDbAlignedDimension::cast(at(r.db, 0xC2));
+  ASSERT_FALSE(aligned.isNull());
+  EXPECT_DOUBLE_EQ(aligned->getMeasurement(), 5.0);
+  EXPECT_FALSE(aligned->isUsingDefaultTextPosition());
+  EXPECT_EQ(aligned->textPosition(), OdGePoint3d(7, 7, 0));
+  EXPECT_EQ(aligned->dimensionText(), OdString(L"about <>"));
+  EXPECT_NEAR(aligned->textRotation(), M_PI / 6, 1e-15);
+  EXPECT_TRUE(aligned->dimVarOverrides().isEmpty());
+  EXPECT_TRUE(aligned->dimBlockId().isNull());
+}
+
+TEST(DxfDimensions, FaultsAreRepairsNamingTheLine)
+{
+  const auto dimension = [](std::vector<std::pair<int, std::string>> extra) {
+    std::vector<std::pair<int, std::string>> tags = {
+      {0, "DIMENSION"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbDimension"}, {2, "*D9"}, {3, "Elsewhere"},
+      {10, "0"}, {20, "0"}, {30, "0"}, {70, "33"}, {100, "AcDbAlignedDimension"}, {13, "0"}, {23, "0"}, {33, "0"},
+      {14, "1"}, {24, "0"}, {34, "0"}};
+    tags.insert(tags.end(), extra.begin(), extra.end());
+    return dxfwrite::tags(tags);
+  };
+  const struct
+  {
+    const char* name;
+    std::vector<std::pair<int, std::string>> extra;
+    std::vector<const char*> repairs;
+  } cases[] = {
+    {"undefined style and block",
+     {},
+     {"names the dimension style 'Elsewhere', which the file does not define; the dimension uses the style 'Standard'",
+      "names the block '*D9', which the file does not define; kept the dimension without its block"}},
+    {"override of no variable and of the wrong kind",
+     {{1001, "ACAD"}, {1000, "DSTYLE"}, {1002, "{"}, {1070, "999"}, {1070, "1"}, {1070, "41"}, {1000, "big"},
+      {1070, "140"}, {1040, "0.3"}, {1002, "}"}},
+     {"names the dimension style 'Elsewhere'",
+      "style overrides name group code 999, which is no dimension variable; dropped the override",
+      "style override of dimasz holds a value of another kind; dropped the override",
+      "names the block '*D9'"}},
+  };
+  for (const auto& c : cases)
+  {
+    SCOPED_TRACE(c.name);
+    const dxfwrite::Read r = dxfwrite::readSource(dxfwrite::entitiesFile(QByteArray::fromStdString(dimension(c.extra))));
+    ASSERT_EQ(r.report.repairs.size(), static_cast<int>(c.repairs.size()));
+    for (int i = 0; i < r.report.repairs.size(); ++i)
+    {
+      const std::string text = KyDxfReader::Report::repairText("t.dxf", r.report.repairs[i]).toStdString();
+      EXPECT_NE(text.find(c.repairs[i]), std::string::npos) << text;
+    }
+    const OdDbAlignedDimensionPtr dim = OdDbAlignedDimension::cast(dxfwrite::onlyEntity(r.db));
+    ASSERT_FALSE(dim.isNull());
+    EXPECT_EQ(dim->dimensionStyle(), r.db->getDimStyleStandardId());
+    if (!c.extra.empty())
+    {
+      ASSERT_EQ(dim->dimVarOverrides().size(), 1u);
+      EXPECT_DOUBLE_EQ(dim->dimtxt(), 0.3);
+    }
+  }
+}
+
+TEST(DxfDimensions, DrawingGoesOutAsItCameAndOverrideEditsChangeTheDimensionAlone)
+{
+  const QByteArray source = dimensionFile();
+  {
+    const dxfwrite::Read r = dxfwrite::readSource(source);
+    EXPECT_EQ(dxfwrite::writeBack(r), source) << "an unedited drawing goes out as it came";
+  }
+  struct Edit
+  {
+    const char* name;
+    std::uint64_t handle;
+    std::function<void(OdDbDimension*)> apply;
+  };
+  const std::vector<Edit> edits = {
+    {"an override changed", 0xC1, [](OdDbDimension* d) { d->setDimasz(1.5); }},
+    {"an override dropped", 0xC1, [](OdDbDimension* d) { d->removeDimVarOverride(var(OdDimVar::dimpost)); }},
+    {"a first override", 0xC2, [](OdDbDimension* d) { d->setDimtfac(0.5); }},
+    {"text, style data and a point", 0xC2,
+     [](OdDbDimension* d) {
+       d->setDimensionText(L"");
+       d->setDimstyleData(d->dimensionStyle());
+       static_cast<OdDbAlignedDimension*>(d)->setXLine2Point(OdGePoint3d(6, 8, 0));
+     }},
+    {"rotation", 0xC1, [](OdDbDimension* d) { static_cast<OdDbRotatedDimension*>(d)->setRotation(M_PI / 2); }},
+  };
+  for (const Edit& edit : edits)
+  {
+    SCOPED_TRACE(edit.name);
+    dxfwrite::expectEditReadsBackAlone(source, edit.handle,
+                                       [&](OdDbObject* p) { edit.apply(static_cast<OdDbDimension*>(p)); });
+  }
+}
+
+TEST(DxfDimensions, WrittenWholeReadsBackWithItsOverrides)
+{
+  for (int version : {kDxfR2000, kDxfR2018})
+  {
+    SCOPED_TRACE(version);
+    EXPECT_TRUE(dxfwrite::writtenWholeReadsBack(
+      [] {
+        OdDbRotatedDimensionPtr dim = OdDbRotatedDimension::createObject();
+        dim->setXLine1Point(OdGePoint3d(1, 2, 0));
+        dim->setXLine2Point(OdGePoint3d(4, 6, 0));
+        dim->setDimLinePoint(OdGePoint3d(0, 9, 0));
+        dim->setRotation(-0.25);
+        dim->setOblique(0.5);
+        dim->setDimgap(-0.2);
+        dim->setDimpost(L"~<>mm");
+        dim->setDimtol(true);
+        dim->setDimlwd(OdDb::kLnWt035);
+        dim->setTextRotation(1.0);
+        dim->setTextAttachment(2);
+        return OdDbEntityPtr(dim);
+      },
+      version));
+    EXPECT_TRUE(dxfwrite::writtenWholeReadsBack(
+      [] {
+        OdDbAlignedDimensionPtr dim = OdDbAlignedDimension::createObject();
+        dim->setXLine2Point(OdGePoint3d(3, 4, 0));
+        dim->setDimLinePoint(OdGePoint3d(-1, 1, 0));
+        dim->useSetTextPosition();
+        dim->setTextPosition(OdGePoint3d(5, 5, 0));
+        dim->setDimensionText(L"<> (ref)");
+        return OdDbEntityPtr(dim);
+      },
+      version));
+  }
+}
+
+namespace
+{
+// ezdxf's dimensions: a style of its own, a rotated dimension with overrides and an aligned one
+// (which it writes as a rotated dimension turned along its points), each with its block rendered. Prints, per dimension, its handle and the distance ezdxf measures.
+const char kEzdxfDimensions[] = R"(import sys
+import ezdxf
+doc = ezdxf.new(sys.argv[1], setup=True)
+style = doc.dimstyles.new("SITE")
+style.dxf.dimasz = 1.5
+style.dxf.dimtxt = 2.0
+style.dxf.dimdec = 1
+msp = doc.modelspace()
+rot = msp.add_linear_dim(base=(10, 8), p1=(0, 0), p2=(20, 5), angle=0, dimstyle="SITE",
+                         override={"dimtxt": 3.0, "dimpost": "<>mm", "dimgap": -0.5})
+rot.render()
+ali = msp.add_aligned_dim(p1=(0, 0), p2=(30, 40), distance=5, dimstyle="SITE", override={"dimasz": 2.5})
+ali.render()
+doc.saveas(sys.argv[2])
+r = rot.dimension
+a = ali.dimension
+print(r.dxf.handle, abs(r.dxf.defpoint3[0] - r.dxf.defpoint2[0]))
+print(a.dxf.handle, (a.dxf.defpoint2 - a.dxf.defpoint3).magnitude)
+)";
+} // namespace
+
+TEST(DxfDimensions, AnotherWritersDimensionsReadWriteAndReadAgain)
+{
+  QProcess check;
+  check.start(QStringLiteral("/usr/bin/python3"), QStringList{"-c", "import ezdxf"});
+  if (!check.waitForFinished(60000) || check.exitCode() != 0)
+    GTEST_SKIP() << "ezdxf is not installed (scripts/setup.sh installs python3-ezdxf)";
+  QTemporaryDir dir;
+  const QString input = dir.filePath(QStringLiteral("dims.dxf"));
+  QProcess process;
+  process.start(QStringLiteral("/usr/bin/python3"), QStringList{"-c", kEzdxfDimensions, "R2010", input});
+  ASSERT_TRUE(process.waitForFinished(60000));
+  ASSERT_EQ(0, process.exitCode()) << process.readAllStandardError().toStdString();
+  const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).trimmed().split('\n');
+  ASSERT_EQ(lines.size(), 2);
+  QFile file(input);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray data = file.readAll();
+
+  const auto expectValues = [&](OdDbDatabase* db) {
+    bool ok = false;
+    const QStringList rot = lines[0].split(' '), ali = lines[1].split(' ');
+    const OdDbRotatedDimensionPtr rotated = OdDbRotatedDimension::cast(at(db, rot[0].toULongLong(&ok, 16)));
+    ASSERT_FALSE(rotated.isNull());
+    EXPECT_NEAR(rotated->getMeasurement(), rot[1].toDouble(), 1e-9);
+    EXPECT_DOUBLE_EQ(rotated->dimtxt(), 3.0);
+    EXPECT_EQ(rotated->dimpost(), OdString(L"<>mm"));
+    EXPECT_DOUBLE_EQ(rotated->dimgap(), -0.5);
+    EXPECT_DOUBLE_EQ(rotated->dimasz(), 1.5);
+    EXPECT_EQ(rotated->dimdec(), 1);
+    EXPECT_FALSE(rotated->dimBlockId().isNull());
+    // ezdxf writes its aligned dimension as a rotated one along the extension line origins.
+    const OdDbDimensionPtr aligned = OdDbDimension::cast(at(db, ali[0].toULongLong(&ok, 16)));
+    ASSERT_FALSE(aligned.isNull());
+    EXPECT_NEAR(aligned->getMeasurement(), ali[1].toDouble(), 1e-9);
+    EXPECT_DOUBLE_EQ(aligned->dimasz(), 2.5);
+    EXPECT_DOUBLE_EQ(aligned->dimtxt(), 2.0);
+    OdDbDimStyleTableRecordPtr site = OdDbDimStyleTableRecord::cast(aligned->dimensionStyle().openObject());
+    ASSERT_FALSE(site.isNull());
+    EXPECT_EQ(site->getName(), OdString(L"SITE"));
+  };
+
+  const dxfwrite::Read first = dxfwrite::readSource(data);
+  EXPECT_EQ(first.report.skipped.value("DIMENSION"), 0);
+  expectValues(first.db);
+  // Both dimensions edited, written back and read again.
+  {
+    const QStringList rot = lines[0].split(' ');
+    bool ok = false;
+    OdDbDimensionPtr dim =
+      OdDbDimension::cast(first.db->getOdDbObjectId(OdDbHandle(static_cast<OdUInt64>(rot[0].toULongLong(&ok, 16))))
+                            .openObject(OdDb::kForWrite));
+    dim->setDimtxt(3.0); // the same value: written through the override anyway
+  }
+  const QByteArray written = dxfwrite::writeBack(first);
+  const dxfwrite::Read second = dxfwrite::readSource(written);
+  EXPECT_EQ(second.report.repairCount, first.report.repairCount);
+  expectValues(second.db);
+}
+
+namespace
+{
+// ezdxf's own reading of the rotated and aligned dimensions of a file, one line each, fields
+// separated by \x1f: handle, style name, text, the distance measured between the extension line
+// origins along the dimension's direction, then the overrides as name=value.
+const char kEzdxfReading[] = R"(import sys, math
+from ezdxf import recover
+from ezdxf.entities import DimStyleOverride
+doc, auditor = recover.readfile(sys.argv[1])
+for e in doc.entitydb.values():
+    if e.dxftype() != "DIMENSION" or (e.dxf.dimtype & 15) not in (0, 1):
+        continue
+    p2, p3 = e.dxf.defpoint2, e.dxf.defpoint3
+    if (e.dxf.dimtype & 15) == 1:
+        m = (p3 - p2).magnitude
+    else:
+        a = math.radians(e.dxf.get("angle", 0.0))
+        m = abs((p3.x - p2.x) * math.cos(a) + (p3.y - p2.y) * math.sin(a))
+    overrides = ["%s=%r" % (k, v) for k, v in DimStyleOverride(e).dimstyle_attribs.items()]
+    text = e.dxf.get("text", "").replace("\n", " ")
+    print("\x1f".join([e.dxf.handle, e.dxf.dimstyle, text, repr(m)] + overrides))
+)";
+
+QString corpusDir()
+{
+  const QString env = qEnvironmentVariable("KY_CORPUS_DIR");
+  if (!env.isEmpty())
+    return env;
+  return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section('/', 0, -3) + "/corpus";
+}
+
+// The override of a variable as ezdxf printed it (Python's repr), compared with the value in force.
+::testing::AssertionResult sameOverride(const OdDbDimension* dim, const QString& name, const QString& value)
+{
+  const QString bare = name.endsWith(QLatin1String("_handle")) ? name.left(name.size() - 7) : name;
+  const int index = odDimVarByName(bare.toLatin1().constData());
+  if (index < 0)
+    return ::testing::AssertionFailure() << "no variable " << name.toStdString();
+  if (!dim->hasDimVarOverride(index))
+    return ::testing::AssertionFailure() << name.toStdString() << " is not overridden";
+  const OdDimVarValue v = dim->dimVarValue(index);
+  QString shown;
+  switch (odDimVarDesc(index).kind)
+  {
+  case OdDimVarKind::Real:
+    return std::fabs(v.real - value.toDouble()) <= 1e-9 * std::max(1.0, std::fabs(v.real))
+             ? ::testing::AssertionSuccess()
+             : ::testing::AssertionFailure() << name.toStdString() << " " << v.real << " vs " << value.toStdString();
+  case OdDimVarKind::String: shown = "'" + QString::fromStdWString(std::wstring(v.text.c_str())) + "'"; break;
+  case OdDimVarKind::Id:
+    shown = "'" + QString::number(static_cast<qulonglong>(static_cast<OdUInt64>(v.id.getHandle())), 16).toUpper() + "'";
+    break;
+  case OdDimVarKind::Color: shown = QString::number(v.color.colorIndex()); break;
+  default: shown = QString::number(v.integer); break;
+  }
+  return shown == value || (shown == "'0'" && value == "'0'")
+           ? ::testing::AssertionSuccess()
+           : ::testing::AssertionFailure() << name.toStdString() << " " << shown.toStdString() << " vs "
+                                           << value.toStdString();
+}
+} // namespace
+
+// Real drawings: style, text, measurement and every override of each rotated and aligned dimension
+// are those of ezdxf's reading of the same file.
+TEST(DxfDimensions, CorpusDimensionsMatchAnIndependentReading)
+{
+  QProcess check;
+  check.start(QStringLiteral("/usr/bin/python3"), QStringList{"-c", "import ezdxf"});
+  if (!check.waitForFinished(60000) || check.exitCode() != 0)
+    GTEST_SKIP() << "ezdxf is not installed (scripts/setup.sh installs python3-ezdxf)";
+  int compared = 0;
+  for (const char* name : {"dxf2json-file2.dxf", "dxf2json-sample2.dxf", "dxf-empty.dxf", "dxf-floorplan.dxf"})
+  {
+    SCOPED_TRACE(name);
+    QFile file(corpusDir() + "/" + name);
+    if (!file.open(QIODevice::ReadOnly))
+      GTEST_SKIP() << "the corpus is not fetched (tests/corpus/fetch.sh): " << file.fileName().toStdString();
+    const dxfwrite::Read r = dxfwrite::readSource(file.readAll());
+    QProcess process;
+    process.start(QStringLiteral("/usr/bin/python3"), QStringList{"-c", kEzdxfReading, file.fileName()});
+    ASSERT_TRUE(process.waitForFinished(120000));
+    ASSERT_EQ(0, process.exitCode()) << process.readAllStandardError().toStdString();
+    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts))
+    {
+      const QStringList f = line.split(QChar(0x1f));
+      ASSERT_GE(f.size(), 4);
+      SCOPED_TRACE(f[0].toStdString());
+      bool ok = false;
+      const OdDbDimensionPtr dim = OdDbDimension::cast(at(r.db, f[0].toULongLong(&ok, 16)));
+      ASSERT_FALSE(dim.isNull());
+      OdDbDimStyleTableRecordPtr style = OdDbDimStyleTableRecord::cast(dim->dimensionStyle().openObject());
+      ASSERT_FALSE(style.isNull());
+      EXPECT_EQ(QString::fromStdWString(std::wstring(style->getName().c_str())), f[1]);
+      EXPECT_EQ(QString::fromStdWString(std::wstring(dim->dimensionText().c_str())).replace('\n', ' '), f[2]);
+      EXPECT_NEAR(dim->getMeasurement(), f[3].toDouble(), 1e-7 * std::max(1.0, f[3].toDouble()));
+      EXPECT_EQ(dim->dimVarOverrides().size(), static_cast<unsigned>(f.size() - 4));
+      for (int i = 4; i < f.size(); ++i)
+        EXPECT_TRUE(sameOverride(dim, f[i].section('=', 0, 0), f[i].section('=', 1)));
+      ++compared;
+    }
+  }
+  EXPECT_GT(compared, 500);
+}
