@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "DbFiler.h"
 #include "DbPolyFaceMesh.h"
 #include "DbPolygonMesh.h"
 #include "KyTestDrawing.h"
@@ -157,4 +158,70 @@ TEST(PolygonMesh, RefusesSizesAndTypesNoDrawingHasAndKeepsItsValues)
   for (OdDbObjectIteratorPtr it = mesh->vertexIterator(); !it->done(); it->step())
     ++count;
   EXPECT_EQ(count, 1);
+}
+
+namespace
+{
+// The error of a call on an object of the drawing that is not open (its pointer closed again).
+template <class T>
+OdResult errorWhenClosed(const OdDbObjectId& id, const std::function<void(const T*)>& call)
+{
+  const T* raw = T::cast(id.openObject().get()).get(); // closed again at once
+  return errorOf([&] { call(raw); });
+}
+} // namespace
+
+// A mesh and its vertex of a drawing: reads need the object open, writes need it open for write
+// (before the value is looked at), a change marks it modified, and its snapshot and copies carry
+// every value.
+TEST(PolygonMesh, OpenModesSnapshotsAndCopiesOfMeshesAndVertices)
+{
+  KyTestDrawing drawing;
+  OdDbPolygonMeshPtr mesh = OdDbPolygonMesh::createObject();
+  mesh->setMSize(2);
+  mesh->setNSize(2);
+  OdDbPolygonMeshVertexPtr v = OdDbPolygonMeshVertex::createObject();
+  v->setPosition(OdGePoint3d(1, 2, 3));
+  mesh->appendVertex(v);
+  const OdDbObjectId meshId = drawing.add(mesh);
+  const OdDbObjectId vertexId = v->objectId();
+  mesh.release();
+  v.release();
+
+  using Mesh = OdDbPolygonMesh;
+  using Vertex = OdDbPolygonMeshVertex;
+  EXPECT_EQ(eNotOpenForRead, errorWhenClosed<Mesh>(meshId, [](const Mesh* m) { m->isNClosed(); }));
+  EXPECT_EQ(eNotOpenForRead, errorWhenClosed<Mesh>(meshId, [](const Mesh* m) { m->polyMeshType(); }));
+  EXPECT_EQ(eNotOpenForRead, errorWhenClosed<Vertex>(vertexId, [](const Vertex* p) { p->vertexType(); }));
+
+  {
+    OdDbPolygonMeshPtr readOnly = meshId.safeOpenObject();
+    OdDbPolygonMeshVertexPtr readVertex = vertexId.safeOpenObject();
+    // Refused for the open mode whatever the value.
+    EXPECT_EQ(eNotOpenForWrite, errorOf([&] { readOnly->setPolyMeshType(static_cast<OdDb::PolyMeshType>(7)); }));
+    EXPECT_EQ(eNotOpenForWrite, errorOf([&] { readOnly->setMSize(-1); }));
+    EXPECT_EQ(eNotOpenForWrite, errorOf([&] { readVertex->setVertexType(static_cast<OdDb::Vertex3dType>(9)); }));
+    EXPECT_EQ(eNotOpenForWrite, errorOf([&] { readVertex->setPosition(OdGePoint3d(1, std::nan(""), 3)); }));
+  }
+  {
+    OdDbPolygonMeshPtr writable = meshId.safeOpenObject(OdDb::kForWrite);
+    EXPECT_EQ(eInvalidInput, errorOf([&] { writable->setPolyMeshType(static_cast<OdDb::PolyMeshType>(7)); }));
+    EXPECT_FALSE(writable->isModified());
+    writable->setPolyMeshType(OdDb::kQuadSurfaceMesh);
+    EXPECT_TRUE(writable->isModified());
+  }
+
+  // The vertex's snapshot holds its position; a copy has its entity values and its own.
+  OdDbPolygonMeshVertexPtr vertex = vertexId.safeOpenObject(OdDb::kForWrite);
+  vertex->setColorIndex(3);
+  OdDbPolygonMeshVertexPtr other = OdDbPolygonMeshVertex::createObject();
+  other->copyFrom(vertex.get());
+  EXPECT_EQ(other->position(), OdGePoint3d(1, 2, 3));
+  EXPECT_EQ(other->colorIndex(), 3);
+  OdDbDxfTagList before(drawing.db());
+  vertex->dxfOutFields(&before);
+  vertex->setPosition(OdGePoint3d(1, 2, 4));
+  OdDbDxfTagList after(drawing.db());
+  vertex->dxfOutFields(&after);
+  EXPECT_NE(before.toString(), after.toString());
 }

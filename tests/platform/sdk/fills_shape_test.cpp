@@ -159,7 +159,19 @@ TEST_F(Shapes, RefusedValuesLeaveTheShapeUnchanged)
   EXPECT_EQ(errorOf([&] { shape->setSize(3.0); }), eNotOpenForWrite);
   EXPECT_EQ(errorOf([&] { shape->setName(L"BOX"); }), eNotOpenForWrite);
   EXPECT_EQ(errorOf([&] { shape->setShapeNumber(3); }), eNotOpenForWrite);
+  // The open mode is checked before the value.
+  EXPECT_EQ(errorOf([&] { shape->setOblique(kInf); }), eNotOpenForWrite);
+  EXPECT_EQ(errorOf([&] { shape->setPosition(OdGePoint3d(kNaN, 0, 0)); }), eNotOpenForWrite);
   EXPECT_DOUBLE_EQ(shape->size(), -2.0);
+
+  // Closed, nothing can be read.
+  const OdDbObjectId id = shape->objectId();
+  shape.release();
+  const OdDbShape* closed = OdDbShape::cast(id.openObject().get()).get(); // closed again at once
+  EXPECT_EQ(errorOf([&] { closed->thickness(); }), eNotOpenForRead);
+  OdGeExtents3d extents;
+  EXPECT_EQ(errorOf([&] { closed->getGeomExtents(extents); }), eNotOpenForRead);
+  EXPECT_EQ(errorOf([&] { closed->size(); }), eNotOpenForRead);
 }
 
 TEST_F(Shapes, ExtentsAreTheRotatedBoxOfSizeAndWidthWithTheThickness)
