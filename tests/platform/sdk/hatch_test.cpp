@@ -215,6 +215,56 @@ TEST(Hatch, UserDefinedLinesFollowAngleSpacingAndDouble)
   EXPECT_TRUE(hatch->isGradient());
 }
 
+TEST(Hatch, ExtentsReachTheExtremesOfCurvedEdgesInAnyPlane)
+{
+  // Arcs whose extremes fall between any fixed sampling, in the drawing plane and tilted. A
+  // unit circle in a plane of normal n reaches sqrt(1 - n_k^2) along each world axis k; an
+  // ellipse of radii a, b turned by t reaches sqrt(a^2 cos^2 t + b^2 sin^2 t) along x.
+  const double t = 0.3;
+  const double ex = std::sqrt(9.0 * std::cos(t) * std::cos(t) + std::sin(t) * std::sin(t));
+  const double ey = std::sqrt(9.0 * std::sin(t) * std::sin(t) + std::cos(t) * std::cos(t));
+  struct Case
+  {
+    const char* what;
+    OdGeVector3d normal;
+    bool polyline;
+    OdGeCurve2d* edge;
+    OdGeVector3d reach;
+  };
+  const Case cases[] = {
+      {"circle from 0.01", OdGeVector3d::kZAxis, false, new OdGeCircArc2d(OdGePoint2d(), 1.0, 0.01, 0.01 + Oda2PI),
+       OdGeVector3d(1, 1, 0)},
+      {"tilted circle", OdGeVector3d(0, 0.6, 0.8), false, new OdGeCircArc2d(OdGePoint2d(), 1.0, 0.01, 0.01 + Oda2PI),
+       OdGeVector3d(1, 0.8, 0.6)},
+      {"turned ellipse", OdGeVector3d::kZAxis, false,
+       new OdGeEllipArc2d(OdGePoint2d(), OdGeVector2d(std::cos(t), std::sin(t)), OdGeVector2d(-std::sin(t), std::cos(t)), 3.0, 1.0),
+       OdGeVector3d(ex, ey, 0)},
+      // Two half circles of bulge 1 from angle 0.01 on.
+      {"bulged polyline", OdGeVector3d::kZAxis, true, nullptr, OdGeVector3d(1, 1, 0)},
+  };
+  for (const Case& c : cases)
+  {
+    OdDbHatchPtr hatch = newHatch();
+    hatch->setNormal(c.normal);
+    if (c.polyline)
+    {
+      OdGePoint2dArray pts;
+      pts.append(OdGePoint2d(std::cos(0.01), std::sin(0.01)));
+      pts.append(OdGePoint2d(-std::cos(0.01), -std::sin(0.01)));
+      OdGeDoubleArray bulges;
+      bulges.append(1.0);
+      bulges.append(1.0);
+      hatch->appendLoop(OdDbHatch::kExternal | OdDbHatch::kPolyline, pts, bulges);
+    }
+    else
+      hatch->appendLoop(OdDbHatch::kExternal, {c.edge});
+    OdGeExtents3d ext;
+    ASSERT_EQ(hatch->getGeomExtents(ext), eOk) << c.what;
+    kyExpectPoint(ext.maxPoint(), OdGePoint3d() + c.reach, 1e-12);
+    kyExpectPoint(ext.minPoint(), OdGePoint3d() - c.reach, 1e-12);
+  }
+}
+
 TEST(Hatch, ExtentsLieInTheHatchPlaneAndCopiesOwnTheirEdges)
 {
   OdDbHatchPtr hatch = newHatch();
