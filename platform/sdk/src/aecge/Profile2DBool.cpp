@@ -39,7 +39,17 @@ struct FlatArc
   int chords = 1;
   unsigned first = 0;  // index of its first chord vertex in Engine::m_chordPoints
   bool fullTurn = false;
+  double stray = 0.0;  // how far its chords stray from it
 };
+
+// Plain square root of the sum of squares: the edge tests run for every result edge, and
+// hypot's care for overflow is not needed at coordinates that fit the grid.
+double distance(const OdGePoint2d& a, const OdGePoint2d& b)
+{
+  const double dx = b.x - a.x;
+  const double dy = b.y - a.y;
+  return std::sqrt(dx * dx + dy * dy);
+}
 
 double normalizeAngle(double a)
 {
@@ -54,11 +64,25 @@ class Engine
 public:
   explicit Engine(const OdGeTol& tol) : m_tol(tol) {}
 
-  void addExtents(const AECGe::Profile2D& profile) { m_box.addExt(profile.extents()); }
+  // Takes the operand's extents and makes room for the chords of its arcs.
+  void addOperand(const AECGe::Profile2D& profile)
+  {
+    m_box.addExt(profile.extents());
+    size_t arcs = 0;
+    for (unsigned c = 0; c < profile.numContours(); ++c)
+    {
+      const OdGeDoubleArray& bulges = profile.contourAt(c).bulges();
+      arcs += static_cast<size_t>(std::count_if(bulges.begin(), bulges.end(), [](double b) { return b != 0.0; }));
+    }
+    m_expectedArcs += arcs;
+  }
 
   // Fixes the grid once the extents of every operand are known.
   void fixGrid()
   {
+    m_arcs.reserve(m_expectedArcs);
+    // A bulge describes at most a half turn, apart from rare near-full turns.
+    m_chordPoints.reserve(m_expectedArcs * (kChordsPerTurn / 2 + 1));
     if (!m_box.isValidExtents())
     {
       m_origin = OdGePoint2d();
@@ -151,6 +175,7 @@ private:
     flat.sweep = arc.sweep;
     flat.chords = std::max(1, static_cast<int>(std::ceil(std::fabs(arc.sweep) / (Oda2PI / kChordsPerTurn))));
     flat.fullTurn = std::fabs(arc.sweep) >= Oda2PI - 1e-12;
+    flat.stray = arc.radius * (1.0 - std::cos(std::fabs(arc.sweep) / flat.chords / 2.0));
     flat.first = static_cast<unsigned>(m_chordPoints.size());
     m_chordPoints.push_back(fromGrid(toGrid(from)));
     for (int i = 1; i <= flat.chords; ++i)
@@ -221,9 +246,9 @@ private:
   double distanceToLine(const OdGePoint2d& p, const OdGePoint2d& a, const OdGePoint2d& b) const
   {
     const OdGeVector2d ab = b - a;
-    const double len = ab.length();
+    const double len = std::sqrt(ab.lengthSqrd());
     if (len <= 0.0)
-      return p.distanceTo(a);
+      return distance(p, a);
     return std::fabs(ab.crossProduct(p - a)) / len;
   }
 
@@ -249,7 +274,7 @@ private:
   // The arc of an operand that the edge p -> q runs along, or -1 for a straight edge.
   int arcOf(const OdGePoint2d& p, const OdGePoint2d& q) const
   {
-    if (m_arcs.empty() || p.distanceTo(q) <= m_unit * 0.5)
+    if (m_arcs.empty() || distance(p, q) <= m_unit * 0.5)
       return -1;
     const OdGePoint2d mid = p + (q - p) * 0.5;
     int found = -1;
@@ -261,9 +286,9 @@ private:
       // The midpoint of an edge on a chord lies between the chord and the arc, give or take the
       // rounding of the chord points (far from the origin the input doubles round more coarsely
       // than the grid, hence the margin of one more stray).
-      const double fromCenter = mid.distanceTo(arc.center);
-      const double margin = stray(static_cast<int>(k)) + 2.0 * slack;
-      if (fromCenter > arc.radius + margin || fromCenter < arc.radius - stray(static_cast<int>(k)) - margin)
+      const double fromCenter = distance(mid, arc.center);
+      const double margin = arc.stray + 2.0 * slack;
+      if (fromCenter > arc.radius + margin || fromCenter < arc.radius - arc.stray - margin)
         return;
       const double along = arc.sweep > 0.0 ? normalizeAngle(std::atan2(mid.y - arc.center.y, mid.x - arc.center.x) - arc.startAngle)
                                            : normalizeAngle(arc.startAngle - std::atan2(mid.y - arc.center.y, mid.x - arc.center.x));
@@ -427,10 +452,7 @@ private:
   // How far the chords of an arc stray from it (0 for a straight edge).
   double stray(int arc) const
   {
-    if (arc < 0)
-      return 0.0;
-    const FlatArc& a = m_arcs[arc];
-    return a.radius * (1.0 - std::cos(std::fabs(a.sweep) / a.chords / 2.0));
+    return arc < 0 ? 0.0 : m_arcs[arc].stray;
   }
 
   // Signed sweep of the minor arc of the circle from p to q (positive counter-clockwise).
@@ -448,6 +470,7 @@ private:
   OdGePoint2d m_origin;
   double m_scale = 1.0;
   double m_unit = 1.0;
+  size_t m_expectedArcs = 0;
   double m_slack = 0.0;  // how far a point back from the grid may be off the line it lies on
   std::vector<FlatArc> m_arcs;
   std::vector<OdGePoint2d> m_chordPoints;
@@ -476,9 +499,9 @@ AECGe::Profile2D evaluate(const std::vector<const AECGe::Profile2D*>& subjects,
 {
   Engine engine(tol);
   for (const AECGe::Profile2D* p : subjects)
-    engine.addExtents(*p);
+    engine.addOperand(*p);
   for (const AECGe::Profile2D* p : clips)
-    engine.addExtents(*p);
+    engine.addOperand(*p);
   engine.fixGrid();
   ClipperLib::Clipper clipper;
   for (const AECGe::Profile2D* p : subjects)
