@@ -10,9 +10,11 @@
 #include "Ge/GeExtents3d.h"
 #include "Ge/GeGbl.h"
 #include "Ge/GeLineSeg2d.h"
+#include "Ge/GeMatrix2d.h"
 #include "Ge/GeMatrix3d.h"
 #include "Ge/GeNurbCurve2d.h"
 #include "HatchLoopGeom.h"
+#include "../curves/CurveGeom.h"
 #include "../../aecge/ProfileArcs.h"
 #include "OdError.h"
 #include "SdkRxMacros.h"
@@ -829,11 +831,99 @@ OdResult OdDbHatch::getGeomExtents(OdGeExtents3d& extents) const
   return extents.isValidExtents() ? eOk : eInvalidExtents;
 }
 
+namespace
+{
+// The direction at this angle, mapped, as an angle in [0, 2 pi).
+double mappedAngle(const OdGeMatrix2d& map, double angle)
+{
+  const OdGeVector2d v = OdGeVector2d(std::cos(angle), std::sin(angle)).transformBy(map);
+  double a = std::atan2(v.y, v.x);
+  return a < 0.0 ? a + Oda2PI : a;
+}
+} // namespace
+
 OdResult OdDbHatch::transformBy(const OdGeMatrix3d& xform)
 {
-  // Not modelled: moving a hatch maps its plane, loops and pattern together.
   assertWriteEnabled(false, false);
-  return eNotImplementedYet;
+  double scale = 1.0;
+  bool mirrors = false;
+  const OdResult check = odDbCurveGeom::checkUniformTransform(xform, scale, mirrors);
+  if (check != eOk)
+    return check;
+  // The map from the old hatch plane, at its elevation, into the new one.
+  const OdGeVector3d normal = (xform * m_normal).normal();
+  const OdGeMatrix3d full = OdGeMatrix3d::worldToPlane(normal) * xform * OdGeMatrix3d::planeToWorld(m_normal);
+  OdGeMatrix2d map;
+  for (unsigned r = 0; r < 2; ++r)
+  {
+    map[r][0] = full(r, 0);
+    map[r][1] = full(r, 1);
+    map[r][2] = full(r, 2) * m_elevation + full(r, 3);
+  }
+  const double elevation = full(2, 2) * m_elevation + full(2, 3);
+  const bool reverses = map[0][0] * map[1][1] - map[0][1] * map[1][0] < 0.0;
+
+  // Everything is mapped on copies first, so that a failure leaves the hatch as it was.
+  std::vector<Loop*> loops;
+  auto discard = [&loops] {
+    for (Loop* loop : loops)
+      delete loop;
+  };
+  bool finite = odgeIsFinite(normal) && std::isfinite(elevation);
+  try
+  {
+    for (const Loop* old : m_loops)
+    {
+      loops.push_back(new Loop(*old));
+      Loop& loop = *loops.back();
+      for (OdGePoint2d& p : loop.vertices)
+        finite = finite && isFinite(p.transformBy(map));
+      if (reverses)
+        for (double& b : loop.bulges)
+          b = -b;
+      for (OdGeCurve2d* edge : loop.edges)
+        edge->transformBy(map);
+    }
+  }
+  catch (const OdError& e)
+  {
+    discard();
+    return e.code();
+  }
+  OdGePoint2dArray seeds = m_seedPoints;
+  for (OdGePoint2d& p : seeds)
+    finite = finite && isFinite(p.transformBy(map));
+  OdGePoint2d origin = m_origin;
+  finite = finite && isFinite(origin.transformBy(map));
+  OdHatchPattern lines = m_patternLines;
+  for (OdHatchPatternLine& line : lines)
+  {
+    line.m_dLineAngle = mappedAngle(map, line.m_dLineAngle);
+    line.m_basePoint.transformBy(map);
+    line.m_patternOffset.transformBy(map);
+    for (double& dash : line.m_dashes)
+      dash *= scale;
+  }
+  finite = finite && linesFinite(lines);
+  if (!finite)
+  {
+    discard();
+    return eInvalidInput;
+  }
+
+  assertWriteEnabled();
+  std::swap(m_loops, loops);
+  discard();
+  m_seedPoints = seeds;
+  m_origin = origin;
+  m_patternLines = lines;
+  m_patternAngle = mappedAngle(map, m_patternAngle);
+  m_patternScale *= scale;
+  m_patternSpace *= scale;
+  m_gradientAngle = mappedAngle(map, m_gradientAngle);
+  m_normal = normal;
+  m_elevation = elevation;
+  return eOk;
 }
 
 void OdDbHatch::dxfOutFields(OdDbDxfFiler* pFiler) const
