@@ -1,6 +1,7 @@
 // Hatch rows, the additive area of a selection, and the hatch listing.
 #include "KyHatchPE.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -310,6 +311,101 @@ bool apart(const OdGeExtents3d& a, const OdGeExtents3d& b, double tol)
          amin.z - tol > bmax.z || bmin.z > amax.z + tol;
 }
 
+// Groups whose extents are not apart are joined until no two are: the finest grouping in which
+// no two groups' extents meet, the one that pairwise merge passes reach. Each pass finds the
+// meeting pairs with a sweep along x instead of testing every pair; extents with a NaN in x
+// cannot be ordered and are tested against every group.
+std::vector<Cluster> clusterByExtents(const std::vector<OdGeExtents3d>& extents, double tol,
+                                      const std::vector<OdDbHatchPtr>& hatches)
+{
+  struct Group
+  {
+    OdGeExtents3d ext;
+    std::vector<unsigned> members;
+  };
+  std::vector<Group> groups;
+  for (unsigned i = 0; i < extents.size(); ++i)
+    groups.push_back(Group{extents[i], {i}});
+  for (bool joined = true; joined;)
+  {
+    joined = false;
+    const unsigned n = static_cast<unsigned>(groups.size());
+    // The root of a set is its first group, so the joined groups keep the order of their first.
+    std::vector<unsigned> root(n);
+    for (unsigned i = 0; i < n; ++i)
+      root[i] = i;
+    auto find = [&](unsigned i) {
+      while (root[i] != i)
+        i = root[i] = root[root[i]];
+      return i;
+    };
+    auto join = [&](unsigned a, unsigned b) {
+      if (apart(groups[a].ext, groups[b].ext, tol))
+        return;
+      const unsigned ra = find(a), rb = find(b);
+      if (ra != rb)
+      {
+        root[std::max(ra, rb)] = std::min(ra, rb);
+        joined = true;
+      }
+    };
+    std::vector<unsigned> sorted, unordered;
+    for (unsigned i = 0; i < n; ++i)
+    {
+      const OdGeExtents3d& e = groups[i].ext;
+      (std::isnan(e.minPoint().x) || std::isnan(e.maxPoint().x) ? unordered : sorted).push_back(i);
+    }
+    std::sort(sorted.begin(), sorted.end(),
+              [&](unsigned a, unsigned b) { return groups[a].ext.minPoint().x < groups[b].ext.minPoint().x; });
+    std::vector<unsigned> active;
+    for (unsigned g : sorted)
+    {
+      // Groups ending left of this one's start end left of every later start too.
+      const double start = groups[g].ext.minPoint().x;
+      size_t kept = 0;
+      for (unsigned a : active)
+        if (!(groups[a].ext.maxPoint().x + tol < start))
+          active[kept++] = a;
+      active.resize(kept);
+      for (unsigned a : active)
+        join(a, g);
+      active.push_back(g);
+    }
+    for (unsigned u : unordered)
+      for (unsigned i = 0; i < n; ++i)
+        if (i != u)
+          join(u, i);
+    if (!joined)
+      break;
+    std::vector<Group> next;
+    std::vector<unsigned> slot(n);
+    for (unsigned i = 0; i < n; ++i)
+    {
+      const unsigned r = find(i);
+      if (r == i)
+      {
+        slot[i] = static_cast<unsigned>(next.size());
+        next.push_back(std::move(groups[i]));
+        continue;
+      }
+      Group& into = next[slot[r]];
+      into.ext.addExt(groups[i].ext);
+      into.members.insert(into.members.end(), groups[i].members.begin(), groups[i].members.end());
+    }
+    groups = std::move(next);
+  }
+  std::vector<Cluster> clusters;
+  for (Group& g : groups)
+  {
+    std::sort(g.members.begin(), g.members.end());
+    Cluster cluster(g.ext, {});
+    for (unsigned m : g.members)
+      cluster.second.push_back(hatches[m]);
+    clusters.push_back(std::move(cluster));
+  }
+  return clusters;
+}
+
 // The loop as a closed counter-clockwise contour: its vertices and bulges, or its edges through
 // the host's hatch engine, whose segments must be lightweight polylines.
 AECGe::Contour2D loopContour(const OdDbHatch* hatch, int loop)
@@ -361,9 +457,10 @@ CKyVariant CKyHatchPE::getAdditiveArea(const OdArray<OdDbObjectId>& ids)
     return CKyVariant(ownArea(hatch), true);
   }
 
-  // Clusters of hatches whose extents overlap, in the order they were made.
+  // Clusters of hatches whose extents overlap, transitively, in the order of their first hatch.
   const double tol = OdGeContext::gTol.equalPoint();
-  std::vector<Cluster> clusters;
+  std::vector<OdDbHatchPtr> opened;
+  std::vector<OdGeExtents3d> extents;
   for (const OdDbObjectId& id : ids)
   {
     OdDbHatchPtr hatch = OdDbHatch::cast(id.safeOpenObject());
@@ -371,37 +468,10 @@ CKyVariant CKyHatchPE::getAdditiveArea(const OdArray<OdDbObjectId>& ids)
       throw OdError(eNotThatKindOfClass);
     OdGeExtents3d ext(OdGePoint3d(1e20, 1e20, 1e20), OdGePoint3d(-1e20, -1e20, -1e20));
     hatch->getGeomExtents(ext);
-    bool placed = false;
-    for (Cluster& cluster : clusters)
-      if (!apart(cluster.first, ext, tol))
-      {
-        cluster.first.addExt(ext);
-        cluster.second.push_back(hatch);
-        placed = true;
-        break;
-      }
-    if (!placed)
-      clusters.push_back(Cluster(ext, {hatch}));
+    opened.push_back(hatch);
+    extents.push_back(ext);
   }
-  // Merge passes until no two clusters overlap: A, B and C that overlap only through B end in one.
-  for (bool changed = true; changed;)
-  {
-    changed = false;
-    for (Cluster& a : clusters)
-      for (Cluster& b : clusters)
-        if (&a != &b && !apart(a.first, b.first, tol))
-        {
-          a.first.addExt(b.first);
-          a.second.insert(a.second.end(), b.second.begin(), b.second.end());
-          b.second.clear();
-          changed = true;
-        }
-    std::vector<Cluster> kept;
-    for (Cluster& c : clusters)
-      if (!c.second.empty())
-        kept.push_back(std::move(c));
-    clusters = std::move(kept);
-  }
+  std::vector<Cluster> clusters = clusterByExtents(extents, tol, opened);
 
   // One evaluator for the call, reset for every hatch and cluster.
   AECGe::Profile2DBool evaluator(AECGeGbl::gTol);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "DbCircle.h"
 #include "DbFiler.h"
@@ -390,6 +391,48 @@ TEST_F(HatchRows, OverlapsThroughAThirdHatchJoinInEveryOrder)
     EXPECT_NEAR(areaOf({hatches[order[0]], hatches[order[1]], hatches[order[2]]}), expected, 1e-9)
       << order[0] << order[1] << order[2];
   while (std::next_permutation(order, order + 3));
+}
+
+TEST_F(HatchRows, OverlapsAreFoundWhereverTheyFallInTheSelection)
+{
+  // Each set's union is known; a pair of overlapping hatches left in different clusters would
+  // count their shared area twice. Every set is tried in order, reversed and interleaved.
+  struct Square
+  {
+    double x, y, side;
+  };
+  struct Case
+  {
+    const char* what;
+    std::vector<Square> squares;
+    double expected;
+  };
+  std::vector<Square> grid;
+  for (int i = 0; i < 3; ++i)
+    for (int j = 0; j < 3; ++j)
+      grid.push_back({1.5 * i, 1.5 * j, 2.0});
+  const Case cases[] = {
+      // A wide square outlives a short one that starts after it along x and still meets a third
+      // that lies within it, and a fourth across its corner.
+      {"wide", {{0, 0, 100}, {10, 200, 1}, {50, 50, 1}, {99, 99, 2}, {150, 50, 1}}, 10000.0 + 1.0 + 4.0 - 1.0 + 1.0},
+      {"grid", grid, 25.0},
+      // Squares sharing only an edge are one cluster and add up.
+      {"edges", {{0, 0, 1}, {1, 0, 1}, {2, 0, 1}, {0, 1, 1}}, 4.0},
+  };
+  for (const Case& c : cases)
+  {
+    std::vector<OdDbHatchPtr> hatches;
+    for (const Square& s : c.squares)
+      hatches.push_back(addSquare(s.x, s.y, s.side));
+    std::vector<OdDbHatchPtr> reversed(hatches.rbegin(), hatches.rend());
+    std::vector<OdDbHatchPtr> interleaved;
+    for (size_t i = 0; i < hatches.size(); i += 2)
+      interleaved.push_back(hatches[i]);
+    for (size_t i = 1; i < hatches.size(); i += 2)
+      interleaved.push_back(hatches[i]);
+    for (const std::vector<OdDbHatchPtr>* order : {&hatches, &reversed, &interleaved})
+      EXPECT_NEAR(areaOf(*order), c.expected, 1e-9) << c.what;
+  }
 }
 
 TEST_F(HatchRows, AdditiveAreaRefusesOtherObjects)

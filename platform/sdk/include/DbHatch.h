@@ -193,7 +193,9 @@ public:
   OdResult getArea(double& area) const;
 
   OdResult getGeomExtents(OdGeExtents3d& extents) const override;
-  // Maps the plane's loops, origin, normal and elevation; eInvalidInput when the plane collapses.
+  // Maps the loops, seed points, pattern origin and lines, normal and elevation under a rotation,
+  // reflection, uniform scale and translation; eNotApplicable for any other transform, eInvalidInput
+  // when the result is not finite. The hatch is unchanged unless eOk.
   OdResult transformBy(const OdGeMatrix3d& xform) override;
 
   void dxfOutFields(OdDbDxfFiler* pFiler) const override;

@@ -13,6 +13,8 @@
 #include "Ge/GeGbl.h"
 #include "Ge/GeLineSeg2d.h"
 #include "Ge/GeNurbCurve2d.h"
+#include "Ge/GeScale3d.h"
+#include "Ge/GeMatrix3d.h"
 #include "KyTestGeometry.h"
 #include "OdError.h"
 
@@ -213,6 +215,132 @@ TEST(Hatch, UserDefinedLinesFollowAngleSpacingAndDouble)
   hatch->setHatchObjectType(OdDbHatch::kGradientObject);
   EXPECT_FALSE(hatch->isSolidFill());
   EXPECT_TRUE(hatch->isGradient());
+}
+
+TEST(Hatch, ExtentsReachTheExtremesOfCurvedEdgesInAnyPlane)
+{
+  // Arcs whose extremes fall between any fixed sampling, in the drawing plane and tilted. A
+  // unit circle in a plane of normal n reaches sqrt(1 - n_k^2) along each world axis k; an
+  // ellipse of radii a, b turned by t reaches sqrt(a^2 cos^2 t + b^2 sin^2 t) along x.
+  const double t = 0.3;
+  const double ex = std::sqrt(9.0 * std::cos(t) * std::cos(t) + std::sin(t) * std::sin(t));
+  const double ey = std::sqrt(9.0 * std::sin(t) * std::sin(t) + std::cos(t) * std::cos(t));
+  struct Case
+  {
+    const char* what;
+    OdGeVector3d normal;
+    bool polyline;
+    OdGeCurve2d* edge;
+    OdGeVector3d reach;
+  };
+  const Case cases[] = {
+      {"circle from 0.01", OdGeVector3d::kZAxis, false, new OdGeCircArc2d(OdGePoint2d(), 1.0, 0.01, 0.01 + Oda2PI),
+       OdGeVector3d(1, 1, 0)},
+      {"tilted circle", OdGeVector3d(0, 0.6, 0.8), false, new OdGeCircArc2d(OdGePoint2d(), 1.0, 0.01, 0.01 + Oda2PI),
+       OdGeVector3d(1, 0.8, 0.6)},
+      {"turned ellipse", OdGeVector3d::kZAxis, false,
+       new OdGeEllipArc2d(OdGePoint2d(), OdGeVector2d(std::cos(t), std::sin(t)), OdGeVector2d(-std::sin(t), std::cos(t)), 3.0, 1.0),
+       OdGeVector3d(ex, ey, 0)},
+      // Two half circles of bulge 1 from angle 0.01 on.
+      {"bulged polyline", OdGeVector3d::kZAxis, true, nullptr, OdGeVector3d(1, 1, 0)},
+  };
+  for (const Case& c : cases)
+  {
+    OdDbHatchPtr hatch = newHatch();
+    hatch->setNormal(c.normal);
+    if (c.polyline)
+    {
+      OdGePoint2dArray pts;
+      pts.append(OdGePoint2d(std::cos(0.01), std::sin(0.01)));
+      pts.append(OdGePoint2d(-std::cos(0.01), -std::sin(0.01)));
+      OdGeDoubleArray bulges;
+      bulges.append(1.0);
+      bulges.append(1.0);
+      hatch->appendLoop(OdDbHatch::kExternal | OdDbHatch::kPolyline, pts, bulges);
+    }
+    else
+      hatch->appendLoop(OdDbHatch::kExternal, {c.edge});
+    OdGeExtents3d ext;
+    ASSERT_EQ(hatch->getGeomExtents(ext), eOk) << c.what;
+    kyExpectPoint(ext.maxPoint(), OdGePoint3d() + c.reach, 1e-12);
+    kyExpectPoint(ext.minPoint(), OdGePoint3d() - c.reach, 1e-12);
+  }
+}
+
+TEST(Hatch, TransformsMapEveryPlanePointAndThePatternWithIt)
+{
+  // Every point of the hatch plane (loop vertices, edges, seeds, origin) must land where the
+  // transform takes its world position; the area scales with the square of the scale, which a
+  // mirror that kept the bulges' turning would break; the pattern turns and scales along.
+  auto world = [](const OdDbHatch* h, const OdGePoint2d& p) {
+    return OdGePoint3d(p.x, p.y, h->elevation()).transformBy(OdGeMatrix3d::planeToWorld(h->normal()));
+  };
+  auto patternDirection = [](const OdDbHatch* h) {
+    return OdGeVector3d(std::cos(h->patternAngle()), std::sin(h->patternAngle()), 0.0)
+        .transformBy(OdGeMatrix3d::planeToWorld(h->normal()));
+  };
+  OdGeMatrix3d turn;
+  turn.setToRotation(0.7, OdGeVector3d(1, 2, 3).normal(), OdGePoint3d(4, -1, 2));
+  struct Case
+  {
+    const char* what;
+    OdGeMatrix3d xform;
+    double scale;
+  };
+  const Case cases[] = {
+      {"translation", OdGeMatrix3d().setToTranslation(OdGeVector3d(5, -3, 2)), 1.0},
+      {"rotation off the plane", turn, 1.0},
+      {"uniform scale", OdGeMatrix3d().setToScaling(2.5, OdGePoint3d(1, 1, 0)), 2.5},
+      {"mirror in x", OdGeMatrix3d().setToScaling(OdGeScale3d(-1, 1, 1)), 1.0},
+      {"mirror in z", OdGeMatrix3d().setToScaling(OdGeScale3d(1, 1, -1)), 1.0},
+      {"mirror, scale and turn", turn * OdGeMatrix3d().setToScaling(OdGeScale3d(-2, 2, 2)), 2.0},
+  };
+  for (const Case& c : cases)
+  {
+    OdDbHatchPtr hatch = newHatch();
+    hatch->setElevation(1.5);
+    OdGePoint2dArray pts;
+    pts.append(OdGePoint2d(0, 0));
+    pts.append(OdGePoint2d(4, 0));
+    pts.append(OdGePoint2d(4, 3));
+    OdGeDoubleArray bulges;
+    bulges.append(0.0);
+    bulges.append(0.5);
+    bulges.append(0.0);
+    hatch->appendLoop(OdDbHatch::kExternal | OdDbHatch::kPolyline, pts, bulges);
+    hatch->appendLoop(OdDbHatch::kDefault, {new OdGeCircArc2d(OdGePoint2d(2, 1), 0.5, 0.2, 3.0),
+                                            new OdGeLineSeg2d(OdGePoint2d(2 + 0.5 * std::cos(3.0), 1 + 0.5 * std::sin(3.0)),
+                                                              OdGePoint2d(2 + 0.5 * std::cos(0.2), 1 + 0.5 * std::sin(0.2)))});
+    OdGePoint2dArray seeds;
+    seeds.append(OdGePoint2d(1, 0.5));
+    hatch->setSeedPoints(seeds);
+    hatch->setOriginPoint(OdGePoint2d(-2, 7));
+    hatch->setPattern(OdDbHatch::kUserDefined, L"_U");
+    hatch->setPatternAngle(0.3);
+    const double area = areaOf(hatch.get());
+    const OdGePoint3d seed = world(hatch.get(), hatch->seedPoints()[0]).transformBy(c.xform);
+    const OdGePoint3d origin = world(hatch.get(), hatch->originPoint()).transformBy(c.xform);
+    const OdGePoint3d corner = world(hatch.get(), OdGePoint2d(4, 3)).transformBy(c.xform);
+    const OdGeVector3d direction = patternDirection(hatch.get()).transformBy(c.xform).normal();
+    const double scale = hatch->patternScale();
+
+    ASSERT_EQ(hatch->transformBy(c.xform), eOk) << c.what;
+    EXPECT_NEAR(areaOf(hatch.get()), area * c.scale * c.scale, 1e-9) << c.what;
+    kyExpectPoint(world(hatch.get(), hatch->seedPoints()[0]), seed, 1e-9);
+    kyExpectPoint(world(hatch.get(), hatch->originPoint()), origin, 1e-9);
+    OdGePoint2dArray vertices;
+    OdGeDoubleArray mapped;
+    hatch->getLoopAt(0, vertices, mapped);
+    kyExpectPoint(world(hatch.get(), vertices[2]), corner, 1e-9);
+    EXPECT_LT((patternDirection(hatch.get()) - direction).length(), 1e-9) << c.what;
+    EXPECT_NEAR(hatch->patternScale(), scale * c.scale, 1e-12) << c.what;
+  }
+
+  // Shear and unequal scales have no hatch image; the hatch stays as it was.
+  OdDbHatchPtr hatch = newHatch();
+  appendSquare(hatch.get(), OdDbHatch::kExternal, 0, 0, 2);
+  EXPECT_EQ(hatch->transformBy(OdGeMatrix3d().setToScaling(OdGeScale3d(2, 1, 1))), eNotApplicable);
+  EXPECT_NEAR(areaOf(hatch.get()), 4.0, 0.0);
 }
 
 TEST(Hatch, ExtentsLieInTheHatchPlaneAndCopiesOwnTheirEdges)

@@ -120,7 +120,7 @@ TEST(ProfileBool, PrecisionHoldsFarFromTheOriginAndAtAnySize)
                                    Profile2DBool::kUnion);
       const double expected = (2 * OdaPI - lens(1.0)) * size * size;
       // Beyond 1e-9, only what the doubles of the input points can hold at that offset.
-      const double inputPrecision = 64.0 * std::numeric_limits<double>::epsilon() * offset / size;
+      const double inputPrecision = 4.0 * std::numeric_limits<double>::epsilon() * offset / size;
       EXPECT_NEAR(area / expected, 1.0, 1e-9 + inputPrecision) << "offset " << offset << " size " << size;
     }
 }

@@ -8,8 +8,9 @@
 #include <polyclipping/clipper.hpp>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <unordered_map>
+#include <limits>
 
 #include "Ge/GeGbl.h"
 #include "ProfileArcs.h"
@@ -22,8 +23,10 @@ using ClipperLib::Path;
 using ClipperLib::Paths;
 
 // Chords per full turn. The rebuilt arcs are exact whatever the count; it only decides how
-// closely the integer polygons follow the curves while Clipper sorts out the topology.
-const int kChordsPerTurn = 64;
+// closely the integer polygons follow the curves while Clipper sorts out the topology, and
+// Clipper's time grows with it. At 32 the chords stay within 0.5% of the radius; curves that
+// overlap by less than that may be taken as merely touching.
+const int kChordsPerTurn = 32;
 // Integer coordinates stay within Clipper's fast range (no 128-bit products).
 const double kGridHalfRange = 1.0e9;
 
@@ -36,7 +39,17 @@ struct FlatArc
   int chords = 1;
   unsigned first = 0;  // index of its first chord vertex in Engine::m_chordPoints
   bool fullTurn = false;
+  double stray = 0.0;  // how far its chords stray from it
 };
+
+// Plain square root of the sum of squares: the edge tests run for every result edge, and
+// hypot's care for overflow is not needed at coordinates that fit the grid.
+double distance(const OdGePoint2d& a, const OdGePoint2d& b)
+{
+  const double dx = b.x - a.x;
+  const double dy = b.y - a.y;
+  return std::sqrt(dx * dx + dy * dy);
+}
 
 double normalizeAngle(double a)
 {
@@ -51,11 +64,25 @@ class Engine
 public:
   explicit Engine(const OdGeTol& tol) : m_tol(tol) {}
 
-  void addExtents(const AECGe::Profile2D& profile) { m_box.addExt(profile.extents()); }
+  // Takes the operand's extents and makes room for the chords of its arcs.
+  void addOperand(const AECGe::Profile2D& profile)
+  {
+    m_box.addExt(profile.extents());
+    size_t arcs = 0;
+    for (unsigned c = 0; c < profile.numContours(); ++c)
+    {
+      const OdGeDoubleArray& bulges = profile.contourAt(c).bulges();
+      arcs += static_cast<size_t>(std::count_if(bulges.begin(), bulges.end(), [](double b) { return b != 0.0; }));
+    }
+    m_expectedArcs += arcs;
+  }
 
   // Fixes the grid once the extents of every operand are known.
   void fixGrid()
   {
+    m_arcs.reserve(m_expectedArcs);
+    // A bulge describes at most a half turn, apart from rare near-full turns.
+    m_chordPoints.reserve(m_expectedArcs * (kChordsPerTurn / 2 + 1));
     if (!m_box.isValidExtents())
     {
       m_origin = OdGePoint2d();
@@ -70,6 +97,10 @@ public:
       m_scale = std::ldexp(1.0, static_cast<int>(std::floor(std::log2(kGridHalfRange / half))));
     }
     m_unit = 1.0 / m_scale;
+    // Points back from the grid are doubles near the origin, rounded more coarsely than the
+    // grid when the operands are small and far out.
+    const double reach = std::max(std::fabs(m_origin.x), std::fabs(m_origin.y)) + kGridHalfRange * m_unit;
+    m_slack = 3.0 * m_unit + 8.0 * std::numeric_limits<double>::epsilon() * reach + m_tol.equalPoint();
   }
 
   Paths flatten(const AECGe::Profile2D& profile)
@@ -86,6 +117,7 @@ public:
           finite.push_back(i);
       }
       Path path;
+      path.reserve(finite.size() * 2);
       for (size_t k = 0; k < finite.size(); ++k)
       {
         const OdGePoint2d& from = contour.pointAt(finite[k]);
@@ -143,6 +175,7 @@ private:
     flat.sweep = arc.sweep;
     flat.chords = std::max(1, static_cast<int>(std::ceil(std::fabs(arc.sweep) / (Oda2PI / kChordsPerTurn))));
     flat.fullTurn = std::fabs(arc.sweep) >= Oda2PI - 1e-12;
+    flat.stray = arc.radius * (1.0 - std::cos(std::fabs(arc.sweep) / flat.chords / 2.0));
     flat.first = static_cast<unsigned>(m_chordPoints.size());
     m_chordPoints.push_back(fromGrid(toGrid(from)));
     for (int i = 1; i <= flat.chords; ++i)
@@ -159,47 +192,63 @@ private:
     m_arcs.push_back(flat);
   }
 
-  // A uniform grid of cells over the arcs' boxes; an arc spanning too many cells is checked
-  // for every edge instead.
+  // A uniform grid of cells over the arcs' boxes, stored as one array of arc indices per cell
+  // (counted, then filled); an arc spanning too many cells is checked for every edge instead.
   void indexArcs()
   {
-    m_cells.clear();
+    m_cellStart.clear();
+    m_cellArcs.clear();
     m_wideArcs.clear();
     if (m_arcs.empty())
       return;
     const OdGeVector2d d = m_box.diagonal();
     const double span = std::max(std::max(d.x, d.y), m_unit);
-    const double perSide = std::min(1024.0, std::max(1.0, std::ceil(std::sqrt(static_cast<double>(m_arcs.size())) * 2.0)));
-    m_cellSize = span / perSide;
+    m_perSide = static_cast<long>(std::min(1024.0, std::max(1.0, std::ceil(std::sqrt(static_cast<double>(m_arcs.size())) * 2.0))));
+    m_cellSize = span / static_cast<double>(m_perSide);
+    std::vector<std::array<long, 4>> ranges(m_arcs.size());
+    m_cellStart.assign(static_cast<size_t>(m_perSide * m_perSide) + 1, 0);
     for (unsigned k = 0; k < m_arcs.size(); ++k)
     {
       const FlatArc& arc = m_arcs[k];
       OdGeExtents2d box;
       for (int i = 0; i <= arc.chords; ++i)
         box.addPoint(m_chordPoints[arc.first + static_cast<unsigned>(i)]);
-      const long x0 = cellOf(box.minPoint().x - m_box.minPoint().x) - 1;
-      const long x1 = cellOf(box.maxPoint().x - m_box.minPoint().x) + 1;
-      const long y0 = cellOf(box.minPoint().y - m_box.minPoint().y) - 1;
-      const long y1 = cellOf(box.maxPoint().y - m_box.minPoint().y) + 1;
-      if ((x1 - x0 + 1) * (y1 - y0 + 1) > 256)
+      std::array<long, 4>& r = ranges[k];
+      r = {clampCell(cellOf(box.minPoint().x - m_box.minPoint().x) - 1), clampCell(cellOf(box.maxPoint().x - m_box.minPoint().x) + 1),
+           clampCell(cellOf(box.minPoint().y - m_box.minPoint().y) - 1), clampCell(cellOf(box.maxPoint().y - m_box.minPoint().y) + 1)};
+      if ((r[1] - r[0] + 1) * (r[3] - r[2] + 1) > 256)
       {
         m_wideArcs.push_back(k);
+        r[0] = 1;
+        r[1] = 0;
         continue;
       }
-      for (long x = x0; x <= x1; ++x)
-        for (long y = y0; y <= y1; ++y)
-          m_cells[cellKey(x, y)].push_back(k);
+      for (long x = r[0]; x <= r[1]; ++x)
+        for (long y = r[2]; y <= r[3]; ++y)
+          ++m_cellStart[static_cast<size_t>(x * m_perSide + y) + 1];
+    }
+    for (size_t c = 1; c < m_cellStart.size(); ++c)
+      m_cellStart[c] += m_cellStart[c - 1];
+    m_cellArcs.resize(m_cellStart.back());
+    std::vector<unsigned> fill(m_cellStart.begin(), m_cellStart.end() - 1);
+    for (unsigned k = 0; k < m_arcs.size(); ++k)
+    {
+      const std::array<long, 4>& r = ranges[k];
+      for (long x = r[0]; x <= r[1]; ++x)
+        for (long y = r[2]; y <= r[3]; ++y)
+          m_cellArcs[fill[static_cast<size_t>(x * m_perSide + y)]++] = k;
     }
   }
   long cellOf(double offset) const { return static_cast<long>(std::floor(offset / m_cellSize)); }
-  static long long cellKey(long x, long y) { return (static_cast<long long>(x) << 32) ^ static_cast<long long>(y & 0xffffffff); }
+  // Every arc lies within the operands' box, so clamping to the grid loses no cell of an arc.
+  long clampCell(long c) const { return std::min(std::max(c, 0L), m_perSide - 1); }
 
   double distanceToLine(const OdGePoint2d& p, const OdGePoint2d& a, const OdGePoint2d& b) const
   {
     const OdGeVector2d ab = b - a;
-    const double len = ab.length();
+    const double len = std::sqrt(ab.lengthSqrd());
     if (len <= 0.0)
-      return p.distanceTo(a);
+      return distance(p, a);
     return std::fabs(ab.crossProduct(p - a)) / len;
   }
 
@@ -210,7 +259,7 @@ private:
       return false;
     const OdGePoint2d& a = m_chordPoints[arc.first + static_cast<unsigned>(j)];
     const OdGePoint2d& b = m_chordPoints[arc.first + static_cast<unsigned>(j) + 1];
-    const double slack = 3.0 * m_unit + m_tol.equalPoint();
+    const double slack = m_slack;
     if (distanceToLine(p, a, b) > slack || distanceToLine(q, a, b) > slack)
       return false;
     // Both ends within the chord's span.
@@ -225,18 +274,22 @@ private:
   // The arc of an operand that the edge p -> q runs along, or -1 for a straight edge.
   int arcOf(const OdGePoint2d& p, const OdGePoint2d& q) const
   {
-    if (m_arcs.empty() || p.distanceTo(q) <= m_unit * 0.5)
+    if (m_arcs.empty() || distance(p, q) <= m_unit * 0.5)
       return -1;
     const OdGePoint2d mid = p + (q - p) * 0.5;
-    const std::vector<unsigned>* cell = nullptr;
-    const auto it = m_cells.find(cellKey(cellOf(mid.x - m_box.minPoint().x), cellOf(mid.y - m_box.minPoint().y)));
-    if (it != m_cells.end())
-      cell = &it->second;
     int found = -1;
+    const double slack = m_slack;
     auto test = [&](unsigned k) {
       if (found >= 0)
         return;
       const FlatArc& arc = m_arcs[k];
+      // The midpoint of an edge on a chord lies between the chord and the arc, give or take the
+      // rounding of the chord points (far from the origin the input doubles round more coarsely
+      // than the grid, hence the margin of one more stray).
+      const double fromCenter = distance(mid, arc.center);
+      const double margin = arc.stray + 2.0 * slack;
+      if (fromCenter > arc.radius + margin || fromCenter < arc.radius - arc.stray - margin)
+        return;
       const double along = arc.sweep > 0.0 ? normalizeAngle(std::atan2(mid.y - arc.center.y, mid.x - arc.center.x) - arc.startAngle)
                                            : normalizeAngle(arc.startAngle - std::atan2(mid.y - arc.center.y, mid.x - arc.center.x));
       const double step = std::fabs(arc.sweep) / arc.chords;
@@ -248,9 +301,13 @@ private:
           (arc.fullTurn && j >= arc.chords - 1 && onChord(arc, 0, p, q)))
         found = static_cast<int>(k);
     };
-    if (cell)
-      for (unsigned k : *cell)
-        test(k);
+    if (!m_cellArcs.empty())
+    {
+      const size_t c = static_cast<size_t>(clampCell(cellOf(mid.x - m_box.minPoint().x)) * m_perSide +
+                                           clampCell(cellOf(mid.y - m_box.minPoint().y)));
+      for (unsigned i = m_cellStart[c]; i < m_cellStart[c + 1]; ++i)
+        test(m_cellArcs[i]);
+    }
     for (unsigned k : m_wideArcs)
       test(k);
     return found;
@@ -345,7 +402,7 @@ private:
         ok = circleLineCross(m_arcs[out], v, raw[(i + n - 1) % n], moved);
       // Chords that cross at a shallow angle meet farther from the curves' crossing than either
       // strays from its arc, hence the margin.
-      if (ok && moved.distanceTo(v) <= 8.0 * (stray(in) + stray(out)) + 4.0 * m_unit + m_tol.equalPoint())
+      if (ok && moved.distanceTo(v) <= 8.0 * (stray(in) + stray(out)) + m_unit + m_slack)
         fixed[i] = moved;
     }
 
@@ -395,10 +452,7 @@ private:
   // How far the chords of an arc stray from it (0 for a straight edge).
   double stray(int arc) const
   {
-    if (arc < 0)
-      return 0.0;
-    const FlatArc& a = m_arcs[arc];
-    return a.radius * (1.0 - std::cos(std::fabs(a.sweep) / a.chords / 2.0));
+    return arc < 0 ? 0.0 : m_arcs[arc].stray;
   }
 
   // Signed sweep of the minor arc of the circle from p to q (positive counter-clockwise).
@@ -416,9 +470,13 @@ private:
   OdGePoint2d m_origin;
   double m_scale = 1.0;
   double m_unit = 1.0;
+  size_t m_expectedArcs = 0;
+  double m_slack = 0.0;  // how far a point back from the grid may be off the line it lies on
   std::vector<FlatArc> m_arcs;
   std::vector<OdGePoint2d> m_chordPoints;
-  std::unordered_map<long long, std::vector<unsigned>> m_cells;
+  std::vector<unsigned> m_cellStart;
+  std::vector<unsigned> m_cellArcs;
+  long m_perSide = 1;
   std::vector<unsigned> m_wideArcs;
   double m_cellSize = 1.0;
 };
@@ -441,9 +499,9 @@ AECGe::Profile2D evaluate(const std::vector<const AECGe::Profile2D*>& subjects,
 {
   Engine engine(tol);
   for (const AECGe::Profile2D* p : subjects)
-    engine.addExtents(*p);
+    engine.addOperand(*p);
   for (const AECGe::Profile2D* p : clips)
-    engine.addExtents(*p);
+    engine.addOperand(*p);
   engine.fixGrid();
   ClipperLib::Clipper clipper;
   for (const AECGe::Profile2D* p : subjects)

@@ -10,9 +10,12 @@
 #include "Ge/GeExtents3d.h"
 #include "Ge/GeGbl.h"
 #include "Ge/GeLineSeg2d.h"
+#include "Ge/GeMatrix2d.h"
 #include "Ge/GeMatrix3d.h"
 #include "Ge/GeNurbCurve2d.h"
 #include "HatchLoopGeom.h"
+#include "../curves/CurveGeom.h"
+#include "../../aecge/ProfileArcs.h"
 #include "OdError.h"
 #include "SdkRxMacros.h"
 #include "db/DbInternal.h"
@@ -721,23 +724,206 @@ OdResult OdDbHatch::getArea(double& area) const
   return eOk;
 }
 
+namespace
+{
+// World extents of plane geometry at an elevation. Arcs and elliptical arcs are exact: their
+// ends and the parameters at which a world coordinate peaks, in any plane.
+struct PlaneExtents
+{
+  OdGeMatrix3d toWorld;
+  double elevation = 0.0;
+  OdGeExtents3d extents;
+
+  void add(const OdGePoint2d& p)
+  {
+    if (isFinite(p))
+      extents.addPoint(OdGePoint3d(p.x, p.y, elevation).transformBy(toWorld));
+  }
+  // c + U cos t + V sin t for t from t0 to t1 (t0 <= t1).
+  void addArc(const OdGePoint2d& c, const OdGeVector2d& U, const OdGeVector2d& V, double t0, double t1)
+  {
+    auto at = [&](double t) { return c + U * std::cos(t) + V * std::sin(t); };
+    add(at(t0));
+    add(at(t1));
+    if (!std::isfinite(t0) || !std::isfinite(t1))
+      return;
+    const OdGeVector3d u = OdGeVector3d(U.x, U.y, 0.0).transformBy(toWorld);
+    const OdGeVector3d v = OdGeVector3d(V.x, V.y, 0.0).transformBy(toWorld);
+    const double uk[3] = {u.x, u.y, u.z};
+    const double vk[3] = {v.x, v.y, v.z};
+    for (int k = 0; k < 3; ++k)
+      for (double peak : {std::atan2(vk[k], uk[k]), std::atan2(vk[k], uk[k]) + OdaPI})
+      {
+        double t = std::fmod(peak - t0, Oda2PI);
+        if (t < 0.0)
+          t += Oda2PI;
+        if (t0 + t <= t1)
+          add(at(t0 + t));
+      }
+  }
+  void addBulge(const OdGePoint2d& from, const OdGePoint2d& to, double bulge)
+  {
+    profile::BulgeArc arc;
+    if (isFinite(from) && isFinite(to) && profile::bulgeArc(from, to, bulge, arc))
+      addArc(arc.center, OdGeVector2d(arc.radius, 0.0), OdGeVector2d(0.0, arc.radius),
+             std::min(arc.startAngle, arc.startAngle + arc.sweep), std::max(arc.startAngle, arc.startAngle + arc.sweep));
+  }
+  void addEdge(const OdGeCurve2d& edge)
+  {
+    OdGeInterval iv;
+    edge.getInterval(iv);
+    switch (edge.type())
+    {
+    case OdGe::kCircArc2d:
+    {
+      const OdGeCircArc2d& arc = static_cast<const OdGeCircArc2d&>(edge);
+      const OdGeVector2d ref = arc.refVec();
+      const OdGeVector2d perp = arc.isClockWise() ? OdGeVector2d(ref.y, -ref.x) : ref.perpVector();
+      addArc(arc.center(), ref * arc.radius(), perp * arc.radius(), arc.startAng(), arc.endAng());
+      return;
+    }
+    case OdGe::kEllipArc2d:
+    {
+      const OdGeEllipArc2d& arc = static_cast<const OdGeEllipArc2d&>(edge);
+      addArc(arc.center(), arc.majorAxis() * arc.majorRadius(), arc.minorAxis() * arc.minorRadius(), arc.startAng(),
+             arc.endAng());
+      return;
+    }
+    default:
+    {
+      // Lines by their ends; splines by their outline points.
+      std::vector<OdGePoint2d> pts;
+      hatchgeom::sampleEdge(edge, pts);
+      for (const OdGePoint2d& p : pts)
+        add(p);
+      OdGePoint2d end;
+      if (edge.hasEndPoint(end))
+        add(end);
+    }
+    }
+  }
+};
+} // namespace
+
 OdResult OdDbHatch::getGeomExtents(OdGeExtents3d& extents) const
 {
   assertReadEnabled();
-  extents = OdGeExtents3d();
-  const OdGeMatrix3d toWorld = OdGeMatrix3d::planeToWorld(m_normal);
+  PlaneExtents plane;
+  plane.toWorld = OdGeMatrix3d::planeToWorld(m_normal);
+  plane.elevation = m_elevation;
   for (const Loop* loop : m_loops)
-    for (const OdGePoint2d& p : loop->outline())
-      if (isFinite(p))
-        extents.addPoint(OdGePoint3d(p.x, p.y, m_elevation).transformBy(toWorld));
+  {
+    if (loop->isPolyline())
+    {
+      const unsigned n = loop->vertices.size();
+      for (unsigned i = 0; i < n; ++i)
+      {
+        plane.add(loop->vertices[i]);
+        if (i < loop->bulges.size())
+          plane.addBulge(loop->vertices[i], loop->vertices[(i + 1) % n], loop->bulges[i]);
+      }
+    }
+    else
+      for (const OdGeCurve2d* edge : loop->edges)
+        plane.addEdge(*edge);
+  }
+  extents = plane.extents;
   return extents.isValidExtents() ? eOk : eInvalidExtents;
 }
 
+namespace
+{
+// The direction at this angle, mapped, as an angle in [0, 2 pi).
+double mappedAngle(const OdGeMatrix2d& map, double angle)
+{
+  const OdGeVector2d v = OdGeVector2d(std::cos(angle), std::sin(angle)).transformBy(map);
+  double a = std::atan2(v.y, v.x);
+  return a < 0.0 ? a + Oda2PI : a;
+}
+} // namespace
+
 OdResult OdDbHatch::transformBy(const OdGeMatrix3d& xform)
 {
-  // Not modelled: moving a hatch maps its plane, loops and pattern together.
   assertWriteEnabled(false, false);
-  return eNotImplementedYet;
+  double scale = 1.0;
+  bool mirrors = false;
+  const OdResult check = odDbCurveGeom::checkUniformTransform(xform, scale, mirrors);
+  if (check != eOk)
+    return check;
+  // The map from the old hatch plane, at its elevation, into the new one.
+  const OdGeVector3d normal = (xform * m_normal).normal();
+  const OdGeMatrix3d full = OdGeMatrix3d::worldToPlane(normal) * xform * OdGeMatrix3d::planeToWorld(m_normal);
+  OdGeMatrix2d map;
+  for (unsigned r = 0; r < 2; ++r)
+  {
+    map[r][0] = full(r, 0);
+    map[r][1] = full(r, 1);
+    map[r][2] = full(r, 2) * m_elevation + full(r, 3);
+  }
+  const double elevation = full(2, 2) * m_elevation + full(2, 3);
+  const bool reverses = map[0][0] * map[1][1] - map[0][1] * map[1][0] < 0.0;
+
+  // Everything is mapped on copies first, so that a failure leaves the hatch as it was.
+  std::vector<Loop*> loops;
+  auto discard = [&loops] {
+    for (Loop* loop : loops)
+      delete loop;
+  };
+  bool finite = odgeIsFinite(normal) && std::isfinite(elevation);
+  try
+  {
+    for (const Loop* old : m_loops)
+    {
+      loops.push_back(new Loop(*old));
+      Loop& loop = *loops.back();
+      for (OdGePoint2d& p : loop.vertices)
+        finite = finite && isFinite(p.transformBy(map));
+      if (reverses)
+        for (double& b : loop.bulges)
+          b = -b;
+      for (OdGeCurve2d* edge : loop.edges)
+        edge->transformBy(map);
+    }
+  }
+  catch (const OdError& e)
+  {
+    discard();
+    return e.code();
+  }
+  OdGePoint2dArray seeds = m_seedPoints;
+  for (OdGePoint2d& p : seeds)
+    finite = finite && isFinite(p.transformBy(map));
+  OdGePoint2d origin = m_origin;
+  finite = finite && isFinite(origin.transformBy(map));
+  OdHatchPattern lines = m_patternLines;
+  for (OdHatchPatternLine& line : lines)
+  {
+    line.m_dLineAngle = mappedAngle(map, line.m_dLineAngle);
+    line.m_basePoint.transformBy(map);
+    line.m_patternOffset.transformBy(map);
+    for (double& dash : line.m_dashes)
+      dash *= scale;
+  }
+  finite = finite && linesFinite(lines);
+  if (!finite)
+  {
+    discard();
+    return eInvalidInput;
+  }
+
+  assertWriteEnabled();
+  std::swap(m_loops, loops);
+  discard();
+  m_seedPoints = seeds;
+  m_origin = origin;
+  m_patternLines = lines;
+  m_patternAngle = mappedAngle(map, m_patternAngle);
+  m_patternScale *= scale;
+  m_patternSpace *= scale;
+  m_gradientAngle = mappedAngle(map, m_gradientAngle);
+  m_normal = normal;
+  m_elevation = elevation;
+  return eOk;
 }
 
 void OdDbHatch::dxfOutFields(OdDbDxfFiler* pFiler) const
