@@ -172,6 +172,7 @@ TEST_F(Shapes, RefusedValuesLeaveTheShapeUnchanged)
   OdGeExtents3d extents;
   EXPECT_EQ(errorOf([&] { closed->getGeomExtents(extents); }), eNotOpenForRead);
   EXPECT_EQ(errorOf([&] { closed->size(); }), eNotOpenForRead);
+  EXPECT_EQ(errorOf([&] { closed->normal(); }), eNotOpenForRead);
 }
 
 TEST_F(Shapes, ExtentsAreTheRotatedBoxOfSizeAndWidthWithTheThickness)
