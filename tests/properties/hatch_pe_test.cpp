@@ -465,7 +465,7 @@ TEST(HatchLoops, IncludeLoopFollowsTheIslandStyle)
   } cases[] = {
     {OdDbHatch::kNormal, 0, true},     {OdDbHatch::kNormal, 2, true},     {OdDbHatch::kOuter, 1, true},
     {OdDbHatch::kOuter, 0x10, true},   {OdDbHatch::kOuter, 2, false},     {OdDbHatch::kIgnore, 1, true},
-    {OdDbHatch::kIgnore, 0x10, false}, {OdDbHatch::kIgnore, 3, true},     {static_cast<OdDbHatch::HatchStyle>(7), 1, false},
+    {OdDbHatch::kIgnore, 0x10, false}, {OdDbHatch::kIgnore, 3, true},     {static_cast<OdDbHatch::HatchStyle>(3), 1, false},
   };
   for (const Case& c : cases)
     EXPECT_EQ(kyIncludeLoop(c.style, c.type), c.included) << c.style << " " << c.type;

@@ -20,7 +20,7 @@
 
 namespace
 {
-OdDbHatchPtr newHatch() { return OdDbHatchPtr(static_cast<OdDbHatch*>(OdDbHatch::desc()->create().detach())); }
+OdDbHatchPtr newHatch() { return OdDbHatch::createObject(); }
 
 void appendSquare(OdDbHatch* hatch, OdInt32 type, double x0, double y0, double side)
 {
