@@ -67,6 +67,11 @@ void overrideFields(const OdDbDimension* pDim, DxfFields& out)
 void dimensionFields(const OdDbObject* pObj, DxfFields& out)
 {
   const OdDbDimension* pDim = static_cast<const OdDbDimension*>(pObj);
+  // Inspection data has no DXF form here yet: a file without it would lose it silently.
+  if (pDim->inspection() || pDim->inspectionFrame() != 0 || !pDim->inspectionLabel().isEmpty() ||
+      !pDim->inspectionRate().isEmpty())
+    throw DxfWriteError{"DIMENSION " + DxfEncoder::handle(static_cast<std::uint64_t>(pDim->getDbHandle())) +
+                        " holds inspection data, which cannot be written to DXF yet"};
   const OdDbRotatedDimension* pRotated = OdDbRotatedDimension::cast(pObj).get();
   const OdDbAlignedDimension* pAligned = OdDbAlignedDimension::cast(pObj).get();
   entityFields(pDim, "DIMENSION", out);

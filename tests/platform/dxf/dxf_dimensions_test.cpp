@@ -436,3 +436,30 @@ TEST(DxfDimensions, CorpusDimensionsMatchAnIndependentReading)
   }
   EXPECT_GT(compared, 500);
 }
+
+// Inspection data has no DXF form here: a dimension holding any of it is refused by name rather
+// than written without it.
+TEST(DxfDimensions, InspectionDataIsRefusedNotDropped)
+{
+  const std::function<void(OdDbRotatedDimension*)> inspections[] = {
+    [](OdDbRotatedDimension* d) { d->setInspection(true); },
+    [](OdDbRotatedDimension* d) { d->setInspectionFrame(48); },
+    [](OdDbRotatedDimension* d) { d->setInspectionLabel(L"A"); },
+    [](OdDbRotatedDimension* d) { d->setInspectionRate(L"100%"); },
+  };
+  for (const auto& set : inspections)
+  {
+    OdDbRotatedDimensionPtr dim = OdDbRotatedDimension::createObject();
+    EXPECT_NO_THROW(dxfwrite::writeWhole(dim.get(), kDxfR2018));
+    set(dim.get());
+    try
+    {
+      dxfwrite::writeWhole(dim.get(), kDxfR2018);
+      ADD_FAILURE() << "written";
+    }
+    catch (const kydxf::DxfWriteError& e)
+    {
+      EXPECT_NE(e.message.find("inspection data"), std::string::npos) << e.message;
+    }
+  }
+}
