@@ -628,42 +628,48 @@ int CKyDimensionPE::SetInspectionFrame(const OdDbObject* o, const CKyPropertyDes
   return kKyAccepted;
 }
 
-CKyVariant CKyDimensionPE::GetInspectionLabel(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
+namespace
+{
+// The inspection label and rate: shown while their frame bit is set; writing one sets its bit.
+CKyVariant inspectionText(const OdDbObject* o, int bit, OdString (OdDbDimension::*text)() const)
 {
   const KyOpened<OdDbDimension> d = KyForRead<OdDbDimension>(o);
   if (d.isNull())
     return CKyVariant();
-  return KyStringValueOf((d->inspectionFrame() & 16) ? d->inspectionLabel() : OdString());
+  return KyStringValueOf((d->inspectionFrame() & bit) ? (d.get()->*text)() : OdString());
+}
+
+int setInspectionText(const OdDbObject* o, const CKyVariant& v, int bit, void (OdDbDimension::*setText)(const OdString&))
+{
+  const KyOpened<OdDbDimension> d = KyForWrite<OdDbDimension>(o);
+  if (d.isNull() || v.GetType() != CKyVariant::kString)
+    return kKyRefused;
+  d->setInspectionFrame(d->inspectionFrame() | bit);
+  (d.get()->*setText)(OdString(v.GetString()));
+  return kKyAccepted;
+}
+} // namespace
+
+CKyVariant CKyDimensionPE::GetInspectionLabel(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
+{
+  return inspectionText(o, 16, &OdDbDimension::inspectionLabel);
 }
 
 int CKyDimensionPE::SetInspectionLabel(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant& v,
                                        const CKyVariant&)
 {
-  const KyOpened<OdDbDimension> d = KyForWrite<OdDbDimension>(o);
-  if (d.isNull() || v.GetType() != CKyVariant::kString)
-    return kKyRefused;
-  d->setInspectionFrame(d->inspectionFrame() | 16);
-  d->setInspectionLabel(OdString(v.GetString()));
-  return kKyAccepted;
+  return setInspectionText(o, v, 16, &OdDbDimension::setInspectionLabel);
 }
 
 CKyVariant CKyDimensionPE::GetInspectionRate(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
 {
-  const KyOpened<OdDbDimension> d = KyForRead<OdDbDimension>(o);
-  if (d.isNull())
-    return CKyVariant();
-  return KyStringValueOf((d->inspectionFrame() & 32) ? d->inspectionRate() : OdString());
+  return inspectionText(o, 32, &OdDbDimension::inspectionRate);
 }
 
 int CKyDimensionPE::SetInspectionRate(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant& v,
                                       const CKyVariant&)
 {
-  const KyOpened<OdDbDimension> d = KyForWrite<OdDbDimension>(o);
-  if (d.isNull() || v.GetType() != CKyVariant::kString)
-    return kKyRefused;
-  d->setInspectionFrame(d->inspectionFrame() | 32);
-  d->setInspectionRate(OdString(v.GetString()));
-  return kKyAccepted;
+  return setInspectionText(o, v, 32, &OdDbDimension::setInspectionRate);
 }
 
 CKyVariant CKyDimensionPE::GetMATCHPROP_Dimension(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
