@@ -36,9 +36,14 @@ for file in tests/corpus/files/*.dxf "${KY_CORPUS_DIR:-build/corpus}"/*.dxf; do
   fi
 done
 echo "fuzz: $corpus_seeds third-party drawings among the seeds"
-# Hatch loops: every loop form and edge kind, gradients, and loop structures broken in the ways
-# the reader must repair (fuzz/hatch_seeds).
-cp fuzz/hatch_seeds/*.dxf "$seeds/"
+# Hand-made seeds of the kinds whose reading has many ways to go wrong: hatch loops of every form
+# and edge kind, dimensions with overrides, block references with attributes and multiple inserts,
+# each with copies broken in the ways the reader must repair (fuzz/*_seeds).
+for dir in fuzz/*_seeds; do
+  for file in "$dir"/*.dxf; do
+    cp "$file" "$seeds/$(basename "$dir")-$(basename "$file")"
+  done
+done
 
 # Seeds of value_fuzz: every row of every sample entity (three selector bytes: entity, row, units)
 # with a text of one of the forms a user types, two texts per row.
