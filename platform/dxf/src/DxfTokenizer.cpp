@@ -396,12 +396,12 @@ bool DxfTokenizer::next(DxfTag& tag)
       throw problem;
     // The tags are out of step (a value broken over two lines, a line lost): reading goes on at
     // the next object, a "0" line followed by the name of a kind.
+    // A file cut in the middle of a tag has no next object: what came before it is kept.
     const int from = m_line;
-    if (!resync())
-      throw problem;
+    const bool atNextObject = resync();
     m_problem = problem;
     m_problemAction = "passed over lines " + std::to_string(from) + " to " + std::to_string(m_line) +
-                      " up to the next object";
+                      (atNextObject ? " up to the next object" : ", the end of the file");
     tag.code = kDroppedTag;
     tag.text = std::string_view();
     m_last = tag;

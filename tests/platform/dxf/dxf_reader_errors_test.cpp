@@ -246,3 +246,20 @@ TEST(DxfReaderErrors, DamagedFilesFailCleanly)
   EXPECT_LT(failures, strictFailures / 2);
   EXPECT_GT(repaired, strictFailures / 2);
 }
+
+TEST(DxfReaderErrors, AFileCutInACodeLineKeepsWhatCameBefore)
+{
+  // The last tag breaks off in its code: no object follows to read on from, so the reader stops
+  // there, drops the entity it cuts short and keeps the ones before.
+  const QByteArray data = kEntities + "0\nLINE\n8\n0\n0\nLINE\n1x";
+  OdDbDatabasePtr db = OdDbDatabase::createObject();
+  KyDxfReader::Report report;
+  QString error;
+  ASSERT_TRUE(KyDxfReader::readFromBytes(data, QStringLiteral("bad.dxf"), db, report, error)) << error.toStdString();
+  ASSERT_EQ(report.repairs.size(), 2);
+  EXPECT_EQ(KyDxfReader::Report::repairText(QStringLiteral("bad.dxf"), report.repairs[0]),
+            QStringLiteral("bad.dxf:11: malformed group code '1x'; passed over lines 11 to 11, the end of the file"));
+  EXPECT_TRUE(KyDxfReader::Report::repairText(QStringLiteral("bad.dxf"), report.repairs[1])
+                .contains(QStringLiteral("the file ends inside LINE")));
+  EXPECT_EQ(report.entities, 1);
+}
