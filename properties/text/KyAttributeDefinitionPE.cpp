@@ -95,9 +95,9 @@ const FormRow kFormRows[] = {
   {kText, {"property_types", QT_TRANSLATE_NOOP("property_types", "Justify")}, CKyVariant::kEmpty, nullptr, "Justify",
    &Def::GetDynamicPropertyJustify, &Def::SetDynamicPropertyJustify, &Def::IsDynamicPropertyJustifyReadOnly},
   {kText, {"property_types", QT_TRANSLATE_NOOP("property_types", "Spacing")}, CKyVariant::kEmpty, nullptr, "Spacing",
-   &CKyTextPE::GetWidthFactor, &CKyTextPE::SetWidthFactor, &Def::IsMultiline},
+   &CKyTextPE::GetWidthFactor, &Def::SetWidthFactor, &Def::IsMultiline},
   {kText, {"property_types", QT_TRANSLATE_NOOP("property_types", "Angle")}, CKyVariant::kDouble,
-   &CKyPropertyType::kAngleGUID, "Obliquing", &CKyTextPE::GetObliquing, &CKyTextPE::SetObliquing, &Def::IsMultiline},
+   &CKyPropertyType::kAngleGUID, "Obliquing", &CKyTextPE::GetObliquing, &Def::SetObliquing, &Def::IsMultiline},
   {kMisc, {"property_types", QT_TRANSLATE_NOOP("property_types", "UpsideDown")}, CKyVariant::kEmpty, nullptr,
    "UpsideDown", &CKyTextPE::GetUpsideDown, &CKyTextPE::SetUpsideDown, &Def::IsMultiline},
   {kMisc, {"property_types", QT_TRANSLATE_NOOP("property_types", "Backward")}, CKyVariant::kEmpty, nullptr,
@@ -195,6 +195,8 @@ CKyVariant attachmentList(const void*, int count, int current)
   list.SetCurrentIndex(current);
   return CKyVariant(std::move(list));
 }
+
+const double kMaxObliquing = 85.0 * OdaPI / 180.0;
 
 bool isMultiline(const OdDbObject* object)
 {
@@ -495,6 +497,31 @@ int CKyAttributeDefinitionPE::SetDynamicPropertyMultilines(const OdDbObject* obj
 {
   return KySetOnOff<OdDbAttributeDefinition>(
     object, value, [](OdDbAttributeDefinition* d, bool on) { d->convertIntoMTextAttributeDefinition(on); });
+}
+
+// A negative width factor is refused; zero keeps the present one, as for texts.
+int CKyAttributeDefinitionPE::SetWidthFactor(const OdDbObject* object, const CKyPropertyDescription& d,
+                                             const CKyVariant& value, const CKyVariant& c)
+{
+  double factor = 0.0;
+  if (KyForWrite<OdDbAttributeDefinition>(object).isNull() || !KyDoubleOf(value, factor) || factor < 0.0)
+    return kKyRefused;
+  return CKyTextPE::SetWidthFactor(object, d, value, c);
+}
+
+// The angle as the row shows it (0 to 2pi) or signed; glyphs slant at most 85 degrees either way.
+int CKyAttributeDefinitionPE::SetObliquing(const OdDbObject* object, const CKyPropertyDescription&,
+                                           const CKyVariant& value, const CKyVariant&)
+{
+  const KyOpened<OdDbAttributeDefinition> def = KyForWrite<OdDbAttributeDefinition>(object);
+  double angle = 0.0;
+  if (def.isNull() || !KyDoubleOf(value, angle))
+    return kKyRefused;
+  angle = std::remainder(angle, Oda2PI);
+  if (std::fabs(angle) > kMaxObliquing)
+    return kKyRefused;
+  def->setOblique(angle);
+  return kKyAccepted;
 }
 
 // A single-line definition has no multiline width: 0.

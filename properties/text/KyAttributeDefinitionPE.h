@@ -55,6 +55,8 @@ public:
   static CKyVariant GetDynamicPropertyMultilines(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&);
   static int SetDynamicPropertyMultilines(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&,
                                           const CKyVariant&);
+  static int SetWidthFactor(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&, const CKyVariant&);
+  static int SetObliquing(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&, const CKyVariant&);
   static CKyVariant GetMtextWidth(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&);
   static int SetMtextWidth(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&, const CKyVariant&);
   static bool IsMultiline(const OdDbObject*, const CKyPropertyDescription&);

@@ -14,6 +14,7 @@
 #include "DbLine.h"
 #include "DbObjectContextManager.h"
 #include "DbTextStyleTableRecord.h"
+#include "Ge/GeGbl.h"
 #include "KyAttributeDefinitionPE.h"
 #include "KyAttributePE.h"
 #include "KyEntityPE.h"
@@ -264,6 +265,25 @@ TEST_F(AttributeDefinitionRows, WidthIsTheMultilineTextsAndNeedsTheMultilineForm
   EXPECT_EQ(set("Width", CKyVariant(CKyString("5"))), -5001);
   EXPECT_EQ(set("Width", CKyVariant(std::nan(""), true)), -5001);
   EXPECT_EQ(state(def), multi);
+}
+
+TEST_F(AttributeDefinitionRows, SpacingAndAngleRefuseWhatTheTextCannotTake)
+{
+  // The angle as shown (2pi - 0.2) goes back as the signed angle; beyond 85 degrees is refused.
+  EXPECT_EQ(set("Angle", CKyVariant(Oda2PI - 0.2, true)), 5100);
+  EXPECT_NEAR(def->oblique(), -0.2, 1e-12);
+  EXPECT_NEAR(get("Angle").GetDouble(), Oda2PI - 0.2, 1e-12);
+  EXPECT_EQ(set("Spacing", CKyVariant(0.0, false)), 5100);
+  EXPECT_DOUBLE_EQ(def->widthFactor(), 1.0) << "zero keeps the width factor";
+  const std::string before = state(def);
+  for (double angle : {1.5, -1.5, OdaPI})
+    EXPECT_EQ(set("Angle", CKyVariant(angle, true)), -5001) << angle;
+  EXPECT_EQ(set("Angle", CKyVariant(CKyString("0.1"))), -5001);
+  EXPECT_EQ(set("Spacing", CKyVariant(-2.0, false)), -5001);
+  EXPECT_EQ(set("Spacing", CKyVariant(-1e308, false)), -5001);
+  EXPECT_EQ(state(def), before);
+  EXPECT_EQ(set("Spacing", CKyVariant(0.8, false)), 5100);
+  EXPECT_DOUBLE_EQ(def->widthFactor(), 0.8);
 }
 
 TEST_F(AttributeDefinitionRows, SingleLineJustifyIsTheTextsAndDrivesTheRotationRule)
