@@ -32,6 +32,7 @@
 #include "DbMlineStyle.h"
 #include "DbShape.h"
 #include "DbHatch.h"
+#include "DbAttributeDefinition.h"
 #include "DbAlignedDimension.h"
 #include "DbRotatedDimension.h"
 #include "Ge/GeGbl.h"
@@ -583,6 +584,27 @@ void readMText(const OdDbObject* o)
   readAnnotation(mtext);
 }
 
+// The attribute definition rows: the text's, then tag, prompt, the five flags and the form's
+// rows (the multiline text's attachment and width).
+void readAttributeDefinition(const OdDbObject* o)
+{
+  readText(o);
+  const OdDbAttributeDefinition* def = static_cast<const OdDbAttributeDefinition*>(o);
+  keep(def->tag());
+  keep(def->prompt());
+  keep(def->isInvisible());
+  keep(def->isConstant());
+  keep(def->isVerifiable());
+  keep(def->isPreset());
+  keep(def->lockPositionInBlock());
+  if (def->isMTextAttributeDefinition())
+  {
+    const OdDbMTextPtr mtext = def->getMTextAttributeDefinition();
+    keep(mtext->attachment());
+    keep(mtext->width());
+  }
+}
+
 // The dimension rows: style, text place and rotation, text, measurement, inspection and the
 // dimension variables in force that the rows show (each through the dimension, which asks its
 // style for the variables it does not override).
@@ -621,6 +643,7 @@ void directPass(const std::vector<OdDbObjectPtr>& selection)
     {OdDbMline::desc(), &readMline},
     {OdDbShape::desc(), &readShape},
     {OdDbHatch::desc(), &readHatch},
+    {OdDbAttributeDefinition::desc(), &readAttributeDefinition},
     {OdDbRotatedDimension::desc(), &readDimension},
     {OdDbAlignedDimension::desc(), &readDimension},
   };

@@ -7,6 +7,7 @@
 #include "Db2dPolyline.h"
 #include "Db3dPolyline.h"
 #include "DbArc.h"
+#include "DbAttributeDefinition.h"
 #include "DbBlockTableRecord.h"
 #include "DbCircle.h"
 #include "DbEllipse.h"
@@ -622,6 +623,49 @@ void KyBuildSampleDrawing(OdDbDatabase* db)
     offset->setDimensionText(L"d1=<>");
     offset->setConstraintObject(true);
     sample.add(offset, annotation);
+  }
+  {
+    // 129: the room-number template, centred on its anchor, preset, with a lower-case prompt.
+    OdDbAttributeDefinitionPtr room = OdDbAttributeDefinition::createObject();
+    room->setTag(L"ROOM");
+    room->setPrompt(L"Room number");
+    room->setTextString(L"A12");
+    room->setTextStyle(notes);
+    room->setHeight(2.5);
+    room->setHorizontalMode(OdDb::kTextCenter);
+    room->setVerticalMode(OdDb::kTextVertMid);
+    room->setAlignmentPoint(OdGePoint3d(20.0, 20.0, 0.0));
+    room->adjustAlignment();
+    room->setPreset(true);
+    sample.add(room, annotation);
+    // 12A: a two-line remark, multiline, 24 wide, anchored top left, locked in its block.
+    OdDbAttributeDefinitionPtr remark = OdDbAttributeDefinition::createObject();
+    remark->setTag(L"REMARK");
+    remark->setPrompt(L"Remark");
+    remark->setTextString(L"Checked\\Pon site");
+    remark->setPosition(OdGePoint3d(60.0, 40.0, 0.0));
+    remark->setTextStyle(notes);
+    remark->setHeight(1.5);
+    remark->setLockPositionInBlock(true);
+    remark->convertIntoMTextAttributeDefinition(true);
+    OdDbMTextPtr remarkText = remark->getMTextAttributeDefinition();
+    remarkText->setAttachment(OdDbMText::kTopLeft);
+    remarkText->setLocation(OdGePoint3d(60.0, 44.0, 0.0));
+    remarkText->setWidth(24.0);
+    remark->setMTextAttributeDefinition(remarkText);
+    sample.add(remark, annotation);
+    // 12B: the sheet number, annotative, invisible and verified on entry.
+    OdDbAttributeDefinitionPtr sheet = OdDbAttributeDefinition::createObject();
+    sheet->setTag(L"SHEET");
+    sheet->setPrompt(L"Sheet number");
+    sheet->setTextString(L"1");
+    sheet->setPosition(OdGePoint3d(90.0, -10.0, 0.0));
+    sheet->setTextStyle(notes);
+    sheet->setHeight(5.0);
+    sheet->setInvisible(true);
+    sheet->setVerifiable(true);
+    sample.add(sheet, annotation);
+    OdDbAnnotativeObject::setAnnotative(sheet, true);
   }
   sample.fixHandles();
 }

@@ -6,6 +6,8 @@
 #include "Db3dPolyline.h"
 #include "DbAlignedDimension.h"
 #include "DbArc.h"
+#include "DbAttribute.h"
+#include "DbAttributeDefinition.h"
 #include "DbCircle.h"
 #include "DbEllipse.h"
 #include "DbEntity.h"
@@ -46,6 +48,8 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::propertyExtens
     {&classOf<OdDb3dPolyline>, &m_3dPolylinePE},
     {&classOf<OdDbAlignedDimension>, &m_alignedDimensionPE},
     {&classOf<OdDbArc>, &m_arcPE},
+    {&classOf<OdDbAttributeDefinition>, &m_attributeDefinitionPE},
+    {&classOf<OdDbAttribute>, &m_attributePE},
     {&classOf<OdDbCircle>, &m_circlePE},
     {&classOf<OdDbDimension>, &m_dimensionPE},
     {&classOf<OdDbEllipse>, &m_ellipsePE},
@@ -82,6 +86,8 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::infoExtensions
     {&classOf<OdDb3dPolyline>, &m_3dPolylineInfo},
     {&classOf<OdDbAlignedDimension>, &m_alignedDimensionInfo},
     {&classOf<OdDbArc>, &m_arcInfo},
+    {&classOf<OdDbAttributeDefinition>, &m_attributeDefinitionInfo},
+    {&classOf<OdDbAttribute>, &m_blockAttributeInfo},
     {&classOf<OdDbCircle>, &m_circleInfo},
     {&classOf<OdDbEllipse>, &m_ellipseInfo},
     {&classOf<OdDbEntity>, &m_entityInfo},
@@ -122,6 +128,8 @@ std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::concreteClas
     {&CKy3dPolylinePE::rxInit, &CKy3dPolylinePE::rxUninit},
     {&CKyAlignedDimensionPE::rxInit, &CKyAlignedDimensionPE::rxUninit},
     {&CKyArcPE::rxInit, &CKyArcPE::rxUninit},
+    {&CKyAttributeDefinitionPE::rxInit, &CKyAttributeDefinitionPE::rxUninit},
+    {&CKyAttributePE::rxInit, &CKyAttributePE::rxUninit},
     {&CKyCirclePE::rxInit, &CKyCirclePE::rxUninit},
     {&CKyEllipsePE::rxInit, &CKyEllipsePE::rxUninit},
     {&CKyFacePE::rxInit, &CKyFacePE::rxUninit},

@@ -8,6 +8,8 @@
 #include "KyAlignedDimensionPE.h"
 #include "KyDimension1ArrowPE.h"
 #include "KyArcPE.h"
+#include "KyAttributeDefinitionPE.h"
+#include "KyAttributePE.h"
 #include "KyCirclePE.h"
 #include "KyEllipsePE.h"
 #include "KyEntityPE.h"
@@ -62,6 +64,8 @@ private:
   OdStaticRxObject<CKy3dPolylinePE> m_3dPolylinePE;
   OdStaticRxObject<CKyAlignedDimensionPE> m_alignedDimensionPE;
   OdStaticRxObject<CKyArcPE> m_arcPE;
+  OdStaticRxObject<CKyAttributeDefinitionPE> m_attributeDefinitionPE;
+  OdStaticRxObject<CKyAttributePE> m_attributePE;
   OdStaticRxObject<CKyCirclePE> m_circlePE;
   OdStaticRxObject<CKyDimensionPE> m_dimensionPE;
   OdStaticRxObject<CKyEllipsePE> m_ellipsePE;
@@ -88,6 +92,8 @@ private:
   OdStaticRxObject<CKy3dPolylineInfo> m_3dPolylineInfo;
   OdStaticRxObject<CKyAlignedDimensionInfo> m_alignedDimensionInfo;
   OdStaticRxObject<CKyArcInfo> m_arcInfo;
+  OdStaticRxObject<CKyAttributeDefinitionInfo> m_attributeDefinitionInfo;
+  OdStaticRxObject<CKyBlockAttributeInfo> m_blockAttributeInfo;
   OdStaticRxObject<CKyCircleInfo> m_circleInfo;
   OdStaticRxObject<CKyEllipseInfo> m_ellipseInfo;
   OdStaticRxObject<CKyPrintObjectInfoPE> m_entityInfo;

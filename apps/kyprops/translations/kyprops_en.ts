@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>CKyAttributeDefinitionPE</name>
+    <message>
+        <source>Edit annotation scales</source>
+        <translation>Edit annotation scales</translation>
+    </message>
+</context>
+<context>
     <name>CKyCirclePE</name>
     <message>
         <source>%1 sq. in. (%2 sq. ft.)</source>
@@ -187,6 +194,14 @@
     <message>
         <source>RotatedDimension</source>
         <translation>RotatedDimension</translation>
+    </message>
+    <message>
+        <source>Attribute Definition</source>
+        <translation>Attribute Definition</translation>
+    </message>
+    <message>
+        <source>Attribute</source>
+        <translation>Attribute</translation>
     </message>
 </context>
 <context>
@@ -650,6 +665,18 @@
         <source>defining point</source>
         <translation>defining point</translation>
     </message>
+    <message>
+        <source>prompt</source>
+        <translation>prompt</translation>
+    </message>
+    <message>
+        <source>tag</source>
+        <translation>tag</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>flags</translation>
+    </message>
 </context>
 <context>
     <name>info_values</name>
@@ -804,6 +831,26 @@
     <message>
         <source>rotated</source>
         <translation>rotated</translation>
+    </message>
+    <message>
+        <source>invisible </source>
+        <translation>invisible </translation>
+    </message>
+    <message>
+        <source>constant </source>
+        <translation>constant </translation>
+    </message>
+    <message>
+        <source>verify </source>
+        <translation>verify </translation>
+    </message>
+    <message>
+        <source>preset</source>
+        <translation>preset</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation>normal</translation>
     </message>
 </context>
 <context>
@@ -1770,6 +1817,42 @@
     <message>
         <source>Alt suppress zeros inches</source>
         <translation>Alt suppress zeros inches</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>Prompt</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Invisible</source>
+        <translation>Invisible</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>Constant</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verify</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Preset</translation>
+    </message>
+    <message>
+        <source>Lock position</source>
+        <translation>Lock position</translation>
+    </message>
+    <message>
+        <source>Multilines</source>
+        <translation>Multilines</translation>
     </message>
 </context>
 <context>
