@@ -8,6 +8,7 @@
 #include "DbArc.h"
 #include "DbAttribute.h"
 #include "DbAttributeDefinition.h"
+#include "DbBlockReference.h"
 #include "DbCircle.h"
 #include "DbEllipse.h"
 #include "DbEntity.h"
@@ -22,6 +23,7 @@
 #include "DbRotatedDimension.h"
 #include "DbShape.h"
 #include "DbHatch.h"
+#include "DbMInsertBlock.h"
 #include "DbSolid.h"
 #include "DbSpline.h"
 #include "DbText.h"
@@ -50,6 +52,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::propertyExtens
     {&classOf<OdDbArc>, &m_arcPE},
     {&classOf<OdDbAttributeDefinition>, &m_attributeDefinitionPE},
     {&classOf<OdDbAttribute>, &m_attributePE},
+    {&classOf<OdDbBlockReference>, &m_blockReferencePE},
     {&classOf<OdDbCircle>, &m_circlePE},
     {&classOf<OdDbDimension>, &m_dimensionPE},
     {&classOf<OdDbEllipse>, &m_ellipsePE},
@@ -57,6 +60,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::propertyExtens
     {&classOf<OdDbFace>, &m_facePE},
     {&classOf<OdDbHatch>, &m_hatchPE},
     {&classOf<OdDbLine>, &m_linePE},
+    {&classOf<OdDbMInsertBlock>, &m_mInsertBlockPE},
     {&classOf<OdDbMline>, &m_mlinePE},
     {&classOf<OdDbMText>, &m_mtextPE},
     {&classOf<OdDbPoint>, &m_pointPE},
@@ -88,6 +92,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::infoExtensions
     {&classOf<OdDbArc>, &m_arcInfo},
     {&classOf<OdDbAttributeDefinition>, &m_attributeDefinitionInfo},
     {&classOf<OdDbAttribute>, &m_blockAttributeInfo},
+    {&classOf<OdDbBlockReference>, &m_blockReferenceInfo},
     {&classOf<OdDbCircle>, &m_circleInfo},
     {&classOf<OdDbEllipse>, &m_ellipseInfo},
     {&classOf<OdDbEntity>, &m_entityInfo},
@@ -130,12 +135,14 @@ std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::concreteClas
     {&CKyArcPE::rxInit, &CKyArcPE::rxUninit},
     {&CKyAttributeDefinitionPE::rxInit, &CKyAttributeDefinitionPE::rxUninit},
     {&CKyAttributePE::rxInit, &CKyAttributePE::rxUninit},
+    {&CKyBlockReferencePE::rxInit, &CKyBlockReferencePE::rxUninit},
     {&CKyCirclePE::rxInit, &CKyCirclePE::rxUninit},
     {&CKyEllipsePE::rxInit, &CKyEllipsePE::rxUninit},
     {&CKyFacePE::rxInit, &CKyFacePE::rxUninit},
     {&CKyHatchPE::rxInit, &CKyHatchPE::rxUninit},
     {&CKyHelixPE::rxInit, &CKyHelixPE::rxUninit},
     {&CKyLinePE::rxInit, &CKyLinePE::rxUninit},
+    {&CKyMInsertBlockPE::rxInit, &CKyMInsertBlockPE::rxUninit},
     {&CKyMlinePE::rxInit, &CKyMlinePE::rxUninit},
     {&CKyMTextPE::rxInit, &CKyMTextPE::rxUninit},
     {&CKyPointPE::rxInit, &CKyPointPE::rxUninit},

@@ -45,7 +45,8 @@ const std::map<std::string, std::string> kShownDifferently = {
 const std::set<std::string> kWritesNothing = {"OdDbText Annotative Scale", "OdDbMText Annotative Scale",
                                               "OdDbMText Sheet defined width", "OdDbRotatedDimension Annotative Scale",
                                               "OdDbAlignedDimension Annotative Scale",
-                                              "OdDbAttributeDefinition Annotative Scale"};
+                                              "OdDbAttributeDefinition Annotative Scale",
+                                              "OdDbBlockReference Annotative Scale"};
 
 // Angle rows whose setters take the framework's double conversion of any value, by design.
 const std::set<std::string> kTakesOtherKinds = {"OdDbArc Start Angle", "OdDbArc End Angle", "OdDbText Angle",

@@ -9,10 +9,24 @@
     </message>
 </context>
 <context>
+    <name>CKyBlockReferencePE</name>
+    <message>
+        <source>Edit annotation scales</source>
+        <translation>Edit annotation scales</translation>
+    </message>
+</context>
+<context>
     <name>CKyCirclePE</name>
     <message>
         <source>%1 sq. in. (%2 sq. ft.)</source>
         <translation>%1 sq. in. (%2 sq. ft.)</translation>
+    </message>
+</context>
+<context>
+    <name>CKyCommandScale</name>
+    <message>
+        <source>Value must be positive and nonzero.</source>
+        <translation>Value must be positive and nonzero.</translation>
     </message>
 </context>
 <context>
@@ -40,6 +54,21 @@
     <message>
         <source>Angular</source>
         <translation>Angular</translation>
+    </message>
+</context>
+<context>
+    <name>CKyDlgCloudSettings</name>
+    <message>
+        <source>Rectangular</source>
+        <translation>Rectangular</translation>
+    </message>
+    <message>
+        <source>Elliptical</source>
+        <translation>Elliptical</translation>
+    </message>
+    <message>
+        <source>Freehand</source>
+        <translation>Freehand</translation>
     </message>
 </context>
 <context>
@@ -203,6 +232,22 @@
         <source>Attribute</source>
         <translation>Attribute</translation>
     </message>
+    <message>
+        <source>Reference</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>Cloud</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>BlockN</source>
+        <translation>BlockN</translation>
+    </message>
 </context>
 <context>
     <name>errors</name>
@@ -245,6 +290,18 @@
     <message>
         <source>Value must be non-zero</source>
         <translation>Value must be non-zero</translation>
+    </message>
+    <message>
+        <source>Value must be positive and non-zero.</source>
+        <translation>Value must be positive and non-zero.</translation>
+    </message>
+    <message>
+        <source>Invalid value for property Columns</source>
+        <translation>Invalid value for property Columns</translation>
+    </message>
+    <message>
+        <source>Invalid value for property Rows</source>
+        <translation>Invalid value for property Rows</translation>
     </message>
 </context>
 <context>
@@ -677,6 +734,34 @@
         <source>flags</source>
         <translation>flags</translation>
     </message>
+    <message>
+        <source>Block</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>X scale</source>
+        <translation>X scale</translation>
+    </message>
+    <message>
+        <source>Y scale</source>
+        <translation>Y scale</translation>
+    </message>
+    <message>
+        <source>Z scale</source>
+        <translation>Z scale</translation>
+    </message>
+    <message>
+        <source>Cloud Shape</source>
+        <translation>Cloud Shape</translation>
+    </message>
+    <message>
+        <source>Cloud Radius</source>
+        <translation>Cloud Radius</translation>
+    </message>
+    <message>
+        <source>Rotation angle</source>
+        <translation>Rotation angle</translation>
+    </message>
 </context>
 <context>
     <name>info_values</name>
@@ -854,6 +939,13 @@
     </message>
 </context>
 <context>
+    <name>property_descriptions</name>
+    <message>
+        <source>Specifies the BlockAttribute value.</source>
+        <translation>Specifies the BlockAttribute value.</translation>
+    </message>
+</context>
+<context>
     <name>property_groups</name>
     <message>
         <source>Geometry</source>
@@ -898,6 +990,14 @@
     <message>
         <source>Alternate UnitSystem</source>
         <translation>Alternate UnitSystem</translation>
+    </message>
+    <message>
+        <source>Cloud Settings</source>
+        <translation>Cloud Settings</translation>
+    </message>
+    <message>
+        <source>BlockAttributes</source>
+        <translation>BlockAttributes</translation>
     </message>
 </context>
 <context>
@@ -1853,6 +1953,54 @@
     <message>
         <source>Multilines</source>
         <translation>Multilines</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Shape</translation>
+    </message>
+    <message>
+        <source>Scale X</source>
+        <translation>Scale X</translation>
+    </message>
+    <message>
+        <source>Scale Y</source>
+        <translation>Scale Y</translation>
+    </message>
+    <message>
+        <source>Scale Z</source>
+        <translation>Scale Z</translation>
+    </message>
+    <message>
+        <source>Block Units</source>
+        <translation>Block Units</translation>
+    </message>
+    <message>
+        <source>Block Unit Scale</source>
+        <translation>Block Unit Scale</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <source>Column spacing</source>
+        <translation>Column spacing</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <source>Row spacing</source>
+        <translation>Row spacing</translation>
+    </message>
+    <message>
+        <source>Block UnitSystem</source>
+        <translation>Block UnitSystem</translation>
+    </message>
+    <message>
+        <source>Block UnitScale</source>
+        <translation>Block UnitScale</translation>
     </message>
 </context>
 <context>

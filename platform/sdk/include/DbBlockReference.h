@@ -6,6 +6,7 @@
 #ifndef OD_DB_BLOCK_REFERENCE_H
 #define OD_DB_BLOCK_REFERENCE_H
 
+#include "DbAttribute.h"
 #include "DbEntity.h"
 #include "DbObjectIterator.h"
 #include "DbVertex.h"
@@ -42,6 +43,10 @@ public:
   // of the block); the block's origin is taken as the world origin when the block does not open.
   OdGeMatrix3d blockTransform() const;
 
+  // Appends a new attribute (OdError eNullObjectPointer / eAlreadyInDb otherwise); it joins the
+  // reference's database when the reference is in one, owned by the reference; it keeps its own
+  // layer and other entity properties.
+  OdDbObjectId appendAttribute(OdDbAttribute* pAttr);
   // The attributes in the order they were appended (erased ones skipped).
   OdDbObjectIteratorPtr attributeIterator() const;
 
@@ -68,7 +73,7 @@ protected:
 private:
   friend class OdDbObjectAccess;
 
-  OdDbVertexChain m_attributes;
+  OdDbVertexChain m_attributes{false};
   OdDbObjectId m_blockId;
   OdGePoint3d m_position;
   OdGeScale3d m_scale;

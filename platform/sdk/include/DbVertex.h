@@ -140,6 +140,10 @@ public:
     OdDbObjectPtr object;
   };
 
+  // Vertices take their owner's layer and the like when they join its database; attributes keep
+  // their own.
+  explicit OdDbVertexChain(bool takeOwnerProperties = true) : m_takeOwnerProperties(takeOwnerProperties) {}
+
   unsigned int size() const { return static_cast<unsigned int>(m_entries.size()); }
   // The checks of every append: the owner open for write, a vertex given and new
   // (OdError eNullObjectPointer / eAlreadyInDb otherwise). `valid` is the owner's own check of
@@ -177,6 +181,7 @@ public:
 
 private:
   std::vector<Entry> m_entries;
+  bool m_takeOwnerProperties;
 };
 
 #endif

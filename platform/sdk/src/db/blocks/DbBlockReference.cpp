@@ -135,6 +135,12 @@ OdGeMatrix3d OdDbBlockReference::blockTransform() const
          OdGeMatrix3d::translation(-origin.asVector());
 }
 
+OdDbObjectId OdDbBlockReference::appendAttribute(OdDbAttribute* pAttr)
+{
+  OdDbVertexChain::checkAppend(this, pAttr);
+  return m_attributes.insert(this, pAttr, m_attributes.size());
+}
+
 OdDbObjectIteratorPtr OdDbBlockReference::attributeIterator() const
 {
   assertReadEnabled();

@@ -301,7 +301,8 @@ OdDbObjectId OdDbVertexChain::insert(OdDbObject* pOwner, OdDbEntity* pVertex, un
   if (pDb)
   {
     // The vertex takes the owner's layer and the like, as the owner's block would give them.
-    if (OdDbEntity* pOwnerEnt = dynamic_cast<OdDbEntity*>(pOwner))
+    OdDbEntity* pOwnerEnt = dynamic_cast<OdDbEntity*>(pOwner);
+    if (pOwnerEnt && m_takeOwnerProperties)
       pVertex->setPropertiesFrom(pOwnerEnt);
     entry.id = pDb->addOdDbObject(pVertex, pOwner->objectId());
   }
@@ -343,7 +344,8 @@ void OdDbVertexChain::joinDatabase(OdDbObject* pOwner)
   {
     if (entry.object.isNull())
       continue;
-    if (OdDbEntity* pOwnerEnt = dynamic_cast<OdDbEntity*>(pOwner))
+    OdDbEntity* pOwnerEnt = dynamic_cast<OdDbEntity*>(pOwner);
+    if (pOwnerEnt && m_takeOwnerProperties)
       OdDbEntity::cast(entry.object)->setPropertiesFrom(pOwnerEnt);
     entry.id = pDb->addOdDbObject(entry.object.get(), pOwner->objectId());
     entry.object.release();
