@@ -136,6 +136,7 @@ void DxfReader::readBlocks()
       readEntity(entity, blockId);
     }
     m_inSkippedSequence = false;
+    m_attributeOwner = OdDbObjectId();
     endVertices(m_heavyPolyline);
     m_heavyPolyline = OdDbObjectId();
   }
@@ -156,6 +157,7 @@ void DxfReader::readEntities()
     readEntity(tag, OdDbObjectId());
   }
   m_inSkippedSequence = false;
+  m_attributeOwner = OdDbObjectId();
   endVertices(m_heavyPolyline);
   m_heavyPolyline = OdDbObjectId();
 }
@@ -176,6 +178,7 @@ DxfReader::EntityReader DxfReader::entityReader(std::string_view kind)
     {"MLINE", &DxfReader::readMline},
     {"SHAPE", &DxfReader::readShape},
     {"HATCH", &DxfReader::readHatch},
+    {"INSERT", &DxfReader::readInsert},
     {"ATTDEF", &DxfReader::readAttributeDefinition},
     {"DIMENSION", &DxfReader::readDimension}};
   for (const auto& r : kReaders)
@@ -203,6 +206,20 @@ void DxfReader::readEntity(const DxfTag& start, const OdDbObjectId& blockId)
       return;
     repair(start.line, "POLYLINE " + dxfHex(static_cast<std::uint64_t>(polyline.getHandle())) + " without SEQEND",
            "ended its vertices at the next entity");
+  }
+  if (!m_attributeOwner.isNull())
+  {
+    if (kind == "ATTRIB")
+    {
+      readInsertAttribute(start);
+      return;
+    }
+    const OdDbObjectId owner = m_attributeOwner;
+    m_attributeOwner = OdDbObjectId();
+    if (kind == "SEQEND")
+      return;
+    repair(start.line, "INSERT " + dxfHex(static_cast<std::uint64_t>(owner.getHandle())) + " without SEQEND",
+           "ended its attributes at the next entity");
   }
   if (m_inSkippedSequence)
   {
@@ -236,6 +253,7 @@ void DxfReader::readEntity(const DxfTag& start, const OdDbObjectId& blockId)
   const std::string kindName(kind);
   DxfEntityProps props;
   m_heavyVertices = HeavyVertices::kNone;
+  m_insertWithAttributes = false;
   OdDbEntityPtr pEnt = (this->*reader)(props);
   if (props.strayLine != 0)
     repair(props.strayLine,
@@ -277,9 +295,13 @@ void DxfReader::readEntity(const DxfTag& start, const OdDbObjectId& blockId)
     repair(line, kindName + " refused by its block (" + OdError::codeText(e.code()).toUtf8() + ")",
            "dropped the " + kindName + (props.handle ? " with handle " + dxfHex(props.handle) : std::string()));
     noteDropped(line);
+    // The attributes of a dropped reference go with it.
+    m_inSkippedSequence = m_insertWithAttributes;
     return;
   }
   placeAtHandle(id, props.handle, props.handleLine);
+  if (m_insertWithAttributes)
+    m_attributeOwner = id;
   noteHandle(id);
   noteSource(line, id);
   if (m_heavyVertices != HeavyVertices::kNone)

@@ -344,6 +344,9 @@ private:
   OdDbObjectId mlineStyleByName(const OdString& name) const;
   // HATCH (DxfHatch.cpp).
   OdDbEntityPtr readHatch(DxfEntityProps& props);
+  // INSERT and the ATTRIBs after it (DxfBlockRefs.cpp).
+  OdDbEntityPtr readInsert(DxfEntityProps& props);
+  void readInsertAttribute(const DxfTag& start);
   // POLYLINE (2D and 3D polylines, polyface and polygon meshes) and the VERTEX entities that follow it.
   OdDbEntityPtr readPolyline(DxfEntityProps& props);
   void readVertex(const DxfTag& start);
@@ -427,6 +430,10 @@ private:
   OdSmartPtr<OdDbObject> m_appendBlock;
   // Entities that follow a skipped complex entity (vertices, attributes) up to its SEQEND.
   bool m_inSkippedSequence = false;
+  // The INSERT read last announced attributes (66 = 1); once appended, it owns the ATTRIBs that
+  // follow up to its SEQEND.
+  bool m_insertWithAttributes = false;
+  OdDbObjectId m_attributeOwner;
   // The heavy polyline whose VERTEX entities are being read (up to its SEQEND), and their kind.
   enum class HeavyVertices
   {
