@@ -33,6 +33,8 @@
 #include "DbShape.h"
 #include "DbHatch.h"
 #include "DbAttributeDefinition.h"
+#include "DbBlockTableRecord.h"
+#include "DbMInsertBlock.h"
 #include "DbAlignedDimension.h"
 #include "DbRotatedDimension.h"
 #include "Ge/GeGbl.h"
@@ -622,6 +624,38 @@ void readDimension(const OdDbObject* o)
     keep(dim->dimVarValue(i).real);
 }
 
+// The block reference rows: placement, the block's name and units, each attribute's tag and
+// value; a multiple insert adds its counts and spacings.
+void readBlockReference(const OdDbObject* o)
+{
+  const OdDbBlockReference* ref = static_cast<const OdDbBlockReference*>(o);
+  keep(ref->position());
+  keep(ref->scaleFactors().sx);
+  keep(ref->rotation());
+  OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(ref->blockTableRecord().openObject().get());
+  if (!block.isNull())
+  {
+    keep(block->getName());
+    keep(block->blockInsertUnits());
+  }
+  for (OdDbObjectIteratorPtr it = ref->attributeIterator(); !it->done(); it->step())
+  {
+    OdDbAttributePtr attribute = OdDbAttribute::cast(it->entity().get());
+    if (!attribute.isNull())
+    {
+      keep(attribute->tag());
+      keep(attribute->textString());
+    }
+  }
+  if (const OdDbMInsertBlock* grid = OdDbMInsertBlock::cast(o).get())
+  {
+    keep(grid->columns());
+    keep(grid->rows());
+    keep(grid->columnSpacing());
+    keep(grid->rowSpacing());
+  }
+}
+
 struct DirectReader
 {
   OdRxClass* objectClass;
@@ -644,6 +678,8 @@ void directPass(const std::vector<OdDbObjectPtr>& selection)
     {OdDbShape::desc(), &readShape},
     {OdDbHatch::desc(), &readHatch},
     {OdDbAttributeDefinition::desc(), &readAttributeDefinition},
+    {OdDbBlockReference::desc(), &readBlockReference},
+    {OdDbMInsertBlock::desc(), &readBlockReference},
     {OdDbRotatedDimension::desc(), &readDimension},
     {OdDbAlignedDimension::desc(), &readDimension},
   };
