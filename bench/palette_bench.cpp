@@ -32,6 +32,9 @@
 #include "DbMlineStyle.h"
 #include "DbShape.h"
 #include "DbHatch.h"
+#include "DbAttributeDefinition.h"
+#include "DbBlockTableRecord.h"
+#include "DbMInsertBlock.h"
 #include "DbAlignedDimension.h"
 #include "DbRotatedDimension.h"
 #include "Ge/GeGbl.h"
@@ -583,6 +586,27 @@ void readMText(const OdDbObject* o)
   readAnnotation(mtext);
 }
 
+// The attribute definition rows: the text's, then tag, prompt, the five flags and the form's
+// rows (the multiline text's attachment and width).
+void readAttributeDefinition(const OdDbObject* o)
+{
+  readText(o);
+  const OdDbAttributeDefinition* def = static_cast<const OdDbAttributeDefinition*>(o);
+  keep(def->tag());
+  keep(def->prompt());
+  keep(def->isInvisible());
+  keep(def->isConstant());
+  keep(def->isVerifiable());
+  keep(def->isPreset());
+  keep(def->lockPositionInBlock());
+  if (def->isMTextAttributeDefinition())
+  {
+    const OdDbMTextPtr mtext = def->getMTextAttributeDefinition();
+    keep(mtext->attachment());
+    keep(mtext->width());
+  }
+}
+
 // The dimension rows: style, text place and rotation, text, measurement, inspection and the
 // dimension variables in force that the rows show (each through the dimension, which asks its
 // style for the variables it does not override).
@@ -598,6 +622,38 @@ void readDimension(const OdDbObject* o)
   keep(dim->inspectionFrame());
   for (int i = 0; i < kOdDimVarCount; ++i)
     keep(dim->dimVarValue(i).real);
+}
+
+// The block reference rows: placement, the block's name and units, each attribute's tag and
+// value; a multiple insert adds its counts and spacings.
+void readBlockReference(const OdDbObject* o)
+{
+  const OdDbBlockReference* ref = static_cast<const OdDbBlockReference*>(o);
+  keep(ref->position());
+  keep(ref->scaleFactors().sx);
+  keep(ref->rotation());
+  OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(ref->blockTableRecord().openObject().get());
+  if (!block.isNull())
+  {
+    keep(block->getName());
+    keep(block->blockInsertUnits());
+  }
+  for (OdDbObjectIteratorPtr it = ref->attributeIterator(); !it->done(); it->step())
+  {
+    OdDbAttributePtr attribute = OdDbAttribute::cast(it->entity().get());
+    if (!attribute.isNull())
+    {
+      keep(attribute->tag());
+      keep(attribute->textString());
+    }
+  }
+  if (const OdDbMInsertBlock* grid = OdDbMInsertBlock::cast(o).get())
+  {
+    keep(grid->columns());
+    keep(grid->rows());
+    keep(grid->columnSpacing());
+    keep(grid->rowSpacing());
+  }
 }
 
 struct DirectReader
@@ -621,6 +677,9 @@ void directPass(const std::vector<OdDbObjectPtr>& selection)
     {OdDbMline::desc(), &readMline},
     {OdDbShape::desc(), &readShape},
     {OdDbHatch::desc(), &readHatch},
+    {OdDbAttributeDefinition::desc(), &readAttributeDefinition},
+    {OdDbBlockReference::desc(), &readBlockReference},
+    {OdDbMInsertBlock::desc(), &readBlockReference},
     {OdDbRotatedDimension::desc(), &readDimension},
     {OdDbAlignedDimension::desc(), &readDimension},
   };

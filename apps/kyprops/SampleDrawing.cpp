@@ -7,6 +7,9 @@
 #include "Db2dPolyline.h"
 #include "Db3dPolyline.h"
 #include "DbArc.h"
+#include "DbAttribute.h"
+#include "DbAttributeDefinition.h"
+#include "DbBlockReference.h"
 #include "DbBlockTableRecord.h"
 #include "DbCircle.h"
 #include "DbEllipse.h"
@@ -26,6 +29,7 @@
 #include "DbLayerTableRecord.h"
 #include "DbLine.h"
 #include "DbLinetypeTableRecord.h"
+#include "DbMInsertBlock.h"
 #include "DbMText.h"
 #include "DbObjectContextManager.h"
 #include "DbPoint.h"
@@ -39,6 +43,7 @@
 #include "DbTrace.h"
 #include "DbXline.h"
 #include "Ge/GeGbl.h"
+#include "ResBuf.h"
 #include "Ge/GePoint2d.h"
 #include "KyUtils.h"
 
@@ -106,13 +111,47 @@ OdDbObjectId addShapeFile(OdDbDatabase* db)
 }
 
 // A block record named after the external reference the dependent layer comes from.
-void addExternalReference(OdDbDatabase* db)
+OdDbObjectId addExternalReference(OdDbDatabase* db)
 {
   OdDbSymbolTablePtr table = db->getBlockTableId().safeOpenObject(OdDb::kForWrite);
   OdDbBlockTableRecordPtr xref = OdDbBlockTableRecord::createObject();
   xref->setName(L"Site");
   xref->setPathName(L"site.dxf");
-  table->add(xref);
+  return table->add(xref);
+}
+
+
+// A block of a square outline (side `side`, origin at its lower left corner) in the given units.
+OdDbObjectId addSquareBlock(OdDbDatabase* db, const wchar_t* name, double side, OdDb::UnitsValue units,
+                            OdDbBlockTableRecord::BlockScaling scaling)
+{
+  OdDbSymbolTablePtr table = db->getBlockTableId().safeOpenObject(OdDb::kForWrite);
+  OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
+  block->setName(name);
+  block->setBlockInsertUnits(units);
+  block->setBlockScaling(scaling);
+  const OdDbObjectId id = table->add(block);
+  OdDbPolylinePtr outline = OdDbPolyline::createObject();
+  const OdGePoint2d corners[] = {{0.0, 0.0}, {side, 0.0}, {side, side}, {0.0, side}};
+  for (unsigned i = 0; i < 4; ++i)
+    outline->addVertexAt(i, corners[i]);
+  outline->setClosed(true);
+  outline->setDatabaseDefaults(db);
+  block->appendOdDbEntity(outline);
+  return id;
+}
+
+OdDbAttributePtr blockAttribute(const wchar_t* tag, const wchar_t* value, const OdGePoint3d& at,
+                                const OdDbObjectId& style, const OdDbObjectId& layer)
+{
+  OdDbAttributePtr attribute = OdDbAttribute::createObject();
+  attribute->setTag(tag);
+  attribute->setTextString(value);
+  attribute->setPosition(at);
+  attribute->setTextStyle(style);
+  attribute->setHeight(1.0);
+  attribute->setLayer(layer);
+  return attribute;
 }
 
 class SampleBuilder
@@ -296,7 +335,7 @@ void KyBuildSampleDrawing(OdDbDatabase* db)
   const OdDbObjectId walls = addLayer(db, L"Walls", 1, OdDb::kLnWt050);
   const OdDbObjectId doors = addLayer(db, L"Doors", 3, OdDb::kLnWt025);
   const OdDbObjectId annotation = addLayer(db, L"Annotation", 7, OdDb::kLnWtByLwDefault);
-  addExternalReference(db);
+  const OdDbObjectId site = addExternalReference(db);
   addLayer(db, L"Site|Walls", 8, OdDb::kLnWt035);
   const OdDbObjectId dashed = addLinetype(db, L"DASHED", L"Dashed __ __ __", {0.5, -0.25});
   addLinetype(db, L"CENTER", L"Center ____ _ ____ _", {1.25, -0.25, 0.25, -0.25});
@@ -622,6 +661,105 @@ void KyBuildSampleDrawing(OdDbDatabase* db)
     offset->setDimensionText(L"d1=<>");
     offset->setConstraintObject(true);
     sample.add(offset, annotation);
+  }
+  {
+    // 129: the room-number template, centred on its anchor, preset, with a lower-case prompt.
+    OdDbAttributeDefinitionPtr room = OdDbAttributeDefinition::createObject();
+    room->setTag(L"ROOM");
+    room->setPrompt(L"Room number");
+    room->setTextString(L"A12");
+    room->setTextStyle(notes);
+    room->setHeight(2.5);
+    room->setHorizontalMode(OdDb::kTextCenter);
+    room->setVerticalMode(OdDb::kTextVertMid);
+    room->setAlignmentPoint(OdGePoint3d(20.0, 20.0, 0.0));
+    room->adjustAlignment();
+    room->setPreset(true);
+    sample.add(room, annotation);
+    // 12A: a two-line remark, multiline, 24 wide, anchored top left, locked in its block.
+    OdDbAttributeDefinitionPtr remark = OdDbAttributeDefinition::createObject();
+    remark->setTag(L"REMARK");
+    remark->setPrompt(L"Remark");
+    remark->setTextString(L"Checked\\Pon site");
+    remark->setPosition(OdGePoint3d(60.0, 40.0, 0.0));
+    remark->setTextStyle(notes);
+    remark->setHeight(1.5);
+    remark->setLockPositionInBlock(true);
+    remark->convertIntoMTextAttributeDefinition(true);
+    OdDbMTextPtr remarkText = remark->getMTextAttributeDefinition();
+    remarkText->setAttachment(OdDbMText::kTopLeft);
+    remarkText->setLocation(OdGePoint3d(60.0, 44.0, 0.0));
+    remarkText->setWidth(24.0);
+    remark->setMTextAttributeDefinition(remarkText);
+    sample.add(remark, annotation);
+    // 12B: the sheet number, annotative, invisible and verified on entry.
+    OdDbAttributeDefinitionPtr sheet = OdDbAttributeDefinition::createObject();
+    sheet->setTag(L"SHEET");
+    sheet->setPrompt(L"Sheet number");
+    sheet->setTextString(L"1");
+    sheet->setPosition(OdGePoint3d(90.0, -10.0, 0.0));
+    sheet->setTextStyle(notes);
+    sheet->setHeight(5.0);
+    sheet->setInvisible(true);
+    sheet->setVerifiable(true);
+    sample.add(sheet, annotation);
+    OdDbAnnotativeObject::setAnnotative(sheet, true);
+  }
+  {
+    // Block references after the attribute definitions.
+    const OdDbObjectId lockedNotes = addLayer(db, L"Locked notes", 5, OdDb::kLnWtByLwDefault);
+    {
+      OdDbLayerTableRecordPtr layer = lockedNotes.safeOpenObject(OdDb::kForWrite);
+      layer->setIsLocked(true);
+    }
+    // A fixing plate drawn in metres (the drawing is in millimetres: unit factor 1000), numbered
+    // twice under one tag, its maker's note on the locked layer.
+    const OdDbObjectId plate = addSquareBlock(db, L"Plate", 0.02, OdDb::kUnitsMeters, OdDbBlockTableRecord::kAny);
+    OdDbBlockReferencePtr fixing = OdDbBlockReference::createObject();
+    fixing->setBlockTableRecord(plate);
+    fixing->setPosition(OdGePoint3d(150.0, 0.0, 0.0));
+    fixing->setScaleFactors(OdGeScale3d(1000.0));
+    sample.add(fixing, doors);
+    fixing->appendAttribute(blockAttribute(L"NUMBER", L"7", OdGePoint3d(152.0, 2.0, 0.0), notes, doors));
+    fixing->appendAttribute(blockAttribute(L"NUMBER", L"8", OdGePoint3d(152.0, 5.0, 0.0), notes, doors));
+    fixing->appendAttribute(blockAttribute(L"MAKER", L"Acme", OdGePoint3d(152.0, 8.0, 0.0), notes, lockedNotes));
+    // A tree that only scales uniformly, twice its size, turned a quarter.
+    const OdDbObjectId tree = addSquareBlock(db, L"Tree", 4.0, OdDb::kUnitsMillimeters, OdDbBlockTableRecord::kUniform);
+    OdDbBlockReferencePtr oak = OdDbBlockReference::createObject();
+    oak->setBlockTableRecord(tree);
+    oak->setPosition(OdGePoint3d(180.0, 0.0, 0.0));
+    oak->setScaleFactors(OdGeScale3d(2.0));
+    oak->setRotation(OdaPI / 2.0);
+    sample.add(oak, walls);
+    // A north arrow, annotative and kept upright on the sheet.
+    const OdDbObjectId north = addSquareBlock(db, L"North", 5.0, OdDb::kUnitsUndefined, OdDbBlockTableRecord::kAny);
+    {
+      OdDbBlockTableRecordPtr block = north.safeOpenObject(OdDb::kForWrite);
+      OdDbAnnotativeObject::setAnnotative(block, true);
+      db->newRegApp(L"AcadAnnoPO");
+      OdResBufPtr head = OdResBuf::newRb(OdDb::kDxfRegAppName, L"AcadAnnoPO");
+      head->setNext(OdResBuf::newRb(OdDb::kDxfXdInteger16, OdInt16(1)));
+      block->setXData(head);
+    }
+    OdDbBlockReferencePtr arrow = OdDbBlockReference::createObject();
+    arrow->setBlockTableRecord(north);
+    arrow->setPosition(OdGePoint3d(200.0, 0.0, 0.0));
+    sample.add(arrow, annotation);
+    // The site plan, referenced from its own file.
+    OdDbBlockReferencePtr sitePlan = OdDbBlockReference::createObject();
+    sitePlan->setBlockTableRecord(site);
+    sitePlan->setPosition(OdGePoint3d(-200.0, -200.0, 0.0));
+    sample.add(sitePlan, walls);
+    // Seats in two rows of three, 6 apart across and 8 apart up.
+    const OdDbObjectId seat = addSquareBlock(db, L"Seat", 4.0, OdDb::kUnitsMillimeters, OdDbBlockTableRecord::kAny);
+    OdDbMInsertBlockPtr seats = OdDbMInsertBlock::createObject();
+    seats->setBlockTableRecord(seat);
+    seats->setPosition(OdGePoint3d(150.0, 30.0, 0.0));
+    seats->setColumns(3);
+    seats->setRows(2);
+    seats->setColumnSpacing(6.0);
+    seats->setRowSpacing(8.0);
+    sample.add(seats, doors);
   }
   sample.fixHandles();
 }

@@ -6,6 +6,9 @@
 #include "Db3dPolyline.h"
 #include "DbAlignedDimension.h"
 #include "DbArc.h"
+#include "DbAttribute.h"
+#include "DbAttributeDefinition.h"
+#include "DbBlockReference.h"
 #include "DbCircle.h"
 #include "DbEllipse.h"
 #include "DbEntity.h"
@@ -20,6 +23,7 @@
 #include "DbRotatedDimension.h"
 #include "DbShape.h"
 #include "DbHatch.h"
+#include "DbMInsertBlock.h"
 #include "DbSolid.h"
 #include "DbSpline.h"
 #include "DbText.h"
@@ -46,6 +50,9 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::propertyExtens
     {&classOf<OdDb3dPolyline>, &m_3dPolylinePE},
     {&classOf<OdDbAlignedDimension>, &m_alignedDimensionPE},
     {&classOf<OdDbArc>, &m_arcPE},
+    {&classOf<OdDbAttributeDefinition>, &m_attributeDefinitionPE},
+    {&classOf<OdDbAttribute>, &m_attributePE},
+    {&classOf<OdDbBlockReference>, &m_blockReferencePE},
     {&classOf<OdDbCircle>, &m_circlePE},
     {&classOf<OdDbDimension>, &m_dimensionPE},
     {&classOf<OdDbEllipse>, &m_ellipsePE},
@@ -53,6 +60,7 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::propertyExtens
     {&classOf<OdDbFace>, &m_facePE},
     {&classOf<OdDbHatch>, &m_hatchPE},
     {&classOf<OdDbLine>, &m_linePE},
+    {&classOf<OdDbMInsertBlock>, &m_mInsertBlockPE},
     {&classOf<OdDbMline>, &m_mlinePE},
     {&classOf<OdDbMText>, &m_mtextPE},
     {&classOf<OdDbPoint>, &m_pointPE},
@@ -82,6 +90,9 @@ std::vector<CKyPropertiesModule::Attachment> CKyPropertiesModule::infoExtensions
     {&classOf<OdDb3dPolyline>, &m_3dPolylineInfo},
     {&classOf<OdDbAlignedDimension>, &m_alignedDimensionInfo},
     {&classOf<OdDbArc>, &m_arcInfo},
+    {&classOf<OdDbAttributeDefinition>, &m_attributeDefinitionInfo},
+    {&classOf<OdDbAttribute>, &m_blockAttributeInfo},
+    {&classOf<OdDbBlockReference>, &m_blockReferenceInfo},
     {&classOf<OdDbCircle>, &m_circleInfo},
     {&classOf<OdDbEllipse>, &m_ellipseInfo},
     {&classOf<OdDbEntity>, &m_entityInfo},
@@ -122,12 +133,16 @@ std::vector<CKyPropertiesModule::RunTimeClass> CKyPropertiesModule::concreteClas
     {&CKy3dPolylinePE::rxInit, &CKy3dPolylinePE::rxUninit},
     {&CKyAlignedDimensionPE::rxInit, &CKyAlignedDimensionPE::rxUninit},
     {&CKyArcPE::rxInit, &CKyArcPE::rxUninit},
+    {&CKyAttributeDefinitionPE::rxInit, &CKyAttributeDefinitionPE::rxUninit},
+    {&CKyAttributePE::rxInit, &CKyAttributePE::rxUninit},
+    {&CKyBlockReferencePE::rxInit, &CKyBlockReferencePE::rxUninit},
     {&CKyCirclePE::rxInit, &CKyCirclePE::rxUninit},
     {&CKyEllipsePE::rxInit, &CKyEllipsePE::rxUninit},
     {&CKyFacePE::rxInit, &CKyFacePE::rxUninit},
     {&CKyHatchPE::rxInit, &CKyHatchPE::rxUninit},
     {&CKyHelixPE::rxInit, &CKyHelixPE::rxUninit},
     {&CKyLinePE::rxInit, &CKyLinePE::rxUninit},
+    {&CKyMInsertBlockPE::rxInit, &CKyMInsertBlockPE::rxUninit},
     {&CKyMlinePE::rxInit, &CKyMlinePE::rxUninit},
     {&CKyMTextPE::rxInit, &CKyMTextPE::rxUninit},
     {&CKyPointPE::rxInit, &CKyPointPE::rxUninit},

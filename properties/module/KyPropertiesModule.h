@@ -8,6 +8,8 @@
 #include "KyAlignedDimensionPE.h"
 #include "KyDimension1ArrowPE.h"
 #include "KyArcPE.h"
+#include "KyAttributeDefinitionPE.h"
+#include "KyAttributePE.h"
 #include "KyCirclePE.h"
 #include "KyEllipsePE.h"
 #include "KyEntityPE.h"
@@ -21,7 +23,9 @@
 #include "KyRayPE.h"
 #include "KyRotatedDimensionPE.h"
 #include "KyShapePE.h"
+#include "KyBlockReferencePE.h"
 #include "KyHatchPE.h"
+#include "KyMInsertBlockPE.h"
 #include "KySolidPE.h"
 #include "KySplinePE.h"
 #include "KyPrintObjectInfoPE.h"
@@ -62,6 +66,9 @@ private:
   OdStaticRxObject<CKy3dPolylinePE> m_3dPolylinePE;
   OdStaticRxObject<CKyAlignedDimensionPE> m_alignedDimensionPE;
   OdStaticRxObject<CKyArcPE> m_arcPE;
+  OdStaticRxObject<CKyAttributeDefinitionPE> m_attributeDefinitionPE;
+  OdStaticRxObject<CKyAttributePE> m_attributePE;
+  OdStaticRxObject<CKyBlockReferencePE> m_blockReferencePE;
   OdStaticRxObject<CKyCirclePE> m_circlePE;
   OdStaticRxObject<CKyDimensionPE> m_dimensionPE;
   OdStaticRxObject<CKyEllipsePE> m_ellipsePE;
@@ -69,6 +76,7 @@ private:
   OdStaticRxObject<CKyFacePE> m_facePE;
   OdStaticRxObject<CKyHelixPE> m_helixPE;
   OdStaticRxObject<CKyLinePE> m_linePE;
+  OdStaticRxObject<CKyMInsertBlockPE> m_mInsertBlockPE;
   OdStaticRxObject<CKyMlinePE> m_mlinePE;
   OdStaticRxObject<CKyMTextPE> m_mtextPE;
   OdStaticRxObject<CKyPointPE> m_pointPE;
@@ -88,6 +96,9 @@ private:
   OdStaticRxObject<CKy3dPolylineInfo> m_3dPolylineInfo;
   OdStaticRxObject<CKyAlignedDimensionInfo> m_alignedDimensionInfo;
   OdStaticRxObject<CKyArcInfo> m_arcInfo;
+  OdStaticRxObject<CKyAttributeDefinitionInfo> m_attributeDefinitionInfo;
+  OdStaticRxObject<CKyBlockAttributeInfo> m_blockAttributeInfo;
+  OdStaticRxObject<CKyBlockReferenceInfo> m_blockReferenceInfo;
   OdStaticRxObject<CKyCircleInfo> m_circleInfo;
   OdStaticRxObject<CKyEllipseInfo> m_ellipseInfo;
   OdStaticRxObject<CKyPrintObjectInfoPE> m_entityInfo;

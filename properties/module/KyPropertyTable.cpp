@@ -112,3 +112,8 @@ CKyPropertyDescriptionImpl* KyNewDynamicDescription(const KyDynamicRow& row)
   desc->SetLightIcon(CKyString());
   return desc;
 }
+
+bool KyHoldsRow(const CKyPropertiesContainer* container, const CKyString& name, const CKyString& category)
+{
+  return container && container->GetByName(name, category) != nullptr;
+}

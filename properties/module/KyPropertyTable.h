@@ -94,4 +94,9 @@ struct KyDynamicRow
 };
 CKyPropertyDescriptionImpl* KyNewDynamicDescription(const KyDynamicRow& row);
 
+// Whether the container already holds a row of that (translated) name and category. Kinds whose
+// GetPropertyNames runs their dynamic pass itself test their first per-object row with it, so
+// that the palette's own dynamic pass adds nothing twice.
+bool KyHoldsRow(const CKyPropertiesContainer* container, const CKyString& name, const CKyString& category);
+
 #endif

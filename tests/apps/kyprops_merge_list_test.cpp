@@ -77,7 +77,7 @@ TEST(KypropsSummary, CountsKindsWithoutShowingThePalette)
 {
   const KyPropsResult text = runKyprops({"--summary"});
   ASSERT_EQ(0, text.exitCode);
-  EXPECT_TRUE(text.out.contains("Entities: 41"));
+  EXPECT_TRUE(text.out.contains("Entities: 53"));
   EXPECT_TRUE(text.out.contains("Skipped: none"));
   EXPECT_FALSE(text.out.contains("Start X"));
 
@@ -87,6 +87,8 @@ TEST(KypropsSummary, CountsKindsWithoutShowingThePalette)
   EXPECT_EQ(1, kinds.value("CIRCLE").toInt());
   EXPECT_EQ(4, kinds.value("POLYLINE").toInt()); // heavy polylines, their vertices not counted apart
   EXPECT_EQ(7, kinds.value("DIMENSION").toInt());
+  EXPECT_EQ(3, kinds.value("ATTDEF").toInt());
+  EXPECT_EQ(5, kinds.value("INSERT").toInt()); // the multiple insert among them
   EXPECT_FALSE(json.json.contains("objects"));
 }
 

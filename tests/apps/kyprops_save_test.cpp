@@ -1106,3 +1106,16 @@ TEST(KypropsSave, DimensionOverrideEditsReadBackAlone)
                                            {"127", "Precision=0'-0 1/4\"", "Precision", "0'-0 1/4\""},
                                            {"122", "Dim style=Plan", "Arrow size", "2.5000"}});
 }
+
+// Attribute definitions: the tag raised to upper case, prompt, flags, the multiline width and
+// attachment and the conversion to multiline survive the file, on the edited definition alone.
+TEST(KypropsSave, AttributeDefinitionEditsReadBackAlone)
+{
+  expectSampleEditsReadBackAlone("R2018", {{"129", "Tag=office", "Tag", "OFFICE"},
+                                           {"129", "Prompt=Which office?", "Prompt", "Which office?"},
+                                           {"129", "Invisible=Yes", "Invisible", "Yes"},
+                                           {"129", "Multilines=Yes", "Multilines", "Yes"},
+                                           {"12A", "Width=30", "Width", "30.0000"},
+                                           {"12A", "Justify=Middle Center", "Justify", "Middle Center"},
+                                           {"12B", "Verify=No", "Verify", "No"}});
+}

@@ -1,6 +1,7 @@
 // Sample drawing and palette objects for the quality suites.
 #include "KySampleFixture.h"
 
+#include "DbAttribute.h"
 #include "DbLine.h"
 #include "DbMText.h"
 #include "DbSymbolTable.h"
@@ -32,6 +33,13 @@ KySampleDrawing::KySampleDrawing()
   columns->setColumnWidth(30.0);
   columns->setColumnGutterWidth(5.0);
   m_drawing.add(columns);
+  // An attribute on its own: drawings keep attributes on block references, which the sample does
+  // not have yet; its rows are the General ones.
+  OdDbAttributePtr attribute = OdDbAttribute::createObject();
+  attribute->setTag(L"NUMBER");
+  attribute->setTextString(L"12");
+  attribute->setPosition(OdGePoint3d(0.0, 95.0, 0.0));
+  m_drawing.add(attribute);
   OdDbLinePtr line = OdDbLine::createObject();
   line->setEndPoint(OdGePoint3d(1.0, 1.0, 0.0));
   m_erased = m_drawing.add(line);

@@ -19,6 +19,7 @@ namespace
 {
 // Rows whose shown value is not what was set, by design; each says why.
 const std::map<std::string, std::string> kShownDifferently = {
+  {"OdDbAttributeDefinition Tag", "tags are stored in upper case"},
   {"OdDbPolyline Vertex", "the element selector: a choice moves the palette's per-element context, and the row "
                           "always shows the element of the context it is read with"},
   {"OdDbTrace Vertex", "the corner selector, as the polyline's vertex selector"},
@@ -43,11 +44,13 @@ const std::map<std::string, std::string> kShownDifferently = {
 // scales are edited through the group action; the sheet width has no setter branch).
 const std::set<std::string> kWritesNothing = {"OdDbText Annotative Scale", "OdDbMText Annotative Scale",
                                               "OdDbMText Sheet defined width", "OdDbRotatedDimension Annotative Scale",
-                                              "OdDbAlignedDimension Annotative Scale"};
+                                              "OdDbAlignedDimension Annotative Scale",
+                                              "OdDbAttributeDefinition Annotative Scale",
+                                              "OdDbBlockReference Annotative Scale"};
 
 // Angle rows whose setters take the framework's double conversion of any value, by design.
 const std::set<std::string> kTakesOtherKinds = {"OdDbArc Start Angle", "OdDbArc End Angle", "OdDbText Angle",
-                                                "OdDbText Rotation"};
+                                                "OdDbText Rotation", "OdDbAttributeDefinition Rotation"};
 
 // Another record of the table that holds `id` (not dependent on an external reference); null
 // when the table has no other.

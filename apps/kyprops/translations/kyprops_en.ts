@@ -2,10 +2,31 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>CKyAttributeDefinitionPE</name>
+    <message>
+        <source>Edit annotation scales</source>
+        <translation>Edit annotation scales</translation>
+    </message>
+</context>
+<context>
+    <name>CKyBlockReferencePE</name>
+    <message>
+        <source>Edit annotation scales</source>
+        <translation>Edit annotation scales</translation>
+    </message>
+</context>
+<context>
     <name>CKyCirclePE</name>
     <message>
         <source>%1 sq. in. (%2 sq. ft.)</source>
         <translation>%1 sq. in. (%2 sq. ft.)</translation>
+    </message>
+</context>
+<context>
+    <name>CKyCommandScale</name>
+    <message>
+        <source>Value must be positive and nonzero.</source>
+        <translation>Value must be positive and nonzero.</translation>
     </message>
 </context>
 <context>
@@ -33,6 +54,21 @@
     <message>
         <source>Angular</source>
         <translation>Angular</translation>
+    </message>
+</context>
+<context>
+    <name>CKyDlgCloudSettings</name>
+    <message>
+        <source>Rectangular</source>
+        <translation>Rectangular</translation>
+    </message>
+    <message>
+        <source>Elliptical</source>
+        <translation>Elliptical</translation>
+    </message>
+    <message>
+        <source>Freehand</source>
+        <translation>Freehand</translation>
     </message>
 </context>
 <context>
@@ -188,6 +224,30 @@
         <source>RotatedDimension</source>
         <translation>RotatedDimension</translation>
     </message>
+    <message>
+        <source>Attribute Definition</source>
+        <translation>Attribute Definition</translation>
+    </message>
+    <message>
+        <source>Attribute</source>
+        <translation>Attribute</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation>Cloud</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>BlockN</source>
+        <translation>BlockN</translation>
+    </message>
 </context>
 <context>
     <name>errors</name>
@@ -230,6 +290,18 @@
     <message>
         <source>Value must be non-zero</source>
         <translation>Value must be non-zero</translation>
+    </message>
+    <message>
+        <source>Value must be positive and non-zero.</source>
+        <translation>Value must be positive and non-zero.</translation>
+    </message>
+    <message>
+        <source>Invalid value for property Columns</source>
+        <translation>Invalid value for property Columns</translation>
+    </message>
+    <message>
+        <source>Invalid value for property Rows</source>
+        <translation>Invalid value for property Rows</translation>
     </message>
 </context>
 <context>
@@ -650,6 +722,46 @@
         <source>defining point</source>
         <translation>defining point</translation>
     </message>
+    <message>
+        <source>prompt</source>
+        <translation>prompt</translation>
+    </message>
+    <message>
+        <source>tag</source>
+        <translation>tag</translation>
+    </message>
+    <message>
+        <source>flags</source>
+        <translation>flags</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>X scale</source>
+        <translation>X scale</translation>
+    </message>
+    <message>
+        <source>Y scale</source>
+        <translation>Y scale</translation>
+    </message>
+    <message>
+        <source>Z scale</source>
+        <translation>Z scale</translation>
+    </message>
+    <message>
+        <source>Cloud Shape</source>
+        <translation>Cloud Shape</translation>
+    </message>
+    <message>
+        <source>Cloud Radius</source>
+        <translation>Cloud Radius</translation>
+    </message>
+    <message>
+        <source>Rotation angle</source>
+        <translation>Rotation angle</translation>
+    </message>
 </context>
 <context>
     <name>info_values</name>
@@ -805,6 +917,33 @@
         <source>rotated</source>
         <translation>rotated</translation>
     </message>
+    <message>
+        <source>invisible </source>
+        <translation>invisible </translation>
+    </message>
+    <message>
+        <source>constant </source>
+        <translation>constant </translation>
+    </message>
+    <message>
+        <source>verify </source>
+        <translation>verify </translation>
+    </message>
+    <message>
+        <source>preset</source>
+        <translation>preset</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation>normal</translation>
+    </message>
+</context>
+<context>
+    <name>property_descriptions</name>
+    <message>
+        <source>Specifies the BlockAttribute value.</source>
+        <translation>Specifies the BlockAttribute value.</translation>
+    </message>
 </context>
 <context>
     <name>property_groups</name>
@@ -851,6 +990,14 @@
     <message>
         <source>Alternate UnitSystem</source>
         <translation>Alternate UnitSystem</translation>
+    </message>
+    <message>
+        <source>Cloud Settings</source>
+        <translation>Cloud Settings</translation>
+    </message>
+    <message>
+        <source>BlockAttributes</source>
+        <translation>BlockAttributes</translation>
     </message>
 </context>
 <context>
@@ -1770,6 +1917,90 @@
     <message>
         <source>Alt suppress zeros inches</source>
         <translation>Alt suppress zeros inches</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>Prompt</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Invisible</source>
+        <translation>Invisible</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>Constant</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verify</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Preset</translation>
+    </message>
+    <message>
+        <source>Lock position</source>
+        <translation>Lock position</translation>
+    </message>
+    <message>
+        <source>Multilines</source>
+        <translation>Multilines</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Shape</translation>
+    </message>
+    <message>
+        <source>Scale X</source>
+        <translation>Scale X</translation>
+    </message>
+    <message>
+        <source>Scale Y</source>
+        <translation>Scale Y</translation>
+    </message>
+    <message>
+        <source>Scale Z</source>
+        <translation>Scale Z</translation>
+    </message>
+    <message>
+        <source>Block Units</source>
+        <translation>Block Units</translation>
+    </message>
+    <message>
+        <source>Block Unit Scale</source>
+        <translation>Block Unit Scale</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <source>Column spacing</source>
+        <translation>Column spacing</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <source>Row spacing</source>
+        <translation>Row spacing</translation>
+    </message>
+    <message>
+        <source>Block UnitSystem</source>
+        <translation>Block UnitSystem</translation>
+    </message>
+    <message>
+        <source>Block UnitScale</source>
+        <translation>Block UnitScale</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "Db2dPolyline.h"
+#include "DbBlockReference.h"
 #include "Db3dPolyline.h"
 #include "DbPolyFaceMesh.h"
 #include "DbPolygonMesh.h"
@@ -462,6 +463,13 @@ OdDbObjectIteratorPtr dxfVerticesOf(const OdDbObject* pObj)
     return pFaces->vertexIterator();
   if (const OdDbPolygonMesh* pMesh = OdDbPolygonMesh::cast(pObj).get())
     return pMesh->vertexIterator();
+  // A block reference's attributes form a sequence only when it has any.
+  if (const OdDbBlockReference* pRef = OdDbBlockReference::cast(pObj).get())
+  {
+    OdDbObjectIteratorPtr attributes = pRef->attributeIterator();
+    if (!attributes->done())
+      return attributes;
+  }
   return OdDbObjectIteratorPtr();
 }
 } // namespace kydxf

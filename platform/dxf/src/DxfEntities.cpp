@@ -136,6 +136,7 @@ void DxfReader::readBlocks()
       readEntity(entity, blockId);
     }
     m_inSkippedSequence = false;
+    m_attributeOwner = OdDbObjectId();
     endVertices(m_heavyPolyline);
     m_heavyPolyline = OdDbObjectId();
   }
@@ -156,6 +157,7 @@ void DxfReader::readEntities()
     readEntity(tag, OdDbObjectId());
   }
   m_inSkippedSequence = false;
+  m_attributeOwner = OdDbObjectId();
   endVertices(m_heavyPolyline);
   m_heavyPolyline = OdDbObjectId();
 }
@@ -176,6 +178,8 @@ DxfReader::EntityReader DxfReader::entityReader(std::string_view kind)
     {"MLINE", &DxfReader::readMline},
     {"SHAPE", &DxfReader::readShape},
     {"HATCH", &DxfReader::readHatch},
+    {"INSERT", &DxfReader::readInsert},
+    {"ATTDEF", &DxfReader::readAttributeDefinition},
     {"DIMENSION", &DxfReader::readDimension}};
   for (const auto& r : kReaders)
     if (r.first == kind)
@@ -202,6 +206,20 @@ void DxfReader::readEntity(const DxfTag& start, const OdDbObjectId& blockId)
       return;
     repair(start.line, "POLYLINE " + dxfHex(static_cast<std::uint64_t>(polyline.getHandle())) + " without SEQEND",
            "ended its vertices at the next entity");
+  }
+  if (!m_attributeOwner.isNull())
+  {
+    if (kind == "ATTRIB")
+    {
+      readInsertAttribute(start);
+      return;
+    }
+    const OdDbObjectId owner = m_attributeOwner;
+    m_attributeOwner = OdDbObjectId();
+    if (kind == "SEQEND")
+      return;
+    repair(start.line, "INSERT " + dxfHex(static_cast<std::uint64_t>(owner.getHandle())) + " without SEQEND",
+           "ended its attributes at the next entity");
   }
   if (m_inSkippedSequence)
   {
@@ -235,6 +253,7 @@ void DxfReader::readEntity(const DxfTag& start, const OdDbObjectId& blockId)
   const std::string kindName(kind);
   DxfEntityProps props;
   m_heavyVertices = HeavyVertices::kNone;
+  m_insertWithAttributes = false;
   OdDbEntityPtr pEnt = (this->*reader)(props);
   if (props.strayLine != 0)
     repair(props.strayLine,
@@ -276,9 +295,13 @@ void DxfReader::readEntity(const DxfTag& start, const OdDbObjectId& blockId)
     repair(line, kindName + " refused by its block (" + OdError::codeText(e.code()).toUtf8() + ")",
            "dropped the " + kindName + (props.handle ? " with handle " + dxfHex(props.handle) : std::string()));
     noteDropped(line);
+    // The attributes of a dropped reference go with it.
+    m_inSkippedSequence = m_insertWithAttributes;
     return;
   }
   placeAtHandle(id, props.handle, props.handleLine);
+  if (m_insertWithAttributes)
+    m_attributeOwner = id;
   noteHandle(id);
   noteSource(line, id);
   if (m_heavyVertices != HeavyVertices::kNone)
@@ -495,6 +518,13 @@ OdDbEntityPtr DxfReader::readArc(DxfEntityProps& props)
 OdDbEntityPtr DxfReader::readText(DxfEntityProps& props)
 {
   OdDbTextPtr pText = OdDbText::createObject();
+  fillText(pText, props, "TEXT");
+  return pText;
+}
+
+void DxfReader::fillText(OdDbText* pText, DxfEntityProps& props, const char* kind)
+{
+  const auto what = [kind](const char* field) { return std::string(kind) + " " + field; };
   PointValue position, alignment, normal;
   RealValue height, widthFactor, rotation, oblique, thickness;
   const DxfTag* contents = nullptr;
@@ -519,23 +549,23 @@ OdDbEntityPtr DxfReader::readText(DxfEntityProps& props)
     }
   }
   if (normal.set)
-    apply(normal.line, "TEXT normal", [&] { pText->setNormal(normal.vector()); });
-  apply(position.line, "TEXT position", [&] { pText->setPosition(toWorld(position.p, normal)); });
+    apply(normal.line, what("normal").c_str(), [&] { pText->setNormal(normal.vector()); });
+  apply(position.line, what("position").c_str(), [&] { pText->setPosition(toWorld(position.p, normal)); });
   // Justified texts are anchored at the alignment point; without one it is the position.
-  apply(alignment.line, "TEXT alignment point",
+  apply(alignment.line, what("alignment point").c_str(),
         [&] { pText->setAlignmentPoint(toWorld(alignment.set ? alignment.p : position.p, normal)); });
   if (horizontal)
-    apply(horizontal->line + 1, "TEXT horizontal justification",
-          [&] { pText->setHorizontalMode(enumValue<OdDb::TextHorzMode>(horizontal->integer, 0, 5, horizontal->line + 1, "TEXT horizontal justification")); });
+    apply(horizontal->line + 1, what("horizontal justification").c_str(),
+          [&] { pText->setHorizontalMode(enumValue<OdDb::TextHorzMode>(horizontal->integer, 0, 5, horizontal->line + 1, what("horizontal justification").c_str())); });
   if (vertical)
-    apply(vertical->line + 1, "TEXT vertical justification",
-          [&] { pText->setVerticalMode(enumValue<OdDb::TextVertMode>(vertical->integer, 0, 3, vertical->line + 1, "TEXT vertical justification")); });
+    apply(vertical->line + 1, what("vertical justification").c_str(),
+          [&] { pText->setVerticalMode(enumValue<OdDb::TextVertMode>(vertical->integer, 0, 3, vertical->line + 1, what("vertical justification").c_str())); });
   if (height.set)
-    apply(height.line, "TEXT height", [&] { pText->setHeight(height.v); });
+    apply(height.line, what("height").c_str(), [&] { pText->setHeight(height.v); });
   if (widthFactor.set)
-    apply(widthFactor.line, "TEXT width factor", [&] { pText->setWidthFactor(widthFactor.v); });
+    apply(widthFactor.line, what("width factor").c_str(), [&] { pText->setWidthFactor(widthFactor.v); });
   if (rotation.set)
-    apply(rotation.line, "TEXT rotation", [&] { pText->setRotation(radians(rotation.v)); });
+    apply(rotation.line, what("rotation").c_str(), [&] { pText->setRotation(radians(rotation.v)); });
   if (oblique.set)
   {
     double deg = std::fmod(oblique.v, 360.0);
@@ -543,21 +573,27 @@ OdDbEntityPtr DxfReader::readText(DxfEntityProps& props)
       deg -= 360.0;
     else if (deg < -180.0)
       deg += 360.0;
-    apply(oblique.line, "TEXT obliquing angle", [&] { pText->setOblique(radians(deg)); });
+    apply(oblique.line, what("obliquing angle").c_str(), [&] { pText->setOblique(radians(deg)); });
   }
   if (thickness.set)
-    apply(thickness.line, "TEXT thickness", [&] { pText->setThickness(thickness.v); });
+    apply(thickness.line, what("thickness").c_str(), [&] { pText->setThickness(thickness.v); });
   pText->mirrorInX((generation & 2) != 0);
   pText->mirrorInY((generation & 4) != 0);
   if (contents)
     pText->setTextString(text(*contents));
   pText->setTextStyle(textStyleByName(style ? style->text : std::string_view(), style ? style->line + 1 : 0));
-  return pText;
 }
 
 OdDbEntityPtr DxfReader::readMText(DxfEntityProps& props)
 {
   OdDbMTextPtr pMText = OdDbMText::createObject();
+  fillMText(pMText, props, "MTEXT");
+  return pMText;
+}
+
+void DxfReader::fillMText(OdDbMText* pMText, DxfEntityProps& props, const char* kind)
+{
+  const auto what = [kind](const char* field) { return std::string(kind) + " " + field; };
   PointValue location, direction, normal;
   RealValue height, width, rotation, spacingFactor, fillScale, columnWidth, gutter;
   // The rotation (50) is in degrees; a direction vector (11) says the same and wins over it.
@@ -609,37 +645,37 @@ OdDbEntityPtr DxfReader::readMText(DxfEntityProps& props)
     }
   }
   if (normal.set)
-    apply(normal.line, "MTEXT normal", [&] { pMText->setNormal(normal.vector()); });
-  apply(location.line, "MTEXT location", [&] { pMText->setLocation(location.p); });
+    apply(normal.line, what("normal").c_str(), [&] { pMText->setNormal(normal.vector()); });
+  apply(location.line, what("location").c_str(), [&] { pMText->setLocation(location.p); });
   bool directed = false;
   if (direction.set)
-    directed = apply(direction.line, "MTEXT direction", [&] { pMText->setDirection(direction.vector()); });
+    directed = apply(direction.line, what("direction").c_str(), [&] { pMText->setDirection(direction.vector()); });
   if (!directed && rotation.set)
   {
     double angle = radians(rotation.v);
     if (isRightAngleInRadians(rotation.v))
     {
       angle = rotation.v;
-      repair(rotation.line, "MTEXT rotation " + realText(rotation.v) + " is a multiple of a right angle in radians",
+      repair(rotation.line, what("rotation ").c_str() + realText(rotation.v) + " is a multiple of a right angle in radians",
              "read it in radians, as " + realText(rotation.v * 180.0 / OdaPI) + " degrees");
     }
-    apply(rotation.line, "MTEXT rotation", [&] { pMText->setRotation(angle); });
+    apply(rotation.line, what("rotation").c_str(), [&] { pMText->setRotation(angle); });
   }
   if (height.set)
-    apply(height.line, "MTEXT height", [&] { pMText->setTextHeight(height.v); });
+    apply(height.line, what("height").c_str(), [&] { pMText->setTextHeight(height.v); });
   if (width.set)
-    apply(width.line, "MTEXT width", [&] { pMText->setWidth(width.v); });
+    apply(width.line, what("width").c_str(), [&] { pMText->setWidth(width.v); });
   if (attachment)
-    apply(attachment->line + 1, "MTEXT attachment",
-          [&] { pMText->setAttachment(enumValue<OdDbMText::AttachmentPoint>(attachment->integer, 1, 9, attachment->line + 1, "MTEXT attachment")); });
+    apply(attachment->line + 1, what("attachment").c_str(),
+          [&] { pMText->setAttachment(enumValue<OdDbMText::AttachmentPoint>(attachment->integer, 1, 9, attachment->line + 1, what("attachment").c_str())); });
   if (flow)
-    apply(flow->line + 1, "MTEXT flow direction",
-          [&] { pMText->setFlowDirection(enumValue<OdDbMText::FlowDirection>(flow->integer, 1, 5, flow->line + 1, "MTEXT flow direction")); });
+    apply(flow->line + 1, what("flow direction").c_str(),
+          [&] { pMText->setFlowDirection(enumValue<OdDbMText::FlowDirection>(flow->integer, 1, 5, flow->line + 1, what("flow direction").c_str())); });
   if (spacingStyle)
-    apply(spacingStyle->line + 1, "MTEXT line spacing style",
-          [&] { pMText->setLineSpacingStyle(enumValue<OdDb::LineSpacingStyle>(spacingStyle->integer, 1, 2, spacingStyle->line + 1, "MTEXT line spacing style")); });
+    apply(spacingStyle->line + 1, what("line spacing style").c_str(),
+          [&] { pMText->setLineSpacingStyle(enumValue<OdDb::LineSpacingStyle>(spacingStyle->integer, 1, 2, spacingStyle->line + 1, what("line spacing style").c_str())); });
   if (spacingFactor.set)
-    apply(spacingFactor.line, "MTEXT line spacing factor", [&] { pMText->setLineSpacingFactor(spacingFactor.v); });
+    apply(spacingFactor.line, what("line spacing factor").c_str(), [&] { pMText->setLineSpacingFactor(spacingFactor.v); });
   if (fillFlags)
   {
     pMText->setBackgroundFill((fillFlags->integer & 1) != 0);
@@ -648,7 +684,7 @@ OdDbEntityPtr DxfReader::readMText(DxfEntityProps& props)
   if (fillColor || fillTrueColor)
   {
     const int l = (fillTrueColor ? fillTrueColor : fillColor)->line + 1;
-    apply(l, "MTEXT fill color", [&] {
+    apply(l, what("fill color").c_str(), [&] {
       OdCmColor color;
       if (fillTrueColor)
         color.setRGB(static_cast<OdUInt8>(fillTrueColor->integer >> 16), static_cast<OdUInt8>(fillTrueColor->integer >> 8),
@@ -659,20 +695,19 @@ OdDbEntityPtr DxfReader::readMText(DxfEntityProps& props)
     });
   }
   if (fillScale.set)
-    apply(fillScale.line, "MTEXT fill scale", [&] { pMText->setBackgroundScaleFactor(fillScale.v); });
+    apply(fillScale.line, what("fill scale").c_str(), [&] { pMText->setBackgroundScaleFactor(fillScale.v); });
   if (columnType)
-    apply(columnType->line + 1, "MTEXT column type",
-          [&] { pMText->setColumnType(enumValue<OdDbMText::ColumnType>(columnType->integer, 0, 2, columnType->line + 1, "MTEXT column type")); });
+    apply(columnType->line + 1, what("column type").c_str(),
+          [&] { pMText->setColumnType(enumValue<OdDbMText::ColumnType>(columnType->integer, 0, 2, columnType->line + 1, what("column type").c_str())); });
   if (columnCount)
-    apply(columnCount->line + 1, "MTEXT column count",
+    apply(columnCount->line + 1, what("column count").c_str(),
           [&] { pMText->setColumnCount(static_cast<OdInt32>(columnCount->integer)); });
   if (columnWidth.set)
-    apply(columnWidth.line, "MTEXT column width", [&] { pMText->setColumnWidth(columnWidth.v); });
+    apply(columnWidth.line, what("column width").c_str(), [&] { pMText->setColumnWidth(columnWidth.v); });
   if (gutter.set)
-    apply(gutter.line, "MTEXT gutter width", [&] { pMText->setColumnGutterWidth(gutter.v); });
+    apply(gutter.line, what("gutter width").c_str(), [&] { pMText->setColumnGutterWidth(gutter.v); });
   pMText->setContents(text(contents, contentsLine));
   pMText->setTextStyle(textStyleByName(style ? style->text : std::string_view(), style ? style->line + 1 : 0));
-  return pMText;
 }
 
 OdDbEntityPtr DxfReader::readLwPolyline(DxfEntityProps& props)

@@ -15,6 +15,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "DbAttribute.h"
+#include "DbAttributeDefinition.h"
 #include "DbDatabase.h"
 #include "DbDictionary.h"
 #include "DbEntity.h"
@@ -112,6 +114,10 @@ public:
   void keepSource(KyDxfSource* source) { m_source = source; }
   // Line of the last line read, for errors raised outside the reader's own checks.
   int currentLine() const { return m_tokens.lastLine(); }
+
+  // Reads the object that starts at the next tag as an ATTRIB: the attribute with its entity
+  // properties, appended nowhere. Null, with a repair, when that object is no ATTRIB.
+  OdDbAttributePtr readNextAttribute();
 
   // Entity kinds, each building its entity from the object's own tags (parts.body).
   typedef OdDbEntityPtr (DxfReader::*EntityReader)(DxfEntityProps& props);
@@ -294,6 +300,20 @@ private:
   OdDbEntityPtr readArc(DxfEntityProps& props);
   OdDbEntityPtr readText(DxfEntityProps& props);
   OdDbEntityPtr readMText(DxfEntityProps& props);
+  // The text and multiline-text codes of parts.body into an object of that kind (attributes
+  // share them); `kind` names the entity in repairs.
+  void fillText(OdDbText* pText, DxfEntityProps& props, const char* kind);
+  void fillMText(OdDbMText* pMText, DxfEntityProps& props, const char* kind);
+
+  // ATTRIB (DxfAttributes.cpp): the attribute whose tags parts.body holds, as an INSERT's
+  // sequence gives them (the caller appends it to its block reference).
+  OdDbAttributePtr readAttribute(DxfEntityProps& props);
+  // ATTDEF, in model space and in block definitions.
+  OdDbEntityPtr readAttributeDefinition(DxfEntityProps& props);
+  // The text codes before the attribute subclass marker, then the attribute's own codes
+  // (tag, prompt, flags, vertical justification, lock) and its embedded multiline text.
+  template <class Attribute>
+  void fillAttribute(Attribute* pAttribute, DxfEntityProps& props, const char* kind, std::string_view marker);
   OdDbEntityPtr readLwPolyline(DxfEntityProps& props);
   OdDbEntityPtr readEllipse(DxfEntityProps& props);
   OdDbEntityPtr readXline(DxfEntityProps& props);
@@ -324,6 +344,9 @@ private:
   OdDbObjectId mlineStyleByName(const OdString& name) const;
   // HATCH (DxfHatch.cpp).
   OdDbEntityPtr readHatch(DxfEntityProps& props);
+  // INSERT and the ATTRIBs after it (DxfBlockRefs.cpp).
+  OdDbEntityPtr readInsert(DxfEntityProps& props);
+  void readInsertAttribute(const DxfTag& start);
   // POLYLINE (2D and 3D polylines, polyface and polygon meshes) and the VERTEX entities that follow it.
   OdDbEntityPtr readPolyline(DxfEntityProps& props);
   void readVertex(const DxfTag& start);
@@ -407,6 +430,10 @@ private:
   OdSmartPtr<OdDbObject> m_appendBlock;
   // Entities that follow a skipped complex entity (vertices, attributes) up to its SEQEND.
   bool m_inSkippedSequence = false;
+  // The INSERT read last announced attributes (66 = 1); once appended, it owns the ATTRIBs that
+  // follow up to its SEQEND.
+  bool m_insertWithAttributes = false;
+  OdDbObjectId m_attributeOwner;
   // The heavy polyline whose VERTEX entities are being read (up to its SEQEND), and their kind.
   enum class HeavyVertices
   {

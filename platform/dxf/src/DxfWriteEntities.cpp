@@ -263,10 +263,10 @@ void arcFields(const OdDbObject* pObj, DxfFields& out)
   dxfXDataFields(pArc, "ARC", out);
 }
 
-void textFields(const OdDbObject* pObj, DxfFields& out)
+} // namespace
+
+void dxfTextSubclassFields(const OdDbText* pText, DxfFields& out)
 {
-  const OdDbText* pText = static_cast<const OdDbText*>(pObj);
-  entityFields(pText, "TEXT", out);
   out.subclass("AcDbText", {39, 10, 20, 30, 40, 1, 50, 41, 51, 7, 71, 72, 11, 21, 31, 210, 220, 230});
   const OdGeVector3d normal = pText->normal();
   thicknessField(out, pText->thickness());
@@ -292,6 +292,16 @@ void textFields(const OdDbObject* pObj, DxfFields& out)
   if (pText->alignmentPoint() != pText->position())
     out.point(11, toObject(pText->alignmentPoint(), normal));
   normalField(out, normal);
+}
+
+namespace
+{
+void textFields(const OdDbObject* pObj, DxfFields& out)
+{
+  const OdDbText* pText = static_cast<const OdDbText*>(pObj);
+  entityFields(pText, "TEXT", out);
+  dxfTextSubclassFields(pText, out);
+  // TEXT repeats its marker for the vertical justification.
   out.subclass("AcDbText", {73});
   if (pText->verticalMode() != OdDb::kTextBase)
     out.integer(73, pText->verticalMode());
@@ -321,12 +331,10 @@ void contentsFields(const OdString& contents, DxfFields& out)
   out.raw(1, std::move(chunk));
 }
 
-void mtextFields(const OdDbObject* pObj, DxfFields& out)
+} // namespace
+
+void dxfMTextValues(const OdDbMText* pMText, const char* kind, DxfFields& out)
 {
-  const OdDbMText* pMText = static_cast<const OdDbMText*>(pObj);
-  entityFields(pMText, "MTEXT", out);
-  out.subclass("AcDbMText", {10, 20, 30, 40, 41, 71, 72, 1, 3, 7, 210, 220, 230, 11, 21, 31, 50, 73, 44, 90, 63,
-                             421, 431, 45, 75, 76, 48, 49});
   out.point(10, pMText->location());
   out.real(40, pMText->textHeight());
   out.real(41, pMText->width());
@@ -350,11 +358,11 @@ void mtextFields(const OdDbObject* pObj, DxfFields& out)
   const OdCmColor fillColor = pMText->getBackgroundFillColor();
   const bool fillScale = differs(pMText->getBackgroundScaleFactor(), 1.5);
   if (fill != 0 || !fillColor.isByLayer() || fillScale)
-    requireVersion(pMText, "MTEXT", out, kDxfR2004, "a background fill");
+    requireVersion(pMText, kind, out, kDxfR2004, "a background fill");
   if (fill != 0)
     out.integer(90, fill);
   if (!fillColor.isByLayer())
-    colorFields(pMText, "MTEXT", out, 63, fillColor, "background fill colour");
+    colorFields(pMText, kind, out, 63, fillColor, "background fill colour");
   if (fillScale)
     out.real(45, pMText->getBackgroundScaleFactor());
   if (pMText->getColumnType() != OdDbMText::kNoColumns)
@@ -365,6 +373,17 @@ void mtextFields(const OdDbObject* pObj, DxfFields& out)
     out.real(48, pMText->getColumnWidth());
   if (differs(pMText->getColumnGutterWidth(), 0.0))
     out.real(49, pMText->getColumnGutterWidth());
+}
+
+namespace
+{
+void mtextFields(const OdDbObject* pObj, DxfFields& out)
+{
+  const OdDbMText* pMText = static_cast<const OdDbMText*>(pObj);
+  entityFields(pMText, "MTEXT", out);
+  out.subclass("AcDbMText", {10, 20, 30, 40, 41, 71, 72, 1, 3, 7, 210, 220, 230, 11, 21, 31, 50, 73, 44, 90, 63,
+                             421, 431, 45, 75, 76, 48, 49});
+  dxfMTextValues(pMText, "MTEXT", out);
   dxfXDataFields(pMText, "MTEXT", out);
 }
 

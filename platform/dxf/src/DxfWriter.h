@@ -25,7 +25,9 @@
 class KyDxfSource;
 class OdDbDatabase;
 class OdDbEntity;
+class OdDbMText;
 class OdDbObject;
+class OdDbText;
 class OdRxClass;
 class QTextCodec;
 
@@ -212,6 +214,12 @@ OdGePoint3d toObject(const OdGePoint3d& p, const OdGeVector3d& normal);
 void thicknessField(DxfFields& out, double thickness);
 // 210, left out for the world's Z direction.
 void normalField(DxfFields& out, const OdGeVector3d& normal);
+
+// The first "AcDbText" subclass of single-line text and of attributes.
+void dxfTextSubclassFields(const OdDbText* pText, DxfFields& out);
+// The values of a multiline text's "AcDbMText" subclass (also embedded in attributes); kind
+// names the object in refusals.
+void dxfMTextValues(const OdDbMText* pMText, const char* kind, DxfFields& out);
 
 // The extended data as the database holds it, the host's hyperlink in the file's form; kind
 // names the object in refusals.

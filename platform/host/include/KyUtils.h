@@ -28,6 +28,11 @@ public:
   static double GetUnitsScaleFactor(int fromInsUnits, int toInsUnits);
   // "Unitless", "Inches", "Feet", ... translated in "units"; other codes throw OdError(eInvalidInput).
   static CKyString GetUnitsName(int insUnits);
+  // Metres per unit of an insertion-units code (1 for unitless), so that the ratio of two codes'
+  // factors converts between them; the codes and refusals of GetUnitsScaleFactor.
+  static double GetUnitScalingFactor(int insUnits);
+  // The name of an insertion-units code, as GetUnitsName.
+  static CKyString GetStringForUnitScalingFactor(int insUnits);
 
   // "ByLayer", "ByBlock", "Red" .. "White" for indices 1..7, "Color n" for other indices,
   // "r,g,b" for true colours, "Foreground" and "None"; translated in "property_values".

@@ -149,6 +149,16 @@ CKyString CKyUtils::GetUnitsName(int insUnits)
   return QCoreApplication::translate("units", kUnitNames[insUnits]);
 }
 
+double CKyUtils::GetUnitScalingFactor(int insUnits)
+{
+  return GetUnitsScaleFactor(insUnits, OdDb::kUnitsMeters);
+}
+
+CKyString CKyUtils::GetStringForUnitScalingFactor(int insUnits)
+{
+  return GetUnitsName(insUnits);
+}
+
 CKyString CKyUtils::GetColorText(const OdCmColor& color)
 {
   switch (color.colorMethod())

@@ -128,8 +128,9 @@ private:
 
 typedef OdSmartPtr<OdDb3dPolylineVertex> OdDb3dPolylineVertexPtr;
 
-// The vertices of one heavy polyline, in order: the objects themselves while the polyline is
-// new, their ids once it is in a database (its vertices are added with it, owned by it).
+// The entities one owner keeps in order (the vertices of a heavy polyline, the attributes of a
+// block reference): the objects themselves while the owner is new, their ids once it is in a
+// database (they are added with it, owned by it).
 class OdDbVertexChain
 {
 public:
@@ -139,12 +140,16 @@ public:
     OdDbObjectPtr object;
   };
 
+  // Vertices take their owner's layer and the like when they join its database; attributes keep
+  // their own.
+  explicit OdDbVertexChain(bool takeOwnerProperties = true) : m_takeOwnerProperties(takeOwnerProperties) {}
+
   unsigned int size() const { return static_cast<unsigned int>(m_entries.size()); }
   // The checks of every append: the owner open for write, a vertex given and new
   // (OdError eNullObjectPointer / eAlreadyInDb otherwise). `valid` is the owner's own check of
   // the vertex, run before anything changes. The owner is then open for its change.
   template <class Valid>
-  static void checkAppend(OdDbObject* pOwner, const OdDbVertex* pVertex, Valid&& valid)
+  static void checkAppend(OdDbObject* pOwner, const OdDbEntity* pVertex, Valid&& valid)
   {
     pOwner->assertWriteEnabled(false, false);
     if (!pVertex)
@@ -154,13 +159,13 @@ public:
     valid();
     pOwner->assertWriteEnabled();
   }
-  static void checkAppend(OdDbObject* pOwner, const OdDbVertex* pVertex)
+  static void checkAppend(OdDbObject* pOwner, const OdDbEntity* pVertex)
   {
     checkAppend(pOwner, pVertex, [] {});
   }
   // Appends (inserting before `before` when that is below size()); the vertex joins the owner's
   // database when the owner is in one.
-  OdDbObjectId insert(OdDbObject* pOwner, OdDbVertex* pVertex, unsigned int before);
+  OdDbObjectId insert(OdDbObject* pOwner, OdDbEntity* pVertex, unsigned int before);
   // Removes the entry; a resident vertex is erased.
   void remove(unsigned int index);
   // The vertex open in the mode (null for an erased one).
@@ -176,6 +181,7 @@ public:
 
 private:
   std::vector<Entry> m_entries;
+  bool m_takeOwnerProperties;
 };
 
 #endif

@@ -3,6 +3,7 @@
 
 #include "Db2dPolyline.h"
 #include "Db3dPolyline.h"
+#include "DbBlockReference.h"
 #include "DbFiler.h"
 #include "DbPolyFaceMesh.h"
 #include "DbPolygonMesh.h"
@@ -289,7 +290,7 @@ void OdDb3dPolylineVertex::copyFrom(const OdRxObject* pSource)
 
 // ---- the chain -------------------------------------------------------------------------------
 
-OdDbObjectId OdDbVertexChain::insert(OdDbObject* pOwner, OdDbVertex* pVertex, unsigned int before)
+OdDbObjectId OdDbVertexChain::insert(OdDbObject* pOwner, OdDbEntity* pVertex, unsigned int before)
 {
   if (!pVertex)
     throw OdError(eNullObjectPointer);
@@ -300,7 +301,8 @@ OdDbObjectId OdDbVertexChain::insert(OdDbObject* pOwner, OdDbVertex* pVertex, un
   if (pDb)
   {
     // The vertex takes the owner's layer and the like, as the owner's block would give them.
-    if (OdDbEntity* pOwnerEnt = dynamic_cast<OdDbEntity*>(pOwner))
+    OdDbEntity* pOwnerEnt = dynamic_cast<OdDbEntity*>(pOwner);
+    if (pOwnerEnt && m_takeOwnerProperties)
       pVertex->setPropertiesFrom(pOwnerEnt);
     entry.id = pDb->addOdDbObject(pVertex, pOwner->objectId());
   }
@@ -342,7 +344,8 @@ void OdDbVertexChain::joinDatabase(OdDbObject* pOwner)
   {
     if (entry.object.isNull())
       continue;
-    if (OdDbEntity* pOwnerEnt = dynamic_cast<OdDbEntity*>(pOwner))
+    OdDbEntity* pOwnerEnt = dynamic_cast<OdDbEntity*>(pOwner);
+    if (pOwnerEnt && m_takeOwnerProperties)
       OdDbEntity::cast(entry.object)->setPropertiesFrom(pOwnerEnt);
     entry.id = pDb->addOdDbObject(entry.object.get(), pOwner->objectId());
     entry.object.release();
@@ -383,7 +386,7 @@ void OdDbVertexChain::copyFrom(OdDbObject* pOwner, const OdDbVertexChain& source
     OdDbObjectPtr pCopy = OdDbObject::cast(pFrom->clone().get());
     if (i < size())
       remove(i);
-    insert(pOwner, static_cast<OdDbVertex*>(pCopy.get()), i);
+    insert(pOwner, static_cast<OdDbEntity*>(pCopy.get()), i);
   }
   while (size() > i)
     remove(size() - 1);
@@ -407,4 +410,6 @@ void OdDbObjectAccess::joinOwnedObjects(OdDbObject* pObj)
     pFace->m_vertices.joinDatabase(pObj);
   else if (OdDbPolygonMesh* pMesh = dynamic_cast<OdDbPolygonMesh*>(pObj))
     pMesh->m_vertices.joinDatabase(pObj);
+  else if (OdDbBlockReference* pRef = dynamic_cast<OdDbBlockReference*>(pObj))
+    pRef->m_attributes.joinDatabase(pObj);
 }

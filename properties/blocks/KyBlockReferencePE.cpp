@@ -1,0 +1,766 @@
+// Block reference rows (ordinary and cloud forms, annotation rows), the edits shared with
+// multiple inserts, the "LineStyle scale" hook, and the block reference listing.
+#include "KyBlockReferencePE.h"
+
+#include <vector>
+
+#include <QCoreApplication>
+
+#include "DbAttribute.h"
+#include "DbBlockTableRecord.h"
+#include "DbLayerTableRecord.h"
+#include "DbDatabase.h"
+#include "DbMInsertBlock.h"
+#include "KyAnnotationRows.h"
+#include "KyFieldHelper.h"
+#include "KyListing.h"
+#include "KyObjectAnnotationContext.h"
+#include "KyObjectValues.h"
+#include "KyPropertyTable.h"
+#include "KySystemServices.h"
+#include "KyUtils.h"
+#include "OdError.h"
+#include "ResBuf.h"
+#include "RxObjectImpl.h"
+
+ODRX_CONS_DEFINE_MEMBERS(CKyBlockReferencePE, CKyEntityPE, RXIMPL_CONSTR)
+
+KyDescriptionList CKyBlockReferencePE::s_Names;
+CKyIsReadOnlyMethod CKyBlockReferencePE::m_LinetypeScale_original = nullptr;
+
+namespace
+{
+typedef CKyBlockReferencePE P;
+
+const wchar_t* const kCloudApp = L"PE_CLOUD";
+
+constexpr const char* kGeometry = QT_TRANSLATE_NOOP("property_groups", "Geometry");
+constexpr const char* kMisc = QT_TRANSLATE_NOOP("property_groups", "Misc");
+constexpr const char* kCloudSettings = QT_TRANSLATE_NOOP("property_groups", "Cloud Settings");
+
+// One per-object row of the reference's own: texts, type, icon, and the accessors its dispatcher
+// calls. Read-only rows have no setter.
+struct RefRow
+{
+  const char* category;
+  KyText name;
+  CKyVariant::_Type type;
+  const CKyString* guid;
+  const char* iconFolder;
+  const char* icon;
+  CKyGetMethod get;
+  CKySetMethod set;
+  CKyIsReadOnlyMethod readOnly;
+};
+
+const RefRow kRefRows[] = {
+  {kCloudSettings, {"property_types", QT_TRANSLATE_NOOP("property_types", "Shape")}, CKyVariant::kEmpty, nullptr,
+   "Misc", "Name", &P::GetShape, nullptr, &CKyPropertyPEImpl::IsReadOnlyTrue},
+  {kCloudSettings, {"property_types", QT_TRANSLATE_NOOP("property_types", "Radius")}, CKyVariant::kDouble, nullptr,
+   "Geometry", "Radius", &P::GetRadius, &P::SetRadius, &CKyPropertyPEImpl::IsReadOnlyFalse},
+  {kGeometry, {"property_types", QT_TRANSLATE_NOOP("property_types", "Position X")}, CKyVariant::kDouble,
+   &CKyPropertyType::kCoordinateXGUID, "Geometry", "PositionX", &P::GetPositionX, &P::SetPositionX,
+   &CKyPropertyPEImpl::IsReadOnlyFalse},
+  {kGeometry, {"property_types", QT_TRANSLATE_NOOP("property_types", "Position Y")}, CKyVariant::kDouble,
+   &CKyPropertyType::kCoordinateYGUID, "Geometry", "PositionY", &P::GetPositionY, &P::SetPositionY,
+   &CKyPropertyPEImpl::IsReadOnlyFalse},
+  {kGeometry, {"property_types", QT_TRANSLATE_NOOP("property_types", "Position Z")}, CKyVariant::kDouble,
+   &CKyPropertyType::kCoordinateZGUID, "Geometry", "PositionZ", &P::GetPositionZ, &P::SetPositionZ,
+   &CKyPropertyPEImpl::IsReadOnlyFalse},
+  {kGeometry, {"property_types", QT_TRANSLATE_NOOP("property_types", "Scale X")}, CKyVariant::kDouble, nullptr,
+   "Geometry", "ScaleX", &P::GetScaleX, &P::SetScaleX, &CKyPropertyPEImpl::IsReadOnlyFalse},
+  {kGeometry, {"property_types", QT_TRANSLATE_NOOP("property_types", "Scale Y")}, CKyVariant::kDouble, nullptr,
+   "Geometry", "ScaleY", &P::GetScaleY, &P::SetScaleY, &P::IsScaleYReadOnly},
+  {kGeometry, {"property_types", QT_TRANSLATE_NOOP("property_types", "Scale Z")}, CKyVariant::kDouble, nullptr,
+   "Geometry", "ScaleZ", &P::GetScaleZ, &P::SetScaleZ, &P::IsScaleZReadOnly},
+  {kMisc, {"property_types", QT_TRANSLATE_NOOP("property_types", "Name")}, CKyVariant::kEmpty, nullptr, "Misc",
+   "Name", &P::GetName, nullptr, &CKyPropertyPEImpl::IsReadOnlyTrue},
+  {kMisc, {"property_types", QT_TRANSLATE_NOOP("property_types", "Rotation")}, CKyVariant::kDouble,
+   &CKyPropertyType::kAngleGUID, "Misc", "Rotation", &P::GetRotation, &P::SetRotation, &P::IsRotationReadOnly},
+  {kMisc, {"property_types", QT_TRANSLATE_NOOP("property_types", "Block Units")}, CKyVariant::kString, nullptr,
+   "Misc", "BlockUnit", &P::GetBlockUnit, nullptr, &CKyPropertyPEImpl::IsReadOnlyTrue},
+  {kMisc, {"property_types", QT_TRANSLATE_NOOP("property_types", "Block Unit Scale")}, CKyVariant::kDouble, nullptr,
+   "Misc", "UnitFactor", &P::GetUnitFactor, nullptr, &CKyPropertyPEImpl::IsReadOnlyTrue},
+};
+const RefRow& kPositionXRow = kRefRows[2];
+
+// The rows of each form, by index into kRefRows, in palette order.
+const int kOrdinaryForm[] = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+const int kCloudForm[] = {0, 1, 2, 3, 4, 5, 6, 7};
+
+const RefRow* rowNamed(const CKyString& name)
+{
+  for (const RefRow& row : kRefRows)
+    if (KyIsNamed(name, row.name))
+      return &row;
+  return nullptr;
+}
+
+std::unique_ptr<CKyPropertyDescriptionImpl> makeRefRow(const void*, const void* rowKey)
+{
+  const RefRow& row = *static_cast<const RefRow*>(rowKey);
+  KyDynamicRow dynamic{row.category,
+                       row.name.get(),
+                       row.type,
+                       row.guid,
+                       &P::GetDynamicPropertyCloud,
+                       &P::SetDynamicPropertyCloud,
+                       &P::IsDynamicPropertyCloudReadOnly,
+                       KyIconPathOf(row.iconFolder, row.icon),
+                       KyDarkIconPathOf(row.iconFolder, row.icon),
+                       nullptr,
+                       CKyString()};
+  return std::unique_ptr<CKyPropertyDescriptionImpl>(KyNewDynamicDescription(dynamic));
+}
+
+template <std::size_t N>
+void addRefRows(CKyPropertiesContainer* container, const int (&form)[N])
+{
+  for (int index : form)
+    container->AddDynamic(new CKyPropertyDescriptionImpl(KyPrototypeOf(kRefRows, &kRefRows[index], &makeRefRow)));
+}
+
+const KyAnnotationFamily kAnnotationFamily{kMisc,
+                                           &P::GetDynamicPropertyValue,
+                                           &P::SetDynamicPropertyValue,
+                                           &P::IsDynamicPropertyReadOnly,
+                                           &P::PerformGroupAction,
+                                           "CKyBlockReferencePE",
+                                           QT_TRANSLATE_NOOP("CKyBlockReferencePE", "Edit annotation scales")};
+
+OdDbBlockTableRecordPtr blockOf(const OdDbBlockReference* ref)
+{
+  return OdDbBlockTableRecord::cast(ref->blockTableRecord().openObject(OdDb::kForRead).get());
+}
+
+bool isXref(const OdDbBlockReference* ref)
+{
+  OdDbBlockTableRecordPtr block = blockOf(ref);
+  return !block.isNull() && block->isFromExternalReference();
+}
+
+// The block record's annotative state; `matchesOrientation` as the annotation service reports it.
+bool blockAnnotative(const OdDbBlockReference* ref, bool* matchesOrientation = nullptr)
+{
+  return CKyObjectAnnotationContext::IsAnnotative(ref->blockTableRecord(), matchesOrientation);
+}
+
+// The cloud data of "PE_CLOUD" on the reference: outline points, radius and shape.
+struct CloudData
+{
+  std::vector<OdGePoint3d> outline;
+  double radius = 0.0;
+  OdString shape;
+};
+bool cloudOf(const OdDbObject* object, CloudData* data)
+{
+  OdResBufPtr rb = object->xData(kCloudApp);
+  if (rb.isNull())
+    return false;
+  if (!data)
+    return true;
+  for (rb = rb->next(); !rb.isNull(); rb = rb->next())
+  {
+    if (rb->restype() == OdDb::kDxfXdWorldXCoord)
+      data->outline.push_back(rb->getPoint3d());
+    else if (rb->restype() == OdDb::kDxfXdDist)
+      data->radius = rb->getDouble();
+    else if (rb->restype() == OdDb::kDxfXdAsciiString)
+      data->shape = rb->getString();
+  }
+  return true;
+}
+
+// Transforms every attribute of the reference; false, with none changed, when one of them
+// refuses the matrix.
+bool transformAttributes(OdDbBlockReference* ref, const OdGeMatrix3d& xform)
+{
+  std::vector<OdDbEntityPtr> attributes;
+  for (OdDbObjectIteratorPtr it = ref->attributeIterator(); !it->done(); it->step())
+  {
+    OdDbEntityPtr attribute = it->entity(OdDb::kForWrite);
+    if (attribute.isNull())
+      continue;
+    OdDbEntityPtr probe = OdDbEntity::cast(attribute->clone().get());
+    if (probe.isNull() || probe->transformBy(xform) != eOk)
+      return false;
+    attributes.push_back(attribute);
+  }
+  for (const OdDbEntityPtr& attribute : attributes)
+    attribute->transformBy(xform);
+  return true;
+}
+
+double axisValue(const OdGeScale3d& s, KyAxis axis)
+{
+  return axis == kKyAxisX ? s.sx : axis == kKyAxisY ? s.sy : s.sz;
+}
+
+} // namespace
+
+double KyBlockUnitFactor(const OdDbBlockReference* ref)
+{
+  OdDbBlockTableRecordPtr block = blockOf(ref);
+  if (block.isNull() || !ref->database())
+    return 1.0;
+  const int blockUnits = block->blockInsertUnits();
+  const int drawingUnits = CKyDatabase(ref->database()).GetInsertionUnits();
+  if (blockUnits == 0 || drawingUnits == 0)
+    return 1.0;
+  return CKyUtils::GetUnitScalingFactor(blockUnits) / CKyUtils::GetUnitScalingFactor(drawingUnits);
+}
+
+bool KyIsBlockUniform(const OdDbObject* object)
+{
+  const KyOpened<OdDbBlockReference> ref = KyAs<OdDbBlockReference>(object);
+  if (ref.isNull())
+    return false;
+  OdDbBlockTableRecordPtr block = blockOf(ref);
+  return !block.isNull() && block->blockScaling() != OdDbBlockTableRecord::kAny;
+}
+
+CKyVariant KyBlockScale(const OdDbObject* object, KyAxis axis)
+{
+  const KyOpened<OdDbBlockReference> ref = KyForRead<OdDbBlockReference>(object);
+  if (ref.isNull())
+    return CKyVariant();
+  return CKyVariant(axisValue(ref->scaleFactors(), axis) / KyBlockUnitFactor(ref), false);
+}
+
+int KySetBlockScale(const OdDbObject* object, KyAxis axis, const CKyVariant& value)
+{
+  const KyOpened<OdDbBlockReference> ref = KyForWrite<OdDbBlockReference>(object);
+  double v = 0.0;
+  if (ref.isNull() || !KyDoubleOf(value, v))
+    return kKyRefused;
+  if (v <= 0.0 && CKyBlockReferencePE::IsCloud(ref))
+  {
+    GetKySystemServices()->MessageBox(
+      CKyString(QCoreApplication::translate("CKyCommandScale", "Value must be positive and nonzero.")),
+      CKyString(QCoreApplication::translate("errors", "Error")), 0);
+    return kKyRefused;
+  }
+  const double unit = KyBlockUnitFactor(ref);
+  if (KyIsZero(v) || KyIsZero(v * unit) || !std::isfinite(v * unit))
+    return KyRefuseWithMessage(QT_TRANSLATE_NOOP("errors", "Value must be non-zero"));
+  const OdGeScale3d old = ref->scaleFactors();
+  if (v == axisValue(old, axis) / unit)
+    return kKyAccepted;
+  OdGeScale3d scale = old;
+  if (KyIsBlockUniform(ref))
+    scale = OdGeScale3d(v * unit);
+  else if (axis == kKyAxisX)
+    scale.sx = v * unit;
+  else if (axis == kKyAxisY)
+    scale.sy = v * unit;
+  else
+    scale.sz = v * unit;
+  // Annotative references keep their attributes at the size of the current annotation scale.
+  double sheet = 1.0;
+  if (blockAnnotative(ref))
+  {
+    const double factor = KyAnnotationScaleFactor(ref);
+    if (!KyIsZero(factor))
+      sheet = factor;
+  }
+  // The change of scale along the block's own axes, about its position.
+  const OdGeMatrix3d frame = OdGeMatrix3d::translation(ref->position().asVector()) *
+                             OdGeMatrix3d::planeToWorld(ref->normal()) *
+                             OdGeMatrix3d::rotation(ref->rotation(), OdGeVector3d::kZAxis);
+  const OdGeScale3d change(scale.sx / old.sx, scale.sy / old.sy, scale.sz / old.sz);
+  const OdGeMatrix3d follow = frame * OdGeMatrix3d::scaling(change * (1.0 / sheet)) * frame.inverse();
+  if (!transformAttributes(ref, follow))
+    return kKyRefused;
+  ref->setScaleFactors(scale);
+  // The cloud's outline points are world points: they take the change of scale.
+  if (CKyBlockReferencePE::IsCloud(ref))
+    ref->xDataTransformBy(frame * OdGeMatrix3d::scaling(change) * frame.inverse());
+  return kKyAccepted;
+}
+
+int KySetBlockPosition(const OdDbObject* object, KyAxis axis, const CKyVariant& value)
+{
+  const KyOpened<OdDbBlockReference> ref = KyForWrite<OdDbBlockReference>(object);
+  if (ref.isNull())
+    return kKyRefused;
+  bool refused = false;
+  const int result = KySetUcsComponent(object, ref->position(), axis, value, [&](const OdGePoint3d& p) {
+    const OdGeMatrix3d move = OdGeMatrix3d::translation(p - ref->position());
+    if (!transformAttributes(ref, move))
+    {
+      refused = true;
+      return;
+    }
+    ref->xDataTransformBy(move);
+    ref->setPosition(p);
+  });
+  return refused ? kKyRefused : result;
+}
+
+int KySetBlockRotation(const OdDbObject* object, const CKyVariant& value)
+{
+  const KyOpened<OdDbBlockReference> ref = KyForWrite<OdDbBlockReference>(object);
+  double r = 0.0;
+  if (ref.isNull() || !KyDoubleOf(value, r))
+    return kKyRefused;
+  if (r == ref->rotation())
+    return kKyAccepted;
+  if (!transformAttributes(ref, OdGeMatrix3d::rotation(r - ref->rotation(), ref->normal(), ref->position())))
+    return kKyRefused;
+  ref->setRotation(r);
+  return kKyAccepted;
+}
+
+void KyHookLinetypeScaleRow(CKyPropertiesContainer* container, CKyIsReadOnlyMethod& saved, CKyIsReadOnlyMethod test)
+{
+  static const KyText kRowName{"property_types", QT_TRANSLATE_NOOP("property_types", "LineStyle scale")};
+  static const KyText kGeneral{"property_groups", "General"};
+  if (saved || !container)
+    return;
+  CKyPropertyDescription* row = container->GetByName(kRowName.get(), kGeneral.get());
+  if (!row || row->GetIsReadOnlyMethod() == test)
+    return;
+  saved = row->GetIsReadOnlyMethod();
+  row->PutIsReadOnlyMethod(test);
+}
+
+CKyAttributeDescription::CKyAttributeDescription(const CKyString& tag, OdUInt32 index) : m_tag(tag), m_index(index) {}
+
+// ---- CKyBlockReferencePE -------------------------------------------------------------------
+
+CKyString CKyBlockReferencePE::GetClassName(const OdDbObject* object)
+{
+  const KyOpened<OdDbBlockReference> ref = KyForRead<OdDbBlockReference>(object);
+  if (!ref.isNull() && isXref(ref))
+    return KyTr("entity_types", QT_TRANSLATE_NOOP("entity_types", "Reference"));
+  if (!ref.isNull() && IsCloud(ref))
+    return KyTr("entity_types", QT_TRANSLATE_NOOP("entity_types", "Cloud"));
+  return KyTr("entity_types", QT_TRANSLATE_NOOP("entity_types", "Block"));
+}
+
+void CKyBlockReferencePE::GetPropertyNames(const OdDbObject* object, CKyPropertiesContainer*& container,
+                                           const OdRxClass* objectClass, const OdRxClass* extensionClass, bool skipAdd)
+{
+  container = nullptr;
+  CKyEntityPE::GetPropertyNames(object, container, objectClass, extensionClass, skipAdd);
+  if ((extensionClass && !extensionClass->isDerivedFrom(desc())) || !container)
+    return;
+  if (s_Names.isEmpty())
+    KyHookLinetypeScaleRow(container, m_LinetypeScale_original, &IsLinetypeScaleReadOnlyTest);
+  if (!objectClass || !objectClass->isDerivedFrom(OdDbBlockReference::desc()))
+    return;
+  container->Add(s_Names);
+  GetPropertyNamesDynamic(object, dynamic_cast<CKyPropertiesContainerImpl*>(container));
+}
+
+bool CKyBlockReferencePE::HasDynamicProperties()
+{
+  return true;
+}
+
+void CKyBlockReferencePE::GetPropertyNamesDynamic(const OdDbObject* object, CKyPropertiesContainerImpl* container)
+{
+  const KyOpened<OdDbBlockReference> ref = KyForRead<OdDbBlockReference>(object);
+  if (!container || ref.isNull())
+    return;
+  // The palette runs the pass after GetPropertyNames has run it: the first row tells.
+  if (KyHoldsRow(container, kPositionXRow.name.get(), KyTr("property_groups", kPositionXRow.category)))
+    return;
+  if (IsCloud(ref))
+  {
+    addRefRows(container, kCloudForm);
+    return;
+  }
+  addRefRows(container, kOrdinaryForm);
+  addAttributeRows(ref, container);
+  displayAnnotativeProperty(object, container);
+}
+
+void CKyBlockReferencePE::addAttributeRows(const OdDbBlockReference* ref, CKyPropertiesContainer* container)
+{
+  static const KyText kCategory{"property_groups", QT_TRANSLATE_NOOP("property_groups", "BlockAttributes")};
+  static const KyText kDescription{"property_descriptions",
+                                   QT_TRANSLATE_NOOP("property_descriptions", "Specifies the BlockAttribute value.")};
+  std::vector<OdString> seen;
+  for (OdDbObjectIteratorPtr it = ref->attributeIterator(); !it->done(); it->step())
+  {
+    OdDbAttributePtr attribute = OdDbAttribute::cast(it->entity().get());
+    if (attribute.isNull())
+      continue;
+    const OdString tag = attribute->tag();
+    OdUInt32 index = 0;
+    for (const OdString& earlier : seen)
+      if (earlier.iCompare(tag) == 0)
+        ++index;
+    seen.push_back(tag);
+    auto* row = new CKyAttributeDescription(CKyString(tag), index);
+    row->SetName(CKyString(tag));
+    row->SetCategory(kCategory.get());
+    row->SetType(CKyPropertyTypeImpl(CKyVariant::kString, CKyPropertyType::kAttributeGUID));
+    row->SetDescription(kDescription.get());
+    row->SetIsDynamic(true);
+    row->PutGetMethod(&GetDynamicPropertyAttribute);
+    row->PutSetMethod(&SetDynamicPropertyAttribute);
+    row->PutIsReadOnlyMethod(&IsDynamicPropertyAttributeReadOnly);
+    container->AddDynamic(row);
+  }
+}
+
+OdDbObjectId CKyBlockReferencePE::GetAttributeIdByDesc(const OdDbBlockReference* ref,
+                                                       const CKyPropertyDescription& description)
+{
+  const CKyAttributeDescription* key = dynamic_cast<const CKyAttributeDescription*>(&description);
+  if (!ref || !key)
+    return OdDbObjectId();
+  const OdString tag = key->GetTag().toOdString();
+  OdUInt32 index = 0;
+  for (OdDbObjectIteratorPtr it = ref->attributeIterator(); !it->done(); it->step())
+  {
+    OdDbAttributePtr attribute = OdDbAttribute::cast(it->entity().get());
+    if (attribute.isNull() || attribute->tag().iCompare(tag) != 0)
+      continue;
+    if (index++ == key->GetIndex())
+      return it->objectId();
+  }
+  return OdDbObjectId();
+}
+
+CKyVariant CKyBlockReferencePE::GetDynamicPropertyAttribute(const OdDbObject* o, const CKyPropertyDescription& d,
+                                                            const CKyVariant&)
+{
+  const KyOpened<OdDbBlockReference> ref = KyForRead<OdDbBlockReference>(o);
+  if (ref.isNull())
+    return CKyVariant();
+  OdDbAttributePtr attribute = OdDbAttribute::cast(GetAttributeIdByDesc(ref, d).openObject().get());
+  return attribute.isNull() ? CKyVariant() : KyStringValueOf(attribute->textString());
+}
+
+int CKyBlockReferencePE::SetDynamicPropertyAttribute(const OdDbObject* o, const CKyPropertyDescription& d,
+                                                     const CKyVariant& v, const CKyVariant&)
+{
+  const KyOpened<OdDbBlockReference> ref = KyForWrite<OdDbBlockReference>(o);
+  if (ref.isNull() || v.GetType() != CKyVariant::kString)
+    return kKyRefused;
+  OdDbTextPtr attribute = OdDbAttribute::cast(GetAttributeIdByDesc(ref, d).openObject(OdDb::kForWrite).get());
+  if (attribute.isNull())
+    return kKyRefused;
+  CKyFieldHelper::setFieldsFromString(attribute, v.GetString());
+  return kKyAccepted;
+}
+
+bool CKyBlockReferencePE::IsDynamicPropertyAttributeReadOnly(const OdDbObject* o, const CKyPropertyDescription& d)
+{
+  const KyOpened<OdDbBlockReference> ref = KyAs<OdDbBlockReference>(o);
+  if (ref.isNull())
+    return true;
+  OdDbAttributePtr attribute = OdDbAttribute::cast(GetAttributeIdByDesc(ref, d).openObject().get());
+  if (attribute.isNull())
+    return true;
+  OdDbLayerTableRecordPtr layer = OdDbLayerTableRecord::cast(attribute->layerId().openObject().get());
+  return !layer.isNull() && layer->isLocked();
+}
+
+bool CKyBlockReferencePE::IsCloud(const OdDbObject* object)
+{
+  return object && cloudOf(object, nullptr);
+}
+
+void CKyBlockReferencePE::displayAnnotativeProperty(const OdDbObject* object, CKyPropertiesContainer* container)
+{
+  const KyOpened<OdDbBlockReference> ref = KyForRead<OdDbBlockReference>(object);
+  if (ref.isNull() || isXref(ref))
+    return;
+  if (blockAnnotative(ref))
+  {
+    const KyAnnotationRow* const rows[] = {&kKyAnnotativeRow, &kKyAnnotativeScaleRow, &kKyMatchOrientationRow};
+    KyAddAnnotationRows(container, kAnnotationFamily, rows);
+  }
+  else
+  {
+    const KyAnnotationRow* const rows[] = {&kKyAnnotativeRow};
+    KyAddAnnotationRows(container, kAnnotationFamily, rows);
+  }
+}
+
+CKyVariant CKyBlockReferencePE::PerformGroupAction(const OdArray<OdDbObjectId>& ids,
+                                                   const CKyPropertyDescription& description, const CKyVariant&,
+                                                   const CKyVariant&)
+{
+  if (KyIsNamed(description.GetName(), kKyAnnotativeScaleName))
+    CKyObjectAnnotationContext(ids).ShowAddRemoveUI();
+  return CKyVariant();
+}
+
+bool CKyBlockReferencePE::IsLinetypeScaleReadOnly(const OdDbObject*, const CKyPropertyDescription&)
+{
+  return true;
+}
+
+bool CKyBlockReferencePE::IsLinetypeScaleReadOnlyTest(const OdDbObject* object, const CKyPropertyDescription& d)
+{
+  if (object && object->isKindOf(OdDbBlockReference::desc()))
+    return IsLinetypeScaleReadOnly(object, d);
+  return m_LinetypeScale_original ? m_LinetypeScale_original(object, d) : false;
+}
+
+CKyVariant CKyBlockReferencePE::GetDynamicPropertyCloud(const OdDbObject* o, const CKyPropertyDescription& d,
+                                                        const CKyVariant& c)
+{
+  const RefRow* row = rowNamed(d.GetName());
+  return row ? row->get(o, d, c) : CKyVariant();
+}
+
+int CKyBlockReferencePE::SetDynamicPropertyCloud(const OdDbObject* o, const CKyPropertyDescription& d,
+                                                 const CKyVariant& v, const CKyVariant& c)
+{
+  const RefRow* row = rowNamed(d.GetName());
+  return row && row->set ? row->set(o, d, v, c) : kKyRefused;
+}
+
+bool CKyBlockReferencePE::IsDynamicPropertyCloudReadOnly(const OdDbObject* o, const CKyPropertyDescription& d)
+{
+  const RefRow* row = rowNamed(d.GetName());
+  return !row || row->readOnly(o, d);
+}
+
+// ---- annotation rows --------------------------------------------------------------------------
+
+CKyVariant CKyBlockReferencePE::GetDynamicPropertyValue(const OdDbObject* o, const CKyPropertyDescription& d,
+                                                        const CKyVariant&)
+{
+  const KyOpened<OdDbBlockReference> ref = KyForRead<OdDbBlockReference>(o);
+  if (ref.isNull())
+    return CKyVariant();
+  const CKyString name = d.GetName();
+  if (KyIsNamed(name, kKyAnnotativeName))
+    return KyYesNoList(blockAnnotative(ref));
+  if (KyIsNamed(name, kKyAnnotativeScaleName))
+    return CKyVariant(CKyObjectAnnotationContext(ref->blockTableRecord()).GetCurrentScale());
+  if (KyIsNamed(name, kKyMatchOrientationName))
+  {
+    OdDbBlockTableRecordPtr block = blockOf(ref);
+    return block.isNull() ? CKyVariant() : KyMatchOrientationList(block);
+  }
+  return CKyVariant();
+}
+
+// The annotation rows of references only show the block's state.
+int CKyBlockReferencePE::SetDynamicPropertyValue(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&,
+                                                 const CKyVariant&)
+{
+  return KyForWrite<OdDbBlockReference>(o).isNull() ? kKyRefused : kKyAccepted;
+}
+
+bool CKyBlockReferencePE::IsDynamicPropertyReadOnly(const OdDbObject* o, const CKyPropertyDescription& d)
+{
+  if (KyIsNamed(d.GetName(), kKyAnnotativeScaleName))
+  {
+    const KyOpened<OdDbBlockReference> ref = KyAs<OdDbBlockReference>(o);
+    return ref.isNull() || !blockAnnotative(ref);
+  }
+  return true;
+}
+
+// ---- the reference's own rows -------------------------------------------------------------------
+
+CKyVariant CKyBlockReferencePE::GetShape(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
+{
+  static const char* const kShapes[] = {QT_TRANSLATE_NOOP("CKyDlgCloudSettings", "Rectangular"),
+                                        QT_TRANSLATE_NOOP("CKyDlgCloudSettings", "Elliptical"),
+                                        QT_TRANSLATE_NOOP("CKyDlgCloudSettings", "Freehand")};
+  CloudData cloud;
+  if (KyForRead<OdDbBlockReference>(o).isNull() || !cloudOf(o, &cloud))
+    return CKyVariant();
+  for (const char* shape : kShapes)
+    if (cloud.shape.iCompare(OdString(shape)) == 0)
+      return CKyVariant(KyTr("CKyDlgCloudSettings", shape));
+  return CKyVariant();
+}
+
+CKyVariant CKyBlockReferencePE::GetRadius(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
+{
+  CloudData cloud;
+  if (KyForRead<OdDbBlockReference>(o).isNull() || !cloudOf(o, &cloud))
+    return CKyVariant();
+  return CKyVariant(cloud.radius, true);
+}
+
+int CKyBlockReferencePE::SetRadius(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant& v,
+                                   const CKyVariant&)
+{
+  const KyOpened<OdDbBlockReference> ref = KyForWrite<OdDbBlockReference>(o);
+  double r = 0.0;
+  if (ref.isNull() || !KyDoubleOf(v, r) || !IsCloud(ref))
+    return kKyRefused;
+  if (r <= 0.0)
+    return KyRefuseWithMessage(QT_TRANSLATE_NOOP("errors", "Value must be positive and non-zero."));
+  // Regenerating the arcs needs the host's cloud builder, which this host does not offer yet.
+  throw OdError(eNotImplementedYet);
+}
+
+CKyVariant CKyBlockReferencePE::GetName(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
+{
+  const KyOpened<OdDbBlockReference> ref = KyForRead<OdDbBlockReference>(o);
+  if (ref.isNull())
+    return CKyVariant();
+  OdDbBlockTableRecordPtr block = blockOf(ref);
+  return block.isNull() ? CKyVariant() : KyStringValueOf(block->getName());
+}
+
+CKyVariant CKyBlockReferencePE::GetRotation(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
+{
+  const KyOpened<OdDbBlockReference> ref = KyForRead<OdDbBlockReference>(o);
+  if (ref.isNull())
+    return CKyVariant();
+  bool matches = false;
+  if (blockAnnotative(ref, &matches) && matches)
+    return CKyVariant(0.0, true);
+  return CKyVariant(KyShownAngle(ref->rotation()), true);
+}
+
+int CKyBlockReferencePE::SetRotation(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant& v,
+                                     const CKyVariant&)
+{
+  return KySetBlockRotation(o, v);
+}
+
+bool CKyBlockReferencePE::IsRotationReadOnly(const OdDbObject* o, const CKyPropertyDescription&)
+{
+  const KyOpened<OdDbBlockReference> ref = KyAs<OdDbBlockReference>(o);
+  bool matches = false;
+  return !ref.isNull() && blockAnnotative(ref, &matches) && matches;
+}
+
+CKyVariant CKyBlockReferencePE::GetBlockUnit(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
+{
+  const KyOpened<OdDbBlockReference> ref = KyForRead<OdDbBlockReference>(o);
+  if (ref.isNull())
+    return CKyVariant();
+  OdDbBlockTableRecordPtr block = blockOf(ref);
+  return block.isNull() ? CKyVariant()
+                        : CKyVariant(CKyUtils::GetStringForUnitScalingFactor(block->blockInsertUnits()));
+}
+
+CKyVariant CKyBlockReferencePE::GetUnitFactor(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
+{
+  const KyOpened<OdDbBlockReference> ref = KyForRead<OdDbBlockReference>(o);
+  return ref.isNull() ? CKyVariant() : CKyVariant(KyBlockUnitFactor(ref), false);
+}
+
+namespace
+{
+OdGePoint3d positionOf(const OdDbBlockReference* ref)
+{
+  return ref->position();
+}
+} // namespace
+
+CKyVariant CKyBlockReferencePE::GetPositionX(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
+{
+  return KyObjectUcsComponent<OdDbBlockReference>(o, kKyAxisX, &positionOf);
+}
+int CKyBlockReferencePE::SetPositionX(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant& v,
+                                      const CKyVariant&)
+{
+  return KySetBlockPosition(o, kKyAxisX, v);
+}
+CKyVariant CKyBlockReferencePE::GetPositionY(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
+{
+  return KyObjectUcsComponent<OdDbBlockReference>(o, kKyAxisY, &positionOf);
+}
+int CKyBlockReferencePE::SetPositionY(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant& v,
+                                      const CKyVariant&)
+{
+  return KySetBlockPosition(o, kKyAxisY, v);
+}
+CKyVariant CKyBlockReferencePE::GetPositionZ(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
+{
+  return KyObjectUcsComponent<OdDbBlockReference>(o, kKyAxisZ, &positionOf);
+}
+int CKyBlockReferencePE::SetPositionZ(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant& v,
+                                      const CKyVariant&)
+{
+  return KySetBlockPosition(o, kKyAxisZ, v);
+}
+
+CKyVariant CKyBlockReferencePE::GetScaleX(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
+{
+  return KyBlockScale(o, kKyAxisX);
+}
+int CKyBlockReferencePE::SetScaleX(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant& v,
+                                   const CKyVariant&)
+{
+  return KySetBlockScale(o, kKyAxisX, v);
+}
+CKyVariant CKyBlockReferencePE::GetScaleY(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
+{
+  return KyBlockScale(o, kKyAxisY);
+}
+int CKyBlockReferencePE::SetScaleY(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant& v,
+                                   const CKyVariant&)
+{
+  return KySetBlockScale(o, kKyAxisY, v);
+}
+bool CKyBlockReferencePE::IsScaleYReadOnly(const OdDbObject* o, const CKyPropertyDescription&)
+{
+  return KyIsBlockUniform(o);
+}
+CKyVariant CKyBlockReferencePE::GetScaleZ(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
+{
+  return KyBlockScale(o, kKyAxisZ);
+}
+int CKyBlockReferencePE::SetScaleZ(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant& v,
+                                   const CKyVariant&)
+{
+  return KySetBlockScale(o, kKyAxisZ, v);
+}
+bool CKyBlockReferencePE::IsScaleZReadOnly(const OdDbObject* o, const CKyPropertyDescription&)
+{
+  return KyIsBlockUniform(o);
+}
+
+// ---- listing ---------------------------------------------------------------------------------
+
+CKyString CKyBlockReferenceInfo::GetClassName(const OdDbObject* object)
+{
+  const KyOpened<OdDbBlockReference> ref = KyForRead<OdDbBlockReference>(object);
+  if (ref.isNull())
+    return CKyPrintObjectInfoPE::GetClassName(object);
+  if (CKyBlockReferencePE::IsCloud(ref))
+    return CKyString(QStringLiteral("CLOUD"));
+  if (isXref(ref))
+    return CKyString(QStringLiteral("EXTERNAL REFERENCE"));
+  if (ref->isKindOf(OdDbMInsertBlock::desc()))
+    return CKyString(QStringLiteral("INSERT OF BLOCK"));
+  return CKyString(QStringLiteral("BLOCK REFERENCE"));
+}
+
+bool CKyBlockReferenceInfo::PrintObjectInfo(const OdDbObject* object, CKyPrintInfoContext* context)
+{
+  CKyPrintObjectInfoPE::PrintObjectInfo(object, context);
+  const KyOpened<OdDbBlockReference> ref = KyForRead<OdDbBlockReference>(object);
+  if (ref.isNull() || !context)
+    return false;
+  OdDbBlockTableRecordPtr block = blockOf(ref);
+  if (!block.isNull())
+    KyPrintAnnotationInfo(block, context);
+  const OdGeScale3d scale = ref->scaleFactors();
+  CloudData cloud;
+  const bool isCloud = cloudOf(ref, &cloud);
+  if (!isCloud)
+    context->PrintString(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Block")),
+                         block.isNull() ? CKyString() : CKyString(block->getName()));
+  context->PrintPoint(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Position")), ref->position());
+  context->PrintScale(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "X scale")), scale.sx);
+  context->PrintScale(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Y scale")), scale.sy);
+  context->PrintScale(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Z scale")), scale.sz);
+  if (isCloud)
+  {
+    const CKyVariant shape = CKyBlockReferencePE::GetShape(object, CKyPropertyDescriptionImpl(), CKyVariant());
+    context->PrintString(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Cloud Shape")), shape.GetString());
+    context->PrintDist(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Cloud Radius")), cloud.radius);
+    return true;
+  }
+  context->PrintAngle(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Rotation angle")), ref->rotation());
+  return true;
+}

@@ -1,0 +1,408 @@
+// Block reference rows: the ordinary and cloud forms built once per object, unit factor and scale
+// edits (uniform blocks, refusals and their messages), positions in the UCS, rotation, the
+// annotation rows from the block record, external references, the "LineStyle scale" hook and
+// the listing.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "DbBlockReference.h"
+#include "DbBlockTable.h"
+#include "DbAttribute.h"
+#include "DbLayerTableRecord.h"
+#include "DbLine.h"
+#include "Ge/GeGbl.h"
+#include "KyBlockReferencePE.h"
+#include "KyObjectAnnotationContext.h"
+#include "KyPropertyTable.h"
+#include "KyTexts.h"
+#include "KyTestDrawing.h"
+#include "KyTestGeometry.h"
+#include "KyUtils.h"
+#include "ResBuf.h"
+#include "RxObjectImpl.h"
+
+namespace
+{
+struct BlockReferenceRows : ::testing::Test
+{
+  KyModuleSession session;
+  KyTestDrawing drawing;
+  KyRecordingMessages messages;
+  OdStaticRxObject<CKyBlockReferencePE> extension;
+
+  OdDbObjectId addBlock(const OdString& name, OdDb::UnitsValue units = OdDb::kUnitsUndefined,
+                        OdDbBlockTableRecord::BlockScaling scaling = OdDbBlockTableRecord::kAny,
+                        const OdString& path = OdString())
+  {
+    OdDbBlockTablePtr table = drawing.db()->getBlockTableId().safeOpenObject(OdDb::kForWrite);
+    OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
+    block->setName(name);
+    block->setBlockInsertUnits(units);
+    block->setBlockScaling(scaling);
+    block->setPathName(path);
+    const OdDbObjectId id = table->add(block);
+    OdDbLinePtr line = OdDbLine::createObject();
+    line->setEndPoint(OdGePoint3d(1.0, 1.0, 0.0));
+    block->appendOdDbEntity(line);
+    return id;
+  }
+  OdDbBlockReferencePtr place(const OdDbObjectId& blockId, const OdGePoint3d& at = OdGePoint3d(),
+                              const OdGeScale3d& scale = OdGeScale3d())
+  {
+    OdDbBlockReferencePtr ref = OdDbBlockReference::createObject();
+    ref->setBlockTableRecord(blockId);
+    ref->setPosition(at);
+    ref->setScaleFactors(scale);
+    drawing.add(ref);
+    return ref;
+  }
+  void makeCloud(OdDbBlockReference* ref, const char* shape = "Rectangular")
+  {
+    drawing.db()->newRegApp(L"PE_CLOUD");
+    OdResBufPtr head = OdResBuf::newRb(1001, L"PE_CLOUD");
+    OdResBufPtr tail = head->setNext(OdResBuf::newRb(1000, OdString(shape)));
+    tail = tail->setNext(OdResBuf::newRb(1011, OdGePoint3d(0.0, 0.0, 0.0)));
+    tail = tail->setNext(OdResBuf::newRb(1011, OdGePoint3d(4.0, 0.0, 0.0)));
+    tail = tail->setNext(OdResBuf::newRb(1011, OdGePoint3d(4.0, 2.0, 0.0)));
+    tail->setNext(OdResBuf::newRb(1041, 0.5));
+    ref->setXData(head);
+  }
+  const CKyPropertyDescription* row(KyPaletteRows& rows, const char* name)
+  {
+    const CKyPropertyDescription* d = rows.row(name);
+    EXPECT_NE(d, nullptr) << name;
+    return d;
+  }
+  CKyVariant get(OdDbBlockReference* ref, const char* name)
+  {
+    KyPaletteRows rows(ref);
+    const CKyPropertyDescription* d = row(rows, name);
+    return d ? d->GetValue(ref, CKyVariant()) : CKyVariant();
+  }
+  int set(OdDbBlockReference* ref, const char* name, const CKyVariant& value)
+  {
+    KyPaletteRows rows(ref);
+    const CKyPropertyDescription* d = row(rows, name);
+    return d ? d->SetValue(ref, value, CKyVariant()) : 0;
+  }
+  bool readOnly(OdDbBlockReference* ref, const char* name)
+  {
+    KyPaletteRows rows(ref);
+    const CKyPropertyDescription* d = row(rows, name);
+    return d ? d->IsReadOnly(ref) : false;
+  }
+  std::vector<std::string> ownRows(OdDbBlockReference* ref)
+  {
+    KyPaletteRows rows(ref);
+    std::vector<std::string> out;
+    for (int i = 0; i < rows.container().GetCount(); ++i)
+    {
+      const CKyPropertyDescription* d = rows.container().GetAt(i);
+      if (d->GetCategory().toQString() != QLatin1String("General"))
+        out.push_back((d->GetCategory().toQString() + "/" + d->GetName().toQString()).toStdString());
+    }
+    return out;
+  }
+};
+} // namespace
+
+TEST_F(BlockReferenceRows, EachFormShowsItsRowsOnceInOrder)
+{
+  OdDbBlockReferencePtr ref = place(addBlock(L"Door"));
+  const std::vector<std::string> ordinary{"Geometry/Position X", "Geometry/Position Y", "Geometry/Position Z",
+                                          "Geometry/Scale X",    "Geometry/Scale Y",    "Geometry/Scale Z",
+                                          "Misc/Name",           "Misc/Rotation",       "Misc/Block Units",
+                                          "Misc/Block Unit Scale", "Misc/Annotative"};
+  // The palette runs the dynamic pass again after GetPropertyNames ran it: no row twice.
+  EXPECT_EQ(ordinary, ownRows(ref));
+  makeCloud(ref);
+  const std::vector<std::string> cloud{"Cloud Settings/Shape", "Cloud Settings/Radius", "Geometry/Position X",
+                                       "Geometry/Position Y",  "Geometry/Position Z",   "Geometry/Scale X",
+                                       "Geometry/Scale Y",     "Geometry/Scale Z"};
+  EXPECT_EQ(cloud, ownRows(ref));
+  EXPECT_EQ(QString("Cloud"), extension.GetClassName(ref).toQString());
+  EXPECT_EQ(QString("Rectangular"), get(ref, "Shape").GetString().toQString());
+  EXPECT_DOUBLE_EQ(0.5, get(ref, "Radius").GetDouble());
+  EXPECT_TRUE(readOnly(ref, "Shape"));
+}
+
+TEST_F(BlockReferenceRows, MillimetreBlockInMetresShowsAndTakesScalesThroughTheUnitFactor)
+{
+  drawing.db()->setINSUNITS(OdDb::kUnitsMeters);
+  OdDbBlockReferencePtr ref = place(addBlock(L"Bolt", OdDb::kUnitsMillimeters), OdGePoint3d(), OdGeScale3d(0.001));
+  EXPECT_NEAR(0.001, get(ref, "Block Unit Scale").GetDouble(), 1e-15);
+  EXPECT_EQ(CKyUtils::GetUnitsName(OdDb::kUnitsMillimeters), get(ref, "Block Units").GetString());
+  EXPECT_NEAR(1.0, get(ref, "Scale X").GetDouble(), 1e-12);
+  EXPECT_FALSE(get(ref, "Scale X").IsUnitBearing());
+  EXPECT_EQ(5100, set(ref, "Scale X", CKyVariant(2.0, false)));
+  EXPECT_NEAR(0.002, ref->scaleFactors().sx, 1e-15);
+  EXPECT_NEAR(0.001, ref->scaleFactors().sy, 1e-15);
+  EXPECT_NEAR(2.0, get(ref, "Scale X").GetDouble(), 1e-12);
+  for (const char* name : {"Name", "Block Units", "Block Unit Scale"})
+    EXPECT_TRUE(readOnly(ref, name)) << name;
+  // A unitless drawing takes no factor.
+  drawing.db()->setINSUNITS(OdDb::kUnitsUndefined);
+  EXPECT_DOUBLE_EQ(1.0, get(ref, "Block Unit Scale").GetDouble());
+}
+
+TEST_F(BlockReferenceRows, UniformBlockScalesAllAxesAndLocksYAndZ)
+{
+  OdDbBlockReferencePtr ref =
+    place(addBlock(L"Tree", OdDb::kUnitsUndefined, OdDbBlockTableRecord::kUniform), OdGePoint3d(), OdGeScale3d(2.0));
+  EXPECT_TRUE(readOnly(ref, "Scale Y"));
+  EXPECT_TRUE(readOnly(ref, "Scale Z"));
+  EXPECT_FALSE(readOnly(ref, "Scale X"));
+  EXPECT_EQ(5100, set(ref, "Scale X", CKyVariant(3.0, false)));
+  EXPECT_EQ(OdGeScale3d(3.0), ref->scaleFactors());
+}
+
+TEST_F(BlockReferenceRows, RefusedScalesShowTheirMessageAndKeepTheReference)
+{
+  OdDbBlockReferencePtr ref = place(addBlock(L"Door"), OdGePoint3d(), OdGeScale3d(2.0, 3.0, 4.0));
+  drawing.db()->newRegApp(L"PE_CLOUD");
+  const struct
+  {
+    const char* what;
+    bool cloud;
+    CKyVariant value;
+    const char* message;
+  } cases[] = {
+    {"zero", false, CKyVariant(0.0, false), "Value must be non-zero"},
+    {"zero on a cloud", true, CKyVariant(0.0, false), "Value must be positive and nonzero."},
+    {"negative on a cloud", true, CKyVariant(-1.0, false), "Value must be positive and nonzero."},
+    {"text", false, CKyVariant("2"), nullptr},
+    {"NaN", false, CKyVariant(std::nan(""), false), nullptr},
+  };
+  for (const auto& c : cases)
+  {
+    SCOPED_TRACE(c.what);
+    if (c.cloud)
+      makeCloud(ref);
+    else
+      ref->setXData(OdResBuf::newRb(1001, L"PE_CLOUD")); // the application alone removes the data
+    messages.messages.clear();
+    const OdDbDxfTagList before = kySnapshot(ref);
+    EXPECT_EQ(-5001, set(ref, "Scale Y", c.value));
+    EXPECT_EQ(before, kySnapshot(ref));
+    if (c.message)
+    {
+      ASSERT_EQ(1u, messages.messages.size());
+      EXPECT_EQ(QString(c.message), messages.messages[0].text);
+      EXPECT_EQ(QString("Error"), messages.messages[0].caption);
+    }
+    else
+      EXPECT_TRUE(messages.messages.empty());
+  }
+  // A negative scale of an ordinary reference mirrors it.
+  EXPECT_EQ(5100, set(ref, "Scale Y", CKyVariant(-1.0, false)));
+  EXPECT_DOUBLE_EQ(-1.0, ref->scaleFactors().sy);
+}
+
+TEST_F(BlockReferenceRows, PositionIsEditedInTheUcsAndMovesTheCloudOutline)
+{
+  drawing.setUcs(OdGePoint3d(10.0, 0.0, 0.0), OdGeVector3d::kYAxis, -OdGeVector3d::kXAxis);
+  OdDbBlockReferencePtr ref = place(addBlock(L"Door"), OdGePoint3d(10.0, 5.0, 0.0));
+  makeCloud(ref);
+  EXPECT_NEAR(5.0, get(ref, "Position X").GetDouble(), 1e-12);
+  EXPECT_NEAR(0.0, get(ref, "Position Y").GetDouble(), 1e-12);
+  EXPECT_EQ(5100, set(ref, "Position Y", CKyVariant(-2.0, true)));
+  kyExpectPoint(ref->position(), OdGePoint3d(12.0, 5.0, 0.0));
+  // The outline points moved by the same (2, 0, 0).
+  OdResBufPtr rb = ref->xData(L"PE_CLOUD")->next()->next();
+  kyExpectPoint(rb->getPoint3d(), OdGePoint3d(2.0, 0.0, 0.0));
+  // Scaling the cloud scales its outline about the position.
+  EXPECT_EQ(5100, set(ref, "Scale X", CKyVariant(2.0, false)));
+  kyExpectPoint(ref->xData(L"PE_CLOUD")->next()->next()->getPoint3d(), OdGePoint3d(-8.0, 0.0, 0.0));
+}
+
+TEST_F(BlockReferenceRows, RotationShowsPositiveAnglesAndWrites)
+{
+  OdDbBlockReferencePtr ref = place(addBlock(L"Door"));
+  ref->setRotation(-OdaPI2);
+  EXPECT_NEAR(1.5 * OdaPI, get(ref, "Rotation").GetDouble(), 1e-12);
+  EXPECT_EQ(5100, set(ref, "Rotation", CKyVariant(0.25, true)));
+  EXPECT_DOUBLE_EQ(0.25, ref->rotation());
+  EXPECT_EQ(-5001, set(ref, "Rotation", CKyVariant("0.5")));
+  EXPECT_DOUBLE_EQ(0.25, ref->rotation());
+}
+
+TEST_F(BlockReferenceRows, AnnotativeBlockMatchingTheSheetLocksRotation)
+{
+  const OdDbObjectId blockId = addBlock(L"Tag");
+  ASSERT_TRUE(CKyObjectAnnotationContext::SetAnnotative(blockId, true, false));
+  {
+    drawing.db()->newRegApp(L"AcadAnnoPO");
+    OdDbBlockTableRecordPtr block = blockId.safeOpenObject(OdDb::kForWrite);
+    OdResBufPtr head = OdResBuf::newRb(1001, L"AcadAnnoPO");
+    head->setNext(OdResBuf::newRb(1070, OdInt16(1)));
+    block->setXData(head);
+  }
+  OdDbBlockReferencePtr ref = place(blockId);
+  ref->setRotation(1.0);
+  const std::vector<std::string> rows = ownRows(ref);
+  EXPECT_EQ("Misc/Annotative", rows[rows.size() - 3]);
+  EXPECT_EQ("Misc/Annotative Scale", rows[rows.size() - 2]);
+  EXPECT_EQ("Misc/Match orientation to sheet", rows.back());
+  EXPECT_DOUBLE_EQ(0.0, get(ref, "Rotation").GetDouble());
+  EXPECT_TRUE(readOnly(ref, "Rotation"));
+  EXPECT_FALSE(readOnly(ref, "Annotative Scale"));
+  EXPECT_TRUE(readOnly(ref, "Annotative"));
+  EXPECT_EQ(0, get(ref, "Match orientation to sheet").GetCollection().GetCurrentIndex()); // Yes
+  // The annotation rows only show the block's state.
+  const OdDbDxfTagList before = kySnapshot(ref);
+  EXPECT_EQ(5100, set(ref, "Annotative", CKyVariant(CKyVariantCollectionElement(CKyVariant(0), CKyVariant("No")))));
+  EXPECT_EQ(before, kySnapshot(ref));
+}
+
+TEST_F(BlockReferenceRows, ExternalReferenceIsNamedReferenceWithoutAnnotationRows)
+{
+  OdDbBlockReferencePtr ref = place(addBlock(L"Site", OdDb::kUnitsUndefined, OdDbBlockTableRecord::kAny, L"site.dxf"));
+  EXPECT_EQ(QString("Reference"), extension.GetClassName(ref).toQString());
+  const std::vector<std::string> rows = ownRows(ref);
+  EXPECT_EQ("Misc/Block Unit Scale", rows.back());
+  EXPECT_EQ(QString("Site"), get(ref, "Name").GetString().toQString());
+}
+
+namespace
+{
+bool neverReadOnly(const OdDbObject*, const CKyPropertyDescription&)
+{
+  return false;
+}
+} // namespace
+
+// The hook finds the shared row by its key's translation (the entity names the row with another
+// key, so the host's catalogue must give both the same text), keeps the row's predicate once and
+// answers for references only.
+TEST_F(BlockReferenceRows, LinetypeScaleHookAnswersForReferencesAndPassesOthersOn)
+{
+  CKyPropertiesContainerImpl container;
+  CKyPropertyDescriptionImpl shared;
+  shared.SetName(KyTr("property_types", "LineStyle scale"));
+  shared.SetCategory(KyTr("property_groups", "General"));
+  shared.PutIsReadOnlyMethod(&neverReadOnly);
+  container.Add(KyDescriptionList{&shared});
+  CKyIsReadOnlyMethod saved = nullptr;
+  KyHookLinetypeScaleRow(&container, saved, &CKyBlockReferencePE::IsLinetypeScaleReadOnlyTest);
+  EXPECT_EQ(&neverReadOnly, saved);
+  EXPECT_EQ(&CKyBlockReferencePE::IsLinetypeScaleReadOnlyTest, shared.GetIsReadOnlyMethod());
+  // A second pass keeps what the first one saved.
+  KyHookLinetypeScaleRow(&container, saved, &CKyBlockReferencePE::IsLinetypeScaleReadOnlyTest);
+  EXPECT_EQ(&neverReadOnly, saved);
+
+  OdDbBlockReferencePtr ref = place(addBlock(L"Door"));
+  OdDbLinePtr line = OdDbLine::createObject();
+  drawing.add(line);
+  const CKyIsReadOnlyMethod before = CKyBlockReferencePE::m_LinetypeScale_original;
+  CKyBlockReferencePE::m_LinetypeScale_original = &CKyPropertyPEImpl::IsReadOnlyTrue;
+  EXPECT_TRUE(CKyBlockReferencePE::IsLinetypeScaleReadOnlyTest(ref, shared));
+  EXPECT_TRUE(CKyBlockReferencePE::IsLinetypeScaleReadOnlyTest(line, shared));
+  CKyBlockReferencePE::m_LinetypeScale_original = &neverReadOnly;
+  EXPECT_TRUE(CKyBlockReferencePE::IsLinetypeScaleReadOnlyTest(ref, shared));
+  EXPECT_FALSE(CKyBlockReferencePE::IsLinetypeScaleReadOnlyTest(line, shared));
+  CKyBlockReferencePE::m_LinetypeScale_original = before;
+}
+
+TEST_F(BlockReferenceRows, ListingShowsBlockPlacementOrCloud)
+{
+  OdDbBlockReferencePtr ref = place(addBlock(L"Door"), OdGePoint3d(1.0, 2.0, 0.0), OdGeScale3d(2.0));
+  ref->setRotation(0.5);
+  KyRecordingPrintContext listing;
+  ASSERT_TRUE(CKyPrintObjectInfoPE::PrintInfo(ref, &listing));
+  EXPECT_EQ(QString("BLOCK REFERENCE"), listing.lines.front().label);
+  ASSERT_NE(listing.find("Block"), nullptr);
+  EXPECT_EQ(QString("Door"), listing.find("Block")->value);
+  ASSERT_NE(listing.find("Rotation angle"), nullptr);
+  EXPECT_EQ(nullptr, listing.find("Cloud Shape"));
+
+  makeCloud(ref, "freehand");
+  KyRecordingPrintContext cloud;
+  ASSERT_TRUE(CKyPrintObjectInfoPE::PrintInfo(ref, &cloud));
+  EXPECT_EQ(QString("CLOUD"), cloud.lines.front().label);
+  ASSERT_NE(cloud.find("Cloud Shape"), nullptr);
+  EXPECT_EQ(QString("Freehand"), cloud.find("Cloud Shape")->value);
+  EXPECT_EQ(nullptr, cloud.find("Block"));
+  EXPECT_EQ(nullptr, cloud.find("Rotation angle"));
+}
+
+TEST_F(BlockReferenceRows, CloudRadiusRefusesNonPositiveValues)
+{
+  OdDbBlockReferencePtr ref = place(addBlock(L"Door"));
+  makeCloud(ref);
+  const OdDbDxfTagList before = kySnapshot(ref);
+  EXPECT_EQ(-5001, set(ref, "Radius", CKyVariant(0.0, true)));
+  ASSERT_EQ(1u, messages.messages.size());
+  EXPECT_EQ(QString("Value must be positive and non-zero."), messages.messages[0].text);
+  EXPECT_EQ(before, kySnapshot(ref));
+}
+
+namespace
+{
+OdDbAttributePtr attributeOf(const OdString& tag, const OdString& value, const OdGePoint3d& at)
+{
+  OdDbAttributePtr attribute = OdDbAttribute::createObject();
+  attribute->setTag(tag);
+  attribute->setTextString(value);
+  attribute->setPosition(at);
+  attribute->setHeight(1.0);
+  return attribute;
+}
+} // namespace
+
+TEST_F(BlockReferenceRows, RepeatedTagsGetOneRowEachAndEditTheirOwnAttribute)
+{
+  OdDbBlockReferencePtr ref = place(addBlock(L"Door"));
+  const OdDbObjectId first = ref->appendAttribute(attributeOf(L"NUMBER", L"1", OdGePoint3d(0.0, 1.0, 0.0)));
+  const OdDbObjectId second = ref->appendAttribute(attributeOf(L"number", L"2", OdGePoint3d(0.0, 2.0, 0.0)));
+  const OdDbObjectId locked = ref->appendAttribute(attributeOf(L"OWNER", L"me", OdGePoint3d(0.0, 3.0, 0.0)));
+  {
+    OdDbAttributePtr owner = locked.safeOpenObject(OdDb::kForWrite);
+    owner->setLayer(drawing.addLayer(L"Locked"));
+    OdDbLayerTableRecordPtr layer = owner->layerId().safeOpenObject(OdDb::kForWrite);
+    layer->setIsLocked(true);
+  }
+  KyPaletteRows rows(ref);
+  std::vector<const CKyPropertyDescription*> attributeRows;
+  for (int i = 0; i < rows.container().GetCount(); ++i)
+    if (rows.container().GetAt(i)->GetCategory().toQString() == QLatin1String("BlockAttributes"))
+      attributeRows.push_back(rows.container().GetAt(i));
+  ASSERT_EQ(3u, attributeRows.size());
+  EXPECT_EQ(QString("NUMBER"), attributeRows[0]->GetName().toQString());
+  EXPECT_EQ(QString("number"), attributeRows[1]->GetName().toQString());
+  EXPECT_EQ(QString("1"), attributeRows[0]->GetValue(ref, CKyVariant()).GetString().toQString());
+  EXPECT_EQ(QString("2"), attributeRows[1]->GetValue(ref, CKyVariant()).GetString().toQString());
+  // The annotation rows come after the attributes.
+  EXPECT_EQ(QString("Annotative"), rows.container().GetAt(rows.container().GetCount() - 1)->GetName().toQString());
+
+  EXPECT_EQ(5100, attributeRows[1]->SetValue(ref, CKyVariant("22"), CKyVariant()));
+  EXPECT_EQ(-5001, attributeRows[0]->SetValue(ref, CKyVariant(2.0, false), CKyVariant()));
+  OdDbAttributePtr a1 = first.safeOpenObject();
+  OdDbAttributePtr a2 = second.safeOpenObject();
+  EXPECT_EQ(OdString(L"1"), a1->textString());
+  EXPECT_EQ(OdString(L"22"), a2->textString());
+  a1.release();
+  a2.release();
+  EXPECT_FALSE(attributeRows[0]->IsReadOnly(ref));
+  EXPECT_TRUE(attributeRows[2]->IsReadOnly(ref));
+}
+
+TEST_F(BlockReferenceRows, PlacementEditsCarryTheAttributes)
+{
+  OdDbBlockReferencePtr ref = place(addBlock(L"Door"), OdGePoint3d(1.0, 1.0, 0.0));
+  const OdDbObjectId id = ref->appendAttribute(attributeOf(L"TAG", L"x", OdGePoint3d(3.0, 1.0, 0.0)));
+  auto positionOf = [&] {
+    OdDbAttributePtr a = id.safeOpenObject();
+    return a->position();
+  };
+  EXPECT_EQ(5100, set(ref, "Position X", CKyVariant(11.0, true)));
+  kyExpectPoint(positionOf(), OdGePoint3d(13.0, 1.0, 0.0));
+  EXPECT_EQ(5100, set(ref, "Rotation", CKyVariant(OdaPI2, true)));
+  kyExpectPoint(positionOf(), OdGePoint3d(11.0, 3.0, 0.0));
+  // Along the block's own X axis, which the rotation turned onto the world Y axis.
+  EXPECT_EQ(5100, set(ref, "Scale X", CKyVariant(3.0, false)));
+  kyExpectPoint(positionOf(), OdGePoint3d(11.0, 7.0, 0.0));
+  // The plain stand-in setter leaves the attribute where it is.
+  ref->setPosition(OdGePoint3d());
+  kyExpectPoint(positionOf(), OdGePoint3d(11.0, 7.0, 0.0));
+}
