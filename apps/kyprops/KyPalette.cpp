@@ -159,11 +159,24 @@ QString KyPalette::kindKeyOf(const QString& className) const
 
 const CKyPropertyDescription* KyPalette::findRow(const KyPaletteObject& object, const QString& name) const
 {
-  for (Qt::CaseSensitivity cs : {Qt::CaseSensitive, Qt::CaseInsensitive})
-    for (const CKyPropertyDescription* row : object.rows)
-      if (row->GetName().toQString().compare(name, cs) == 0 || keyOf(row).compare(name, cs) == 0)
-        return row;
-  return nullptr;
+  // The n-th row of a name (from 1) is NAME#n: attributes sharing a tag are rows of one name.
+  // A row whose own name ends in "#n" is still found by that name first.
+  auto nth = [&](const QString& wanted, int n) -> const CKyPropertyDescription* {
+    for (Qt::CaseSensitivity cs : {Qt::CaseSensitive, Qt::CaseInsensitive})
+    {
+      int seen = 0;
+      for (const CKyPropertyDescription* row : object.rows)
+        if ((row->GetName().toQString().compare(wanted, cs) == 0 || keyOf(row).compare(wanted, cs) == 0) && ++seen == n)
+          return row;
+    }
+    return nullptr;
+  };
+  if (const CKyPropertyDescription* row = nth(name, 1))
+    return row;
+  const int hash = name.lastIndexOf(QLatin1Char('#'));
+  bool isNumber = false;
+  const int n = hash > 0 ? name.mid(hash + 1).toInt(&isNumber) : 0;
+  return isNumber && n >= 1 && !name.mid(hash + 1).startsWith(QLatin1Char('+')) ? nth(name.left(hash), n) : nullptr;
 }
 
 CKyVariant KyPalette::currentValue(const KyPaletteObject& object, const CKyPropertyDescription* row) const

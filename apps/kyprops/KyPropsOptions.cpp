@@ -120,6 +120,8 @@ QString KyUsageText()
     "Edits:\n"
     "  --set NAME=VALUE       calls the setter of the row NAME (display name or key) on every\n"
     "                         selected object that has it; repeatable, applied in order.\n"
+    "                         NAME#N is the N-th row of that name, from 1 (NUMBER#2: the\n"
+    "                         second attribute tagged NUMBER).\n"
     "  --index N              per-element context (vertex, control point), counted from 0.\n"
     "  --group-action NAME[=VALUE]\n"
     "                         runs the row's group action once over the whole selection.\n"

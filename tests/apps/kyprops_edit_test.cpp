@@ -122,3 +122,23 @@ TEST(KypropsEdit, GroupActionRunsOnceOverTheSelection)
   EXPECT_EQ(2, action.value("objects").toInt());
   EXPECT_EQ(QJsonArray({"Add/delete scales requested for 2 object(s)"}), run.json.value("commandLine").toArray());
 }
+
+TEST(KypropsEdit, RepeatedRowNamesAreReachedAsNameHashN)
+{
+  // 12C carries two attributes tagged NUMBER: NUMBER#2 is the second, NUMBER alone the first.
+  const KyPropsResult run = runKyprops({"--json", "--select", "12C", "--set", "NUMBER#2=B12", "--set", "number=A1"});
+  ASSERT_EQ(0, run.exitCode) << run.err.toStdString();
+  QStringList numbers;
+  for (const QJsonValue& row : run.object("12C").value("rows").toArray())
+    if (row.toObject().value("name").toString() == "NUMBER")
+      numbers << row.toObject().value("text").toString();
+  EXPECT_EQ(numbers, QStringList({"A1", "B12"}));
+
+  // Past the last row of the name, zero or not a number: no such row.
+  for (const char* name : {"NUMBER#3", "NUMBER#0", "NUMBER#x", "NUMBER#+2"})
+  {
+    const KyPropsResult bad = runKyprops({"--select", "12C", "--set", QString(name) + "=1"});
+    EXPECT_EQ(1, bad.exitCode) << name;
+    EXPECT_TRUE(bad.err.contains(QString("no selected object has a row named \"%1\"").arg(name))) << bad.err.toStdString();
+  }
+}
