@@ -50,7 +50,7 @@ CKyVariant KyDimVarValue(const OdDbObject* object, const KyDimVarRow& row)
   if (dim.isNull())
     return CKyVariant();
   const int index = static_cast<int>(row.var);
-  const OdDimVarValue v = dim->dimVarValue(index);
+  const OdDimVarValue& v = dim->dimVarValue(index);
   switch (odDimVarDesc(index).kind)
   {
   case OdDimVarKind::Real: return CKyVariant(v.real, row.show == KyDimShow::kLength);

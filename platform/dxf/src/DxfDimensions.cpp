@@ -47,7 +47,7 @@ void overrideFields(const OdDbDimension* pDim, DxfFields& out)
     const OdDimVarDesc& d = odDimVarDesc(index);
     if (d.flags & kOdDimVarNoDxf)
       continue;
-    const OdDimVarValue v = pDim->dimVarValue(index);
+    const OdDimVarValue& v = pDim->dimVarValue(index);
     out.integer(1070, d.code);
     switch (d.kind)
     {

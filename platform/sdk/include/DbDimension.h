@@ -33,8 +33,9 @@ public:
   OD_DIM_VARS(OD_DIMENSION_ACCESSORS)
 #undef OD_DIMENSION_ACCESSORS
 
-  // The value in force for variable i: the override, else the style's.
-  OdDimVarValue dimVarValue(int index) const;
+  // The value in force for variable i: the override, else the style's. The reference stays valid
+  // until the dimension's overrides or its style change.
+  const OdDimVarValue& dimVarValue(int index) const;
   // Stores an override of variable i.
   void setDimVarValue(int index, const OdDimVarValue& value);
   bool hasDimVarOverride(int index) const;
@@ -136,7 +137,7 @@ public:
 protected:
   OdDbDimension();
   // The style's value of variable i, the default when the style does not open.
-  OdDimVarValue styleValue(int index) const;
+  const OdDimVarValue& styleValue(int index) const;
   // Called by kinds after their geometry changed: a text at its default place follows.
   void geometryChanged();
   // Transforms the base's points and normal (for transformBy of the kinds).

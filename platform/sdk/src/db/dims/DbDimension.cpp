@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "DbDimStyleTableRecord.h"
 #include "DbDimVarBuffers.h"
@@ -36,15 +37,30 @@ const OdDimVarValue* OdDbDimension::findOverride(int index) const
   return it != m_overrides.end() && it->first == index ? &it->second : nullptr;
 }
 
-OdDimVarValue OdDbDimension::styleValue(int index) const
+namespace
+{
+// The imperial defaults, made once: read whenever a dimension's style does not open.
+const OdDimVarValue& imperialDefault(int index)
+{
+  static const std::vector<OdDimVarValue> defaults = [] {
+    std::vector<OdDimVarValue> all;
+    for (int i = 0; i < kOdDimVarCount; ++i)
+      all.push_back(odDimVarDefault(i, false));
+    return all;
+  }();
+  return defaults[static_cast<std::size_t>(index)];
+}
+} // namespace
+
+const OdDimVarValue& OdDbDimension::styleValue(int index) const
 {
   OdDbDimStyleTableRecordPtr pStyle = OdDbDimStyleTableRecord::cast(m_style.openObject().get());
   if (pStyle.isNull())
-    return odDimVarDefault(index, false);
+    return imperialDefault(index);
   return pStyle->dimVarValue(index);
 }
 
-OdDimVarValue OdDbDimension::dimVarValue(int index) const
+const OdDimVarValue& OdDbDimension::dimVarValue(int index) const
 {
   assertReadEnabled();
   odDimVarDesc(index);
