@@ -69,8 +69,21 @@ OdDbEntityPtr DxfReader::readInsert(DxfEntityProps& props)
     apply(normal.line, "INSERT normal", [&] { pRef->setNormal(normal.vector()); });
   apply(position.line ? position.line : m_object.line, "INSERT position",
         [&] { pRef->setPosition(toWorld(position.p, normal)); });
-  const OdGeScale3d factors(scale[0].set ? scale[0].v : 1.0, scale[1].set ? scale[1].v : 1.0,
-                            scale[2].set ? scale[2].v : 1.0);
+  // A zero factor (flat writers often put 0 in 43) cannot place the block: that factor becomes 1
+  // and the others are kept.
+  double f[3];
+  static const char* const kAxis[3] = {"X", "Y", "Z"};
+  for (int i = 0; i < 3; ++i)
+  {
+    f[i] = scale[i].set ? scale[i].v : 1.0;
+    if (std::fabs(f[i]) <= 1e-10)
+    {
+      repair(scale[i].line, std::string("INSERT ") + kAxis[i] + " scale of 0 (group code " + std::to_string(41 + i) + ")",
+             "took 1");
+      f[i] = 1.0;
+    }
+  }
+  const OdGeScale3d factors(f[0], f[1], f[2]);
   apply(scale[0].line ? scale[0].line : m_object.line, "INSERT scale", [&] { pRef->setScaleFactors(factors); });
   if (rotation.set)
     apply(rotation.line, "INSERT rotation", [&] { pRef->setRotation(rotation.v * OdaPI / 180.0); });

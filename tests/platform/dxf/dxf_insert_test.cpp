@@ -73,6 +73,22 @@ TEST(DxfInsert, ReadsReferencesWithTheirAttributesAndArrays)
   EXPECT_DOUBLE_EQ(8.0, grid->rowSpacing());
 }
 
+TEST(DxfInsert, AZeroScaleFactorBecomesOneAndKeepsTheOthers)
+{
+  // Flat drawings from some writers carry 43 = 0.
+  const std::string entities =
+    dxfwrite::tags({{0, "INSERT"}, {5, "A1"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbBlockReference"},
+                    {2, "Door"}, {10, "0"}, {20, "0"}, {30, "0"}, {41, "2"}, {42, "0"}, {43, "0"}});
+  const dxfwrite::Read r =
+    dxfwrite::readSource(dxfwrite::minimalFile(kDxfR2018, "", {{"BLOCKS", blockDoor()}, {"ENTITIES", entities}}));
+  EXPECT_EQ(2, r.report.repairCount);
+  ASSERT_EQ(2, r.report.repairs.size());
+  EXPECT_EQ(QStringLiteral("INSERT Y scale of 0 (group code 42)"), r.report.repairs[0].problem);
+  EXPECT_EQ(QStringLiteral("INSERT Z scale of 0 (group code 43)"), r.report.repairs[1].problem);
+  EXPECT_EQ(QStringLiteral("took 1"), r.report.repairs[1].action);
+  EXPECT_EQ(OdGeScale3d(2.0, 1.0, 1.0), at<OdDbBlockReference>(r.db, 0xA1)->scaleFactors());
+}
+
 TEST(DxfInsert, AMissingSeqendIsARepair)
 {
   const std::string entities =
