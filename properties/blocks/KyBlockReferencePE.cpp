@@ -133,6 +133,17 @@ OdDbBlockTableRecordPtr blockOf(const OdDbBlockReference* ref)
   return OdDbBlockTableRecord::cast(ref->blockTableRecord().openObject(OdDb::kForRead).get());
 }
 
+// The name shown for the reference's block: the dynamic block's name when it has one, else the
+// block record's own (an anonymous representation's "*U" name says nothing to the user).
+OdString blockNameOf(const OdDbBlockReference* ref)
+{
+  const CKyString dynamicName = CKyUtils::GetDynBlockName(CKyUtils::GetDynBlockId(ref->blockTableRecord()));
+  if (!dynamicName.isEmpty())
+    return dynamicName.toOdString();
+  OdDbBlockTableRecordPtr block = blockOf(ref);
+  return block.isNull() ? OdString() : block->getName();
+}
+
 bool isXref(const OdDbBlockReference* ref)
 {
   OdDbBlockTableRecordPtr block = blockOf(ref);
@@ -372,6 +383,7 @@ void CKyBlockReferencePE::GetPropertyNamesDynamic(const OdDbObject* object, CKyP
     return;
   }
   addRefRows(container, kOrdinaryForm);
+  addDynamicBlockRows(ref, container);
   addAttributeRows(ref, container);
   displayAnnotativeProperty(object, container);
 }
@@ -603,8 +615,7 @@ CKyVariant CKyBlockReferencePE::GetName(const OdDbObject* o, const CKyPropertyDe
   const KyOpened<OdDbBlockReference> ref = KyForRead<OdDbBlockReference>(o);
   if (ref.isNull())
     return CKyVariant();
-  OdDbBlockTableRecordPtr block = blockOf(ref);
-  return block.isNull() ? CKyVariant() : KyStringValueOf(block->getName());
+  return KyStringValueOf(blockNameOf(ref));
 }
 
 CKyVariant CKyBlockReferencePE::GetRotation(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
@@ -748,8 +759,7 @@ bool CKyBlockReferenceInfo::PrintObjectInfo(const OdDbObject* object, CKyPrintIn
   CloudData cloud;
   const bool isCloud = cloudOf(ref, &cloud);
   if (!isCloud)
-    context->PrintString(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Block")),
-                         block.isNull() ? CKyString() : CKyString(block->getName()));
+    context->PrintString(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Block")), CKyString(blockNameOf(ref)));
   context->PrintPoint(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Position")), ref->position());
   context->PrintScale(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "X scale")), scale.sx);
   context->PrintScale(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Y scale")), scale.sy);
@@ -762,5 +772,6 @@ bool CKyBlockReferenceInfo::PrintObjectInfo(const OdDbObject* object, CKyPrintIn
     return true;
   }
   context->PrintAngle(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Rotation angle")), ref->rotation());
+  CKyBlockReferencePE::PrintDynamicBlockInfo(ref, context);
   return true;
 }
