@@ -15,19 +15,12 @@
 #include "KyBlockReferencePE.h"
 #include "KyConstraints.h"
 #include "KyTestDrawing.h"
+#include "KyTestDynBlocks.h"
 #include "KyTestGeometry.h"
 #include "ResBuf.h"
 
 namespace
 {
-OdUInt32Array indices(std::initializer_list<OdUInt32> list)
-{
-  OdUInt32Array out;
-  for (OdUInt32 i : list)
-    out.push_back(i);
-  return out;
-}
-
 // Records the constraint service's calls.
 class RecordingConstraints : public CKyConstraintUtils
 {
@@ -70,40 +63,30 @@ struct DynBlockRows : ::testing::Test
     def->appendOdDbEntity(swing);
 
     OdSmartPtr<OdDbBlockLinearParameter> width = OdDbBlockLinearParameter::createObject();
-    width->setName(L"Width");
     width->setDescription(L"Leaf width");
     width->setRange(5.0, 100.0);
     width->setDefaultValue(OdResBuf::newRb(40, 10.0));
-    width->setSelection(indices({0}));
-    OdDbDynBlockReference::addParameter(def, width);
+    kyAddParameter(def, width, L"Width", {0});
 
     OdSmartPtr<OdDbBlockRotationParameter> angle = OdDbBlockRotationParameter::createObject();
-    angle->setName(L"Angle");
-    angle->setSelection(indices({0}));
-    OdDbDynBlockReference::addParameter(def, angle);
+    kyAddParameter(def, angle, L"Angle", {0});
 
     OdSmartPtr<OdDbBlockFlipParameter> flip = OdDbBlockFlipParameter::createObject();
-    flip->setName(L"Flip");
-    flip->setSelection(indices({1}));
-    OdDbDynBlockReference::addParameter(def, flip);
+    kyAddParameter(def, flip, L"Flip", {1});
 
     OdSmartPtr<OdDbBlockFlipParameter> flip32 = new OdDbBlockFlipParameter(90);
-    flip32->setName(L"Flip32");
-    flip32->setSelection(indices({1}));
-    OdDbDynBlockReference::addParameter(def, flip32);
+    kyAddParameter(def, flip32, L"Flip32", {1});
 
     OdSmartPtr<OdDbBlockLookupParameter> size = OdDbBlockLookupParameter::createObject();
-    size->setName(L"Size");
     size->setTargetName(L"Width");
     size->addEntry(L"Small", OdResBuf::newRb(40, 5.0));
     size->addEntry(L"Medium", OdResBuf::newRb(40, 20.0));
     size->addEntry(L"Large", OdResBuf::newRb(40, 50.0));
-    OdDbDynBlockReference::addParameter(def, size);
+    kyAddParameter(def, size, L"Size");
 
     OdSmartPtr<OdDbBlockLinearParameter> hidden = OdDbBlockLinearParameter::createObject();
-    hidden->setName(L"Hidden");
     hidden->setShow(false);
-    OdDbDynBlockReference::addParameter(def, hidden);
+    kyAddParameter(def, hidden, L"Hidden");
 
     ref = OdDbBlockReference::createObject();
     ref->setBlockTableRecord(definition);

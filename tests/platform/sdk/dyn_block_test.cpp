@@ -16,20 +16,13 @@
 #include "KyConstraints.h"
 #include "KyModuleDynBlocks.h"
 #include "KyTestDrawing.h"
+#include "KyTestDynBlocks.h"
 #include "KyTestGeometry.h"
 #include "KyUtils.h"
 #include "OdError.h"
 
 namespace
 {
-OdUInt32Array indices(std::initializer_list<OdUInt32> list)
-{
-  OdUInt32Array out;
-  for (OdUInt32 i : list)
-    out.push_back(i);
-  return out;
-}
-
 // "Door": a leaf line (0), a handle circle (1) and a swing line (2), with the parameters
 // "Width" (moves the handle along X), "Angle" (turns the leaf about the origin), "Flip" (mirrors
 // the swing about the Y axis), "State" (shows the leaf or the swing), "Size" (a lookup of
@@ -56,42 +49,33 @@ protected:
     def->appendOdDbEntity(swing);
 
     OdSmartPtr<OdDbBlockLinearParameter> width = OdDbBlockLinearParameter::createObject();
-    width->setName(L"Width");
     width->setDescription(L"Leaf width");
     width->setRange(5.0, 100.0);
     width->setDefaultValue(OdResBuf::newRb(40, 10.0));
-    width->setSelection(indices({1}));
-    OdDbDynBlockReference::addParameter(def, width);
+    kyAddParameter(def, width, L"Width", {1});
 
     OdSmartPtr<OdDbBlockRotationParameter> angle = OdDbBlockRotationParameter::createObject();
-    angle->setName(L"Angle");
-    angle->setSelection(indices({0}));
-    OdDbDynBlockReference::addParameter(def, angle);
+    kyAddParameter(def, angle, L"Angle", {0});
 
     OdSmartPtr<OdDbBlockFlipParameter> flip = OdDbBlockFlipParameter::createObject();
-    flip->setName(L"Flip");
-    flip->setSelection(indices({2}));
-    OdDbDynBlockReference::addParameter(def, flip);
+    kyAddParameter(def, flip, L"Flip", {2});
 
     OdSmartPtr<OdDbBlockVisibilityParameter> state = OdDbBlockVisibilityParameter::createObject();
-    state->setName(L"State");
-    state->addState(L"Open", indices({0, 1}));
-    state->addState(L"Closed", indices({2}));
-    OdDbDynBlockReference::addParameter(def, state);
+    state->addState(L"Open", kyIndices({0, 1}));
+    state->addState(L"Closed", kyIndices({2}));
+    kyAddParameter(def, state, L"State");
 
     OdSmartPtr<OdDbBlockLookupParameter> size = OdDbBlockLookupParameter::createObject();
-    size->setName(L"Size");
     size->setTargetName(L"Width");
     size->addEntry(L"Small", OdResBuf::newRb(40, 5.0));
     size->addEntry(L"Large", OdResBuf::newRb(40, 50.0));
     size->addEntry(L"Huge", OdResBuf::newRb(40, 500.0));
-    OdDbDynBlockReference::addParameter(def, size);
+    kyAddParameter(def, size, L"Size");
 
     OdSmartPtr<OdDbBlockLinearParameter> hidden = OdDbBlockLinearParameter::createObject();
-    hidden->setName(L"Hidden");
     hidden->setShow(false);
     hidden->setReadOnly(true);
-    OdDbDynBlockReference::addParameter(def, hidden);
+    kyAddParameter(def, hidden, L"Hidden");
 
     reference = addReference();
     other = addReference();
@@ -256,8 +240,7 @@ TEST_F(DynBlockTest, A32BitFlipStoresA32BitValue)
 {
   OdDbBlockTableRecordPtr def = OdDbBlockTableRecord::cast(definition.safeOpenObject(OdDb::kForWrite));
   OdSmartPtr<OdDbBlockFlipParameter> flip = new OdDbBlockFlipParameter(90);
-  flip->setName(L"Flip 2");
-  OdDbDynBlockReference::addParameter(def, flip);
+  kyAddParameter(def, flip, L"Flip 2");
   def.release();
   EXPECT_THROW(OdDbBlockFlipParameter(40), OdError);
 
