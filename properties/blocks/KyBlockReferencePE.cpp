@@ -6,12 +6,14 @@
 
 #include <QCoreApplication>
 
+#include "Db3dPolyline.h"
 #include "DbAttribute.h"
 #include "DbBlockTableRecord.h"
 #include "DbLayerTableRecord.h"
 #include "DbDatabase.h"
 #include "DbMInsertBlock.h"
 #include "KyAnnotationRows.h"
+#include "KyCloudBase.h"
 #include "KyFieldHelper.h"
 #include "KyListing.h"
 #include "KyObjectAnnotationContext.h"
@@ -19,7 +21,6 @@
 #include "KyPropertyTable.h"
 #include "KySystemServices.h"
 #include "KyUtils.h"
-#include "OdError.h"
 #include "ResBuf.h"
 #include "RxObjectImpl.h"
 
@@ -606,8 +607,38 @@ int CKyBlockReferencePE::SetRadius(const OdDbObject* o, const CKyPropertyDescrip
     return kKyRefused;
   if (r <= 0.0)
     return KyRefuseWithMessage(QT_TRANSLATE_NOOP("errors", "Value must be positive and non-zero."));
-  // Regenerating the arcs needs the host's cloud builder, which this host does not offer yet.
-  throw OdError(eNotImplementedYet);
+  CloudData cloud;
+  cloudOf(ref, &cloud);
+  int shape = 0;
+  while (shape < 3 && cloud.shape.iCompare(CKyCloudBase::shapeName(shape)) != 0)
+    ++shape;
+  if (shape == 3 || !ref->database())
+    return kKyRefused;
+  // The stored outline is in world coordinates already (it follows the reference through
+  // xDataTransformBy), and so is the radius the builder lays the arcs with.
+  OdDb3dPolylinePtr outline = OdDb3dPolyline::createObject();
+  CLOUDLINE_COMMAND_DATA setting;
+  for (const OdGePoint3d& p : cloud.outline)
+  {
+    OdDb3dPolylineVertexPtr vertex = OdDb3dPolylineVertex::createObject();
+    vertex->setPosition(p);
+    outline->appendVertex(vertex);
+    setting.extents.addPoint(p);
+  }
+  outline->makeClosed();
+  setting.shape = shape;
+  setting.arcRadius = r;
+  setting.color = ref->color();
+  setting.linetypeId = ref->linetypeId();
+  setting.layerId = ref->layerId();
+  setting.lineWeight = ref->lineWeight();
+  CKyCloudBase builder(ref->database());
+  builder.setBaseCurve(outline);
+  builder.setCloudSetting(setting);
+  // The builder adds nothing when it refuses the outline, and converts whatever it laid.
+  if (!builder.cloudBaseMain() || !builder.convertToBlock(ref))
+    return kKyRefused;
+  return kKyAccepted;
 }
 
 CKyVariant CKyBlockReferencePE::GetName(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
