@@ -6,12 +6,14 @@
 
 #include <QCoreApplication>
 
+#include "Db3dPolyline.h"
 #include "DbAttribute.h"
 #include "DbBlockTableRecord.h"
 #include "DbLayerTableRecord.h"
 #include "DbDatabase.h"
 #include "DbMInsertBlock.h"
 #include "KyAnnotationRows.h"
+#include "KyCloudBase.h"
 #include "KyFieldHelper.h"
 #include "KyListing.h"
 #include "KyObjectAnnotationContext.h"
@@ -19,7 +21,6 @@
 #include "KyPropertyTable.h"
 #include "KySystemServices.h"
 #include "KyUtils.h"
-#include "OdError.h"
 #include "ResBuf.h"
 #include "RxObjectImpl.h"
 
@@ -131,6 +132,17 @@ const KyAnnotationFamily kAnnotationFamily{kMisc,
 OdDbBlockTableRecordPtr blockOf(const OdDbBlockReference* ref)
 {
   return OdDbBlockTableRecord::cast(ref->blockTableRecord().openObject(OdDb::kForRead).get());
+}
+
+// The name shown for the reference's block: the dynamic block's name when it has one, else the
+// block record's own (an anonymous representation's "*U" name says nothing to the user).
+OdString blockNameOf(const OdDbBlockReference* ref)
+{
+  const CKyString dynamicName = CKyUtils::GetDynBlockName(CKyUtils::GetDynBlockId(ref->blockTableRecord()));
+  if (!dynamicName.isEmpty())
+    return dynamicName.toOdString();
+  OdDbBlockTableRecordPtr block = blockOf(ref);
+  return block.isNull() ? OdString() : block->getName();
 }
 
 bool isXref(const OdDbBlockReference* ref)
@@ -372,6 +384,7 @@ void CKyBlockReferencePE::GetPropertyNamesDynamic(const OdDbObject* object, CKyP
     return;
   }
   addRefRows(container, kOrdinaryForm);
+  addDynamicBlockRows(ref, container);
   addAttributeRows(ref, container);
   displayAnnotativeProperty(object, container);
 }
@@ -594,8 +607,38 @@ int CKyBlockReferencePE::SetRadius(const OdDbObject* o, const CKyPropertyDescrip
     return kKyRefused;
   if (r <= 0.0)
     return KyRefuseWithMessage(QT_TRANSLATE_NOOP("errors", "Value must be positive and non-zero."));
-  // Regenerating the arcs needs the host's cloud builder, which this host does not offer yet.
-  throw OdError(eNotImplementedYet);
+  CloudData cloud;
+  cloudOf(ref, &cloud);
+  int shape = 0;
+  while (shape < 3 && cloud.shape.iCompare(CKyCloudBase::shapeName(shape)) != 0)
+    ++shape;
+  if (shape == 3 || !ref->database())
+    return kKyRefused;
+  // The stored outline is in world coordinates already (it follows the reference through
+  // xDataTransformBy), and so is the radius the builder lays the arcs with.
+  OdDb3dPolylinePtr outline = OdDb3dPolyline::createObject();
+  CLOUDLINE_COMMAND_DATA setting;
+  for (const OdGePoint3d& p : cloud.outline)
+  {
+    OdDb3dPolylineVertexPtr vertex = OdDb3dPolylineVertex::createObject();
+    vertex->setPosition(p);
+    outline->appendVertex(vertex);
+    setting.extents.addPoint(p);
+  }
+  outline->makeClosed();
+  setting.shape = shape;
+  setting.arcRadius = r;
+  setting.color = ref->color();
+  setting.linetypeId = ref->linetypeId();
+  setting.layerId = ref->layerId();
+  setting.lineWeight = ref->lineWeight();
+  CKyCloudBase builder(ref->database());
+  builder.setBaseCurve(outline);
+  builder.setCloudSetting(setting);
+  // The builder adds nothing when it refuses the outline, and converts whatever it laid.
+  if (!builder.cloudBaseMain() || !builder.convertToBlock(ref))
+    return kKyRefused;
+  return kKyAccepted;
 }
 
 CKyVariant CKyBlockReferencePE::GetName(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
@@ -603,8 +646,7 @@ CKyVariant CKyBlockReferencePE::GetName(const OdDbObject* o, const CKyPropertyDe
   const KyOpened<OdDbBlockReference> ref = KyForRead<OdDbBlockReference>(o);
   if (ref.isNull())
     return CKyVariant();
-  OdDbBlockTableRecordPtr block = blockOf(ref);
-  return block.isNull() ? CKyVariant() : KyStringValueOf(block->getName());
+  return KyStringValueOf(blockNameOf(ref));
 }
 
 CKyVariant CKyBlockReferencePE::GetRotation(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
@@ -748,8 +790,7 @@ bool CKyBlockReferenceInfo::PrintObjectInfo(const OdDbObject* object, CKyPrintIn
   CloudData cloud;
   const bool isCloud = cloudOf(ref, &cloud);
   if (!isCloud)
-    context->PrintString(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Block")),
-                         block.isNull() ? CKyString() : CKyString(block->getName()));
+    context->PrintString(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Block")), CKyString(blockNameOf(ref)));
   context->PrintPoint(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Position")), ref->position());
   context->PrintScale(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "X scale")), scale.sx);
   context->PrintScale(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Y scale")), scale.sy);
@@ -762,5 +803,6 @@ bool CKyBlockReferenceInfo::PrintObjectInfo(const OdDbObject* object, CKyPrintIn
     return true;
   }
   context->PrintAngle(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Rotation angle")), ref->rotation());
+  CKyBlockReferencePE::PrintDynamicBlockInfo(ref, context);
   return true;
 }

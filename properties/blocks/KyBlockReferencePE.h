@@ -50,6 +50,18 @@ private:
   OdUInt32 m_index;
 };
 
+// A per-object row of a dynamic-block property: the position of the property in the reference's
+// property list. The row's name is the property's name, checked again on every access.
+class CKyDynBlockDescription : public CKyPropertyDescriptionImpl
+{
+public:
+  explicit CKyDynBlockDescription(OdInt32 index);
+  OdInt32 GetProperty() const { return m_index; }
+
+private:
+  OdInt32 m_index;
+};
+
 class CKyBlockReferencePE : public CKyEntityPE
 {
 public:
@@ -84,6 +96,15 @@ public:
   static int SetDynamicPropertyAttribute(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&,
                                          const CKyVariant&);
   static bool IsDynamicPropertyAttributeReadOnly(const OdDbObject*, const CKyPropertyDescription&);
+  // The dynamic-block rows in "Custom": one per shown property of the reference's block.
+  static void addDynamicBlockRows(const OdDbBlockReference* ref, CKyPropertiesContainer* container);
+  static CKyVariant GetDynamicPropertyDynamicBlock(const OdDbObject*, const CKyPropertyDescription&,
+                                                   const CKyVariant&);
+  static int SetDynamicPropertyDynamicBlock(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&,
+                                            const CKyVariant&);
+  static bool IsDynamicPropertyDynamicBlockReadOnly(const OdDbObject*, const CKyPropertyDescription&);
+  // The "Custom Properties" section of the listing (nothing for ordinary blocks).
+  static void PrintDynamicBlockInfo(const OdDbBlockReference* ref, CKyPrintInfoContext* context);
   // The annotation rows.
   static CKyVariant GetDynamicPropertyValue(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&);
   static int SetDynamicPropertyValue(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&,

@@ -1,7 +1,7 @@
 // Block reference rows: the ordinary and cloud forms built once per object, unit factor and scale
 // edits (uniform blocks, refusals and their messages), positions in the UCS, rotation, the
 // annotation rows from the block record, external references, the "LineStyle scale" hook and
-// the listing.
+// the listing, and the cloud radius edit that lays the arcs again along the stored outline.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,6 +9,8 @@
 #include "DbBlockReference.h"
 #include "DbBlockTable.h"
 #include "DbAttribute.h"
+#include "DbArc.h"
+#include "DbBlockTableRecord.h"
 #include "DbLayerTableRecord.h"
 #include "DbLine.h"
 #include "Ge/GeGbl.h"
@@ -335,6 +337,107 @@ TEST_F(BlockReferenceRows, CloudRadiusRefusesNonPositiveValues)
   ASSERT_EQ(1u, messages.messages.size());
   EXPECT_EQ(QString("Value must be positive and non-zero."), messages.messages[0].text);
   EXPECT_EQ(before, kySnapshot(ref));
+}
+
+namespace
+{
+// The block's arcs seen through the reference: world radius, and whether both ends lie on the
+// outline's edges (an axis-aligned rectangle from `low` to `high`).
+struct WorldArcs
+{
+  unsigned int count = 0;
+  double minRadius = 1e300;
+  double maxRadius = 0.0;
+  bool endsOnOutline = true;
+};
+WorldArcs worldArcs(const OdDbBlockReference* ref, const OdGePoint3d& low, const OdGePoint3d& high)
+{
+  WorldArcs out;
+  OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::cast(ref->blockTableRecord().safeOpenObject());
+  const double scale = ref->scaleFactors().sx;
+  for (const OdDbObjectId& id : block->entityIds())
+  {
+    OdDbArcPtr arc = OdDbArc::cast(id.safeOpenObject());
+    if (arc.isNull())
+      continue;
+    ++out.count;
+    out.minRadius = std::min(out.minRadius, arc->radius() * scale);
+    out.maxRadius = std::max(out.maxRadius, arc->radius() * scale);
+    OdGePoint3d ends[2];
+    arc->getStartPoint(ends[0]);
+    arc->getEndPoint(ends[1]);
+    for (const OdGePoint3d& local : ends)
+    {
+      const OdGePoint3d p = ref->blockTransform() * local;
+      const bool onEdge = std::fabs(p.x - low.x) < 1e-9 || std::fabs(p.x - high.x) < 1e-9 ||
+                          std::fabs(p.y - low.y) < 1e-9 || std::fabs(p.y - high.y) < 1e-9;
+      out.endsOnOutline = out.endsOnOutline && onEdge;
+    }
+  }
+  return out;
+}
+std::vector<OdGePoint3d> outlineOf(const OdDbBlockReference* ref)
+{
+  std::vector<OdGePoint3d> points;
+  for (OdResBufPtr rb = ref->xData(L"PE_CLOUD"); !rb.isNull(); rb = rb->next())
+    if (rb->restype() == 1011)
+      points.push_back(rb->getPoint3d());
+  return points;
+}
+} // namespace
+
+TEST_F(BlockReferenceRows, CloudRadiusRegeneratesArcsAlongTheStoredOutline)
+{
+  // A scaled cloud away from the origin, with the rectangle (0,0)-(4,2) as its outline.
+  OdDbBlockReferencePtr ref = place(addBlock(L"Cloud 1"), OdGePoint3d(1.0, 1.0, 0.0), OdGeScale3d(2.0));
+  makeCloud(ref);
+  {
+    OdResBufPtr data = ref->xData(L"PE_CLOUD");
+    OdResBufPtr tail = data;
+    while (!tail->next().isNull())
+      tail = tail->next();
+    tail->setNext(OdResBuf::newRb(1011, OdGePoint3d(0.0, 2.0, 0.0)));
+    ref->setXData(data);
+  }
+  const std::vector<OdGePoint3d> outline = outlineOf(ref);
+  ASSERT_EQ(4u, outline.size());
+
+  EXPECT_EQ(5100, set(ref, "Radius", CKyVariant(0.5, true)));
+  EXPECT_DOUBLE_EQ(0.5, get(ref, "Radius").GetDouble());
+  EXPECT_EQ(QString("Rectangular"), get(ref, "Shape").GetString().toQString());
+  WorldArcs arcs = worldArcs(ref, OdGePoint3d(0, 0, 0), OdGePoint3d(4, 2, 0));
+  EXPECT_GE(arcs.count, 12u); // perimeter 12 in chords of at most one radius
+  EXPECT_NEAR(0.5, arcs.minRadius, 1e-12);
+  EXPECT_NEAR(0.5, arcs.maxRadius, 1e-12);
+  EXPECT_TRUE(arcs.endsOnOutline);
+  EXPECT_EQ(outline.size(), outlineOf(ref).size());
+  for (unsigned int i = 0; i < outline.size() && i < outlineOf(ref).size(); ++i)
+    kyExpectPoint(outlineOf(ref)[i], outline[i], 1e-12);
+  // Only the reference is in model space: the arcs went into its block.
+  EXPECT_EQ(1u, OdDbBlockTableRecord::cast(drawing.db()->getModelSpaceId().safeOpenObject())->entityIds().size());
+
+  // Moved, the outline follows; a later radius edit keeps it where it went.
+  EXPECT_EQ(5100, set(ref, "Position X", CKyVariant(11.0, true)));
+  EXPECT_EQ(5100, set(ref, "Radius", CKyVariant(1.0, true)));
+  const std::vector<OdGePoint3d> moved = outlineOf(ref);
+  ASSERT_EQ(outline.size(), moved.size());
+  for (unsigned int i = 0; i < outline.size(); ++i)
+    kyExpectPoint(moved[i], outline[i] + OdGeVector3d(10.0, 0.0, 0.0), 1e-12);
+  arcs = worldArcs(ref, OdGePoint3d(10, 0, 0), OdGePoint3d(14, 2, 0));
+  EXPECT_GE(arcs.count, 6u);
+  EXPECT_NEAR(1.0, arcs.maxRadius, 1e-12);
+  EXPECT_TRUE(arcs.endsOnOutline);
+
+  // Refused radii keep the arcs and the data.
+  const OdDbDxfTagList before = kySnapshot(ref);
+  const OdDbObjectIdArray contents =
+    OdDbBlockTableRecord::cast(ref->blockTableRecord().safeOpenObject())->entityIds();
+  for (double r : {0.0, -2.0})
+  {
+    EXPECT_EQ(-5001, set(ref, "Radius", CKyVariant(r, true)));
+    EXPECT_EQ(before, kySnapshot(ref));
+    EXPECT_EQ(contents, OdDbBlockTableRecord::cast(ref->blockTableRecord().safeOpenObject())->entityIds());
+  }
 }
 
 namespace

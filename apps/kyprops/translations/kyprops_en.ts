@@ -762,6 +762,10 @@
         <source>Rotation angle</source>
         <translation>Rotation angle</translation>
     </message>
+    <message>
+        <source>Custom Properties</source>
+        <translation>Custom Properties</translation>
+    </message>
 </context>
 <context>
     <name>info_values</name>
@@ -998,6 +1002,10 @@
     <message>
         <source>BlockAttributes</source>
         <translation>BlockAttributes</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Custom</translation>
     </message>
 </context>
 <context>
@@ -2432,6 +2440,14 @@
     <message>
         <source>Basic</source>
         <translation>Basic</translation>
+    </message>
+    <message>
+        <source>Flipped</source>
+        <translation>Flipped</translation>
+    </message>
+    <message>
+        <source>Not flipped</source>
+        <translation>Not flipped</translation>
     </message>
 </context>
 <context>

@@ -5,8 +5,11 @@
 #ifndef KY_CONSTRAINTS_H
 #define KY_CONSTRAINTS_H
 
+#include "DbObjectId.h"
+
 class OdDbDatabase;
 class OdDbEntity;
+class CKyDocument;
 class CKyPrintInfoContext;
 
 class CKyConstraintManager
@@ -26,11 +29,45 @@ public:
   virtual ~CKyConstraintUtils() = default;
   // Null when the service has no manager to hand out.
   virtual CKyConstraintManager* GetConstraintManager() = 0;
+  // An operation of the palette on a block's constraints begins or ends (KyConstraints::Helper).
+  virtual void BeginBlockOperation(CKyDocument* pDocument, int operation, const OdDbObjectId& blockRecordId)
+  {
+    (void)pDocument, (void)operation, (void)blockRecordId;
+  }
+  virtual void EndBlockOperation(CKyDocument* pDocument, int operation, const OdDbObjectId& blockRecordId)
+  {
+    (void)pDocument, (void)operation, (void)blockRecordId;
+  }
+  // A parameter of a dynamic block was written on a reference of the block record: the service
+  // brings the block's constraints up to date.
+  virtual void UpdateBlockConstraints(const OdDbObjectId& blockRecordId, OdDbDatabase* pDb)
+  {
+    (void)blockRecordId, (void)pDb;
+  }
 };
 
 // The installed service, null when none is.
 CKyConstraintUtils* GetConstraintUtils();
 // Installs a service (null removes it); the caller keeps ownership. Returns the former one.
 CKyConstraintUtils* SetConstraintUtils(CKyConstraintUtils* utils);
+
+namespace KyConstraints
+{
+// Scope of an operation on a block's constraints: tells the installed service (if any) when it
+// begins and ends. Operation codes are the host's.
+class Helper
+{
+public:
+  Helper(CKyDocument* pDocument, int operation, const OdDbObjectId& blockRecordId);
+  ~Helper();
+  Helper(const Helper&) = delete;
+  Helper& operator=(const Helper&) = delete;
+
+private:
+  CKyDocument* m_pDocument;
+  int m_operation;
+  OdDbObjectId m_blockRecordId;
+};
+} // namespace KyConstraints
 
 #endif

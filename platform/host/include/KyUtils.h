@@ -4,6 +4,7 @@
 #define KY_UTILS_H
 
 #include "CmColor.h"
+#include "DbObjectId.h"
 #include "KyString.h"
 
 class OdDbObject;
@@ -37,6 +38,12 @@ public:
   // "ByLayer", "ByBlock", "Red" .. "White" for indices 1..7, "Color n" for other indices,
   // "r,g,b" for true colours, "Foreground" and "None"; translated in "property_values".
   static CKyString GetColorText(const OdCmColor& color);
+
+  // The dynamic block a block record stands for: the definition named by the representation
+  // data of an anonymous record; null for a record that represents no other one.
+  static OdDbObjectId GetDynBlockId(const OdDbObjectId& blockRecordId);
+  // The name of a block record; "" for a null or unreadable id.
+  static CKyString GetDynBlockName(const OdDbObjectId& blockRecordId);
 };
 
 #endif

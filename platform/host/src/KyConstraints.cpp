@@ -22,6 +22,22 @@ CKyConstraintUtils* SetConstraintUtils(CKyConstraintUtils* utils)
   return former;
 }
 
+KyConstraints::Helper::Helper(CKyDocument* pDocument, int operation, const OdDbObjectId& blockRecordId)
+  : m_pDocument(pDocument)
+  , m_operation(operation)
+  , m_blockRecordId(blockRecordId)
+{
+  if (CKyConstraintUtils* utils = GetConstraintUtils())
+    utils->BeginBlockOperation(m_pDocument, m_operation, m_blockRecordId);
+}
+
+KyConstraints::Helper::~Helper()
+{
+  // The service in place when the scope ends hears of it, as the host's own helper does.
+  if (CKyConstraintUtils* utils = GetConstraintUtils())
+    utils->EndBlockOperation(m_pDocument, m_operation, m_blockRecordId);
+}
+
 bool KyCurvesHelper::IsDimensionAssociated(const OdDbEntity* pEnt)
 {
   if (!pEnt || !pEnt->isKindOf(OdDbDimension::desc()))

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 
 #include "DbDatabase.h"
+#include "DbDynBlockReference.h"
+#include "DbSymbolTableRecord.h"
 #include "DbObject.h"
 #include "OdError.h"
 
@@ -173,4 +175,18 @@ CKyString CKyUtils::GetColorText(const OdCmColor& color)
     return QStringLiteral("%1,%2,%3").arg(color.red()).arg(color.green()).arg(color.blue());
   default: return indexColorText(color.colorIndex());
   }
+}
+
+OdDbObjectId CKyUtils::GetDynBlockId(const OdDbObjectId& blockRecordId)
+{
+  const OdDbObjectId definition = OdDbDynBlockReference::definitionOf(blockRecordId);
+  return definition == blockRecordId ? OdDbObjectId() : definition;
+}
+
+CKyString CKyUtils::GetDynBlockName(const OdDbObjectId& blockRecordId)
+{
+  if (blockRecordId.isNull() || blockRecordId.isErased())
+    return CKyString();
+  OdDbSymbolTableRecordPtr pRecord = OdDbSymbolTableRecord::cast(blockRecordId.openObject(OdDb::kForRead));
+  return pRecord.isNull() ? CKyString() : CKyString(pRecord->getName());
 }
