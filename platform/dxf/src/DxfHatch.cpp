@@ -34,7 +34,7 @@ double ellipseParamOf(double angle, double ratio)
   return angle + wrapToHalfTurn(std::atan2(std::sin(angle) / ratio, std::cos(angle)) - angle);
 }
 
-void edgeFields(const OdGeCurve2d* edge, DxfFields& out)
+void edgeFields(const OdDbHatch* pHatch, const OdGeCurve2d* edge, DxfFields& out)
 {
   switch (edge->type())
   {
@@ -90,6 +90,9 @@ void edgeFields(const OdGeCurve2d* edge, DxfFields& out)
       if (spline->isRational())
         out.real(42, spline->weightAt(i));
     }
+    // Before R2010 a 97 after the edge is the loop's source count: fit data cannot be told apart.
+    if (spline->numFitPoints() > 0)
+      dxfRequireVersion(pHatch, "HATCH", out, kDxfR2010, "a spline edge with fit points");
     if (out.version() >= kDxfR2010)
     {
       out.integer(97, spline->numFitPoints());
@@ -156,7 +159,7 @@ void hatchFields(const OdDbObject* pObj, DxfFields& out)
       pHatch->getLoopAt(i, edges);
       out.integer(93, edges.size());
       for (const OdGeCurve2d* edge : edges)
-        edgeFields(edge, out);
+        edgeFields(pHatch, edge, out);
     }
     OdDbObjectIdArray sources;
     pHatch->getAssocObjIdsAt(i, sources);
@@ -193,8 +196,9 @@ void hatchFields(const OdDbObject* pObj, DxfFields& out)
   out.integer(98, pHatch->seedPoints().size());
   for (const OdGePoint2d& p : pHatch->seedPoints())
     out.point(10, p);
-  if (out.version() >= kDxfR2004 && pHatch->isGradient())
+  if (pHatch->isGradient())
   {
+    dxfRequireVersion(pHatch, "HATCH", out, kDxfR2004, "a gradient");
     OdCmColorArray colors;
     OdGeDoubleArray values;
     pHatch->getGradientColors(colors, values);

@@ -68,8 +68,9 @@ void mlineFields(const OdDbObject* pObj, DxfFields& out)
   dxfXDataFields(pMline, "MLINE", out);
 }
 
-// Colour index 62 (256 ByLayer, 0 ByBlock) and, from R2004 on, a true colour under 420.
-void styleColorFields(DxfFields& out, const OdCmColor& color)
+// Colour index 62 (256 ByLayer, 0 ByBlock) and, from R2004 on, a true colour under 420; an older
+// version refuses the true colour.
+void styleColorFields(const OdDbObject* pStyle, DxfFields& out, const OdCmColor& color)
 {
   switch (color.colorMethod())
   {
@@ -77,8 +78,12 @@ void styleColorFields(DxfFields& out, const OdCmColor& color)
   case OdCmEntityColor::kByBlock: out.integer(62, 0); return;
   default: out.integer(62, color.colorIndex());
   }
-  if (color.isByColor() && out.version() >= kDxfR2004)
-    out.integer(420, (color.red() << 16) | (color.green() << 8) | color.blue());
+  if (!color.isByColor())
+    return;
+  dxfRequireVersion(pStyle, "MLINESTYLE", out, kDxfR2004,
+                    "a true colour (" + std::to_string(color.red()) + "," + std::to_string(color.green()) + "," +
+                        std::to_string(color.blue()) + ")");
+  out.integer(420, (color.red() << 16) | (color.green() << 8) | color.blue());
 }
 
 void mlineStyleFields(const OdDbObject* pObj, DxfFields& out)
@@ -88,7 +93,7 @@ void mlineStyleFields(const OdDbObject* pObj, DxfFields& out)
   out.text(2, pStyle->name());
   out.integer(70, pStyle->flags());
   out.text(3, pStyle->description());
-  styleColorFields(out, pStyle->fillColor());
+  styleColorFields(pObj, out, pStyle->fillColor());
   out.angle(51, pStyle->startAngle());
   out.angle(52, pStyle->endAngle());
   out.integer(71, pStyle->numElements());
@@ -100,7 +105,7 @@ void mlineStyleFields(const OdDbObject* pObj, DxfFields& out)
     OdDbObjectId linetype;
     pStyle->getElementAt(i, offset, color, linetype);
     out.real(49, offset);
-    styleColorFields(out, color);
+    styleColorFields(pObj, out, color);
     if (linetype.isNull() || (db && linetype == db->getLinetypeByLayerId()))
       out.text(6, L"BYLAYER");
     else if (db && linetype == db->getLinetypeByBlockId())

@@ -29,12 +29,6 @@ namespace
                       ": " + what};
 }
 
-// Refuses what the output's version cannot carry: "a true colour (1,2,3)" in an R2000 file.
-void requireVersion(const OdDbObject* pObj, const char* kind, const DxfFields& out, int since, const std::string& what)
-{
-  if (out.version() < since)
-    refuse(pObj, kind, what + " cannot be written in " + dxfVersionText(out.version()));
-}
 
 // -0.0 is not the default 0.0: the database keeps its sign.
 bool differs(double value, double standard)
@@ -70,13 +64,13 @@ void colorFields(const OdDbObject* pObj, const char* kind, DxfFields& out, int c
   if (color.hasColorName())
   {
     const OdString name = color.hasBookName() ? color.bookName() + L"$" + color.colorName() : color.colorName();
-    requireVersion(pObj, kind, out, kDxfR2004, std::string("the ") + what + " name '" + name.toUtf8() + "'");
+    dxfRequireVersion(pObj, kind, out, kDxfR2004, std::string("the ") + what + " name '" + name.toUtf8() + "'");
     // Files keep the book before the first '$'.
     if (!color.hasBookName() && color.colorName().find(L'$') >= 0)
       refuse(pObj, kind, std::string("the ") + what + " name '" + name.toUtf8() + "' without a colour book cannot "
                          "hold '$' in DXF");
   }
-  requireVersion(pObj, kind, out, kDxfR2004, std::string("a true ") + what + " (" + rgbText(color) + ")");
+  dxfRequireVersion(pObj, kind, out, kDxfR2004, std::string("a true ") + what + " (" + rgbText(color) + ")");
   out.integer(code, color.colorIndex());
   out.integer(code + 358, (color.red() << 16) | (color.green() << 8) | color.blue());
   if (color.hasColorName())
@@ -94,6 +88,13 @@ std::uint64_t plotStyleHandle(const OdDbEntity* pEnt, const char* kind, const Dx
   return handle;
 }
 } // namespace
+
+void dxfRequireVersion(const OdDbObject* pObj, const char* kind, const DxfFields& out, int since,
+                       const std::string& what)
+{
+  if (out.version() < since)
+    refuse(pObj, kind, what + " cannot be written in " + dxfVersionText(out.version()));
+}
 
 OdGePoint3d toObject(const OdGePoint3d& p, const OdGeVector3d& normal)
 {
@@ -129,7 +130,7 @@ void entityFields(const OdDbEntity* pEnt, const char* kind, DxfFields& out)
   const OdDb::LineWeight lineWeight = pEnt->lineWeight();
   if (lineWeight != OdDb::kLnWtByLayer)
   {
-    requireVersion(pEnt, kind, out, kDxfR2000, "the lineweight " + std::to_string(lineWeight));
+    dxfRequireVersion(pEnt, kind, out, kDxfR2000, "the lineweight " + std::to_string(lineWeight));
     out.integer(370, lineWeight);
   }
   if (differs(pEnt->linetypeScale(), 1.0))
@@ -139,7 +140,7 @@ void entityFields(const OdDbEntity* pEnt, const char* kind, DxfFields& out)
   const OdCmTransparency transparency = pEnt->transparency();
   if (!transparency.isByLayer())
   {
-    requireVersion(pEnt, kind, out, kDxfR2004,
+    dxfRequireVersion(pEnt, kind, out, kDxfR2004,
                    transparency.isByBlock() ? std::string("the transparency ByBlock")
                                             : "the transparency " + std::to_string(transparency.alpha()) + "/255");
     out.integer(440, static_cast<std::int64_t>(transparency.serializeOut()));
@@ -150,7 +151,7 @@ void entityFields(const OdDbEntity* pEnt, const char* kind, DxfFields& out)
     const OdString name = pEnt->plotStyleName();
     if (name.iCompare(L"ByLayer") != 0)
     {
-      requireVersion(pEnt, kind, out, kDxfR2000, "the plot style '" + name.toUtf8() + "'");
+      dxfRequireVersion(pEnt, kind, out, kDxfR2000, "the plot style '" + name.toUtf8() + "'");
       if (name.iCompare(L"ByBlock") == 0)
         out.integer(380, 1);
       else
@@ -358,7 +359,7 @@ void dxfMTextValues(const OdDbMText* pMText, const char* kind, DxfFields& out)
   const OdCmColor fillColor = pMText->getBackgroundFillColor();
   const bool fillScale = differs(pMText->getBackgroundScaleFactor(), 1.5);
   if (fill != 0 || !fillColor.isByLayer() || fillScale)
-    requireVersion(pMText, kind, out, kDxfR2004, "a background fill");
+    dxfRequireVersion(pMText, kind, out, kDxfR2004, "a background fill");
   if (fill != 0)
     out.integer(90, fill);
   if (!fillColor.isByLayer())

@@ -202,6 +202,10 @@ const wchar_t* dxfHyperlinkApplication();
 
 // "R2000 (AC1015)", for messages.
 std::string dxfVersionText(int version);
+// Refuses what the output's version cannot carry, naming the object: "HATCH 2A: a gradient cannot
+// be written in R2000 (AC1015)". Dropping it instead would lose it without a word.
+void dxfRequireVersion(const OdDbObject* pObj, const char* kind, const DxfFields& out, int since,
+                       const std::string& what);
 // The handle under which the drawing lists a named plot style (0 when it does not): the source's
 // plot style names for a drawing read from a file, else the database's ACAD_PLOTSTYLENAME.
 std::uint64_t dxfPlotStyleHandle(const DxfFields& out, const OdString& name);

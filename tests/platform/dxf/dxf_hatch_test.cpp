@@ -269,6 +269,19 @@ TEST(DxfHatch, WrittenWholeReadsBackTheSame)
   EXPECT_TRUE(dxfwrite::writtenWholeReadsBack(make(false), kDxfR2000));
   EXPECT_TRUE(dxfwrite::writtenWholeReadsBack(make(false), kDxfR2018));
   EXPECT_TRUE(dxfwrite::writtenWholeReadsBack(make(true), kDxfR2018));
+
+  // R2000 has no gradient codes: the writer refuses the hatch rather than write it as a solid fill.
+  OdDbDatabasePtr db = OdDbDatabase::createObject();
+  const OdDbObjectId id = dxfwrite::addToModelSpace(db, make(true)());
+  try
+  {
+    dxfwrite::writeWhole(id.openObject().get(), kDxfR2000);
+    ADD_FAILURE() << "a gradient hatch was written in R2000";
+  }
+  catch (const DxfWriteError& e)
+  {
+    EXPECT_EQ(e.message, "HATCH " + id.getHandle().ascii().toUtf8() + ": a gradient cannot be written in R2000 (AC1015)");
+  }
 }
 
 // Hatches written by ezdxf, each with a known area.
