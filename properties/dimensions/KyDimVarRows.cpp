@@ -1,7 +1,11 @@
 // The dimension-variable row shape and the value lists the dimension rows share.
 #include "KyDimVarRows.h"
 
+#include <array>
 #include <cmath>
+#include <cstdint>
+#include <utility>
+#include <vector>
 
 #include <QCoreApplication>
 
@@ -141,14 +145,23 @@ CKyVariant KyDimList(const KyChoice* choices, int count, int current, const char
     ListTable table;
   };
   static std::vector<std::unique_ptr<Key>> tables;
-  const ListTable* table = nullptr;
-  for (const auto& k : tables)
-    if (k->table.choices == choices && k->table.context == context && k->table.count == count)
-      table = &k->table;
-  if (!table)
+  // Each row asks for its own table again and again: the last one found for each slot comes
+  // first, the search of all of them only on a miss.
+  static std::array<const ListTable*, 31> recent{};
+  const ListTable*& hit = recent[(reinterpret_cast<std::uintptr_t>(choices) >> 3) % recent.size()];
+  const ListTable* table = hit;
+  if (!table || table->choices != choices || table->context != context || table->count != count)
   {
-    tables.push_back(std::unique_ptr<Key>(new Key{{choices, count, context}}));
-    table = &tables.back()->table;
+    table = nullptr;
+    for (const auto& k : tables)
+      if (k->table.choices == choices && k->table.context == context && k->table.count == count)
+        table = &k->table;
+    if (!table)
+    {
+      tables.push_back(std::unique_ptr<Key>(new Key{{choices, count, context}}));
+      table = &tables.back()->table;
+    }
+    hit = table;
   }
   return KyChoiceListOf(table, count, current, &makeList);
 }
@@ -367,23 +380,65 @@ OdDbObjectId KyDimArrowBlock(const OdDbObject* object, int index)
   return OdDmUtil::getArrowId(CKyDimensionPE::s_SystemNames[index], object->database());
 }
 
-CKyVariant KyDimLinetypeList(const OdDbObject* object, const OdDbObjectId& current)
+namespace
+{
+// The drawing's linetypes as the last list showed them, and that list for each current entry
+// (the last slot for "none"). Three rows of every dimension show the list, so it is made once
+// and kept while the table holds the same records under the same names; checking that costs a
+// walk over the table, making it a string conversion per linetype.
+struct LinetypeLists
+{
+  std::vector<std::pair<OdDbObjectId, OdString>> records;
+  std::vector<CKyVariant> lists;
+};
+
+CKyVariant makeLinetypeList(const LinetypeLists& cache, int current)
 {
   CKyVariantCollection list;
-  OdDbDatabase* db = object->database();
-  if (db)
-  {
-    OdDbSymbolTablePtr table = db->getLinetypeTableId().safeOpenObject();
-    int index = 0;
-    for (OdDbSymbolTableIteratorPtr it = table->newIterator(); !it->done(); it->step(), ++index)
-    {
-      const OdDbObjectId id = it->getRecordId();
-      list.Add(CKyVariant(id), KyStringValueOf(it->getRecord()->getName()));
-      if (id == current)
-        list.SetCurrentIndex(index);
-    }
-  }
+  list.Reserve(static_cast<int>(cache.records.size()));
+  for (const auto& record : cache.records)
+    list.Add(CKyVariant(record.first), CKyVariant(CKyString(record.second)));
+  if (current >= 0)
+    list.SetCurrentIndex(current);
   return CKyVariant(std::move(list));
+}
+} // namespace
+
+CKyVariant KyDimLinetypeList(const OdDbObject* object, const OdDbObjectId& current)
+{
+  static LinetypeLists cache;
+  OdDbDatabase* db = object->database();
+  if (!db)
+    return CKyVariant(CKyVariantCollection());
+  OdDbSymbolTablePtr table = db->getLinetypeTableId().safeOpenObject();
+  std::size_t count = 0;
+  int currentIndex = -1;
+  bool same = true;
+  for (OdDbSymbolTableIteratorPtr it = table->newIterator(); !it->done(); it->step(), ++count)
+  {
+    const OdDbObjectId id = it->getRecordId();
+    if (id == current && currentIndex < 0)
+      currentIndex = static_cast<int>(count);
+    const OdString name = it->getRecord()->getName();
+    if (same && count < cache.records.size() && cache.records[count].first == id &&
+        cache.records[count].second == name)
+      continue;
+    if (same)
+    {
+      same = false;
+      cache.records.resize(count);
+    }
+    cache.records.emplace_back(id, name);
+  }
+  if (!same || count != cache.records.size() || cache.lists.size() != count + 1)
+  {
+    cache.records.resize(count);
+    cache.lists.assign(count + 1, CKyVariant());
+  }
+  CKyVariant& list = cache.lists[currentIndex < 0 ? count : static_cast<std::size_t>(currentIndex)];
+  if (list.GetType() != CKyVariant::kCollection)
+    list = makeLinetypeList(cache, currentIndex);
+  return list;
 }
 
 bool KyDimChosenId(const CKyVariant& value, OdDbObjectId& id)

@@ -2,6 +2,7 @@
 #include "KyHatchPE.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -808,12 +809,58 @@ int CKyHatchPE::SetType(const OdDbObject* o, const CKyPropertyDescription&, cons
 
 namespace
 {
-// The catalogue's names for the hatch's type, cleaned, and the hatch's own cleaned name
-// appended when it is not among them.
+// The last lists made, by what they were made from: the catalogue's names (which grow as it
+// loads pattern files), the hatch's own name and the module session of their texts. Hatches of
+// a drawing mostly share a few patterns, and cleaning and translating every name again for each
+// one would cost more than the rest of the hatch's rows.
+struct PatternList
+{
+  unsigned session = 0;
+  int type = 0;
+  int measurement = 0;
+  OdArray<CKyString> names;
+  OdString own;
+  CKyVariant list;
+};
+
+bool sameNames(const OdArray<CKyString>& a, const OdArray<CKyString>& b)
+{
+  if (a.size() != b.size())
+    return false;
+  for (unsigned i = 0; i < a.size(); ++i)
+    if (!(a[i] == b[i]))
+      return false;
+  return true;
+}
+
+CKyVariant makePatternNameList(const OdDbHatch* hatch, const OdArray<CKyString>& names);
+
 CKyVariant patternNameList(const OdDbHatch* hatch)
 {
+  static std::array<PatternList, 8> recent;
+  static std::size_t next = 0;
   OdArray<CKyString> names;
-  catalog().ListPatterns(hatch->patternType(), measurementOf(hatch), names);
+  const int measurement = measurementOf(hatch);
+  catalog().ListPatterns(hatch->patternType(), measurement, names);
+  const OdString own = hatch->patternName();
+  for (const PatternList& p : recent)
+    if (p.session == g_kyTextSession && p.type == hatch->patternType() && p.measurement == measurement &&
+        p.own == own && sameNames(p.names, names))
+      return p.list;
+  PatternList& slot = recent[next++ % recent.size()];
+  slot.list = makePatternNameList(hatch, names);
+  slot.session = g_kyTextSession;
+  slot.type = hatch->patternType();
+  slot.measurement = measurement;
+  slot.names = names;
+  slot.own = own;
+  return slot.list;
+}
+
+// The catalogue's names for the hatch's type, cleaned, and the hatch's own cleaned name
+// appended when it is not among them.
+CKyVariant makePatternNameList(const OdDbHatch* hatch, const OdArray<CKyString>& names)
+{
   const QByteArray own = CKyString(hatch->patternName()).toQString().toUtf8();
   const QString current = cleanedPatternName(QCoreApplication::translate("CKyHatchPE", own.constData()));
   CKyVariantCollection list;

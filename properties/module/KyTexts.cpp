@@ -1,6 +1,7 @@
 // Remembered translations and icon paths.
 #include "KyTexts.h"
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -126,7 +127,16 @@ class ChoiceCache
 public:
   const CKyVariant& get(const void* table, int count, int current, CKyVariant (*make)(const void*, int, int))
   {
-    std::vector<std::unique_ptr<CKyVariant>>& lists = m_lists[table];
+    // Every choice row of every object comes here: a small direct-mapped front on the table's
+    // address spares most of them the hash map. Its entries point into the map, whose vectors
+    // stay where they are until clear().
+    Front& front = m_front[(reinterpret_cast<std::uintptr_t>(table) >> 4) % kFront];
+    if (front.table != table)
+    {
+      front.table = table;
+      front.lists = &m_lists[table];
+    }
+    std::vector<std::unique_ptr<CKyVariant>>& lists = *front.lists;
     const std::size_t slot = current >= 0 && current < count ? static_cast<std::size_t>(current)
                                                                : static_cast<std::size_t>(count);
     if (lists.size() <= slot)
@@ -136,10 +146,21 @@ public:
     return *lists[slot];
   }
 
-  void clear() { m_lists.clear(); }
+  void clear()
+  {
+    m_lists.clear();
+    m_front.fill(Front());
+  }
 
 private:
+  static constexpr std::size_t kFront = 61;
+  struct Front
+  {
+    const void* table = nullptr;
+    std::vector<std::unique_ptr<CKyVariant>>* lists = nullptr;
+  };
   std::unordered_map<const void*, std::vector<std::unique_ptr<CKyVariant>>> m_lists;
+  std::array<Front, kFront> m_front{};
 };
 
 ChoiceCache& choices()

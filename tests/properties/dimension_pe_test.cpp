@@ -14,6 +14,7 @@
 #include "DbBlockTableRecord.h"
 #include "DbDimStyleTable.h"
 #include "DbFiler.h"
+#include "DbLinetypeTableRecord.h"
 #include "DbObjectContextManager.h"
 #include "DbRotatedDimension.h"
 #include "DbSymbolTable.h"
@@ -492,4 +493,41 @@ TEST_F(DimensionRows, ConstraintDimensionsKeepTheirTextAndTheServiceDecidesTheOv
   info.PrintObjectInfo(dim, &listing);
   EXPECT_EQ(service.printed, 1);
   SetConstraintUtils(former);
+}
+
+// The three linetype rows share one remembered list: it must follow the table as it changes
+// (a new linetype, a renamed one) and show each dimension's own linetype as current.
+TEST_F(DimensionRows, LinetypeListsFollowTheTableAndEachDimensionsOwnLinetype)
+{
+  auto texts = [](const CKyVariant& list) {
+    QStringList out;
+    const CKyVariantCollection& c = list.GetCollection();
+    for (int i = 0; i < c.GetCount(); ++i)
+      out << c.GetAt(i).GetValue().GetString().toQString();
+    return out;
+  };
+  auto addLinetype = [this](const OdString& name) {
+    OdDbSymbolTablePtr table = drawing.db()->getLinetypeTableId().safeOpenObject(OdDb::kForWrite);
+    OdDbLinetypeTableRecordPtr record = OdDbLinetypeTableRecord::createObject();
+    record->setName(name);
+    return table->add(record);
+  };
+  const QStringList before = texts(get("Lines && Arrows", "DimLine LStyle"));
+  const OdDbObjectId dashed = addLinetype(L"Dashed");
+  const QStringList added = texts(get("Lines && Arrows", "ExtLine 1 LStyle"));
+  EXPECT_EQ(added.size(), before.size() + 1);
+  EXPECT_TRUE(added.contains("Dashed"));
+
+  OdDbRotatedDimensionPtr other = rotated(plan);
+  other->setDimltex1(dashed);
+  EXPECT_EQ(shown(get(other, "Lines && Arrows", "ExtLine 1 LStyle")), "Dashed");
+  const CKyVariant own = get("Lines && Arrows", "ExtLine 1 LStyle");
+  const int current = own.GetCollection().GetCurrentIndex();
+  EXPECT_TRUE(current < 0 || texts(own)[current] != "Dashed");
+
+  OdDbLinetypeTableRecordPtr(dashed.safeOpenObject(OdDb::kForWrite))->setName(L"Hidden");
+  const QStringList renamed = texts(get(other, "Lines && Arrows", "ExtLine 1 LStyle"));
+  EXPECT_TRUE(renamed.contains("Hidden"));
+  EXPECT_FALSE(renamed.contains("Dashed"));
+  EXPECT_EQ(shown(get(other, "Lines && Arrows", "ExtLine 1 LStyle")), "Hidden");
 }
