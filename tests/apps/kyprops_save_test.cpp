@@ -19,6 +19,7 @@
 
 #include "../platform/dxf/DxfTestWriter.h"
 #include "KyPropsProcess.h"
+#include "KyTestCorpus.h"
 
 namespace
 {
@@ -324,15 +325,6 @@ bool sameValue(const QString& a, const QString& b)
   return ::testing::AssertionFailure() << out.join("\n").toStdString();
 }
 
-// The folder fetch.sh unpacks the third-party drawings into: $KY_CORPUS_DIR, else <build>/corpus.
-QString corpusDir()
-{
-  const QString env = qEnvironmentVariable("KY_CORPUS_DIR");
-  if (!env.isEmpty())
-    return env;
-  return QFileInfo(QStringLiteral(KYPROPS_EXE)).absoluteDir().absoluteFilePath("../corpus");
-}
-
 // Runs Debian's ezdxf over the file: recover, then audit; prints the errors found. Without a file
 // it only checks that ezdxf is there.
 const char kEzdxfCheck[] = R"(import sys
@@ -521,7 +513,7 @@ std::pair<QString, QString> colorEdit(const KyPropsResult& read)
 // reads back as that edit and nothing else.
 TEST(KypropsSave, CorpusDrawingsWrittenBackAsTheyCameAndEditedReadBackTheEditAlone)
 {
-  const QString dir = corpusDir();
+  const QString dir = KyTestCorpusDir();
   if (!QFileInfo(dir).isDir())
     GTEST_SKIP() << "no corpus at " << dir.toStdString() << " (run tests/corpus/fetch.sh or set KY_CORPUS_DIR)";
   QTemporaryDir out;

@@ -18,6 +18,7 @@
 #include "DbDatabase.h"
 #include "DxfReader.h"
 #include "DxfWriteTestUtil.h"
+#include "KyTestCorpus.h"
 #include "DxfWriter.h"
 #include "KyDxfReader.h"
 #include "KyTestGeometry.h"
@@ -411,10 +412,7 @@ for e in doc.entitydb.values():
                            str(d.get("halign", 0)), str(d.get("valign", 0)), str(d.get("lock_position", 0)),
                            str(d.get("version", 0))]))
 )";
-  const QString env = qEnvironmentVariable("KY_CORPUS_DIR");
-  const QString corpus = !env.isEmpty() ? env
-                                        : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section('/', 0, -3) +
-                                            "/corpus";
+  const QString corpus = KyTestCorpusDir();
   int compared = 0;
   for (const char* name : {"dxf-floorplan.dxf", "dxf2json-234.dxf", "dxf2json-file2.dxf"})
   {
@@ -427,14 +425,12 @@ for e in doc.entitydb.values():
       EXPECT_FALSE(KyDxfReader::Report::repairText(name, repair).contains("ATTDEF"))
         << KyDxfReader::Report::repairText(name, repair).toStdString();
     EXPECT_EQ(r.report.skipped.value("ATTDEF"), 0);
-    QProcess process;
-    process.start(QStringLiteral("/usr/bin/python3"), QStringList{"-c", kReading, file.fileName()});
-    ASSERT_TRUE(process.waitForFinished(120000));
-    ASSERT_EQ(0, process.exitCode()) << process.readAllStandardError().toStdString();
-    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts))
+    QList<QStringList> records;
+    QString error;
+    ASSERT_TRUE(KyTestPythonRecords(kReading, {file.fileName()}, records, error)) << error.toStdString();
+    for (const QStringList& f : records)
     {
-      const QStringList f = line.split(QChar(0x1f));
-      ASSERT_EQ(f.size(), 9) << line.toStdString();
+      ASSERT_EQ(f.size(), 9) << f.join('|').toStdString();
       SCOPED_TRACE(f[0].toStdString());
       // Files without handles (R12) get them from each reader: then the tag finds the definition.
       OdDbAttributeDefinitionPtr def = at<OdDbAttributeDefinition>(r.db, f[0].toULongLong(nullptr, 16));

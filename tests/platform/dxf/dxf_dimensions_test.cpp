@@ -20,6 +20,7 @@
 #include "DbRotatedDimension.h"
 #include "DbSymbolTable.h"
 #include "DxfWriteTestUtil.h"
+#include "KyTestCorpus.h"
 #include "DxfWriter.h"
 #include "KyDxfReader.h"
 #include "KyDxfWriter.h"
@@ -356,14 +357,6 @@ for e in doc.entitydb.values():
     print("\x1f".join([e.dxf.handle, e.dxf.dimstyle, text, repr(m)] + overrides))
 )";
 
-QString corpusDir()
-{
-  const QString env = qEnvironmentVariable("KY_CORPUS_DIR");
-  if (!env.isEmpty())
-    return env;
-  return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section('/', 0, -3) + "/corpus";
-}
-
 // The override of a variable as ezdxf printed it (Python's repr), compared with the value in force.
 ::testing::AssertionResult sameOverride(const OdDbDimension* dim, const QString& name, const QString& value)
 {
@@ -407,17 +400,15 @@ TEST(DxfDimensions, CorpusDimensionsMatchAnIndependentReading)
   for (const char* name : {"dxf2json-file2.dxf", "dxf2json-sample2.dxf", "dxf-empty.dxf", "dxf-floorplan.dxf"})
   {
     SCOPED_TRACE(name);
-    QFile file(corpusDir() + "/" + name);
+    QFile file(KyTestCorpusDir() + "/" + name);
     if (!file.open(QIODevice::ReadOnly))
       GTEST_SKIP() << "the corpus is not fetched (tests/corpus/fetch.sh): " << file.fileName().toStdString();
     const dxfwrite::Read r = dxfwrite::readSource(file.readAll());
-    QProcess process;
-    process.start(QStringLiteral("/usr/bin/python3"), QStringList{"-c", kEzdxfReading, file.fileName()});
-    ASSERT_TRUE(process.waitForFinished(120000));
-    ASSERT_EQ(0, process.exitCode()) << process.readAllStandardError().toStdString();
-    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts))
+    QList<QStringList> records;
+    QString error;
+    ASSERT_TRUE(KyTestPythonRecords(kEzdxfReading, {file.fileName()}, records, error)) << error.toStdString();
+    for (const QStringList& f : records)
     {
-      const QStringList f = line.split(QChar(0x1f));
       ASSERT_GE(f.size(), 4);
       SCOPED_TRACE(f[0].toStdString());
       bool ok = false;
