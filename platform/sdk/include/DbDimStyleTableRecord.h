@@ -53,6 +53,9 @@ public:
   void copyFrom(const OdRxObject* pSource) override;
 
 private:
+  // A dimension reads the values of its style in place, as the database does, without opening it.
+  friend class OdDbDimension;
+
   OdDimVarValue m_values[kOdDimVarCount];
   std::bitset<kOdDimVarCount> m_set;
   std::map<int, OdResBufPtr> m_extra;

@@ -54,10 +54,14 @@ const OdDimVarValue& imperialDefault(int index)
 
 const OdDimVarValue& OdDbDimension::styleValue(int index) const
 {
-  OdDbDimStyleTableRecordPtr pStyle = OdDbDimStyleTableRecord::cast(m_style.openObject().get());
-  if (pStyle.isNull())
+  // Every row of a dimension reads a variable, most of them from the style: the style record is
+  // read in place (no open, no reference taken), and one that is gone or of another class counts
+  // as no style, as a failed open would.
+  const OdDbObject* pObj = m_style.isErased() ? nullptr : odDbRawObject(m_style);
+  const OdRxClass* pStyleClass = OdDbDimStyleTableRecord::desc();
+  if (!pObj || (pObj->isA() != pStyleClass && !pObj->isA()->isDerivedFrom(pStyleClass)))
     return imperialDefault(index);
-  return pStyle->dimVarValue(index);
+  return static_cast<const OdDbDimStyleTableRecord*>(pObj)->m_values[index];
 }
 
 const OdDimVarValue& OdDbDimension::dimVarValue(int index) const
