@@ -74,9 +74,18 @@ for target in $targets; do
   fi
   mkdir -p "corpus-$target"
   if [ "$target" = value_fuzz ]; then
-    inputs=("corpus-$target" value-seeds) dict="$root/fuzz/value.dict" max_len=256
+    seed_dir=value-seeds dict="$root/fuzz/value.dict" max_len=256
   else
-    inputs=("corpus-$target" seeds) dict="$root/fuzz/dxf.dict" max_len=65536
+    seed_dir=seeds dict="$root/fuzz/dxf.dict" max_len=65536
+  fi
+  if [ "${FUZZ_RUNS:-}" = fixed ]; then
+    # The seeds go in as a list in name order: the fuzzer takes a folder in the order the file
+    # system lists it, which differs between machines, and that order steers a fixed run.
+    (cd "$seed_dir" && LC_ALL=C ls | sed "s|^|$PWD/|" | paste -sd, -) >"$target.seed-list"
+    limit+=(-seed_inputs=@"$target.seed-list")
+    inputs=("corpus-$target")
+  else
+    inputs=("corpus-$target" "$seed_dir")
   fi
   ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}" QT_QPA_PLATFORM=offscreen "./bin/$target" \
     "${limit[@]}" -max_len="$max_len" -timeout=10 -rss_limit_mb=2048 -dict="$dict" \
