@@ -393,7 +393,8 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
   {
     // Every dimension variable is kept under its group code, with the kind of value the code
     // carries; style and block references are resolved when the whole file is read.
-    bool sawMarker = false;
+    // The first 70 is the record's flags; a later one is the text fill colour (DIMTFILLCLR).
+    bool sawMarker = false, sawFlags = false;
     for (const DxfTag* t : body)
     {
       const int c = t->code;
@@ -402,9 +403,19 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
         sawMarker = true;
         continue;
       }
+      const int l = t->line + 1;
+      if (c == 70 && sawFlags)
+      {
+        apply(l, "DIMSTYLE text fill colour", [&] {
+          OdDimVarValue colour;
+          colour.color.setColorIndex(static_cast<OdInt16>(t->integer));
+          pDimStyle->setDimVarValue(static_cast<int>(OdDimVar::dimtfillclr), colour);
+        });
+        continue;
+      }
+      sawFlags = sawFlags || c == 70;
       if (c == 2 || c == 70 || c == handleCode || (c == 330 && !sawMarker))
         continue;
-      const int l = t->line + 1;
       if (c >= 340 && c <= 349)
       {
         // The text style (340), arrow blocks (341-344) and linetypes (345-347), looked up once
