@@ -532,3 +532,43 @@ TEST(DxfDimensions, StyleTextFillAndItsColourReadAndWriteAsStyleCodes)
   EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()).trimmed().toStdString(), "2 5")
     << p.readAllStandardError().toStdString();
 }
+
+// Arrow blocks named in the older codes 5-7 map to the blocks of those names; a name the file
+// does not define is a repair and leaves the default arrow; they are written in the handle form.
+TEST(DxfDimensions, StyleArrowNamesMapToTheirBlocksOrAreRepairs)
+{
+  const std::string table = dxfwrite::tags({
+    {0, "TABLE"}, {2, "DIMSTYLE"}, {5, "A"}, {100, "AcDbSymbolTable"}, {70, "1"}, {100, "AcDbDimStyleTable"},
+    {71, "1"},
+    {0, "DIMSTYLE"}, {105, "A1"}, {100, "AcDbSymbolTableRecord"}, {100, "AcDbDimStyleTableRecord"}, {2, "Old"},
+    {70, "0"}, {5, "tick"}, {6, "NOSUCH"}, {7, "TICK"}, {41, "2.0"},
+    {0, "ENDTAB"},
+  });
+  const std::string blockDefs = dxfwrite::tags({
+    {0, "BLOCK"}, {5, "B1"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbBlockBegin"}, {2, "TICK"}, {70, "0"},
+    {10, "0.0"}, {20, "0.0"}, {30, "0.0"}, {3, "TICK"}, {1, ""},
+    {0, "ENDBLK"}, {5, "B3"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbBlockEnd"},
+  });
+  const dxfwrite::Read r = dxfwrite::readSource(
+    dxfwrite::minimalFile(kDxfR2000, "", {{"TABLES", table}, {"BLOCKS", blockDefs}}));
+  ASSERT_EQ(r.report.repairs.size(), 1);
+  const std::string text = KyDxfReader::Report::repairText("t.dxf", r.report.repairs[0]).toStdString();
+  EXPECT_NE(text.find("names the arrow block 'NOSUCH', which the file does not define; the style uses the "
+                      "default arrow"),
+            std::string::npos)
+    << text;
+  OdDbDimStyleTableRecordPtr style = at(r.db, 0xA1);
+  ASSERT_FALSE(style.isNull());
+  OdDbSymbolTablePtr blocks = r.db->getBlockTableId().safeOpenObject();
+  const OdDbObjectId tick = blocks->getAt(L"TICK");
+  ASSERT_FALSE(tick.isNull());
+  EXPECT_EQ(style->dimblk(), tick);
+  EXPECT_EQ(style->dimblk2(), tick);
+  EXPECT_TRUE(style->dimblk1().isNull());
+  EXPECT_FALSE(style->isDimVarSet(var(OdDimVar::dimblk1)));
+  EXPECT_DOUBLE_EQ(style->dimasz(), 2.0);
+  // Written again, the arrows go out in the handle form and read back the same.
+  const std::string written = dxfwrite::writeWhole(style.get(), kDxfR2000);
+  EXPECT_EQ(written.find("\n  5\ntick"), std::string::npos) << written;
+  EXPECT_NE(written.find("\n342\n"), std::string::npos) << written;
+}
