@@ -6,7 +6,10 @@
 
 #include <QCoreApplication>
 
+#include "DbDiametricDimension.h"
 #include "DbDimension.h"
+#include "DbRadialDimension.h"
+#include "KyDbExtension.h"
 #include "KyDimUnitRows.h"
 #include "KyObjectValues.h"
 #include "KyTexts.h"
@@ -217,17 +220,43 @@ bool CKyDimension1ArrowPE::IsCenterMarkSizeReadOnly(const OdDbObject* o, const C
   return d.isNull() || d->dimcen() == 0.0;
 }
 
-// The extension arc belongs to radial and diametric dimensions, which have no class in this
-// build: no dimension shows or takes the state.
-CKyVariant CKyDimension1ArrowPE::GetExtLine(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&)
+// The extension arc of the radial and diametric kinds; other dimensions have none and show
+// nothing.
+CKyVariant CKyDimension1ArrowPE::GetExtLine(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
 {
-  return CKyVariant();
+  bool on = false;
+  if (const KyOpened<OdDbRadialDimension> r = KyForRead<OdDbRadialDimension>(o); !r.isNull())
+    on = r->extArcOn();
+  else if (const KyOpened<OdDbDiametricDimension> d = KyForRead<OdDbDiametricDimension>(o); !d.isNull())
+    on = d->extArcOn();
+  else
+    return CKyVariant();
+  return KyDimList(kOnOff, 2, on ? 0 : 1, "property_values");
 }
 
-int CKyDimension1ArrowPE::SetExtLine(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&,
-                                     const CKyVariant&)
+int CKyDimension1ArrowPE::SetExtLine(const OdDbObject* o, const CKyPropertyDescription& d, const CKyVariant& v,
+                                     const CKyVariant& c)
 {
+  if (o && o->isKindOf(OdDbRadialDimension::desc()))
+    return RadialSetExtLine(o, d, v, c);
+  if (o && o->isKindOf(OdDbDiametricDimension::desc()))
+    return DiametricSetExtLine(o, d, v, c);
   return kKyRefused;
+}
+
+// The host switches the arc; the object is open for write here, so it always can.
+int CKyDimension1ArrowPE::RadialSetExtLine(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant& v,
+                                           const CKyVariant&)
+{
+  return KySetOnOff<OdDbRadialDimension>(
+    o, v, [](OdDbRadialDimension* d, bool on) { GetKyDbExtension()->SetRadialDimensionExtArcOn(d, on); });
+}
+
+int CKyDimension1ArrowPE::DiametricSetExtLine(const OdDbObject* o, const CKyPropertyDescription&,
+                                              const CKyVariant& v, const CKyVariant&)
+{
+  return KySetOnOff<OdDbDiametricDimension>(
+    o, v, [](OdDbDiametricDimension* d, bool on) { kyDiametricDimensionSetExtArcOn(d, on); });
 }
 
 CKyVariant CKyDimension1ArrowPE::GetDimLineStyle(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)

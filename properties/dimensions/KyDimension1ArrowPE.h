@@ -26,6 +26,11 @@ public:
   static bool IsCenterMarkSizeReadOnly(const OdDbObject*, const CKyPropertyDescription&);
   static CKyVariant GetExtLine(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&);
   static int SetExtLine(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&, const CKyVariant&);
+  // SetExtLine's two kinds: the radial switch goes through the host's database extension, the
+  // diametric one through the host's own function.
+  static int RadialSetExtLine(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&, const CKyVariant&);
+  static int DiametricSetExtLine(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&,
+                                 const CKyVariant&);
   static CKyVariant GetDimLineStyle(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&);
   static int SetDimLineStyle(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&, const CKyVariant&);
   static CKyVariant GetFractionalType(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&);

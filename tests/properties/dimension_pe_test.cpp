@@ -12,10 +12,12 @@
 
 #include "DbAlignedDimension.h"
 #include "DbBlockTableRecord.h"
+#include "DbDiametricDimension.h"
 #include "DbDimStyleTable.h"
 #include "DbFiler.h"
 #include "DbLinetypeTableRecord.h"
 #include "DbObjectContextManager.h"
+#include "DbRadialDimension.h"
 #include "DbRotatedDimension.h"
 #include "DbSymbolTable.h"
 #include "DmUtil.h"
@@ -530,4 +532,61 @@ TEST_F(DimensionRows, LinetypeListsFollowTheTableAndEachDimensionsOwnLinetype)
   EXPECT_TRUE(renamed.contains("Hidden"));
   EXPECT_FALSE(renamed.contains("Dashed"));
   EXPECT_EQ(shown(get(other, "Lines && Arrows", "ExtLine 1 LStyle")), "Hidden");
+}
+
+// The arc kinds are not registered with the palette yet: their one-arrow rows are driven
+// directly, on objects of each kind, beside a linear dimension that has no extension arc.
+TEST_F(DimensionRows, ExtLineSwitchesTheExtensionArcOfRadialAndDiametricDimensions)
+{
+  const CKyPropertyDescriptionImpl none;
+  OdDbRadialDimensionPtr radial = OdDbRadialDimension::createObject();
+  radial->setDimensionStyle(plan);
+  radial->setCenter(OdGePoint3d(0, 0, 0));
+  radial->setChordPoint(OdGePoint3d(0, 4, 0));
+  drawing.add(radial);
+  OdDbDiametricDimensionPtr diametric = OdDbDiametricDimension::createObject();
+  diametric->setDimensionStyle(plan);
+  diametric->setFarChordPoint(OdGePoint3d(-2, 0, 0));
+  diametric->setChordPoint(OdGePoint3d(2, 0, 0));
+  drawing.add(diametric);
+  const struct
+  {
+    OdDbDimension* dim;
+    std::function<bool()> arc;
+    double measured;
+  } kinds[] = {{radial.get(), [&] { return radial->extArcOn(); }, 4.0},
+               {diametric.get(), [&] { return diametric->extArcOn(); }, 4.0}};
+  for (const auto& k : kinds)
+  {
+    SCOPED_TRACE(k.dim->isA()->name().c_str());
+    EXPECT_EQ(shown(CKyDimension1ArrowPE::GetExtLine(k.dim, none, CKyVariant())), "Off");
+    EXPECT_EQ(CKyDimension1ArrowPE::SetExtLine(k.dim, none, choose(1), CKyVariant()), 5100);
+    EXPECT_TRUE(k.arc());
+    EXPECT_EQ(shown(CKyDimension1ArrowPE::GetExtLine(k.dim, none, CKyVariant())), "On");
+    // A value that is not a list element, and a code that is neither on nor off, change nothing.
+    EXPECT_EQ(CKyDimension1ArrowPE::SetExtLine(k.dim, none, CKyVariant(0), CKyVariant()), -5001);
+    EXPECT_EQ(CKyDimension1ArrowPE::SetExtLine(k.dim, none, choose(7), CKyVariant()), 5100);
+    EXPECT_TRUE(k.arc());
+    EXPECT_EQ(CKyDimension1ArrowPE::SetExtLine(k.dim, none, choose(0), CKyVariant()), 5100);
+    EXPECT_FALSE(k.arc());
+    EXPECT_NEAR(CKyDimension1ArrowPE::GetMeasurement(k.dim, none, CKyVariant()).GetDouble(), k.measured, 1e-12);
+    // The one arrow of both kinds is the second block.
+    const OdDbObjectId before = k.dim->dimblk1();
+    EXPECT_EQ(CKyDimension1ArrowPE::SetArrow(k.dim, none, choose(4), CKyVariant()), 5100);
+    EXPECT_TRUE(k.dim->dimsah());
+    EXPECT_EQ(k.dim->dimblk1(), before);
+    EXPECT_EQ(OdDmUtil::arrowName(k.dim->dimblk2()), OdString(L"_ArchTick"));
+    EXPECT_EQ(shown(CKyDimension1ArrowPE::GetArrow(k.dim, none, CKyVariant())), "Architectural tick");
+    // Open for read: shown, never written.
+    k.dim->downgradeOpen();
+    EXPECT_EQ(shown(CKyDimension1ArrowPE::GetExtLine(k.dim, none, CKyVariant())), "Off");
+    EXPECT_EQ(CKyDimension1ArrowPE::SetExtLine(k.dim, none, choose(1), CKyVariant()), -5001);
+    EXPECT_FALSE(k.arc());
+  }
+  // A dimension without an extension arc shows nothing and takes nothing.
+  EXPECT_EQ(CKyDimension1ArrowPE::GetExtLine(dim, none, CKyVariant()).GetType(), CKyVariant::kEmpty);
+  const std::string before = state();
+  EXPECT_EQ(CKyDimension1ArrowPE::SetExtLine(dim, none, choose(1), CKyVariant()), -5001);
+  EXPECT_EQ(CKyDimension1ArrowPE::SetExtLine(nullptr, none, choose(1), CKyVariant()), -5001);
+  EXPECT_EQ(state(), before);
 }

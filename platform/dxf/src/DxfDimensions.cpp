@@ -54,7 +54,13 @@ void overrideFields(const OdDbDimension* pDim, DxfFields& out)
     case OdDimVarKind::Real: out.real(1040, v.real); break;
     case OdDimVarKind::String: out.text(1000, v.text); break;
     case OdDimVarKind::Id: out.handle(1005, v.id); break;
-    case OdDimVarKind::Color: out.integer(1070, v.color.colorIndex()); break;
+    case OdDimVarKind::Color:
+      // The override list carries colour indices only; a true colour would come back as another.
+      if (v.color.isByColor())
+        throw DxfWriteError{"DIMENSION " + DxfEncoder::handle(static_cast<std::uint64_t>(pDim->getDbHandle())) +
+                            ": the true colour of the override " + dxfDimVarName(index) + " has no place in DXF"};
+      out.integer(1070, v.color.colorIndex());
+      break;
     default: out.integer(1070, v.integer); break;
     }
   }

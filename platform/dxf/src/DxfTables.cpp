@@ -393,7 +393,8 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
   {
     // Every dimension variable is kept under its group code, with the kind of value the code
     // carries; style and block references are resolved when the whole file is read.
-    bool sawMarker = false;
+    // The first 70 is the record's flags; a later one is the text fill colour (DIMTFILLCLR).
+    bool sawMarker = false, sawFlags = false;
     for (const DxfTag* t : body)
     {
       const int c = t->code;
@@ -402,9 +403,44 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
         sawMarker = true;
         continue;
       }
+      const int l = t->line + 1;
+      if (c == 70 && sawFlags)
+      {
+        apply(l, "DIMSTYLE text fill colour", [&] {
+          OdDimVarValue colour;
+          colour.color.setColorIndex(static_cast<OdInt16>(t->integer));
+          pDimStyle->setDimVarValue(static_cast<int>(OdDimVar::dimtfillclr), colour);
+        });
+        continue;
+      }
+      sawFlags = sawFlags || c == 70;
       if (c == 2 || c == 70 || c == handleCode || (c == 330 && !sawMarker))
         continue;
-      const int l = t->line + 1;
+      if (c >= 5 && c <= 7)
+      {
+        // Arrow blocks by name (the older form of 342-344): looked up once every block is read;
+        // the handle form wins when the record has both.
+        OdString name;
+        if (!m_text.decode(t->text, name) || name.isEmpty())
+          continue;
+        const int var = static_cast<int>(c == 5 ? OdDimVar::dimblk : c == 6 ? OdDimVar::dimblk1 : OdDimVar::dimblk2);
+        defer(l, [this, id, var, name, l] {
+          OdDbDimStyleTableRecordPtr pRec = id.safeOpenObject(OdDb::kForWrite);
+          if (pRec->isDimVarSet(var))
+            return;
+          OdDbSymbolTablePtr pBlocks = m_db->getBlockTableId().safeOpenObject();
+          OdDimVarValue block;
+          block.id = pBlocks->getAt(name);
+          if (block.id.isNull())
+          {
+            repair(l, "DIMSTYLE names the arrow block '" + name.toUtf8() + "', which the file does not define",
+                   "the style uses the default arrow");
+            return;
+          }
+          apply(l, "DIMSTYLE arrow", [&] { pRec->setDimVarValue(var, block); });
+        });
+        continue;
+      }
       if (c >= 340 && c <= 349)
       {
         // The text style (340), arrow blocks (341-344) and linetypes (345-347), looked up once

@@ -278,6 +278,19 @@ void dimStyleFields(const OdDbObject* pObj, DxfFields& out)
   for (unsigned i = 0; i < codes.size(); ++i)
   {
     const int code = codes[i];
+    const int index = odDimVarByCode(code, false);
+    const OdDimVarDesc* desc = index >= 0 ? &odDimVarDesc(index) : nullptr;
+    if (desc && desc->kind == OdDimVarKind::Color && pDimStyle->isDimVarSet(index) &&
+        pDimStyle->dimVarValue(index).color.isByColor())
+      refuse(pDimStyle, kind, "the true colour of " + dxfDimVarName(index) + " has no place in DXF");
+    if (desc && (code == 69 || code == 70) && pDimStyle->isDimVarSet(index))
+    {
+      // The text fill and its colour: the colour shares the flags' code and follows the fill.
+      requireVersion(pDimStyle, kind, out, kDxfR2007, "the text fill (" + dxfDimVarName(index) + ")");
+      const OdDimVarValue& v = pDimStyle->dimVarValue(index);
+      out.integer(code, code == 69 ? v.integer : v.color.colorIndex());
+      continue;
+    }
     if (isStructureCode(code))
       refuse(pDimStyle, kind, "a dimension variable under group code " + std::to_string(code) + " has no place in DXF");
     if (std::find(owned.begin(), owned.end(), code) == owned.end())

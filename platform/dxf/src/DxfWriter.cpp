@@ -2,6 +2,8 @@
 // tags and whole objects, and the registry of kind writers.
 #include "DxfWriter.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <unordered_map>
@@ -10,6 +12,7 @@
 
 #include "DbDatabase.h"
 #include "DbDictionary.h"
+#include "DbDimVars.h"
 #include "DxfSource.h"
 #include "DbObject.h"
 #include "DbSymbolTableRecord.h"
@@ -363,6 +366,13 @@ std::uint64_t dxfPlotStyleHandle(const DxfFields& out, const OdString& name)
   OdDbDictionaryPtr pNod = db->getNamedObjectsDictionaryId().safeOpenObject();
   OdDbDictionaryPtr pNames = OdDbDictionary::cast(pNod->getAt(L"ACAD_PLOTSTYLENAME", OdDb::kForRead).get());
   return pNames.isNull() ? 0 : static_cast<std::uint64_t>(pNames->getAt(name).getHandle());
+}
+
+std::string dxfDimVarName(int index)
+{
+  std::string name = odDimVarDesc(index).name;
+  std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::toupper(c); });
+  return name;
 }
 
 std::string dxfVersionText(int version)

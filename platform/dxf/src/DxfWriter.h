@@ -202,6 +202,8 @@ const wchar_t* dxfHyperlinkApplication();
 
 // "R2000 (AC1015)", for messages.
 std::string dxfVersionText(int version);
+// A dimension variable's name as refusals show it: "DIMCLRD".
+std::string dxfDimVarName(int index);
 // Refuses what the output's version cannot carry, naming the object: "HATCH 2A: a gradient cannot
 // be written in R2000 (AC1015)". Dropping it instead would lose it without a word.
 void dxfRequireVersion(const OdDbObject* pObj, const char* kind, const DxfFields& out, int since,

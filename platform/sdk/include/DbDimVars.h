@@ -87,7 +87,7 @@
   X(dimfxl, setDimfxl, 49, Real, double, 1.0, 1.0, 0)                                    \
   X(dimfxlon, setDimfxlon, 290, Bool, bool, 0, 0, 0)                                     \
   X(dimjogang, setDimjogang, 50, Real, double, 0.7853981633974483, 0.7853981633974483, 0) \
-  X(dimtfill, setDimtfill, 69, Int, OdInt16, 0, 0, kOdDimVarNoRecordCode)                \
+  X(dimtfill, setDimtfill, 69, Int, OdInt16, 0, 0, 0)                                    \
   X(dimtfillclr, setDimtfillclr, 70, Color, OdCmColor, 0, 0, kOdDimVarNoRecordCode)      \
   X(dimarcsym, setDimarcsym, 90, Int, OdInt16, 0, 0, 0)                                  \
   X(dimltype, setDimltype, 345, Id, OdDbObjectId, 0, 0, 0)                               \

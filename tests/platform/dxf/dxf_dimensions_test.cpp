@@ -430,6 +430,29 @@ TEST(DxfDimensions, CorpusDimensionsMatchAnIndependentReading)
 
 // Inspection data has no DXF form here: a dimension holding any of it is refused by name rather
 // than written without it.
+TEST(DxfDimensions, TrueColourOverridesAreRefusedByDimensionAndVariable)
+{
+  OdCmColor rgb;
+  rgb.setRGB(10, 20, 30);
+  OdCmColor index;
+  index.setColorIndex(3);
+  OdDbRotatedDimensionPtr dim = OdDbRotatedDimension::createObject();
+  dim->setDimclrt(index);
+  EXPECT_NO_THROW(dxfwrite::writeWhole(dim.get(), kDxfR2018));
+  dim->setDimclre(rgb);
+  try
+  {
+    dxfwrite::writeWhole(dim.get(), kDxfR2018);
+    ADD_FAILURE() << "written";
+  }
+  catch (const kydxf::DxfWriteError& e)
+  {
+    EXPECT_NE(e.message.find("the true colour of the override DIMCLRE has no place in DXF"), std::string::npos)
+      << e.message;
+    EXPECT_EQ(e.message.rfind("DIMENSION ", 0), 0u) << e.message;
+  }
+}
+
 TEST(DxfDimensions, InspectionDataIsRefusedNotDropped)
 {
   const std::function<void(OdDbRotatedDimension*)> inspections[] = {
@@ -453,4 +476,99 @@ TEST(DxfDimensions, InspectionDataIsRefusedNotDropped)
       EXPECT_NE(e.message.find("inspection data"), std::string::npos) << e.message;
     }
   }
+}
+
+// A style's text fill reads from its own code and its colour from the 70 that follows the flags;
+// written again, both come back, and ezdxf reads the same two values from the written file.
+TEST(DxfDimensions, StyleTextFillAndItsColourReadAndWriteAsStyleCodes)
+{
+  const std::string table = dxfwrite::tags({
+    {0, "TABLE"}, {2, "DIMSTYLE"}, {5, "A"}, {100, "AcDbSymbolTable"}, {70, "1"}, {100, "AcDbDimStyleTable"},
+    {71, "1"},
+    {0, "DIMSTYLE"}, {105, "A1"}, {100, "AcDbSymbolTableRecord"}, {100, "AcDbDimStyleTableRecord"}, {2, "Fill"},
+    {70, "0"}, {41, "2.0"}, {69, "2"}, {70, "5"}, {140, "2.5"},
+    {0, "ENDTAB"},
+  });
+  OdDbDatabasePtr db = OdDbDatabase::createObject();
+  KyDxfReader::Report report;
+  ASSERT_TRUE(dxfwrite::readsCleanly(dxfwrite::minimalFile(kDxfR2007, "", {{"TABLES", table}}), db, report));
+  OdDbDimStyleTableRecordPtr style = at(db, 0xA1);
+  ASSERT_FALSE(style.isNull());
+  EXPECT_EQ(style->dimtfill(), 2);
+  EXPECT_EQ(style->dimtfillclr().colorIndex(), 5);
+  EXPECT_DOUBLE_EQ(style->dimasz(), 2.0);
+  EXPECT_DOUBLE_EQ(style->dimtxt(), 2.5);
+
+  const std::string written = dxfwrite::writeWhole(style.get(), kDxfR2018);
+  EXPECT_NE(written.find("\n 69\n2\n 70\n5\n"), std::string::npos) << written;
+  const QByteArray writtenFile = dxfwrite::minimalFile(
+    kDxfR2018, "",
+    {{"TABLES", dxfwrite::tags({{0, "TABLE"}, {2, "DIMSTYLE"}, {5, "A"}, {100, "AcDbSymbolTable"}, {70, "1"},
+                                {100, "AcDbDimStyleTable"}, {71, "1"}}) +
+                  written + dxfwrite::tags({{0, "ENDTAB"}})}});
+  OdDbDatabasePtr again = OdDbDatabase::createObject();
+  ASSERT_TRUE(dxfwrite::readsCleanly(writtenFile, again, report));
+  OdDbDimStyleTableRecordPtr copy = at(again, 0xA1);
+  ASSERT_FALSE(copy.isNull());
+  EXPECT_TRUE(dxfwrite::sameState(style.get(), copy.get()));
+
+  QProcess check;
+  check.start(QStringLiteral("/usr/bin/python3"), QStringList{"-c", "import ezdxf"});
+  if (!check.waitForFinished(60000) || check.exitCode() != 0)
+    GTEST_SKIP() << "ezdxf is not installed (scripts/setup.sh installs python3-ezdxf)";
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString path = dir.filePath(QStringLiteral("fill.dxf"));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(writtenFile);
+  file.close();
+  QProcess p;
+  p.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"),
+                   QStringLiteral("import sys, ezdxf\ns = ezdxf.readfile(sys.argv[1]).dimstyles.get('Fill')\n"
+                                  "print(s.dxf.dimtfill, s.dxf.dimtfillclr)"),
+                   path});
+  ASSERT_TRUE(p.waitForFinished(120000));
+  EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()).trimmed().toStdString(), "2 5")
+    << p.readAllStandardError().toStdString();
+}
+
+// Arrow blocks named in the older codes 5-7 map to the blocks of those names; a name the file
+// does not define is a repair and leaves the default arrow; they are written in the handle form.
+TEST(DxfDimensions, StyleArrowNamesMapToTheirBlocksOrAreRepairs)
+{
+  const std::string table = dxfwrite::tags({
+    {0, "TABLE"}, {2, "DIMSTYLE"}, {5, "A"}, {100, "AcDbSymbolTable"}, {70, "1"}, {100, "AcDbDimStyleTable"},
+    {71, "1"},
+    {0, "DIMSTYLE"}, {105, "A1"}, {100, "AcDbSymbolTableRecord"}, {100, "AcDbDimStyleTableRecord"}, {2, "Old"},
+    {70, "0"}, {5, "tick"}, {6, "NOSUCH"}, {7, "TICK"}, {41, "2.0"},
+    {0, "ENDTAB"},
+  });
+  const std::string blockDefs = dxfwrite::tags({
+    {0, "BLOCK"}, {5, "B1"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbBlockBegin"}, {2, "TICK"}, {70, "0"},
+    {10, "0.0"}, {20, "0.0"}, {30, "0.0"}, {3, "TICK"}, {1, ""},
+    {0, "ENDBLK"}, {5, "B3"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbBlockEnd"},
+  });
+  const dxfwrite::Read r = dxfwrite::readSource(
+    dxfwrite::minimalFile(kDxfR2000, "", {{"TABLES", table}, {"BLOCKS", blockDefs}}));
+  ASSERT_EQ(r.report.repairs.size(), 1);
+  const std::string text = KyDxfReader::Report::repairText("t.dxf", r.report.repairs[0]).toStdString();
+  EXPECT_NE(text.find("names the arrow block 'NOSUCH', which the file does not define; the style uses the "
+                      "default arrow"),
+            std::string::npos)
+    << text;
+  OdDbDimStyleTableRecordPtr style = at(r.db, 0xA1);
+  ASSERT_FALSE(style.isNull());
+  OdDbSymbolTablePtr blocks = r.db->getBlockTableId().safeOpenObject();
+  const OdDbObjectId tick = blocks->getAt(L"TICK");
+  ASSERT_FALSE(tick.isNull());
+  EXPECT_EQ(style->dimblk(), tick);
+  EXPECT_EQ(style->dimblk2(), tick);
+  EXPECT_TRUE(style->dimblk1().isNull());
+  EXPECT_FALSE(style->isDimVarSet(var(OdDimVar::dimblk1)));
+  EXPECT_DOUBLE_EQ(style->dimasz(), 2.0);
+  // Written again, the arrows go out in the handle form and read back the same.
+  const std::string written = dxfwrite::writeWhole(style.get(), kDxfR2000);
+  EXPECT_EQ(written.find("\n  5\ntick"), std::string::npos) << written;
+  EXPECT_NE(written.find("\n342\n"), std::string::npos) << written;
 }

@@ -269,6 +269,14 @@ std::vector<RecordCase> recordCases()
                                        s->setDimVar(OdResBuf::newRb(341, d.door));
                                        s->setDimVar(OdResBuf::newRb(345, d.dashed));
                                      })},
+    {"dimension style with a text fill in a colour",
+     record<OdDbDimStyleTableRecord>(&Db::getDimStyleTableId, L"Filled",
+                                     [](Drawing&, OdDbDimStyleTableRecord* s) {
+                                       s->setDimtfill(2);
+                                       s->setDimtfillclr(aci(5));
+                                       s->setDimtxt(3.5);
+                                     }),
+     kDxfR2007, "the text fill (DIMTFILL)"},
     {"dimension style Standard, empty",
      existing<OdDbDimStyleTableRecord>(&Db::getDimStyleStandardId, [](Drawing&, auto*) {})},
     {"viewport *Active, every value",
@@ -540,6 +548,19 @@ TEST(DxfWriteTables, RefusesWhatDxfCannotHold)
        s->setDimVar(OdResBuf::newRb(70, static_cast<OdInt16>(1)));
      },
      "DIMSTYLE 'Standard': a dimension variable under group code 70 has no place in DXF"},
+    {"true colour of a dimension style variable",
+     [](Drawing& d) {
+       OdDbDimStyleTableRecordPtr s = d.db->getDimStyleStandardId().safeOpenObject(OdDb::kForWrite);
+       s->setDimclrd(rgb(10, 20, 30));
+     },
+     "DIMSTYLE 'Standard': the true colour of DIMCLRD has no place in DXF"},
+    {"true colour of the text fill of a dimension style",
+     [](Drawing& d) {
+       OdDbDimStyleTableRecordPtr s = d.db->getDimStyleStandardId().safeOpenObject(OdDb::kForWrite);
+       s->setDimtfill(2);
+       s->setDimtfillclr(rgb(10, 20, 30));
+     },
+     "DIMSTYLE 'Standard': the true colour of DIMTFILLCLR has no place in DXF"},
     {"current colour in true colour before R2004",
      [](Drawing& d) { d.db->setCECOLOR(rgb(1, 2, 3)); },
      "$CECOLOR: a true colour (1,2,3) cannot be written in R2000 (AC1015)", kDxfR2000},

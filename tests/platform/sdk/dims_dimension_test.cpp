@@ -1,7 +1,8 @@
 // Tests of the dimension stand-ins: the variable table (each variable once, found by code and by
 // name, imperial and metric defaults), the style record's generated accessors beside its access by
 // group code, a dimension's overrides over its style (one dimension only, re-basing on a style,
-// copying style data), refused values, and the measurement and text place of the linear kinds.
+// copying style data), refused values, the measurement and text place of the linear kinds, and
+// the arc kinds' measurement, leader and extension arc switch (also through the host's edits).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,11 +14,14 @@
 #include "DbAlignedDimension.h"
 #include "DbBlockTableRecord.h"
 #include "DbDatabase.h"
+#include "DbDiametricDimension.h"
 #include "DbDimStyleTable.h"
 #include "DbFiler.h"
 #include "DbObjectContextManager.h"
+#include "DbRadialDimension.h"
 #include "DbRotatedDimension.h"
 #include "Ge/GeMatrix3d.h"
+#include "KyDbExtension.h"
 #include "KyObjectAnnotationContext.h"
 #include "OdError.h"
 
@@ -305,6 +309,80 @@ TEST_F(Dimensions, LinearKindsMeasureAlongTheirOwnDirection)
   ASSERT_EQ(dim->transformBy(OdGeMatrix3d::scaling(2.0)), eOk);
   EXPECT_NEAR(dim->getMeasurement(), 20.0, 1e-12);
   EXPECT_TRUE(dim->xLine2Point().isEqualTo(OdGePoint3d(-6, 20, 0)));
+}
+
+TEST_F(Dimensions, ArcKindsMeasureFromTheirChordPointAndScaleTheLeader)
+{
+  const OdDbObjectId styleId = addStyle(L"Arcs");
+  OdDbRadialDimensionPtr radial = add<OdDbRadialDimension>(styleId);
+  radial->setCenter(OdGePoint3d(1, 1, 0));
+  radial->setChordPoint(OdGePoint3d(4, 5, 0));
+  radial->setLeaderLength(2.0);
+  EXPECT_NEAR(radial->getMeasurement(), 5.0, 1e-12);
+  // The text waits at the leader's end, on from the chord point away from the centre.
+  EXPECT_TRUE(radial->textPosition().isEqualTo(OdGePoint3d(4 + 1.2, 5 + 1.6, 0)));
+  OdDbDiametricDimensionPtr diametric = add<OdDbDiametricDimension>(styleId);
+  diametric->setFarChordPoint(OdGePoint3d(-3, 0, 0));
+  diametric->setChordPoint(OdGePoint3d(3, 0, 0));
+  diametric->setLeaderLength(1.0);
+  EXPECT_NEAR(diametric->getMeasurement(), 6.0, 1e-12);
+  EXPECT_TRUE(diametric->textPosition().isEqualTo(OdGePoint3d(4, 0, 0)));
+
+  ASSERT_EQ(radial->transformBy(OdGeMatrix3d::scaling(3.0)), eOk);
+  EXPECT_NEAR(radial->getMeasurement(), 15.0, 1e-12);
+  EXPECT_NEAR(radial->leaderLength(), 6.0, 1e-12);
+  EXPECT_TRUE(radial->center().isEqualTo(OdGePoint3d(3, 3, 0)));
+  ASSERT_EQ(diametric->transformBy(OdGeMatrix3d::rotation(M_PI / 2, OdGeVector3d::kZAxis)), eOk);
+  EXPECT_TRUE(diametric->chordPoint().isEqualTo(OdGePoint3d(0, 3, 0)));
+  EXPECT_NEAR(diametric->leaderLength(), 1.0, 1e-12);
+  OdGeMatrix3d bad;
+  bad.entry[0][0] = kNaN;
+  EXPECT_EQ(diametric->transformBy(bad), eInvalidInput);
+  EXPECT_TRUE(diametric->chordPoint().isEqualTo(OdGePoint3d(0, 3, 0)));
+
+  // Refused points and lengths change nothing; copies keep every value and the arc switch.
+  EXPECT_EQ(errorOf([&] { radial->setChordPoint(OdGePoint3d(kNaN, 0, 0)); }), eInvalidInput);
+  EXPECT_EQ(errorOf([&] { diametric->setLeaderLength(kNaN); }), eInvalidInput);
+  EXPECT_NEAR(radial->getMeasurement(), 15.0, 1e-12);
+  EXPECT_NEAR(diametric->leaderLength(), 1.0, 1e-12);
+  radial->setExtArcOn(true);
+  OdDbRadialDimensionPtr radialCopy = OdDbRadialDimension::createObject();
+  radialCopy->copyFrom(radial);
+  EXPECT_TRUE(radialCopy->extArcOn());
+  EXPECT_NEAR(radialCopy->leaderLength(), 6.0, 1e-12);
+  EXPECT_TRUE(radialCopy->chordPoint().isEqualTo(radial->chordPoint()));
+  diametric->setExtArcOn(true);
+  OdDbDiametricDimensionPtr diametricCopy = OdDbDiametricDimension::createObject();
+  diametricCopy->copyFrom(diametric);
+  EXPECT_TRUE(diametricCopy->extArcOn());
+  EXPECT_TRUE(diametricCopy->farChordPoint().isEqualTo(diametric->farChordPoint()));
+  EXPECT_TRUE(OdDbRadialDimension::desc()->isDerivedFrom(OdDbDimension::desc()));
+  EXPECT_TRUE(OdDbDiametricDimension::desc()->isDerivedFrom(OdDbDimension::desc()));
+}
+
+TEST_F(Dimensions, HostSwitchesTheExtensionArcOnlyOnDimensionsOpenForWrite)
+{
+  const OdDbObjectId styleId = addStyle(L"Arcs");
+  OdDbRadialDimensionPtr radial = add<OdDbRadialDimension>(styleId);
+  OdDbDiametricDimensionPtr diametric = add<OdDbDiametricDimension>(styleId);
+  CKyDbExtension* host = GetKyDbExtension();
+  ASSERT_NE(host, nullptr);
+  EXPECT_EQ(host, GetKyDbExtension());
+  EXPECT_EQ(host->SetRadialDimensionExtArcOn(radial, true), eOk);
+  EXPECT_TRUE(radial->extArcOn());
+  EXPECT_EQ(host->SetRadialDimensionExtArcOn(radial, false), eOk);
+  EXPECT_FALSE(radial->extArcOn());
+  EXPECT_EQ(kyDiametricDimensionSetExtArcOn(diametric, true), eOk);
+  EXPECT_TRUE(diametric->extArcOn());
+  EXPECT_EQ(host->SetRadialDimensionExtArcOn(nullptr, true), eInvalidInput);
+  EXPECT_EQ(kyDiametricDimensionSetExtArcOn(nullptr, true), eInvalidInput);
+  radial->downgradeOpen();
+  diametric->downgradeOpen();
+  EXPECT_EQ(host->SetRadialDimensionExtArcOn(radial, true), eNotOpenForWrite);
+  EXPECT_EQ(kyDiametricDimensionSetExtArcOn(diametric, false), eNotOpenForWrite);
+  EXPECT_FALSE(radial->extArcOn());
+  EXPECT_TRUE(diametric->extArcOn());
+  EXPECT_EQ(errorOf([&] { radial->setExtArcOn(true); }), eNotOpenForWrite);
 }
 
 TEST_F(Dimensions, AnnotativeStateFollowsTheStyleAndSetsTheScale)

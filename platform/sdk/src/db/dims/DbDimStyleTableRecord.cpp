@@ -138,7 +138,17 @@ void OdDbDimStyleTableRecord::dxfOutFields(OdDbDxfFiler* pFiler) const
   pFiler->wrInt16(OdDb::kDxfInt16, 0);
   const OdArray<int> codes = dimVarCodes();
   for (unsigned i = 0; i < codes.size(); ++i)
-    odDimVarWriteBuffer(pFiler, dimVar(codes[i]).get());
+  {
+    // A variable the record does not carry under its code (the text fill colour, whose code is
+    // the flags') is written from its value.
+    OdResBufPtr value = dimVar(codes[i]);
+    if (value.isNull())
+    {
+      const int index = odDimVarByCode(codes[i], false);
+      value = odDimVarBuffer(index, codes[i], m_values[index]);
+    }
+    odDimVarWriteBuffer(pFiler, value.get());
+  }
   // Variables without a DXF code, as "name=value".
   for (int i = 0; i < kOdDimVarCount; ++i)
     if (m_set.test(static_cast<std::size_t>(i)) && (odDimVarDesc(i).flags & kOdDimVarNoDxf))
