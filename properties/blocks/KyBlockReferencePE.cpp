@@ -297,8 +297,10 @@ int KySetBlockPosition(const OdDbObject* object, KyAxis axis, const CKyVariant& 
     return kKyRefused;
   bool refused = false;
   const int result = KySetUcsComponent(object, ref->position(), axis, value, [&](const OdGePoint3d& p) {
-    const OdGeMatrix3d move = OdGeMatrix3d::translation(p - ref->position());
-    if (!transformAttributes(ref, move))
+    // A move across most of the double range overflows: attributes and outline could not follow it.
+    const OdGeVector3d delta = p - ref->position();
+    const OdGeMatrix3d move = OdGeMatrix3d::translation(delta);
+    if (!KyIsFinite(delta.asPoint()) || !transformAttributes(ref, move))
     {
       refused = true;
       return;

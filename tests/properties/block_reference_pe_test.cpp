@@ -509,3 +509,25 @@ TEST_F(BlockReferenceRows, PlacementEditsCarryTheAttributes)
   ref->setPosition(OdGePoint3d());
   kyExpectPoint(positionOf(), OdGePoint3d(11.0, 7.0, 0.0));
 }
+
+TEST_F(BlockReferenceRows, MoveBeyondTheDoubleRangeIsRefusedAndKeepsTheReference)
+{
+  // The move from -1e308 to 1e308 is not a finite distance: neither attributes nor the cloud's
+  // outline can follow it, with or without attributes to carry.
+  for (bool withAttribute : {false, true})
+  {
+    OdDbBlockReferencePtr ref = place(addBlock(withAttribute ? L"Tagged" : L"Plain"), OdGePoint3d(-1e308, 0.0, 0.0));
+    OdDbObjectId id;
+    if (withAttribute)
+      id = ref->appendAttribute(attributeOf(L"TAG", L"x", OdGePoint3d(-1e308, 1.0, 0.0)));
+    makeCloud(ref);
+    EXPECT_EQ(-5001, set(ref, "Position X", CKyVariant(1e308, true))) << withAttribute;
+    kyExpectPoint(ref->position(), OdGePoint3d(-1e308, 0.0, 0.0));
+    kyExpectPoint(ref->xData(L"PE_CLOUD")->next()->next()->getPoint3d(), OdGePoint3d());
+    if (withAttribute)
+    {
+      OdDbAttributePtr attribute = id.safeOpenObject();
+      kyExpectPoint(attribute->position(), OdGePoint3d(-1e308, 1.0, 0.0));
+    }
+  }
+}
