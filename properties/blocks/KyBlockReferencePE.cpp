@@ -55,10 +55,6 @@ struct RefRow
 };
 
 const RefRow kRefRows[] = {
-  {kCloudSettings, {"property_types", QT_TRANSLATE_NOOP("property_types", "Shape")}, CKyVariant::kEmpty, nullptr,
-   "Misc", "Name", &P::GetShape, nullptr, &CKyPropertyPEImpl::IsReadOnlyTrue},
-  {kCloudSettings, {"property_types", QT_TRANSLATE_NOOP("property_types", "Radius")}, CKyVariant::kDouble, nullptr,
-   "Geometry", "Radius", &P::GetRadius, &P::SetRadius, &CKyPropertyPEImpl::IsReadOnlyFalse},
   {kGeometry, {"property_types", QT_TRANSLATE_NOOP("property_types", "Position X")}, CKyVariant::kDouble,
    &CKyPropertyType::kCoordinateXGUID, "Geometry", "PositionX", &P::GetPositionX, &P::SetPositionX,
    &CKyPropertyPEImpl::IsReadOnlyFalse},
@@ -82,12 +78,17 @@ const RefRow kRefRows[] = {
    "Misc", "BlockUnit", &P::GetBlockUnit, nullptr, &CKyPropertyPEImpl::IsReadOnlyTrue},
   {kMisc, {"property_types", QT_TRANSLATE_NOOP("property_types", "Block Unit Scale")}, CKyVariant::kDouble, nullptr,
    "Misc", "UnitFactor", &P::GetUnitFactor, nullptr, &CKyPropertyPEImpl::IsReadOnlyTrue},
+  {kCloudSettings, {"property_types", QT_TRANSLATE_NOOP("property_types", "Shape")}, CKyVariant::kEmpty, nullptr,
+   "Misc", "Name", &P::GetShape, nullptr, &CKyPropertyPEImpl::IsReadOnlyTrue},
+  {kCloudSettings, {"property_types", QT_TRANSLATE_NOOP("property_types", "Radius")}, CKyVariant::kDouble, nullptr,
+   "Geometry", "Radius", &P::GetRadius, &P::SetRadius, &CKyPropertyPEImpl::IsReadOnlyFalse},
 };
-const RefRow& kPositionXRow = kRefRows[2];
+const RefRow& kPositionXRow = kRefRows[0];
 
-// The rows of each form, by index into kRefRows, in palette order.
-const int kOrdinaryForm[] = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
-const int kCloudForm[] = {0, 1, 2, 3, 4, 5, 6, 7};
+// The rows of each form, by index into kRefRows, in palette order. The cloud's own rows come last
+// in the table, so that the name lookup of the common ordinary form passes them last.
+const int kOrdinaryForm[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+const int kCloudForm[] = {10, 11, 0, 1, 2, 3, 4, 5};
 
 const RefRow* rowNamed(const CKyString& name)
 {
@@ -338,7 +339,10 @@ void KyHookLinetypeScaleRow(CKyPropertiesContainer* container, CKyIsReadOnlyMeth
   row->PutIsReadOnlyMethod(test);
 }
 
-CKyAttributeDescription::CKyAttributeDescription(const CKyString& tag, OdUInt32 index) : m_tag(tag), m_index(index) {}
+CKyAttributeDescription::CKyAttributeDescription(OdString tag, OdUInt32 index, const OdDbObjectId& madeFor)
+  : m_tag(tag), m_tagString(std::move(tag)), m_index(index), m_madeFor(madeFor)
+{
+}
 
 // ---- CKyBlockReferencePE -------------------------------------------------------------------
 
@@ -396,20 +400,22 @@ void CKyBlockReferencePE::addAttributeRows(const OdDbBlockReference* ref, CKyPro
   static const KyText kCategory{"property_groups", QT_TRANSLATE_NOOP("property_groups", "BlockAttributes")};
   static const KyText kDescription{"property_descriptions",
                                    QT_TRANSLATE_NOOP("property_descriptions", "Specifies the BlockAttribute value.")};
-  std::vector<OdString> seen;
+  std::vector<const CKyAttributeDescription*> earlier;
+  earlier.reserve(8);
   for (OdDbObjectIteratorPtr it = ref->attributeIterator(); !it->done(); it->step())
   {
-    OdDbAttributePtr attribute = OdDbAttribute::cast(it->entity().get());
+    const OdDbEntityPtr entity = it->entity();
+    const KyOpened<OdDbAttribute> attribute = KyAs<OdDbAttribute>(entity.get());
     if (attribute.isNull())
       continue;
-    const OdString tag = attribute->tag();
+    OdString tag = attribute->tag();
     OdUInt32 index = 0;
-    for (const OdString& earlier : seen)
-      if (earlier.iCompare(tag) == 0)
+    for (const CKyAttributeDescription* before : earlier)
+      if (before->tagString().iCompare(tag) == 0)
         ++index;
-    seen.push_back(tag);
-    auto* row = new CKyAttributeDescription(CKyString(tag), index);
-    row->SetName(CKyString(tag));
+    auto* row = new CKyAttributeDescription(std::move(tag), index, it->objectId());
+    earlier.push_back(row);
+    row->SetName(row->GetTag());
     row->SetCategory(kCategory.get());
     row->SetType(CKyPropertyTypeImpl(CKyVariant::kString, CKyPropertyType::kAttributeGUID));
     row->SetDescription(kDescription.get());
@@ -427,17 +433,39 @@ OdDbObjectId CKyBlockReferencePE::GetAttributeIdByDesc(const OdDbBlockReference*
   const CKyAttributeDescription* key = dynamic_cast<const CKyAttributeDescription*>(&description);
   if (!ref || !key)
     return OdDbObjectId();
-  const OdString tag = key->GetTag().toOdString();
   OdUInt32 index = 0;
   for (OdDbObjectIteratorPtr it = ref->attributeIterator(); !it->done(); it->step())
   {
-    OdDbAttributePtr attribute = OdDbAttribute::cast(it->entity().get());
-    if (attribute.isNull() || attribute->tag().iCompare(tag) != 0)
+    const OdDbEntityPtr entity = it->entity();
+    const KyOpened<OdDbAttribute> attribute = KyAs<OdDbAttribute>(entity.get());
+    if (attribute.isNull() || attribute->tag().iCompare(key->tagString()) != 0)
       continue;
     if (index++ == key->GetIndex())
       return it->objectId();
   }
   return OdDbObjectId();
+}
+
+OdDbAttributePtr CKyBlockReferencePE::openAttribute(const OdDbBlockReference* ref,
+                                                    const CKyPropertyDescription& description, OdDb::OpenMode mode)
+{
+  const CKyAttributeDescription* key = dynamic_cast<const CKyAttributeDescription*>(&description);
+  if (!ref || !key)
+    return OdDbAttributePtr();
+  // Rows are made per object and gathering reads each one twice (value, read-only state); the
+  // attribute the row was made for answers while it is still this reference's, under this tag.
+  // A merged selection asks the row for other references' values: those take the walk.
+  if (!key->madeFor().isNull())
+  {
+    const OdDbObjectPtr object = key->madeFor().openObject(mode);
+    if (!object.isNull() && object->isKindOf(OdDbAttribute::desc()) && object->ownerId() == ref->objectId())
+    {
+      OdDbAttributePtr attribute(static_cast<OdDbAttribute*>(object.get()));
+      if (attribute->tag().iCompare(key->tagString()) == 0)
+        return attribute;
+    }
+  }
+  return OdDbAttribute::cast(GetAttributeIdByDesc(ref, description).openObject(mode).get());
 }
 
 CKyVariant CKyBlockReferencePE::GetDynamicPropertyAttribute(const OdDbObject* o, const CKyPropertyDescription& d,
@@ -446,7 +474,7 @@ CKyVariant CKyBlockReferencePE::GetDynamicPropertyAttribute(const OdDbObject* o,
   const KyOpened<OdDbBlockReference> ref = KyForRead<OdDbBlockReference>(o);
   if (ref.isNull())
     return CKyVariant();
-  OdDbAttributePtr attribute = OdDbAttribute::cast(GetAttributeIdByDesc(ref, d).openObject().get());
+  const OdDbAttributePtr attribute = openAttribute(ref, d, OdDb::kForRead);
   return attribute.isNull() ? CKyVariant() : KyStringValueOf(attribute->textString());
 }
 
@@ -456,7 +484,7 @@ int CKyBlockReferencePE::SetDynamicPropertyAttribute(const OdDbObject* o, const 
   const KyOpened<OdDbBlockReference> ref = KyForWrite<OdDbBlockReference>(o);
   if (ref.isNull() || v.GetType() != CKyVariant::kString)
     return kKyRefused;
-  OdDbTextPtr attribute = OdDbAttribute::cast(GetAttributeIdByDesc(ref, d).openObject(OdDb::kForWrite).get());
+  OdDbTextPtr attribute = openAttribute(ref, d, OdDb::kForWrite).get();
   if (attribute.isNull())
     return kKyRefused;
   CKyFieldHelper::setFieldsFromString(attribute, v.GetString());
@@ -468,7 +496,7 @@ bool CKyBlockReferencePE::IsDynamicPropertyAttributeReadOnly(const OdDbObject* o
   const KyOpened<OdDbBlockReference> ref = KyAs<OdDbBlockReference>(o);
   if (ref.isNull())
     return true;
-  OdDbAttributePtr attribute = OdDbAttribute::cast(GetAttributeIdByDesc(ref, d).openObject().get());
+  const OdDbAttributePtr attribute = openAttribute(ref, d, OdDb::kForRead);
   if (attribute.isNull())
     return true;
   OdDbLayerTableRecordPtr layer = OdDbLayerTableRecord::cast(attribute->layerId().openObject().get());

@@ -38,16 +38,22 @@ bool KyIsBlockUniform(const OdDbObject* object);
 void KyHookLinetypeScaleRow(CKyPropertiesContainer* container, CKyIsReadOnlyMethod& saved, CKyIsReadOnlyMethod test);
 
 // A per-object row of a block attribute: the tag and the occurrence of the tag on the reference.
+// It also remembers the attribute it was made for, which its accessors use while that attribute
+// still belongs to the reference under the same tag, instead of walking the attributes each time.
 class CKyAttributeDescription : public CKyPropertyDescriptionImpl
 {
 public:
-  CKyAttributeDescription(const CKyString& tag, OdUInt32 index);
+  CKyAttributeDescription(OdString tag, OdUInt32 index, const OdDbObjectId& madeFor = OdDbObjectId());
   const CKyString& GetTag() const { return m_tag; }
   OdUInt32 GetIndex() const { return m_index; }
+  const OdString& tagString() const { return m_tagString; }
+  const OdDbObjectId& madeFor() const { return m_madeFor; }
 
 private:
   CKyString m_tag;
+  OdString m_tagString;
   OdUInt32 m_index;
+  OdDbObjectId m_madeFor;
 };
 
 // A per-object row of a dynamic-block property: the position of the property in the reference's
@@ -92,6 +98,10 @@ public:
   // The attribute rows: one per attribute, named by its tag.
   static void addAttributeRows(const OdDbBlockReference* ref, CKyPropertiesContainer* container);
   static OdDbObjectId GetAttributeIdByDesc(const OdDbBlockReference* ref, const CKyPropertyDescription& description);
+  // The row's attribute opened in `mode`: the one the row was made for when it still qualifies,
+  // else the one GetAttributeIdByDesc finds; null when there is none.
+  static OdDbAttributePtr openAttribute(const OdDbBlockReference* ref, const CKyPropertyDescription& description,
+                                        OdDb::OpenMode mode);
   static CKyVariant GetDynamicPropertyAttribute(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&);
   static int SetDynamicPropertyAttribute(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&,
                                          const CKyVariant&);

@@ -531,3 +531,52 @@ TEST_F(BlockReferenceRows, MoveBeyondTheDoubleRangeIsRefusedAndKeepsTheReference
     }
   }
 }
+
+TEST_F(BlockReferenceRows, AttributeRowFindsItsAttributeByTagAndOccurrenceOnceItsOwnIsGone)
+{
+  auto tagged = [&](const wchar_t* block, std::initializer_list<const wchar_t*> values) {
+    OdDbBlockReferencePtr ref = place(addBlock(block));
+    std::vector<OdDbObjectId> ids;
+    for (const wchar_t* value : values)
+      ids.push_back(ref->appendAttribute(attributeOf(L"NUMBER", value, OdGePoint3d())));
+    return std::make_pair(ref, ids);
+  };
+  auto [first, firstIds] = tagged(L"First", {L"1", L"2"});
+  KyPaletteRows rows(first);
+  const CKyPropertyDescription* second = nullptr;
+  for (int i = 0; i < rows.container().GetCount(); ++i)
+    if (rows.container().GetAt(i)->GetCategory().toQString() == QLatin1String("BlockAttributes"))
+      second = rows.container().GetAt(i);
+  ASSERT_NE(second, nullptr);
+  auto valueOf = [&](OdDbBlockReference* ref) { return second->GetValue(ref, CKyVariant()).GetString().toQString(); };
+  EXPECT_EQ(QString("2"), valueOf(first));
+
+  // A merged selection asks the first reference's row about another one: its second NUMBER answers.
+  auto [other, otherIds] = tagged(L"Other", {L"7", L"8", L"9"});
+  EXPECT_EQ(QString("8"), valueOf(other));
+  EXPECT_EQ(5100, second->SetValue(other, CKyVariant("80"), CKyVariant()));
+  {
+    OdDbAttributePtr edited = otherIds[1].safeOpenObject();
+    EXPECT_EQ(OdString(L"80"), edited->textString());
+    OdDbAttributePtr untouched = firstIds[1].safeOpenObject();
+    EXPECT_EQ(OdString(L"2"), untouched->textString());
+  }
+
+  // Renamed, the row's own attribute no longer answers; with a third NUMBER appended, that one is
+  // now the second occurrence.
+  first->appendAttribute(attributeOf(L"NUMBER", L"3", OdGePoint3d()));
+  {
+    OdDbAttributePtr renamed = firstIds[1].safeOpenObject(OdDb::kForWrite);
+    renamed->setTag(L"OTHER");
+  }
+  EXPECT_EQ(QString("3"), valueOf(first));
+  // Erased, the same.
+  {
+    OdDbAttributePtr gone = otherIds[1].safeOpenObject(OdDb::kForWrite);
+    gone->erase();
+  }
+  EXPECT_EQ(QString("9"), valueOf(other));
+  EXPECT_EQ(5100, second->SetValue(other, CKyVariant("90"), CKyVariant()));
+  OdDbAttributePtr last = otherIds[2].safeOpenObject();
+  EXPECT_EQ(OdString(L"90"), last->textString());
+}
