@@ -92,10 +92,7 @@ const int kCloudForm[] = {10, 11, 0, 1, 2, 3, 4, 5};
 
 const RefRow* rowNamed(const CKyString& name)
 {
-  for (const RefRow& row : kRefRows)
-    if (KyIsNamed(name, row.name))
-      return &row;
-  return nullptr;
+  return KyRowNamed(kRefRows, name, [](const RefRow& r) -> const KyText& { return r.name; });
 }
 
 std::unique_ptr<CKyPropertyDescriptionImpl> makeRefRow(const void*, const void* rowKey)

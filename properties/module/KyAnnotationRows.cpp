@@ -134,6 +134,10 @@ void KyAddAnnotationRows(CKyPropertiesContainer* container, const KyAnnotationFa
 void KyRenameListedRow(CKyPropertiesContainer* container, const KyText& category, const KyText& from,
                        const KyText& to, CKyIsReadOnlyMethod readOnly, const char* iconFolder, const char* icon)
 {
+  // The rows renamed are listed ones, shared by every object of the kind: most gatherings find
+  // the row under its new name already, which ends the search early.
+  if (container->GetByName(to.get(), category.get()))
+    return;
   CKyPropertyDescription* row = container->GetByName(from.get(), category.get());
   if (!row)
     return;

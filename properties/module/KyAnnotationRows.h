@@ -35,6 +35,29 @@ inline bool KyIsNamed(const CKyString& name, const KyText& text)
   return name == text.get();
 }
 
+// The entry of a dispatcher's table whose name (the KyText `nameOf(entry)` gives) is the row's,
+// or null. Gathering asks row after row, in table order, for its value and then its read-only
+// state, so the entry found last and the one after it are tried before the whole table.
+template <class Row, std::size_t N, class NameOf>
+const Row* KyRowNamed(const Row (&rows)[N], const CKyString& name, NameOf nameOf)
+{
+  static std::size_t last = N;
+  if (last < N)
+  {
+    if (KyIsNamed(name, nameOf(rows[last])))
+      return &rows[last];
+    if (last + 1 < N && KyIsNamed(name, nameOf(rows[last + 1])))
+      return &rows[++last];
+  }
+  for (std::size_t i = 0; i < N; ++i)
+    if (KyIsNamed(name, nameOf(rows[i])))
+    {
+      last = i;
+      return &rows[i];
+    }
+  return nullptr;
+}
+
 // One per-object annotation row; name in "property_types", icons :/<Folder>/<Folder>_<Icon>.
 struct KyAnnotationRow
 {

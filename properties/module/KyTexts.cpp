@@ -222,11 +222,20 @@ const CKyPropertyDescriptionImpl& KyPrototypeOf(
   const void* first, const void* second,
   std::unique_ptr<CKyPropertyDescriptionImpl> (*make)(const void* first, const void* second))
 {
+  // Kinds ask for their rows' prototypes in the same order for every object: the one after the
+  // last found is nearly always the one asked for.
+  static std::size_t next = 0;
   std::vector<Prototype>& list = prototypes();
-  for (const Prototype& p : list)
-    if (p.first == first && p.second == second)
-      return *p.description;
+  if (next < list.size() && list[next].first == first && list[next].second == second)
+    return *list[next++].description;
+  for (std::size_t i = 0; i < list.size(); ++i)
+    if (list[i].first == first && list[i].second == second)
+    {
+      next = i + 1;
+      return *list[i].description;
+    }
   list.push_back(Prototype{first, second, make(first, second)});
+  next = list.size();
   return *list.back().description;
 }
 

@@ -125,25 +125,15 @@ const AnnotationRowAccess kAnnotationAccess[] = {
    &CKyTextPE::SetDynamicPropertyMatchOrientation},
 };
 
-// The one lookup both dispatchers use: the entry whose name is the row's, or null.
-template <class Row, std::size_t N, class Name>
-const Row* rowNamed(const Row (&rows)[N], const CKyPropertyDescription& description, Name nameOf)
-{
-  const CKyString name = description.GetName();
-  for (const Row& row : rows)
-    if (KyIsNamed(name, nameOf(row)))
-      return &row;
-  return nullptr;
-}
-
 const FormRow* formRow(const CKyPropertyDescription& d)
 {
-  return rowNamed(kFormRows, d, [](const FormRow& r) -> const KyText& { return r.name; });
+  return KyRowNamed(kFormRows, d.GetName(), [](const FormRow& r) -> const KyText& { return r.name; });
 }
 
 const AnnotationRowAccess* annotationRow(const CKyPropertyDescription& d)
 {
-  return rowNamed(kAnnotationAccess, d, [](const AnnotationRowAccess& r) -> const KyText& { return *r.name; });
+  return KyRowNamed(kAnnotationAccess, d.GetName(),
+                    [](const AnnotationRowAccess& r) -> const KyText& { return *r.name; });
 }
 
 std::unique_ptr<CKyPropertyDescriptionImpl> makeFormRow(const void*, const void* rowKey)
@@ -368,13 +358,15 @@ CKyVariant CKyAttributeDefinitionPE::GetRotation(const OdDbObject* object, const
   return CKyVariant(rotation < 0.0 ? rotation + Oda2PI : rotation, true);
 }
 
-// The current Justify entry is "Aligned" or "Fit"; the attachments of a multiline definition
-// never are.
+// The current Justify entry is "Aligned" (3) or "Fit" (5), whose two points fix the angle; the
+// attachments of a multiline definition never are.
 bool CKyAttributeDefinitionPE::IsRotationReadOnly(const OdDbObject* object, const CKyPropertyDescription&)
 {
   const KyOpened<OdDbAttributeDefinition> def = KyAs<OdDbAttributeDefinition>(object);
-  return !def.isNull() && !def->isMTextAttributeDefinition() &&
-         KyIsStretchedJustification(KyCurrentTextJustification(def));
+  if (def.isNull() || def->isMTextAttributeDefinition())
+    return false;
+  const int justification = KyCurrentTextJustification(def);
+  return justification == 3 || justification == 5;
 }
 
 CKyVariant CKyAttributeDefinitionPE::GetInvisible(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
