@@ -572,3 +572,42 @@ TEST(DxfDimensions, StyleArrowNamesMapToTheirBlocksOrAreRepairs)
   EXPECT_EQ(written.find("\n  5\ntick"), std::string::npos) << written;
   EXPECT_NE(written.find("\n342\n"), std::string::npos) << written;
 }
+
+// A style that names its arrow both ways takes the handle form, whichever comes first; the name
+// is not a repair then.
+TEST(DxfDimensions, StyleArrowHandleWinsOverItsName)
+{
+  const std::string blockDefs = dxfwrite::tags({
+    {0, "BLOCK"}, {5, "B1"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbBlockBegin"}, {2, "TICK"}, {70, "0"},
+    {10, "0.0"}, {20, "0.0"}, {30, "0.0"}, {3, "TICK"}, {1, ""},
+    {0, "ENDBLK"}, {5, "B3"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbBlockEnd"},
+    {0, "BLOCK"}, {5, "C1"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbBlockBegin"}, {2, "DOT"}, {70, "0"},
+    {10, "0.0"}, {20, "0.0"}, {30, "0.0"}, {3, "DOT"}, {1, ""},
+    {0, "ENDBLK"}, {5, "C3"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbBlockEnd"},
+  });
+  // 342 names the block record, listed with its handle in the block-record table.
+  const std::vector<std::pair<int, std::string>> nameFirst = {{5, "TICK"}, {342, "D2"}};
+  const std::vector<std::pair<int, std::string>> handleFirst = {{342, "D2"}, {5, "TICK"}};
+  for (const auto& arrow : {nameFirst, handleFirst})
+  {
+    std::vector<std::pair<int, std::string>> tags = {
+      {0, "TABLE"}, {2, "BLOCK_RECORD"}, {5, "E"}, {100, "AcDbSymbolTable"}, {70, "2"},
+      {0, "BLOCK_RECORD"}, {5, "D1"}, {100, "AcDbSymbolTableRecord"}, {100, "AcDbBlockTableRecord"}, {2, "TICK"},
+      {0, "BLOCK_RECORD"}, {5, "D2"}, {100, "AcDbSymbolTableRecord"}, {100, "AcDbBlockTableRecord"}, {2, "DOT"},
+      {0, "ENDTAB"},
+      {0, "TABLE"}, {2, "DIMSTYLE"}, {5, "A"}, {100, "AcDbSymbolTable"}, {70, "1"}, {100, "AcDbDimStyleTable"},
+      {71, "1"},
+      {0, "DIMSTYLE"}, {105, "A1"}, {100, "AcDbSymbolTableRecord"}, {100, "AcDbDimStyleTableRecord"},
+      {2, "Both"}, {70, "0"}};
+    tags.insert(tags.end(), arrow.begin(), arrow.end());
+    tags.push_back({0, "ENDTAB"});
+    const dxfwrite::Read r = dxfwrite::readSource(
+      dxfwrite::minimalFile(kDxfR2000, "", {{"TABLES", dxfwrite::tags(tags)}, {"BLOCKS", blockDefs}}));
+    for (const auto& repair : r.report.repairs)
+      ADD_FAILURE() << arrow.front().first << ": " << KyDxfReader::Report::repairText("t.dxf", repair).toStdString();
+    OdDbDimStyleTableRecordPtr style = at(r.db, 0xA1);
+    ASSERT_FALSE(style.isNull());
+    OdDbSymbolTablePtr blocks = r.db->getBlockTableId().safeOpenObject();
+    EXPECT_EQ(style->dimblk(), blocks->getAt(L"DOT")) << arrow.front().first;
+  }
+}
