@@ -65,9 +65,8 @@ OdDbBlockReferencePtr cloudReference(KyTestDrawing& drawing)
   return ref;
 }
 
-// Lays the cloud into the reference's block; the arcs it holds then, in order.
-OdDbObjectIdArray lay(KyTestDrawing& drawing, OdDbBlockReference* ref, const std::vector<OdGePoint3d>& points,
-                      double radius)
+// A builder given the outline through the points and the radius.
+CKyCloudBase builderFor(KyTestDrawing& drawing, const std::vector<OdGePoint3d>& points, double radius)
 {
   CKyCloudBase builder(drawing.db());
   OdDb3dPolylinePtr base = outline(points);
@@ -75,6 +74,14 @@ OdDbObjectIdArray lay(KyTestDrawing& drawing, OdDbBlockReference* ref, const std
   CLOUDLINE_COMMAND_DATA setting;
   setting.arcRadius = radius;
   builder.setCloudSetting(setting);
+  return builder;
+}
+
+// Lays the cloud into the reference's block; the arcs it holds then, in order.
+OdDbObjectIdArray lay(KyTestDrawing& drawing, OdDbBlockReference* ref, const std::vector<OdGePoint3d>& points,
+                      double radius)
+{
+  CKyCloudBase builder = builderFor(drawing, points, radius);
   EXPECT_TRUE(builder.cloudBaseMain());
   EXPECT_TRUE(builder.convertToBlock(ref));
   EXPECT_EQ(builder.arcCount(), builder.getObjIdArrArc().size());
@@ -204,12 +211,7 @@ TEST(CloudBase, RefusesWhatCannotBeACloudAndAddsNothing)
     KyTestDrawing drawing;
     OdDbBlockReferencePtr ref = cloudReference(drawing);
     const OdDbDxfTagList before = kySnapshot(ref);
-    CKyCloudBase builder(drawing.db());
-    OdDb3dPolylinePtr base = outline(c.points);
-    builder.setBaseCurve(base);
-    CLOUDLINE_COMMAND_DATA setting;
-    setting.arcRadius = c.radius;
-    builder.setCloudSetting(setting);
+    CKyCloudBase builder = builderFor(drawing, c.points, c.radius);
     EXPECT_FALSE(builder.cloudBaseMain());
     EXPECT_EQ(builder.arcCount(), 0u);
     EXPECT_FALSE(builder.convertToBlock(ref));
@@ -223,12 +225,7 @@ TEST(CloudBase, RefusesWhatCannotBeACloudAndAddsNothing)
   for (double radius : {40.0, 40.0 / 4096})
   {
     KyTestDrawing drawing;
-    CKyCloudBase builder(drawing.db());
-    OdDb3dPolylinePtr base = outline(kSquare);
-    builder.setBaseCurve(base);
-    CLOUDLINE_COMMAND_DATA setting;
-    setting.arcRadius = radius;
-    builder.setCloudSetting(setting);
+    CKyCloudBase builder = builderFor(drawing, kSquare, radius);
     EXPECT_TRUE(builder.cloudBaseMain()) << radius;
     EXPECT_EQ(builder.arcCount(), radius == 40.0 ? 3u : 4096u);
   }
