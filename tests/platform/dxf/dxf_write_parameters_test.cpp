@@ -136,11 +136,12 @@ TEST(DxfWriteParameters, ClassesAreDeclaredForTheKindsTheDrawingHas)
   for (const char* kind : kKinds)
   {
     SCOPED_TRACE(kind);
+    const std::pair<int, std::string> declaration(1, kind), object(0, kind), start(0, "CLASS");
     int declared = 0, objects = 0;
     for (std::size_t i = 1; i < tags.size(); ++i)
     {
-      declared += tags[i] == std::make_pair(1, std::string(kind)) && tags[i - 1] == std::make_pair(0, std::string("CLASS"));
-      objects += tags[i] == std::make_pair(0, std::string(kind));
+      declared += tags[i] == declaration && tags[i - 1] == start;
+      objects += tags[i] == object;
     }
     EXPECT_EQ(1, declared);
     EXPECT_EQ(1, objects);

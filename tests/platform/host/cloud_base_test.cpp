@@ -145,8 +145,9 @@ TEST(CloudBase, LastArcEndsOnTheFirstPointWhenRoundingOvershoots)
 {
   KyTestDrawing drawing;
   OdDbBlockReferencePtr ref = cloudReference(drawing);
-  const OdDbObjectIdArray arcs = lay(
-    drawing, ref, {OdGePoint3d(0, 0, 0), OdGePoint3d(0.1, 0, 0), OdGePoint3d(0.1, 0.3, 0), OdGePoint3d(0, 0.3, 0)}, 0.5);
+  const std::vector<OdGePoint3d> thin = {OdGePoint3d(0, 0, 0), OdGePoint3d(0.1, 0, 0), OdGePoint3d(0.1, 0.3, 0),
+                                         OdGePoint3d(0, 0.3, 0)};
+  const OdDbObjectIdArray arcs = lay(drawing, ref, thin, 0.5);
   ASSERT_EQ(arcs.size(), 3u);
   expectCloudAlong(arcs, 0.5, OdGePoint2d(0, 0), OdGePoint2d(0.1, 0.3));
 }

@@ -298,10 +298,12 @@ OdResBufPtr OdDbDynBlockReferenceProperty::value() const
   if (!pLookup)
     return ownValue(pRef, p);
   // What the lookup shows follows its target, which may have been set on its own since.
-  for (const OdDbObjectId& id : OdDbDynBlockReference::parametersOf(OdDbDynBlockReference::definitionOf(pRef->blockTableRecord())))
+  const OdDbObjectId definition = OdDbDynBlockReference::definitionOf(pRef->blockTableRecord());
+  for (const OdDbObjectId& id : OdDbDynBlockReference::parametersOf(definition))
   {
     OdDbBlockParameterPtr pTarget = openParameter(id);
-    if (pTarget->name().iCompare(pLookup->targetName()) == 0 && !pTarget->isKindOf(OdDbBlockLookupParameter::desc()))
+    if (pTarget->name().iCompare(pLookup->targetName()) == 0 &&
+        !pTarget->isKindOf(OdDbBlockLookupParameter::desc()))
       return OdResBuf::newRb(1, pLookup->entryOf(ownValue(pRef, pTarget)));
   }
   return OdResBuf::newRb(1, OdString());
