@@ -1167,3 +1167,23 @@ TEST(KypropsSave, AttributeDefinitionEditsReadBackAlone)
                                            {"12A", "Justify=Middle Center", "Justify", "Middle Center"},
                                            {"12B", "Verify=No", "Verify", "No"}});
 }
+
+// The cloud: its radius laid again into its block's arcs and its move carried by its data survive
+// the file; the door read back (its parameters skipped) still turns as a reference of its own
+// representation.
+TEST(KypropsSave, CloudAndDoorEditsReadBackAlone)
+{
+  expectSampleEditsReadBackAlone("R2018", {{"131", "Radius=2", "Radius", "2.0000"},
+                                           {"131", "Radius=4.5", "Radius", "4.5000"},
+                                           {"131", "Position X=150", "Position X", "150.0000"},
+                                           {"131", "Scale X=2", "Scale X", "2.0000"},
+                                           {"132", "Rotation=30", "Rotation", "30.00"}});
+  // The arcs go with the radius: 22 of radius 3 along the outline's 64 became 32 of radius 2.
+  QTemporaryDir dir;
+  const QString out = dir.filePath(QStringLiteral("cloud.dxf"));
+  ASSERT_EQ(0, runKyprops({"--select", "131", "--set", "Radius=2", "--output", out}).exitCode);
+  const QJsonObject before = runKyprops({"--summary", "--json"}).json.value("drawing").toObject();
+  const QJsonObject after = runKyprops({"--summary", "--json", out}).json.value("drawing").toObject();
+  EXPECT_EQ(before.value("kinds").toObject().value("ARC").toInt() + 10,
+            after.value("kinds").toObject().value("ARC").toInt());
+}
