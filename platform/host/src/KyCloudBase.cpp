@@ -154,6 +154,8 @@ bool CKyCloudBase::convertToBlock(OdDbBlockReference* pReference)
   for (OdDbObjectIteratorPtr it = pBlock->newIterator(true, false); !it->done(); it->step(true, false))
   {
     OdDbEntityPtr pEntity = it->entity(OdDb::kForWrite, true);
+    if (pEntity.isNull())
+      continue;
     OdDbArcPtr pArc = OdDbArc::cast(pEntity.get());
     if (pArc.isNull() || next == m_arcs.size())
     {
