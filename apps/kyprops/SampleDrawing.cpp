@@ -26,6 +26,8 @@
 #include "DmUtil.h"
 #include "DbFace.h"
 #include "DbDatabase.h"
+#include "DbDynBlockReference.h"
+#include "DbBlockParameter.h"
 #include "DbLayerTableRecord.h"
 #include "DbLine.h"
 #include "DbLinetypeTableRecord.h"
@@ -45,6 +47,7 @@
 #include "Ge/GeGbl.h"
 #include "ResBuf.h"
 #include "Ge/GePoint2d.h"
+#include "KyCloudBase.h"
 #include "KyUtils.h"
 
 namespace
@@ -320,6 +323,102 @@ void addHatches(SampleBuilder& sample, const OdDbObjectId& walls, const OdDbObje
     paving->appendLoop(OdDbHatch::kExternal, rectangle(x, 0.0, x + 10.0, 10.0), OdGeDoubleArray());
     sample.add(paving, walls);
   }
+}
+
+// A revision cloud: arcs of radius 3 along a closed 20 x 12 rectangle from `corner`, laid by the
+// host's cloud builder into the block of a reference at the corner.
+void addCloud(SampleBuilder& sample, OdDbDatabase* db, const OdGePoint3d& corner, const OdDbObjectId& layer)
+{
+  OdDbSymbolTablePtr table = db->getBlockTableId().safeOpenObject(OdDb::kForWrite);
+  OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
+  block->setName(L"Cloud 1");
+  OdDbBlockReferencePtr cloud = OdDbBlockReference::createObject();
+  cloud->setBlockTableRecord(table->add(block));
+  cloud->setPosition(corner);
+  sample.add(cloud, layer);
+
+  OdDb3dPolylinePtr outline = OdDb3dPolyline::createObject();
+  CLOUDLINE_COMMAND_DATA setting;
+  for (const OdGeVector3d& offset : {OdGeVector3d(0.0, 0.0, 0.0), OdGeVector3d(20.0, 0.0, 0.0),
+                                     OdGeVector3d(20.0, 12.0, 0.0), OdGeVector3d(0.0, 12.0, 0.0)})
+  {
+    OdDb3dPolylineVertexPtr vertex = OdDb3dPolylineVertex::createObject();
+    vertex->setPosition(corner + offset);
+    outline->appendVertex(vertex);
+    setting.extents.addPoint(corner + offset);
+  }
+  outline->makeClosed();
+  setting.shape = 0;
+  setting.arcRadius = 3.0;
+  setting.color = cloud->color();
+  setting.layerId = layer;
+  setting.lineWeight = cloud->lineWeight();
+  CKyCloudBase builder(db);
+  builder.setBaseCurve(outline);
+  builder.setCloudSetting(setting);
+  builder.cloudBaseMain();
+  builder.convertToBlock(cloud);
+}
+
+OdDbLinePtr line(const OdGePoint3d& from, const OdGePoint3d& to)
+{
+  OdDbLinePtr l = OdDbLine::createObject();
+  l->setStartPoint(from);
+  l->setEndPoint(to);
+  return l;
+}
+
+// The dynamic door, 6 to 12 wide: the open leaf (0) with its swing (1), the closed leaf (2) and
+// the strike jamb (3). Width moves the jamb, Opening (hidden) turns the open leaf, Hand mirrors
+// the leaves and the swing, Swing shows the open or the closed leaf, Size picks a standard width.
+OdDbObjectId addDoorDefinition(OdDbDatabase* db)
+{
+  OdDbSymbolTablePtr table = db->getBlockTableId().safeOpenObject(OdDb::kForWrite);
+  OdDbBlockTableRecordPtr door = OdDbBlockTableRecord::createObject();
+  door->setName(L"Door");
+  door->setBlockInsertUnits(OdDb::kUnitsMillimeters);
+  const OdDbObjectId id = table->add(door);
+  door->appendOdDbEntity(line(OdGePoint3d(0.0, 0.0, 0.0), OdGePoint3d(0.0, 6.0, 0.0)));
+  OdDbArcPtr swing = OdDbArc::createObject();
+  swing->setRadius(6.0);
+  swing->setEndAngle(OdaPI / 2.0);
+  door->appendOdDbEntity(swing);
+  door->appendOdDbEntity(line(OdGePoint3d(0.0, 0.0, 0.0), OdGePoint3d(6.0, 0.0, 0.0)));
+  door->appendOdDbEntity(line(OdGePoint3d(6.0, 0.0, 0.0), OdGePoint3d(6.0, -1.0, 0.0)));
+
+  OdSmartPtr<OdDbBlockLinearParameter> width = OdDbBlockLinearParameter::createObject();
+  width->setDescription(L"Clear width of the opening");
+  width->setRange(6.0, 12.0);
+  width->setDefaultValue(OdResBuf::newRb(40, 6.0));
+  OdDbDynBlockReference::addParameter(door, width, L"Width", arrayOf<OdUInt32Array>({3}));
+  OdSmartPtr<OdDbBlockRotationParameter> opening = OdDbBlockRotationParameter::createObject();
+  opening->setRange(0.0, OdaPI / 2.0);
+  opening->setShow(false);
+  OdDbDynBlockReference::addParameter(door, opening, L"Opening", arrayOf<OdUInt32Array>({0}));
+  OdSmartPtr<OdDbBlockFlipParameter> hand = OdDbBlockFlipParameter::createObject();
+  hand->setDescription(L"Hinges on the left or the right");
+  OdDbDynBlockReference::addParameter(door, hand, L"Hand", arrayOf<OdUInt32Array>({0, 1, 2}));
+  OdSmartPtr<OdDbBlockVisibilityParameter> state = OdDbBlockVisibilityParameter::createObject();
+  state->addState(L"Open", arrayOf<OdUInt32Array>({0, 1}));
+  state->addState(L"Closed", arrayOf<OdUInt32Array>({2}));
+  OdDbDynBlockReference::addParameter(door, state, L"Swing", OdUInt32Array());
+  OdSmartPtr<OdDbBlockLookupParameter> size = OdDbBlockLookupParameter::createObject();
+  size->setTargetName(L"Width");
+  size->addEntry(L"Narrow", OdResBuf::newRb(40, 6.0));
+  size->addEntry(L"Standard", OdResBuf::newRb(40, 9.0));
+  size->addEntry(L"Wide", OdResBuf::newRb(40, 12.0));
+  OdDbDynBlockReference::addParameter(door, size, L"Size", OdUInt32Array());
+  return id;
+}
+
+// Sets a property of a dynamic reference in the database by name, as the block's user would.
+void setDynamicValue(const OdDbObjectId& reference, const wchar_t* name, const OdResBuf* value)
+{
+  OdDbDynBlockReferencePropertyArray properties;
+  OdDbDynBlockReference(reference).getBlockProperties(properties);
+  for (OdDbDynBlockReferenceProperty& property : properties)
+    if (property.propertyName() == name)
+      property.setValue(value);
 }
 } // namespace
 
@@ -760,6 +859,16 @@ void KyBuildSampleDrawing(OdDbDatabase* db)
     seats->setColumnSpacing(6.0);
     seats->setRowSpacing(8.0);
     sample.add(seats, doors);
+    // A revision cloud round the seats' corner.
+    addCloud(sample, db, OdGePoint3d(145.0, 25.0, 0.0), annotation);
+    // The dynamic door at the standard size: its own representation of the definition.
+    OdDbBlockReferencePtr entrance = OdDbBlockReference::createObject();
+    entrance->setBlockTableRecord(addDoorDefinition(db));
+    entrance->setPosition(OdGePoint3d(40.0, 0.0, 0.0));
+    sample.add(entrance, doors);
+    const OdDbObjectId entranceId = entrance->objectId();
+    entrance.release();
+    setDynamicValue(entranceId, L"Size", OdResBuf::newRb(1, OdString(L"Standard")));
   }
   sample.fixHandles();
 }

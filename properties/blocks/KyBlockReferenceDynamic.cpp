@@ -1,6 +1,8 @@
 // Dynamic-block rows of block references: one "Custom" row per shown property of the reference's
 // dynamic block, read and written through the host's dynamic-block service, and the listing's
 // "Custom Properties" section.
+#include <cmath>
+
 #include <QCoreApplication>
 
 #include "DbBlockReference.h"
@@ -105,14 +107,18 @@ OdResBufPtr bufferFor(DynProperty& property, int storedType, const CKyVariant& v
       return OdResBufPtr();
     return OdResBuf::newRb(storedType, value.GetString().toOdString());
   case CKyVariant::kDouble:
-    if (OdResBuf::dataKind(storedType) != OdResBuf::kDouble)
+    if (OdResBuf::dataKind(storedType) != OdResBuf::kDouble || !std::isfinite(value.GetDouble()))
       return OdResBufPtr();
     return OdResBuf::newRb(storedType, value.GetDouble());
   case CKyVariant::kInt32:
     return integerBuffer(storedType, value.GetInt32());
   case CKyVariant::kCollectionElement:
   {
-    const int tag = value.GetCollectionElement().GetTag().GetInt32();
+    // The palette's entries carry their position as an integer tag.
+    const CKyVariant& chosen = value.GetCollectionElement().GetTag();
+    if (chosen.GetType() != CKyVariant::kInt32)
+      return OdResBufPtr();
+    const int tag = chosen.GetInt32();
     OdResBufArray allowed;
     property.getAllowedValues(allowed);
     if (allowed.empty())
@@ -195,7 +201,12 @@ int CKyBlockReferencePE::SetDynamicPropertyDynamicBlock(const OdDbObject* o, con
   if (current.isNull())
     return kKyRefused;
   const OdResBufPtr buffer = bufferFor(property, current->restype(), v);
-  if (buffer.isNull() || !property.setValue(buffer))
+  if (buffer.isNull())
+    return kKyRefused;
+  // The value it has already: nothing is written (nor a representation made).
+  if (OdResBuf::chainsEqual(buffer, current))
+    return kKyAccepted;
+  if (!property.setValue(buffer))
     return kKyRefused;
   // The first write gives the reference a block of its own: its constraints are brought up to
   // date on the record it has now.

@@ -215,6 +215,12 @@ TEST_F(DynBlockRows, RefusedWritesChangeNothing)
     {"Width", CKyVariant(1.0, true)},     // below it
     {"Angle", CKyVariant(OdGePoint3d())}, // not a kind a property takes
     {"Flip", CKyVariant(2)},              // not a flip state
+    {"Width", CKyVariant(std::nan(""), true)},
+    {"Width", CKyVariant(INFINITY, true)},
+    // Entries chosen by a tag that is not their position.
+    {"Size", CKyVariant(CKyVariantCollectionElement(CKyVariant("2"), CKyVariant()))},
+    {"Size", CKyVariant(CKyVariantCollectionElement(CKyVariant(2.0, false), CKyVariant()))},
+    {"Flip", CKyVariant(CKyVariantCollectionElement(CKyVariant(), CKyVariant()))},
   };
   for (const auto& c : cases)
   {
@@ -224,6 +230,39 @@ TEST_F(DynBlockRows, RefusedWritesChangeNothing)
     EXPECT_EQ(block, ref->blockTableRecord());
   }
   EXPECT_DOUBLE_EQ(10.0, get("Width").GetDouble());
+}
+
+// The value a row shows, written back, writes nothing: the reference keeps the definition as its
+// block and its data.
+TEST_F(DynBlockRows, WritingTheValueShownChangesNothing)
+{
+  const OdDbDxfTagList before = kySnapshot(ref);
+  const std::pair<const char*, CKyVariant> cases[] = {
+    {"Width", CKyVariant(10.0, true)}, {"Angle", CKyVariant(0.0, true)}, {"Flip", element(0)},
+    {"Flip32", CKyVariant(0)}};
+  for (const auto& c : cases)
+  {
+    SCOPED_TRACE(c.first);
+    EXPECT_EQ(5100, set(c.first, c.second));
+    EXPECT_EQ(before, kySnapshot(ref));
+    EXPECT_EQ(definition, ref->blockTableRecord());
+  }
+  // Once it has a representation, an equal value leaves that alone too.
+  ASSERT_EQ(5100, set("Size", element(1)));
+  const OdDbDxfTagList medium = kySnapshot(ref);
+  EXPECT_EQ(5100, set("Size", element(1)));
+  EXPECT_EQ(5100, set("Width", CKyVariant(20.0, true)));
+  EXPECT_EQ(medium, kySnapshot(ref));
+}
+
+// The lookup's row marks the entry of the width the reference has, however it got it.
+TEST_F(DynBlockRows, LookupMarksTheEntryOfTheTargetsValue)
+{
+  EXPECT_EQ(-1, get("Size").GetCollection().GetCurrentIndex()); // width 10 is no entry's
+  ASSERT_EQ(5100, set("Width", CKyVariant(20.0, true)));
+  EXPECT_EQ(1, get("Size").GetCollection().GetCurrentIndex());
+  ASSERT_EQ(5100, set("Width", CKyVariant(21.0, true)));
+  EXPECT_EQ(-1, get("Size").GetCollection().GetCurrentIndex());
 }
 
 TEST_F(DynBlockRows, RowWhosePropertyWasRenamedIsEmptyAndReadOnly)
@@ -288,6 +327,6 @@ TEST_F(DynBlockRows, NameAndListingShowTheDynamicBlock)
   }
   const std::vector<std::string> expected{"PrintDist Width=30", "PrintAngle Angle=1.5707963267948966",
                                           "PrintString Flip=Flipped", "PrintString Flip32=Not flipped",
-                                          "PrintString Size=Small"};
+                                          "PrintString Size="};
   EXPECT_EQ(expected, custom);
 }

@@ -22,10 +22,7 @@ inline OdUInt32Array kyIndices(std::initializer_list<OdUInt32> list)
 inline OdDbObjectId kyAddParameter(OdDbBlockTableRecord* definition, OdDbBlockParameter* parameter,
                                    const OdString& name, std::initializer_list<OdUInt32> selection = {})
 {
-  parameter->setName(name);
-  if (selection.size())
-    parameter->setSelection(kyIndices(selection));
-  return OdDbDynBlockReference::addParameter(definition, parameter);
+  return OdDbDynBlockReference::addParameter(definition, parameter, name, kyIndices(selection));
 }
 
 #endif

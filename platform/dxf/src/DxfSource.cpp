@@ -5,8 +5,8 @@
 
 #include <sys/mman.h>
 
-#include "DbFiler.h"
 #include "DbObject.h"
+#include "DxfNumberFiler.h"
 
 KyDxfSource::~KyDxfSource()
 {
@@ -20,24 +20,16 @@ namespace
 {
 // A multiply-and-rotate mix over the codes and the values' bits, a word at a time, with no text
 // made on the way.
-class DigestFiler : public OdDbDxfFiler
+class DigestFiler : public DxfNumberFiler
 {
 public:
   std::uint64_t value = 0x9E3779B97F4A7C15ULL;
 
-  void wrName(int code, const OdString& v) override { wrString(code, v); }
   void wrString(int code, const OdString& v) override
   {
     mix(static_cast<std::uint64_t>(code) << 32 | static_cast<std::uint32_t>(v.getLength()));
     add(v.c_str(), v.getLength() * sizeof(OdChar));
   }
-  void wrBool(int code, bool v) override { wrInt64(code, v ? 1 : 0); }
-  void wrInt8(int code, OdInt8 v) override { wrInt64(code, v); }
-  void wrUInt8(int code, OdUInt8 v) override { wrInt64(code, v); }
-  void wrInt16(int code, OdInt16 v) override { wrInt64(code, v); }
-  void wrUInt16(int code, OdUInt16 v) override { wrInt64(code, v); }
-  void wrInt32(int code, OdInt32 v) override { wrInt64(code, v); }
-  void wrUInt32(int code, OdUInt32 v) override { wrInt64(code, v); }
   void wrInt64(int code, OdInt64 v) override
   {
     mix(static_cast<std::uint64_t>(code));

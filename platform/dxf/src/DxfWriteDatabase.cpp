@@ -3,6 +3,7 @@
 // section, the handles the file needs beyond the database's own (BLOCK and ENDBLK, registrations of
 // the applications whose data files keep), all above every handle written, and $HANDSEED above them.
 #include <algorithm>
+#include <set>
 #include <unordered_set>
 
 #include "DbAnnotationScale.h"
@@ -202,6 +203,9 @@ private:
     for (const OdDbObjectId& o : owned)
       visit(o);
     m_scales = m_scales || pObj->isKindOf(OdDbAnnotationScale::desc());
+    for (std::size_t i = 0; i < dxfOwnClasses().size(); ++i)
+      if (pObj->isA() == dxfOwnClasses()[i].desc())
+        m_ownClassesUsed.insert(i);
   }
 
   // The drawing's plot style names list each style by an object of its own: the database holds an
@@ -374,19 +378,24 @@ private:
     const Class kClasses[] = {{!m_placeholders.empty() || m_normalPlotStyle != 0, "ACDBPLACEHOLDER", "AcDbPlaceHolder", 0},
                               {m_scales, "SCALE", "AcDbScale", 1153}};
     for (const Class& c : kClasses)
-    {
-      if (!c.used)
-        continue;
-      m_out.tag(0, "CLASS");
-      m_out.tag(1, c.dxfName);
-      m_out.tag(2, c.className);
-      m_out.tag(3, "ObjectDBX Classes");
-      m_out.integer(90, c.flags);
-      if (m_out.encoder().version() >= kDxfR2004)
-        m_out.integer(91, 0);
-      m_out.integer(280, 0);
-      m_out.integer(281, 0);
-    }
+      if (c.used)
+        declareClass(c.dxfName, c.className, "ObjectDBX Classes", c.flags);
+    // This system's own objects allow nothing to an application that does not know them.
+    for (std::size_t i : m_ownClassesUsed)
+      declareClass(dxfOwnClasses()[i].dxfName, dxfOwnClasses()[i].className, "KYProperties", 0);
+  }
+
+  void declareClass(const char* dxfName, const char* className, const char* application, int flags)
+  {
+    m_out.tag(0, "CLASS");
+    m_out.tag(1, dxfName);
+    m_out.tag(2, className);
+    m_out.tag(3, application);
+    m_out.integer(90, flags);
+    if (m_out.encoder().version() >= kDxfR2004)
+      m_out.integer(91, 0);
+    m_out.integer(280, 0);
+    m_out.integer(281, 0);
   }
 
   // ---- TABLES ------------------------------------------------------------------------------
@@ -568,6 +577,8 @@ private:
   bool m_transparencies = false;
   bool m_descriptions = false;
   bool m_scales = false;
+  // Positions in dxfOwnClasses() of the classes the drawing has objects of.
+  std::set<std::size_t> m_ownClassesUsed;
 };
 } // namespace
 

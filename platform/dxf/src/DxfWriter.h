@@ -191,6 +191,17 @@ struct DxfKindWriter
   void (*fields)(const OdDbObject* pObj, DxfFields& out);
 };
 
+// A class of this system's own that files declare in their CLASSES section: the 0 tag of its
+// objects, the class name the declaration gives, and the class it writes.
+struct DxfFileClass
+{
+  const char* dxfName;
+  const char* className;
+  OdRxClass* (*desc)();
+};
+// The declared classes, in the order CLASSES lists them (DxfBlockParameters.cpp).
+const std::vector<DxfFileClass>& dxfOwnClasses();
+
 // The writer for objects of exactly that class; null when no kind writes it.
 const DxfKindWriter* dxfKindWriter(const OdRxClass* cls);
 // Every kind writer, for the registry's table and tests.

@@ -1,9 +1,10 @@
 // CKyCloudBase: the host's revision-cloud builder. Given a closed outline and a setting, it lays
 // arcs of the setting's radius along the outline (each bulging outwards, chords of at most one
-// radius), adds them to model space as a command would, and on convertToBlock() moves them into
-// a block reference's block and writes the reference's cloud data: extended data of "PE_CLOUD"
-// with the shape name (1000), the arc radius (1041) and the outline points (1011, world
-// coordinates, so that they follow the reference through xDataTransformBy()).
+// radius) and on convertToBlock() puts them into a block reference's block and writes the
+// reference's cloud data: extended data of "PE_CLOUD" with the shape name (1000), the arc radius
+// (1041) and the outline points (1011, world coordinates, so that they follow the reference
+// through xDataTransformBy()). A cloud laid again reuses the arcs its block has (erased ones
+// too), so editing a cloud back and forth does not grow the database.
 #ifndef KY_CLOUD_BASE_H
 #define KY_CLOUD_BASE_H
 
@@ -11,9 +12,12 @@
 #include "DbLineWeight.h"
 #include "DbObjectId.h"
 #include "Ge/GeExtents3d.h"
+#include "Ge/GeMatrix3d.h"
 #include "Ge/GePoint3d.h"
+#include "Ge/GeVector3d.h"
 #include "OdArray.h"
 
+class OdDbArc;
 class OdDbBlockReference;
 class OdDbCurve;
 class OdDbDatabase;
@@ -39,27 +43,48 @@ public:
   // The shape's name as the cloud data stores it ("" for an unknown code).
   static const wchar_t* shapeName(int shape);
 
-  // Arcs are added to the model space of pDb (not owned).
+  // The most arcs one cloud may have.
+  static const unsigned int kMaxArcs = 4096;
+
+  // The cloud is built in pDb (not owned).
   explicit CKyCloudBase(OdDbDatabase* pDb);
 
   // The outline: the points at the curve's whole parameters (a polyline's vertices), closed.
   void setBaseCurve(const OdDbCurve* pCurve);
   void setCloudSetting(const CLOUDLINE_COMMAND_DATA& setting);
-  // Lays the arcs. False, with nothing added, when the outline has fewer than three distinct
-  // points or no plane, or the radius is not positive and finite.
+  // Lays the arcs (in world coordinates; the database is not touched). False, with nothing laid,
+  // when the outline has fewer than three distinct points or no plane, or the radius is not
+  // positive and finite, is longer than the outline or would take more than kMaxArcs arcs.
   bool cloudBaseMain();
-  // The arcs of the last cloudBaseMain(), in outline order.
-  const OdDbObjectIdArray& getObjIdArrArc() const { return m_arcs; }
-  // Replaces the contents of the reference's block (the reference open for write, in pDb) by the
-  // arcs, in block coordinates, erases them from model space and writes the cloud data. False
-  // when there are no arcs.
+  // How many arcs the last cloudBaseMain() laid.
+  unsigned int arcCount() const { return m_arcs.size(); }
+  // The arcs in the reference's block after the last convertToBlock(), in outline order.
+  const OdDbObjectIdArray& getObjIdArrArc() const { return m_arcIds; }
+  // Makes the laid arcs the contents of the reference's block (the reference open for write, in
+  // pDb), in block coordinates, and writes the cloud data. The block's arcs are given the new
+  // geometry in place, in order; arcs it lacks are added, what it has beyond them erased. False,
+  // with nothing changed, when no arcs are laid.
   bool convertToBlock(OdDbBlockReference* pReference);
 
 private:
+  struct Arc
+  {
+    OdGePoint3d center;
+    double startAngle;
+    double endAngle;
+  };
+
+  // Gives the arc (open for write) the laid arc's geometry in block coordinates and the setting's
+  // properties.
+  void layArc(OdDbArc* pArc, const Arc& arc, const OdGeMatrix3d& toBlock) const;
+
   OdDbDatabase* m_pDb;
   OdArray<OdGePoint3d> m_outline;
   CLOUDLINE_COMMAND_DATA m_setting;
-  OdDbObjectIdArray m_arcs;
+  // The laid arcs share the setting's radius and the outline's normal.
+  OdGeVector3d m_normal;
+  OdArray<Arc> m_arcs;
+  OdDbObjectIdArray m_arcIds;
 };
 
 #endif

@@ -1,5 +1,5 @@
-// The revision-cloud builder: arcs of one radius laid along a closed outline, then moved into a
-// block reference's block with the reference's cloud data.
+// The revision-cloud builder: arcs of one radius laid along a closed outline, then given to a block
+// reference's block (reusing the arcs it has) with the reference's cloud data.
 #include "KyCloudBase.h"
 
 #include <cmath>
@@ -9,6 +9,7 @@
 #include "DbBlockTableRecord.h"
 #include "DbCurve.h"
 #include "DbDatabase.h"
+#include "DbObjectIterator.h"
 #include "Ge/GeMatrix3d.h"
 #include "OdError.h"
 #include "ResBuf.h"
@@ -38,7 +39,8 @@ OdGeVector3d loopNormal(const OdArray<OdGePoint3d>& points)
 OdGePoint3d pointAtDistance(const OdArray<OdGePoint3d>& points, const OdArray<double>& cumulative, double s)
 {
   unsigned int i = 0;
-  while (i + 1 < cumulative.size() && cumulative[i + 1] < s)
+  // The last segment takes a distance that rounding put past the end.
+  while (i + 2 < cumulative.size() && cumulative[i + 1] < s)
     ++i;
   const OdGePoint3d& a = points[i];
   const OdGePoint3d& b = points[(i + 1) % points.size()];
@@ -109,13 +111,15 @@ bool CKyCloudBase::cloudBaseMain()
   for (unsigned int i = 0; i < m_outline.size(); ++i)
     cumulative.push_back(cumulative.last() + m_outline[i].distanceTo(m_outline[(i + 1) % m_outline.size()]));
   const double perimeter = cumulative.last();
+  if (r > perimeter || perimeter / r > kMaxArcs)
+    return false;
   // Chords no longer than the radius: each arc spans at most 60 degrees.
   const unsigned int count = std::max(3u, static_cast<unsigned int>(std::ceil(perimeter / r - 1e-9)));
 
   const OdGeMatrix3d toWorld = OdGeMatrix3d::planeToWorld(normal);
   const OdGeVector3d xAxis = (toWorld * OdGeVector3d::kXAxis).normal();
   const OdGeVector3d yAxis = (toWorld * OdGeVector3d::kYAxis).normal();
-  OdDbBlockTableRecordPtr pSpace = OdDbBlockTableRecord::cast(m_pDb->getModelSpaceId().safeOpenObject(OdDb::kForWrite));
+  m_normal = normal;
   for (unsigned int k = 0; k < count; ++k)
   {
     const OdGePoint3d a = pointAtDistance(m_outline, cumulative, perimeter * k / count);
@@ -129,42 +133,47 @@ bool CKyCloudBase::cloudBaseMain()
     const OdGeVector3d inward = normal.crossProduct(chord).normal();
     const OdGePoint3d center = a + chord / 2.0 + inward * std::sqrt(std::max(0.0, r * r - half * half));
     const OdGeVector3d ca = a - center, cb = b - center;
-    OdDbArcPtr pArc = OdDbArc::createObject();
-    pArc->setCenter(center);
-    pArc->setNormal(normal);
-    pArc->setRadius(r);
-    pArc->setStartAngle(std::atan2(ca.dotProduct(yAxis), ca.dotProduct(xAxis)));
-    pArc->setEndAngle(std::atan2(cb.dotProduct(yAxis), cb.dotProduct(xAxis)));
-    m_arcs.push_back(pSpace->appendOdDbEntity(pArc));
-    pArc->setColor(m_setting.color);
-    if (!m_setting.layerId.isNull())
-      pArc->setLayer(m_setting.layerId);
-    if (!m_setting.linetypeId.isNull())
-      pArc->setLinetype(m_setting.linetypeId);
-    pArc->setLineWeight(m_setting.lineWeight);
+    m_arcs.push_back(Arc{center, std::atan2(ca.dotProduct(yAxis), ca.dotProduct(xAxis)),
+                         std::atan2(cb.dotProduct(yAxis), cb.dotProduct(xAxis))});
   }
   return !m_arcs.empty();
 }
 
 bool CKyCloudBase::convertToBlock(OdDbBlockReference* pReference)
 {
+  m_arcIds.clear();
   if (!pReference || m_arcs.empty())
     return false;
   pReference->assertWriteEnabled(false, false);
   OdDbBlockTableRecordPtr pBlock =
     OdDbBlockTableRecord::cast(pReference->blockTableRecord().safeOpenObject(OdDb::kForWrite));
   const OdGeMatrix3d toBlock = pReference->blockTransform().inverse();
-  for (const OdDbObjectId& id : pBlock->entityIds())
-    id.safeOpenObject(OdDb::kForWrite)->erase();
-  for (const OdDbObjectId& id : m_arcs)
+
+  // The block's arcs, erased ones included, take the new arcs in order; the rest goes.
+  unsigned int next = 0;
+  for (OdDbObjectIteratorPtr it = pBlock->newIterator(true, false); !it->done(); it->step(true, false))
   {
-    OdDbEntityPtr pArc = OdDbEntity::cast(id.safeOpenObject(OdDb::kForWrite));
-    OdDbEntityPtr pCopy = OdDbEntity::cast(pArc->clone());
-    pCopy->transformBy(toBlock);
-    pBlock->appendOdDbEntity(pCopy);
-    pArc->erase();
+    OdDbEntityPtr pEntity = it->entity(OdDb::kForWrite, true);
+    if (pEntity.isNull())
+      continue;
+    OdDbArcPtr pArc = OdDbArc::cast(pEntity.get());
+    if (pArc.isNull() || next == m_arcs.size())
+    {
+      if (!pEntity->isErased())
+        pEntity->erase();
+      continue;
+    }
+    if (pArc->isErased())
+      pArc->erase(false);
+    layArc(pArc, m_arcs[next++], toBlock);
+    m_arcIds.push_back(pArc->objectId());
   }
-  m_arcs.clear();
+  for (; next < m_arcs.size(); ++next)
+  {
+    OdDbArcPtr pArc = OdDbArc::createObject();
+    m_arcIds.push_back(pBlock->appendOdDbEntity(pArc));
+    layArc(pArc, m_arcs[next], toBlock);
+  }
 
   m_pDb->newRegApp(kCloudAppName);
   OdResBufPtr pHead = OdResBuf::newRb(1001, OdString(kCloudAppName));
@@ -174,4 +183,21 @@ bool CKyCloudBase::convertToBlock(OdDbBlockReference* pReference)
     pTail = pTail->setNext(OdResBuf::newRb(1011, point));
   pReference->setXData(pHead.get());
   return true;
+}
+
+void CKyCloudBase::layArc(OdDbArc* pArc, const Arc& arc, const OdGeMatrix3d& toBlock) const
+{
+  // Laid in world coordinates, then carried into the block's.
+  pArc->setNormal(m_normal);
+  pArc->setCenter(arc.center);
+  pArc->setRadius(m_setting.arcRadius);
+  pArc->setStartAngle(arc.startAngle);
+  pArc->setEndAngle(arc.endAngle);
+  pArc->transformBy(toBlock);
+  pArc->setColor(m_setting.color);
+  if (!m_setting.layerId.isNull())
+    pArc->setLayer(m_setting.layerId);
+  if (!m_setting.linetypeId.isNull())
+    pArc->setLinetype(m_setting.linetypeId);
+  pArc->setLineWeight(m_setting.lineWeight);
 }

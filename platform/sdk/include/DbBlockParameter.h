@@ -220,6 +220,8 @@ public:
   void addEntry(const OdString& name, const OdResBuf* targetValue);
   // The target's value for an entry; null for an unknown entry.
   OdResBufPtr targetValue(const OdString& entry) const;
+  // The first entry whose target value equals the value; "" when none does.
+  OdString entryOf(const OdResBuf* targetValue) const;
 
   void applyChange(OdDbBlockTableRecord* pRepresentation, const OdResBuf& from, const OdResBuf& to) const override;
   void dxfOutFields(OdDbDxfFiler* pFiler) const override;

@@ -32,7 +32,8 @@ public:
   bool show() const;
   bool readOnly() const;
   UnitsType unitsType() const;
-  // The reference's current value (null for a property of nothing).
+  // The reference's current value (null for a property of nothing). A lookup's value is the entry
+  // whose target value its target parameter has now ("" when none has).
   OdResBufPtr value() const;
   void getAllowedValues(OdResBufArray& values) const;
   // Writes a value the parameter accepts (a lookup entry also sets its target). The reference
@@ -81,6 +82,10 @@ public:
   // dictionary and parameter dictionary when missing; the name must be new to the definition
   // (else OdError(eDuplicateKey)).
   static OdDbObjectId addParameter(OdDbBlockTableRecord* pDefinition, OdDbBlockParameter* pParameter);
+  // The same for a parameter not named yet: names it and binds its action to the definition's
+  // entities at `selection` (positions in the definition's entity list) first.
+  static OdDbObjectId addParameter(OdDbBlockTableRecord* pDefinition, OdDbBlockParameter* pParameter,
+                                   const OdString& name, const OdUInt32Array& selection);
 
 private:
   OdDbObjectId m_reference;

@@ -236,6 +236,20 @@ TEST_F(DynBlockTest, EachActionWorksOnTheRepresentation)
   kyExpectPoint(handleCenter(reference), OdGePoint3d(50.0, 0.0, 0.0), 1e-12);
 }
 
+// A lookup shows the entry its target's value matches, however the target got it.
+TEST_F(DynBlockTest, LookupFollowsItsTarget)
+{
+  const auto size = [&] { return property(reference, L"Size").value()->getString(); };
+  EXPECT_EQ(size(), OdString()); // the default width 10 is no entry's
+  ASSERT_TRUE(property(reference, L"Width").setValue(OdResBuf::newRb(40, 5.0)));
+  EXPECT_EQ(size(), OdString(L"Small"));
+  ASSERT_TRUE(property(reference, L"Size").setValue(OdResBuf::newRb(1, OdString(L"large"))));
+  EXPECT_EQ(size(), OdString(L"Large"));
+  ASSERT_TRUE(property(reference, L"Width").setValue(OdResBuf::newRb(40, 20.0)));
+  EXPECT_EQ(size(), OdString());
+  EXPECT_EQ(property(other, L"Size").value()->getString(), OdString());
+}
+
 TEST_F(DynBlockTest, A32BitFlipStoresA32BitValue)
 {
   OdDbBlockTableRecordPtr def = OdDbBlockTableRecord::cast(definition.safeOpenObject(OdDb::kForWrite));
@@ -256,6 +270,14 @@ TEST_F(DynBlockTest, ParametersOfADefinitionAreNamedOnce)
   OdSmartPtr<OdDbBlockLinearParameter> again = OdDbBlockLinearParameter::createObject();
   again->setName(L"width");
   EXPECT_THROW(OdDbDynBlockReference::addParameter(def, again), OdError);
+  EXPECT_THROW(OdDbDynBlockReference::addParameter(def, again, L"WIDTH", kyIndices({0})), OdError);
+  EXPECT_EQ(OdDbDynBlockReference::parametersOf(definition).size(), 6u);
+  // Named and bound in one call.
+  const OdDbObjectId added = OdDbDynBlockReference::addParameter(def, again, L"Depth", kyIndices({2, 0}));
+  OdDbBlockParameterPtr depth = OdDbBlockParameter::cast(added.safeOpenObject());
+  EXPECT_EQ(depth->name(), OdString(L"Depth"));
+  EXPECT_EQ(depth->selection(), kyIndices({2, 0}));
+  EXPECT_EQ(OdDbDynBlockReference::parametersOf(definition).last(), added);
   EXPECT_THROW(again->setName(L""), OdError);
   EXPECT_THROW(again->setRange(2.0, 1.0), OdError);
   EXPECT_THROW(again->setDefaultValue(OdResBuf::newRb(1, OdString(L"x"))), OdError);

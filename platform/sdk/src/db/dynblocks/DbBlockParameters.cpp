@@ -622,6 +622,16 @@ OdResBufPtr OdDbBlockLookupParameter::targetValue(const OdString& entry) const
   return OdResBufPtr();
 }
 
+OdString OdDbBlockLookupParameter::entryOf(const OdResBuf* targetValue) const
+{
+  assertReadEnabled();
+  if (targetValue)
+    for (const auto& e : m_entries)
+      if (sameValue(*e.second, *targetValue))
+        return e.first;
+  return OdString();
+}
+
 void OdDbBlockLookupParameter::applyChange(OdDbBlockTableRecord*, const OdResBuf&, const OdResBuf&) const
 {
   // The reference sets the target parameter, whose own action moves the entities.

@@ -198,6 +198,16 @@ OdDbObjectId OdDbDynBlockReference::addParameter(OdDbBlockTableRecord* pDefiniti
   return pParams->setAt(name, pParameter);
 }
 
+OdDbObjectId OdDbDynBlockReference::addParameter(OdDbBlockTableRecord* pDefinition, OdDbBlockParameter* pParameter,
+                                                 const OdString& name, const OdUInt32Array& selection)
+{
+  if (!pParameter)
+    throw OdError(eNullObjectPointer);
+  pParameter->setName(name);
+  pParameter->setSelection(selection);
+  return addParameter(pDefinition, pParameter);
+}
+
 OdDbObjectId OdDbDynBlockReference::anonymousBlockTableRecord() const
 {
   OdDbBlockReferencePtr pRef = openReference(m_reference, OdDb::kForRead);
@@ -268,14 +278,35 @@ OdDbDynBlockReferenceProperty::UnitsType OdDbDynBlockReferenceProperty::unitsTyp
   return p.isNull() ? kNoUnits : static_cast<UnitsType>(p->unitsType());
 }
 
+namespace
+{
+// The parameter's value on the reference: the stored one, else its default.
+OdResBufPtr ownValue(const OdDbObject* pRef, const OdDbBlockParameter* p)
+{
+  OdResBufPtr v = storedValue(pRef, p->name(), p->valueType());
+  return v.isNull() ? p->defaultValue() : v;
+}
+} // namespace
+
 OdResBufPtr OdDbDynBlockReferenceProperty::value() const
 {
   OdDbBlockParameterPtr p = getBlockParameter();
   OdDbBlockReferencePtr pRef = openReference(m_reference, OdDb::kForRead);
   if (p.isNull() || pRef.isNull())
     return OdResBufPtr();
-  OdResBufPtr v = storedValue(pRef, p->name(), p->valueType());
-  return v.isNull() ? p->defaultValue() : v;
+  const OdDbBlockLookupParameter* pLookup = OdDbBlockLookupParameter::cast(p.get()).get();
+  if (!pLookup)
+    return ownValue(pRef, p);
+  // What the lookup shows follows its target, which may have been set on its own since.
+  const OdDbObjectId definition = OdDbDynBlockReference::definitionOf(pRef->blockTableRecord());
+  for (const OdDbObjectId& id : OdDbDynBlockReference::parametersOf(definition))
+  {
+    OdDbBlockParameterPtr pTarget = openParameter(id);
+    if (pTarget->name().iCompare(pLookup->targetName()) == 0 &&
+        !pTarget->isKindOf(OdDbBlockLookupParameter::desc()))
+      return OdResBuf::newRb(1, pLookup->entryOf(ownValue(pRef, pTarget)));
+  }
+  return OdResBuf::newRb(1, OdString());
 }
 
 void OdDbDynBlockReferenceProperty::getAllowedValues(OdResBufArray& values) const
