@@ -343,7 +343,7 @@ void OdDbMText::setLayoutInput(T& member, const T& value)
                        height * (1.0 + (glyphs + 1.0) * OdDbTextLayout::kLineSpacing * std::fabs(m_lineSpacingFactor));
   if (!(bound < 1e300))
   {
-    const Layout box = layout();
+    const Layout box = computeLayout();
     if (!std::isfinite(box.actualWidth) || !std::isfinite(box.actualHeight) || !std::isfinite(box.boxWidth))
     {
       std::swap(member, other);
@@ -354,9 +354,20 @@ void OdDbMText::setLayoutInput(T& member, const T& value)
   std::swap(member, other);
   assertWriteEnabled();
   std::swap(member, other);
+  forgetLayout();
 }
 
 OdDbMText::Layout OdDbMText::layout() const
+{
+  if (!m_layoutKnown)
+  {
+    m_layout = computeLayout();
+    m_layoutKnown = true;
+  }
+  return m_layout;
+}
+
+OdDbMText::Layout OdDbMText::computeLayout() const
 {
   const double advance = OdDbTextLayout::kGlyphAdvance * m_textHeight;
   const bool columns = m_columnType != kNoColumns;
@@ -459,6 +470,7 @@ OdResult OdDbMText::transformBy(const OdGeMatrix3d& xform)
   m_width *= alongScale;
   m_columnWidth *= alongScale;
   m_columnGutterWidth *= alongScale;
+  forgetLayout();
   xDataTransformBy(xform);
   return eOk;
 }
@@ -516,4 +528,5 @@ void OdDbMText::copyFrom(const OdRxObject* pSource)
   m_columnWidth = pSrc->m_columnWidth;
   m_columnGutterWidth = pSrc->m_columnGutterWidth;
   m_columnCount = pSrc->m_columnCount;
+  forgetLayout();
 }
