@@ -248,15 +248,17 @@ const char* DxfTokenizer::afterLineEnd(const char* p) const
 bool DxfTokenizer::nextSimple(DxfTag& tag)
 {
   const char* p = m_pos;
-  while (p != m_end && *p == ' ')
+  const char* const end = m_end;
+  while (p != end && *p == ' ')
     ++p;
-  const char* digits = p;
+  const char* const digits = p;
+  const char* const digitsEnd = end - p > 9 ? p + 9 : end;
   int code = 0;
-  for (; p != m_end && static_cast<unsigned>(*p - '0') <= 9 && p - digits < 9; ++p)
-    code = code * 10 + (*p - '0');
+  for (unsigned d; p != digitsEnd && (d = static_cast<unsigned>(*p - '0')) <= 9; ++p)
+    code = code * 10 + static_cast<int>(d);
   const char* value = p == digits ? nullptr : afterLineEnd(p);
   const DxfValueKind kind = dxfValueKind(code);
-  if (!value || value == m_end || kind == DxfValueKind::Invalid)
+  if (!value || value == end || kind == DxfValueKind::Invalid)
     return false;
 
   const char* textBegin = value;
@@ -264,16 +266,17 @@ bool DxfTokenizer::nextSimple(DxfTag& tag)
   const char* after;
   double real = 0.0;
   std::int64_t integer = 0;
-  if (kind == DxfValueKind::Text)
+  if (kind == DxfValueKind::Text || !m_parseNumbers)
   {
-    const char* nl = static_cast<const char*>(std::memchr(value, '\n', static_cast<std::size_t>(m_end - value)));
+    const char* nl = static_cast<const char*>(std::memchr(value, '\n', static_cast<std::size_t>(end - value)));
     if (!nl)
       return false;
     textEnd = nl != value && nl[-1] == '\r' ? nl - 1 : nl;
     if (std::memchr(value, '\0', static_cast<std::size_t>(textEnd - value)))
       return false;
     // An object's kind is a name: " EOF" or "LINE " (blanks some writers pad with) is EOF or LINE.
-    if (code == 0)
+    // A number stands without the blanks around it.
+    if (code == 0 || kind != DxfValueKind::Text)
     {
       while (textBegin != textEnd && isBlank(*textBegin))
         ++textBegin;
@@ -284,28 +287,29 @@ bool DxfTokenizer::nextSimple(DxfTag& tag)
   }
   else
   {
-    while (textBegin != m_end && isBlank(*textBegin))
+    while (textBegin != end && isBlank(*textBegin))
       ++textBegin;
     const char* q = textBegin;
     if (kind == DxfValueKind::Real)
     {
-      if (q != m_end && *q == '+')
+      if (q != end && *q == '+')
         ++q;
-      const auto res = std::from_chars(q, m_end, real);
+      const auto res = std::from_chars(q, end, real);
       if (res.ec != std::errc() || res.ptr == q || !std::isfinite(real))
         return false;
       textEnd = res.ptr;
     }
     else
     {
-      const bool negative = q != m_end && *q == '-';
-      if (q != m_end && (*q == '-' || *q == '+'))
+      const bool negative = q != end && *q == '-';
+      if (q != end && (*q == '-' || *q == '+'))
         ++q;
-      const char* first = q;
-      std::uint64_t v = 0;
+      const char* const first = q;
       // 18 digits cannot overflow.
-      for (; q != m_end && static_cast<unsigned>(*q - '0') <= 9 && q - first < 18; ++q)
-        v = v * 10 + static_cast<unsigned>(*q - '0');
+      const char* const last = end - q > 18 ? q + 18 : end;
+      std::uint64_t v = 0;
+      for (unsigned d; q != last && (d = static_cast<unsigned>(*q - '0')) <= 9; ++q)
+        v = v * 10 + d;
       if (q == first)
         return false;
       integer = negative ? -static_cast<std::int64_t>(v) : static_cast<std::int64_t>(v);
@@ -377,6 +381,8 @@ bool DxfTokenizer::next(DxfTag& tag)
     tag = m_last;
     return true;
   }
+  m_lastStart = m_pos;
+  m_lastStartLine = m_line;
   if (nextSimple(tag))
   {
     m_last = tag;

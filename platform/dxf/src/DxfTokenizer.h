@@ -80,6 +80,16 @@ public:
   // the reading goes on (they read back from the file if touched again), so a large file does
   // not stay resident while the drawing is built.
   void releasePagesBehind(bool release) { m_releasePages = release; }
+  // Without numbers, the values of numeric codes are delivered as their text alone (the same
+  // text as when they parse), unchecked and with real and integer 0: for readers of a text that
+  // was read with its numbers before and that need most values only as they stand.
+  void parseNumbers(bool parse) { m_parseNumbers = parse; }
+  // Where the tag that next() delivers next starts (also when it is the last tag pushed back),
+  // and the line before it.
+  const char* nextTagStart() const { return m_pushedBack ? m_lastStart : m_pos; }
+  int lineBeforeNextTag() const { return m_pushedBack ? m_lastStartLine : m_line; }
+  // Starts counting lines after line (for a part of a text cut out of it at a tag's start).
+  void setLineBefore(int line) { m_line = line; }
 
 private:
   // The usual shape of a tag read in one pass over its two lines: a group code of plain digits
@@ -103,6 +113,10 @@ private:
   bool m_releasePages = false;
   bool m_dropValues = false;
   bool m_noteRepairs = false;
+  bool m_parseNumbers = true;
+  // Where the last tag read starts, and the line before it.
+  const char* m_lastStart = nullptr;
+  int m_lastStartLine = 0;
   DxfError m_problem;
   std::string m_problemAction;
   const char* m_released;

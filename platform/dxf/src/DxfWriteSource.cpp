@@ -4,6 +4,7 @@
 // the reader passed over are left out; objects the database gained go out at the end of their
 // table, block or section, and sections the source lacks are written whole.
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <unordered_map>
@@ -45,10 +46,13 @@ class SourceWriter
 public:
   SourceWriter(OdDbDatabase* db, const KyDxfSource& source, DxfOutput& out)
     : m_db(db), m_source(source), m_out(out), m_tokens(source.data, source.size),
-      m_versionChanged(out.encoder().version() != source.version),
+      m_lazyNumbers(!source.decimalCommas), m_versionChanged(out.encoder().version() != source.version),
       m_reencode((source.version >= kDxfR2007) != (out.encoder().version() >= kDxfR2007))
   {
     m_tokens.allowDroppedValues(true);
+    // Most objects go out as they came: their numbers are parsed only for the objects that are
+    // patched or that hold a repair (a number read with a decimal comma goes out anew: all then).
+    m_tokens.parseNumbers(!m_lazyNumbers);
     // A mapped file is read again as it was read the first time: pages go behind the cursor.
     m_tokens.releasePagesBehind(source.mapping != nullptr);
     if (source.version >= kDxfR2007)
@@ -67,8 +71,7 @@ public:
   void run()
   {
     findNewObjects();
-    DxfTag tag;
-    std::vector<DxfTag> group;
+    Group group;
     // The reader ends at EOF; what follows it is not part of the drawing.
     while (!m_sawEof && readGroup(group))
       writeGroup(group);
@@ -88,16 +91,28 @@ public:
 private:
   // ---- reading the source ------------------------------------------------------------------
 
-  bool readGroup(std::vector<DxfTag>& group)
+  // One object of the source (a 0 tag and what follows it), and where its text lies.
+  struct Group
   {
-    group.clear();
+    std::vector<DxfTag> tags;
+    const char* begin = nullptr;
+    const char* end = nullptr;
+    int lineBefore = 0;
+    // The tags hold their numbers (else numeric values are text alone).
+    bool numbers = false;
+  };
+
+  // Tags up to the next 0 tag after the first; where the tags stop making sense the reader
+  // stopped too (it read the file up to there).
+  static void readTags(DxfTokenizer& tokens, std::vector<DxfTag>& tags)
+  {
+    tags.clear();
     DxfTag tag;
     for (;;)
     {
-      // Where the tags stop making sense the reader stopped too (it read the file up to there).
       try
       {
-        if (!m_tokens.next(tag))
+        if (!tokens.next(tag))
           break;
       }
       catch (const DxfError&)
@@ -110,22 +125,57 @@ private:
       }
       if (tag.code == DxfTokenizer::kDroppedTag)
         continue;
-      if (tag.code == 0 && !group.empty())
+      if (tag.code == 0 && !tags.empty())
       {
-        m_tokens.pushBack();
+        tokens.pushBack();
         break;
       }
-      group.push_back(tag);
+      tags.push_back(tag);
     }
-    return !group.empty();
+  }
+
+  bool readGroup(Group& group)
+  {
+    group.begin = m_tokens.nextTagStart();
+    group.lineBefore = m_tokens.lineBeforeNextTag();
+    readTags(m_tokens, group.tags);
+    group.end = m_tokens.nextTagStart();
+    group.numbers = !m_lazyNumbers;
+    if (group.tags.empty())
+      return false;
+    // What the reader repaired is read as the reader read it: a value it dropped is left out.
+    if (!group.numbers && holdsRepair(group.tags))
+      group.tags = withNumbers(group);
+    return true;
+  }
+
+  // The group's tags with their numbers: read again from its text when it was read without.
+  const std::vector<DxfTag>& withNumbers(const Group& group)
+  {
+    if (group.numbers)
+      return group.tags;
+    DxfTokenizer tokens(group.begin, static_cast<std::size_t>(group.end - group.begin));
+    tokens.allowDroppedValues(true);
+    tokens.setLineBefore(group.lineBefore);
+    readTags(tokens, m_numbered);
+    return m_numbered;
+  }
+
+  // A repair lies in the lines of the object's tags.
+  bool holdsRepair(const std::vector<DxfTag>& tags) const
+  {
+    const int endLine = tags.back().line + 2;
+    const auto repaired = std::lower_bound(m_source.repairLines.begin(), m_source.repairLines.end(), tags.front().line);
+    return repaired != m_source.repairLines.end() && *repaired < endLine;
   }
 
   static std::string_view trimmed(const DxfTag& tag) { return dxfTrim(tag.text); }
 
   // ---- writing the source ------------------------------------------------------------------
 
-  void writeGroup(const std::vector<DxfTag>& group)
+  void writeGroup(const Group& source)
   {
+    const std::vector<DxfTag>& group = source.tags;
     const DxfTag& head = group.front();
     if (head.code != 0)
     {
@@ -143,7 +193,7 @@ private:
       // The vertices of a polyline that gained some wait for its SEQEND, to go out in its order.
       if (kind == "VERTEX")
       {
-        m_heldVertices.push_back({group, objectAt(head.line)});
+        m_heldVertices.push_back({source, objectAt(head.line)});
         return;
       }
       writeSequence();
@@ -162,7 +212,7 @@ private:
       if (name == "HEADER")
         writeHeader(group);
       else
-        copy(group);
+        copy(source);
       return;
     }
     if (kind == "ENDSEC")
@@ -182,14 +232,14 @@ private:
     {
       writeMissingSections(6);
       m_sawEof = true;
-      copy(group);
+      copy(source);
       return;
     }
     if (kind == "ENDTAB")
     {
       flushRecords(m_table);
       m_table = OdDbObjectId();
-      copy(group);
+      copy(source);
       return;
     }
     if (kind == "BLOCK")
@@ -206,14 +256,15 @@ private:
     const KyDxfSource::Object* mapped = objectAt(head.line);
     if (!mapped)
     {
-      copy(group);
+      copy(source);
       return;
     }
-    writeMapped(group, *mapped);
+    writeMapped(source, *mapped);
   }
 
-  void writeMapped(const std::vector<DxfTag>& group, const KyDxfSource::Object& mapped)
+  void writeMapped(const Group& source, const KyDxfSource::Object& mapped)
   {
+    const std::vector<DxfTag>& group = source.tags;
     const DxfTag& head = group.front();
     const std::string_view kind = trimmed(head);
     if (kind == "TABLE")
@@ -223,15 +274,12 @@ private:
       return;
     if (kind == "POLYLINE" && gainedVertices(pObj.get()))
       m_resequenced = mapped.id;
-    const int endLine = group.back().line + 2;
-    const auto repaired = std::lower_bound(m_source.repairLines.begin(), m_source.repairLines.end(), head.line);
-    const bool hasRepair = repaired != m_source.repairLines.end() && *repaired < endLine;
-    if (!hasRepair && !m_versionChanged && dxfStateDigest(pObj.get()) == mapped.digest)
+    if (!holdsRepair(group) && !m_versionChanged && dxfStateDigest(pObj.get()) == mapped.digest)
     {
-      copy(group);
+      copy(source);
       return;
     }
-    patch(group, pObj.get());
+    patch(withNumbers(source), pObj.get());
   }
 
   const KyDxfSource::Object* objectAt(int line)
@@ -267,6 +315,56 @@ private:
     m_decoder.decode(name, text);
     OdDbSymbolTablePtr pBlocks = m_db->getBlockTableId().safeOpenObject();
     return pBlocks->getAt(text);
+  }
+
+  // An object goes out as its text where that is tag for tag what the output would write:
+  // codes right-aligned in three columns, values as they stand, the output's line breaks.
+  void copy(const Group& group)
+  {
+    if (verbatim(group))
+      m_out.raw(std::string_view(group.begin, static_cast<std::size_t>(group.end - group.begin)));
+    else
+      copy(group.tags);
+  }
+
+  bool verbatim(const Group& group) const
+  {
+    if (m_reencode || m_source.decimalCommas)
+      return false;
+    const bool crlf = m_out.crlf();
+    const std::size_t lineEnd = crlf ? 2 : 1;
+    auto endsLine = [crlf](const char* at) { return crlf ? at[0] == '\r' && at[1] == '\n' : at[0] == '\n'; };
+    const char* p = group.begin;
+    for (const DxfTag& t : group.tags)
+    {
+      // The code line: blanks up to three columns, the code's digits, the line end.
+      const char* const codeEnd = t.text.data() - lineEnd;
+      if (codeEnd <= p || !endsLine(codeEnd))
+        return false;
+      const char* q = p;
+      while (q != codeEnd && *q == ' ')
+        ++q;
+      const std::ptrdiff_t digits = codeEnd - q;
+      const std::ptrdiff_t width = t.code < 10 ? 1 : t.code < 100 ? 2 : t.code < 1000 ? 3 : 4;
+      if (digits != width || q - p != (width < 3 ? 3 - width : 0))
+        return false;
+      int code = 0;
+      for (; q != codeEnd; ++q)
+      {
+        const unsigned d = static_cast<unsigned>(*q - '0');
+        if (d > 9)
+          return false;
+        code = code * 10 + static_cast<int>(d);
+      }
+      if (code != t.code)
+        return false;
+      // The value line: the value, the line end.
+      p = t.text.data() + t.text.size();
+      if (static_cast<std::size_t>(group.end - p) < lineEnd || !endsLine(p))
+        return false;
+      p += lineEnd;
+    }
+    return p == group.end;
   }
 
   void copy(const std::vector<DxfTag>& group)
@@ -757,6 +855,9 @@ private:
   const KyDxfSource& m_source;
   DxfOutput& m_out;
   DxfTokenizer m_tokens;
+  const bool m_lazyNumbers;
+  // The tags of the group being patched, read again with their numbers.
+  std::vector<DxfTag> m_numbered;
   DxfTextDecoder m_decoder;
   const bool m_versionChanged;
   // Texts change encoding between the versions before R2007 and those from it on.
@@ -773,7 +874,7 @@ private:
   // A heavy polyline whose vertices are held until its SEQEND (it gained some).
   struct HeldVertex
   {
-    std::vector<DxfTag> group;
+    Group group;
     const KyDxfSource::Object* mapped;
   };
   OdDbObjectId m_resequenced;

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <unordered_map>
 
 #include <QTextCodec>
@@ -256,20 +257,42 @@ void DxfFields::xdataChain(const OdResBuf* chain)
 
 void DxfOutput::tag(int code, std::string_view value)
 {
+  // The tag is put together here and appended at once; a long value is appended on its own.
+  char line[160];
+  char* out = line;
   char digits[16];
-  const std::to_chars_result r = std::to_chars(digits, digits + sizeof digits, code);
-  const std::size_t n = static_cast<std::size_t>(r.ptr - digits);
+  const std::size_t n = static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, code).ptr - digits);
   // Group codes right-aligned in three columns, as most writers do.
-  if (n < 3)
-    m_buffer.append(3 - n, ' ');
-  m_buffer.append(digits, n);
+  for (std::size_t i = n; i < 3; ++i)
+    *out++ = ' ';
+  std::memcpy(out, digits, n);
+  out += n;
   if (m_crlf)
-    m_buffer += '\r';
-  m_buffer += '\n';
-  m_buffer.append(value.data(), value.size());
+    *out++ = '\r';
+  *out++ = '\n';
+  const bool inLine = value.size() + 2 <= static_cast<std::size_t>(line + sizeof line - out);
+  if (inLine)
+  {
+    std::memcpy(out, value.data(), value.size());
+    out += value.size();
+  }
+  else
+  {
+    m_buffer.append(line, static_cast<std::size_t>(out - line));
+    m_buffer.append(value.data(), value.size());
+    out = line;
+  }
   if (m_crlf)
-    m_buffer += '\r';
-  m_buffer += '\n';
+    *out++ = '\r';
+  *out++ = '\n';
+  m_buffer.append(line, static_cast<std::size_t>(out - line));
+  if (m_sink && m_buffer.size() >= (1u << 20))
+    flush();
+}
+
+void DxfOutput::raw(std::string_view text)
+{
+  m_buffer.append(text.data(), text.size());
   if (m_sink && m_buffer.size() >= (1u << 20))
     flush();
 }

@@ -152,12 +152,15 @@ public:
   }
 
   const DxfEncoder& encoder() const { return m_encoder; }
+  bool crlf() const { return m_crlf; }
   std::string& buffer() { return m_buffer; }
   // With a sink the buffer is handed to it whenever it holds a megabyte, and by flush().
   void setSink(std::function<void(const std::string&)> sink) { m_sink = std::move(sink); }
   void flush();
 
   void tag(int code, std::string_view value);
+  // Text already in output form, whole tags.
+  void raw(std::string_view text);
   void text(int code, const OdString& value) { tag(code, m_encoder.text(value)); }
   void real(int code, double value) { tag(code, DxfEncoder::real(value)); }
   void integer(int code, std::int64_t value) { tag(code, DxfEncoder::integer(value)); }

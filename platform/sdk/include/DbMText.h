@@ -170,7 +170,11 @@ private:
     double actualWidth = 0.0;
     double actualHeight = 0.0;
   };
+  // The layout of the text as it stands, kept until a layout input changes (dxfOut and the
+  // extents ask for it often).
   Layout layout() const;
+  Layout computeLayout() const;
+  void forgetLayout() { m_layoutKnown = false; }
   OdGeVector3d directionVector() const;
   // Stores a value that the text's layout depends on (a size, the contents, the column settings),
   // unless the layout would overflow (a huge height times the line pitch or the glyph count):
@@ -197,6 +201,8 @@ private:
   double m_columnWidth = 0.0;
   double m_columnGutterWidth = 0.0;
   OdInt32 m_columnCount = 1;
+  mutable Layout m_layout;
+  mutable bool m_layoutKnown = false;
 };
 
 typedef OdSmartPtr<OdDbMText> OdDbMTextPtr;

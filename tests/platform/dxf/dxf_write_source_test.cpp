@@ -594,3 +594,64 @@ TEST(DxfWriteSource, DecimalCommasOfCopiedTagsGoOutAsPoints)
     << (again.report.repairs.empty() ? std::string() : again.report.repairs.front().problem.toStdString());
   EXPECT_EQ(2.5, again.db->getLTSCALE());
 }
+
+// Objects whose text is already in the output's form go out as that text, the others tag by
+// tag: either way every tag of the output stands as the writer writes it (codes right-aligned,
+// values without the blanks around numbers and kinds, the first line's line breaks).
+TEST(DxfWriteSource, EveryTagGoesOutInTheWritersForm)
+{
+  const std::string canonicalLine = dxfwrite::tags({{0, "LINE"}, {5, "2A"}, {100, "AcDbEntity"}, {8, "0"},
+                                                    {100, "AcDbLine"}, {10, "1.5"}, {20, "0.0"}, {30, "0.0"},
+                                                    {11, "2.0"}, {21, "2.0"}, {31, "0.0"}});
+  const struct
+  {
+    const char* layout;
+    std::string entities;
+  } cases[] = {
+    {"codes right-aligned", canonicalLine},
+    {"codes unpadded", "0\nLINE\n5\n2A\n100\nAcDbEntity\n8\n0\n100\nAcDbLine\n10\n1.5\n20\n0.0\n30\n0.0\n11\n2.0\n"
+                       "21\n2.0\n31\n0.0\n"},
+    {"codes padded past three columns", "   0\nLINE\n  5\n2A\n100\nAcDbEntity\n  8\n0\n100\nAcDbLine\n 10\n1.5\n"
+                                        " 20\n0.0\n 30\n0.0\n 11\n2.0\n 21\n2.0\n 31\n0.0\n"},
+    {"blanks around a number and a kind", "  0\n LINE \n  5\n2A\n100\nAcDbEntity\n  8\n0\n100\nAcDbLine\n 10\n"
+                                          " 1.5\t\n 20\n0.0\n 30\n0.0\n 11\n2.0 \n 21\n2.0\n 31\n0.0\n"},
+    {"a mapped kind after one not mapped",
+     dxfwrite::tags({{0, "KY_WIDGET"}, {5, "2B"}, {100, "AcDbEntity"}, {8, "0"}, {40, "1.25"}}) +
+       "0\nKY_WIDGET\n5\n2C\n100\nAcDbEntity\n8\n0\n40\n 1.25\n" + canonicalLine},
+  };
+  for (const auto& c : cases)
+  {
+    SCOPED_TRACE(c.layout);
+    const QByteArray in = QByteArray(kHeader2000) + "0\nSECTION\n2\nENTITIES\n" + c.entities.c_str() +
+                          "0\nENDSEC\n0\nEOF\n";
+    Read r = readSource(in);
+    ASSERT_EQ(0, r.report.repairCount);
+    const QByteArray out = writeBack(r);
+    const std::vector<Tag> a = tagsOf(in), b = tagsOf(out);
+    EXPECT_TRUE(a == b) << describe(a, b);
+    std::vector<std::pair<int, std::string>> written;
+    kydxf::DxfTokenizer tokens(out.constData(), static_cast<std::size_t>(out.size()));
+    kydxf::DxfTag t;
+    while (tokens.next(t))
+      written.emplace_back(t.code, std::string(t.text));
+    EXPECT_EQ(dxfwrite::tags(written), out.toStdString());
+  }
+}
+
+// A value the reader dropped (it does not parse for its code) stays out of the output, in an
+// object the reader maps and in one it does not; the rest of each object goes out.
+TEST(DxfWriteSource, DroppedValuesStayOut)
+{
+  const QByteArray in =
+    withLines(kHeader2000, "8\n0\n48\n2x5\n",
+              "0\nKY_WIDGET\n5\n2C\n100\nAcDbEntity\n8\n0\n40\n1.5.2\n41\n3.5\n70\n99999\n0\nENDSEC\n0\nEOF\n");
+  Read r = readSource(in);
+  EXPECT_EQ(3, r.report.repairCount);
+  const QByteArray out = writeBack(r);
+  EXPECT_FALSE(out.contains("2x5") || out.contains("1.5.2") || out.contains("99999")) << out.toStdString();
+  EXPECT_TRUE(out.contains("\nKY_WIDGET\n") && out.contains("\n3.5\n")) << out.toStdString();
+  Read again = readSource(out);
+  EXPECT_EQ(0, again.report.repairCount)
+    << (again.report.repairs.empty() ? std::string() : again.report.repairs.front().problem.toStdString());
+  EXPECT_EQ(statesOf(r.db.get()), statesOf(again.db.get()));
+}

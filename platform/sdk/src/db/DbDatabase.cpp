@@ -144,8 +144,9 @@ OdDbObjectId OdDbDatabase::addOdDbObject(OdDbObject* pObject, OdDbObjectId owner
 
   // Entities get the drawing's defaults for what they have not been given; ids of another
   // database are not kept.
-  if (OdDbEntity* pEnt = dynamic_cast<OdDbEntity*>(pObject))
+  if (pObject->isKindOf(OdDbEntity::desc()))
   {
+    OdDbEntity* pEnt = static_cast<OdDbEntity*>(pObject);
     const OdDbObjectId& layerId = OdDbObjectAccess::entityLayer(pEnt);
     if (layerId.isNull() || layerId.database() != this)
       OdDbObjectAccess::setEntityLayer(pEnt, d.clayer);

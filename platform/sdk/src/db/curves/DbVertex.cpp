@@ -402,14 +402,16 @@ OdDbObjectIteratorPtr OdDbVertexChain::iterator() const
 
 void OdDbObjectAccess::joinOwnedObjects(OdDbObject* pObj)
 {
-  if (OdDb2dPolyline* p2d = dynamic_cast<OdDb2dPolyline*>(pObj))
-    p2d->m_vertices.joinDatabase(pObj);
-  else if (OdDb3dPolyline* p3d = dynamic_cast<OdDb3dPolyline*>(pObj))
-    p3d->m_vertices.joinDatabase(pObj);
-  else if (OdDbPolyFaceMesh* pFace = dynamic_cast<OdDbPolyFaceMesh*>(pObj))
-    pFace->m_vertices.joinDatabase(pObj);
-  else if (OdDbPolygonMesh* pMesh = dynamic_cast<OdDbPolygonMesh*>(pObj))
-    pMesh->m_vertices.joinDatabase(pObj);
-  else if (OdDbBlockReference* pRef = dynamic_cast<OdDbBlockReference*>(pObj))
-    pRef->m_attributes.joinDatabase(pObj);
+  // Run-time class tests, not dynamic casts: every object added to a database passes here, and
+  // a failed dynamic cast across libraries compares type names all the way up the hierarchy.
+  if (pObj->isKindOf(OdDb2dPolyline::desc()))
+    static_cast<OdDb2dPolyline*>(pObj)->m_vertices.joinDatabase(pObj);
+  else if (pObj->isKindOf(OdDb3dPolyline::desc()))
+    static_cast<OdDb3dPolyline*>(pObj)->m_vertices.joinDatabase(pObj);
+  else if (pObj->isKindOf(OdDbPolyFaceMesh::desc()))
+    static_cast<OdDbPolyFaceMesh*>(pObj)->m_vertices.joinDatabase(pObj);
+  else if (pObj->isKindOf(OdDbPolygonMesh::desc()))
+    static_cast<OdDbPolygonMesh*>(pObj)->m_vertices.joinDatabase(pObj);
+  else if (pObj->isKindOf(OdDbBlockReference::desc()))
+    static_cast<OdDbBlockReference*>(pObj)->m_attributes.joinDatabase(pObj);
 }

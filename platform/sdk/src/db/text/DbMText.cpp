@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "DbFiler.h"
 #include "DbTextStyleTableRecord.h"
@@ -327,20 +328,46 @@ void OdDbMText::setColumnCount(OdInt32 count)
 template <class T>
 void OdDbMText::setLayoutInput(T& member, const T& value)
 {
-  const T previous = member;
-  member = value;
-  const Layout box = layout();
-  if (!std::isfinite(box.actualWidth) || !std::isfinite(box.actualHeight) || !std::isfinite(box.boxWidth))
+  // The value is tried in place; `other` holds the one that is not.
+  T other = value;
+  std::swap(member, other);
+  // Every extent of the layout stays below this bound: no line is wider than all the glyphs of
+  // the contents (the plain text is never longer), there are no more lines than glyphs plus
+  // one, and columns lie at most the column count of pitches apart. Below it nothing can
+  // overflow, so the text is laid out only when the bound is passed.
+  const double glyphs = static_cast<double>(m_contents.getLength());
+  const double height = std::fabs(m_textHeight);
+  const double columns = m_columnType != kNoColumns ? static_cast<double>(m_columnCount) : 1.0;
+  const double bound = columns * (std::fabs(m_columnWidth) + std::fabs(m_columnGutterWidth)) + std::fabs(m_width) +
+                       glyphs * OdDbTextLayout::kGlyphAdvance * height +
+                       height * (1.0 + (glyphs + 1.0) * OdDbTextLayout::kLineSpacing * std::fabs(m_lineSpacingFactor));
+  if (!(bound < 1e300))
   {
-    member = previous;
-    throw OdError(eInvalidInput);
+    const Layout box = computeLayout();
+    if (!std::isfinite(box.actualWidth) || !std::isfinite(box.actualHeight) || !std::isfinite(box.boxWidth))
+    {
+      std::swap(member, other);
+      throw OdError(eInvalidInput);
+    }
   }
-  member = previous;
+  // Reactors told of the change see the text as it was.
+  std::swap(member, other);
   assertWriteEnabled();
-  member = value;
+  std::swap(member, other);
+  forgetLayout();
 }
 
 OdDbMText::Layout OdDbMText::layout() const
+{
+  if (!m_layoutKnown)
+  {
+    m_layout = computeLayout();
+    m_layoutKnown = true;
+  }
+  return m_layout;
+}
+
+OdDbMText::Layout OdDbMText::computeLayout() const
 {
   const double advance = OdDbTextLayout::kGlyphAdvance * m_textHeight;
   const bool columns = m_columnType != kNoColumns;
@@ -443,6 +470,7 @@ OdResult OdDbMText::transformBy(const OdGeMatrix3d& xform)
   m_width *= alongScale;
   m_columnWidth *= alongScale;
   m_columnGutterWidth *= alongScale;
+  forgetLayout();
   xDataTransformBy(xform);
   return eOk;
 }
@@ -500,4 +528,5 @@ void OdDbMText::copyFrom(const OdRxObject* pSource)
   m_columnWidth = pSrc->m_columnWidth;
   m_columnGutterWidth = pSrc->m_columnGutterWidth;
   m_columnCount = pSrc->m_columnCount;
+  forgetLayout();
 }
