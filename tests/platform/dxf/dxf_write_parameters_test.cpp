@@ -1,7 +1,7 @@
 // Dynamic-block parameters in DXF: each kind written under this system's own kind and class, its
-// fields as the parameter puts them out, classes declared only for kinds the drawing has; read
-// back, the parameters are skipped while the reference keeps its representation, which still
-// names the definition.
+// fields as the parameter puts them out and its extended data, classes declared only for kinds
+// the drawing has; read back, the parameters are skipped while the reference keeps its
+// representation, which still names the definition.
 #include <gtest/gtest.h>
 
 #include "DbBlockParameter.h"
@@ -43,6 +43,10 @@ struct Gate
     width->setRange(1.0, 8.0);
     width->setDefaultValue(OdResBuf::newRb(40, 2.0));
     parameters.push_back(kyAddParameter(def, width, L"Width", {0}));
+    drawing.db()->newRegApp(L"KY_NOTE");
+    OdResBufPtr note = OdResBuf::newRb(1001, L"KY_NOTE");
+    note->setNext(OdResBuf::newRb(1000, L"checked"));
+    width->setXData(note);
     OdSmartPtr<OdDbBlockRotationParameter> swing = OdDbBlockRotationParameter::createObject();
     parameters.push_back(kyAddParameter(def, swing, L"Swing", {0}));
     OdSmartPtr<OdDbBlockFlipParameter> hand = OdDbBlockFlipParameter::createObject();
@@ -115,7 +119,15 @@ TEST(DxfWriteParameters, EachKindCarriesTheParametersOwnFields)
         value.replace(0, 4, "KyDb");
       expected.emplace_back(t.first, value);
     }
+    // The extended data last (the width's note).
     std::vector<std::pair<int, std::string>> body(tags.begin() + 3, tags.end());
+    if (i == 0)
+    {
+      ASSERT_GE(body.size(), 2u);
+      EXPECT_EQ(body[body.size() - 2], std::make_pair(1001, std::string("KY_NOTE")));
+      EXPECT_EQ(body.back(), std::make_pair(1000, std::string("checked")));
+      body.resize(body.size() - 2);
+    }
     ASSERT_EQ(expected.size(), body.size());
     for (unsigned int k = 0; k < body.size(); ++k)
     {
