@@ -181,6 +181,18 @@ bool cloudOf(const OdDbObject* object, CloudData* data)
   return true;
 }
 
+// Whether the cloud's outline and radius stay finite under the matrix.
+bool cloudFollows(const OdDbBlockReference* ref, const OdGeMatrix3d& xform)
+{
+  CloudData cloud;
+  cloudOf(ref, &cloud);
+  for (const OdGePoint3d& p : cloud.outline)
+    if (!KyIsFinite(xform * p))
+      return false;
+  const double scale = xform.scale();
+  return std::isfinite(scale) && std::isfinite(cloud.radius * scale);
+}
+
 // Transforms every attribute of the reference; false, with none changed, when one of them
 // refuses the matrix.
 bool transformAttributes(OdDbBlockReference* ref, const OdGeMatrix3d& xform)
@@ -279,12 +291,17 @@ int KySetBlockScale(const OdDbObject* object, KyAxis axis, const CKyVariant& val
                              OdGeMatrix3d::rotation(ref->rotation(), OdGeVector3d::kZAxis);
   const OdGeScale3d change(scale.sx / old.sx, scale.sy / old.sy, scale.sz / old.sz);
   const OdGeMatrix3d follow = frame * OdGeMatrix3d::scaling(change * (1.0 / sheet)) * frame.inverse();
+  // The cloud's outline points are world points: they take the change of scale, which must keep
+  // them (and the arc radius) finite.
+  const bool cloud = CKyBlockReferencePE::IsCloud(ref);
+  const OdGeMatrix3d outline = frame * OdGeMatrix3d::scaling(change) * frame.inverse();
+  if (cloud && !cloudFollows(ref, outline))
+    return kKyRefused;
   if (!transformAttributes(ref, follow))
     return kKyRefused;
   ref->setScaleFactors(scale);
-  // The cloud's outline points are world points: they take the change of scale.
-  if (CKyBlockReferencePE::IsCloud(ref))
-    ref->xDataTransformBy(frame * OdGeMatrix3d::scaling(change) * frame.inverse());
+  if (cloud)
+    ref->xDataTransformBy(outline);
   return kKyAccepted;
 }
 

@@ -580,3 +580,21 @@ TEST_F(BlockReferenceRows, AttributeRowFindsItsAttributeByTagAndOccurrenceOnceIt
   OdDbAttributePtr last = otherIds[2].safeOpenObject();
   EXPECT_EQ(OdString(L"90"), last->textString());
 }
+
+TEST_F(BlockReferenceRows, CloudScaleWhoseOutlineOverflowsIsRefusedAndKeepsTheCloud)
+{
+  // The outline reaches 4 from the position: 1e308 takes it past the largest double, and from
+  // about 1e154 on the scale of the matrix, which the radius takes, overflows.
+  OdDbBlockReferencePtr ref = place(addBlock(L"Cloud 1"), OdGePoint3d(0.0, 0.0, 0.0));
+  makeCloud(ref);
+  const OdDbDxfTagList before = kySnapshot(ref);
+  for (const char* row : {"Scale X", "Scale Z"})
+    for (double v : {1e308, 1e180})
+    {
+      EXPECT_EQ(-5001, set(ref, row, CKyVariant(v, false))) << row << " " << v;
+      EXPECT_EQ(before, kySnapshot(ref));
+    }
+  EXPECT_EQ(5100, set(ref, "Scale X", CKyVariant(1e100, false)));
+  EXPECT_DOUBLE_EQ(1e100, ref->scaleFactors().sx);
+  EXPECT_NE(before, kySnapshot(ref));
+}
