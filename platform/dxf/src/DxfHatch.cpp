@@ -563,7 +563,13 @@ OdDbEntityPtr DxfReader::readHatch(DxfEntityProps& props)
   apply(elevationLine, "HATCH elevation", [&] { pHatch->setElevation(elevation); });
   if (normal.set)
     apply(normal.line, "HATCH normal", [&] { pHatch->setNormal(normal.vector()); });
-  const OdString patternName = name ? text(*name) : OdString(L"SOLID");
+  OdString patternName = name ? text(*name) : OdString(L"SOLID");
+  // A gradient fills solid: its pattern is "SOLID", which is also what a file gets back.
+  if (gradient && patternName.iCompare(L"SOLID") != 0)
+  {
+    repair(name->line + 1, "HATCH gradient with the pattern '" + patternName.toUtf8() + "'", "took the pattern SOLID");
+    patternName = L"SOLID";
+  }
   if (patternType)
   {
     const int line = patternType->line + 1;

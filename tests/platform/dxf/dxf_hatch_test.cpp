@@ -186,6 +186,28 @@ TEST(DxfHatch, BrokenLoopStructuresAreRepairsThatKeepTheLoopsBefore)
   }
 }
 
+// A gradient fills solid: a file that names it another pattern is repaired to SOLID, which is what
+// the writer gives it, so the drawing written back reads the same.
+TEST(DxfHatch, GradientNamingAnotherPatternIsRepairedToSolid)
+{
+  const std::vector<std::pair<int, std::string>> body = {
+    {0, "HATCH"}, {5, "D1"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbHatch"}, {10, "0"}, {20, "0"}, {30, "0"},
+    {2, "SOLI,"}, {70, "0"}, {71, "0"}, {91, "0"}, {75, "0"}, {76, "1"}, {98, "0"}, {450, "1"}, {451, "0"},
+    {452, "0"}, {453, "0"}, {460, "0"}, {461, "0"}, {462, "0"}, {470, "LINEAR"}};
+  const dxfwrite::Read r =
+    dxfwrite::readSource(dxfwrite::minimalFile(kDxfR2018, "", {{"ENTITIES", dxfwrite::tags(body)}}));
+  ASSERT_EQ(r.report.repairs.size(), 1u);
+  const std::string text = KyDxfReader::Report::repairText("t.dxf", r.report.repairs[0]).toStdString();
+  EXPECT_NE(text.find("HATCH gradient with the pattern 'SOLI,'; took the pattern SOLID"), std::string::npos) << text;
+  const OdDbHatchPtr hatch = hatchAt(r.db, 0xD1);
+  ASSERT_FALSE(hatch.isNull());
+  EXPECT_TRUE(hatch->isGradient());
+  EXPECT_EQ(hatch->patternName(), OdString(L"SOLID"));
+  const dxfwrite::Read again = dxfwrite::readSource(dxfwrite::writeBack(r));
+  EXPECT_EQ(again.report.repairCount, 0);
+  EXPECT_TRUE(dxfwrite::statesKept(dxfwrite::statesOf(r.db), dxfwrite::statesOf(again.db)));
+}
+
 TEST(DxfHatch, UneditedGoesOutAsItCameAndEditsChangeOneHatch)
 {
   const QByteArray source = hatchFile();
