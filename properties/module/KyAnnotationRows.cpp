@@ -131,14 +131,35 @@ void KyAddAnnotationRows(CKyPropertiesContainer* container, const KyAnnotationFa
   }
 }
 
-void KyRenameListedRow(CKyPropertiesContainer* container, const KyText& category, const KyText& from,
-                       const KyText& to, CKyIsReadOnlyMethod readOnly, const char* iconFolder, const char* icon)
+CKyPropertyDescription* KyListedRowFinder::find(CKyPropertiesContainer* container, const CKyString& name,
+                                                const CKyString& category)
+{
+  const int count = container->GetCount();
+  auto matches = [&](const CKyPropertyDescription* row) {
+    return row->GetName() == name && (category.isEmpty() || row->GetCategory() == category);
+  };
+  for (int place : m_places)
+    if (place >= 0 && place < count && matches(container->GetAt(place)))
+      return const_cast<CKyPropertyDescription*>(container->GetAt(place));
+  for (int i = 0; i < count; ++i)
+    if (matches(container->GetAt(i)))
+    {
+      m_places[1] = m_places[0];
+      m_places[0] = i;
+      return const_cast<CKyPropertyDescription*>(container->GetAt(i));
+    }
+  return nullptr;
+}
+
+void KyRenameListedRow(CKyPropertiesContainer* container, KyListedRowFinder& finder, const KyText& category,
+                       const KyText& from, const KyText& to, CKyIsReadOnlyMethod readOnly, const char* iconFolder,
+                       const char* icon)
 {
   // The rows renamed are listed ones, shared by every object of the kind: most gatherings find
-  // the row under its new name already, which ends the search early.
-  if (container->GetByName(to.get(), category.get()))
+  // the row under its new name already.
+  if (finder.find(container, to.get(), category.get()))
     return;
-  CKyPropertyDescription* row = container->GetByName(from.get(), category.get());
+  CKyPropertyDescription* row = finder.find(container, from.get(), category.get());
   if (!row)
     return;
   row->SetName(to.get());

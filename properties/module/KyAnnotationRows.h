@@ -119,11 +119,27 @@ void KyAddAnnotationRows(CKyPropertiesContainer* container, const KyAnnotationFa
   KyAddAnnotationRows(container, family, rows, N);
 }
 
+// Finds a listed row in a container by name and category. Listed rows stand at the same place
+// for every object of a kind, so the places where the row was found for the last two kinds are
+// tried before the container is searched (a container's own search goes row by row). Listed rows
+// are unique by name within their category, so any row found there is the one the search finds.
+// One static finder per place that looks a row up.
+class KyListedRowFinder
+{
+public:
+  CKyPropertyDescription* find(CKyPropertiesContainer* container, const CKyString& name, const CKyString& category);
+
+private:
+  int m_places[2] = {-1, -1};
+};
+
 // Turns a listed row already in the container (found by its translated name in the category)
 // into another: new name, read-only predicate and icons, empty light icon. The description is
 // the extension's shared one, so the change lasts until a later pass turns it back. Nothing
-// happens when the container does not hold the row.
-void KyRenameListedRow(CKyPropertiesContainer* container, const KyText& category, const KyText& from,
-                       const KyText& to, CKyIsReadOnlyMethod readOnly, const char* iconFolder, const char* icon);
+// happens when the container does not hold the row. Both names are looked up with `finder`: the
+// row keeps its place under either.
+void KyRenameListedRow(CKyPropertiesContainer* container, KyListedRowFinder& finder, const KyText& category,
+                       const KyText& from, const KyText& to, CKyIsReadOnlyMethod readOnly, const char* iconFolder,
+                       const char* icon);
 
 #endif

@@ -249,23 +249,24 @@ void CKyMTextPE::GetPropertyNamesDynamic(const OdDbObject* object, CKyProperties
 {
   if (!container)
     return;
-  if (CKyPropertyDescription* style = container->GetByName(kStyleName.get(), kKyTextGroup.get()))
+  static KyListedRowFinder styleRow, heightRow, widthRow;
+  if (CKyPropertyDescription* style = styleRow.find(container, kStyleName.get(), kKyTextGroup.get()))
     style->SetType(CKyPropertyTypeImpl(CKyVariant::kObjectId, CKyPropertyType::kTextStyleGUID));
 
   if (!object || !annotative(object))
   {
-    KyRenameListedRow(container, kKyTextGroup, kKyModelTextHeightName, kTextHeightName,
+    KyRenameListedRow(container, heightRow, kKyTextGroup, kKyModelTextHeightName, kTextHeightName,
                       &CKyPropertyPEImpl::IsReadOnlyFalse, "Text", "Height");
-    KyRenameListedRow(container, kKyTextGroup, kModelDefinedWidthName, kWidthName, &CKyPropertyPEImpl::IsReadOnlyFalse,
-                      "Text", "Width");
+    KyRenameListedRow(container, widthRow, kKyTextGroup, kModelDefinedWidthName, kWidthName,
+                      &CKyPropertyPEImpl::IsReadOnlyFalse, "Text", "Width");
     const KyAnnotationRow* const rows[] = {&kKyAnnotativeRow};
     KyAddAnnotationRows(container, kAnnotationFamily, rows);
     return;
   }
-  KyRenameListedRow(container, kKyTextGroup, kTextHeightName, kKyModelTextHeightName,
+  KyRenameListedRow(container, heightRow, kKyTextGroup, kTextHeightName, kKyModelTextHeightName,
                     &CKyPropertyPEImpl::IsReadOnlyTrue, "Text", "model_text_height");
-  KyRenameListedRow(container, kKyTextGroup, kWidthName, kModelDefinedWidthName, &CKyPropertyPEImpl::IsReadOnlyTrue,
-                    "Text", "model_defined_width");
+  KyRenameListedRow(container, widthRow, kKyTextGroup, kWidthName, kModelDefinedWidthName,
+                    &CKyPropertyPEImpl::IsReadOnlyTrue, "Text", "model_defined_width");
   const KyAnnotationRow* const rows[] = {&kKyAnnotativeRow,     &kKyAnnotativeScaleRow,  &kKySheetTextHeightRow,
                                          &kSheetDefinedWidthRow, &kKyMatchOrientationRow};
   KyAddAnnotationRows(container, kAnnotationFamily, rows);

@@ -176,19 +176,20 @@ void KyAddTextAnnotationRows(const OdDbObject* object, CKyPropertiesContainerImp
 {
   if (!container)
     return;
-  if (CKyPropertyDescription* style = container->GetByName(kStyleName.get(), kKyTextGroup.get()))
+  static KyListedRowFinder styleRow, heightRow;
+  if (CKyPropertyDescription* style = styleRow.find(container, kStyleName.get(), kKyTextGroup.get()))
     style->SetType(CKyPropertyTypeImpl(CKyVariant::kObjectId, CKyPropertyType::kTextStyleGUID));
 
   if (!object || !annotative(object))
   {
-    KyRenameListedRow(container, kKyTextGroup, kKyModelTextHeightName, kHeightName, &CKyPropertyPEImpl::IsReadOnlyFalse,
-                      "Text", "Height");
+    KyRenameListedRow(container, heightRow, kKyTextGroup, kKyModelTextHeightName, kHeightName,
+                      &CKyPropertyPEImpl::IsReadOnlyFalse, "Text", "Height");
     const KyAnnotationRow* const rows[] = {&kKyAnnotativeRow};
     KyAddAnnotationRows(container, family, rows);
     return;
   }
-  KyRenameListedRow(container, kKyTextGroup, kHeightName, kKyModelTextHeightName, &CKyPropertyPEImpl::IsReadOnlyTrue,
-                    "Text", "model_text_height");
+  KyRenameListedRow(container, heightRow, kKyTextGroup, kHeightName, kKyModelTextHeightName,
+                    &CKyPropertyPEImpl::IsReadOnlyTrue, "Text", "model_text_height");
   const KyAnnotationRow* const rows[] = {&kKyAnnotativeRow, &kKyAnnotativeScaleRow, &kKySheetTextHeightRow,
                                          &kKyMatchOrientationRow};
   KyAddAnnotationRows(container, family, rows);
