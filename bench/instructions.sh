@@ -38,7 +38,7 @@ printf "%-16s %10s %10s %10s %14s %14s %8s\n" "selection" "gather" "values" "dir
   "limit"
 row "mixed" "$(count '*gatherPass*' 'BM_Gather/10000/')" "$(count "$getters" 'BM_Gather/10000/')" 210000 \
   "$(count '*directPass*' 'BM_DirectReads/10000/')" 200000 5
-for kind in Line Circle Arc Polyline Text MText Ellipse Spline Xline Ray Point Trace Solid Face 2dPolyline 3dPolyline Helix Mline Shape Hatch RotatedDimension AlignedDimension AttributeDefinition BlockReference MInsertBlock; do
+for kind in Line Circle Arc Polyline Text MText Ellipse Spline Xline Ray Point Trace Solid Face 2dPolyline 3dPolyline Helix Mline Shape Hatch RotatedDimension AlignedDimension AttributeDefinition BlockReference BlockReference.Cloud BlockReference.Dynamic MInsertBlock; do
   row "$kind" "$(count '*gatherPass*' "BM_GatherKind/OdDb$kind/")" "$(count "$getters" "BM_GatherKind/OdDb$kind/")" \
     110000 "$(count '*directPass*' "BM_GatherKind/OdDb$kind/")" 100000 7
 done
