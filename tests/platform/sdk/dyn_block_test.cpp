@@ -270,7 +270,11 @@ TEST_F(DynBlockTest, ParametersOfADefinitionAreNamedOnce)
   OdSmartPtr<OdDbBlockLinearParameter> again = OdDbBlockLinearParameter::createObject();
   again->setName(L"width");
   EXPECT_THROW(OdDbDynBlockReference::addParameter(def, again), OdError);
+  again->setSelection(kyIndices({1}));
   EXPECT_THROW(OdDbDynBlockReference::addParameter(def, again, L"WIDTH", kyIndices({0})), OdError);
+  // Refused: the parameter keeps its own name and selection.
+  EXPECT_EQ(again->name(), OdString(L"width"));
+  EXPECT_EQ(again->selection(), kyIndices({1}));
   EXPECT_EQ(OdDbDynBlockReference::parametersOf(definition).size(), 6u);
   // Named and bound in one call.
   const OdDbObjectId added = OdDbDynBlockReference::addParameter(def, again, L"Depth", kyIndices({2, 0}));
@@ -352,3 +356,47 @@ TEST(ConstraintHelper, TellsTheServiceWhenAnOperationBeginsAndEnds)
   EXPECT_EQ(service.calls.size(), 2u);
 }
 } // namespace
+
+// A lookup follows the parameter it names, wherever that stands among the definition's
+// parameters, and not the first one that is not a lookup.
+TEST_F(DynBlockTest, LookupShowsTheEntryOfTheParameterItNames)
+{
+  OdDbBlockTableRecordPtr def = OdDbBlockTableRecord::cast(definition.safeOpenObject(OdDb::kForWrite));
+  OdSmartPtr<OdDbBlockLinearParameter> depth = OdDbBlockLinearParameter::createObject();
+  depth->setDefaultValue(OdResBuf::newRb(40, 7.0));
+  kyAddParameter(def, depth, L"Depth", {2});
+  OdSmartPtr<OdDbBlockLookupParameter> depths = OdDbBlockLookupParameter::createObject();
+  depths->setTargetName(L"Depth");
+  depths->addEntry(L"Seven", OdResBuf::newRb(40, 7.0));
+  depths->addEntry(L"Ten", OdResBuf::newRb(40, 10.0));
+  kyAddParameter(def, depths, L"Depths");
+  def.release();
+  EXPECT_EQ(property(reference, L"Depths").value()->getString(), OdString(L"Seven"));
+  ASSERT_TRUE(property(reference, L"Depths").setValue(OdResBuf::newRb(1, OdString(L"Ten"))));
+  EXPECT_DOUBLE_EQ(property(reference, L"Depth").value()->getDouble(), 10.0);
+  EXPECT_DOUBLE_EQ(property(reference, L"Width").value()->getDouble(), 10.0);
+}
+
+// A value of the right kind under another code (1040 for a distance) is stored under the
+// parameter's own code.
+TEST_F(DynBlockTest, ValueIsStoredUnderTheParametersOwnCode)
+{
+  ASSERT_TRUE(property(reference, L"Width").setValue(OdResBuf::newRb(1040, 8.0)));
+  const OdResBufPtr stored = property(reference, L"Width").value();
+  EXPECT_EQ(stored->restype(), 40);
+  EXPECT_DOUBLE_EQ(stored->getDouble(), 8.0);
+}
+
+// An erased reference has no values and takes none; a definition open for read takes no parameter.
+TEST_F(DynBlockTest, ErasedReferenceAndReadOnlyDefinitionRefuse)
+{
+  OdDbDynBlockReferenceProperty width = property(reference, L"Width");
+  OdDbObjectPtr(reference.safeOpenObject(OdDb::kForWrite))->erase();
+  EXPECT_TRUE(width.value().isNull());
+  EXPECT_FALSE(width.setValue(OdResBuf::newRb(40, 8.0)));
+
+  OdDbBlockTableRecordPtr def = OdDbBlockTableRecord::cast(definition.safeOpenObject(OdDb::kForRead));
+  OdSmartPtr<OdDbBlockLinearParameter> depth = OdDbBlockLinearParameter::createObject();
+  EXPECT_THROW(kyAddParameter(def, depth, L"Depth"), OdError);
+  EXPECT_EQ(OdDbDynBlockReference::parametersOf(definition).size(), 6u);
+}

@@ -203,9 +203,21 @@ OdDbObjectId OdDbDynBlockReference::addParameter(OdDbBlockTableRecord* pDefiniti
 {
   if (!pParameter)
     throw OdError(eNullObjectPointer);
+  // A refused parameter keeps the name and selection it came with.
+  const OdString oldName = pParameter->name();
+  const OdUInt32Array oldSelection = pParameter->selection();
   pParameter->setName(name);
   pParameter->setSelection(selection);
-  return addParameter(pDefinition, pParameter);
+  try
+  {
+    return addParameter(pDefinition, pParameter);
+  }
+  catch (const OdError&)
+  {
+    pParameter->setName(oldName);
+    pParameter->setSelection(oldSelection);
+    throw;
+  }
 }
 
 OdDbObjectId OdDbDynBlockReference::anonymousBlockTableRecord() const
