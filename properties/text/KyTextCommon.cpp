@@ -65,8 +65,10 @@ QString justificationName(int index)
 // Index of the first entry with the text's modes; 0 when none has them.
 int currentJustification(const OdDbText* text)
 {
+  const OdDb::TextHorzMode horizontal = text->horizontalMode();
+  const OdDb::TextVertMode vertical = text->verticalMode();
   for (int i = 0; i < kJustificationCount; ++i)
-    if (kJustifications[i].horizontal == text->horizontalMode() && kJustifications[i].vertical == text->verticalMode())
+    if (kJustifications[i].horizontal == horizontal && kJustifications[i].vertical == vertical)
       return i;
   return 0;
 }
