@@ -2,9 +2,12 @@
 // it opens, every row of every entity reads with a finite value, the listing prints, the angles
 // shown are the ones the file's tags hold, and the repairs and the --strict outcome equal the
 // reviewed record in tests/corpus/records. KY_RECORD_CORPUS=1 writes the records anew.
+// Hatch areas equal those an independent reading of the file computes (hatch_areas.py).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <optional>
 
@@ -13,6 +16,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QProcess>
 #include <QRegularExpression>
 
 #include "KyPropsProcess.h"
@@ -373,6 +377,63 @@ TEST_P(CorpusDrawing, OpensCleanShowsItsAnglesAndMatchesItsRecord)
     << "no record " << stored.fileName().toStdString() << ": KY_RECORD_CORPUS=1 writes it, then review it";
   const QStringList expected = QString::fromUtf8(stored.readAll()).split('\n', Qt::SkipEmptyParts);
   EXPECT_EQ(expected.join('\n').toStdString(), record.join('\n').toStdString());
+}
+
+// Every hatch shows the area that tests/corpus/hatch_areas.py computes from the same file with
+// another DXF library (ezdxf) and geometry of its own, to 1e-9 relative. A hatch whose loops touch
+// where its nesting is decided is left out there and counted here.
+TEST_P(CorpusDrawing, HatchAreasEqualAnIndependentReading)
+{
+  const CorpusFile& file = GetParam();
+  const QString path = file.path();
+  if (!QFileInfo::exists(path))
+    GTEST_SKIP() << path.toStdString() << " is not there: run tests/corpus/fetch.sh";
+  const KyPropsResult json = runKyprops({"--json", path});
+  ASSERT_EQ(0, json.exitCode) << json.err.toStdString();
+  std::map<QString, double> shown;
+  for (const QJsonValue& o : json.json.value("objects").toArray())
+  {
+    const QJsonObject object = o.toObject();
+    if (object.value("class").toString() != QLatin1String("Hatch"))
+      continue;
+    const QJsonObject area = findBy(object.value("rows").toArray(), "name", QStringLiteral("Area"));
+    ASSERT_TRUE(area.value("value").isDouble()) << "hatch " << object.value("handle").toString().toStdString();
+    shown[object.value("handle").toString()] = area.value("value").toDouble();
+  }
+  if (shown.empty())
+    return;
+
+  QProcess python;
+  python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(KY_CORPUS_SOURCE_DIR "/hatch_areas.py"), path});
+  ASSERT_TRUE(python.waitForFinished(300000));
+  ASSERT_EQ(0, python.exitCode()) << python.readAllStandardError().toStdString();
+  std::map<QString, QString> independent;
+  for (const QString& line : QString::fromUtf8(python.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts))
+  {
+    const QStringList parts = line.split(' ');
+    ASSERT_EQ(2, parts.size()) << line.toStdString();
+    independent[parts[0]] = parts[1];
+  }
+  int compared = 0, touching = 0;
+  for (const auto& [handle, area] : shown)
+  {
+    const auto it = independent.find(handle);
+    ASSERT_NE(it, independent.end()) << "hatch " << handle.toStdString() << " has no independent area";
+    if (it->second == QLatin1String("ambiguous"))
+    {
+      ++touching;
+      continue;
+    }
+    bool ok = false;
+    const double expected = it->second.toDouble(&ok);
+    ASSERT_TRUE(ok) << it->second.toStdString();
+    EXPECT_LE(std::fabs(area - expected), 1e-9 * std::max(std::fabs(expected), 1e-300))
+      << "hatch " << handle.toStdString() << " shows " << area << ", the independent reading " << expected;
+    ++compared;
+  }
+  std::printf("%s: %d hatch areas compared, %d with touching loops left out\n", file.name().toUtf8().constData(),
+              compared, touching);
+  EXPECT_GT(compared, 0) << "every hatch has touching loops";
 }
 
 namespace
