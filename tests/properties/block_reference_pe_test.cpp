@@ -15,6 +15,7 @@
 #include "DbLine.h"
 #include "Ge/GeGbl.h"
 #include "KyBlockReferencePE.h"
+#include "KyEntityPE.h"
 #include "KyObjectAnnotationContext.h"
 #include "KyPropertyTable.h"
 #include "KyTexts.h"
@@ -597,4 +598,105 @@ TEST_F(BlockReferenceRows, CloudScaleWhoseOutlineOverflowsIsRefusedAndKeepsTheCl
   EXPECT_EQ(5100, set(ref, "Scale X", CKyVariant(1e100, false)));
   EXPECT_DOUBLE_EQ(1e100, ref->scaleFactors().sx);
   EXPECT_NE(before, kySnapshot(ref));
+}
+
+// The unit factor applies before the zero test: a scale the factor turns into (almost) zero or
+// into infinity is refused with the message, and the reference keeps its factors.
+TEST_F(BlockReferenceRows, ScaleTheUnitFactorTurnsToZeroOrInfinityIsRefused)
+{
+  drawing.db()->setINSUNITS(OdDb::kUnitsMeters);
+  const struct
+  {
+    const OdChar* block;
+    OdDb::UnitsValue units;
+    double value;
+  } cases[] = {
+    {L"Bolt", OdDb::kUnitsMillimeters, 5e-8}, // stores 5e-11
+    {L"Road", OdDb::kUnitsKilometers, 1e306}, // stores 1e309
+  };
+  for (const auto& c : cases)
+  {
+    SCOPED_TRACE(OdString(c.block).c_str());
+    OdDbBlockReferencePtr ref = place(addBlock(c.block, c.units));
+    messages.messages.clear();
+    const OdDbDxfTagList before = kySnapshot(ref);
+    EXPECT_EQ(-5001, set(ref, "Scale X", CKyVariant(c.value, false)));
+    EXPECT_EQ(before, kySnapshot(ref));
+    ASSERT_EQ(1u, messages.messages.size());
+    EXPECT_EQ(QString("Value must be non-zero"), messages.messages[0].text);
+  }
+}
+
+// A rotation its attributes cannot follow (about a position at the end of the double range) is
+// refused: neither the reference nor its attribute turns.
+TEST_F(BlockReferenceRows, RotationTheAttributesCannotFollowIsRefused)
+{
+  OdDbBlockReferencePtr ref = place(addBlock(L"Door"), OdGePoint3d(1e308, 0.0, 0.0));
+  const OdDbObjectId id = ref->appendAttribute(attributeOf(L"TAG", L"x", OdGePoint3d(1e308, 1.0, 0.0)));
+  EXPECT_EQ(-5001, set(ref, "Rotation", CKyVariant(OdaPI, true)));
+  EXPECT_DOUBLE_EQ(0.0, ref->rotation());
+  OdDbAttributePtr attribute = id.safeOpenObject();
+  kyExpectPoint(attribute->position(), OdGePoint3d(1e308, 1.0, 0.0));
+}
+
+// GetPropertyNames alone (a host that runs no dynamic pass of its own) lists the reference's
+// rows; for another extension level or another kind of object it adds none of them.
+TEST_F(BlockReferenceRows, GetPropertyNamesAloneListsReferenceRowsForReferencesOnly)
+{
+  OdDbBlockReferencePtr ref = place(addBlock(L"Door"));
+  OdDbLinePtr line = OdDbLine::createObject();
+  drawing.add(line);
+  const struct
+  {
+    const char* what;
+    const OdDbObject* object;
+    const OdRxClass* objectClass;
+    const OdRxClass* extensionClass;
+    bool rows;
+  } cases[] = {
+    {"reference", ref.get(), OdDbBlockReference::desc(), CKyBlockReferencePE::desc(), true},
+    {"entity level", ref.get(), OdDbBlockReference::desc(), CKyEntityPE::desc(), false},
+    {"line", line.get(), OdDbLine::desc(), CKyBlockReferencePE::desc(), false},
+  };
+  for (const auto& c : cases)
+  {
+    SCOPED_TRACE(c.what);
+    CKyPropertiesContainerImpl active;
+    CKyPropertiesContainerImpl::SetActive(&active);
+    CKyPropertiesContainer* container = nullptr;
+    extension.GetPropertyNames(c.object, container, c.objectClass, c.extensionClass, false);
+    CKyPropertiesContainerImpl::SetActive(nullptr);
+    const bool found = container && container->GetByName(CKyString("Position X"), CKyString("Geometry"));
+    EXPECT_EQ(c.rows, found);
+  }
+}
+
+// Rows whose data is missing or cannot be written: a cloud whose shape the builder does not know
+// refuses a radius, the read-only "Shape" refuses a value, an attribute row whose attribute is
+// gone is read-only and empty, as is a reference asked through a row that is not an attribute's.
+// The rotation shows an angle (unit bearing); an attribute row is a dynamic one.
+TEST_F(BlockReferenceRows, RowsWithoutTheirDataRefuseOrAreReadOnly)
+{
+  OdDbBlockReferencePtr cloud = place(addBlock(L"Cloudy"));
+  makeCloud(cloud, "Bogus");
+  const OdDbDxfTagList before = kySnapshot(cloud);
+  EXPECT_EQ(-5001, set(cloud, "Radius", CKyVariant(1.0, true)));
+  EXPECT_EQ(-5001, set(cloud, "Shape", CKyVariant("Elliptical")));
+  EXPECT_EQ(before, kySnapshot(cloud));
+
+  OdDbBlockReferencePtr ref = place(addBlock(L"Tagged"));
+  const OdDbObjectId id = ref->appendAttribute(attributeOf(L"TAG", L"x", OdGePoint3d()));
+  EXPECT_TRUE(get(ref, "Rotation").IsUnitBearing());
+  KyPaletteRows rows(ref);
+  const CKyPropertyDescription* tag = rows.row("TAG");
+  ASSERT_NE(tag, nullptr);
+  EXPECT_TRUE(tag->IsDynamic());
+  EXPECT_FALSE(tag->IsReadOnly(ref));
+  OdDbObjectPtr(id.safeOpenObject(OdDb::kForWrite))->erase();
+  EXPECT_TRUE(tag->IsReadOnly(ref));
+  EXPECT_EQ(CKyVariant::kEmpty, tag->GetValue(ref, CKyVariant()).GetType());
+  const CKyPropertyDescription* name = rows.row("Name");
+  ASSERT_NE(name, nullptr);
+  EXPECT_EQ(CKyVariant::kEmpty,
+            CKyBlockReferencePE::GetDynamicPropertyAttribute(ref, *name, CKyVariant()).GetType());
 }
