@@ -267,6 +267,45 @@ TEST(Hatch, ExtentsReachTheExtremesOfCurvedEdgesInAnyPlane)
   }
 }
 
+// A cubic spline edge peaks between its control points and between any fixed sampling: the
+// curve (3t + t^3, 12t - 21t^2 + 9t^3) runs from (0,0) to (4,0) and reaches its largest y at
+// t = (42 - sqrt(468)) / 54. Split into two spans at t = 0.5 it reaches the same.
+TEST(Hatch, ExtentsReachThePeakOfASplineEdge)
+{
+  const double t = (42.0 - std::sqrt(468.0)) / 54.0;
+  const double top = 12.0 * t - 21.0 * t * t + 9.0 * t * t * t;
+  for (bool split : {false, true})
+  {
+    SCOPED_TRACE(split ? "two spans" : "one span");
+    OdGePoint2dArray pts;
+    OdGeDoubleArray knots, weights;
+    if (!split)
+    {
+      for (const OdGePoint2d& p : {OdGePoint2d(0, 0), OdGePoint2d(1, 4), OdGePoint2d(2, 1), OdGePoint2d(4, 0)})
+        pts.append(p);
+      for (double k : {0.0, 0.0, 0.0, 0.0, 1.0, 1.0, 1.0, 1.0})
+        knots.append(k);
+    }
+    else
+    {
+      // The same curve with a knot inserted at 0.5 (de Casteljau halves of the control polygon).
+      for (const OdGePoint2d& p : {OdGePoint2d(0, 0), OdGePoint2d(0.5, 2), OdGePoint2d(1, 2.25),
+                                   OdGePoint2d(1.625, 1.875), OdGePoint2d(2.25, 1.5), OdGePoint2d(3, 0.5),
+                                   OdGePoint2d(4, 0)})
+        pts.append(p);
+      for (double k : {0.0, 0.0, 0.0, 0.0, 0.5, 0.5, 0.5, 1.0, 1.0, 1.0, 1.0})
+        knots.append(k);
+    }
+    OdDbHatchPtr hatch = newHatch();
+    hatch->appendLoop(OdDbHatch::kExternal, {new OdGeNurbCurve2d(3, OdGeKnotVector(knots), pts, weights),
+                                             new OdGeLineSeg2d(OdGePoint2d(4, 0), OdGePoint2d(0, 0))});
+    OdGeExtents3d ext;
+    ASSERT_EQ(hatch->getGeomExtents(ext), eOk);
+    kyExpectPoint(ext.maxPoint(), OdGePoint3d(4.0, top, 0.0), 1e-12);
+    kyExpectPoint(ext.minPoint(), OdGePoint3d(0.0, 0.0, 0.0), 1e-12);
+  }
+}
+
 TEST(Hatch, TransformsMapEveryPlanePointAndThePatternWithIt)
 {
   // Every point of the hatch plane (loop vertices, edges, seeds, origin) must land where the

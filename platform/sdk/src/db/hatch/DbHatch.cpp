@@ -726,8 +726,8 @@ OdResult OdDbHatch::getArea(double& area) const
 
 namespace
 {
-// World extents of plane geometry at an elevation. Arcs and elliptical arcs are exact: their
-// ends and the parameters at which a world coordinate peaks, in any plane.
+// World extents of plane geometry at an elevation. Arcs, elliptical arcs and splines are exact:
+// their ends and the parameters at which a world coordinate peaks, in any plane.
 struct PlaneExtents
 {
   OdGeMatrix3d toWorld;
@@ -768,6 +768,82 @@ struct PlaneExtents
       addArc(arc.center, OdGeVector2d(arc.radius, 0.0), OdGeVector2d(0.0, arc.radius),
              std::min(arc.startAngle, arc.startAngle + arc.sweep), std::max(arc.startAngle, arc.startAngle + arc.sweep));
   }
+  // A spline by its span ends and, along each world axis, the parameters where the coordinate
+  // peaks inside a span: each peak sampled is narrowed by golden-section search to rounding. A
+  // span of degree p has at most p - 1 peaks per axis; 4 (p + 1) samples part them.
+  void addSpline(const OdGeNurbCurve2d& spline)
+  {
+    OdGeInterval iv;
+    spline.getInterval(iv);
+    const double lo = iv.lowerBound(), hi = iv.upperBound();
+    if (!std::isfinite(lo) || !std::isfinite(hi) || !(lo < hi))
+      return;
+    std::vector<double> ends{lo};
+    const OdGeKnotVector& knots = spline.knots();
+    for (int i = 0; i < knots.length(); ++i)
+      if (knots[i] > ends.back() && knots[i] < hi)
+        ends.push_back(knots[i]);
+    ends.push_back(hi);
+    for (double t : ends)
+      add(spline.evalPoint(t));
+    const int samples = 4 * (std::max(spline.degree(), 1) + 1);
+    for (unsigned k = 0; k < 3; ++k)
+    {
+      // The world coordinate k of a plane point, less its constant part.
+      const double ax = toWorld(k, 0), ay = toWorld(k, 1);
+      if (ax == 0.0 && ay == 0.0)
+        continue; // the plane is level along this axis
+      auto f = [&](double t) {
+        const OdGePoint2d p = spline.evalPoint(t);
+        return ax * p.x + ay * p.y;
+      };
+      for (size_t span = 0; span + 1 < ends.size(); ++span)
+      {
+        const double a = ends[span], step = (ends[span + 1] - a) / samples;
+        std::vector<double> v(static_cast<size_t>(samples) + 1);
+        for (int i = 0; i <= samples; ++i)
+          v[static_cast<size_t>(i)] = f(a + step * i);
+        for (int i = 1; i < samples; ++i)
+        {
+          const double before = v[static_cast<size_t>(i - 1)], here = v[static_cast<size_t>(i)],
+                       after = v[static_cast<size_t>(i + 1)];
+          if (here == before && here == after)
+            continue;
+          const double sign = here >= before && here >= after ? 1.0 : here <= before && here <= after ? -1.0 : 0.0;
+          if (sign != 0.0)
+            add(spline.evalPoint(peakOf([&](double t) { return sign * f(t); }, a + step * (i - 1), a + step * (i + 1))));
+        }
+      }
+    }
+  }
+  // The parameter in [a, b] where g, single-peaked there, is largest.
+  template <class F>
+  static double peakOf(F g, double a, double b)
+  {
+    const double r = 0.5 * (std::sqrt(5.0) - 1.0);
+    double x1 = b - r * (b - a), x2 = a + r * (b - a);
+    double g1 = g(x1), g2 = g(x2);
+    for (int i = 0; i < 100 && b - a > 1e-15 * std::max(1.0, std::fabs(a) + std::fabs(b)); ++i)
+    {
+      if (g1 < g2)
+      {
+        a = x1;
+        x1 = x2;
+        g1 = g2;
+        x2 = a + r * (b - a);
+        g2 = g(x2);
+      }
+      else
+      {
+        b = x2;
+        x2 = x1;
+        g2 = g1;
+        x1 = b - r * (b - a);
+        g1 = g(x1);
+      }
+    }
+    return 0.5 * (a + b);
+  }
   void addEdge(const OdGeCurve2d& edge)
   {
     OdGeInterval iv;
@@ -789,9 +865,12 @@ struct PlaneExtents
              arc.endAng());
       return;
     }
+    case OdGe::kNurbCurve2d:
+      addSpline(static_cast<const OdGeNurbCurve2d&>(edge));
+      return;
     default:
     {
-      // Lines by their ends; splines by their outline points.
+      // Lines by their ends.
       std::vector<OdGePoint2d> pts;
       hatchgeom::sampleEdge(edge, pts);
       for (const OdGePoint2d& p : pts)
