@@ -330,3 +330,32 @@ TEST_F(DynBlockRows, NameAndListingShowTheDynamicBlock)
                                           "PrintString Size="};
   EXPECT_EQ(expected, custom);
 }
+
+// Rows that stand for no property of the reference (another kind of row of the same name, an
+// index below zero or past the last property) show nothing, are read-only and refuse values
+// without a change.
+TEST_F(DynBlockRows, RowsForNoPropertyAreEmptyReadOnlyAndRefuse)
+{
+  OdDbDynBlockReferencePropertyArray all;
+  OdDbDynBlockReference(ref->objectId()).getBlockProperties(all);
+  CKyDynBlockDescription past(static_cast<OdInt32>(all.size()));
+  CKyDynBlockDescription negative(-1);
+  CKyPropertyDescriptionImpl plain;
+  const struct
+  {
+    const char* what;
+    CKyPropertyDescriptionImpl* row;
+  } cases[] = {{"past the last", &past}, {"negative", &negative}, {"not a dynamic-block row", &plain}};
+  for (const auto& c : cases)
+  {
+    SCOPED_TRACE(c.what);
+    c.row->SetName(CKyString("Width"));
+    const OdDbDxfTagList before = kySnapshot(ref);
+    EXPECT_EQ(CKyVariant::kEmpty,
+              CKyBlockReferencePE::GetDynamicPropertyDynamicBlock(ref, *c.row, CKyVariant()).GetType());
+    EXPECT_TRUE(CKyBlockReferencePE::IsDynamicPropertyDynamicBlockReadOnly(ref, *c.row));
+    EXPECT_EQ(-5001, CKyBlockReferencePE::SetDynamicPropertyDynamicBlock(ref, *c.row, CKyVariant(20.0, true),
+                                                                          CKyVariant()));
+    EXPECT_EQ(before, kySnapshot(ref));
+  }
+}
