@@ -58,11 +58,14 @@ OdDbEntityPtr DxfReader::readInsert(DxfEntityProps& props)
   }
   else
     pRef = OdDbBlockReference::createObject();
-  if (name)
+  // An empty name names no block either: it is what a reference without a block is written as.
+  if (name && !name->text.empty())
   {
     const OdDbObjectId blockId = blockByName(text(*name), name->line + 1);
     apply(name->line + 1, "INSERT block", [&] { pRef->setBlockTableRecord(blockId); });
   }
+  else if (name)
+    repair(name->line + 1, "INSERT with an empty block name (group code 2)", "kept it without a block");
   else
     repair(m_object.line, "INSERT without a block name (group code 2)", "kept it without a block");
   if (normal.set)

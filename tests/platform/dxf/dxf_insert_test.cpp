@@ -89,6 +89,37 @@ TEST(DxfInsert, AZeroScaleFactorBecomesOneAndKeepsTheOthers)
   EXPECT_EQ(OdGeScale3d(2.0, 1.0, 1.0), at<OdDbBlockReference>(r.db, 0xA1)->scaleFactors());
 }
 
+// A reference without a block (no name, or an empty one) is kept without one, and written back
+// it reads the same: the writer gives it an empty name.
+TEST(DxfInsert, AReferenceWithoutABlockIsKeptSoAndReadsBackSo)
+{
+  const struct
+  {
+    const char* what;
+    std::vector<std::pair<int, std::string>> name;
+    const char* problem;
+  } cases[] = {
+    {"no name", {}, "INSERT without a block name (group code 2)"},
+    {"empty name", {{2, ""}}, "INSERT with an empty block name (group code 2)"},
+  };
+  for (const auto& c : cases)
+  {
+    SCOPED_TRACE(c.what);
+    std::vector<std::pair<int, std::string>> insert = {{0, "INSERT"}, {5, "A1"}, {100, "AcDbEntity"}, {8, "0"},
+                                                       {100, "AcDbBlockReference"}};
+    insert.insert(insert.end(), c.name.begin(), c.name.end());
+    insert.insert(insert.end(), {{10, "1"}, {20, "2"}, {30, "0"}});
+    const dxfwrite::Read r = dxfwrite::readSource(
+      dxfwrite::minimalFile(kDxfR2018, "", {{"BLOCKS", blockDoor()}, {"ENTITIES", dxfwrite::tags(insert)}}));
+    ASSERT_EQ(1, r.report.repairs.size());
+    EXPECT_EQ(QString(c.problem), r.report.repairs[0].problem);
+    EXPECT_TRUE(at<OdDbBlockReference>(r.db, 0xA1)->blockTableRecord().isNull());
+    const dxfwrite::Read again = dxfwrite::readSource(dxfwrite::writeBack(r));
+    EXPECT_TRUE(at<OdDbBlockReference>(again.db, 0xA1)->blockTableRecord().isNull());
+    EXPECT_TRUE(dxfwrite::statesKept(dxfwrite::statesOf(r.db), dxfwrite::statesOf(again.db)));
+  }
+}
+
 TEST(DxfInsert, AMissingSeqendIsARepair)
 {
   const std::string entities =
