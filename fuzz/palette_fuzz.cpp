@@ -134,9 +134,19 @@ void checkWriteBack(OdDbDatabase* db, const KyDxfReader::Report& report)
 {
   QByteArray written;
   QString error;
+  KyDxfWriter::Options options;
+  // Every object is compared with its state at the read: a change the writer was not told of is a finding.
+  options.checkUntracked = true;
   // A drawing the writer refuses (a value the version cannot carry) writes nothing: no finding.
-  if (!KyDxfWriter::write(db, report.source.get(), written, error))
+  if (!KyDxfWriter::write(db, report.source.get(), written, error, options))
+  {
+    if (error.contains(QLatin1String("without being opened for a change")))
+    {
+      std::fprintf(stderr, "fuzz: %s\n", qPrintable(error));
+      std::abort();
+    }
     return;
+  }
   OdDbDatabasePtr again = OdDbDatabase::createObject();
   KyDxfReader::Report secondReport;
   if (!KyDxfReader::readFromBytes(written, QStringLiteral("written.dxf"), again, secondReport, error))

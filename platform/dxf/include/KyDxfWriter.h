@@ -21,9 +21,16 @@ class KyDxfWriter
 public:
   struct Options
   {
+    Options();
+
     // $ACADVER of the output ("AC1015", "AC1024" ...; also "R2000", "R2010" ...). Empty: the
     // source's version, or AC1032 for a database without a source.
     QString version;
+    // A drawing written from its source compares with their state at the read only the objects
+    // opened for a change since. With this set the others are compared too, and the write fails
+    // naming any that changed unseen (a checking aid: set by default where the environment has
+    // KY_DXF_CHECK_UNTRACKED, as the tests do).
+    bool checkUntracked;
   };
 
   // The versions a drawing can be written in, as $ACADVER values, oldest first.

@@ -296,6 +296,7 @@ void DxfReader::finishSource()
     m_source->plotStyles.emplace(style.second.wstr(), style.first);
   std::sort(m_source->droppedLines.begin(), m_source->droppedLines.end());
   std::sort(m_source->repairLines.begin(), m_source->repairLines.end());
+  m_source->changes = std::make_unique<DxfChangeTracker>(m_db);
 }
 
 void DxfReader::readSections()

@@ -5,17 +5,68 @@
 
 #include <sys/mman.h>
 
+#include "DbDatabase.h"
+#include "DbEntity.h"
 #include "DbObject.h"
+#include "DbSymbolTable.h"
 #include "DxfNumberFiler.h"
 
 KyDxfSource::~KyDxfSource()
 {
+  changes.reset();
   if (mapping)
     ::munmap(mapping, mappingSize);
 }
 
 namespace kydxf
 {
+DxfChangeTracker::DxfChangeTracker(const OdDbDatabase* db) : m_db(db)
+{
+  m_db->addReactor(this);
+}
+
+DxfChangeTracker::~DxfChangeTracker()
+{
+  if (m_db)
+    m_db->removeReactor(this);
+}
+
+bool DxfChangeTracker::mayHaveChanged(const OdDbObject* pObj) const
+{
+  return m_everything || m_touched.count(static_cast<const OdDbStub*>(pObj->objectId())) != 0 ||
+         m_touched.count(static_cast<const OdDbStub*>(pObj->ownerId())) != 0;
+}
+
+void DxfChangeTracker::objectOpenedForModify(const OdDbDatabase*, const OdDbObject* pObject)
+{
+  if (m_everything)
+    return;
+  if (pObject->isKindOf(OdDbEntity::desc()))
+  {
+    m_touched.insert(static_cast<const OdDbStub*>(pObject->objectId()));
+    // A vertex, an attribute: their owner's fields may follow them.
+    const OdDbObjectId owner = pObject->ownerId();
+    if (!owner.isNull() && owner.objectClass() && owner.objectClass()->isDerivedFrom(OdDbEntity::desc()))
+      m_touched.insert(static_cast<const OdDbStub*>(owner));
+  }
+  else if (pObject->isKindOf(OdDbSymbolTable::desc()))
+  {
+    // A table gaining or losing a record: its own list changes, no other object's fields.
+    m_touched.insert(static_cast<const OdDbStub*>(pObject->objectId()));
+  }
+  else
+  {
+    m_everything = true;
+    m_touched.clear();
+  }
+}
+
+void DxfChangeTracker::goodbye(const OdDbDatabase*)
+{
+  m_db = nullptr;
+  m_everything = true;
+}
+
 namespace
 {
 // A multiply-and-rotate mix over the codes and the values' bits, a word at a time, with no text
@@ -43,6 +94,17 @@ public:
     mix(bits);
   }
   void wrHandle(int code, const OdDbHandle& v) override { wrInt64(code, static_cast<OdInt64>(v.value())); }
+  // A file names the records an object uses (its text style, its block): renaming one changes
+  // the objects that use it.
+  void wrObjectId(int code, const OdDbObjectId& id) override
+  {
+    wrHandle(code, id.getHandle());
+    if (id.isNull() || !id.objectClass() || !id.objectClass()->isDerivedFrom(OdDbSymbolTableRecord::desc()))
+      return;
+    OdDbSymbolTableRecordPtr pRecord = id.openObject();
+    if (!pRecord.isNull())
+      wrString(code, pRecord->getName());
+  }
   void wrBinaryChunk(int code, const OdUInt8* data, OdUInt32 length) override
   {
     mix(static_cast<std::uint64_t>(code) << 32 | length);

@@ -7,16 +7,48 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include <QByteArray>
 #include <QString>
 
+#include "DbDatabaseReactor.h"
 #include "DbObjectId.h"
+#include "RxObjectImpl.h"
 
 class OdDbDatabase;
 class OdDbObject;
+
+namespace kydxf
+{
+// Follows the objects opened for a change after the read, so that the writer compares with their
+// digests only those, the objects they own and the entities that own them. Entities name records
+// and point at other objects by handle, so an entity's change shows in its own fields alone; a
+// change to anything else (a record others name, a dictionary, an object entities draw on) makes
+// every object a candidate again.
+class DxfChangeTracker : public OdStaticRxObject<OdDbDatabaseReactor>
+{
+public:
+  explicit DxfChangeTracker(const OdDbDatabase* db);
+  ~DxfChangeTracker() override;
+  DxfChangeTracker(const DxfChangeTracker&) = delete;
+  DxfChangeTracker& operator=(const DxfChangeTracker&) = delete;
+
+  // Whether the object may differ from its state at the read.
+  bool mayHaveChanged(const OdDbObject* pObj) const;
+
+  void objectOpenedForModify(const OdDbDatabase* pDb, const OdDbObject* pObject) override;
+  void goodbye(const OdDbDatabase* pDb) override;
+
+private:
+  const OdDbDatabase* m_db;
+  bool m_everything = false;
+  std::unordered_set<const OdDbStub*> m_touched;
+};
+} // namespace kydxf
 
 class KyDxfSource
 {
@@ -72,6 +104,8 @@ public:
   // The handles under which the file's plot style names dictionary lists each named plot style
   // (the database keeps the names only).
   std::map<std::wstring, std::uint64_t> plotStyles;
+  // The objects changed since the read; null when the read kept no source.
+  std::unique_ptr<kydxf::DxfChangeTracker> changes;
 };
 
 namespace kydxf

@@ -44,8 +44,8 @@ std::string versionName(int version)
 class SourceWriter
 {
 public:
-  SourceWriter(OdDbDatabase* db, const KyDxfSource& source, DxfOutput& out)
-    : m_db(db), m_source(source), m_out(out), m_tokens(source.data, source.size),
+  SourceWriter(OdDbDatabase* db, const KyDxfSource& source, DxfOutput& out, bool checkUntracked)
+    : m_db(db), m_source(source), m_out(out), m_checkUntracked(checkUntracked), m_tokens(source.data, source.size),
       m_lazyNumbers(!source.decimalCommas), m_versionChanged(out.encoder().version() != source.version),
       m_reencode((source.version >= kDxfR2007) != (out.encoder().version() >= kDxfR2007))
   {
@@ -274,12 +274,24 @@ private:
       return;
     if (kind == "POLYLINE" && gainedVertices(pObj.get()))
       m_resequenced = mapped.id;
-    if (!holdsRepair(group) && !m_versionChanged && dxfStateDigest(pObj.get()) == mapped.digest)
+    if (!holdsRepair(group) && !m_versionChanged && unchanged(pObj.get(), mapped.digest))
     {
       copy(source);
       return;
     }
     patch(withNumbers(source), pObj.get());
+  }
+
+  // Whether the object holds what it held at the read: no change was tracked for it, or its
+  // digest is the one taken then.
+  bool unchanged(const OdDbObject* pObj, std::uint64_t digest) const
+  {
+    if (!m_source.changes || m_source.changes->mayHaveChanged(pObj))
+      return dxfStateDigest(pObj) == digest;
+    if (m_checkUntracked && dxfStateDigest(pObj) != digest)
+      throw DxfWriteError{pObj->isA()->name().toUtf8() + " " + dxfHex(pObj->getDbHandle()) +
+                          " changed without being opened for a change"};
+    return true;
   }
 
   const KyDxfSource::Object* objectAt(int line)
@@ -674,7 +686,7 @@ private:
     if (isMapped(id))
       return false;
     const auto ambient = m_ambient.find(static_cast<OdDbStub*>(id));
-    return ambient == m_ambient.end() || ambient->second != dxfStateDigest(pObj);
+    return ambient == m_ambient.end() || !unchanged(pObj, ambient->second);
   }
 
   // The extension dictionary and the fields an object owns.
@@ -854,6 +866,7 @@ private:
   OdDbDatabase* m_db;
   const KyDxfSource& m_source;
   DxfOutput& m_out;
+  const bool m_checkUntracked;
   DxfTokenizer m_tokens;
   const bool m_lazyNumbers;
   // The tags of the group being patched, read again with their numbers.
@@ -889,8 +902,8 @@ private:
 };
 } // namespace
 
-void dxfWriteFromSource(OdDbDatabase* db, const KyDxfSource& source, DxfOutput& out)
+void dxfWriteFromSource(OdDbDatabase* db, const KyDxfSource& source, DxfOutput& out, bool checkUntracked)
 {
-  SourceWriter(db, source, out).run();
+  SourceWriter(db, source, out, checkUntracked).run();
 }
 } // namespace kydxf

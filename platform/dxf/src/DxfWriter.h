@@ -181,8 +181,9 @@ private:
   std::function<void(const std::string&)> m_sink;
 };
 
-// Writes the drawing from its source (DxfWriteSource.cpp).
-void dxfWriteFromSource(OdDbDatabase* db, const KyDxfSource& source, DxfOutput& out);
+// Writes the drawing from its source (DxfWriteSource.cpp). checkUntracked: see
+// KyDxfWriter::Options.
+void dxfWriteFromSource(OdDbDatabase* db, const KyDxfSource& source, DxfOutput& out, bool checkUntracked);
 
 // The writer of one kind of object: the 0 tag that names it in files, the class it writes, and
 // the function that puts one object's modelled values into the fields (the handle, the owner, the

@@ -27,6 +27,10 @@ const VersionName kVersions[] = {{"AC1015", "R2000", "2000"}, {"AC1018", "R2004"
                                  {"AC1027", "R2013", "2013"}, {"AC1032", "R2018", "2018"}};
 } // namespace
 
+KyDxfWriter::Options::Options() : checkUntracked(qEnvironmentVariableIsSet("KY_DXF_CHECK_UNTRACKED"))
+{
+}
+
 QStringList KyDxfWriter::versions()
 {
   QStringList names;
@@ -105,7 +109,7 @@ bool writeTo(OdDbDatabase* db, const KyDxfSource* source, const KyDxfWriter::Opt
     if (sink)
       out.setSink(sink);
     if (source)
-      kydxf::dxfWriteFromSource(db, *source, out);
+      kydxf::dxfWriteFromSource(db, *source, out, options.checkUntracked);
     else
       kydxf::dxfWriteDatabase(db, out);
     out.flush();

@@ -24,6 +24,7 @@
 #include "DbPolyline.h"
 #include "DbSymbolTable.h"
 #include "DxfSamples.h"
+#include "DxfSource.h"
 #include "DxfTokenizer.h"
 #include "DxfWriteTestUtil.h"
 #include "KyDxfReader.h"
@@ -116,6 +117,11 @@ TEST(DxfWriteSource, EditedObjectChangesAloneAndReadsBack)
        c.setColorIndex(5);
        static_cast<OdDbLayerTableRecord*>(p)->setColor(c);
      }},
+    // Entities name their layer and style: a renamed record changes them too.
+    {"layer name", DxfSample::kWallsLayer,
+     [](OdDbObject* p) { static_cast<OdDbSymbolTableRecord*>(p)->setName(L"Outer walls"); }},
+    {"text style name", DxfSample::kNotesStyle,
+     [](OdDbObject* p) { static_cast<OdDbSymbolTableRecord*>(p)->setName(L"Remarks"); }},
   };
   for (const QString& version : {QStringLiteral("AC1015"), QStringLiteral("AC1032")})
     for (const Edit& edit : edits)
@@ -135,6 +141,26 @@ TEST(DxfWriteSource, EditedObjectChangesAloneAndReadsBack)
         EXPECT_EQ(it->second, state.second) << "object " << std::hex << state.first;
       }
     }
+}
+
+// The writer compares only the objects it was told changed. With the check on, a change made
+// while it was not listening is found and named; without it, the object goes out as it came.
+TEST(DxfWriteSource, ChangesTheWriterWasNotToldOfAreFoundByTheCheck)
+{
+  Read r = readSource(dxfSampleFile(QStringLiteral("AC1032")));
+  ASSERT_TRUE(r.report.source->changes);
+  r.db->removeReactor(r.report.source->changes.get());
+  static_cast<OdDbLine*>(objectAt(r.db.get(), DxfSample::kLine, OdDb::kForWrite).get())
+    ->setEndPoint(OdGePoint3d(40.25, -3.5, 0.0));
+  QByteArray out;
+  QString error;
+  KyDxfWriter::Options options;
+  options.checkUntracked = true;
+  EXPECT_FALSE(KyDxfWriter::write(r.db.get(), r.report.source.get(), out, error, options));
+  EXPECT_EQ(error.toStdString(), "OdDbLine 200 changed without being opened for a change");
+  options.checkUntracked = false;
+  ASSERT_TRUE(KyDxfWriter::write(r.db.get(), r.report.source.get(), out, error, options));
+  EXPECT_EQ(tagsOf(out), tagsOf(dxfSampleFile(QStringLiteral("AC1032"))));
 }
 
 TEST(DxfWriteSource, ErasedObjectsAreLeftOut)
