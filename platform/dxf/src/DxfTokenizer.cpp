@@ -337,6 +337,121 @@ bool DxfTokenizer::nextSimple(DxfTag& tag)
   return true;
 }
 
+namespace
+{
+// The first line feed or NUL byte from q on, or end: eight bytes at a time (a byte b is found
+// where (b - 1) & ~b has its high bit, the lowest such byte being the first).
+const char* lineFeedOrNul(const char* q, const char* end)
+{
+  static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the lowest byte of a word is its first");
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+  constexpr std::uint64_t kLineFeeds = kOnes * '\n';
+  for (; end - q >= 8; q += 8)
+  {
+    std::uint64_t w;
+    std::memcpy(&w, q, sizeof w);
+    const std::uint64_t x = w ^ kLineFeeds;
+    const std::uint64_t hits = (((w - kOnes) & ~w) | ((x - kOnes) & ~x)) & kHighs;
+    if (hits)
+      return q + (__builtin_ctzll(hits) >> 3);
+  }
+  while (q != end && *q != '\n' && *q != '\0')
+    ++q;
+  return q;
+}
+
+// One tag in the written form (see DxfTokenizer::WrittenGroup): its code and value, and p moved
+// past it; false, p as it was, for a tag in another form.
+bool writtenTag(const char*& p, const char* end, bool crlf, int& code, std::string_view& value)
+{
+  const char* q = p;
+  while (q != end && *q == ' ')
+    ++q;
+  const char* const digits = q;
+  int c = 0;
+  for (unsigned d; q != end && q - digits < 5 && (d = static_cast<unsigned>(*q - '0')) <= 9; ++q)
+    c = c * 10 + static_cast<int>(d);
+  const std::ptrdiff_t width = c < 10 ? 1 : c < 100 ? 2 : c < 1000 ? 3 : 4;
+  if (q - digits != width || digits - p != (width < 3 ? 3 - width : 0))
+    return false;
+  const DxfValueKind kind = dxfValueKind(c);
+  if (kind == DxfValueKind::Invalid)
+    return false;
+  if (crlf)
+  {
+    if (end - q < 2 || q[0] != '\r' || q[1] != '\n')
+      return false;
+    q += 2;
+  }
+  else
+  {
+    if (q == end || *q != '\n')
+      return false;
+    ++q;
+  }
+  const char* const v = q;
+  q = lineFeedOrNul(q, end);
+  if (q == end || *q != '\n')
+    return false;
+  const char* textEnd = q;
+  if (textEnd != v && textEnd[-1] == '\r')
+  {
+    if (!crlf)
+      return false;
+    --textEnd;
+  }
+  else if (crlf)
+    return false;
+  if ((c == 0 || kind != DxfValueKind::Text) && textEnd != v && (isBlank(*v) || isBlank(textEnd[-1])))
+    return false;
+  code = c;
+  value = std::string_view(v, static_cast<std::size_t>(textEnd - v));
+  p = q + 1;
+  return true;
+}
+} // namespace
+
+bool DxfTokenizer::peekWrittenGroup(bool crlf, WrittenGroup& group) const
+{
+  const char* p = nextTagStart();
+  const char* const begin = p;
+  int code = -1;
+  std::string_view value;
+  if (!writtenTag(p, m_end, crlf, code, value) || code != 0)
+    return false;
+  group.kind = value;
+  int tags = 1;
+  for (;;)
+  {
+    const char* const at = p;
+    if (at == m_end)
+      break;
+    if (!writtenTag(p, m_end, crlf, code, value))
+      return false;
+    if (code == 0)
+    {
+      p = at;
+      break;
+    }
+    ++tags;
+  }
+  group.begin = begin;
+  group.end = p;
+  group.line = lineBeforeNextTag() + 1;
+  group.nextLine = group.line + 2 * tags;
+  return true;
+}
+
+void DxfTokenizer::skipGroup(const WrittenGroup& group)
+{
+  m_pushedBack = false;
+  m_pos = group.end;
+  m_line = group.nextLine - 1;
+  if (m_releasePages && m_pos >= m_nextRelease)
+    releaseConsumed();
+}
+
 bool DxfTokenizer::resync()
 {
   auto isKindName = [](std::string_view t) {

@@ -91,6 +91,26 @@ public:
   // Starts counting lines after line (for a part of a text cut out of it at a tag's start).
   void setLineBefore(int line) { m_line = line; }
 
+  // An object whose text is in the form a writer gives it, found without reading its tags one
+  // by one: a 0 tag and the tags up to the next 0 tag (or the end of the data), each a code
+  // right-aligned in three columns (four digits standing as they are) of a kind files use, then
+  // the value, each line ended by "\r\n" (crlf) or "\n" alone, no blanks around a number or
+  // a kind's name and no NUL byte. Such an object reads as those tags and nothing else.
+  struct WrittenGroup
+  {
+    std::string_view kind;
+    const char* begin;
+    const char* end;
+    // Line of the 0 tag, and of the tag after the group.
+    int line;
+    int nextLine;
+  };
+  // The object that starts at the next tag, when it is in that form; false (nothing read) when
+  // it is not.
+  bool peekWrittenGroup(bool crlf, WrittenGroup& group) const;
+  // Goes on after the object peekWrittenGroup() found, as if its tags were read.
+  void skipGroup(const WrittenGroup& group);
+
 private:
   // The usual shape of a tag read in one pass over its two lines: a group code of plain digits
   // and a value that ends its line and parses. False, with nothing changed, for anything else;

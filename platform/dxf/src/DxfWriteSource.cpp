@@ -47,7 +47,8 @@ public:
   SourceWriter(OdDbDatabase* db, const KyDxfSource& source, DxfOutput& out, bool checkUntracked)
     : m_db(db), m_source(source), m_out(out), m_checkUntracked(checkUntracked), m_tokens(source.data, source.size),
       m_lazyNumbers(!source.decimalCommas), m_versionChanged(out.encoder().version() != source.version),
-      m_reencode((source.version >= kDxfR2007) != (out.encoder().version() >= kDxfR2007))
+      m_reencode((source.version >= kDxfR2007) != (out.encoder().version() >= kDxfR2007)),
+      m_copyUnchanged(source.changes && !m_versionChanged && !m_reencode && !source.decimalCommas)
   {
     m_tokens.allowDroppedValues(true);
     // Most objects go out as they came: their numbers are parsed only for the objects that are
@@ -73,8 +74,14 @@ public:
     findNewObjects();
     Group group;
     // The reader ends at EOF; what follows it is not part of the drawing.
-    while (!m_sawEof && readGroup(group))
+    while (!m_sawEof)
+    {
+      if (copyUnchanged())
+        continue;
+      if (!readGroup(group))
+        break;
       writeGroup(group);
+    }
     // A source without EOF ends where its text ends, closing the section it was in.
     if (!m_sawEof && !m_section.empty())
     {
@@ -138,14 +145,53 @@ private:
   {
     group.begin = m_tokens.nextTagStart();
     group.lineBefore = m_tokens.lineBeforeNextTag();
+    group.numbers = !m_lazyNumbers || m_changedNext;
+    m_tokens.parseNumbers(group.numbers);
     readTags(m_tokens, group.tags);
+    m_tokens.parseNumbers(!m_lazyNumbers);
     group.end = m_tokens.nextTagStart();
-    group.numbers = !m_lazyNumbers;
     if (group.tags.empty())
       return false;
     // What the reader repaired is read as the reader read it: a value it dropped is left out.
     if (!group.numbers && holdsRepair(group.tags))
       group.tags = withNumbers(group);
+    return true;
+  }
+
+  // An unchanged object of the source in the output's own form goes out as its text without its
+  // tags being read: true when the next object went so.
+  bool copyUnchanged()
+  {
+    m_changedNext = nullptr;
+    if (!m_copyUnchanged || !m_resequenced.isNull() || m_section.empty())
+      return false;
+    const int line = m_tokens.lineBeforeNextTag() + 1;
+    const KyDxfSource::Object* mapped = objectAt(line);
+    if (!mapped || std::binary_search(m_source.droppedLines.begin(), m_source.droppedLines.end(), line))
+      return false;
+    OdDbObjectPtr pObj = mapped->id.openObject(OdDb::kForRead, true);
+    if (pObj.isNull() || pObj->isErased())
+      return false;
+    if (!unchanged(pObj.get(), mapped->digest))
+    {
+      // Read with its numbers: it is patched.
+      m_changedNext = mapped;
+      return false;
+    }
+    DxfTokenizer::WrittenGroup text;
+    if (!m_tokens.peekWrittenGroup(m_out.crlf(), text))
+      return false;
+    // The kinds that open or close a part of the file, or that have an order of their own.
+    static const std::string_view kStructural[] = {"SECTION", "ENDSEC", "EOF",      "TABLE",  "ENDTAB",
+                                                   "BLOCK",   "ENDBLK", "POLYLINE", "VERTEX", "SEQEND"};
+    for (std::string_view kind : kStructural)
+      if (text.kind == kind)
+        return false;
+    const auto repaired = std::lower_bound(m_source.repairLines.begin(), m_source.repairLines.end(), text.line);
+    if (repaired != m_source.repairLines.end() && *repaired < text.nextLine)
+      return false;
+    m_out.raw(std::string_view(text.begin, static_cast<std::size_t>(text.end - text.begin)));
+    m_tokens.skipGroup(text);
     return true;
   }
 
@@ -274,7 +320,9 @@ private:
       return;
     if (kind == "POLYLINE" && gainedVertices(pObj.get()))
       m_resequenced = mapped.id;
-    if (!holdsRepair(group) && !m_versionChanged && unchanged(pObj.get(), mapped.digest))
+    const bool knownChanged = m_changedNext == &mapped;
+    m_changedNext = nullptr;
+    if (!knownChanged && !holdsRepair(group) && !m_versionChanged && unchanged(pObj.get(), mapped.digest))
     {
       copy(source);
       return;
@@ -875,6 +923,10 @@ private:
   const bool m_versionChanged;
   // Texts change encoding between the versions before R2007 and those from it on.
   const bool m_reencode;
+  // Unchanged objects may go out as their text without their tags being read.
+  const bool m_copyUnchanged;
+  // The object of the next group, found changed before its tags were read.
+  const KyDxfSource::Object* m_changedNext = nullptr;
   std::unordered_set<OdDbStub*> m_mapped;
   std::unordered_map<OdDbStub*, std::uint64_t> m_ambient;
   // Block records new to the drawing, and the blocks whose BLOCK the source has.

@@ -35,6 +35,40 @@ DxfEncoder::DxfEncoder(int version, const std::string& codePage) : m_version(ver
     throw DxfWriteError{"the code page '" + codePage + "' cannot be written"};
 }
 
+namespace
+{
+// A code point UTF-8 can carry as it stands: not a UTF-16 surrogate, not past U+10FFFF.
+bool isScalarValue(wchar_t c)
+{
+  const std::uint32_t u = static_cast<std::uint32_t>(c);
+  return u < 0xD800 || (u > 0xDFFF && u <= 0x10FFFF);
+}
+
+void appendUtf8(std::string& out, std::uint32_t u)
+{
+  if (u < 0x80)
+    out += static_cast<char>(u);
+  else if (u < 0x800)
+  {
+    out += static_cast<char>(0xC0 | (u >> 6));
+    out += static_cast<char>(0x80 | (u & 0x3F));
+  }
+  else if (u < 0x10000)
+  {
+    out += static_cast<char>(0xE0 | (u >> 12));
+    out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (u & 0x3F));
+  }
+  else
+  {
+    out += static_cast<char>(0xF0 | (u >> 18));
+    out += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (u & 0x3F));
+  }
+}
+} // namespace
+
 std::string DxfEncoder::text(const OdString& value) const
 {
   const std::wstring& w = value.wstr();
@@ -50,8 +84,9 @@ std::string DxfEncoder::text(const OdString& value) const
 
   // Control characters cannot stand in a value line; they are written as a caret and the
   // character 64 places on ("^J" for a line feed).
-  QString s;
-  s.reserve(static_cast<int>(w.size()));
+  std::wstring e;
+  e.reserve(w.size() + 8);
+  bool scalars = true;
   for (std::size_t i = 0; i < w.size(); ++i)
   {
     const wchar_t c = w[i];
@@ -59,15 +94,28 @@ std::string DxfEncoder::text(const OdString& value) const
     const wchar_t n = i + 1 < w.size() ? w[i + 1] : 0;
     const wchar_t plus = i + 2 < w.size() ? w[i + 2] : 0;
     if (c == '\\' && (n == 'U' || n == 'u' || n == 'M' || n == 'm') && plus == '+')
-      s += QLatin1String("\\U+005C");
+      e += L"\\U+005C";
     else if (c >= 0 && c < 0x20)
     {
-      s += QLatin1Char('^');
-      s += QChar(static_cast<ushort>(c + 64));
+      e += L'^';
+      e += static_cast<wchar_t>(c + 64);
     }
     else
-      s += QString::fromWCharArray(&c, 1);
+    {
+      scalars = scalars && isScalarValue(c);
+      e += c;
+    }
   }
+  if (!m_codec && scalars)
+  {
+    std::string out;
+    out.reserve(e.size() + e.size() / 2);
+    for (wchar_t c : e)
+      appendUtf8(out, static_cast<std::uint32_t>(c));
+    return out;
+  }
+  // Surrogate halves (a text read as "\U+D83D\U+DE00") pair up, or are replaced, as Qt does.
+  const QString s = QString::fromWCharArray(e.data(), static_cast<int>(e.size()));
   if (!m_codec)
   {
     const QByteArray bytes = s.toUtf8();
@@ -83,7 +131,8 @@ std::string DxfEncoder::text(const OdString& value) const
       out += static_cast<char>(c.unicode());
       continue;
     }
-    if (m_codec->canEncode(c))
+    // A code page has no surrogate halves (some codecs claim one and write nothing for it).
+    if (!c.isSurrogate() && m_codec->canEncode(c))
     {
       const QByteArray bytes = m_codec->fromUnicode(QString(c));
       out.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));

@@ -903,3 +903,35 @@ TEST(DxfWriteEntities, NamedPlotStyleOfAReadDrawingWritesBack)
   EXPECT_EQ(reread->colorIndex(), 4);
 }
 } // namespace
+
+// Texts go out in the output's encoding: UTF-8 from R2007 on, the code page before, with "\U+XXXX"
+// for what the code page lacks; control characters as a caret pair and a backslash that would
+// start an escape as an escape itself.
+TEST(DxfEncoder, TextsGoOutInTheOutputsEncoding)
+{
+  struct Case
+  {
+    int version;
+    std::wstring text;
+    std::string written;
+  };
+  const std::wstring pair = {static_cast<wchar_t>(0xD83D), static_cast<wchar_t>(0xDE00)};
+  const Case cases[] = {
+    {kDxfR2018, L"plain", "plain"},
+    {kDxfR2018, L"fa\u00E7ade", "fa\xC3\xA7" "ade"},
+    {kDxfR2018, L"\u2126 1", "\xE2\x84\xA6 1"},
+    {kDxfR2018, std::wstring(1, static_cast<wchar_t>(0x1F600)), "\xF0\x9F\x98\x80"},
+    {kDxfR2018, pair, "\xF0\x9F\x98\x80"},
+    {kDxfR2018, L"a\nb\tc", "a^Jb^Ic"},
+    {kDxfR2018, L"\\U+0041 \\m+1 \\P", "\\U+005CU+0041 \\U+005Cm+1 \\P"},
+    {kDxfR2000, L"fa\u00E7ade", "fa\xE7" "ade"},
+    {kDxfR2000, L"\u2126", "\\U+2126"},
+    {kDxfR2000, std::wstring(1, static_cast<wchar_t>(0x1F600)), "\\U+D83D\\U+DE00"},
+    {kDxfR2000, L"x\r", "x^M"},
+  };
+  for (const Case& c : cases)
+  {
+    const DxfEncoder encoder(c.version, "ANSI_1252");
+    EXPECT_EQ(encoder.text(OdString(c.text.c_str())), c.written) << "version " << c.version;
+  }
+}

@@ -681,3 +681,75 @@ TEST(DxfWriteSource, DroppedValuesStayOut)
     << (again.report.repairs.empty() ? std::string() : again.report.repairs.front().problem.toStdString());
   EXPECT_EQ(statesOf(r.db.get()), statesOf(again.db.get()));
 }
+
+// The writer copies an unchanged object as its text only when its tags are in the writer's own
+// form; anything a reader would take otherwise (aligned otherwise, padded numbers, other line
+// ends, a code no file uses, a NUL byte, a cut line) makes the object read tag by tag.
+TEST(DxfTokenizer, FindsObjectsInTheWrittenFormOnly)
+{
+  struct Case
+  {
+    const char* text;
+    bool crlf;
+    const char* kind; // null: not in the written form
+    int tags;
+  };
+  const Case cases[] = {
+    {"  0\nLINE\n  8\nWalls\n 10\n1.5\n  0\nEOF\n", false, "LINE", 3},
+    {"  0\nLINE\n  8\n0\n", false, "LINE", 2},
+    {"  0\r\nLINE\r\n  8\r\n0\r\n  0\r\nEOF\r\n", true, "LINE", 2},
+    {"  0\r\nLINE\r\n  8\r\n0\r\n", false, nullptr, 0},
+    {"  0\nLINE\n  8\n0\n", true, nullptr, 0},
+    {"  0\nLINE\n  1\n text \n1000\nxdata\n", false, "LINE", 3},
+    {"  0\nLINE\n  1\nCR\rinside\n", false, "LINE", 2},
+    {"0\nLINE\n", false, nullptr, 0},
+    {"  0\nLINE\n 08\n0\n", false, nullptr, 0},
+    {"  0\nLINE\n8\n0\n", false, nullptr, 0},
+    {"  0\nLINE\n\t 8\n0\n", false, nullptr, 0},
+    {"  0\nLINE\n 10\n 1.5\n", false, nullptr, 0},
+    {"  0\nLINE\n 10\n1.5 \n", false, nullptr, 0},
+    {"  0\n LINE\n", false, nullptr, 0},
+    {"  0\nLINE\n1080\nx\n", false, nullptr, 0},
+    {"  0\nLINE\n10000\nx\n", false, nullptr, 0},
+    {"  0\nLINE\n  8\n0", false, nullptr, 0},
+    {"  8\n0\n", false, nullptr, 0},
+  };
+  for (const Case& c : cases)
+  {
+    SCOPED_TRACE(c.text);
+    const std::string text(c.text);
+    kydxf::DxfTokenizer tokens(text.data(), text.size());
+    kydxf::DxfTokenizer::WrittenGroup group{};
+    ASSERT_EQ(tokens.peekWrittenGroup(c.crlf, group), c.kind != nullptr);
+    if (!c.kind)
+      continue;
+    EXPECT_EQ(group.kind, c.kind);
+    EXPECT_EQ(group.line, 1);
+    EXPECT_EQ(group.nextLine, 1 + 2 * c.tags);
+    tokens.skipGroup(group);
+    kydxf::DxfTag t;
+    if (group.end == text.data() + text.size())
+    {
+      EXPECT_FALSE(tokens.next(t));
+      continue;
+    }
+    ASSERT_TRUE(tokens.next(t));
+    EXPECT_EQ(t.code, 0);
+    EXPECT_EQ(t.text, "EOF");
+    EXPECT_EQ(t.line, group.nextLine);
+  }
+  // A group with a NUL byte in a value.
+  const std::string nul("  0\nLINE\n  1\na\0b\n", 17);
+  kydxf::DxfTokenizer tokens(nul.data(), nul.size());
+  kydxf::DxfTokenizer::WrittenGroup group{};
+  EXPECT_FALSE(tokens.peekWrittenGroup(false, group));
+  // After a tag read and pushed back, the group starts at that tag.
+  const std::string two("  0\nLINE\n  8\n0\n  0\nARC\n  8\n0\n");
+  kydxf::DxfTokenizer again(two.data(), two.size());
+  kydxf::DxfTag t;
+  ASSERT_TRUE(again.next(t) && again.next(t) && again.next(t));
+  again.pushBack();
+  ASSERT_TRUE(again.peekWrittenGroup(false, group));
+  EXPECT_EQ(group.kind, "ARC");
+  EXPECT_EQ(group.line, 5);
+}
