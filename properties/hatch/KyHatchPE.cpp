@@ -169,13 +169,14 @@ void regenerate(OdDbHatch* hatch)
   hatch->setHatchStyle(hatch->hatchStyle());
 }
 
-// The pattern set again with its angle and scale, the catalogue's lines for the name, base (0, 0).
+// The pattern set again with its angle and scale, the catalogue's lines for the name, placed at
+// the hatch's pattern origin.
 void setPatternFromCatalogue(OdDbHatch* hatch, OdDbHatch::HatchPatternType type, const CKyString& name)
 {
   OdHatchPattern lines;
   catalog().GetPatternDefinition(type, name, measurementOf(hatch), lines);
-  hatch->setPattern(type, name.toOdString(), hatch->patternAngle(),
-                    hatch->patternScale(), lines, OdGePoint2d(0.0, 0.0));
+  hatch->setPattern(type, name.toOdString(), hatch->patternAngle(), hatch->patternScale(), lines,
+                    hatch->originPoint());
 }
 
 // The pattern origin as a point: its X and Y at the hatch's elevation.

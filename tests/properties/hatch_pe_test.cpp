@@ -245,6 +245,13 @@ TEST_F(HatchRows, OriginInTheUcsAndAnEqualValueWritesNothing)
   OdDbDxfTagList after;
   h->dxfOutFields(&after);
   EXPECT_NE(after, before);
+  // A pattern chosen by name is laid from the origin.
+  EXPECT_EQ(set(h, "Pattern name", choice(2, "ANSI31")), 5100);
+  ASSERT_GT(h->numPatternDefinitions(), 0);
+  double angle, bx, by, ox, oy;
+  OdGeDoubleArray dashes;
+  h->getPatternDefinitionAt(0, angle, bx, by, ox, oy, dashes);
+  EXPECT_EQ(OdGePoint2d(bx, by), OdGePoint2d(6, 4));
 }
 
 TEST_F(HatchRows, AssociativityIslandsElevationAndArea)

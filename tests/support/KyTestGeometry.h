@@ -8,6 +8,7 @@
 
 #include "DbFiler.h"
 #include "DbObject.h"
+#include "Ge/GePoint2d.h"
 #include "Ge/GePoint3d.h"
 
 inline void kyExpectPoint(const OdGePoint3d& actual, const OdGePoint3d& expected, double eps = 1e-9)
@@ -15,6 +16,12 @@ inline void kyExpectPoint(const OdGePoint3d& actual, const OdGePoint3d& expected
   EXPECT_NEAR(actual.x, expected.x, eps);
   EXPECT_NEAR(actual.y, expected.y, eps);
   EXPECT_NEAR(actual.z, expected.z, eps);
+}
+
+inline void kyExpectPoint(const OdGePoint2d& actual, const OdGePoint2d& expected, double eps = 1e-9)
+{
+  EXPECT_NEAR(actual.x, expected.x, eps);
+  EXPECT_NEAR(actual.y, expected.y, eps);
 }
 
 inline OdDbDxfTagList kySnapshot(const OdDbObject* object)

@@ -587,7 +587,11 @@ OdDbEntityPtr DxfReader::readHatch(DxfEntityProps& props)
   if (angle.set)
     apply(angle.line, "HATCH pattern angle", [&] { pHatch->setPatternAngle(angle.v * kDegree); });
   pHatch->setPatternDouble(patternDouble);
-  // The file's lines as they are, after the values that would regenerate them.
+  // A file has no pattern origin of its own: writers place the lines at it, so the first line's
+  // base point is where the pattern starts. Then the file's lines as they are, after the values
+  // that would regenerate them.
+  if (!lines.isEmpty())
+    apply(m_object.line, "HATCH pattern origin", [&] { pHatch->setOriginPoint(lines[0].m_basePoint); });
   apply(m_object.line, "HATCH pattern lines", [&] { pHatch->setPatternDefinitions(lines); });
   if (style)
   {

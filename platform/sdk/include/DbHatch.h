@@ -120,7 +120,8 @@ public:
   OdGeVector3d normal() const;
   // Stored normalised; eInvalidInput for a zero vector.
   void setNormal(const OdGeVector3d& normal);
-  // The pattern's origin in the hatch plane.
+  // The pattern's origin in the hatch plane: setting it moves the pattern lines with it, and a
+  // user-defined pattern's lines pass through it. Files do not keep it apart from the lines.
   OdGePoint2d originPoint() const;
   void setOriginPoint(const OdGePoint2d& origin);
 

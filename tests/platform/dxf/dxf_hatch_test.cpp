@@ -49,7 +49,7 @@ std::string hatchEntities()
     {92, "2"}, {72, "0"}, {73, "1"}, {93, "4"},
     {10, "3"}, {20, "3"}, {10, "7"}, {20, "3"}, {10, "7"}, {20, "7"}, {10, "3"}, {20, "7"}, {97, "0"},
     {75, "0"}, {76, "1"}, {52, "0"}, {41, "2"}, {77, "0"}, {78, "1"},
-    {53, "45"}, {43, "0"}, {44, "0"}, {45, "-0.17677669529663687"}, {46, "0.17677669529663687"}, {79, "0"},
+    {53, "45"}, {43, "1.5"}, {44, "-2"}, {45, "-0.17677669529663687"}, {46, "0.17677669529663687"}, {79, "0"},
     {98, "1"}, {10, "5"}, {20, "5"},
     {0, "HATCH"}, {5, "C2"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbHatch"}, {10, "0"}, {20, "0"}, {30, "0"},
     {210, "0"}, {220, "0"}, {230, "1"}, {2, "SOLID"}, {70, "1"}, {71, "0"}, {91, "3"},
@@ -103,6 +103,8 @@ TEST(DxfHatch, ReadsLoopsPatternSourcesAndGradient)
   EXPECT_EQ(square->patternName(), OdString(L"ANSI31"));
   EXPECT_DOUBLE_EQ(square->patternScale(), 2.0);
   ASSERT_EQ(square->numPatternDefinitions(), 1);
+  // The pattern starts at its first line's base point: a file keeps no origin besides.
+  EXPECT_EQ(square->originPoint(), OdGePoint2d(1.5, -2.0));
   // Square, half disc of radius 5 bulged outwards, island taken away.
   EXPECT_NEAR(areaOf(square), 100.0 + 12.5 * OdaPI - 16.0, 1e-12);
   OdDbObjectIdArray sources;
@@ -223,6 +225,7 @@ TEST(DxfHatch, UneditedGoesOutAsItCameAndEditsChangeOneHatch)
   };
   const std::vector<Edit> edits = {
     {"pattern scale", 0xC1, [](OdDbHatch* h) { h->setPatternScale(4.0); }},
+    {"pattern origin", 0xC1, [](OdDbHatch* h) { h->setOriginPoint(OdGePoint2d(2.5, -1.0)); }},
     {"island style", 0xC2, [](OdDbHatch* h) { h->setHatchStyle(OdDbHatch::kOuter); }},
     {"loop removed", 0xC2, [](OdDbHatch* h) { h->removeLoopAt(1); }},
     {"gradient angle", 0xC3, [](OdDbHatch* h) { h->setGradientAngle(1.25); }},

@@ -217,6 +217,42 @@ TEST(Hatch, UserDefinedLinesFollowAngleSpacingAndDouble)
   EXPECT_TRUE(hatch->isGradient());
 }
 
+// The pattern hangs on its origin: moving the origin moves the lines, turning and scaling keep
+// the line through it where it is, and a user-defined family passes through it.
+TEST(Hatch, PatternLinesMoveWithTheirOrigin)
+{
+  auto base = [](const OdDbHatch* h, int index) {
+    double angle, bx, by, ox, oy;
+    OdGeDoubleArray dashes;
+    h->getPatternDefinitionAt(index, angle, bx, by, ox, oy, dashes);
+    return OdGePoint2d(bx, by);
+  };
+  OdDbHatchPtr hatch = newHatch();
+  OdHatchPattern lines;
+  lines.append(OdHatchPatternLine());
+  lines.append(OdHatchPatternLine());
+  lines[0].m_patternOffset = OdGeVector2d(0.0, 1.0);
+  lines[1].m_basePoint = OdGePoint2d(1.0, 0.0);
+  lines[1].m_dLineAngle = OdaPI / 2.0;
+  lines[1].m_patternOffset = OdGeVector2d(-1.0, 0.0);
+  hatch->setPattern(OdDbHatch::kPreDefined, L"GRID", 0.0, 1.0, lines);
+  hatch->setOriginPoint(OdGePoint2d(3.0, 4.0));
+  kyExpectPoint(base(hatch.get(), 0), OdGePoint2d(3.0, 4.0), 1e-15);
+  kyExpectPoint(base(hatch.get(), 1), OdGePoint2d(4.0, 4.0), 1e-15);
+  hatch->setPatternScale(2.0);
+  hatch->setPatternAngle(OdaPI / 2.0);
+  kyExpectPoint(base(hatch.get(), 0), OdGePoint2d(3.0, 4.0), 1e-12);
+  kyExpectPoint(base(hatch.get(), 1), OdGePoint2d(3.0, 6.0), 1e-12);
+  hatch->setOriginPoint(OdGePoint2d(-1.0, 0.0));
+  kyExpectPoint(base(hatch.get(), 1), OdGePoint2d(-1.0, 2.0), 1e-12);
+
+  hatch->setPattern(OdDbHatch::kUserDefined, L"_U");
+  hatch->setPatternDouble(true);
+  ASSERT_EQ(hatch->numPatternDefinitions(), 2);
+  kyExpectPoint(base(hatch.get(), 0), OdGePoint2d(-1.0, 0.0), 1e-15);
+  kyExpectPoint(base(hatch.get(), 1), OdGePoint2d(-1.0, 0.0), 1e-15);
+}
+
 TEST(Hatch, ExtentsReachTheExtremesOfCurvedEdgesInAnyPlane)
 {
   // Arcs whose extremes fall between any fixed sampling, in the drawing plane and tilted. A

@@ -114,6 +114,18 @@ OdHatchPattern placeLines(const OdHatchPattern& lines, double angle, double scal
   return out;
 }
 
+// The same about a point (a pattern's origin) instead of (0, 0).
+OdHatchPattern placeLinesAbout(const OdHatchPattern& lines, double angle, double scale, const OdGePoint2d& about)
+{
+  OdHatchPattern out = lines;
+  for (OdHatchPatternLine& line : out)
+    line.m_basePoint -= about.asVector();
+  out = placeLines(out, angle, scale);
+  for (OdHatchPatternLine& line : out)
+    line.m_basePoint += about.asVector();
+  return out;
+}
+
 // The defining values of an edge beyond its ends and interval.
 void edgeOutFields(const OdGeCurve2d* edge, OdDbDxfFiler* pFiler)
 {
@@ -352,6 +364,10 @@ void OdDbHatch::setOriginPoint(const OdGePoint2d& origin)
   if (!isFinite(origin))
     throw OdError(eInvalidInput);
   assertWriteEnabled();
+  // The pattern moves with its origin.
+  const OdGeVector2d shift = origin - m_origin;
+  for (OdHatchPatternLine& line : m_patternLines)
+    line.m_basePoint += shift;
   m_origin = origin;
 }
 
@@ -393,6 +409,7 @@ void OdDbHatch::regenerateUserLines()
   // One family at the pattern angle, spacing apart; a double pattern crosses it at right angles.
   OdHatchPattern lines;
   OdHatchPatternLine line;
+  line.m_basePoint = m_origin;
   line.m_dLineAngle = m_patternAngle;
   line.m_patternOffset = OdGeVector2d(-std::sin(m_patternAngle), std::cos(m_patternAngle)) * m_patternSpace;
   lines.append(line);
@@ -461,7 +478,7 @@ void OdDbHatch::setPatternAngle(double angle)
     regenerateUserLines();
     return;
   }
-  m_patternLines = placeLines(m_patternLines, angle - m_patternAngle, 1.0);
+  m_patternLines = placeLinesAbout(m_patternLines, angle - m_patternAngle, 1.0, m_origin);
   m_patternAngle = angle;
 }
 
@@ -477,7 +494,8 @@ void OdDbHatch::setPatternScale(double scale)
   if (!(scale > 0.0) || !std::isfinite(scale))
     throw OdError(eInvalidInput);
   const OdHatchPattern lines =
-    m_patternType == kUserDefined ? m_patternLines : placeLines(m_patternLines, 0.0, scale / m_patternScale);
+    m_patternType == kUserDefined ? m_patternLines
+                                  : placeLinesAbout(m_patternLines, 0.0, scale / m_patternScale, m_origin);
   if (!linesFinite(lines))
     throw OdError(eInvalidInput);
   assertWriteEnabled();
