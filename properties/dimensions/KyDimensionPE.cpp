@@ -216,18 +216,19 @@ void addDynamicRows(const OdDbObject* object, CKyPropertiesContainer* container)
 {
   if (!container || !object || !object->isKindOf(OdDbDimension::desc()))
     return;
-  if (container->GetByName(kKyAnnotativeName.get(), kMiscGroup.get()))
+  static KyListedRowFinder annotativeRow, dimStyleRow, textStyleRow, scaleRow;
+  if (annotativeRow.find(container, kKyAnnotativeName.get(), kMiscGroup.get()))
     return;
-  if (CKyPropertyDescription* style = container->GetByName(kDimStyleName.get(), kMiscGroup.get()))
+  if (CKyPropertyDescription* style = dimStyleRow.find(container, kDimStyleName.get(), kMiscGroup.get()))
     style->SetType(CKyPropertyTypeImpl(CKyVariant::kObjectId, CKyPropertyType::kDimStyleGUID));
-  if (CKyPropertyDescription* style = container->GetByName(kTextStyleName.get(), kKyTextGroup.get()))
+  if (CKyPropertyDescription* style = textStyleRow.find(container, kTextStyleName.get(), kKyTextGroup.get()))
     style->SetType(CKyPropertyTypeImpl(CKyVariant::kObjectId, CKyPropertyType::kTextStyleGUID));
   if (annotative(object))
   {
     const KyAnnotationRow* const rows[] = {&kKyAnnotativeRow, &kKyAnnotativeScaleRow};
     KyAddAnnotationRows(container, kAnnotationFamily, rows);
     // The scale row of dimensions shares the annotative row's vector icon.
-    if (CKyPropertyDescription* scale = container->GetByName(kKyAnnotativeScaleName.get(), kMiscGroup.get()))
+    if (CKyPropertyDescription* scale = scaleRow.find(container, kKyAnnotativeScaleName.get(), kMiscGroup.get()))
       scale->SetDarkIcon(KyDarkIconPathOf("Misc", "annotative"));
     return;
   }

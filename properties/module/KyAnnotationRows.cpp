@@ -141,14 +141,19 @@ CKyPropertyDescription* KyListedRowFinder::find(CKyPropertiesContainer* containe
   for (int place : m_places)
     if (place >= 0 && place < count && matches(container->GetAt(place)))
       return const_cast<CKyPropertyDescription*>(container->GetAt(place));
+  // Elsewhere the container's own search (which compares its own rows in place), then the
+  // row's place by its address.
+  CKyPropertyDescription* row = container->GetByName(name, category);
+  if (!row)
+    return nullptr;
   for (int i = 0; i < count; ++i)
-    if (matches(container->GetAt(i)))
+    if (container->GetAt(i) == row)
     {
       m_places[1] = m_places[0];
       m_places[0] = i;
-      return const_cast<CKyPropertyDescription*>(container->GetAt(i));
+      break;
     }
-  return nullptr;
+  return row;
 }
 
 void KyRenameListedRow(CKyPropertiesContainer* container, KyListedRowFinder& finder, const KyText& category,
