@@ -54,6 +54,28 @@ inline bool isBlank(char c)
   return c == ' ' || c == '\t';
 }
 
+// The first line feed or NUL byte from q on, or end: eight bytes at a time (a byte b is found
+// where (b - 1) & ~b has its high bit, the lowest such byte being the first).
+const char* lineFeedOrNul(const char* q, const char* end)
+{
+  static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the lowest byte of a word is its first");
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+  constexpr std::uint64_t kLineFeeds = kOnes * '\n';
+  for (; end - q >= 8; q += 8)
+  {
+    std::uint64_t w;
+    std::memcpy(&w, q, sizeof w);
+    const std::uint64_t x = w ^ kLineFeeds;
+    const std::uint64_t hits = (((w - kOnes) & ~w) | ((x - kOnes) & ~x)) & kHighs;
+    if (hits)
+      return q + (__builtin_ctzll(hits) >> 3);
+  }
+  while (q != end && *q != '\n' && *q != '\0')
+    ++q;
+  return q;
+}
+
 // Signed decimal integer filling the whole text; false on anything else or on overflow of int64.
 bool parseInteger(std::string_view text, std::int64_t& value)
 {
@@ -268,12 +290,11 @@ bool DxfTokenizer::nextSimple(DxfTag& tag)
   std::int64_t integer = 0;
   if (kind == DxfValueKind::Text || !m_parseNumbers)
   {
-    const char* nl = static_cast<const char*>(std::memchr(value, '\n', static_cast<std::size_t>(end - value)));
-    if (!nl)
+    // The line's end, or a NUL byte before it (read line by line, which reports it).
+    const char* nl = lineFeedOrNul(value, end);
+    if (nl == end || *nl != '\n')
       return false;
     textEnd = nl != value && nl[-1] == '\r' ? nl - 1 : nl;
-    if (std::memchr(value, '\0', static_cast<std::size_t>(textEnd - value)))
-      return false;
     // An object's kind is a name: " EOF" or "LINE " (blanks some writers pad with) is EOF or LINE.
     // A number stands without the blanks around it.
     if (code == 0 || kind != DxfValueKind::Text)
@@ -339,28 +360,6 @@ bool DxfTokenizer::nextSimple(DxfTag& tag)
 
 namespace
 {
-// The first line feed or NUL byte from q on, or end: eight bytes at a time (a byte b is found
-// where (b - 1) & ~b has its high bit, the lowest such byte being the first).
-const char* lineFeedOrNul(const char* q, const char* end)
-{
-  static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the lowest byte of a word is its first");
-  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-  constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
-  constexpr std::uint64_t kLineFeeds = kOnes * '\n';
-  for (; end - q >= 8; q += 8)
-  {
-    std::uint64_t w;
-    std::memcpy(&w, q, sizeof w);
-    const std::uint64_t x = w ^ kLineFeeds;
-    const std::uint64_t hits = (((w - kOnes) & ~w) | ((x - kOnes) & ~x)) & kHighs;
-    if (hits)
-      return q + (__builtin_ctzll(hits) >> 3);
-  }
-  while (q != end && *q != '\n' && *q != '\0')
-    ++q;
-  return q;
-}
-
 // One tag in the written form (see DxfTokenizer::WrittenGroup): its code and value, and p moved
 // past it; false, p as it was, for a tag in another form.
 bool writtenTag(const char*& p, const char* end, bool crlf, int& code, std::string_view& value)

@@ -738,11 +738,21 @@ TEST(DxfTokenizer, FindsObjectsInTheWrittenFormOnly)
     EXPECT_EQ(t.text, "EOF");
     EXPECT_EQ(t.line, group.nextLine);
   }
-  // A group with a NUL byte in a value.
-  const std::string nul("  0\nLINE\n  1\na\0b\n", 17);
-  kydxf::DxfTokenizer tokens(nul.data(), nul.size());
+  // A NUL byte anywhere in a value, in a short one and in long ones (read a word at a time).
   kydxf::DxfTokenizer::WrittenGroup group{};
-  EXPECT_FALSE(tokens.peekWrittenGroup(false, group));
+  const std::string longText = "a text well past one word of eight bytes";
+  for (std::size_t at : {std::size_t(1), std::size_t(7), std::size_t(8), std::size_t(11), std::size_t(30)})
+  {
+    std::string text = longText;
+    const std::string plain = "  0\nLINE\n  1\n" + text + "\n";
+    kydxf::DxfTokenizer whole(plain.data(), plain.size());
+    ASSERT_TRUE(whole.peekWrittenGroup(false, group));
+    EXPECT_EQ(group.end, plain.data() + plain.size());
+    text[at] = '\0';
+    const std::string nul = "  0\nLINE\n  1\n" + text + "\n";
+    kydxf::DxfTokenizer tokens(nul.data(), nul.size());
+    EXPECT_FALSE(tokens.peekWrittenGroup(false, group)) << "NUL at " << at;
+  }
   // After a tag read and pushed back, the group starts at that tag.
   const std::string two("  0\nLINE\n  8\n0\n  0\nARC\n  8\n0\n");
   kydxf::DxfTokenizer again(two.data(), two.size());
