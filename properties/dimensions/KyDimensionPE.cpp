@@ -830,9 +830,7 @@ bool CKyDimensionPE::IsDynamicPropertyReadOnly(const OdDbObject* o, const CKyPro
 CKyVariant CKyDimensionPE::PerformGroupAction(const OdArray<OdDbObjectId>& ids, const CKyPropertyDescription& description,
                                               const CKyVariant&, const CKyVariant&)
 {
-  if (KyIsNamed(description.GetName(), kKyAnnotativeScaleName))
-    CKyObjectAnnotationContext(ids).ShowAddRemoveUI();
-  return CKyVariant();
+  return KyAnnotationScaleAction(ids, description);
 }
 
 // ---- listing ------------------------------------------------------------------------------------

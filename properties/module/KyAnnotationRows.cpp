@@ -131,6 +131,13 @@ void KyAddAnnotationRows(CKyPropertiesContainer* container, const KyAnnotationFa
   }
 }
 
+CKyVariant KyAnnotationScaleAction(const OdArray<OdDbObjectId>& ids, const CKyPropertyDescription& description)
+{
+  if (KyIsNamed(description.GetName(), kKyAnnotativeScaleName))
+    CKyObjectAnnotationContext(ids).ShowAddRemoveUI();
+  return CKyVariant();
+}
+
 CKyPropertyDescription* KyListedRowFinder::find(CKyPropertiesContainer* container, const CKyString& name,
                                                 const CKyString& category)
 {

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 
 #include "DbObject.h"
+#include "KyAccessors.h"
 #include "KyPropertiesContainer.h"
 #include "KyPropertyDescription.h"
 #include "KyTexts.h"
@@ -57,6 +58,43 @@ const Row* KyRowNamed(const Row (&rows)[N], const CKyString& name, NameOf nameOf
     }
   return nullptr;
 }
+
+// The accessors of one per-object row, for the extensions whose dynamic accessors dispatch on
+// the row's name through a table of these.
+struct KyDynamicRowAccessors
+{
+  const KyText* name;
+  CKyGetMethod get;
+  // Null: the row takes any value and changes nothing.
+  CKySetMethod set;
+};
+
+inline const KyText& KyDynamicRowName(const KyDynamicRowAccessors& row)
+{
+  return *row.name;
+}
+
+// The value of the row the table names (empty for a row it lacks).
+template <std::size_t N>
+CKyVariant KyGetDynamicRow(const KyDynamicRowAccessors (&rows)[N], const OdDbObject* object,
+                           const CKyPropertyDescription& description, const CKyVariant& context)
+{
+  const KyDynamicRowAccessors* row = KyRowNamed(rows, description.GetName(), &KyDynamicRowName);
+  return row ? row->get(object, description, context) : CKyVariant();
+}
+
+// The write of the row the table names: 5100 for a row it lacks or that takes nothing.
+template <std::size_t N>
+int KySetDynamicRow(const KyDynamicRowAccessors (&rows)[N], const OdDbObject* object,
+                    const CKyPropertyDescription& description, const CKyVariant& value, const CKyVariant& context)
+{
+  const KyDynamicRowAccessors* row = KyRowNamed(rows, description.GetName(), &KyDynamicRowName);
+  return row && row->set ? row->set(object, description, value, context) : kKyAccepted;
+}
+
+// The group action of the "Annotative Scale" rows: the dialog that adds and removes the scales of
+// the objects. Other rows have none.
+CKyVariant KyAnnotationScaleAction(const OdArray<OdDbObjectId>& ids, const CKyPropertyDescription& description);
 
 // One per-object annotation row; name in "property_types", icons :/<Folder>/<Folder>_<Icon>.
 struct KyAnnotationRow

@@ -554,36 +554,32 @@ int CKyMTextPE::SetMATCHPROP_Text(const OdDbObject* object, const CKyPropertyDes
                                       &CKyMatchPropHelper::matchTextProps);
 }
 
+namespace
+{
+// The per-object rows by name: annotative, its scale, the sheet height and width (shown only)
+// and the orientation.
+const KyDynamicRowAccessors kDynamicRows[] = {
+  {&kKyAnnotativeName, &CKyMTextPE::GetDynamicPropertyAnnotative, &CKyMTextPE::SetDynamicPropertyAnnotative},
+  {&kKyAnnotativeScaleName, &CKyMTextPE::GetDynamicPropertyAnnotativeScale,
+   &CKyMTextPE::SetDynamicPropertyAnnotativeScale},
+  {&kKySheetTextHeightName, &CKyMTextPE::GetDynamicPropertySheetTextHeight,
+   &CKyMTextPE::SetDynamicPropertySheetTextHeight},
+  {&kSheetDefinedWidthName, &CKyMTextPE::GetDynamicPropertySheetWidth, nullptr},
+  {&kKyMatchOrientationName, &CKyMTextPE::GetDynamicPropertyMatchOrientation,
+   &CKyMTextPE::SetDynamicPropertyMatchOrientation},
+};
+} // namespace
+
 CKyVariant CKyMTextPE::GetDynamicPropertyValue(const OdDbObject* object, const CKyPropertyDescription& description,
                                                const CKyVariant& context)
 {
-  const CKyString name = description.GetName();
-  if (KyIsNamed(name, kKyAnnotativeName))
-    return GetDynamicPropertyAnnotative(object, description, context);
-  if (KyIsNamed(name, kKyAnnotativeScaleName))
-    return GetDynamicPropertyAnnotativeScale(object, description, context);
-  if (KyIsNamed(name, kKySheetTextHeightName))
-    return GetDynamicPropertySheetTextHeight(object, description, context);
-  if (KyIsNamed(name, kSheetDefinedWidthName))
-    return GetDynamicPropertySheetWidth(object, description, context);
-  if (KyIsNamed(name, kKyMatchOrientationName))
-    return GetDynamicPropertyMatchOrientation(object, description, context);
-  return CKyVariant();
+  return KyGetDynamicRow(kDynamicRows, object, description, context);
 }
 
 int CKyMTextPE::SetDynamicPropertyValue(const OdDbObject* object, const CKyPropertyDescription& description,
                                         const CKyVariant& value, const CKyVariant& context)
 {
-  const CKyString name = description.GetName();
-  if (KyIsNamed(name, kKyAnnotativeName))
-    return SetDynamicPropertyAnnotative(object, description, value, context);
-  if (KyIsNamed(name, kKyAnnotativeScaleName))
-    return SetDynamicPropertyAnnotativeScale(object, description, value, context);
-  if (KyIsNamed(name, kKySheetTextHeightName))
-    return SetDynamicPropertySheetTextHeight(object, description, value, context);
-  if (KyIsNamed(name, kKyMatchOrientationName))
-    return SetDynamicPropertyMatchOrientation(object, description, value, context);
-  return kKyAccepted;
+  return KySetDynamicRow(kDynamicRows, object, description, value, context);
 }
 
 bool CKyMTextPE::IsDynamicPropertyReadOnly(const OdDbObject* object, const CKyPropertyDescription& description)
@@ -597,10 +593,7 @@ bool CKyMTextPE::IsDynamicPropertyReadOnly(const OdDbObject* object, const CKyPr
 CKyVariant CKyMTextPE::PerformGroupAction(const OdArray<OdDbObjectId>& ids, const CKyPropertyDescription& description,
                                           const CKyVariant&, const CKyVariant&)
 {
-  const CKyString name = description.GetName();
-  if (KyIsNamed(name, kKyAnnotativeScaleName))
-    CKyObjectAnnotationContext(ids).ShowAddRemoveUI();
-  return CKyVariant();
+  return KyAnnotationScaleAction(ids, description);
 }
 
 CKyVariant CKyMTextPE::GetDynamicPropertyAnnotative(const OdDbObject* object, const CKyPropertyDescription&,

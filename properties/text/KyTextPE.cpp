@@ -479,34 +479,30 @@ int CKyTextPE::SetMATCHPROP_Text(const OdDbObject* object, const CKyPropertyDesc
                                      &CKyMatchPropHelper::matchTextProps);
 }
 
+namespace
+{
+// The per-object rows by name: annotative, its scale, the sheet height and the orientation.
+const KyDynamicRowAccessors kDynamicRows[] = {
+  {&kKyAnnotativeName, &CKyTextPE::GetDynamicPropertyAnnotative, &CKyTextPE::SetDynamicPropertyAnnotative},
+  {&kKyAnnotativeScaleName, &CKyTextPE::GetDynamicPropertyAnnotativeScale,
+   &CKyTextPE::SetDynamicPropertyAnnotativeScale},
+  {&kKySheetTextHeightName, &CKyTextPE::GetDynamicPropertySheetTextHeight,
+   &CKyTextPE::SetDynamicPropertySheetTextHeight},
+  {&kKyMatchOrientationName, &CKyTextPE::GetDynamicPropertyMatchOrientation,
+   &CKyTextPE::SetDynamicPropertyMatchOrientation},
+};
+} // namespace
+
 CKyVariant CKyTextPE::GetDynamicPropertyValue(const OdDbObject* object, const CKyPropertyDescription& description,
                                               const CKyVariant& context)
 {
-  const CKyString name = description.GetName();
-  if (KyIsNamed(name, kKyAnnotativeName))
-    return GetDynamicPropertyAnnotative(object, description, context);
-  if (KyIsNamed(name, kKyAnnotativeScaleName))
-    return GetDynamicPropertyAnnotativeScale(object, description, context);
-  if (KyIsNamed(name, kKySheetTextHeightName))
-    return GetDynamicPropertySheetTextHeight(object, description, context);
-  if (KyIsNamed(name, kKyMatchOrientationName))
-    return GetDynamicPropertyMatchOrientation(object, description, context);
-  return CKyVariant();
+  return KyGetDynamicRow(kDynamicRows, object, description, context);
 }
 
 int CKyTextPE::SetDynamicPropertyValue(const OdDbObject* object, const CKyPropertyDescription& description,
                                        const CKyVariant& value, const CKyVariant& context)
 {
-  const CKyString name = description.GetName();
-  if (KyIsNamed(name, kKyAnnotativeName))
-    return SetDynamicPropertyAnnotative(object, description, value, context);
-  if (KyIsNamed(name, kKyAnnotativeScaleName))
-    return SetDynamicPropertyAnnotativeScale(object, description, value, context);
-  if (KyIsNamed(name, kKySheetTextHeightName))
-    return SetDynamicPropertySheetTextHeight(object, description, value, context);
-  if (KyIsNamed(name, kKyMatchOrientationName))
-    return SetDynamicPropertyMatchOrientation(object, description, value, context);
-  return kKyAccepted;
+  return KySetDynamicRow(kDynamicRows, object, description, value, context);
 }
 
 bool CKyTextPE::IsDynamicPropertyReadOnly(const OdDbObject* object, const CKyPropertyDescription& description)
@@ -520,10 +516,7 @@ bool CKyTextPE::IsDynamicPropertyReadOnly(const OdDbObject* object, const CKyPro
 CKyVariant CKyTextPE::PerformGroupAction(const OdArray<OdDbObjectId>& ids, const CKyPropertyDescription& description,
                                          const CKyVariant&, const CKyVariant&)
 {
-  const CKyString name = description.GetName();
-  if (KyIsNamed(name, kKyAnnotativeScaleName))
-    CKyObjectAnnotationContext(ids).ShowAddRemoveUI();
-  return CKyVariant();
+  return KyAnnotationScaleAction(ids, description);
 }
 
 CKyVariant CKyTextPE::GetDynamicPropertyAnnotative(const OdDbObject* object, const CKyPropertyDescription&,
