@@ -108,32 +108,15 @@ const FormRow kFormRows[] = {
    &CKyPropertyType::kWidthGUID, "WidthFactor", &Def::GetMtextWidth, &Def::SetMtextWidth, &Def::IsSingleLine},
 };
 
-// The annotation rows answer through the text's accessors (the definition is a text).
-struct AnnotationRowAccess
-{
-  const KyText* name;
-  CKyGetMethod get;
-  CKySetMethod set;
-};
-const AnnotationRowAccess kAnnotationAccess[] = {
-  {&kKyAnnotativeName, &CKyTextPE::GetDynamicPropertyAnnotative, &CKyTextPE::SetDynamicPropertyAnnotative},
-  {&kKyAnnotativeScaleName, &CKyTextPE::GetDynamicPropertyAnnotativeScale,
-   &CKyTextPE::SetDynamicPropertyAnnotativeScale},
-  {&kKySheetTextHeightName, &CKyTextPE::GetDynamicPropertySheetTextHeight,
-   &CKyTextPE::SetDynamicPropertySheetTextHeight},
-  {&kKyMatchOrientationName, &CKyTextPE::GetDynamicPropertyMatchOrientation,
-   &CKyTextPE::SetDynamicPropertyMatchOrientation},
-};
-
 const FormRow* formRow(const CKyPropertyDescription& d)
 {
   return KyRowNamed(kFormRows, d.GetName(), [](const FormRow& r) -> const KyText& { return r.name; });
 }
 
-const AnnotationRowAccess* annotationRow(const CKyPropertyDescription& d)
+// The annotation rows answer through the text's accessors (the definition is a text).
+const KyDynamicRowAccessors* annotationRow(const CKyPropertyDescription& d)
 {
-  return KyRowNamed(kAnnotationAccess, d.GetName(),
-                    [](const AnnotationRowAccess& r) -> const KyText& { return *r.name; });
+  return KyRowNamed(CKyTextPE::kDynamicRows, d.GetName(), &KyDynamicRowName);
 }
 
 std::unique_ptr<CKyPropertyDescriptionImpl> makeFormRow(const void*, const void* rowKey)
@@ -557,14 +540,14 @@ bool CKyAttributeDefinitionPE::IsSingleLine(const OdDbObject* object, const CKyP
 CKyVariant CKyAttributeDefinitionPE::GetDynamicPropertyValue(const OdDbObject* object, const CKyPropertyDescription& d,
                                                              const CKyVariant& c)
 {
-  const AnnotationRowAccess* row = annotationRow(d);
+  const KyDynamicRowAccessors* row = annotationRow(d);
   return row && !KyForRead<OdDbAttributeDefinition>(object).isNull() ? row->get(object, d, c) : CKyVariant();
 }
 
 int CKyAttributeDefinitionPE::SetDynamicPropertyValue(const OdDbObject* object, const CKyPropertyDescription& d,
                                                       const CKyVariant& value, const CKyVariant& c)
 {
-  const AnnotationRowAccess* row = annotationRow(d);
+  const KyDynamicRowAccessors* row = annotationRow(d);
   if (!row)
     return kKyAccepted;
   return KyForWrite<OdDbAttributeDefinition>(object).isNull() ? kKyRefused : row->set(object, d, value, c);

@@ -479,10 +479,8 @@ int CKyTextPE::SetMATCHPROP_Text(const OdDbObject* object, const CKyPropertyDesc
                                      &CKyMatchPropHelper::matchTextProps);
 }
 
-namespace
-{
 // The per-object rows by name: annotative, its scale, the sheet height and the orientation.
-const KyDynamicRowAccessors kDynamicRows[] = {
+const KyDynamicRowAccessors CKyTextPE::kDynamicRows[4] = {
   {&kKyAnnotativeName, &CKyTextPE::GetDynamicPropertyAnnotative, &CKyTextPE::SetDynamicPropertyAnnotative},
   {&kKyAnnotativeScaleName, &CKyTextPE::GetDynamicPropertyAnnotativeScale,
    &CKyTextPE::SetDynamicPropertyAnnotativeScale},
@@ -491,7 +489,6 @@ const KyDynamicRowAccessors kDynamicRows[] = {
   {&kKyMatchOrientationName, &CKyTextPE::GetDynamicPropertyMatchOrientation,
    &CKyTextPE::SetDynamicPropertyMatchOrientation},
 };
-} // namespace
 
 CKyVariant CKyTextPE::GetDynamicPropertyValue(const OdDbObject* object, const CKyPropertyDescription& description,
                                               const CKyVariant& context)

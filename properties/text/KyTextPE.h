@@ -5,6 +5,7 @@
 #ifndef KY_TEXT_PE_H
 #define KY_TEXT_PE_H
 
+#include "KyAnnotationRows.h"
 #include "KyEntityPE.h"
 #include "KyPrintObjectInfoPE.h"
 
@@ -60,7 +61,9 @@ public:
   static int SetMATCHPROP_Text(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&, const CKyVariant&);
 
   // Per-object rows: one getter, setter and read-only predicate for all of them, dispatching on
-  // the row's translated name, and the group action of "Annotative Scale".
+  // the row's translated name through kDynamicRows (attribute definitions answer through it
+  // too), and the group action of "Annotative Scale".
+  static const KyDynamicRowAccessors kDynamicRows[4];
   static CKyVariant GetDynamicPropertyValue(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&);
   static int SetDynamicPropertyValue(const OdDbObject*, const CKyPropertyDescription&, const CKyVariant&,
                                      const CKyVariant&);
