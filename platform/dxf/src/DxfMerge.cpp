@@ -47,8 +47,8 @@ bool dxfSameValue(const DxfTag& tag, const DxfOutTag& field, const DxfMergeConte
     // A number the reader read with a decimal comma goes out in its repaired form.
     if (tag.text.find(',') != std::string_view::npos)
       return false;
-    char* end = nullptr;
-    const double v = std::strtod(field.value.c_str(), &end);
+    // The text of a real field is its value's shortest form, which reads back as the value.
+    const double v = field.hasReal ? field.real : std::strtod(field.value.c_str(), nullptr);
     if (v == tag.real)
       return true;
     // An angle written in degrees after a trip through radians may differ in its last bit.
@@ -165,6 +165,10 @@ void dxfMerge(const std::vector<DxfTag>& group, const DxfFields& fields, const D
   std::vector<const char*> appendMarkers;
 
   const std::vector<DxfFields::Segment>& modelled = fields.segments();
+  // Reused by every modelled segment.
+  std::vector<std::size_t> scratchTargets, scratchOwned;
+  scratchTargets.reserve(segments.size());
+  scratchOwned.reserve(n);
   auto modelledMarker = [&modelled](std::string_view marker) {
     for (const DxfFields::Segment& field : modelled)
       if (field.marker && marker == field.marker)
@@ -180,7 +184,8 @@ void dxfMerge(const std::vector<DxfTag>& group, const DxfFields& fields, const D
     // lists a code taking it. The entity's common properties under a kind's marker are a repair
     // of their own (written back where they belong): the first subclass owns its codes only in
     // its own segment, before the first marker and under markers the writer does not know.
-    std::vector<std::size_t> targets;
+    std::vector<std::size_t>& targets = scratchTargets;
+    targets.clear();
     for (std::size_t s = 0; s < segments.size(); ++s)
     {
       const SourceSegment& seg = segments[s];
@@ -195,7 +200,8 @@ void dxfMerge(const std::vector<DxfTag>& group, const DxfFields& fields, const D
       return field.isXData || field.ownsAll ||
              std::find(field.owned.begin(), field.owned.end(), code) != field.owned.end();
     };
-    std::vector<std::size_t> owned;
+    std::vector<std::size_t>& owned = scratchOwned;
+    owned.clear();
     for (std::size_t s : targets)
       for (std::size_t i = segments[s].begin; i < segments[s].end; ++i)
         if (role[i] == kOwnable && !plan[i].owned && owns(group[i].code))

@@ -210,7 +210,7 @@ void DxfFields::real(int code, double value)
 {
   if (!std::isfinite(value))
     throw DxfWriteError{"group code " + std::to_string(code) + " holds a value that is not a number"};
-  raw(code, DxfEncoder::real(value));
+  current().tags.push_back({code, DxfEncoder::real(value), true, value});
 }
 
 void DxfFields::angle(int code, double radians)

@@ -76,6 +76,10 @@ struct DxfOutTag
 {
   int code;
   std::string value;
+  // A real's value as the text stands for it (DxfFields::real), so that comparing it with a
+  // source tag needs no parsing; the text alone otherwise.
+  bool hasReal = false;
+  double real = 0.0;
 };
 
 class DxfFields

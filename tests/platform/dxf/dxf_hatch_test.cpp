@@ -397,7 +397,9 @@ TEST(DxfHatch, FuzzSeedsReadAndBrokenOnesAreRepaired)
     {
       OdDbHatchPtr h = OdDbHatch::cast(id.openObject());
       if (!h.isNull())
+      {
         EXPECT_TRUE(std::isfinite(areaOf(h)));
+      }
     }
   }
 }
