@@ -251,6 +251,21 @@ TEST(Hatch, PatternLinesMoveWithTheirOrigin)
   ASSERT_EQ(hatch->numPatternDefinitions(), 2);
   kyExpectPoint(base(hatch.get(), 0), OdGePoint2d(-1.0, 0.0), 1e-15);
   kyExpectPoint(base(hatch.get(), 1), OdGePoint2d(-1.0, 0.0), 1e-15);
+
+  // Lines far out move by the difference of the origins, and one carried past the finite
+  // numbers refuses the origin, the hatch unchanged.
+  OdHatchPattern far;
+  far.append(OdHatchPatternLine());
+  far[0].m_basePoint = OdGePoint2d(1e308, 0.0);
+  far[0].m_patternOffset = OdGeVector2d(0.0, 1.0);
+  hatch->setOriginPoint(OdGePoint2d(1e308, 0.0));
+  hatch->setPatternDefinitions(far);
+  hatch->setOriginPoint(OdGePoint2d(-1e308, 0.0));
+  kyExpectPoint(base(hatch.get(), 0), OdGePoint2d(-1e308, 0.0), 1e292);
+  hatch->setPatternDefinitions(far);
+  const OdDbDxfTagList before = kySnapshot(hatch.get());
+  EXPECT_THROW(hatch->setOriginPoint(OdGePoint2d(1e308, 0.0)), OdError);
+  EXPECT_EQ(kySnapshot(hatch.get()), before);
 }
 
 TEST(Hatch, ExtentsReachTheExtremesOfCurvedEdgesInAnyPlane)

@@ -363,11 +363,15 @@ void OdDbHatch::setOriginPoint(const OdGePoint2d& origin)
   assertWriteEnabled(false, false);
   if (!isFinite(origin))
     throw OdError(eInvalidInput);
+  // The pattern moves with its origin; an origin that would carry a line past the finite numbers
+  // is refused.
+  OdHatchPattern lines = m_patternLines;
+  for (OdHatchPatternLine& line : lines)
+    line.m_basePoint = origin + (line.m_basePoint - m_origin);
+  if (!linesFinite(lines))
+    throw OdError(eInvalidInput);
   assertWriteEnabled();
-  // The pattern moves with its origin.
-  const OdGeVector2d shift = origin - m_origin;
-  for (OdHatchPatternLine& line : m_patternLines)
-    line.m_basePoint += shift;
+  m_patternLines = lines;
   m_origin = origin;
 }
 
