@@ -230,6 +230,11 @@ TEST(DxfHatch, UneditedGoesOutAsItCameAndEditsChangeOneHatch)
     {"loop removed", 0xC2, [](OdDbHatch* h) { h->removeLoopAt(1); }},
     {"gradient angle", 0xC3, [](OdDbHatch* h) { h->setGradientAngle(1.25); }},
     {"associativity off", 0xC1, [](OdDbHatch* h) { h->setAssociative(false); }},
+    // Another source in the same count: only a handle changes.
+    {"source object", 0xC1,
+     [](OdDbHatch* h) {
+       h->setAssocObjIdsAt(0, OdDbObjectIdArray{h->database()->getOdDbObjectId(OdDbHandle(static_cast<OdUInt64>(0xC3)))});
+     }},
   };
   for (const Edit& edit : edits)
   {

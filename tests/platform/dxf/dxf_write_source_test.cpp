@@ -29,6 +29,7 @@
 #include "DxfWriteTestUtil.h"
 #include "KyDxfReader.h"
 #include "KyDxfWriter.h"
+#include "ResBuf.h"
 
 namespace
 {
@@ -161,6 +162,36 @@ TEST(DxfWriteSource, ChangesTheWriterWasNotToldOfAreFoundByTheCheck)
   options.checkUntracked = false;
   ASSERT_TRUE(KyDxfWriter::write(r.db.get(), r.report.source.get(), out, error, options));
   EXPECT_EQ(tagsOf(out), tagsOf(dxfSampleFile(QStringLiteral("AC1032"))));
+}
+
+// A change that keeps every length and count (binary extended data of the same size, another
+// object in a handle field) is still a change.
+TEST(DxfWriteSource, ChangesOfSameSizedValuesGoOut)
+{
+  auto chunkOf = [](OdDbObject* p, std::initializer_list<OdUInt8> bytes) {
+    OdBinaryData data;
+    for (OdUInt8 b : bytes)
+      data.append(b);
+    p->database()->newRegApp(L"KYTEST");
+    OdResBufPtr head = OdResBuf::newRb(1001, OdString(L"KYTEST"));
+    OdResBufPtr chunk = OdResBuf::newRb(1004);
+    chunk->setBinaryChunk(data);
+    head->setNext(chunk);
+    p->setXData(head.get());
+  };
+  auto chunkIn = [](OdDbDatabase* db) {
+    OdResBufPtr chain = objectAt(db, DxfSample::kLine)->xData(L"KYTEST");
+    return chain.isNull() || chain->next().isNull() ? OdBinaryData() : chain->next()->getBinaryChunk();
+  };
+  Read r = readSource(dxfSampleFile(QStringLiteral("AC1032")));
+  chunkOf(objectAt(r.db.get(), DxfSample::kLine, OdDb::kForWrite).get(), {1, 2, 3});
+  Read second = readSource(writeBack(r));
+  chunkOf(objectAt(second.db.get(), DxfSample::kLine, OdDb::kForWrite).get(), {7, 8, 9});
+  Read third = readSource(writeBack(second));
+  const OdBinaryData chunk = chunkIn(third.db.get());
+  ASSERT_EQ(chunk.size(), 3u);
+  EXPECT_EQ(chunk[0], 7);
+  EXPECT_EQ(chunk[2], 9);
 }
 
 TEST(DxfWriteSource, ErasedObjectsAreLeftOut)
