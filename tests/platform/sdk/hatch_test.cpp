@@ -258,6 +258,7 @@ TEST(Hatch, PatternLinesMoveWithTheirOrigin)
   far.append(OdHatchPatternLine());
   far[0].m_basePoint = OdGePoint2d(1e308, 0.0);
   far[0].m_patternOffset = OdGeVector2d(0.0, 1.0);
+  hatch->setPattern(OdDbHatch::kPreDefined, L"GRID");
   hatch->setOriginPoint(OdGePoint2d(1e308, 0.0));
   hatch->setPatternDefinitions(far);
   hatch->setOriginPoint(OdGePoint2d(-1e308, 0.0));
@@ -265,6 +266,9 @@ TEST(Hatch, PatternLinesMoveWithTheirOrigin)
   hatch->setPatternDefinitions(far);
   const OdDbDxfTagList before = kySnapshot(hatch.get());
   EXPECT_THROW(hatch->setOriginPoint(OdGePoint2d(1e308, 0.0)), OdError);
+  EXPECT_EQ(kySnapshot(hatch.get()), before);
+  // Turned about the origin, the line 2e308 from it would leave the finite numbers too.
+  EXPECT_THROW(hatch->setPatternAngle(OdaPI), OdError);
   EXPECT_EQ(kySnapshot(hatch.get()), before);
 }
 

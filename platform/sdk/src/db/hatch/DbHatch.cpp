@@ -475,14 +475,19 @@ void OdDbHatch::setPatternAngle(double angle)
 {
   assertWriteEnabled(false, false);
   odDbCheckFinite(angle);
-  assertWriteEnabled();
   if (m_patternType == kUserDefined)
   {
+    assertWriteEnabled();
     m_patternAngle = angle;
     regenerateUserLines();
     return;
   }
-  m_patternLines = placeLinesAbout(m_patternLines, angle - m_patternAngle, 1.0, m_origin);
+  const OdHatchPattern lines = placeLinesAbout(m_patternLines, angle - m_patternAngle, 1.0, m_origin);
+  // Lines far from the origin may be turned past the finite numbers.
+  if (!linesFinite(lines))
+    throw OdError(eInvalidInput);
+  assertWriteEnabled();
+  m_patternLines = lines;
   m_patternAngle = angle;
 }
 
