@@ -145,7 +145,7 @@ private:
   {
     group.begin = m_tokens.nextTagStart();
     group.lineBefore = m_tokens.lineBeforeNextTag();
-    group.numbers = !m_lazyNumbers || m_changedNext;
+    group.numbers = !m_lazyNumbers || (m_comparedNext && !m_unchangedNext);
     m_tokens.parseNumbers(group.numbers);
     readTags(m_tokens, group.tags);
     m_tokens.parseNumbers(!m_lazyNumbers);
@@ -162,7 +162,7 @@ private:
   // tags being read: true when the next object went so.
   bool copyUnchanged()
   {
-    m_changedNext = nullptr;
+    m_comparedNext = nullptr;
     if (!m_copyUnchanged || !m_resequenced.isNull() || m_section.empty())
       return false;
     const int line = m_tokens.lineBeforeNextTag() + 1;
@@ -172,12 +172,12 @@ private:
     OdDbObjectPtr pObj = mapped->id.openObject(OdDb::kForRead, true);
     if (pObj.isNull() || pObj->isErased())
       return false;
-    if (!unchanged(pObj.get(), mapped->digest))
-    {
-      // Read with its numbers: it is patched.
-      m_changedNext = mapped;
+    // Kept for the group's own writing when it is not copied here; a changed one is read with
+    // its numbers, for the patch.
+    m_comparedNext = mapped;
+    m_unchangedNext = unchanged(pObj.get(), mapped->digest);
+    if (!m_unchangedNext)
       return false;
-    }
     DxfTokenizer::WrittenGroup text;
     if (!m_tokens.peekWrittenGroup(m_out.crlf(), text))
       return false;
@@ -320,9 +320,10 @@ private:
       return;
     if (kind == "POLYLINE" && gainedVertices(pObj.get()))
       m_resequenced = mapped.id;
-    const bool knownChanged = m_changedNext == &mapped;
-    m_changedNext = nullptr;
-    if (!knownChanged && !holdsRepair(group) && !m_versionChanged && unchanged(pObj.get(), mapped.digest))
+    const bool compared = m_comparedNext == &mapped;
+    m_comparedNext = nullptr;
+    if (!holdsRepair(group) && !m_versionChanged &&
+        (compared ? m_unchangedNext : unchanged(pObj.get(), mapped.digest)))
     {
       copy(source);
       return;
@@ -925,8 +926,9 @@ private:
   const bool m_reencode;
   // Unchanged objects may go out as their text without their tags being read.
   const bool m_copyUnchanged;
-  // The object of the next group, found changed before its tags were read.
-  const KyDxfSource::Object* m_changedNext = nullptr;
+  // The object of the next group, compared before its tags were read, and whether it is unchanged.
+  const KyDxfSource::Object* m_comparedNext = nullptr;
+  bool m_unchangedNext = false;
   std::unordered_set<OdDbStub*> m_mapped;
   std::unordered_map<OdDbStub*, std::uint64_t> m_ambient;
   // Block records new to the drawing, and the blocks whose BLOCK the source has.
