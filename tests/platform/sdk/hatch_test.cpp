@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 #include "DbHatch.h"
@@ -130,6 +131,93 @@ TEST(HatchArea, IslandStylesChooseTheLoopsThatCount)
   appendSquare(hatch.get(), OdDbHatch::kDefault, 3, 3, 4);
   appendSquare(hatch.get(), OdDbHatch::kExternal, 0, 0, 10);
   EXPECT_NEAR(areaOf(hatch.get()), 84.0, 1e-12);
+}
+
+TEST(HatchArea, LoopsThatCrossFillWhatAnOddNumberOfThemCovers)
+{
+  // Two unit circles one apart overlap in a lens of 2 acos(1/2) - sqrt(3)/2.
+  const double lens = 2.0 * std::acos(0.5) - std::sqrt(3.0) / 2.0;
+  struct Case
+  {
+    const char* what;
+    std::function<void(OdDbHatch*)> build;
+    double expected;
+    double tolerance;
+  };
+  const std::vector<Case> cases = {
+    {"two squares overlapping by a quarter",
+     [](OdDbHatch* h) {
+       appendSquare(h, OdDbHatch::kExternal, 0, 0, 10);
+       appendSquare(h, OdDbHatch::kDefault, 5, 5, 10);
+     },
+     150.0, 1e-9},
+    {"two circles as arc edges",
+     [](OdDbHatch* h) {
+       h->appendLoop(OdDbHatch::kExternal, {new OdGeCircArc2d(OdGePoint2d(0, 0), 1.0)});
+       h->appendLoop(OdDbHatch::kDefault, {new OdGeCircArc2d(OdGePoint2d(1, 0), 1.0, 0.0, Oda2PI, OdGeVector2d::kXAxis, true)});
+     },
+     2.0 * OdaPI - 2.0 * lens, 1e-9},
+    {"a circle in bulges crossing a square",
+     [](OdDbHatch* h) {
+       appendSquare(h, OdDbHatch::kExternal, 0, 0, 2);
+       OdGePoint2dArray pts;
+       pts.append(OdGePoint2d(3, 2));
+       pts.append(OdGePoint2d(1, 2));
+       OdGeDoubleArray bulges;
+       bulges.append(1.0);
+       bulges.append(1.0);
+       h->appendLoop(OdDbHatch::kDefault, pts, bulges); // centre (2, 2): a quarter inside the square
+     },
+     4.0 + OdaPI - 2.0 * OdaPI / 4.0, 1e-9},
+    {"an ellipse whose centre is a corner of the square",
+     [](OdDbHatch* h) {
+       appendSquare(h, OdDbHatch::kExternal, 0, 0, 3);
+       h->appendLoop(OdDbHatch::kDefault,
+                     {new OdGeEllipArc2d(OdGePoint2d(0, 0), OdGeVector2d::kXAxis, OdGeVector2d::kYAxis, 2.0, 1.0)});
+     },
+     // Elliptical edges are flattened for the boolean, keeping their area.
+     9.0 + 2.0 * OdaPI - 2.0 * OdaPI / 2.0, 1e-6},
+    {"outer style: an outermost loop across the outer boundary",
+     [](OdDbHatch* h) {
+       appendSquare(h, OdDbHatch::kExternal, 0, 0, 10);
+       appendSquare(h, OdDbHatch::kOutermost, 8, 2, 4);
+       appendSquare(h, OdDbHatch::kDefault, 1, 1, 1); // not counted under this style
+       h->setHatchStyle(OdDbHatch::kOuter);
+     },
+     100.0 + 16.0 - 2.0 * 8.0, 1e-9},
+  };
+  for (const Case& c : cases)
+  {
+    OdDbHatchPtr hatch = newHatch();
+    c.build(hatch.get());
+    EXPECT_NEAR(areaOf(hatch.get()), c.expected, c.tolerance * c.expected) << c.what;
+  }
+}
+
+TEST(HatchArea, FollowsEveryChangeOfTheLoopsAndTheStyle)
+{
+  OdDbHatchPtr hatch = newHatch();
+  appendSquare(hatch.get(), OdDbHatch::kExternal, 0, 0, 10);
+  EXPECT_NEAR(areaOf(hatch.get()), 100.0, 1e-12);
+  appendSquare(hatch.get(), OdDbHatch::kDefault, 2, 2, 4);
+  EXPECT_NEAR(areaOf(hatch.get()), 84.0, 1e-12) << "a loop appended";
+  hatch->insertLoopAt(0, OdDbHatch::kDefault, OdGePoint2dArray{OdGePoint2d(3, 3), OdGePoint2d(4, 3), OdGePoint2d(4, 4)},
+                      OdGeDoubleArray());
+  EXPECT_NEAR(areaOf(hatch.get()), 84.5, 1e-12) << "a loop inserted";
+  hatch->setHatchStyle(OdDbHatch::kIgnore);
+  EXPECT_NEAR(areaOf(hatch.get()), 100.0, 1e-12) << "style";
+  hatch->setHatchStyle(OdDbHatch::kNormal);
+  hatch->removeLoopAt(0);
+  EXPECT_NEAR(areaOf(hatch.get()), 84.0, 1e-12) << "a loop removed";
+  hatch->appendLoop(OdDbHatch::kDefault, {new OdGeCircArc2d(OdGePoint2d(12, 5), 1.0)});
+  EXPECT_NEAR(areaOf(hatch.get()), 84.0 + OdaPI, 1e-12) << "an edge loop appended";
+  ASSERT_EQ(hatch->transformBy(OdGeMatrix3d::scaling(2.0)), eOk);
+  EXPECT_NEAR(areaOf(hatch.get()), 4.0 * (84.0 + OdaPI), 1e-10) << "scaled";
+  OdDbHatchPtr copy = OdDbHatch::cast(hatch->clone());
+  EXPECT_NEAR(areaOf(copy.get()), 4.0 * (84.0 + OdaPI), 1e-10) << "copied";
+  copy->removeLoopAt(1);
+  EXPECT_NEAR(areaOf(copy.get()), 4.0 * (100.0 + OdaPI), 1e-10) << "the copy changed";
+  EXPECT_NEAR(areaOf(hatch.get()), 4.0 * (84.0 + OdaPI), 1e-10) << "the original not";
 }
 
 TEST(HatchArea, DegenerateLoopsGiveFiniteAreas)
@@ -402,9 +490,9 @@ TEST(Hatch, TransformsMapEveryPlanePointAndThePatternWithIt)
     bulges.append(0.5);
     bulges.append(0.0);
     hatch->appendLoop(OdDbHatch::kExternal | OdDbHatch::kPolyline, pts, bulges);
-    hatch->appendLoop(OdDbHatch::kDefault, {new OdGeCircArc2d(OdGePoint2d(2, 1), 0.5, 0.2, 3.0),
-                                            new OdGeLineSeg2d(OdGePoint2d(2 + 0.5 * std::cos(3.0), 1 + 0.5 * std::sin(3.0)),
-                                                              OdGePoint2d(2 + 0.5 * std::cos(0.2), 1 + 0.5 * std::sin(0.2)))});
+    hatch->appendLoop(OdDbHatch::kDefault, {new OdGeCircArc2d(OdGePoint2d(2.6, 1), 0.5, 0.2, 3.0),
+                                            new OdGeLineSeg2d(OdGePoint2d(2.6 + 0.5 * std::cos(3.0), 1 + 0.5 * std::sin(3.0)),
+                                                              OdGePoint2d(2.6 + 0.5 * std::cos(0.2), 1 + 0.5 * std::sin(0.2)))});
     OdGePoint2dArray seeds;
     seeds.append(OdGePoint2d(1, 0.5));
     hatch->setSeedPoints(seeds);

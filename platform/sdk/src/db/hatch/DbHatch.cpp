@@ -16,6 +16,8 @@
 #include "HatchLoopGeom.h"
 #include "../curves/CurveGeom.h"
 #include "../../aecge/ProfileArcs.h"
+#include "AECGe/Ge2dProfile.h"
+#include "Ge/GeExtents2d.h"
 #include "OdError.h"
 #include "SdkRxMacros.h"
 #include "db/DbInternal.h"
@@ -56,6 +58,45 @@ struct OdDbHatch::Loop
     for (const OdGeCurve2d* edge : edges)
       sum += hatchgeom::edgeArea(*edge, origin);
     return sum;
+  }
+  // The loop as a contour for the profile booleans: bulges kept, circular arcs as bulges, other
+  // curves as chains that keep their area.
+  AECGe::Contour2D contour() const
+  {
+    AECGe::Contour2D out;
+    out.setClosed(true);
+    if (isPolyline())
+    {
+      for (unsigned i = 0; i < vertices.size(); ++i)
+        out.appendVertex(vertices[i], i < bulges.size() ? bulges[i] : 0.0);
+      return out;
+    }
+    std::vector<OdGePoint2d> pts;
+    for (const OdGeCurve2d* edge : edges)
+    {
+      OdGeInterval iv;
+      edge->getInterval(iv);
+      switch (edge->type())
+      {
+      case OdGe::kLineSeg2d: out.appendVertex(edge->evalPoint(iv.lowerBound())); break;
+      case OdGe::kCircArc2d:
+      {
+        // Pieces of at most half a turn, each one bulge.
+        const double span = iv.upperBound() - iv.lowerBound();
+        const int pieces = std::max(1, static_cast<int>(std::ceil(span / OdaPI - 1e-12)));
+        const double sweep = static_cast<const OdGeCircArc2d*>(edge)->isClockWise() ? -span : span;
+        for (int k = 0; k < pieces; ++k)
+          out.appendVertex(edge->evalPoint(iv.lowerBound() + span * k / pieces), std::tan(sweep / pieces / 4.0));
+        break;
+      }
+      default:
+        pts.clear();
+        hatchgeom::flattenKeepingArea(*edge, pts);
+        for (const OdGePoint2d& p : pts)
+          out.appendVertex(p);
+      }
+    }
+    return out;
   }
   std::vector<OdGePoint2d> outline() const
   {
@@ -256,6 +297,7 @@ void OdDbHatch::insertLoopAt(int loopIndex, OdInt32 loopType, const OdGePoint2dA
   loop->vertices = vertices;
   loop->bulges = bulges;
   m_loops.insert(m_loops.begin() + loopIndex, loop);
+  loopsChanged();
 }
 
 void OdDbHatch::appendLoop(OdInt32 loopType, const EdgeArray& edgePtrs)
@@ -269,6 +311,7 @@ void OdDbHatch::appendLoop(OdInt32 loopType, const EdgeArray& edgePtrs)
   loop->type = loopType & ~kPolyline;
   loop->edges = edgePtrs;
   m_loops.push_back(loop);
+  loopsChanged();
 }
 
 void OdDbHatch::removeLoopAt(int loopIndex)
@@ -278,6 +321,7 @@ void OdDbHatch::removeLoopAt(int loopIndex)
   assertWriteEnabled();
   delete m_loops[loopIndex];
   m_loops.erase(m_loops.begin() + loopIndex);
+  loopsChanged();
 }
 
 void OdDbHatch::getAssocObjIdsAt(int loopIndex, OdDbObjectIdArray& dbObjIds) const
@@ -308,6 +352,7 @@ void OdDbHatch::setHatchStyle(HatchStyle hatchStyle)
     throw OdError(eInvalidInput);
   assertWriteEnabled();
   m_style = hatchStyle;
+  loopsChanged();
 }
 
 bool OdDbHatch::associative() const
@@ -720,19 +765,87 @@ void OdDbHatch::setGradientColors(unsigned count, const OdCmColor* colors, const
   }
 }
 
+namespace
+{
+// Whether a side of one closed outline passes through a side of the other; sides that only touch
+// do not cross.
+bool outlinesCross(const std::vector<OdGePoint2d>& p, const std::vector<OdGePoint2d>& q, const OdGeExtents2d& qExt)
+{
+  for (size_t i = 0; i < p.size(); ++i)
+  {
+    const OdGePoint2d& a = p[i];
+    const OdGePoint2d& b = p[(i + 1) % p.size()];
+    if (std::max(a.x, b.x) < qExt.minPoint().x || std::min(a.x, b.x) > qExt.maxPoint().x ||
+        std::max(a.y, b.y) < qExt.minPoint().y || std::min(a.y, b.y) > qExt.maxPoint().y)
+      continue;
+    for (size_t j = 0; j < q.size(); ++j)
+    {
+      const OdGePoint2d& c = q[j];
+      const OdGePoint2d& d = q[(j + 1) % q.size()];
+      if (std::max(c.x, d.x) < std::min(a.x, b.x) || std::min(c.x, d.x) > std::max(a.x, b.x) ||
+          std::max(c.y, d.y) < std::min(a.y, b.y) || std::min(c.y, d.y) > std::max(a.y, b.y))
+        continue;
+      const double o1 = (b - a).crossProduct(c - a), o2 = (b - a).crossProduct(d - a);
+      const double o3 = (d - c).crossProduct(a - c), o4 = (d - c).crossProduct(b - c);
+      if (((o1 > 0.0 && o2 < 0.0) || (o1 < 0.0 && o2 > 0.0)) && ((o3 > 0.0 && o4 < 0.0) || (o3 < 0.0 && o4 > 0.0)))
+        return true;
+    }
+  }
+  return false;
+}
+} // namespace
+
 OdResult OdDbHatch::getArea(double& area) const
 {
   assertReadEnabled();
-  // Each taking part loop counts by the parity of the number of other such loops around it:
-  // an island inside the outer loop is empty, an island inside that is filled again.
+  if (!m_areaKnown)
+  {
+    m_area = measureArea();
+    m_areaKnown = true;
+  }
+  area = m_area;
+  return eOk;
+}
+
+double OdDbHatch::measureArea() const
+{
   std::vector<const Loop*> parts;
   for (const Loop* loop : m_loops)
     if (takesPart(m_style, loop->type))
       parts.push_back(loop);
   std::vector<std::vector<OdGePoint2d>> outlines;
+  std::vector<OdGeExtents2d> extents(parts.size());
   outlines.reserve(parts.size());
-  for (const Loop* loop : parts)
-    outlines.push_back(loop->outline());
+  for (size_t i = 0; i < parts.size(); ++i)
+  {
+    outlines.push_back(parts[i]->outline());
+    for (const OdGePoint2d& p : outlines.back())
+      extents[i].addPoint(p);
+  }
+
+  // Loops that cross each other have no depth: what an odd number of them covers is filled, found
+  // by the profile booleans (exact along lines and arcs).
+  for (size_t i = 0; i < parts.size(); ++i)
+    for (size_t j = i + 1; j < parts.size(); ++j)
+      if (outlines[i].size() > 2 && outlines[j].size() > 2 && !extents[i].isDisjoint(extents[j]) &&
+          outlinesCross(outlines[i], outlines[j], extents[j]))
+      {
+        std::vector<AECGe::Profile2D> regions;
+        regions.reserve(parts.size());
+        AECGe::Profile2DBool evaluator;
+        for (const Loop* loop : parts)
+        {
+          regions.emplace_back(loop->contour());
+          evaluator.pushRegion(regions.back(), false);
+        }
+        AECGe::Profile2D filled;
+        evaluator.evalPushedRegions(AECGe::Profile2DBool::kSymmetricDifference, filled);
+        const double a = std::fabs(filled.signedArea());
+        return std::isfinite(a) ? a : 0.0;
+      }
+
+  // Otherwise each loop counts by the parity of the number of other loops around it: an island
+  // inside the outer loop is empty, an island inside that is filled again.
   double sum = 0.0;
   for (size_t i = 0; i < parts.size(); ++i)
   {
@@ -747,8 +860,7 @@ OdResult OdDbHatch::getArea(double& area) const
         ++depth;
     sum += depth % 2 == 0 ? a : -a;
   }
-  area = std::fabs(sum);
-  return eOk;
+  return std::fabs(sum);
 }
 
 namespace
@@ -1020,6 +1132,7 @@ OdResult OdDbHatch::transformBy(const OdGeMatrix3d& xform)
   assertWriteEnabled();
   std::swap(m_loops, loops);
   discard();
+  loopsChanged();
   m_seedPoints = seeds;
   m_origin = origin;
   m_patternLines = lines;
@@ -1123,6 +1236,7 @@ void OdDbHatch::copyFrom(const OdRxObject* pSource)
   for (const Loop* loop : pSrc->m_loops)
     m_loops.push_back(new Loop(*loop));
   m_style = pSrc->m_style;
+  loopsChanged();
   m_associative = pSrc->m_associative;
   m_elevation = pSrc->m_elevation;
   m_normal = pSrc->m_normal;

@@ -167,6 +167,63 @@ void samplePolyline(const OdGePoint2dArray& vertices, const OdGeDoubleArray& bul
   }
 }
 
+void flattenKeepingArea(const OdGeCurve2d& edge, std::vector<OdGePoint2d>& out)
+{
+  OdGeInterval iv;
+  edge.getInterval(iv);
+  std::vector<double> params;
+  if (edge.type() == OdGe::kNurbCurve2d)
+  {
+    const std::vector<double> breaks = splineBreaks(static_cast<const OdGeNurbCurve2d&>(edge));
+    for (size_t s = 0; s + 1 < breaks.size(); ++s)
+      for (int k = 0; k < 32; ++k)
+        params.push_back(breaks[s] + (breaks[s + 1] - breaks[s]) * k / 32);
+  }
+  else
+  {
+    // Four times the outline's density: a conic's angle, any other curve's whole interval.
+    const double span = iv.upperBound() - iv.lowerBound();
+    const int count = edge.type() == OdGe::kEllipArc2d
+                        ? std::max(4, static_cast<int>(std::ceil(span / (Oda2PI / (4 * kSamplesPerTurn)))))
+                        : 256;
+    for (int k = 0; k < count; ++k)
+      params.push_back(iv.lowerBound() + span * k / count);
+  }
+  params.push_back(iv.upperBound());
+  if (!std::isfinite(params.front()) || !std::isfinite(params.back()))
+    return;
+
+  // Points on the curve, the curve's midpoints between them, and how far each midpoint is off its
+  // chord (as the signed area of the triangle it makes with the chord).
+  const size_t n = params.size() - 1;
+  std::vector<OdGePoint2d> on(n + 1), mid(n);
+  for (size_t k = 0; k <= n; ++k)
+    on[k] = edge.evalPoint(params[k]);
+  const OdGePoint2d origin = on[0];
+  double chords = 0.0, triangles = 0.0;
+  for (size_t k = 0; k < n; ++k)
+  {
+    mid[k] = edge.evalPoint(0.5 * (params[k] + params[k + 1]));
+    chords += 0.5 * (on[k] - origin).crossProduct(on[k + 1] - origin);
+    triangles += 0.5 * (mid[k] - on[k]).crossProduct(on[k + 1] - on[k]);
+  }
+  // The midpoints' offsets scaled so that the chain's area is the edge's: 4/3 for a parabola, a
+  // little more or less for other curves; kept on the curve's side and within reason.
+  double factor = 4.0 / 3.0;
+  if (std::fabs(triangles) > 0.0)
+  {
+    const double wanted = (edgeArea(edge, origin) - chords) / triangles;
+    if (std::isfinite(wanted) && wanted >= 0.0 && wanted <= 3.0)
+      factor = wanted;
+  }
+  for (size_t k = 0; k < n; ++k)
+  {
+    out.push_back(on[k]);
+    const OdGePoint2d chordMid = on[k] + (on[k + 1] - on[k]) * 0.5;
+    out.push_back(chordMid + (mid[k] - chordMid) * factor);
+  }
+}
+
 bool contains(const std::vector<OdGePoint2d>& outline, const OdGePoint2d& point)
 {
   bool inside = false;

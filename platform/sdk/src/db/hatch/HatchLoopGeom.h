@@ -20,6 +20,11 @@ double polylineArea(const OdGePoint2dArray& vertices, const OdGeDoubleArray& bul
 // Points along the curve from its start (its end excluded).
 void sampleEdge(const OdGeCurve2d& edge, std::vector<OdGePoint2d>& out);
 void samplePolyline(const OdGePoint2dArray& vertices, const OdGeDoubleArray& bulges, std::vector<OdGePoint2d>& out);
+// A chain of points along the curve from its start (its end excluded) that encloses the curve's
+// own area: between every two points on the curve a third is set off the chord, towards the
+// curve, by as much as the area of the whole edge asks. For booleans on curves that have no
+// bulge form (elliptical arcs, splines).
+void flattenKeepingArea(const OdGeCurve2d& edge, std::vector<OdGePoint2d>& out);
 // Even-odd containment in a closed outline.
 bool contains(const std::vector<OdGePoint2d>& outline, const OdGePoint2d& point);
 } // namespace hatchgeom
