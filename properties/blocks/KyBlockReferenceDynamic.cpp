@@ -28,10 +28,9 @@ const KyText kNotFlipped{"property_values", QT_TRANSLATE_NOOP("property_values",
 
 OdDbDynBlockReferencePropertyArray propertiesOf(const OdDbBlockReference* ref)
 {
+  // Empty for a reference to a block that is not dynamic: no separate test is needed.
   OdDbDynBlockReferencePropertyArray all;
-  CKyModuleDynBlocks::DynBlockReference dyn = CKyModuleDynBlocks::instance().DbDynBlockReference_wrapper(ref);
-  if (dyn.isDynamicBlock())
-    dyn.getBlockProperties(all);
+  CKyModuleDynBlocks::instance().DbDynBlockReference_wrapper(ref).getBlockProperties(all);
   return all;
 }
 

@@ -202,10 +202,20 @@ int CKyHatchPatternCatalog::ListPatterns(OdDbHatch::HatchPatternType type, int m
   {
   case OdDbHatch::kUserDefined: names.append(CKyString(L"_U")); return 0;
   case OdDbHatch::kPreDefined:
-    for (const PatternDef& def : kPatterns)
-      if (!def.metricOnly || measurement == 1)
-        names.append(CKyString(def.name));
+  {
+    // The names are made once per measurement: the palette asks for them at every read of a
+    // hatch's pattern row.
+    auto listed = [](bool metric) {
+      OdArray<CKyString> out;
+      for (const PatternDef& def : kPatterns)
+        if (!def.metricOnly || metric)
+          out.append(CKyString(def.name));
+      return out;
+    };
+    static const OdArray<CKyString> imperialNames = listed(false), metricNames = listed(true);
+    names = measurement == 1 ? metricNames : imperialNames;
     return 0;
+  }
   case OdDbHatch::kCustomDefined:
     if (m_custom.isEmpty())
       return 1;

@@ -57,7 +57,12 @@ protected:
 private:
   int indexOf(const OdString& name) const;
 
-  std::vector<std::pair<OdString, OdDbObjectId>> m_entries;
+  using Entries = std::vector<std::pair<OdString, OdDbObjectId>>;
+  const Entries& entries() const { return *m_entries; }
+  // The entries to change: copied first while an iterator still walks them.
+  Entries& editEntries();
+
+  std::shared_ptr<Entries> m_entries = std::make_shared<Entries>();
 };
 
 typedef OdSmartPtr<OdDbDictionary> OdDbDictionaryPtr;

@@ -183,6 +183,24 @@ TEST_F(DbTables, DictionaryRoundTrip)
   }
   EXPECT_EQ((std::vector<OdString>{L"first", L"third"}), names);
 
+  // An iterator walks the entries it was made on, whatever the dictionary does meanwhile; one
+  // made after the changes sees them.
+  {
+    OdDbDictionaryIteratorPtr it = child->newIterator();
+    child->setAt(L"fourth", OdDbLine::createObject());
+    EXPECT_TRUE(child->setName(L"first", L"fifth"));
+    names.clear();
+    for (; !it->done(); it->next())
+      names.push_back(it->name());
+    EXPECT_EQ((std::vector<OdString>{L"first", L"third"}), names);
+    names.clear();
+    for (it = child->newIterator(); !it->done(); it->next())
+      names.push_back(it->name());
+    EXPECT_EQ((std::vector<OdString>{L"fifth", L"third", L"fourth"}), names);
+    EXPECT_EQ(eOk, child->remove(L"fourth"));
+    EXPECT_TRUE(child->setName(L"fifth", L"first"));
+  }
+
   EXPECT_EQ(eOk, child->remove(L"third"));
   EXPECT_EQ(eKeyNotFound, child->remove(L"third"));
   EXPECT_EQ(1u, child->numEntries());

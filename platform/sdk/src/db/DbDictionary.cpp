@@ -13,18 +13,19 @@ namespace
 class OdDbDictionaryIteratorImpl : public OdDbDictionaryIterator
 {
 public:
-  std::vector<std::pair<OdString, OdDbObjectId>> m_entries;
+  // The dictionary's entries as they were when the iterator was made: shared, not copied.
+  std::shared_ptr<const std::vector<std::pair<OdString, OdDbObjectId>>> m_entries;
   std::size_t m_pos = 0;
 
   void settle()
   {
-    while (m_pos < m_entries.size() && m_entries[m_pos].second.isErased())
+    while (m_pos < m_entries->size() && (*m_entries)[m_pos].second.isErased())
       ++m_pos;
   }
-  OdString name() const override { return done() ? OdString() : m_entries[m_pos].first; }
-  OdDbObjectId objectId() const override { return done() ? OdDbObjectId() : m_entries[m_pos].second; }
+  OdString name() const override { return done() ? OdString() : (*m_entries)[m_pos].first; }
+  OdDbObjectId objectId() const override { return done() ? OdDbObjectId() : (*m_entries)[m_pos].second; }
   OdDbObjectPtr getObject(OdDb::OpenMode openMode) override { return objectId().openObject(openMode); }
-  bool done() const override { return m_pos >= m_entries.size(); }
+  bool done() const override { return m_pos >= m_entries->size(); }
   bool next() override
   {
     if (done())
@@ -38,10 +39,17 @@ public:
 
 OdDbDictionary::OdDbDictionary() = default;
 
+OdDbDictionary::Entries& OdDbDictionary::editEntries()
+{
+  if (m_entries.use_count() > 1)
+    m_entries = std::make_shared<Entries>(*m_entries);
+  return *m_entries;
+}
+
 int OdDbDictionary::indexOf(const OdString& name) const
 {
-  for (std::size_t i = 0; i < m_entries.size(); ++i)
-    if (odDbNamesEqual(m_entries[i].first, name))
+  for (std::size_t i = 0; i < entries().size(); ++i)
+    if (odDbNamesEqual(entries()[i].first, name))
       return static_cast<int>(i);
   return -1;
 }
@@ -50,9 +58,9 @@ OdDbObjectId OdDbDictionary::getAt(const OdString& name) const
 {
   assertReadEnabled();
   const int i = indexOf(name);
-  if (i < 0 || m_entries[static_cast<std::size_t>(i)].second.isErased())
+  if (i < 0 || entries()[static_cast<std::size_t>(i)].second.isErased())
     return OdDbObjectId();
-  return m_entries[static_cast<std::size_t>(i)].second;
+  return entries()[static_cast<std::size_t>(i)].second;
 }
 
 OdDbObjectPtr OdDbDictionary::getAt(const OdString& name, OdDb::OpenMode openMode) const
@@ -70,7 +78,7 @@ bool OdDbDictionary::has(const OdDbObjectId& objectId) const
   assertReadEnabled();
   if (objectId.isNull() || objectId.isErased())
     return false;
-  for (const auto& entry : m_entries)
+  for (const auto& entry : entries())
     if (entry.second == objectId)
       return true;
   return false;
@@ -79,7 +87,7 @@ bool OdDbDictionary::has(const OdDbObjectId& objectId) const
 OdString OdDbDictionary::nameAt(const OdDbObjectId& objectId) const
 {
   assertReadEnabled();
-  for (const auto& entry : m_entries)
+  for (const auto& entry : entries())
     if (entry.second == objectId)
       return entry.first;
   return OdString();
@@ -89,7 +97,7 @@ OdUInt32 OdDbDictionary::numEntries() const
 {
   assertReadEnabled();
   OdUInt32 count = 0;
-  for (const auto& entry : m_entries)
+  for (const auto& entry : entries())
     if (!entry.second.isErased())
       ++count;
   return count;
@@ -119,7 +127,7 @@ OdDbObjectId OdDbDictionary::setAt(const OdString& name, OdDbObject* pObject)
   const int i = indexOf(name);
   if (i >= 0)
   {
-    std::pair<OdString, OdDbObjectId>& entry = m_entries[static_cast<std::size_t>(i)];
+    std::pair<OdString, OdDbObjectId>& entry = editEntries()[static_cast<std::size_t>(i)];
     if (entry.second != id)
     {
       OdDbObjectPtr pOld = entry.second.openObject(OdDb::kForWrite);
@@ -129,7 +137,7 @@ OdDbObjectId OdDbDictionary::setAt(const OdString& name, OdDbObject* pObject)
     entry.second = id;
   }
   else
-    m_entries.emplace_back(name, id);
+    editEntries().emplace_back(name, id);
   return id;
 }
 
@@ -140,10 +148,11 @@ OdResult OdDbDictionary::remove(const OdString& name)
   if (i < 0)
     return eKeyNotFound;
   assertWriteEnabled();
-  OdDbObjectPtr pObj = m_entries[static_cast<std::size_t>(i)].second.openObject(OdDb::kForWrite, true);
+  OdDbObjectPtr pObj = entries()[static_cast<std::size_t>(i)].second.openObject(OdDb::kForWrite, true);
   if (!pObj.isNull() && pObj->ownerId() == objectId())
     pObj->setOwnerId(OdDbObjectId());
-  m_entries.erase(m_entries.begin() + i);
+  Entries& edited = editEntries();
+  edited.erase(edited.begin() + i);
   return eOk;
 }
 
@@ -165,7 +174,7 @@ bool OdDbDictionary::setName(const OdString& oldName, const OdString& newName)
   if (j >= 0 && j != i)
     return false;
   assertWriteEnabled();
-  m_entries[static_cast<std::size_t>(i)].first = newName;
+  editEntries()[static_cast<std::size_t>(i)].first = newName;
   return true;
 }
 
@@ -180,7 +189,7 @@ OdDbDictionaryIteratorPtr OdDbDictionary::newIterator() const
 
 OdResult OdDbDictionary::subErase(bool erasing)
 {
-  for (const auto& entry : m_entries)
+  for (const auto& entry : entries())
   {
     OdDbObjectPtr pObj = entry.second.openObject(OdDb::kForWrite, true);
     if (!pObj.isNull() && pObj->ownerId() == objectId() && pObj->isErased() != erasing)
@@ -193,7 +202,7 @@ void OdDbDictionary::dxfOutFields(OdDbDxfFiler* pFiler) const
 {
   OdDbObject::dxfOutFields(pFiler);
   pFiler->wrSubclassMarker(L"OdDbDictionary");
-  for (const auto& entry : m_entries)
+  for (const auto& entry : entries())
   {
     if (entry.second.isErased())
       continue;

@@ -170,6 +170,7 @@ OdDbObjectIdArray OdDbDynBlockReference::parametersOf(const OdDbObjectId& defini
   OdDbDictionaryPtr pParams = pExt.isNull() ? pExt : OdDbDictionary::cast(pExt->getAt(OdDbBlockParameter::kParametersKey, OdDb::kForRead));
   if (pParams.isNull())
     return out;
+  out.reserve(pParams->numEntries());
   for (OdDbDictionaryIteratorPtr it = pParams->newIterator(); !it->done(); it->next())
     if (it->objectId().objectClass()->isDerivedFrom(OdDbBlockParameter::desc()))
       out.push_back(it->objectId());
