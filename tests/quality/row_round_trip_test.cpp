@@ -257,10 +257,10 @@ TEST(RowRoundTrip, SavingSeesEveryEditOfADrawingReadFromItsFile)
       const CKyPropertyDescription& row = *rows.container().GetAt(r);
       const std::string name = KyClassName(object.get()) + " " + row.GetName().toQString().toStdString();
       // Values a file cannot keep, which the writer refuses by name: a plot style name with a
-      // letter more names no style of the drawing; inspection data has no DXF form yet.
+      // letter more names no style of the drawing.
       const QString key = row.GetName().toQString();
       if (!row.GetSetMethod() || row.IsReadOnly(object.get()) || kWritesNothing.count(name) ||
-          row.GetCategory().toQString() == "MATCHPROP" || key == "PrintStyle" || key.startsWith("Inspection"))
+          row.GetCategory().toQString() == "MATCHPROP" || key == "PrintStyle")
         continue;
       CKyVariant chosenTag;
       const CKyVariant sent = anotherValue(row.GetValue(object.get(), palette.value), chosenTag);

@@ -4,8 +4,10 @@
 // angle) and the AcDbRotatedDimension marker of rotated ones. A dimension's style overrides
 // travel in the extended data of the application "ACAD": "DSTYLE", then a 1002 "{" ... "}" group
 // of pairs, each a 1070 group code of a variable followed by its value (1000 text, 1040 real,
-// 1070 integer, 1005 handle). The anonymous block that draws the dimension is kept as it came;
-// only the reference to it is the dimension's.
+// 1070 integer, 1005 handle). Inspection data, which DXF gives no group codes, travels the same
+// way under this system's own application: "INSPECTION", then a 1002 group of pairs, each a
+// 1070 key (1 on, 2 frame bits, 3 label, 4 rate) followed by its value. The anonymous block that
+// draws the dimension is kept as it came; only the reference to it is the dimension's.
 #include <cmath>
 #include <string>
 
@@ -25,6 +27,20 @@ namespace
 {
 const wchar_t* const kAcadApp = L"ACAD";
 const wchar_t* const kDimStyleKey = L"DSTYLE";
+const wchar_t* const kInspectionKey = L"INSPECTION";
+enum InspectionKey
+{
+  kInspectionOn = 1,
+  kInspectionFrame = 2,
+  kInspectionLabel = 3,
+  kInspectionRate = 4
+};
+
+bool hasInspection(const OdDbDimension* pDim)
+{
+  return pDim->inspection() || pDim->inspectionFrame() != 0 || !pDim->inspectionLabel().isEmpty() ||
+         !pDim->inspectionRate().isEmpty();
+}
 
 // Type bits of group 70: the kind in the low bits, 32 for a block of this dimension alone, 128
 // for a text at a place of its own.
@@ -73,11 +89,6 @@ void overrideFields(const OdDbDimension* pDim, DxfFields& out)
 void dimensionFields(const OdDbObject* pObj, DxfFields& out)
 {
   const OdDbDimension* pDim = static_cast<const OdDbDimension*>(pObj);
-  // Inspection data has no DXF form here yet: a file without it would lose it silently.
-  if (pDim->inspection() || pDim->inspectionFrame() != 0 || !pDim->inspectionLabel().isEmpty() ||
-      !pDim->inspectionRate().isEmpty())
-    throw DxfWriteError{"DIMENSION " + DxfEncoder::handle(static_cast<std::uint64_t>(pDim->getDbHandle())) +
-                        " holds inspection data, which cannot be written to DXF yet"};
   const OdDbRotatedDimension* pRotated = OdDbRotatedDimension::cast(pObj).get();
   const OdDbAlignedDimension* pAligned = OdDbAlignedDimension::cast(pObj).get();
   entityFields(pDim, "DIMENSION", out);
@@ -134,6 +145,40 @@ bool dxfWriteDimensionOverrides(const OdDbObject* pObj, DxfFields& out)
   if (!pDim || pDim->dimVarOverrides().isEmpty())
     return false;
   overrideFields(pDim, out);
+  return true;
+}
+
+const wchar_t* dxfOwnApplication()
+{
+  return L"KYPROPS";
+}
+
+bool dxfHasOwnApplicationData(const OdDbObject* pObj)
+{
+  const OdDbDimension* pDim = OdDbDimension::cast(pObj).get();
+  return pDim && hasInspection(pDim);
+}
+
+bool dxfWriteOwnApplicationData(const OdDbObject* pObj, DxfFields& out)
+{
+  const OdDbDimension* pDim = OdDbDimension::cast(pObj).get();
+  if (!pDim || !hasInspection(pDim))
+    return false;
+  out.text(1001, dxfOwnApplication());
+  out.text(1000, kInspectionKey);
+  out.text(1002, L"{");
+  out.integer(1070, kInspectionOn);
+  out.integer(1070, pDim->inspection() ? 1 : 0);
+  out.integer(1070, kInspectionFrame);
+  out.integer(1070, pDim->inspectionFrame());
+  out.integer(1070, kInspectionLabel);
+  out.text(1000, pDim->inspectionLabel());
+  out.integer(1070, kInspectionRate);
+  out.text(1000, pDim->inspectionRate());
+  out.text(1002, L"}");
+  const OdResBufPtr rest = pDim->xData(dxfOwnApplication());
+  if (!rest.isNull())
+    out.xdataChain(rest->next().get());
   return true;
 }
 
@@ -262,93 +307,144 @@ OdDbEntityPtr DxfReader::readDimension(DxfEntityProps& props)
   return pDim;
 }
 
-// Takes the DSTYLE overrides out of the dimension's ACAD data and applies them; the rest of the
-// ACAD data (if any) stays in the chain.
-OdResBufPtr DxfReader::takeDimensionOverrides(OdDbDimension* pDim, OdResBufPtr chain, int line)
+// Takes the group "key" 1002 "{" ... "}" out of the application's data in the chain and hands
+// each of its pairs (a 1070 key, then its value) to take; a value without a 1070 before it is a
+// repair naming unkeyed. What the application holds besides the group stays in the chain.
+OdResBufPtr DxfReader::takeKeyedGroup(OdResBufPtr chain, const wchar_t* app, const wchar_t* key, const char* unkeyed,
+                                      int line, const std::function<void(int, const OdResBufPtr&)>& take)
 {
-  OdResBufPtr acad = takeApp(chain, kAcadApp);
-  if (acad.isNull())
+  OdResBufPtr data = takeApp(chain, app);
+  if (data.isNull())
     return chain;
-  // Find 1000 "DSTYLE" followed by 1002 "{".
-  OdResBufPtr before = acad, rb = acad->next();
-  while (!rb.isNull() && !(rb->restype() == 1000 && rb->getString().iCompare(kDimStyleKey) == 0 &&
-                           !rb->next().isNull() && rb->next()->restype() == 1002))
+  OdResBufPtr before = data, rb = data->next();
+  while (!rb.isNull() && !(rb->restype() == 1000 && rb->getString().iCompare(key) == 0 && !rb->next().isNull() &&
+                           rb->next()->restype() == 1002))
   {
     before = rb;
     rb = rb->next();
   }
   if (rb.isNull())
   {
-    acad->last()->setNext(chain);
-    return acad;
+    data->last()->setNext(chain);
+    return data;
   }
   OdResBufPtr p = rb->next()->next();
   while (!p.isNull() && !(p->restype() == 1002 && p->getString() == L"}"))
   {
     if (p->restype() != 1070 || p->next().isNull())
     {
-      repair(line, "DIMENSION style overrides hold a value without a group code before it", "dropped the value");
+      repair(line, unkeyed, "dropped the value");
       p = p->next();
       continue;
     }
-    const int code = p->getInt16();
-    OdResBufPtr value = p->next();
+    const int k = p->getInt16();
+    const OdResBufPtr value = p->next();
     p = value->next();
-    const int index = odDimVarByCode(code, false);
-    if (index < 0)
-    {
-      repair(line, "DIMENSION style overrides name group code " + std::to_string(code) + ", which is no dimension variable",
-             "dropped the override");
-      continue;
-    }
-    OdDimVarValue v;
-    const OdDimVarDesc& d = odDimVarDesc(index);
-    bool ok = true;
-    switch (d.kind)
-    {
-    case OdDimVarKind::Real:
-      ok = value->restype() == 1040;
-      if (ok)
-        v.real = value->getDouble();
-      break;
-    case OdDimVarKind::String:
-      ok = value->restype() == 1000;
-      if (ok)
-        v.text = value->getString();
-      break;
-    case OdDimVarKind::Id:
-      ok = value->restype() == 1005;
-      if (ok)
-        v.id = idOfHandle(static_cast<std::uint64_t>(value->getHandle()));
-      break;
-    case OdDimVarKind::Color:
-      ok = value->restype() == 1070 || value->restype() == 1071;
-      if (ok)
-        ok = apply(line, "DIMENSION colour override", [&] {
-          v.color.setColorIndex(static_cast<OdUInt16>(value->restype() == 1070 ? value->getInt16() : value->getInt32()));
-        });
-      break;
-    default:
-      ok = value->restype() == 1070 || value->restype() == 1071;
-      if (ok)
-        v.integer = value->restype() == 1070 ? value->getInt16() : value->getInt32();
-      break;
-    }
-    if (!ok)
-    {
-      repair(line, std::string("DIMENSION style override of ") + d.name + " holds a value of another kind",
-             "dropped the override");
-      continue;
-    }
-    const std::string what = std::string("DIMENSION style override of ") + d.name;
-    apply(line, what.c_str(), [&] { pDim->setDimVarValue(index, v); });
+    take(k, value);
   }
-  // What follows the closing brace stays ACAD data.
+  // What follows the closing brace stays the application's.
   OdResBufPtr after = p.isNull() ? OdResBufPtr() : p->next();
   before->setNext(after.get());
-  if (acad->next().isNull())
+  if (data->next().isNull())
     return chain;
-  acad->last()->setNext(chain);
-  return acad;
+  data->last()->setNext(chain);
+  return data;
+}
+
+// The inspection data under this system's application, applied to the dimension.
+OdResBufPtr DxfReader::takeDimensionInspection(OdDbDimension* pDim, OdResBufPtr chain, int line)
+{
+  return takeKeyedGroup(
+    chain, dxfOwnApplication(), kInspectionKey, "DIMENSION inspection data holds a value without a key before it", line,
+    [&](int key, const OdResBufPtr& value) {
+      const bool number = value->restype() == 1070;
+      const bool text = value->restype() == 1000;
+      switch (key)
+      {
+      case kInspectionOn:
+        if (number)
+          return pDim->setInspection(value->getInt16() != 0);
+        break;
+      case kInspectionFrame:
+        if (number)
+        {
+          apply(line, "DIMENSION inspection frame", [&] { pDim->setInspectionFrame(value->getInt16()); });
+          return;
+        }
+        break;
+      case kInspectionLabel:
+        if (text)
+          return pDim->setInspectionLabel(value->getString());
+        break;
+      case kInspectionRate:
+        if (text)
+          return pDim->setInspectionRate(value->getString());
+        break;
+      default:
+        repair(line, "DIMENSION inspection data names key " + std::to_string(key) + ", which this reader does not know",
+               "dropped the value");
+        return;
+      }
+      repair(line, "DIMENSION inspection value " + std::to_string(key) + " holds a value of another kind",
+             "dropped the value");
+    });
+}
+
+// The DSTYLE overrides of the dimension's ACAD data, applied to the dimension.
+OdResBufPtr DxfReader::takeDimensionOverrides(OdDbDimension* pDim, OdResBufPtr chain, int line)
+{
+  return takeKeyedGroup(
+    chain, kAcadApp, kDimStyleKey, "DIMENSION style overrides hold a value without a group code before it", line,
+    [&](int code, const OdResBufPtr& value) {
+      const int index = odDimVarByCode(code, false);
+      if (index < 0)
+      {
+        repair(line,
+               "DIMENSION style overrides name group code " + std::to_string(code) + ", which is no dimension variable",
+               "dropped the override");
+        return;
+      }
+      OdDimVarValue v;
+      const OdDimVarDesc& d = odDimVarDesc(index);
+      bool ok = true;
+      switch (d.kind)
+      {
+      case OdDimVarKind::Real:
+        ok = value->restype() == 1040;
+        if (ok)
+          v.real = value->getDouble();
+        break;
+      case OdDimVarKind::String:
+        ok = value->restype() == 1000;
+        if (ok)
+          v.text = value->getString();
+        break;
+      case OdDimVarKind::Id:
+        ok = value->restype() == 1005;
+        if (ok)
+          v.id = idOfHandle(static_cast<std::uint64_t>(value->getHandle()));
+        break;
+      case OdDimVarKind::Color:
+        ok = value->restype() == 1070 || value->restype() == 1071;
+        if (ok)
+          ok = apply(line, "DIMENSION colour override", [&] {
+            v.color.setColorIndex(static_cast<OdUInt16>(value->restype() == 1070 ? value->getInt16() : value->getInt32()));
+          });
+        break;
+      default:
+        ok = value->restype() == 1070 || value->restype() == 1071;
+        if (ok)
+          v.integer = value->restype() == 1070 ? value->getInt16() : value->getInt32();
+        break;
+      }
+      if (!ok)
+      {
+        repair(line, std::string("DIMENSION style override of ") + d.name + " holds a value of another kind",
+               "dropped the override");
+        return;
+      }
+      const std::string what = std::string("DIMENSION style override of ") + d.name;
+      apply(line, what.c_str(), [&] { pDim->setDimVarValue(index, v); });
+    });
 }
 } // namespace kydxf

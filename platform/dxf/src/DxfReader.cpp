@@ -909,6 +909,7 @@ void DxfReader::applyXData(OdDbObject* pObj, OdResBufPtr chain, int line)
   if (OdDbDimension* pDim = OdDbDimension::cast(pObj).get())
   {
     chain = takeDimensionOverrides(pDim, chain, line);
+    chain = takeDimensionInspection(pDim, chain, line);
     if (chain.isNull())
       return;
   }

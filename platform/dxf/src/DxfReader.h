@@ -327,6 +327,9 @@ private:
   // which the dimension takes (the rest of the chain is returned) (DxfDimensions.cpp).
   OdDbEntityPtr readDimension(DxfEntityProps& props);
   OdResBufPtr takeDimensionOverrides(OdDbDimension* pDim, OdResBufPtr chain, int line);
+  OdResBufPtr takeDimensionInspection(OdDbDimension* pDim, OdResBufPtr chain, int line);
+  OdResBufPtr takeKeyedGroup(OdResBufPtr chain, const wchar_t* app, const wchar_t* key, const char* unkeyed, int line,
+                             const std::function<void(int, const OdResBufPtr&)>& take);
   // XLINE and RAY; SOLID and TRACE (DxfFills.cpp).
   template <class Line>
   OdDbEntityPtr readConstructionLine(DxfEntityProps& props, const char* kind);

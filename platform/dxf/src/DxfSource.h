@@ -39,6 +39,10 @@ public:
 
   // Whether the object may differ from its state at the read.
   bool mayHaveChanged(const OdDbObject* pObj) const;
+  // Whether every object may have changed; else the objects marked, which are the only ones that
+  // may have (with the entities they own).
+  bool everything() const { return m_everything; }
+  const std::unordered_set<const OdDbStub*>& touched() const { return m_touched; }
 
   void objectOpenedForModify(const OdDbDatabase* pDb, const OdDbObject* pObject) override;
   void goodbye(const OdDbDatabase* pDb) override;

@@ -135,9 +135,10 @@ private:
 
     m_next = std::max(m_maxHandle + 1, static_cast<std::uint64_t>(m_db->handseed()));
     OdDbSymbolTablePtr pApps = m_db->getRegAppTableId().safeOpenObject();
-    const bool needed[] = {true, m_hyperlinks, m_transparencies, m_descriptions};
-    const OdString apps[] = {L"ACAD", dxfHyperlinkApplication(), L"AcCmTransparency", L"AcAecLayerStandard"};
-    for (int i = 0; i < 4; ++i)
+    const bool needed[] = {true, m_hyperlinks, m_transparencies, m_descriptions, m_ownData};
+    const OdString apps[] = {L"ACAD", dxfHyperlinkApplication(), L"AcCmTransparency", L"AcAecLayerStandard",
+                             dxfOwnApplication()};
+    for (int i = 0; i < 5; ++i)
       if (needed[i] && !pApps->has(apps[i]))
         m_newApps.emplace_back(apps[i], fresh());
     if (!m_plotStyleNames.isNull())
@@ -164,6 +165,7 @@ private:
       m_objects.push_back(pObj->extensionDictionary());
     for (const OdString& name : pObj->fieldNames())
       m_objects.push_back(pObj->getField(name));
+    m_ownData = m_ownData || dxfHasOwnApplicationData(pObj);
     if (!m_hyperlinks)
     {
       const OdArray<OdString> apps = pObj->xDataApplications();
@@ -574,6 +576,7 @@ private:
   std::uint64_t m_normalPlotStyle = 0;
   std::vector<std::pair<OdString, std::uint64_t>> m_newApps;
   bool m_hyperlinks = false;
+  bool m_ownData = false;
   bool m_transparencies = false;
   bool m_descriptions = false;
   bool m_scales = false;

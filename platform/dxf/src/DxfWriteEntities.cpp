@@ -188,6 +188,7 @@ void dxfXDataFields(const OdDbObject* pObj, const char* kind, DxfFields& out)
 {
   out.xdata();
   const bool wroteAcad = dxfWriteDimensionOverrides(pObj, out);
+  const bool wroteOwn = dxfWriteOwnApplicationData(pObj, out);
   const OdArray<OdString> apps = pObj->xDataApplications();
   bool hasHostLink = false, hasFileLink = false;
   for (unsigned i = 0; i < apps.size(); ++i)
@@ -201,7 +202,8 @@ void dxfXDataFields(const OdDbObject* pObj, const char* kind, DxfFields& out)
   for (unsigned i = 0; i < apps.size(); ++i)
   {
     const OdResBufPtr chain = pObj->xData(apps[i]);
-    if (chain.isNull() || (wroteAcad && apps[i].iCompare(L"ACAD") == 0))
+    if (chain.isNull() || (wroteAcad && apps[i].iCompare(L"ACAD") == 0) ||
+        (wroteOwn && apps[i].iCompare(dxfOwnApplication()) == 0))
       continue;
     OdString link, description;
     if (apps[i].iCompare(CKyUtils::kHyperlinkAppName) != 0 || !hostHyperlink(chain.get(), link, description))

@@ -13,6 +13,7 @@
 #include "DbBlockTableRecord.h"
 #include "DbDatabase.h"
 #include "DbDictionary.h"
+#include "DbRegAppTableRecord.h"
 #include "DbEntity.h"
 #include "DbSymbolTable.h"
 #include "DxfMerge.h"
@@ -956,8 +957,50 @@ private:
 };
 } // namespace
 
+namespace
+{
+// A changed object may hold data that files keep under this system's own application; a file
+// that did not register it gets the registration, as a record of the drawing (written as the
+// table's new record).
+void registerOwnApplication(OdDbDatabase* db, const KyDxfSource& source, bool checkUntracked)
+{
+  OdDbSymbolTablePtr pApps = db->getRegAppTableId().safeOpenObject();
+  if (pApps->has(dxfOwnApplication()))
+    return;
+  bool needed = false;
+  auto look = [&needed](const OdDbObjectId& id) {
+    OdDbObjectPtr pObj = id.openObject();
+    needed = needed || (!pObj.isNull() && dxfHasOwnApplicationData(pObj.get()));
+  };
+  if (source.changes && !source.changes->everything() && !checkUntracked)
+  {
+    for (const OdDbStub* stub : source.changes->touched())
+      if (!needed)
+        look(OdDbObjectId(const_cast<OdDbStub*>(stub)));
+  }
+  else
+  {
+    OdDbSymbolTablePtr pBlocks = db->getBlockTableId().safeOpenObject();
+    for (OdDbSymbolTableIteratorPtr it = pBlocks->newIterator(); !it->done() && !needed; it->step())
+    {
+      OdDbBlockTableRecordPtr pBlock = OdDbBlockTableRecord::cast(it->getRecord());
+      if (!pBlock.isNull())
+        for (OdDbObjectIteratorPtr e = pBlock->newIterator(); !e->done() && !needed; e->step())
+          look(e->objectId());
+    }
+  }
+  if (!needed)
+    return;
+  pApps->upgradeOpen();
+  OdDbRegAppTableRecordPtr pApp = OdDbRegAppTableRecord::createObject();
+  pApp->setName(dxfOwnApplication());
+  pApps->add(pApp);
+}
+} // namespace
+
 void dxfWriteFromSource(OdDbDatabase* db, const KyDxfSource& source, DxfOutput& out, bool checkUntracked)
 {
+  registerOwnApplication(db, source, checkUntracked);
   SourceWriter(db, source, out, checkUntracked).run();
 }
 } // namespace kydxf

@@ -252,6 +252,13 @@ void dxfXDataFields(const OdDbObject* pObj, const char* kind, DxfFields& out);
 // A dimension's style overrides as the ACAD application's DSTYLE data, with the rest of its ACAD
 // data; false (nothing written) for other objects and dimensions without overrides.
 bool dxfWriteDimensionOverrides(const OdDbObject* pObj, DxfFields& out);
+// The application under which this system keeps in files what DXF has no group codes for (a
+// dimension's inspection data): registered in every file that has such data.
+const wchar_t* dxfOwnApplication();
+bool dxfHasOwnApplicationData(const OdDbObject* pObj);
+// That data with the rest of the object's data under the application; false (nothing written)
+// when the object has none.
+bool dxfWriteOwnApplicationData(const OdDbObject* pObj, DxfFields& out);
 
 // The vertices of a heavy polyline (null for other objects): they follow it, then a SEQEND.
 OdDbObjectIteratorPtr dxfVerticesOf(const OdDbObject* pObj);

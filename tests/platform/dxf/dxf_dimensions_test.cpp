@@ -428,8 +428,6 @@ TEST(DxfDimensions, CorpusDimensionsMatchAnIndependentReading)
   EXPECT_GT(compared, 500);
 }
 
-// Inspection data has no DXF form here: a dimension holding any of it is refused by name rather
-// than written without it.
 TEST(DxfDimensions, TrueColourOverridesAreRefusedByDimensionAndVariable)
 {
   OdCmColor rgb;
@@ -453,29 +451,82 @@ TEST(DxfDimensions, TrueColourOverridesAreRefusedByDimensionAndVariable)
   }
 }
 
-TEST(DxfDimensions, InspectionDataIsRefusedNotDropped)
+// Inspection data has no DXF group codes: it travels as extended data of this system's own
+// application, which a file gets registered when it first holds such data.
+TEST(DxfDimensions, InspectionDataTravelsUnderTheOwnApplication)
 {
-  const std::function<void(OdDbRotatedDimension*)> inspections[] = {
-    [](OdDbRotatedDimension* d) { d->setInspection(true); },
-    [](OdDbRotatedDimension* d) { d->setInspectionFrame(48); },
-    [](OdDbRotatedDimension* d) { d->setInspectionLabel(L"A"); },
-    [](OdDbRotatedDimension* d) { d->setInspectionRate(L"100%"); },
+  const auto inspect = [](OdDbDimension* d) {
+    d->setInspection(true);
+    d->setInspectionFrame(1 | 16 | 32);
+    d->setInspectionLabel(L"A");
+    d->setInspectionRate(L"100%");
   };
-  for (const auto& set : inspections)
+  const auto expectInspected = [](const OdDbObject* pObj) {
+    const OdDbDimension* d = OdDbDimension::cast(pObj).get();
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(d->inspection());
+    EXPECT_EQ(d->inspectionFrame(), 1 | 16 | 32);
+    EXPECT_EQ(d->inspectionLabel(), OdString(L"A"));
+    EXPECT_EQ(d->inspectionRate(), OdString(L"100%"));
+    EXPECT_TRUE(d->xData(dxfOwnApplication()).isNull()) << "the data is the dimension's, not extended data";
+  };
+  for (int version : {kDxfR2000, kDxfR2018})
   {
-    OdDbRotatedDimensionPtr dim = OdDbRotatedDimension::createObject();
-    EXPECT_NO_THROW(dxfwrite::writeWhole(dim.get(), kDxfR2018));
-    set(dim.get());
-    try
-    {
-      dxfwrite::writeWhole(dim.get(), kDxfR2018);
-      ADD_FAILURE() << "written";
-    }
-    catch (const kydxf::DxfWriteError& e)
-    {
-      EXPECT_NE(e.message.find("inspection data"), std::string::npos) << e.message;
-    }
+    SCOPED_TRACE(version);
+    EXPECT_TRUE(dxfwrite::writtenWholeReadsBack(
+      [&] {
+        OdDbRotatedDimensionPtr dim = OdDbRotatedDimension::createObject();
+        dim->setXLine2Point(OdGePoint3d(4, 0, 0));
+        inspect(dim.get());
+        return OdDbEntityPtr(dim);
+      },
+      version));
   }
+
+  // A file without the registration: the edit adds it, and the dimension reads back inspected.
+  const QByteArray source = dimensionFile();
+  ASSERT_EQ(source.indexOf("KYPROPS"), -1);
+  const dxfwrite::Read r = dxfwrite::readSource(source);
+  {
+    OdDbObjectPtr dim = at(r.db, 0xC1);
+    dim->upgradeOpen();
+    inspect(static_cast<OdDbDimension*>(dim.get()));
+  }
+  const QByteArray written = dxfwrite::writeBack(r);
+  const int appId = written.indexOf("AcDbRegAppTableRecord");
+  ASSERT_GE(appId, 0);
+  EXPECT_LT(written.indexOf("KYPROPS", appId), written.indexOf("ENDTAB", appId)) << "registered in the APPID table";
+  const dxfwrite::Read again = dxfwrite::readSource(written);
+  EXPECT_EQ(again.report.repairCount, 0);
+  expectInspected(at(again.db, 0xC1).get());
+  EXPECT_EQ(dxfwrite::writeBack(again), written) << "read again and not edited, it goes out as it came";
+
+  // Faults in the data are repairs; the values that make sense are kept.
+  const std::string faulty = dxfwrite::tags({
+    {0, "DIMENSION"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbDimension"}, {10, "0"}, {20, "0"}, {30, "0"},
+    {70, "1"}, {100, "AcDbAlignedDimension"}, {13, "0"}, {23, "0"}, {33, "0"}, {14, "1"}, {24, "0"}, {34, "0"},
+    {1001, "KYPROPS"}, {1000, "INSPECTION"}, {1002, "{"}, {1070, "1"}, {1070, "1"}, {1070, "9"}, {1070, "0"},
+    {1070, "3"}, {1070, "7"}, {1000, "stray"}, {1070, "4"}, {1000, "50%"}, {1002, "}"}, {1000, "more"},
+  });
+  const dxfwrite::Read bad = dxfwrite::readSource(dxfwrite::entitiesFile(QByteArray::fromStdString(faulty)));
+  const char* expected[] = {"inspection data names key 9, which this reader does not know; dropped the value",
+                            "inspection value 3 holds a value of another kind; dropped the value",
+                            "inspection data holds a value without a key before it; dropped the value"};
+  ASSERT_EQ(bad.report.repairs.size(), 3);
+  for (int i = 0; i < 3; ++i)
+  {
+    const std::string text = KyDxfReader::Report::repairText("t.dxf", bad.report.repairs[i]).toStdString();
+    EXPECT_NE(text.find(expected[i]), std::string::npos) << text;
+  }
+  const OdDbDimensionPtr dim = OdDbDimension::cast(dxfwrite::onlyEntity(bad.db));
+  ASSERT_FALSE(dim.isNull());
+  EXPECT_TRUE(dim->inspection());
+  EXPECT_TRUE(dim->inspectionLabel().isEmpty());
+  EXPECT_EQ(dim->inspectionRate(), OdString(L"50%"));
+  const OdResBufPtr rest = dim->xData(dxfOwnApplication());
+  ASSERT_FALSE(rest.isNull()) << "what follows the group stays the application's data";
+  ASSERT_FALSE(rest->next().isNull());
+  EXPECT_EQ(rest->next()->getString(), OdString(L"more"));
 }
 
 // A style's text fill reads from its own code and its colour from the 70 that follows the flags;
