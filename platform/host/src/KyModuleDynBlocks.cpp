@@ -3,6 +3,7 @@
 #include "KyModuleDynBlocks.h"
 
 #include "DbObject.h"
+#include "KyReadScopeMemo.h"
 
 
 CKyModuleDynBlocks& CKyModuleDynBlocks::instance()
@@ -42,14 +43,29 @@ CKyModuleDynBlocks::DynBlockReference::DynBlockReference(const OdDbBlockReferenc
 
 bool CKyModuleDynBlocks::DynBlockReference::isDynamicBlock() const
 {
+  if (kyReadScopeFor(m_reference.blockId()))
+  {
+    OdDbDynBlockReferencePropertyArray properties;
+    getBlockProperties(properties);
+    return !properties.isEmpty();
+  }
   return m_reference.isDynamicBlock();
 }
 
 void CKyModuleDynBlocks::DynBlockReference::getBlockProperties(OdDbDynBlockReferencePropertyArray& properties) const
 {
-  properties.clear();
-  if (m_reference.isDynamicBlock())
-    m_reference.getBlockProperties(properties);
+  // Every dynamic row of the reference asks for the list while the palette reads its rows: it is
+  // found once per read scope (each property reads its value afresh).
+  KyReadScopeMemo* memo = kyReadScopeFor(m_reference.blockId());
+  if (memo && memo->dynamicProperties)
+  {
+    properties = *memo->dynamicProperties;
+    return;
+  }
+  // Empty for a reference whose block is not dynamic.
+  m_reference.getBlockProperties(properties);
+  if (memo)
+    memo->dynamicProperties = properties;
 }
 
 // ---- DynBlockReferenceProperty ----

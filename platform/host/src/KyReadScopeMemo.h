@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "DbDynBlockReference.h"
 #include "DbObject.h"
 #include "DbObjectId.h"
 #include "KyString.h"
@@ -21,11 +22,14 @@ struct KyReadScopeMemo
   };
   std::optional<Annotative> annotative;
   std::optional<CKyString> currentScale;
+  // A block reference's dynamic-block properties (which parameters, not their values).
+  std::optional<OdDbDynBlockReferencePropertyArray> dynamicProperties;
 
   void forgetAnswers()
   {
     annotative.reset();
     currentScale.reset();
+    dynamicProperties.reset();
   }
 };
 

@@ -15,6 +15,7 @@
 #include "DbLine.h"
 #include "KyConstraints.h"
 #include "KyModuleDynBlocks.h"
+#include "KyObjectReadScope.h"
 #include "KyTestDrawing.h"
 #include "KyTestDynBlocks.h"
 #include "KyTestGeometry.h"
@@ -323,6 +324,54 @@ TEST_F(DynBlockTest, HostNamesTheDefinitionOfARepresentation)
   EXPECT_FALSE(service.DbDynBlockReference_wrapper(plainRef).isDynamicBlock());
   service.DbDynBlockReference_wrapper(plainRef).getBlockProperties(all);
   EXPECT_TRUE(all.empty());
+}
+
+// While the palette reads a reference's rows, the host finds its properties once; their values
+// are read afresh, and a parameter added meanwhile shows in the next scope.
+TEST_F(DynBlockTest, HostListsTheReferencesPropertiesOncePerReadScope)
+{
+  const CKyModuleDynBlocks& service = CKyModuleDynBlocks::instance();
+  OdDbBlockReferencePtr ref = OdDbBlockReference::cast(reference.safeOpenObject());
+  auto listed = [&] {
+    OdDbDynBlockReferencePropertyArray all;
+    service.DbDynBlockReference_wrapper(ref).getBlockProperties(all);
+    return all;
+  };
+  auto addParameter = [&](const wchar_t* name) {
+    OdDbBlockTableRecordPtr def = OdDbBlockTableRecord::cast(definition.safeOpenObject(OdDb::kForWrite));
+    kyAddParameter(def, OdDbBlockLinearParameter::createObject(), name);
+  };
+  {
+    CKyObjectReadScope scope(ref.get());
+    ASSERT_EQ(listed().size(), 6u);
+    addParameter(L"Depth");
+    EXPECT_EQ(listed().size(), 6u) << "the list found first in the scope";
+    EXPECT_TRUE(service.DbDynBlockReference_wrapper(ref).isDynamicBlock());
+    // Another object's scope does not see this one's list.
+    OdDbBlockReferencePtr second = OdDbBlockReference::cast(other.safeOpenObject());
+    {
+      CKyObjectReadScope inner(second.get());
+      OdDbDynBlockReferencePropertyArray all;
+      service.DbDynBlockReference_wrapper(second).getBlockProperties(all);
+      EXPECT_EQ(all.size(), 7u);
+    }
+    ASSERT_TRUE(property(reference, L"Width").setValue(OdResBuf::newRb(40, 12.0)));
+    for (const OdDbDynBlockReferenceProperty& p : listed())
+    {
+      if (p.propertyName() == OdString(L"Width"))
+      {
+        EXPECT_DOUBLE_EQ(p.value()->getDouble(), 12.0) << "values are read afresh";
+      }
+    }
+  }
+  EXPECT_EQ(listed().size(), 7u) << "no scope: the definition as it is";
+  CKyObjectReadScope scope(ref.get());
+  EXPECT_EQ(listed().size(), 7u);
+  addParameter(L"Height");
+  {
+    OdDbObjectPtr write = reference.safeOpenObject(OdDb::kForWrite);
+    EXPECT_EQ(listed().size(), 8u) << "the reference open for write: nothing remembered";
+  }
 }
 
 // Records the block operations the constraint service hears of.
