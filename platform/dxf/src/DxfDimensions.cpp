@@ -6,10 +6,13 @@
 // of pairs, each a 1070 group code of a variable followed by its value (1000 text, 1040 real,
 // 1070 integer, 1005 handle). Inspection data, which DXF gives no group codes, travels the same
 // way under this system's own application: "INSPECTION", then a 1002 group of pairs, each a
-// 1070 key (1 on, 2 frame bits, 3 label, 4 rate) followed by its value. The anonymous block that
+// 1070 key (1 on, 2 frame bits, 3 label, 4 rate) followed by its value; and so do the dimension
+// variables without a group code, overridden on a dimension or set on a style: "DIMVARS", then
+// pairs of the variable's name (1000) and its value (1040 real, 1000 text). The anonymous block that
 // draws the dimension is kept as it came; only the reference to it is the dimension's.
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "DbAlignedDimension.h"
 #include "DbBlockTableRecord.h"
@@ -42,6 +45,36 @@ bool hasInspection(const OdDbDimension* pDim)
          !pDim->inspectionRate().isEmpty();
 }
 
+const wchar_t* const kUncodedVarsKey = L"DIMVARS";
+
+// The variables without a group code that the dimension overrides or the style sets, in the
+// list's order.
+std::vector<int> uncodedVars(const OdDbObject* pObj)
+{
+  std::vector<int> out;
+  if (const OdDbDimension* pDim = OdDbDimension::cast(pObj).get())
+  {
+    const OdArray<int> overrides = pDim->dimVarOverrides();
+    for (unsigned i = 0; i < overrides.size(); ++i)
+      if (odDimVarDesc(overrides[i]).flags & kOdDimVarNoDxf)
+        out.push_back(overrides[i]);
+  }
+  else if (const OdDbDimStyleTableRecord* pStyle = OdDbDimStyleTableRecord::cast(pObj).get())
+  {
+    for (int i = 0; i < kOdDimVarCount; ++i)
+      if ((odDimVarDesc(i).flags & kOdDimVarNoDxf) && pStyle->isDimVarSet(i))
+        out.push_back(i);
+  }
+  return out;
+}
+
+const OdDimVarValue& valueOf(const OdDbObject* pObj, int index)
+{
+  if (const OdDbDimension* pDim = OdDbDimension::cast(pObj).get())
+    return pDim->dimVarValue(index);
+  return static_cast<const OdDbDimStyleTableRecord*>(pObj)->dimVarValue(index);
+}
+
 // Type bits of group 70: the kind in the low bits, 32 for a block of this dimension alone, 128
 // for a text at a place of its own.
 const int kTypeAligned = 1;
@@ -62,7 +95,7 @@ void overrideFields(const OdDbDimension* pDim, DxfFields& out)
     const int index = overrides[i];
     const OdDimVarDesc& d = odDimVarDesc(index);
     if (d.flags & kOdDimVarNoDxf)
-      continue;
+      continue; // under this system's application (dxfWriteOwnApplicationData)
     const OdDimVarValue& v = pDim->dimVarValue(index);
     out.integer(1070, d.code);
     switch (d.kind)
@@ -156,15 +189,39 @@ const wchar_t* dxfOwnApplication()
 bool dxfHasOwnApplicationData(const OdDbObject* pObj)
 {
   const OdDbDimension* pDim = OdDbDimension::cast(pObj).get();
-  return pDim && hasInspection(pDim);
+  return (pDim && hasInspection(pDim)) || !uncodedVars(pObj).empty();
 }
 
 bool dxfWriteOwnApplicationData(const OdDbObject* pObj, DxfFields& out)
 {
   const OdDbDimension* pDim = OdDbDimension::cast(pObj).get();
-  if (!pDim || !hasInspection(pDim))
+  const bool inspection = pDim && hasInspection(pDim);
+  const std::vector<int> vars = uncodedVars(pObj);
+  if (!inspection && vars.empty())
     return false;
   out.text(1001, dxfOwnApplication());
+  if (!vars.empty())
+  {
+    out.text(1000, kUncodedVarsKey);
+    out.text(1002, L"{");
+    for (int index : vars)
+    {
+      const OdDimVarValue& v = valueOf(pObj, index);
+      out.text(1000, OdString(odDimVarDesc(index).name));
+      if (odDimVarDesc(index).kind == OdDimVarKind::Real)
+        out.real(1040, v.real);
+      else
+        out.text(1000, v.text);
+    }
+    out.text(1002, L"}");
+  }
+  const OdResBufPtr rest = pObj->xData(dxfOwnApplication());
+  if (!inspection)
+  {
+    if (!rest.isNull())
+      out.xdataChain(rest->next().get());
+    return true;
+  }
   out.text(1000, kInspectionKey);
   out.text(1002, L"{");
   out.integer(1070, kInspectionOn);
@@ -176,7 +233,6 @@ bool dxfWriteOwnApplicationData(const OdDbObject* pObj, DxfFields& out)
   out.integer(1070, kInspectionRate);
   out.text(1000, pDim->inspectionRate());
   out.text(1002, L"}");
-  const OdResBufPtr rest = pDim->xData(dxfOwnApplication());
   if (!rest.isNull())
     out.xdataChain(rest->next().get());
   return true;
@@ -308,10 +364,12 @@ OdDbEntityPtr DxfReader::readDimension(DxfEntityProps& props)
 }
 
 // Takes the group "key" 1002 "{" ... "}" out of the application's data in the chain and hands
-// each of its pairs (a 1070 key, then its value) to take; a value without a 1070 before it is a
-// repair naming unkeyed. What the application holds besides the group stays in the chain.
-OdResBufPtr DxfReader::takeKeyedGroup(OdResBufPtr chain, const wchar_t* app, const wchar_t* key, const char* unkeyed,
-                                      int line, const std::function<void(int, const OdResBufPtr&)>& take)
+// each of its pairs (a key of the type keyType, then its value) to take; a value without a key
+// before it is a repair naming unkeyed. What the application holds besides the group stays in
+// the chain.
+OdResBufPtr DxfReader::takeKeyedGroup(OdResBufPtr chain, const wchar_t* app, const wchar_t* key, int keyType,
+                                      const char* unkeyed, int line,
+                                      const std::function<void(const OdResBuf&, const OdResBufPtr&)>& take)
 {
   OdResBufPtr data = takeApp(chain, app);
   if (data.isNull())
@@ -331,16 +389,16 @@ OdResBufPtr DxfReader::takeKeyedGroup(OdResBufPtr chain, const wchar_t* app, con
   OdResBufPtr p = rb->next()->next();
   while (!p.isNull() && !(p->restype() == 1002 && p->getString() == L"}"))
   {
-    if (p->restype() != 1070 || p->next().isNull())
+    if (p->restype() != keyType || p->next().isNull())
     {
       repair(line, unkeyed, "dropped the value");
       p = p->next();
       continue;
     }
-    const int k = p->getInt16();
+    const OdResBufPtr k = p;
     const OdResBufPtr value = p->next();
     p = value->next();
-    take(k, value);
+    take(*k, value);
   }
   // What follows the closing brace stays the application's.
   OdResBufPtr after = p.isNull() ? OdResBufPtr() : p->next();
@@ -355,8 +413,9 @@ OdResBufPtr DxfReader::takeKeyedGroup(OdResBufPtr chain, const wchar_t* app, con
 OdResBufPtr DxfReader::takeDimensionInspection(OdDbDimension* pDim, OdResBufPtr chain, int line)
 {
   return takeKeyedGroup(
-    chain, dxfOwnApplication(), kInspectionKey, "DIMENSION inspection data holds a value without a key before it", line,
-    [&](int key, const OdResBufPtr& value) {
+    chain, dxfOwnApplication(), kInspectionKey, 1070, "DIMENSION inspection data holds a value without a key before it",
+    line, [&](const OdResBuf& keyTag, const OdResBufPtr& value) {
+      const int key = keyTag.getInt16();
       const bool number = value->restype() == 1070;
       const bool text = value->restype() == 1000;
       switch (key)
@@ -390,12 +449,54 @@ OdResBufPtr DxfReader::takeDimensionInspection(OdDbDimension* pDim, OdResBufPtr 
     });
 }
 
+OdResBufPtr DxfReader::takeUncodedDimVars(OdDbObject* pObj, OdResBufPtr chain, int line)
+{
+  OdDbDimension* pDim = OdDbDimension::cast(pObj).get();
+  OdDbDimStyleTableRecord* pStyle = OdDbDimStyleTableRecord::cast(pObj).get();
+  if (!pDim && !pStyle)
+    return chain;
+  const char* kind = pDim ? "DIMENSION" : "DIMSTYLE";
+  const std::string unnamed = std::string(kind) + " variables without group codes hold a value without a name before it";
+  return takeKeyedGroup(
+    chain, dxfOwnApplication(), kUncodedVarsKey, 1000, unnamed.c_str(), line,
+    [&](const OdResBuf& nameTag, const OdResBufPtr& value) {
+      const std::string name = nameTag.getString().toUtf8();
+      const int index = odDimVarByName(name.c_str());
+      if (index < 0 || !(odDimVarDesc(index).flags & kOdDimVarNoDxf))
+      {
+        repair(line, std::string(kind) + " variables without group codes name '" + name +
+                       "', which is no such variable", "dropped the value");
+        return;
+      }
+      OdDimVarValue v;
+      const bool real = odDimVarDesc(index).kind == OdDimVarKind::Real;
+      if (value->restype() != (real ? 1040 : 1000))
+      {
+        repair(line, std::string(kind) + " variable " + odDimVarDesc(index).name + " holds a value of another kind",
+               "dropped the value");
+        return;
+      }
+      if (real)
+        v.real = value->getDouble();
+      else
+        v.text = value->getString();
+      const std::string what = std::string(kind) + " variable " + odDimVarDesc(index).name;
+      apply(line, what.c_str(), [&] {
+        if (pDim)
+          pDim->setDimVarValue(index, v);
+        else
+          pStyle->setDimVarValue(index, v);
+      });
+    });
+}
+
 // The DSTYLE overrides of the dimension's ACAD data, applied to the dimension.
 OdResBufPtr DxfReader::takeDimensionOverrides(OdDbDimension* pDim, OdResBufPtr chain, int line)
 {
   return takeKeyedGroup(
-    chain, kAcadApp, kDimStyleKey, "DIMENSION style overrides hold a value without a group code before it", line,
-    [&](int code, const OdResBufPtr& value) {
+    chain, kAcadApp, kDimStyleKey, 1070, "DIMENSION style overrides hold a value without a group code before it", line,
+    [&](const OdResBuf& codeTag, const OdResBufPtr& value) {
+      const int code = codeTag.getInt16();
       const int index = odDimVarByCode(code, false);
       if (index < 0)
       {

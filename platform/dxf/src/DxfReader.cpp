@@ -910,9 +910,10 @@ void DxfReader::applyXData(OdDbObject* pObj, OdResBufPtr chain, int line)
   {
     chain = takeDimensionOverrides(pDim, chain, line);
     chain = takeDimensionInspection(pDim, chain, line);
-    if (chain.isNull())
-      return;
   }
+  chain = takeUncodedDimVars(pObj, chain, line);
+  if (chain.isNull())
+    return;
 
   // The hyperlink application's data becomes the host's, in the place the file gave it.
   OdResBufPtr beforeLink, link, afterLink;

@@ -328,8 +328,11 @@ private:
   OdDbEntityPtr readDimension(DxfEntityProps& props);
   OdResBufPtr takeDimensionOverrides(OdDbDimension* pDim, OdResBufPtr chain, int line);
   OdResBufPtr takeDimensionInspection(OdDbDimension* pDim, OdResBufPtr chain, int line);
-  OdResBufPtr takeKeyedGroup(OdResBufPtr chain, const wchar_t* app, const wchar_t* key, const char* unkeyed, int line,
-                             const std::function<void(int, const OdResBufPtr&)>& take);
+  OdResBufPtr takeKeyedGroup(OdResBufPtr chain, const wchar_t* app, const wchar_t* key, int keyType, const char* unkeyed,
+                             int line, const std::function<void(const OdResBuf&, const OdResBufPtr&)>& take);
+  // Variables without DXF codes of a dimension (an override) or a dimension style, from the data
+  // under this system's application.
+  OdResBufPtr takeUncodedDimVars(OdDbObject* pObj, OdResBufPtr chain, int line);
   // XLINE and RAY; SOLID and TRACE (DxfFills.cpp).
   template <class Line>
   OdDbEntityPtr readConstructionLine(DxfEntityProps& props, const char* kind);

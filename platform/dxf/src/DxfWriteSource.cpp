@@ -980,6 +980,9 @@ void registerOwnApplication(OdDbDatabase* db, const KyDxfSource& source, bool ch
   }
   else
   {
+    OdDbSymbolTablePtr pStyles = db->getDimStyleTableId().safeOpenObject();
+    for (OdDbSymbolTableIteratorPtr it = pStyles->newIterator(); !it->done() && !needed; it->step())
+      look(it->getRecordId());
     OdDbSymbolTablePtr pBlocks = db->getBlockTableId().safeOpenObject();
     for (OdDbSymbolTableIteratorPtr it = pBlocks->newIterator(); !it->done() && !needed; it->step())
     {

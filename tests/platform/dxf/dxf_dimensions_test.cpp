@@ -529,6 +529,69 @@ TEST(DxfDimensions, InspectionDataTravelsUnderTheOwnApplication)
   EXPECT_EQ(rest->next()->getString(), OdString(L"more"));
 }
 
+// The variables DXF gives no group code (the sub-unit factors and suffixes) go out under this
+// system's application, on a dimension as overrides and on a style as set, and read back.
+TEST(DxfDimensions, VariablesWithoutGroupCodesTravelUnderTheOwnApplication)
+{
+  for (int version : {kDxfR2000, kDxfR2018})
+  {
+    SCOPED_TRACE(version);
+    EXPECT_TRUE(dxfwrite::writtenWholeReadsBack(
+      [] {
+        OdDbRotatedDimensionPtr dim = OdDbRotatedDimension::createObject();
+        dim->setXLine2Point(OdGePoint3d(0.5, 0, 0));
+        dim->setDimmzf(1000.0);
+        dim->setDimmzs(L" mm");
+        dim->setDimaltmzs(L"th");
+        dim->setInspectionLabel(L"B");
+        return OdDbEntityPtr(dim);
+      },
+      version));
+  }
+  OdDbDatabasePtr db = OdDbDatabase::createObject();
+  OdDbDimStyleTableRecordPtr style = OdDbDimStyleTableRecord::createObject();
+  style->setName(L"Sub");
+  style->setDimaltmzf(25.4);
+  OdDbSymbolTablePtr(db->getDimStyleTableId().safeOpenObject(OdDb::kForWrite))->add(style);
+  const std::string written = dxfwrite::writeWhole(style.get(), kDxfR2018);
+  EXPECT_NE(written.find("KYPROPS"), std::string::npos) << written;
+  const QByteArray file = dxfwrite::minimalFile(
+    kDxfR2018, "",
+    {{"TABLES", dxfwrite::tags({{0, "TABLE"}, {2, "DIMSTYLE"}, {5, "A"}, {100, "AcDbSymbolTable"}, {70, "1"},
+                                {100, "AcDbDimStyleTable"}, {71, "1"}}) +
+                  written + dxfwrite::tags({{0, "ENDTAB"}})}});
+  OdDbDatabasePtr again = OdDbDatabase::createObject();
+  KyDxfReader::Report report;
+  ASSERT_TRUE(dxfwrite::readsCleanly(file, again, report));
+  OdDbDimStyleTableRecordPtr copy = at(again, static_cast<std::uint64_t>(style->getDbHandle()));
+  ASSERT_FALSE(copy.isNull());
+  EXPECT_TRUE(copy->isDimVarSet(var(OdDimVar::dimaltmzf)));
+  EXPECT_DOUBLE_EQ(copy->dimaltmzf(), 25.4);
+  EXPECT_TRUE(copy->xData(dxfOwnApplication()).isNull());
+
+  // A name that is no such variable, or one with a group code of its own, and a value of the
+  // wrong kind are repairs.
+  const std::string faulty = dxfwrite::tags({
+    {0, "DIMENSION"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbDimension"}, {10, "0"}, {20, "0"}, {30, "0"},
+    {70, "1"}, {100, "AcDbAlignedDimension"}, {13, "0"}, {23, "0"}, {33, "0"}, {14, "1"}, {24, "0"}, {34, "0"},
+    {1001, "KYPROPS"}, {1000, "DIMVARS"}, {1002, "{"}, {1000, "dimfoo"}, {1040, "1"}, {1000, "dimasz"},
+    {1040, "9"}, {1000, "dimmzs"}, {1040, "2"}, {1000, "dimmzf"}, {1040, "10"}, {1002, "}"},
+  });
+  const dxfwrite::Read bad = dxfwrite::readSource(dxfwrite::entitiesFile(QByteArray::fromStdString(faulty)));
+  ASSERT_EQ(bad.report.repairs.size(), 3);
+  const char* expected[] = {"name 'dimfoo', which is no such variable", "name 'dimasz', which is no such variable",
+                            "variable dimmzs holds a value of another kind"};
+  for (int i = 0; i < 3; ++i)
+  {
+    const std::string text = KyDxfReader::Report::repairText("t.dxf", bad.report.repairs[i]).toStdString();
+    EXPECT_NE(text.find(expected[i]), std::string::npos) << text;
+  }
+  const OdDbDimensionPtr dim = OdDbDimension::cast(dxfwrite::onlyEntity(bad.db));
+  ASSERT_FALSE(dim.isNull());
+  EXPECT_DOUBLE_EQ(dim->dimmzf(), 10.0);
+  EXPECT_EQ(dim->dimVarOverrides().size(), 1u);
+}
+
 // A style's text fill reads from its own code and its colour from the 70 that follows the flags;
 // written again, both come back, and ezdxf reads the same two values from the written file.
 TEST(DxfDimensions, StyleTextFillAndItsColourReadAndWriteAsStyleCodes)
