@@ -1,9 +1,6 @@
 // OdArray index checks and OdString editing.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <vector>
-
 #include "OdArray.h"
 #include "OdString.h"
 
@@ -41,52 +38,6 @@ TEST(OdStringTest, ConvertsAndEdits)
   EXPECT_EQ(t.mid(3), OdString(L"b-xy"));
   EXPECT_EQ(OdString().format(L"%d-%ls", 7, L"x"), OdString(L"7-x"));
   EXPECT_THROW(t.getAt(99), OdError);
-}
-
-// Copies share their text: every editing operation on one copy must leave the other as it was,
-// and the edited copy must read as the edit says.
-TEST(OdStringTest, AnEditChangesOnlyTheCopyEdited)
-{
-  struct Edit
-  {
-    const char* what;
-    std::function<void(OdString&)> apply;
-    const wchar_t* expected;
-  };
-  const std::vector<Edit> edits = {
-    {"setAt", [](OdString& s) { s.setAt(0, L'X'); }, L"Xabc Abc "},
-    {"+= string", [](OdString& s) { s += OdString(L"!"); }, L" abc Abc !"},
-    {"+= chars", [](OdString& s) { s += L"!"; }, L" abc Abc !"},
-    {"+= char", [](OdString& s) { s += L'!'; }, L" abc Abc !"},
-    {"makeUpper", [](OdString& s) { s.makeUpper(); }, L" ABC ABC "},
-    {"makeLower", [](OdString& s) { s.makeLower(); }, L" abc abc "},
-    {"trimLeft", [](OdString& s) { s.trimLeft(); }, L"abc Abc "},
-    {"trimRight", [](OdString& s) { s.trimRight(); }, L" abc Abc"},
-    {"replace text", [](OdString& s) { s.replace(L"bc", L"-"); }, L" a- A- "},
-    {"replace char", [](OdString& s) { s.replace(L'c', L'k'); }, L" abk Abk "},
-    {"insert", [](OdString& s) { s.insert(1, L">"); }, L" >abc Abc "},
-    {"deleteChars", [](OdString& s) { s.deleteChars(1, 4); }, L" Abc "},
-    {"format", [](OdString& s) { s.format(L"%d", 42); }, L"42"},
-    {"empty", [](OdString& s) { s.empty(); }, L""},
-    {"assigned", [](OdString& s) { s = OdString(L"new"); }, L"new"},
-  };
-  for (const Edit& e : edits)
-  {
-    const OdString original(L" abc Abc ");
-    OdString copy = original;
-    EXPECT_EQ(copy.c_str(), original.c_str()) << e.what << ": a copy shares the text";
-    e.apply(copy);
-    EXPECT_EQ(copy, OdString(e.expected)) << e.what;
-    EXPECT_EQ(original, OdString(L" abc Abc ")) << e.what << ": the original changed";
-    EXPECT_EQ(original.getLength(), 9) << e.what;
-  }
-  // An empty string reads as empty whatever made it.
-  for (const OdString& empty : {OdString(), OdString(L""), OdString(static_cast<const OdChar*>(nullptr)), OdString("")})
-  {
-    EXPECT_TRUE(empty.isEmpty());
-    EXPECT_EQ(empty, OdString());
-    EXPECT_STREQ(empty.c_str(), L"");
-  }
 }
 
 // Case-insensitive comparison: ASCII folds in place, other letters through Unicode case folding,

@@ -11,38 +11,37 @@
 
 const OdString OdString::kEmpty;
 
-OdString::OdString(const char* s) { assign(s ? QString::fromUtf8(s).toStdWString() : std::wstring()); }
-OdString::OdString(const std::string& s) { assign(QString::fromUtf8(s.data(), static_cast<int>(s.size())).toStdWString()); }
+OdString::OdString(const char* s) : m_s(s ? QString::fromUtf8(s).toStdWString() : std::wstring()) {}
+OdString::OdString(const std::string& s)
+  : m_s(QString::fromUtf8(s.data(), static_cast<int>(s.size())).toStdWString()) {}
 
 std::string OdString::toUtf8() const
 {
-  return QString::fromStdWString(str()).toStdString();
+  return QString::fromStdWString(m_s).toStdString();
 }
 
 OdChar OdString::getAt(int i) const
 {
   if (i < 0 || i >= getLength())
     throw OdError_InvalidIndex();
-  return str()[static_cast<std::size_t>(i)];
+  return m_s[static_cast<std::size_t>(i)];
 }
 
 void OdString::setAt(int i, OdChar c)
 {
   if (i < 0 || i >= getLength())
     throw OdError_InvalidIndex();
-  edit()[static_cast<std::size_t>(i)] = c;
+  m_s[static_cast<std::size_t>(i)] = c;
 }
 
 int OdString::iCompare(const OdString& s) const
 {
   // Names are nearly always ASCII: fold those here and leave the rest to Qt's case folding.
-  const std::wstring& mine = str();
-  const std::wstring& theirs = s.str();
-  const std::size_t n = std::min(mine.size(), theirs.size());
+  const std::size_t n = std::min(m_s.size(), s.m_s.size());
   std::size_t i = 0;
   for (; i < n; ++i)
   {
-    wchar_t a = mine[i], b = theirs[i];
+    wchar_t a = m_s[i], b = s.m_s[i];
     if (a >= 0x80 || b >= 0x80)
       break;
     if (a >= L'A' && a <= L'Z')
@@ -53,15 +52,15 @@ int OdString::iCompare(const OdString& s) const
       return a < b ? -1 : 1;
   }
   if (i == n)
-    return mine.size() == theirs.size() ? 0 : (mine.size() < theirs.size() ? -1 : 1);
-  return QString::fromStdWString(mine).compare(QString::fromStdWString(theirs), Qt::CaseInsensitive);
+    return m_s.size() == s.m_s.size() ? 0 : (m_s.size() < s.m_s.size() ? -1 : 1);
+  return QString::fromStdWString(m_s).compare(QString::fromStdWString(s.m_s), Qt::CaseInsensitive);
 }
 
 int OdString::find(OdChar c, int start) const
 {
   if (start < 0 || start > getLength())
     return -1;
-  const std::size_t pos = str().find(c, static_cast<std::size_t>(start));
+  const std::size_t pos = m_s.find(c, static_cast<std::size_t>(start));
   return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
 }
 
@@ -69,13 +68,13 @@ int OdString::find(const OdChar* s, int start) const
 {
   if (!s || start < 0 || start > getLength())
     return -1;
-  const std::size_t pos = str().find(s, static_cast<std::size_t>(start));
+  const std::size_t pos = m_s.find(s, static_cast<std::size_t>(start));
   return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
 }
 
 int OdString::reverseFind(OdChar c) const
 {
-  const std::size_t pos = str().rfind(c);
+  const std::size_t pos = m_s.rfind(c);
   return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
 }
 
@@ -83,7 +82,7 @@ OdString OdString::left(int n) const
 {
   if (n <= 0)
     return OdString();
-  return OdString(str().substr(0, static_cast<std::size_t>(n)));
+  return OdString(m_s.substr(0, static_cast<std::size_t>(n)));
 }
 
 OdString OdString::right(int n) const
@@ -92,7 +91,7 @@ OdString OdString::right(int n) const
     return OdString();
   if (n >= getLength())
     return *this;
-  return OdString(str().substr(str().size() - static_cast<std::size_t>(n)));
+  return OdString(m_s.substr(m_s.size() - static_cast<std::size_t>(n)));
 }
 
 OdString OdString::mid(int start, int n) const
@@ -102,40 +101,35 @@ OdString OdString::mid(int start, int n) const
   if (start >= getLength())
     return OdString();
   if (n < 0)
-    return OdString(str().substr(static_cast<std::size_t>(start)));
-  return OdString(str().substr(static_cast<std::size_t>(start), static_cast<std::size_t>(n)));
+    return OdString(m_s.substr(static_cast<std::size_t>(start)));
+  return OdString(m_s.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(n)));
 }
 
 OdString& OdString::makeUpper()
 {
-  assign(QString::fromStdWString(str()).toUpper().toStdWString());
+  m_s = QString::fromStdWString(m_s).toUpper().toStdWString();
   return *this;
 }
 
 OdString& OdString::makeLower()
 {
-  assign(QString::fromStdWString(str()).toLower().toStdWString());
+  m_s = QString::fromStdWString(m_s).toLower().toStdWString();
   return *this;
 }
 
 OdString& OdString::trimLeft()
 {
-  const std::wstring& text = str();
   std::size_t i = 0;
-  while (i < text.size() && std::iswspace(text[i]))
+  while (i < m_s.size() && std::iswspace(m_s[i]))
     ++i;
-  if (i > 0)
-    edit().erase(0, i);
+  m_s.erase(0, i);
   return *this;
 }
 
 OdString& OdString::trimRight()
 {
-  std::size_t n = str().size();
-  while (n > 0 && std::iswspace(str()[n - 1]))
-    --n;
-  if (n < str().size())
-    edit().resize(n);
+  while (!m_s.empty() && std::iswspace(m_s.back()))
+    m_s.pop_back();
   return *this;
 }
 
@@ -146,9 +140,9 @@ int OdString::replace(const OdChar* oldStr, const OdChar* newStr)
   const std::wstring from(oldStr), to(newStr ? newStr : L"");
   int count = 0;
   std::size_t pos = 0;
-  while ((pos = str().find(from, pos)) != std::wstring::npos)
+  while ((pos = m_s.find(from, pos)) != std::wstring::npos)
   {
-    edit().replace(pos, from.size(), to);
+    m_s.replace(pos, from.size(), to);
     pos += to.size();
     ++count;
   }
@@ -158,9 +152,7 @@ int OdString::replace(const OdChar* oldStr, const OdChar* newStr)
 int OdString::replace(OdChar oldCh, OdChar newCh)
 {
   int count = 0;
-  if (str().find(oldCh) == std::wstring::npos)
-    return 0;
-  for (auto& c : edit())
+  for (auto& c : m_s)
     if (c == oldCh)
     {
       c = newCh;
@@ -175,15 +167,14 @@ OdString& OdString::insert(int index, const OdChar* s)
     index = 0;
   if (index > getLength())
     index = getLength();
-  if (s && *s)
-    edit().insert(static_cast<std::size_t>(index), s);
+  m_s.insert(static_cast<std::size_t>(index), s ? s : L"");
   return *this;
 }
 
 OdString& OdString::deleteChars(int index, int count)
 {
   if (index >= 0 && index < getLength() && count > 0)
-    edit().erase(static_cast<std::size_t>(index), static_cast<std::size_t>(count));
+    m_s.erase(static_cast<std::size_t>(index), static_cast<std::size_t>(count));
   return *this;
 }
 
@@ -205,6 +196,6 @@ OdString& OdString::format(const OdChar* fmt, ...)
       throw OdError(eBufferTooSmall);
     buf.resize(buf.size() * 2);
   }
-  assign(std::move(buf));
+  m_s = buf;
   return *this;
 }
