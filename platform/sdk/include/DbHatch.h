@@ -207,13 +207,9 @@ public:
 private:
   void regenerateUserLines();
   double measureArea() const;
-  // Forgets the measured area: every change of the loops or the island style calls it.
-  void loopsChanged() { m_areaKnown = false; }
 
   std::vector<Loop*> m_loops;
   HatchStyle m_style = kNormal;
-  mutable bool m_areaKnown = false;
-  mutable double m_area = 0.0;
   bool m_associative = false;
   double m_elevation = 0.0;
   OdGeVector3d m_normal = OdGeVector3d::kZAxis;

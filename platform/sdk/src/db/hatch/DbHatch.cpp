@@ -297,7 +297,6 @@ void OdDbHatch::insertLoopAt(int loopIndex, OdInt32 loopType, const OdGePoint2dA
   loop->vertices = vertices;
   loop->bulges = bulges;
   m_loops.insert(m_loops.begin() + loopIndex, loop);
-  loopsChanged();
 }
 
 void OdDbHatch::appendLoop(OdInt32 loopType, const EdgeArray& edgePtrs)
@@ -311,7 +310,6 @@ void OdDbHatch::appendLoop(OdInt32 loopType, const EdgeArray& edgePtrs)
   loop->type = loopType & ~kPolyline;
   loop->edges = edgePtrs;
   m_loops.push_back(loop);
-  loopsChanged();
 }
 
 void OdDbHatch::removeLoopAt(int loopIndex)
@@ -321,7 +319,6 @@ void OdDbHatch::removeLoopAt(int loopIndex)
   assertWriteEnabled();
   delete m_loops[loopIndex];
   m_loops.erase(m_loops.begin() + loopIndex);
-  loopsChanged();
 }
 
 void OdDbHatch::getAssocObjIdsAt(int loopIndex, OdDbObjectIdArray& dbObjIds) const
@@ -352,7 +349,6 @@ void OdDbHatch::setHatchStyle(HatchStyle hatchStyle)
     throw OdError(eInvalidInput);
   assertWriteEnabled();
   m_style = hatchStyle;
-  loopsChanged();
 }
 
 bool OdDbHatch::associative() const
@@ -798,12 +794,7 @@ bool outlinesCross(const std::vector<OdGePoint2d>& p, const std::vector<OdGePoin
 OdResult OdDbHatch::getArea(double& area) const
 {
   assertReadEnabled();
-  if (!m_areaKnown)
-  {
-    m_area = measureArea();
-    m_areaKnown = true;
-  }
-  area = m_area;
+  area = measureArea();
   return eOk;
 }
 
@@ -1132,7 +1123,6 @@ OdResult OdDbHatch::transformBy(const OdGeMatrix3d& xform)
   assertWriteEnabled();
   std::swap(m_loops, loops);
   discard();
-  loopsChanged();
   m_seedPoints = seeds;
   m_origin = origin;
   m_patternLines = lines;
@@ -1236,7 +1226,6 @@ void OdDbHatch::copyFrom(const OdRxObject* pSource)
   for (const Loop* loop : pSrc->m_loops)
     m_loops.push_back(new Loop(*loop));
   m_style = pSrc->m_style;
-  loopsChanged();
   m_associative = pSrc->m_associative;
   m_elevation = pSrc->m_elevation;
   m_normal = pSrc->m_normal;
