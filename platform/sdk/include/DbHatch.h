@@ -190,7 +190,9 @@ public:
 
   // The filled area: each loop taking part under the island style counts with its exact area
   // (arcs, elliptical arcs and splines included), added or taken away by how deeply it lies
-  // inside the others. eOk always; a hatch without such loops has area 0.
+  // inside the others. When two of them cross, what an odd number of them covers (lines and
+  // arcs exact, elliptical and spline edges flattened with their area kept). eOk always; a
+  // hatch without such loops has area 0.
   OdResult getArea(double& area) const;
 
   OdResult getGeomExtents(OdGeExtents3d& extents) const override;
