@@ -804,6 +804,12 @@ double OdDbHatch::measureArea() const
   for (const Loop* loop : m_loops)
     if (takesPart(m_style, loop->type))
       parts.push_back(loop);
+  // One loop has nothing to cross or lie in.
+  if (parts.size() == 1)
+  {
+    const double a = std::fabs(parts[0]->signedArea());
+    return std::isfinite(a) ? a : 0.0;
+  }
   std::vector<std::vector<OdGePoint2d>> outlines;
   std::vector<OdGeExtents2d> extents(parts.size());
   outlines.reserve(parts.size());

@@ -144,13 +144,35 @@ void sampleEdge(const OdGeCurve2d& edge, std::vector<OdGePoint2d>& out)
     }
     count = 64;
   }
+  const double t0 = iv.lowerBound(), step = (iv.upperBound() - iv.lowerBound()) / count;
+  out.reserve(out.size() + static_cast<size_t>(count));
+  if (count > 2 && (edge.type() == OdGe::kCircArc2d || edge.type() == OdGe::kEllipArc2d))
+  {
+    // Equal steps of a conic's angle: p(k+1) - c = 2 cos(step) (p(k) - c) - (p(k-1) - c), which
+    // spares a sine and a cosine per point (the outline only decides crossing and containment).
+    const OdGePoint2d c = edge.type() == OdGe::kCircArc2d ? static_cast<const OdGeCircArc2d&>(edge).center()
+                                                          : static_cast<const OdGeEllipArc2d&>(edge).center();
+    const double twoCos = 2.0 * std::cos(step);
+    OdGeVector2d before = edge.evalPoint(t0) - c, at = edge.evalPoint(t0 + step) - c;
+    out.push_back(c + before);
+    out.push_back(c + at);
+    for (int k = 2; k < count; ++k)
+    {
+      const OdGeVector2d next = at * twoCos - before;
+      out.push_back(c + next);
+      before = at;
+      at = next;
+    }
+    return;
+  }
   for (int k = 0; k < count; ++k)
-    out.push_back(edge.evalPoint(iv.lowerBound() + (iv.upperBound() - iv.lowerBound()) * k / count));
+    out.push_back(edge.evalPoint(t0 + (iv.upperBound() - iv.lowerBound()) * k / count));
 }
 
 void samplePolyline(const OdGePoint2dArray& vertices, const OdGeDoubleArray& bulges, std::vector<OdGePoint2d>& out)
 {
   const unsigned n = vertices.size();
+  out.reserve(out.size() + n);
   for (unsigned i = 0; i < n; ++i)
   {
     out.push_back(vertices[i]);
