@@ -11,10 +11,14 @@
 
 #include "DbDimStyleTableRecord.h"
 #include "DbDatabase.h"
+#include "DbDatabaseReactor.h"
+#include "DbLinetypeTable.h"
+#include "DbLinetypeTableRecord.h"
 #include "DbSymbolTable.h"
 #include "DmUtil.h"
 #include "KyDimensionPE.h"
 #include "KyTexts.h"
+#include "RxObjectImpl.h"
 
 void KyDimSetReal(OdDbDimension* d, OdDimVar v, double value)
 {
@@ -382,63 +386,117 @@ OdDbObjectId KyDimArrowBlock(const OdDbObject* object, int index)
 
 namespace
 {
-// The drawing's linetypes as the last list showed them, and that list for each current entry
-// (the last slot for "none"). Three rows of every dimension show the list, so it is made once
-// and kept while the table holds the same records under the same names; checking that costs a
-// walk over the table, making it a string conversion per linetype.
-struct LinetypeLists
+// The linetype lists of one drawing, one for each current entry (the last slot for "none").
+// Three rows of every dimension show the list, so it is made once and kept until a linetype
+// or the linetype table is added, opened for change or erased, which the drawing tells this
+// reactor. A list made while one of them is open for write is not kept: its later changes
+// would not be told again.
+class LinetypeLists : public OdStaticRxObject<OdDbDatabaseReactor>
 {
-  std::vector<std::pair<OdDbObjectId, OdString>> records;
-  std::vector<CKyVariant> lists;
+public:
+  const CKyVariant& listFor(OdDbDatabase* db, const OdDbObjectId& current)
+  {
+    if (db != m_db)
+    {
+      detach();
+      db->addReactor(this);
+      m_db = db;
+    }
+    if (!m_valid)
+      rebuild();
+    std::size_t index = m_ids.size();
+    for (std::size_t i = 0; i < m_ids.size(); ++i)
+      if (m_ids[i] == current)
+      {
+        index = i;
+        break;
+      }
+    CKyVariant& list = m_lists[index];
+    if (list.GetType() != CKyVariant::kCollection)
+      list = make(index < m_ids.size() ? static_cast<int>(index) : -1);
+    return list;
+  }
+
+  void detach()
+  {
+    if (m_db)
+      m_db->removeReactor(this);
+    m_db = nullptr;
+    m_valid = false;
+  }
+
+  void objectAppended(const OdDbDatabase* pDb, const OdDbObject* pObject) override { drop(pDb, pObject); }
+  void objectOpenedForModify(const OdDbDatabase* pDb, const OdDbObject* pObject) override { drop(pDb, pObject); }
+  void objectErased(const OdDbDatabase* pDb, const OdDbObject* pObject, bool) override { drop(pDb, pObject); }
+  void goodbye(const OdDbDatabase* pDb) override
+  {
+    if (pDb == m_db)
+    {
+      m_db = nullptr;
+      m_valid = false;
+    }
+  }
+
+private:
+  void drop(const OdDbDatabase* pDb, const OdDbObject* pObject)
+  {
+    if (pDb == m_db && (pObject->isKindOf(OdDbLinetypeTableRecord::desc()) || pObject->isKindOf(OdDbLinetypeTable::desc())))
+      m_valid = false;
+  }
+
+  void rebuild()
+  {
+    m_ids.clear();
+    m_names.clear();
+    OdDbSymbolTablePtr table = m_db->getLinetypeTableId().safeOpenObject();
+    bool settled = !table->isWriteEnabled();
+    for (OdDbSymbolTableIteratorPtr it = table->newIterator(); !it->done(); it->step())
+    {
+      OdDbSymbolTableRecordPtr record = it->getRecord();
+      settled = settled && !record->isWriteEnabled();
+      m_ids.push_back(it->getRecordId());
+      m_names.push_back(record->getName());
+    }
+    m_lists.assign(m_ids.size() + 1, CKyVariant());
+    m_valid = settled;
+  }
+
+  CKyVariant make(int current) const
+  {
+    CKyVariantCollection list;
+    list.Reserve(static_cast<int>(m_ids.size()));
+    for (std::size_t i = 0; i < m_ids.size(); ++i)
+      list.Add(CKyVariant(m_ids[i]), CKyVariant(CKyString(m_names[i])));
+    if (current >= 0)
+      list.SetCurrentIndex(current);
+    return CKyVariant(std::move(list));
+  }
+
+  OdDbDatabase* m_db = nullptr;
+  bool m_valid = false;
+  std::vector<OdDbObjectId> m_ids;
+  std::vector<OdString> m_names;
+  std::vector<CKyVariant> m_lists;
 };
 
-CKyVariant makeLinetypeList(const LinetypeLists& cache, int current)
+LinetypeLists& linetypeLists()
 {
-  CKyVariantCollection list;
-  list.Reserve(static_cast<int>(cache.records.size()));
-  for (const auto& record : cache.records)
-    list.Add(CKyVariant(record.first), CKyVariant(CKyString(record.second)));
-  if (current >= 0)
-    list.SetCurrentIndex(current);
-  return CKyVariant(std::move(list));
+  static LinetypeLists lists;
+  return lists;
 }
 } // namespace
 
 CKyVariant KyDimLinetypeList(const OdDbObject* object, const OdDbObjectId& current)
 {
-  static LinetypeLists cache;
   OdDbDatabase* db = object->database();
   if (!db)
     return CKyVariant(CKyVariantCollection());
-  OdDbSymbolTablePtr table = db->getLinetypeTableId().safeOpenObject();
-  std::size_t count = 0;
-  int currentIndex = -1;
-  bool same = true;
-  for (OdDbSymbolTableIteratorPtr it = table->newIterator(); !it->done(); it->step(), ++count)
-  {
-    const OdDbObjectId id = it->getRecordId();
-    if (id == current && currentIndex < 0)
-      currentIndex = static_cast<int>(count);
-    const OdString name = it->getRecord()->getName();
-    if (same && count < cache.records.size() && cache.records[count].first == id &&
-        cache.records[count].second == name)
-      continue;
-    if (same)
-    {
-      same = false;
-      cache.records.resize(count);
-    }
-    cache.records.emplace_back(id, name);
-  }
-  if (!same || count != cache.records.size() || cache.lists.size() != count + 1)
-  {
-    cache.records.resize(count);
-    cache.lists.assign(count + 1, CKyVariant());
-  }
-  CKyVariant& list = cache.lists[currentIndex < 0 ? count : static_cast<std::size_t>(currentIndex)];
-  if (list.GetType() != CKyVariant::kCollection)
-    list = makeLinetypeList(cache, currentIndex);
-  return list;
+  return linetypeLists().listFor(db, current);
+}
+
+void KyDimForgetLinetypes()
+{
+  linetypeLists().detach();
 }
 
 bool KyDimChosenId(const CKyVariant& value, OdDbObjectId& id)

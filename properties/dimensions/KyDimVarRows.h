@@ -155,6 +155,8 @@ OdDbObjectId KyDimArrowBlock(const OdDbObject* object, int index);
 // `current`; and the id a chosen element carries (false for another value).
 CKyVariant KyDimLinetypeList(const OdDbObject* object, const OdDbObjectId& current);
 bool KyDimChosenId(const CKyVariant& value, OdDbObjectId& id);
+// Stops watching the drawing whose linetype lists are kept (module unload).
+void KyDimForgetLinetypes();
 
 // Gives the listed row of that name (key in "property_types") icons that do not follow the
 // folder rule; a null path leaves that icon as it is.

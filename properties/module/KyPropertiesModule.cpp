@@ -1,5 +1,6 @@
 // Module object, entry points and the registration sequences.
 #include "KyPropertiesModule.h"
+#include "KyDimVarRows.h"
 #include "KyTexts.h"
 
 #include "Db2dPolyline.h"
@@ -201,6 +202,7 @@ void CKyPropertiesModule::uninitApp()
     a.objectClass()->delX(CKyPrintObjectInfoPE::desc());
   CKyPropertyPEClassFactory::destroy();
   CKyPrintObjectInfoPE::rxUninit();
+  KyDimForgetLinetypes();
   KyForgetTexts();
 }
 

@@ -532,6 +532,19 @@ TEST_F(DimensionRows, LinetypeListsFollowTheTableAndEachDimensionsOwnLinetype)
   EXPECT_TRUE(renamed.contains("Hidden"));
   EXPECT_FALSE(renamed.contains("Dashed"));
   EXPECT_EQ(shown(get(other, "Lines && Arrows", "ExtLine 1 LStyle")), "Hidden");
+
+  // Read while the record is open for write, then changed again without a new opening.
+  {
+    OdDbLinetypeTableRecordPtr open = dashed.safeOpenObject(OdDb::kForWrite);
+    open->setName(L"Phantom");
+    EXPECT_TRUE(texts(get(other, "Lines && Arrows", "DimLine LStyle")).contains("Phantom"));
+    open->setName(L"Center");
+  }
+  EXPECT_TRUE(texts(get(other, "Lines && Arrows", "DimLine LStyle")).contains("Center"));
+  EXPECT_FALSE(texts(get(other, "Lines && Arrows", "DimLine LStyle")).contains("Phantom"));
+
+  OdDbObjectPtr(dashed.safeOpenObject(OdDb::kForWrite))->erase();
+  EXPECT_FALSE(texts(get("Lines && Arrows", "ExtLine 2 LStyle")).contains("Center"));
 }
 
 // The arc kinds are not registered with the palette yet: their one-arrow rows are driven
