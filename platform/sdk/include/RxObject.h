@@ -130,27 +130,27 @@ public:
 void odrxAddClassSystemReactor(OdRxClassSystemReactor* pReactor);
 void odrxRemoveClassSystemReactor(OdRxClassSystemReactor* pReactor);
 
-// Shared queryX of every class with run-time type members: the object itself for its own class,
-// else an extension found through its class, else whatever the parent class answers.
+// Shared queryX of every class with run-time type members: the object itself for its own class
+// or one it derives from, else an extension found through its class or a parent class. (The
+// class's getX already looks through the parents, so one look from the object's own class
+// answers what asking each parent in turn would.)
 template <class Class, class Parent>
 OdRxObject* odQueryXImpl(const Class* pThis, const OdRxClass* pClass)
 {
   ODA_ASSERT(pClass!=0);
   if (!pClass)
     return 0;
-  if (pClass == Class::desc())
+  OdRxClass* own = Class::desc();
+  // A class not initialised (or no longer) has no descriptor: its parent answers.
+  if (!own)
+    return pThis->Parent::queryX(pClass);
+  if (pClass == own || own->isDerivedFrom(pClass))
   {
     OdRxObject* pObj = const_cast<OdRxObject*>(static_cast<const OdRxObject*>(pThis));
     pObj->addRef();
     return pObj;
   }
-  if (Class::desc())
-  {
-    OdRxObjectPtr pExt = Class::desc()->getX(pClass);
-    if (!pExt.isNull())
-      return pExt.detach();
-  }
-  return pThis->Parent::queryX(pClass);
+  return own->getX(pClass).detach();
 }
 
 // Declares the run-time type members of a class.
