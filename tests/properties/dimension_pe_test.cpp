@@ -312,6 +312,63 @@ TEST_F(DimensionRows, PrefixSuffixRotationAndZeroSuppression)
   EXPECT_EQ(shown(get("Primary UnitSystem", "Suppress zero inches")), "No");
 }
 
+// Every feet/inches code under both answers of both rows: the code moves as the two maps say
+// and the leading and trailing bits above it stay.
+TEST_F(DimensionRows, ZeroFeetAndInchesMapEveryCodeAndKeepTheUpperBits)
+{
+  const struct
+  {
+    const char* row;
+    int tag;
+    int to[4];
+    bool yesShown[4];
+  } cases[] = {
+    {"Suppress zero feet", 1, {0, 3, 0, 3}, {true, false, false, true}},
+    {"Suppress zero feet", 0, {2, 1, 2, 1}, {true, false, false, true}},
+    {"Suppress zero inches", 1, {0, 2, 2, 0}, {true, false, true, false}},
+    {"Suppress zero inches", 0, {3, 1, 1, 3}, {true, false, true, false}},
+  };
+  for (const auto& c : cases)
+    for (int code = 0; code < 4; ++code)
+    {
+      dim->setDimzin(12 | code);
+      EXPECT_EQ(shown(get("Primary UnitSystem", c.row)), c.yesShown[code] ? "Yes" : "No") << c.row << " code " << code;
+      EXPECT_EQ(set("Primary UnitSystem", c.row, choose(c.tag)), 5100);
+      EXPECT_EQ(dim->dimzin(), 12 | c.to[code]) << c.row << " tag " << c.tag << " code " << code;
+    }
+}
+
+// The marker anywhere, first, last, twice or missing.
+TEST_F(DimensionRows, PrefixAndSuffixSplitAtTheFirstMarker)
+{
+  const struct
+  {
+    const wchar_t* post;
+    const char* prefix;
+    const char* suffix;
+    const wchar_t* afterPrefix; // prefix set to "X"
+    const wchar_t* afterSuffix; // suffix set to "Y"
+  } cases[] = {
+    {L"mm", "", "mm", L"X<>mm", L"Y"},
+    {L"<>mm", "", "mm", L"X<>mm", L"<>Y"},
+    {L"~<>", "~", "", L"X<>", L"~<>Y"},
+    {L"", "", "", L"X<>", L"Y"},
+    {L"a<>b<>c", "a", "b<>c", L"X<>b<>c", L"a<>Y"},
+  };
+  const CKyVariant x(CKyString(QStringLiteral("X"))), y(CKyString(QStringLiteral("Y")));
+  for (const auto& c : cases)
+  {
+    dim->setDimpost(c.post);
+    EXPECT_EQ(get("Primary UnitSystem", "Dim prefix").GetString().toQString(), c.prefix) << OdString(c.post).toUtf8();
+    EXPECT_EQ(get("Primary UnitSystem", "Dim suffix").GetString().toQString(), c.suffix) << OdString(c.post).toUtf8();
+    EXPECT_EQ(set("Primary UnitSystem", "Dim prefix", x), 5100);
+    EXPECT_EQ(dim->dimpost(), OdString(c.afterPrefix)) << OdString(c.post).toUtf8();
+    dim->setDimpost(c.post);
+    EXPECT_EQ(set("Primary UnitSystem", "Dim suffix", y), 5100);
+    EXPECT_EQ(dim->dimpost(), OdString(c.afterSuffix)) << OdString(c.post).toUtf8();
+  }
+}
+
 TEST_F(DimensionRows, ArrowsSeparateOnTheFirstChoiceAndUserBlocksAreCustom)
 {
   const OdDbObjectId dot = OdDmUtil::getArrowId(L"_Dot", drawing.db());
