@@ -151,8 +151,9 @@ CKyVariant KyDimList(const KyChoice* choices, int count, int current, const char
   static std::vector<std::unique_ptr<Key>> tables;
   // Each row asks for its own table again and again: the last one found for each slot comes
   // first, the search of all of them only on a miss.
-  static std::array<const ListTable*, 31> recent{};
-  const ListTable*& hit = recent[(reinterpret_cast<std::uintptr_t>(choices) >> 3) % recent.size()];
+  static std::array<const ListTable*, 509> recent{};
+  const ListTable*& hit =
+    recent[((reinterpret_cast<std::uintptr_t>(choices) ^ reinterpret_cast<std::uintptr_t>(context)) >> 3) % recent.size()];
   const ListTable* table = hit;
   if (!table || table->choices != choices || table->context != context || table->count != count)
   {

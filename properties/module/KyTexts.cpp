@@ -130,7 +130,7 @@ public:
     // Every choice row of every object comes here: a small direct-mapped front on the table's
     // address spares most of them the hash map. Its entries point into the map, whose vectors
     // stay where they are until clear().
-    Front& front = m_front[(reinterpret_cast<std::uintptr_t>(table) >> 4) % kFront];
+    Front& front = m_front[(reinterpret_cast<std::uintptr_t>(table) >> 3) % kFront];
     if (front.table != table)
     {
       front.table = table;
@@ -153,7 +153,7 @@ public:
   }
 
 private:
-  static constexpr std::size_t kFront = 61;
+  static constexpr std::size_t kFront = 509;
   struct Front
   {
     const void* table = nullptr;
