@@ -433,20 +433,30 @@ TEST_F(DimensionRows, PrecisionListsFollowTheUnitsAndReadOnlyRulesTheirSwitches)
     int unit;
     const char* first;
     const char* second;
+    const char* last;
   } units[] = {
-    {1, "0E+01", "0.0E+01"}, {2, "0", "0.0"}, {3, "0'-0\"", "0'-0\""}, {4, "0'-0\"", "0'-0 1/2\""},
-    {5, "0", "0 1/2"},       {9, "", ""},
+    {1, "0E+01", "0.0E+01", "0.00000000E+01"}, {2, "0", "0.0", "0.00000000"},
+    {3, "0'-0\"", "0'-0\"", "0'-00000000\""},   {4, "0'-0\"", "0'-0 1/2\"", "0'-0 1/256\""},
+    {5, "0", "0 1/2", "0 1/256"},                {9, "", "", ""},
   };
   for (const auto& u : units)
   {
     SCOPED_TRACE(u.unit);
     dim->setDimlunit(static_cast<OdInt16>(u.unit));
-    for (int precision : {0, 1})
+    // A precision past the list (from a file) shows the first entry.
+    for (int precision : {0, 1, 8, 9, -1})
     {
       dim->setDimdec(static_cast<OdInt16>(precision));
-      EXPECT_EQ(shown(get("Primary UnitSystem", "Precision")), precision == 0 ? u.first : u.second);
+      EXPECT_EQ(shown(get("Primary UnitSystem", "Precision")), precision == 1 ? u.second : precision == 8 ? u.last : u.first)
+        << precision;
     }
     EXPECT_EQ(readOnly("Text", "Fractional type"), u.unit != 4 && u.unit != 5);
+  }
+  // The tolerance precision is decimal whatever the unit.
+  for (const auto& p : {std::make_pair(0, "0"), std::make_pair(8, "0.00000000"), std::make_pair(9, "0")})
+  {
+    dim->setDimtdec(static_cast<OdInt16>(p.first));
+    EXPECT_EQ(shown(get("Tolerance", "Tolerance precision")), p.second) << p.first;
   }
   // The alternate rows wait for DIMALT, except the enabling row and the tolerance ones.
   dim->setDimalt(false);
