@@ -801,6 +801,7 @@ OdResult OdDbHatch::getArea(double& area) const
 double OdDbHatch::measureArea() const
 {
   std::vector<const Loop*> parts;
+  parts.reserve(m_loops.size());
   for (const Loop* loop : m_loops)
     if (takesPart(m_style, loop->type))
       parts.push_back(loop);
