@@ -315,8 +315,10 @@ public:
         for (size_t b = a + 1; b < e; ++b)
         {
           const unsigned i = entries[a].second, j = entries[b].second;
-          // Taken where the overlap of the two cell ranges starts.
-          if (std::max(ranges[i][0], ranges[j][0]) * perSide + std::max(ranges[i][2], ranges[j][2]) != cell)
+          // Two straight edges make no sliver; a pair is taken where the overlap of the two
+          // cell ranges starts.
+          if ((pieces[i].arc < 0 && pieces[j].arc < 0) ||
+              std::max(ranges[i][0], ranges[j][0]) * perSide + std::max(ranges[i][2], ranges[j][2]) != cell)
             continue;
           if (near(pieces[i], pieces[j]))
             test(pieces[i], pieces[j]);
