@@ -24,8 +24,7 @@ using ClipperLib::Paths;
 
 // Chords per full turn. The rebuilt arcs are exact whatever the count; it only decides how
 // closely the integer polygons follow the curves while Clipper sorts out the topology, and
-// Clipper's time grows with it. At 32 the chords stay within 0.5% of the radius; curves that
-// overlap by less than that may be taken as merely touching.
+// Clipper's time grows with it. At 32 the chords stay within 0.5% of the radius.
 const int kChordsPerTurn = 32;
 // Where two curves meet in a sliver thinner than their chords stray (a lens of circles that
 // barely overlap, a cap a line barely cuts), the chords may miss each other and the sliver with
