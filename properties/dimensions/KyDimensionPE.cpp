@@ -561,36 +561,22 @@ bool CKyDimensionPE::IsToleranceLimUpperReadOnly(const OdDbObject* o, const CKyP
   return mode == kTolNone || mode == kTolBasic;
 }
 
-namespace
-{
-// A tolerance precision (DIMTDEC, DIMALTTD): decimal places 0-8 whatever the unit.
-CKyVariant tolerancePrecision(const OdDbObject* o, OdDimVar var)
+CKyVariant CKyDimensionPE::GetTolerancePrecision(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
 {
   const KyOpened<OdDbDimension> d = KyForRead<OdDbDimension>(o);
-  return d.isNull() ? CKyVariant() : KyDimDecimalPrecisionList(KyDimInt(d, var));
+  return d.isNull() ? CKyVariant() : KyDimDecimalPrecisionList(d->dimtdec());
 }
 
-int setTolerancePrecision(const OdDbObject* o, const CKyVariant& v, OdDimVar var)
+int CKyDimensionPE::SetTolerancePrecision(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant& v,
+                                          const CKyVariant&)
 {
   const KyOpened<OdDbDimension> d = KyForWrite<OdDbDimension>(o);
   int tag = 0;
   if (d.isNull() || !KyChosenCode(v, tag))
     return kKyRefused;
   if (tag >= 0 && tag <= 8)
-    KyDimSetInt(d, var, tag);
+    d->setDimtdec(static_cast<OdInt16>(tag));
   return kKyAccepted;
-}
-} // namespace
-
-CKyVariant CKyDimensionPE::GetTolerancePrecision(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
-{
-  return tolerancePrecision(o, OdDimVar::dimtdec);
-}
-
-int CKyDimensionPE::SetTolerancePrecision(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant& v,
-                                          const CKyVariant&)
-{
-  return setTolerancePrecision(o, v, OdDimVar::dimtdec);
 }
 
 bool CKyDimensionPE::IsTolerancePrecisionReadOnly(const OdDbObject* o, const CKyPropertyDescription&)
@@ -701,13 +687,20 @@ int CKyDimensionPE::SetMATCHPROP_Dimension(const OdDbObject* o, const CKyPropert
 CKyVariant CKyDimensionPE::GetAltTolerancePrecision(const OdDbObject* o, const CKyPropertyDescription&,
                                                     const CKyVariant&)
 {
-  return tolerancePrecision(o, OdDimVar::dimalttd);
+  const KyOpened<OdDbDimension> d = KyForRead<OdDbDimension>(o);
+  return d.isNull() ? CKyVariant() : KyDimDecimalPrecisionList(d->dimalttd());
 }
 
 int CKyDimensionPE::SetAltTolerancePrecision(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant& v,
                                              const CKyVariant&)
 {
-  return setTolerancePrecision(o, v, OdDimVar::dimalttd);
+  const KyOpened<OdDbDimension> d = KyForWrite<OdDbDimension>(o);
+  int tag = 0;
+  if (d.isNull() || !KyChosenCode(v, tag))
+    return kKyRefused;
+  if (tag >= 0 && tag <= 8)
+    d->setDimalttd(static_cast<OdInt16>(tag));
+  return kKyAccepted;
 }
 
 bool CKyDimensionPE::IsAltTolerancePrecisionReadOnly(const OdDbObject* o, const CKyPropertyDescription&)
