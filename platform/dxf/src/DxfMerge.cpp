@@ -297,6 +297,8 @@ void dxfMerge(const std::vector<DxfTag>& group, const DxfFields& fields, const D
       emit(102, "}");
   };
   copy(group[0]);
+  if (context.addHandle && std::find(role.begin(), role.end(), kHandle) == role.end())
+    emit(dxfTrim(group[0].text) == "DIMSTYLE" ? 105 : 5, DxfEncoder::handle(context.handle));
   for (std::size_t i = 1; i < n; ++i)
   {
     closeGroups(i);

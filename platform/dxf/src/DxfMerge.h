@@ -26,6 +26,8 @@ struct DxfMergeContext
   const DxfEncoder& encoder;
   std::uint64_t handle;
   std::uint64_t owner;
+  // The group has no handle tag and the output gets one after its 0 tag.
+  bool addHandle = false;
 };
 
 // group: the object's tags, its 0 tag first. copy writes a source tag as it came (re-encoded

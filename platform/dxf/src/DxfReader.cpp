@@ -251,6 +251,8 @@ void DxfReader::finishSource()
     OdDbObjectPtr pObj = o.id.openObject();
     if (!pObj.isNull())
       o.digest = dxfStateDigest(pObj.get());
+    // Objects the file gave no handle stay movable: nothing of the file claims their handles.
+    o.handleFromFile = !m_movable.count(static_cast<OdDbStub*>(o.id));
   }
   std::vector<std::uint64_t> mapped;
   mapped.reserve(m_source->objects.size());
@@ -512,7 +514,11 @@ void DxfReader::freeHandle(std::uint64_t handle, int line)
   while (!idOfHandle(m_nextParking).isNull())
     ++m_nextParking;
   const OdDbHandle parking(m_nextParking++);
+  // The database's seed passes any handle given; objects made next take their handles below
+  // the parking ones, as if none were parked.
+  const OdDbHandle seed = m_db->handseed();
   apply(line, "moving an object off the file's handle", [&] { m_db->setObjectHandle(holder, parking); });
+  m_db->setHandseed(seed);
   m_parked.push_back(holder);
 }
 

@@ -146,7 +146,7 @@ private:
   void noteSource(int line, const OdDbObjectId& id)
   {
     if (m_source && !id.isNull())
-      m_source->objects.push_back({line, id, 0});
+      m_source->objects.push_back({line, id, 0, true});
   }
   void noteDropped(int line) const
   {

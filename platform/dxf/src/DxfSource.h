@@ -69,6 +69,9 @@ public:
     OdDbObjectId id;
     // dxfStateDigest() once the file was read.
     std::uint64_t digest;
+    // False when the file gave the object no handle and the reader handed one out: a file written
+    // back with the object as it came lets a second read hand out another.
+    bool handleFromFile = true;
   };
 
   // The text after any byte-order mark.

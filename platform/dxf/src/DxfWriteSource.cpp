@@ -191,6 +191,8 @@ private:
     const auto repaired = std::lower_bound(m_source.repairLines.begin(), m_source.repairLines.end(), text.line);
     if (repaired != m_source.repairLines.end() && *repaired < text.nextLine)
       return false;
+    if (gainsHandle(*mapped))
+      return false;
     m_out.raw(std::string_view(text.begin, static_cast<std::size_t>(text.end - text.begin)));
     m_tokens.skipGroup(text);
     return true;
@@ -326,10 +328,27 @@ private:
     if (!holdsRepair(group) && !m_versionChanged &&
         (compared ? m_unchangedNext : unchanged(pObj.get(), mapped.digest)))
     {
+      if (gainsHandle(mapped))
+      {
+        // As it came, with the handle the reader gave it after its 0 tag.
+        copyTag(head);
+        m_out.handle(kind == "DIMSTYLE" ? 105 : 5, static_cast<std::uint64_t>(pObj->getDbHandle()));
+        for (std::size_t i = 1; i < group.size(); ++i)
+          copyTag(group[i]);
+        return;
+      }
       copy(source);
       return;
     }
-    patch(withNumbers(source), pObj.get());
+    patch(withNumbers(source), pObj.get(), gainsHandle(mapped));
+  }
+
+  // An object the file gave no handle goes out with the one the reader handed it wherever the
+  // output's version has handles: a second read then finds it under the same handle, and the
+  // output is what that version asks for.
+  bool gainsHandle(const KyDxfSource::Object& mapped) const
+  {
+    return !mapped.handleFromFile && m_out.encoder().version() > kDxfR12;
   }
 
   // Whether the object holds what it held at the read: no change was tracked for it, or its
@@ -530,7 +549,7 @@ private:
     return true;
   }
 
-  void patch(const std::vector<DxfTag>& group, const OdDbObject* pObj)
+  void patch(const std::vector<DxfTag>& group, const OdDbObject* pObj, bool addHandle = false)
   {
     const DxfKindWriter* writer = dxfKindWriter(pObj->isA());
     if (!writer)
@@ -554,7 +573,7 @@ private:
     if (pObj->isKindOf(OdDbDictionary::desc()))
       keepForeignEntries(group, fields);
     const DxfMergeContext context{m_decoder, m_out.encoder(), static_cast<std::uint64_t>(pObj->getDbHandle()),
-                                  static_cast<std::uint64_t>(pObj->ownerId().getHandle())};
+                                  static_cast<std::uint64_t>(pObj->ownerId().getHandle()), addHandle};
     dxfMerge(group, fields, context, [this](const DxfTag& t) { copyTag(t); },
              [this](int code, const std::string& value) { m_out.tag(code, value); });
   }

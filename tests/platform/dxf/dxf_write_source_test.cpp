@@ -541,6 +541,59 @@ TEST(DxfWriteSource, ObjectsGivenNewHandlesReadBackInTheirBlocks)
   EXPECT_EQ(entities, entityStates(again.db.get()));
 }
 
+// Entities the file gave no handle take the reader's: a version with handles writes them there,
+// unchanged or edited, so a second read finds each at its handle; R12 writes them as they came. A
+// handle-less entity the reader made before a later one of the file claimed its handle, and one
+// made after that, both end below the handles the reader parks objects at.
+TEST(DxfWriteSource, EntitiesWithoutHandlesGoOutWithTheReadersHandles)
+{
+  auto line = [](const char* handle, double x) {
+    return QByteArray("0\nLINE\n") + (handle ? QByteArray("5\n") + handle + "\n" : QByteArray()) +
+           "100\nAcDbEntity\n8\n0\n100\nAcDbLine\n10\n" + QByteArray::number(x) +
+           "\n20\n0\n30\n0\n11\n1\n21\n1\n31\n0\n";
+  };
+  for (const bool edit : {false, true})
+  {
+    SCOPED_TRACE(edit ? "edited" : "unchanged");
+    Read r = readSource(QByteArray(kHeader2000) + "0\nSECTION\n2\nENTITIES\n" + line(nullptr, 1) + line("2A", 2) +
+                        line(nullptr, 3) + "0\nENDSEC\n0\nEOF\n");
+    const auto before = entityStates(r.db.get());
+    ASSERT_EQ(3u, before.size());
+    std::uint64_t first = 0;
+    for (const auto& state : before)
+      if (state.first != 0x2A && (first == 0 || state.first < first))
+        first = state.first;
+    if (edit)
+    {
+      OdDbLinePtr pLine = objectAt(r.db.get(), first, OdDb::kForWrite);
+      pLine->setEndPoint(OdGePoint3d(7.0, 7.0, 0.0));
+    }
+    const QByteArray out = writeBack(r);
+    EXPECT_TRUE(out.contains("LINE\n  5\n" + QByteArray::number(qulonglong(first), 16).toUpper() + "\n"))
+      << out.toStdString();
+    Read again = readSource(out);
+    EXPECT_EQ(0, again.report.repairCount);
+    EXPECT_EQ(entityStates(r.db.get()), entityStates(again.db.get()));
+  }
+
+  // Handle 14 is handed to the first line before the file's layer 0 claims it: the line moves,
+  // and the line after the tables takes a handle below the parked ones too.
+  const QByteArray layer0 = "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n5\n2\n100\nAcDbSymbolTable\n70\n1\n"
+                            "0\nLAYER\n5\n14\n100\nAcDbSymbolTableRecord\n100\nAcDbLayerTableRecord\n2\n0\n70\n0\n"
+                            "62\n7\n6\nContinuous\n0\nENDTAB\n0\nENDSEC\n";
+  Read parked = readSource(QByteArray(kHeader2000) + "0\nSECTION\n2\nENTITIES\n" + line(nullptr, 1) + "0\nENDSEC\n" +
+                           layer0 + "0\nSECTION\n2\nENTITIES\n" + line(nullptr, 3) + "0\nENDSEC\n0\nEOF\n");
+  EXPECT_EQ(0x14u, parked.db->getLayerZeroId().getHandle().value());
+  const auto states = entityStates(parked.db.get());
+  ASSERT_EQ(2u, states.size());
+  EXPECT_LT(states.rbegin()->first, 0x1000u);
+
+  const QByteArray r12 = "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1009\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n" +
+                         line(nullptr, 1) + "0\nENDSEC\n0\nEOF\n";
+  Read old = readSource(r12);
+  EXPECT_TRUE(tagsOf(r12) == tagsOf(writeBack(old))) << describe(tagsOf(r12), tagsOf(writeBack(old)));
+}
+
 namespace
 {
 // The entry names of the first DICTIONARY in the file (the named-objects dictionary), in order.
