@@ -169,7 +169,11 @@ void hatchFields(const OdDbObject* pObj, DxfFields& out)
   }
   out.integer(75, pHatch->hatchStyle());
   out.integer(76, pHatch->patternType());
-  if (!solid)
+  // A solid or gradient fill has no use for pattern values, but one that holds some (read from a
+  // file that wrote them) keeps them.
+  const bool patternValues = pHatch->patternAngle() != 0.0 || pHatch->patternScale() != 1.0 ||
+                             pHatch->patternDouble() || pHatch->numPatternDefinitions() > 0;
+  if (!solid || patternValues)
   {
     out.angle(52, pHatch->patternAngle());
     // A user-defined pattern keeps its spacing where others keep their scale.

@@ -246,8 +246,9 @@ TEST(DxfHatch, UneditedGoesOutAsItCameAndEditsChangeOneHatch)
 
 TEST(DxfHatch, WrittenWholeReadsBackTheSame)
 {
-  auto make = [](bool gradient) {
-    return [gradient]() -> OdDbEntityPtr {
+  // patternValues: a fill that holds pattern values, as a file may give a solid or gradient one.
+  auto make = [](bool gradient, bool patternValues = false) {
+    return [gradient, patternValues]() -> OdDbEntityPtr {
       OdDbHatchPtr h = OdDbHatch::createObject();
       OdGeDoubleArray knots;
       for (double k : {0.0, 0.0, 0.0, 0.5, 1.0, 1.0, 1.0})
@@ -285,6 +286,11 @@ TEST(DxfHatch, WrittenWholeReadsBackTheSame)
         colors[1].setColorIndex(3);
         const double values[2] = {0.0, 1.0};
         h->setGradientColors(2, colors, values);
+        if (patternValues)
+        {
+          h->setPatternAngle(0.3);
+          h->setPatternScale(2.0);
+        }
       }
       else
       {
@@ -299,6 +305,7 @@ TEST(DxfHatch, WrittenWholeReadsBackTheSame)
   EXPECT_TRUE(dxfwrite::writtenWholeReadsBack(make(false), kDxfR2000));
   EXPECT_TRUE(dxfwrite::writtenWholeReadsBack(make(false), kDxfR2018));
   EXPECT_TRUE(dxfwrite::writtenWholeReadsBack(make(true), kDxfR2018));
+  EXPECT_TRUE(dxfwrite::writtenWholeReadsBack(make(true, true), kDxfR2018));
 
   // R2000 has no gradient codes: the writer refuses the hatch rather than write it as a solid fill.
   OdDbDatabasePtr db = OdDbDatabase::createObject();
