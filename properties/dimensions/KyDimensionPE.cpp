@@ -561,22 +561,36 @@ bool CKyDimensionPE::IsToleranceLimUpperReadOnly(const OdDbObject* o, const CKyP
   return mode == kTolNone || mode == kTolBasic;
 }
 
-CKyVariant CKyDimensionPE::GetTolerancePrecision(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
+namespace
+{
+// A tolerance precision (DIMTDEC, DIMALTTD): decimal places 0-8 whatever the unit.
+CKyVariant tolerancePrecision(const OdDbObject* o, OdDimVar var)
 {
   const KyOpened<OdDbDimension> d = KyForRead<OdDbDimension>(o);
-  return d.isNull() ? CKyVariant() : KyDimDecimalPrecisionList(d->dimtdec());
+  return d.isNull() ? CKyVariant() : KyDimDecimalPrecisionList(KyDimInt(d, var));
 }
 
-int CKyDimensionPE::SetTolerancePrecision(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant& v,
-                                          const CKyVariant&)
+int setTolerancePrecision(const OdDbObject* o, const CKyVariant& v, OdDimVar var)
 {
   const KyOpened<OdDbDimension> d = KyForWrite<OdDbDimension>(o);
   int tag = 0;
   if (d.isNull() || !KyChosenCode(v, tag))
     return kKyRefused;
   if (tag >= 0 && tag <= 8)
-    d->setDimtdec(static_cast<OdInt16>(tag));
+    KyDimSetInt(d, var, tag);
   return kKyAccepted;
+}
+} // namespace
+
+CKyVariant CKyDimensionPE::GetTolerancePrecision(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
+{
+  return tolerancePrecision(o, OdDimVar::dimtdec);
+}
+
+int CKyDimensionPE::SetTolerancePrecision(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant& v,
+                                          const CKyVariant&)
+{
+  return setTolerancePrecision(o, v, OdDimVar::dimtdec);
 }
 
 bool CKyDimensionPE::IsTolerancePrecisionReadOnly(const OdDbObject* o, const CKyPropertyDescription&)
@@ -687,20 +701,13 @@ int CKyDimensionPE::SetMATCHPROP_Dimension(const OdDbObject* o, const CKyPropert
 CKyVariant CKyDimensionPE::GetAltTolerancePrecision(const OdDbObject* o, const CKyPropertyDescription&,
                                                     const CKyVariant&)
 {
-  const KyOpened<OdDbDimension> d = KyForRead<OdDbDimension>(o);
-  return d.isNull() ? CKyVariant() : KyDimDecimalPrecisionList(d->dimalttd());
+  return tolerancePrecision(o, OdDimVar::dimalttd);
 }
 
 int CKyDimensionPE::SetAltTolerancePrecision(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant& v,
                                              const CKyVariant&)
 {
-  const KyOpened<OdDbDimension> d = KyForWrite<OdDbDimension>(o);
-  int tag = 0;
-  if (d.isNull() || !KyChosenCode(v, tag))
-    return kKyRefused;
-  if (tag >= 0 && tag <= 8)
-    d->setDimalttd(static_cast<OdInt16>(tag));
-  return kKyAccepted;
+  return setTolerancePrecision(o, v, OdDimVar::dimalttd);
 }
 
 bool CKyDimensionPE::IsAltTolerancePrecisionReadOnly(const OdDbObject* o, const CKyPropertyDescription&)

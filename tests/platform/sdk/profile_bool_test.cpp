@@ -86,6 +86,10 @@ TEST(ProfileBool, CircleOperationsMatchTheirAnalyticAreas)
       {0.3, Profile2DBool::kUnion, 2 * OdaPI - lens(0.3)},
       {1.0, Profile2DBool::kUnion, 2 * OdaPI - lens(1.0)},
       {1.9, Profile2DBool::kUnion, 2 * OdaPI - lens(1.9)},
+      {1.995, Profile2DBool::kUnion, 2 * OdaPI - lens(1.995)},
+      {1.999, Profile2DBool::kIntersection, lens(1.999)},
+      {1.9999, Profile2DBool::kIntersection, lens(1.9999)},
+      {1.99999999, Profile2DBool::kIntersection, lens(1.99999999)},
       {1.0, Profile2DBool::kIntersection, lens(1.0)},
       {1.0, Profile2DBool::kDifference, OdaPI - lens(1.0)},
       {1.0, Profile2DBool::kSymmetricDifference, 2 * OdaPI - 2 * lens(1.0)},
@@ -94,8 +98,13 @@ TEST(ProfileBool, CircleOperationsMatchTheirAnalyticAreas)
   };
   for (const Case& c : cases)
   {
-    const double area = evalArea(Profile2D(circle(0, 0, 1)), Profile2D(circle(c.distance, 0, 1)), c.op);
-    EXPECT_NEAR(area, c.expected, 1e-9) << "distance " << c.distance << " operation " << c.op;
+    // Along the axis and along a direction halfway between two chord ends.
+    for (double angle : {0.0, OdaPI / 32.0, 0.3})
+    {
+      const double area = evalArea(Profile2D(circle(0, 0, 1)),
+                                   Profile2D(circle(c.distance * std::cos(angle), c.distance * std::sin(angle), 1)), c.op);
+      EXPECT_NEAR(area, c.expected, 1e-9) << "distance " << c.distance << " angle " << angle << " operation " << c.op;
+    }
   }
 }
 
@@ -109,6 +118,44 @@ TEST(ProfileBool, ArcsCrossingStraightEdgesAreCutExactly)
   const double cap = std::acos(h) - h * std::sqrt(1 - h * h);
   EXPECT_NEAR(evalArea(Profile2D(circle(0, 0, 1)), Profile2D(rect(-2, -2, 2, h)), Profile2DBool::kDifference), cap,
               1e-9);
+}
+
+// A straight edge that cuts a thin cap off a circle, between two chord ends of the circle and
+// at one of them, and a small circle poking out of a large one by a thin crescent.
+TEST(ProfileBool, ThinCapsAndCrescentsAreKept)
+{
+  for (double depth : {0.004, 1e-4, 1e-6})
+    for (double angle : {OdaPI / 32.0, OdaPI / 2.0, 0.7})
+    {
+      const OdGeVector2d n(std::cos(angle), std::sin(angle));
+      const OdGeVector2d t = n.perpVector();
+      const double p = 1.0 - depth;
+      Contour2D below;
+      OdGePoint2dArray pts;
+      pts.append(OdGePoint2d() + n * p - t * 5.0);
+      pts.append(OdGePoint2d() + n * p - t * 5.0 - n * 5.0);
+      pts.append(OdGePoint2d() + n * p + t * 5.0 - n * 5.0);
+      pts.append(OdGePoint2d() + n * p + t * 5.0);
+      below.appendVertices(pts);
+      below.setClosed(true);
+      below.makeCCW(true);
+      const double cap = std::acos(p) - p * std::sqrt(1.0 - p * p);
+      EXPECT_NEAR(evalArea(Profile2D(circle(0, 0, 1)), Profile2D(below), Profile2DBool::kDifference), cap, 1e-9 + 1e-6 * cap)
+        << "depth " << depth << " angle " << angle;
+    }
+  // A unit circle whose edge lies 0.003 outside a circle of radius 5, off the chord ends.
+  const double d = 4.003;
+  const double x = (d * d + 25.0 - 1.0) / (2.0 * d);
+  const double h = std::sqrt(25.0 - x * x);
+  // What pokes out: the small circle's segment beyond the common chord (which lies x - d past
+  // its centre) less the large circle's segment there.
+  const double small = std::acos(x - d) - (x - d) * std::sqrt(1.0 - (x - d) * (x - d));
+  const double large = 25.0 * std::acos(x / 5.0) - x * h;
+  const double out = small - large;
+  const double a = 0.3;
+  EXPECT_NEAR(evalArea(Profile2D(circle(d * std::cos(a), d * std::sin(a), 1)), Profile2D(circle(0, 0, 5)),
+                       Profile2DBool::kDifference),
+              out, 1e-9);
 }
 
 TEST(ProfileBool, PrecisionHoldsFarFromTheOriginAndAtAnySize)

@@ -104,6 +104,12 @@ TEST_F(RxClasses, CheckedCastRaisesNotThatKindOfClass)
     EXPECT_EQ(e.code(), eNotThatKindOfClass);
   }
   EXPECT_TRUE(TestCat::cast(dog.get()).isNull());
+  // The object answers for its own class and every class above it, whatever the depth.
+  EXPECT_EQ(TestAnimal::cast(dog.get()).get(), dog.get());
+  EXPECT_EQ(TestDog::cast(dog.get()).get(), dog.get());
+  OdRxObject* self = dog->queryX(OdRxObject::desc());
+  EXPECT_EQ(self, dog.get());
+  self->release();
   EXPECT_TRUE(dog->isKindOf(TestAnimal::desc()));
   EXPECT_FALSE(dog->isKindOf(TestCat::desc()));
   EXPECT_THROW(dog->x(TestCat::desc()), OdError);

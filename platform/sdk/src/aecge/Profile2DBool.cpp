@@ -24,9 +24,13 @@ using ClipperLib::Paths;
 
 // Chords per full turn. The rebuilt arcs are exact whatever the count; it only decides how
 // closely the integer polygons follow the curves while Clipper sorts out the topology, and
-// Clipper's time grows with it. At 32 the chords stay within 0.5% of the radius; curves that
-// overlap by less than that may be taken as merely touching.
+// Clipper's time grows with it. At 32 the chords stay within 0.5% of the radius.
 const int kChordsPerTurn = 32;
+// Where two curves meet in a sliver thinner than their chords stray (a lens of circles that
+// barely overlap, a cap a line barely cuts), the chords may miss each other and the sliver with
+// them: those arcs get more chords, up to this many per turn (the slivers still missed then
+// hold less than 1e-9 of the radius squared).
+const int kMostChordsPerTurn = 4096;
 // Integer coordinates stay within Clipper's fast range (no 128-bit products).
 const double kGridHalfRange = 1.0e9;
 
@@ -40,6 +44,7 @@ struct FlatArc
   unsigned first = 0;  // index of its first chord vertex in Engine::m_chordPoints
   bool fullTurn = false;
   double stray = 0.0;  // how far its chords stray from it
+  double reach = 0.0;  // how far its vertices may move onto crossings (the stray of the usual chords)
 };
 
 // Plain square root of the sum of squares: the edge tests run for every result edge, and
@@ -57,6 +62,43 @@ double normalizeAngle(double a)
   if (a < 0.0)
     a += Oda2PI;
   return a;
+}
+
+// The thickness of the sliver between two crossing circles, at its thickest: the lens of two
+// that overlap, or the crescent of one that pokes out of the other; infinite when they do not
+// cross.
+double circleSliver(const OdGePoint2d& c1, double r1, const OdGePoint2d& c2, double r2)
+{
+  const double d = distance(c1, c2);
+  if (!(d > 0.0) || d >= r1 + r2 || d <= std::fabs(r1 - r2))
+    return std::numeric_limits<double>::infinity();
+  // The common chord lies x from c1 along the line of the centres, h to either side.
+  const double x = (d * d + r1 * r1 - r2 * r2) / (2.0 * d);
+  const double h = std::sqrt(std::max(0.0, r1 * r1 - x * x));
+  const double sag1 = r1 - std::sqrt(std::max(0.0, r1 * r1 - h * h));
+  const double sag2 = r2 - std::sqrt(std::max(0.0, r2 * r2 - h * h));
+  // Centres on either side of the chord: a lens of the two minor arcs; on one side: a crescent.
+  return x > 0.0 && x < d ? sag1 + sag2 : std::fabs(sag1 - sag2);
+}
+
+// How deep the straight edge a -> b cuts into the circle where it crosses it: the height of the
+// cap it cuts off; infinite when the line misses the circle or the cut is not within the edge.
+double capThickness(const OdGePoint2d& c, double r, const OdGePoint2d& a, const OdGePoint2d& b)
+{
+  const OdGeVector2d ab = b - a;
+  const double len2 = ab.lengthSqrd();
+  if (!(len2 > 0.0))
+    return std::numeric_limits<double>::infinity();
+  const double t = ab.dotProduct(c - a) / len2;
+  const OdGePoint2d foot = a + ab * t;
+  const double depth = r - distance(c, foot);
+  if (!(depth > 0.0))
+    return std::numeric_limits<double>::infinity();
+  // The cut's half-width about the foot must lie on the edge.
+  const double half = std::sqrt(std::max(0.0, r * r - (r - depth) * (r - depth))) / std::sqrt(len2);
+  if (t + half < 0.0 || t - half > 1.0)
+    return std::numeric_limits<double>::infinity();
+  return depth;
 }
 
 class Engine
@@ -103,33 +145,213 @@ public:
     m_slack = 3.0 * m_unit + 8.0 * std::numeric_limits<double>::epsilon() * reach + m_tol.equalPoint();
   }
 
-  Paths flatten(const AECGe::Profile2D& profile)
+  // Calls edge(from, to, arc or null) for every edge between the finite vertices of each
+  // contour, in the order flatten takes them; begin(count) before each contour's edges and
+  // end() after them.
+  template <class Begin, class Edge, class End>
+  static void walkEdges(const AECGe::Profile2D& profile, Begin begin, Edge edge, End end)
   {
-    Paths paths;
+    std::vector<unsigned> finite;
     for (unsigned c = 0; c < profile.numContours(); ++c)
     {
       const AECGe::Contour2D& contour = profile.contourAt(c);
-      std::vector<unsigned> finite;
+      finite.clear();
       for (unsigned i = 0; i < contour.numVerts(); ++i)
       {
         const OdGePoint2d& p = contour.pointAt(i);
         if (std::isfinite(p.x) && std::isfinite(p.y))
           finite.push_back(i);
       }
-      Path path;
-      path.reserve(finite.size() * 2);
+      begin(finite.size());
       for (size_t k = 0; k < finite.size(); ++k)
       {
         const OdGePoint2d& from = contour.pointAt(finite[k]);
         const OdGePoint2d& to = contour.pointAt(finite[(k + 1) % finite.size()]);
-        appendPoint(path, from);
         profile::BulgeArc arc;
-        if (finite.size() > 1 && profile::bulgeArc(from, to, contour.bulgeAt(finite[k]), arc))
-          appendArc(path, arc, from, to);
+        const bool curved = finite.size() > 1 && profile::bulgeArc(from, to, contour.bulgeAt(finite[k]), arc);
+        edge(from, to, curved ? &arc : nullptr);
       }
-      if (path.size() >= 3)
-        paths.push_back(path);
+      end();
     }
+  }
+
+  // Finds the arcs that meet another arc or a straight edge in a sliver thinner than their
+  // chords would stray, and how many chords per turn each of them needs (operands in the order
+  // they will be flattened).
+  void planChords(const std::vector<const AECGe::Profile2D*>& operands)
+  {
+    struct Piece
+    {
+      OdGeExtents2d box;
+      OdGePoint2d a, b;  // a straight edge's ends
+      int arc = -1;      // index of the arc, or -1 for a straight edge
+      OdGePoint2d center;
+      double radius = 0.0;
+    };
+    std::vector<Piece> pieces;
+    int arcs = 0;
+    for (const AECGe::Profile2D* profile : operands)
+      walkEdges(
+        *profile, [](size_t) {},
+        [&](const OdGePoint2d& from, const OdGePoint2d& to, const profile::BulgeArc* arc) {
+          Piece piece;
+          if (arc)
+          {
+            piece.arc = arcs++;
+            piece.center = arc->center;
+            piece.radius = arc->radius;
+            piece.box.addPoint(arc->center - OdGeVector2d(arc->radius, arc->radius));
+            piece.box.addPoint(arc->center + OdGeVector2d(arc->radius, arc->radius));
+          }
+          else
+          {
+            piece.a = from;
+            piece.b = to;
+            piece.box.addPoint(from);
+            piece.box.addPoint(to);
+          }
+          if (piece.box.isValidExtents() && std::isfinite(piece.radius))
+            pieces.push_back(piece);
+        },
+        [] {});
+    m_perTurn.assign(static_cast<size_t>(arcs), kChordsPerTurn);
+    if (arcs == 0)
+      return;
+    const double defaultStray = 1.0 - std::cos(OdaPI / kChordsPerTurn);  // per unit of radius
+    double widest = 0.0;
+    for (const Piece& p : pieces)
+      widest = std::max(widest, p.radius);
+    const double margin = 2.0 * defaultStray * widest;
+    // Thinner than the grid holds is no sliver: arcs of one circle, or a curve that only touches.
+    const double finest = std::max(m_tol.equalPoint(), 4.0 * m_unit);
+    auto need = [&](const Piece& p, double sliver) {
+      if (p.arc < 0 || !(sliver > finest))
+        return;
+      // Chords of a quarter of the sliver's thickness at the most.
+      const double c = 1.0 - sliver / (4.0 * p.radius);
+      const int perTurn =
+        c <= -1.0 ? kChordsPerTurn : static_cast<int>(std::min<double>(kMostChordsPerTurn, std::ceil(OdaPI / std::acos(std::max(-1.0, c)))));
+      int& planned = m_perTurn[static_cast<size_t>(p.arc)];
+      planned = std::max(planned, perTurn);
+    };
+    auto test = [&](const Piece& p, const Piece& q) {
+      if (p.arc < 0 && q.arc < 0)
+        return;
+      if (p.arc >= 0 && q.arc >= 0)
+      {
+        // Thin slivers need the circles all but touching, from outside or from inside.
+        const double d2 = (q.center - p.center).lengthSqrd();
+        const double outer = p.radius + q.radius, inner = std::fabs(p.radius - q.radius);
+        const double band = 2.0 * defaultStray * outer;
+        if (!((d2 < outer * outer && d2 > (outer - band) * (outer - band)) ||
+              (d2 > inner * inner && d2 < (inner + band) * (inner + band))))
+          return;
+        const double sliver = circleSliver(p.center, p.radius, q.center, q.radius);
+        if (sliver < defaultStray * (p.radius + q.radius))
+        {
+          need(p, sliver);
+          need(q, sliver);
+        }
+      }
+      else
+      {
+        const Piece& curve = p.arc >= 0 ? p : q;
+        const Piece& line = p.arc >= 0 ? q : p;
+        const double sliver = capThickness(curve.center, curve.radius, line.a, line.b);
+        if (sliver < defaultStray * curve.radius)
+          need(curve, sliver);
+      }
+    };
+    // Pairs of pieces whose boxes come within the margin, found on a grid of cells about the
+    // size of a piece: each piece goes into the cells its box (grown by half the margin) covers,
+    // and a pair is taken in the one cell where the overlap of their grown boxes begins. Pieces
+    // that would cover too many cells are paired with every other piece instead.
+    OdGeExtents2d all;
+    double sizes = 0.0;
+    for (const Piece& p : pieces)
+    {
+      all.addExt(p.box);
+      const OdGeVector2d d = p.box.diagonal();
+      sizes += std::max(d.x, d.y);
+    }
+    const OdGeVector2d span = all.diagonal();
+    const double extent = std::max(std::max(span.x, span.y), m_unit) + margin;
+    const long perSide = static_cast<long>(
+      std::min(1024.0, std::max(1.0, std::ceil(extent / std::max(sizes / static_cast<double>(pieces.size()), extent / 1024.0)))));
+    const double cellSize = extent / static_cast<double>(perSide);
+    const OdGePoint2d base = all.minPoint() - OdGeVector2d(margin, margin) * 0.5;
+    auto cellOfX = [&](double v) { return std::min(std::max(static_cast<long>(std::floor(v / cellSize)), 0L), perSide - 1); };
+    std::vector<std::pair<long, unsigned>> entries;
+    std::vector<unsigned> wide;
+    std::vector<std::array<long, 4>> ranges(pieces.size());
+    for (unsigned k = 0; k < pieces.size(); ++k)
+    {
+      const OdGeExtents2d& b = pieces[k].box;
+      std::array<long, 4>& r = ranges[k];
+      r = {cellOfX(b.minPoint().x - margin * 0.5 - base.x), cellOfX(b.maxPoint().x + margin * 0.5 - base.x),
+           cellOfX(b.minPoint().y - margin * 0.5 - base.y), cellOfX(b.maxPoint().y + margin * 0.5 - base.y)};
+      if ((r[1] - r[0] + 1) * (r[3] - r[2] + 1) > 64)
+      {
+        wide.push_back(k);
+        continue;
+      }
+      for (long x = r[0]; x <= r[1]; ++x)
+        for (long y = r[2]; y <= r[3]; ++y)
+          entries.emplace_back(x * perSide + y, k);
+    }
+    std::sort(entries.begin(), entries.end());
+    auto near = [&](const Piece& p, const Piece& q) {
+      return !(q.box.minPoint().x > p.box.maxPoint().x + margin || p.box.minPoint().x > q.box.maxPoint().x + margin ||
+               q.box.minPoint().y > p.box.maxPoint().y + margin || p.box.minPoint().y > q.box.maxPoint().y + margin);
+    };
+    for (size_t g = 0; g < entries.size();)
+    {
+      size_t e = g;
+      while (e < entries.size() && entries[e].first == entries[g].first)
+        ++e;
+      const long cell = entries[g].first;
+      for (size_t a = g; a < e; ++a)
+        for (size_t b = a + 1; b < e; ++b)
+        {
+          const unsigned i = entries[a].second, j = entries[b].second;
+          // Two straight edges make no sliver; a pair is taken where the overlap of the two
+          // cell ranges starts.
+          if ((pieces[i].arc < 0 && pieces[j].arc < 0) ||
+              std::max(ranges[i][0], ranges[j][0]) * perSide + std::max(ranges[i][2], ranges[j][2]) != cell)
+            continue;
+          if (near(pieces[i], pieces[j]))
+            test(pieces[i], pieces[j]);
+        }
+      g = e;
+    }
+    std::vector<char> isWide(pieces.size(), 0);
+    for (unsigned w : wide)
+      isWide[w] = 1;
+    for (unsigned w : wide)
+      for (unsigned k = 0; k < pieces.size(); ++k)
+        if (k != w && !(isWide[k] && k < w) && near(pieces[w], pieces[k]))
+          test(pieces[w], pieces[k]);
+  }
+
+  Paths flatten(const AECGe::Profile2D& profile)
+  {
+    Paths paths;
+    Path path;
+    walkEdges(
+      profile,
+      [&](size_t vertices) {
+        path.clear();
+        path.reserve(vertices * 2);
+      },
+      [&](const OdGePoint2d& from, const OdGePoint2d& to, const profile::BulgeArc* arc) {
+        appendPoint(path, from);
+        if (arc)
+          appendArc(path, *arc, from, to);
+      },
+      [&] {
+        if (path.size() >= 3)
+          paths.push_back(path);
+      });
     return paths;
   }
 
@@ -173,9 +395,15 @@ private:
     flat.radius = arc.radius;
     flat.startAngle = arc.startAngle;
     flat.sweep = arc.sweep;
-    flat.chords = std::max(1, static_cast<int>(std::ceil(std::fabs(arc.sweep) / (Oda2PI / kChordsPerTurn))));
+    const size_t index = m_arcs.size();
+    const int perTurn = index < m_perTurn.size() ? m_perTurn[index] : kChordsPerTurn;
+    flat.chords = std::max(1, static_cast<int>(std::ceil(std::fabs(arc.sweep) / (Oda2PI / perTurn))));
     flat.fullTurn = std::fabs(arc.sweep) >= Oda2PI - 1e-12;
     flat.stray = arc.radius * (1.0 - std::cos(std::fabs(arc.sweep) / flat.chords / 2.0));
+    // More chords meet nearer the crossings, but at the shallow angles that called for them the
+    // crossings may still lie as far as the usual chords allow.
+    const int usual = std::max(1, static_cast<int>(std::ceil(std::fabs(arc.sweep) / (Oda2PI / kChordsPerTurn))));
+    flat.reach = std::max(flat.stray, arc.radius * (1.0 - std::cos(std::fabs(arc.sweep) / usual / 2.0)));
     flat.first = static_cast<unsigned>(m_chordPoints.size());
     m_chordPoints.push_back(fromGrid(toGrid(from)));
     for (int i = 1; i <= flat.chords; ++i)
@@ -402,7 +630,7 @@ private:
         ok = circleLineCross(m_arcs[out], v, raw[(i + n - 1) % n], moved);
       // Chords that cross at a shallow angle meet farther from the curves' crossing than either
       // strays from its arc, hence the margin.
-      if (ok && moved.distanceTo(v) <= 8.0 * (stray(in) + stray(out)) + m_unit + m_slack)
+      if (ok && moved.distanceTo(v) <= 8.0 * (reach(in) + reach(out)) + m_unit + m_slack)
         fixed[i] = moved;
     }
 
@@ -449,10 +677,10 @@ private:
     return contour;
   }
 
-  // How far the chords of an arc stray from it (0 for a straight edge).
-  double stray(int arc) const
+  // How far a vertex on the arc may move onto a crossing (0 for a straight edge).
+  double reach(int arc) const
   {
-    return arc < 0 ? 0.0 : m_arcs[arc].stray;
+    return arc < 0 ? 0.0 : m_arcs[arc].reach;
   }
 
   // Signed sweep of the minor arc of the circle from p to q (positive counter-clockwise).
@@ -473,6 +701,7 @@ private:
   size_t m_expectedArcs = 0;
   double m_slack = 0.0;  // how far a point back from the grid may be off the line it lies on
   std::vector<FlatArc> m_arcs;
+  std::vector<int> m_perTurn;  // chords per turn of each arc, in flattening order
   std::vector<OdGePoint2d> m_chordPoints;
   std::vector<unsigned> m_cellStart;
   std::vector<unsigned> m_cellArcs;
@@ -503,6 +732,9 @@ AECGe::Profile2D evaluate(const std::vector<const AECGe::Profile2D*>& subjects,
   for (const AECGe::Profile2D* p : clips)
     engine.addOperand(*p);
   engine.fixGrid();
+  std::vector<const AECGe::Profile2D*> operands(subjects);
+  operands.insert(operands.end(), clips.begin(), clips.end());
+  engine.planChords(operands);
   ClipperLib::Clipper clipper;
   for (const AECGe::Profile2D* p : subjects)
     clipper.AddPaths(engine.flatten(*p), ClipperLib::ptSubject, true);

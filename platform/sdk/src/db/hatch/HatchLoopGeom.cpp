@@ -145,7 +145,6 @@ void sampleEdge(const OdGeCurve2d& edge, std::vector<OdGePoint2d>& out)
     count = 64;
   }
   const double t0 = iv.lowerBound(), step = (iv.upperBound() - iv.lowerBound()) / count;
-  out.reserve(out.size() + static_cast<size_t>(count));
   if (count > 2 && (edge.type() == OdGe::kCircArc2d || edge.type() == OdGe::kEllipArc2d))
   {
     // Equal steps of a conic's angle: p(k+1) - c = 2 cos(step) (p(k) - c) - (p(k-1) - c), which
