@@ -43,16 +43,19 @@ int xdataCode(int valueType)
 // null when none is stored.
 OdResBufPtr storedValue(const OdDbObject* pRef, const OdString& name, int valueType)
 {
-  OdResBufPtr pRb = pRef->xData(OdDbDynBlockReference::kValuesApp);
-  for (OdResBufPtr p = pRb.isNull() ? pRb : pRb->next(); !p.isNull(); p = p->next())
+  // Every row of a dynamic reference reads a value: the stored chain is walked in place, and
+  // only the value found is copied.
+  static const OdString kApp(OdDbDynBlockReference::kValuesApp);
+  const OdResBuf* pRb = OdDbObjectAccess::xDataChain(pRef, kApp);
+  for (const OdResBuf* p = pRb ? OdDbObjectAccess::next(pRb) : nullptr; p; p = OdDbObjectAccess::next(p))
   {
-    if (p->restype() != 1000 || p->getString().iCompare(name) != 0 || p->next().isNull())
+    const OdResBuf* v = OdDbObjectAccess::next(p);
+    if (p->restype() != 1000 || !v || p->getString().iCompare(name) != 0)
       continue;
-    const OdResBufPtr v = p->next();
     if (v->restype() != xdataCode(valueType))
       return OdResBufPtr();
     OdResBufPtr out = OdResBuf::newRb(v->restype());
-    out->copyFrom(v.get());
+    out->copyFrom(v);
     out->setRestype(valueType);
     return out;
   }
@@ -149,8 +152,8 @@ OdDbObjectId OdDbDynBlockReference::definitionOf(const OdDbObjectId& blockRecord
   OdDbObjectPtr pRecord = blockRecordId.openObject(OdDb::kForRead);
   if (pRecord.isNull())
     return OdDbObjectId();
-  OdResBufPtr pRb = pRecord->xData(kRepresentationApp);
-  for (OdResBufPtr p = pRb; !p.isNull(); p = p->next())
+  static const OdString kApp(kRepresentationApp);
+  for (const OdResBuf* p = OdDbObjectAccess::xDataChain(pRecord, kApp); p; p = OdDbObjectAccess::next(p))
     if (p->restype() == 1005)
     {
       const OdDbObjectId id = pRecord->database()->getOdDbObjectId(p->getHandle());
