@@ -150,7 +150,9 @@ bool KyChosenCode(const CKyVariant& value, int& code)
   return true;
 }
 
-CKyVariant KyElementSelector(int count)
+namespace
+{
+CKyVariant makeSelector(const void*, int, int count)
 {
   CKyVariantCollection list;
   list.Reserve(count);
@@ -158,6 +160,18 @@ CKyVariant KyElementSelector(int count)
     list.Add(CKyVariant(n), CKyVariant(n));
   list.SetCurrentIndex(0);
   return CKyVariant(std::move(list));
+}
+} // namespace
+
+CKyVariant KyElementSelector(int count)
+{
+  // Every read of a vertex or point row shows the selector: the lists of the usual sizes are
+  // made once and shared (a list in a variant is not changed again).
+  static const char kSelectors = 0;
+  const int kKept = 4096;
+  if (count < 0 || count > kKept)
+    return makeSelector(nullptr, 0, count);
+  return KyChoiceListOf(&kSelectors, kKept + 1, count, makeSelector);
 }
 
 bool KySizeOf(const CKyVariant& value, double& out)

@@ -147,6 +147,21 @@ TEST_F(PolylineRows, VertexSelectorAndVertexRowsFollowTheContextIndex)
   EXPECT_EQ(get("Vertex").GetCollection().GetCount(), 0);
   EXPECT_EQ(get("Vertex X").GetType(), CKyVariant::kEmpty);
   EXPECT_EQ(get("Start segment width").GetType(), CKyVariant::kEmpty);
+
+  // The selector follows the count, below and above the sizes whose lists are kept.
+  for (const unsigned count : {4u, 2u, 4096u, 4097u, 5000u})
+  {
+    SCOPED_TRACE(count);
+    pline->reset(false, 0);
+    for (unsigned i = 0; i < count; ++i)
+      pline->addVertexAt(i, OdGePoint2d(i, 0));
+    const CKyVariant again = get("Vertex");
+    const CKyVariantCollection& entries = again.GetCollection();
+    ASSERT_EQ(entries.GetCount(), static_cast<int>(count));
+    EXPECT_EQ(entries.GetCurrentIndex(), 0);
+    EXPECT_EQ(entries.GetAt(static_cast<int>(count) - 1).GetTag().GetInt32(), static_cast<int>(count));
+    EXPECT_EQ(entries.GetAt(static_cast<int>(count) - 1).GetValue().GetInt32(), static_cast<int>(count));
+  }
 }
 
 TEST_F(PolylineRows, VertexSetterProjectsIntoThePlaneAndSkipsTheShownValue)
