@@ -8,6 +8,7 @@
 #include "Ge/GeNurbCurve3d.h"
 #include "KyAccessors.h"
 #include "KyListing.h"
+#include "KyTexts.h"
 #include "RxObjectImpl.h"
 
 ODRX_CONS_DEFINE_MEMBERS(CKySplinePE_Prop, CKyEntityPE, RXIMPL_CONSTR)
@@ -128,7 +129,9 @@ int acceptSelection(const OdDbObject* object)
 
 CKyVariant yesNoText(bool yes)
 {
-  return CKyVariant(CKyString(QCoreApplication::translate("property_values", yes ? "Yes" : "No")));
+  static const KyText kYes{"property_values", QT_TRANSLATE_NOOP("property_values", "Yes")};
+  static const KyText kNo{"property_values", QT_TRANSLATE_NOOP("property_values", "No")};
+  return CKyVariant((yes ? kYes : kNo).get());
 }
 
 // A world component of the start or end tangent of the fit data.
