@@ -57,7 +57,8 @@ const OdDimVarValue& OdDbDimension::styleValue(int index) const
   // Every row of a dimension reads a variable, most of them from the style: the style record is
   // read in place (no open, no reference taken), and one that is gone or of another class counts
   // as no style, as a failed open would.
-  const OdDbObject* pObj = m_style.isErased() ? nullptr : odDbRawObject(m_style);
+  const OdDbStub* pStub = m_style;
+  const OdDbObject* pObj = pStub && pStub->pDb && !pStub->erased ? pStub->pObject : nullptr;
   const OdRxClass* pStyleClass = OdDbDimStyleTableRecord::desc();
   if (!pObj || (pObj->isA() != pStyleClass && !pObj->isA()->isDerivedFrom(pStyleClass)))
     return imperialDefault(index);
@@ -67,9 +68,11 @@ const OdDimVarValue& OdDbDimension::styleValue(int index) const
 const OdDimVarValue& OdDbDimension::dimVarValue(int index) const
 {
   assertReadEnabled();
-  odDimVarDesc(index);
-  if (const OdDimVarValue* o = findOverride(index))
-    return *o;
+  if (index < 0 || index >= kOdDimVarCount)
+    throw OdError(eInvalidIndex);
+  if (!m_overrides.empty())
+    if (const OdDimVarValue* o = findOverride(index))
+      return *o;
   return styleValue(index);
 }
 
