@@ -9,6 +9,7 @@
 
 #include "DbFiler.h"
 #include "DbSpline.h"
+#include "Ge/GeNurbCurve3d.h"
 #include "KyTestDrawing.h"
 
 namespace
@@ -134,6 +135,40 @@ TEST(CurvesSpline, PolynomialCurveMatchesItsBernsteinFormAndDerivative)
   EXPECT_NEAR(area, 2e-12 / 3.0, 1e-20);
   OdGePoint3d outside;
   EXPECT_EQ(s->getPointAtParam(1.9, outside), eInvalidInput);
+}
+
+// The point and first derivative from one evaluation are those of evalPoint and evalDeriv, for a
+// polynomial and a rational curve; higher orders are refused.
+TEST(CurvesSpline, PointWithDerivativeMatchesTheSeparateEvaluations)
+{
+  const double h = std::sqrt(0.5);
+  const OdGeNurbCurve3d curves[] = {
+    OdGeNurbCurve3d(3, OdGeKnotVector(doubles({2, 2, 2, 2, 5, 5, 5, 5})),
+                    points({{0, 0, 0}, {1, 2, 0}, {3, 2, 1}, {4, 0, 3}}), OdGeDoubleArray()),
+    OdGeNurbCurve3d(2, OdGeKnotVector(doubles({0, 0, 0, 1, 1, 1})), points({{1, 0, 0}, {1, 1, 0}, {0, 1, 0}}),
+                    doubles({1, h, 1})),
+  };
+  for (const OdGeNurbCurve3d& curve : curves)
+  {
+    OdGeInterval interval;
+    curve.getInterval(interval);
+    for (const double f : {0.0, 0.3, 0.5, 1.0})
+    {
+      const double u = interval.lowerBound() + f * (interval.upperBound() - interval.lowerBound());
+      OdGeVector3dArray derivatives;
+      const OdGePoint3d p = curve.evalPoint(u, 1, derivatives);
+      ASSERT_EQ(derivatives.size(), 1u);
+      EXPECT_NEAR(p.distanceTo(curve.evalPoint(u)), 0.0, 1e-15) << u;
+      EXPECT_NEAR((derivatives[0] - curve.evalDeriv(u)).length(), 0.0, 1e-15) << u;
+      EXPECT_EQ(curve.evalPoint(u, 0, derivatives), curve.evalPoint(u));
+      EXPECT_TRUE(derivatives.empty());
+    }
+  }
+  // The quarter circle's tangent at its start points along +Y.
+  OdGeVector3dArray derivatives;
+  curves[1].evalPoint(0.0, 1, derivatives);
+  EXPECT_NEAR(derivatives[0].normal().y, 1.0, 1e-12);
+  EXPECT_THROW(curves[0].evalPoint(0.5, 2, derivatives), OdError);
 }
 
 TEST(CurvesSpline, FittedCurvePassesThroughItsPointsAlongItsTangents)

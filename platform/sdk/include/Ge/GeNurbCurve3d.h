@@ -10,6 +10,7 @@
 #include "Ge/GeLine3d.h"
 #include "Ge/GePlane.h"
 #include "Ge/GePoint3dArray.h"
+#include "Ge/GeVector3dArray.h"
 
 class OdGeNurbCurve3d : public OdGeCurve3d
 {
@@ -41,6 +42,9 @@ public:
   OdGePoint3d evalPoint(double param) const override;
   // First derivative with respect to the parameter.
   OdGeVector3d evalDeriv(double param) const;
+  // The point and its first numDeriv derivatives (0 or 1; higher orders throw
+  // eNotImplementedYet), from one evaluation.
+  OdGePoint3d evalPoint(double param, int numDeriv, OdGeVector3dArray& derivatives) const;
   double paramOf(const OdGePoint3d& point, const OdGeTol& tol = OdGeContext::gTol) const override;
   using OdGeCurve3d::length;
   // Arc length by Gauss-Legendre integration over every knot span between the parameters.
@@ -70,6 +74,8 @@ public:
   bool isPlanar(OdGePlane& plane, const OdGeTol& tol = OdGeContext::gTol) const;
 
 private:
+  OdGePoint3d pointAndDerivative(double param, OdGeVector3d* derivative) const;
+
   int m_degree = 0;
   OdGeKnotVector m_knots;
   OdGePoint3dArray m_points;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "OdError.h"
 #include "db/curves/CurveGeom.h"
 
 namespace
@@ -150,8 +151,26 @@ OdGePoint3d OdGeNurbCurve3d::evalPoint(double param) const
 
 OdGeVector3d OdGeNurbCurve3d::evalDeriv(double param) const
 {
+  OdGeVector3d derivative;
+  pointAndDerivative(param, &derivative);
+  return derivative;
+}
+
+OdGePoint3d OdGeNurbCurve3d::evalPoint(double param, int numDeriv, OdGeVector3dArray& derivatives) const
+{
+  if (numDeriv < 0 || numDeriv > 1)
+    throw OdError(eNotImplementedYet);
+  derivatives.resize(static_cast<unsigned>(numDeriv));
+  return numDeriv == 1 ? pointAndDerivative(param, &derivatives[0]) : evalPoint(param);
+}
+
+OdGePoint3d OdGeNurbCurve3d::pointAndDerivative(double param, OdGeVector3d* derivative) const
+{
   if (isEmpty())
-    return OdGeVector3d();
+  {
+    *derivative = OdGeVector3d();
+    return OdGePoint3d::kOrigin;
+  }
   OdGeInterval interval;
   getInterval(interval);
   const double u = std::min(std::max(param, interval.lowerBound()), interval.upperBound());
@@ -161,14 +180,15 @@ OdGeVector3d OdGeNurbCurve3d::evalDeriv(double param) const
   auto point = [this](int i) { return homogeneousAt(m_points, m_weights, i); };
   const Homog a = deBoorSpan(point, t, p, findSpan(t, n, p, u), u);
   // The derivative curve: degree p - 1, knots t + 1, control points from neighbouring pairs.
-  auto derivative = [&](int i) {
+  auto derivativeAt = [&](int i) {
     const double denom = t[i + p + 1] - t[i + 1];
     return denom == 0.0 ? Homog() : (point(i + 1) - point(i)) * (p / denom);
   };
-  const Homog da = deBoorSpan(derivative, t + 1, p - 1, findSpan(t + 1, n - 1, p - 1, u), u);
+  const Homog da = deBoorSpan(derivativeAt, t + 1, p - 1, findSpan(t + 1, n - 1, p - 1, u), u);
   // C = A / w, so C' = (A' - w' C) / w.
   const double w = a.w;
-  return OdGeVector3d((da.x - da.w * a.x / w) / w, (da.y - da.w * a.y / w) / w, (da.z - da.w * a.z / w) / w);
+  *derivative = OdGeVector3d((da.x - da.w * a.x / w) / w, (da.y - da.w * a.y / w) / w, (da.z - da.w * a.z / w) / w);
+  return OdGePoint3d(a.x / w, a.y / w, a.z / w);
 }
 
 double OdGeNurbCurve3d::length(double fromParam, double toParam, double) const

@@ -582,10 +582,13 @@ OdResult OdDbSpline::measureArea(double& area) const
   // 8-point Gauss rule integrates exactly up to degree 8; a rational curve takes four pieces.
   const int pieces = m_curve.isRational() || m_curve.degree() > 8 ? 4 : 1;
   double sum = 0.0;
+  OdGeVector3dArray derivative;
+  auto integrand = [&](double u) {
+    const OdGePoint3d at = m_curve.evalPoint(u, 1, derivative);
+    return (at - start).crossProduct(derivative[0]).dotProduct(normal);
+  };
   for (int k = m_curve.degree(); k < m_curve.numControlPoints(); ++k)
-    sum += integrate(
-      [&](double u) { return (m_curve.evalPoint(u) - start).crossProduct(m_curve.evalDeriv(u)).dotProduct(normal); },
-      knots[k], knots[k + 1], pieces);
+    sum += integrate(integrand, knots[k], knots[k + 1], pieces);
   area = std::fabs(sum) / 2.0;
   return eOk;
 }
