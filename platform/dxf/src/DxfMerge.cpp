@@ -298,7 +298,7 @@ void dxfMerge(const std::vector<DxfTag>& group, const DxfFields& fields, const D
   };
   copy(group[0]);
   if (context.addHandle && std::find(role.begin(), role.end(), kHandle) == role.end())
-    emit(dxfTrim(group[0].text) == "DIMSTYLE" ? 105 : 5, DxfEncoder::handle(context.handle));
+    emit(dxfHandleCode(dxfTrim(group[0].text)), DxfEncoder::handle(context.handle));
   for (std::size_t i = 1; i < n; ++i)
   {
     closeGroups(i);

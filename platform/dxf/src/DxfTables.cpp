@@ -156,7 +156,7 @@ void DxfReader::readTableRecord(std::string_view table, const DxfObject& object)
 {
   const TableKind* kind = tableKind(table);
   splitParts(object, m_parts);
-  const int handleCode = table == "DIMSTYLE" ? 105 : 5;
+  const int handleCode = dxfHandleCode(table);
   const std::string kindName(table);
   std::uint64_t handle = 0;
   const DxfTag* nameTag = nullptr;

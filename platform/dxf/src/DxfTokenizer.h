@@ -147,6 +147,11 @@ private:
 bool dxfParseHandle(std::string_view text, std::uint64_t& value);
 
 std::string_view dxfTrim(std::string_view text);
+// The group code of an object's own handle: 105 in a DIMSTYLE record, 5 everywhere else.
+inline int dxfHandleCode(std::string_view kind)
+{
+  return kind == "DIMSTYLE" ? 105 : 5;
+}
 // Upper-case hexadecimal, as handles are written.
 std::string dxfHex(std::uint64_t value);
 } // namespace kydxf

@@ -332,7 +332,7 @@ private:
       {
         // As it came, with the handle the reader gave it after its 0 tag.
         copyTag(head);
-        m_out.handle(kind == "DIMSTYLE" ? 105 : 5, static_cast<std::uint64_t>(pObj->getDbHandle()));
+        m_out.handle(dxfHandleCode(kind), static_cast<std::uint64_t>(pObj->getDbHandle()));
         for (std::size_t i = 1; i < group.size(); ++i)
           copyTag(group[i]);
         return;

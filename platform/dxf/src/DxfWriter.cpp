@@ -384,8 +384,7 @@ void DxfOutput::object(const OdDbObject* pObj, const char* dxfName, const DxfFie
   if (hasHead)
     for (const DxfOutTag& t : segments.front().tags)
       tag(t.code, t.value);
-  const bool dimStyle = std::string_view(dxfName) == "DIMSTYLE";
-  handle(dimStyle ? 105 : 5, static_cast<std::uint64_t>(pObj->getDbHandle()));
+  handle(dxfHandleCode(dxfName), static_cast<std::uint64_t>(pObj->getDbHandle()));
   const OdDbObjectId xdictionary = pObj->extensionDictionary();
   if (!xdictionary.isNull() && m_encoder.version() > kDxfR12)
   {
