@@ -11,6 +11,7 @@
 #include "CmColor.h"
 #include "DbLineWeight.h"
 #include "DbObjectId.h"
+#include "OdError.h"
 #include "OdString.h"
 
 // X(getter, setter, group code, kind, C++ type, imperial default, metric default, flags)
@@ -136,6 +137,12 @@ struct OdDimVarDesc
   unsigned flags;
 };
 
+// Throws eInvalidIndex unless 0 <= index < kOdDimVarCount (inline: every variable read checks).
+inline void odDimVarCheckIndex(int index)
+{
+  if (index < 0 || index >= kOdDimVarCount)
+    throw OdError(eInvalidIndex);
+}
 // The descriptor of variable i (0 <= i < kOdDimVarCount).
 const OdDimVarDesc& odDimVarDesc(int index);
 // The variable a DIMSTYLE record or an override carries under the group code; -1 when none.

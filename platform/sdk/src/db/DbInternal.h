@@ -206,8 +206,13 @@ public:
   static void joinOwnedObjects(OdDbObject* pObj);
 };
 
-// The object behind an id without opening it (null for null or invalid ids).
-OdDbObject* odDbRawObject(const OdDbObjectId& id);
+// The object behind an id without opening it (null for null or invalid ids). Inline: readers
+// inside the SDK (a dimension's style, per variable) call it for every value.
+inline OdDbObject* odDbRawObject(const OdDbObjectId& id)
+{
+  const OdDbStub* pStub = id;
+  return pStub && pStub->pDb ? pStub->pObject : 0;
+}
 
 // Class test of the object behind an id without opening it.
 bool odDbIdIsKindOf(const OdDbObjectId& id, const OdRxClass* pClass);

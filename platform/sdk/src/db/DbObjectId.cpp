@@ -171,11 +171,6 @@ bool OdDbObjectId::operator<(const OdDbObjectId& id) const
 
 // ---- helpers ---------------------------------------------------------------------------------
 
-OdDbObject* odDbRawObject(const OdDbObjectId& id)
-{
-  return id.isValid() ? static_cast<OdDbStub*>(id)->pObject : 0;
-}
-
 bool odDbIdIsKindOf(const OdDbObjectId& id, const OdRxClass* pClass)
 {
   const OdRxClass* pObjClass = id.objectClass();

@@ -19,8 +19,7 @@ static_assert(sizeof(kDescs) / sizeof(kDescs[0]) == kOdDimVarCount, "one descrip
 
 const OdDimVarDesc& odDimVarDesc(int index)
 {
-  if (index < 0 || index >= kOdDimVarCount)
-    throw OdError(eInvalidIndex);
+  odDimVarCheckIndex(index);
   return kDescs[index];
 }
 

@@ -58,7 +58,7 @@ const OdDimVarValue& OdDbDimension::styleValue(int index) const
   // read in place (no open, no reference taken), and one that is gone or of another class counts
   // as no style, as a failed open would.
   const OdDbStub* pStub = m_style;
-  const OdDbObject* pObj = pStub && pStub->pDb && !pStub->erased ? pStub->pObject : nullptr;
+  const OdDbObject* pObj = pStub && !pStub->erased ? odDbRawObject(m_style) : nullptr;
   const OdRxClass* pStyleClass = OdDbDimStyleTableRecord::desc();
   if (!pObj || (pObj->isA() != pStyleClass && !pObj->isA()->isDerivedFrom(pStyleClass)))
     return imperialDefault(index);
@@ -68,8 +68,7 @@ const OdDimVarValue& OdDbDimension::styleValue(int index) const
 const OdDimVarValue& OdDbDimension::dimVarValue(int index) const
 {
   assertReadEnabled();
-  if (index < 0 || index >= kOdDimVarCount)
-    throw OdError(eInvalidIndex);
+  odDimVarCheckIndex(index);
   if (!m_overrides.empty())
     if (const OdDimVarValue* o = findOverride(index))
       return *o;
