@@ -166,7 +166,9 @@ CKyVariant makeSelector(const void*, int, int count)
 CKyVariant KyElementSelector(int count)
 {
   // Every read of a vertex or point row shows the selector: the lists of the usual sizes are
-  // made once and shared (a list in a variant is not changed again).
+  // made once and shared (a list in a variant is not changed again). The choice-list store keeps
+  // one list per entry of a table; here one table of kKept + 1 "entries" keeps the list of each
+  // size under that size.
   static const char kSelectors = 0;
   const int kKept = 4096;
   if (count < 0 || count > kKept)
