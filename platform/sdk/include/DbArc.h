@@ -75,6 +75,7 @@ public:
 
 private:
   double sweep() const;
+  void placeEnds();
 
   OdGePoint3d m_center;
   double m_radius = 0.0;
@@ -82,6 +83,8 @@ private:
   OdGeVector3d m_normal = OdGeVector3d::kZAxis;
   double m_startAngle = 0.0;
   double m_endAngle = 0.0;
+  OdGePoint3d m_startPoint;
+  OdGePoint3d m_endPoint;
 };
 
 typedef OdSmartPtr<OdDbArc> OdDbArcPtr;

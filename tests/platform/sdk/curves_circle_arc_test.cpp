@@ -10,6 +10,7 @@
 #include "DbArc.h"
 #include "DbCircle.h"
 #include "DbFiler.h"
+#include "Ge/GePlane.h"
 
 namespace
 {
@@ -282,4 +283,50 @@ TEST(CurvesArc, SnapshotWritesAnglesAndCloneCopiesThem)
   EXPECT_EQ(OdString(L"2"), tags.find(39));
   OdDbArcPtr copy = arc->clone();
   EXPECT_EQ(tags, snapshot(copy));
+}
+
+// The end points are kept with the arc: after every kind of change they are where the centre,
+// radius, normal and angles put them.
+TEST(CurvesArc, EndPointsFollowEveryChange)
+{
+  const OdGeVector3d tilted = OdGeVector3d(1.0, 2.0, 2.0).normal();
+  struct Case
+  {
+    const char* change;
+    std::function<void(OdDbArcPtr&)> apply;
+  } cases[] = {
+    {"centre", [](OdDbArcPtr& a) { a->setCenter(OdGePoint3d(-3.0, 4.0, 1.0)); }},
+    {"radius", [](OdDbArcPtr& a) { a->setRadius(7.5); }},
+    {"normal", [&](OdDbArcPtr& a) { a->setNormal(tilted); }},
+    {"start angle", [](OdDbArcPtr& a) { a->setStartAngle(2.0); }},
+    {"end angle", [](OdDbArcPtr& a) { a->setEndAngle(-1.0); }},
+    {"transform", [](OdDbArcPtr& a) {
+       ASSERT_EQ(eOk, a->transformBy(OdGeMatrix3d::rotation(0.7, OdGeVector3d::kXAxis) *
+                                    OdGeMatrix3d::scaling(2.0) * OdGeMatrix3d::mirroring(OdGePlane(OdGePoint3d::kOrigin, OdGeVector3d::kXAxis))));
+     }},
+    {"clone", [](OdDbArcPtr& a) {
+       a->setRadius(3.0);
+       a = a->clone();
+     }},
+  };
+  for (const Case& c : cases)
+  {
+    OdDbArcPtr arc = makeArc(OdGePoint3d(1.0, 2.0, 0.0), 4.0, 0.5, 1.5);
+    c.apply(arc);
+    const OdGeMatrix3d toWorld = OdGeMatrix3d::planeToWorld(arc->normal());
+    const OdGeVector3d x = toWorld.getCsXAxis(), y = toWorld.getCsYAxis();
+    auto at = [&](double angle) {
+      return arc->center() + x * (arc->radius() * std::cos(angle)) + y * (arc->radius() * std::sin(angle));
+    };
+    OdGePoint3d start, end, atStart;
+    arc->getStartPoint(start);
+    arc->getEndPoint(end);
+    double startParam = 0.0;
+    arc->getStartParam(startParam);
+    ASSERT_EQ(eOk, arc->getPointAtParam(startParam, atStart));
+    SCOPED_TRACE(c.change);
+    expectPoint(start, at(arc->startAngle()));
+    expectPoint(end, at(arc->endAngle()));
+    expectPoint(atStart, start);
+  }
 }

@@ -15,7 +15,18 @@ using namespace odDbCurveGeom;
 
 ODRX_SDK_DBOBJECT_DXF_DEFINE_MEMBERS(OdDbArc, OdDbCurve, L"ARC")
 
-OdDbArc::OdDbArc() = default;
+OdDbArc::OdDbArc()
+{
+  placeEnds();
+}
+
+// The end points are read far more often than the arc changes: they are worked out once per
+// change, with the same evaluation a read would make.
+void OdDbArc::placeEnds()
+{
+  m_startPoint = pointOnCircle(m_center, m_normal, m_radius, m_startAngle);
+  m_endPoint = pointOnCircle(m_center, m_normal, m_radius, m_endAngle);
+}
 
 double OdDbArc::sweep() const
 {
@@ -35,6 +46,7 @@ void OdDbArc::setCenter(const OdGePoint3d& center)
     throw OdError(eInvalidInput);
   assertWriteEnabled();
   m_center = center;
+  placeEnds();
 }
 
 double OdDbArc::radius() const
@@ -50,6 +62,7 @@ void OdDbArc::setRadius(double radius)
     throw OdError(eInvalidInput);
   assertWriteEnabled();
   m_radius = radius;
+  placeEnds();
 }
 
 double OdDbArc::thickness() const
@@ -80,6 +93,7 @@ void OdDbArc::setNormal(const OdGeVector3d& normal)
     throw OdError(eInvalidInput);
   assertWriteEnabled();
   m_normal = normal.normal();
+  placeEnds();
 }
 
 double OdDbArc::startAngle() const
@@ -95,6 +109,7 @@ void OdDbArc::setStartAngle(double startAngle)
     throw OdError(eInvalidInput);
   assertWriteEnabled();
   m_startAngle = normalizeAngle(startAngle);
+  placeEnds();
 }
 
 double OdDbArc::endAngle() const
@@ -110,6 +125,7 @@ void OdDbArc::setEndAngle(double endAngle)
     throw OdError(eInvalidInput);
   assertWriteEnabled();
   m_endAngle = normalizeAngle(endAngle);
+  placeEnds();
 }
 
 OdResult OdDbArc::getStartParam(double& startParam) const
@@ -129,14 +145,14 @@ OdResult OdDbArc::getEndParam(double& endParam) const
 OdResult OdDbArc::getStartPoint(OdGePoint3d& startPoint) const
 {
   assertReadEnabled();
-  startPoint = pointOnCircle(m_center, m_normal, m_radius, m_startAngle);
+  startPoint = m_startPoint;
   return eOk;
 }
 
 OdResult OdDbArc::getEndPoint(OdGePoint3d& endPoint) const
 {
   assertReadEnabled();
-  endPoint = pointOnCircle(m_center, m_normal, m_radius, m_endAngle);
+  endPoint = m_endPoint;
   return eOk;
 }
 
@@ -146,7 +162,7 @@ OdResult OdDbArc::getPointAtParam(double param, OdGePoint3d& pointOnCurve) const
   const double angTol = OdGeContext::gTol.equalVector();
   if (!odgeIsFinite(param) || param < m_startAngle - angTol || param > m_startAngle + sweep() + angTol)
     return eInvalidInput;
-  pointOnCurve = pointOnCircle(m_center, m_normal, m_radius, param);
+  pointOnCurve = param == m_startAngle ? m_startPoint : pointOnCircle(m_center, m_normal, m_radius, param);
   return eOk;
 }
 
@@ -229,8 +245,8 @@ OdResult OdDbArc::getClosestPointTo(const OdGePoint3d& givenPoint, OdGePoint3d& 
     pointOnCurve = pointOnCircle(m_center, m_normal, m_radius, angle);
     return eOk;
   }
-  const OdGePoint3d start = pointOnCircle(m_center, m_normal, m_radius, m_startAngle);
-  const OdGePoint3d end = pointOnCircle(m_center, m_normal, m_radius, m_endAngle);
+  const OdGePoint3d start = m_startPoint;
+  const OdGePoint3d end = m_endPoint;
   pointOnCurve = start.distanceTo(givenPoint) <= end.distanceTo(givenPoint) ? start : end;
   return eOk;
 }
@@ -290,6 +306,7 @@ OdResult OdDbArc::transformBy(const OdGeMatrix3d& xform)
   m_thickness = thickness;
   m_startAngle = startAngle;
   m_endAngle = endAngle;
+  placeEnds();
   return eOk;
 }
 
@@ -316,4 +333,6 @@ void OdDbArc::copyFrom(const OdRxObject* pSource)
   m_normal = pSrc->m_normal;
   m_startAngle = pSrc->m_startAngle;
   m_endAngle = pSrc->m_endAngle;
+  m_startPoint = pSrc->m_startPoint;
+  m_endPoint = pSrc->m_endPoint;
 }
