@@ -13,6 +13,7 @@
 #ifndef OD_DB_DIMENSION_H
 #define OD_DB_DIMENSION_H
 
+#include <bitset>
 #include <utility>
 #include <vector>
 
@@ -147,6 +148,8 @@ private:
   const OdDimVarValue* findOverride(int index) const;
 
   std::vector<std::pair<int, OdDimVarValue>> m_overrides; // sorted by index
+  // Which variables m_overrides holds: most reads are of variables a dimension does not override.
+  std::bitset<kOdDimVarCount> m_overridden;
   OdDbObjectId m_style;
   OdDbObjectId m_block;
   OdGePoint3d m_blockPosition;

@@ -191,6 +191,10 @@ TEST_F(Dimensions, AnOverrideChangesOneDimensionAndLeavesTheStyle)
   ASSERT_EQ(overrides.size(), 2u);
   EXPECT_EQ(overrides[0], var(OdDimVar::dimpost));
   EXPECT_EQ(overrides[1], var(OdDimVar::dimtxt));
+  // A copy carries the overrides and reads them.
+  OdDbDimensionPtr copy = a->clone();
+  EXPECT_DOUBLE_EQ(copy->dimtxt(), 0.5);
+  EXPECT_EQ(copy->dimpost(), OdString(L"mm"));
   EXPECT_EQ(a->removeDimVarOverride(var(OdDimVar::dimtxt)), eOk);
   EXPECT_DOUBLE_EQ(a->dimtxt(), 0.4);
   EXPECT_EQ(a->removeDimVarOverride(var(OdDimVar::dimtxt)), eKeyNotFound);

@@ -39,8 +39,9 @@ const OdDimVarValue* OdDbDimension::findOverride(int index) const
 
 namespace
 {
-// The imperial defaults, made once: read whenever a dimension's style does not open.
-const OdDimVarValue& imperialDefault(int index)
+// The imperial defaults, made once: read whenever a dimension's style does not open. Kept out
+// of line so that the style reads, which nearly always find their style, stay small.
+[[gnu::noinline, gnu::cold]] const OdDimVarValue& imperialDefault(int index)
 {
   static const std::vector<OdDimVarValue> defaults = [] {
     std::vector<OdDimVarValue> all;
@@ -69,9 +70,8 @@ const OdDimVarValue& OdDbDimension::dimVarValue(int index) const
 {
   assertReadEnabled();
   odDimVarCheckIndex(index);
-  if (!m_overrides.empty())
-    if (const OdDimVarValue* o = findOverride(index))
-      return *o;
+  if (m_overridden[static_cast<std::size_t>(index)])
+    return *findOverride(index);
   return styleValue(index);
 }
 
@@ -86,6 +86,7 @@ void OdDbDimension::setDimVarValue(int index, const OdDimVarValue& value)
     it->second = value;
   else
     m_overrides.insert(it, std::make_pair(index, value));
+  m_overridden.set(static_cast<std::size_t>(index));
 }
 
 bool OdDbDimension::hasDimVarOverride(int index) const
@@ -105,6 +106,7 @@ OdResult OdDbDimension::removeDimVarOverride(int index)
     return eKeyNotFound;
   assertWriteEnabled();
   m_overrides.erase(it);
+  m_overridden.reset(static_cast<std::size_t>(index));
   return eOk;
 }
 
@@ -155,6 +157,9 @@ void OdDbDimension::setDimstyleData(const OdDbDimStyleTableRecord* pRecord)
   }
   assertWriteEnabled();
   m_overrides.swap(overrides);
+  m_overridden.reset();
+  for (const auto& o : m_overrides)
+    m_overridden.set(static_cast<std::size_t>(o.first));
 }
 
 void OdDbDimension::setDimstyleData(const OdDbObjectId& styleId)
@@ -464,6 +469,7 @@ void OdDbDimension::copyFrom(const OdRxObject* pSource)
   OdDbEntity::copyFrom(pSource);
   const OdDbDimension* pSrc = static_cast<const OdDbDimension*>(pSource);
   m_overrides = pSrc->m_overrides;
+  m_overridden = pSrc->m_overridden;
   m_style = pSrc->m_style;
   m_block = pSrc->m_block;
   m_blockPosition = pSrc->m_blockPosition;
