@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -140,34 +141,44 @@ CKyVariant makeList(const void* table, int count, int current)
 }
 } // namespace
 
+namespace
+{
 // The cache keys lists by the address of their table, so each (choices, context) pair gets one
-// table record that lives as long as the module.
+// table record that lives as long as the module. Each row asks for its own table again and
+// again: the last one found for each slot comes first, the search of all of them only on a miss.
+struct ListTables
+{
+  std::vector<std::unique_ptr<ListTable>> all;
+  std::array<const ListTable*, 512> recent{};
+};
+// Made when the module is loaded: every choice row of a dimension looks here.
+ListTables g_listTables;
+
+// The miss: out of line, so that the hits stay small.
+[[gnu::noinline]] const ListTable* findListTable(const ListTable*& hit, const KyChoice* choices, int count,
+                                                 const char* context)
+{
+  const ListTable* table = nullptr;
+  for (const auto& t : g_listTables.all)
+    if (t->choices == choices && t->context == context && t->count == count)
+      table = t.get();
+  if (!table)
+  {
+    g_listTables.all.push_back(std::unique_ptr<ListTable>(new ListTable{choices, count, context}));
+    table = g_listTables.all.back().get();
+  }
+  hit = table;
+  return table;
+}
+} // namespace
+
 CKyVariant KyDimList(const KyChoice* choices, int count, int current, const char* context)
 {
-  struct Key
-  {
-    ListTable table;
-  };
-  static std::vector<std::unique_ptr<Key>> tables;
-  // Each row asks for its own table again and again: the last one found for each slot comes
-  // first, the search of all of them only on a miss.
-  static std::array<const ListTable*, 509> recent{};
-  const ListTable*& hit =
-    recent[((reinterpret_cast<std::uintptr_t>(choices) ^ reinterpret_cast<std::uintptr_t>(context)) >> 3) % recent.size()];
+  const std::uintptr_t key = reinterpret_cast<std::uintptr_t>(choices) ^ reinterpret_cast<std::uintptr_t>(context);
+  const ListTable*& hit = g_listTables.recent[(key >> 3) % g_listTables.recent.size()];
   const ListTable* table = hit;
   if (!table || table->choices != choices || table->context != context || table->count != count)
-  {
-    table = nullptr;
-    for (const auto& k : tables)
-      if (k->table.choices == choices && k->table.context == context && k->table.count == count)
-        table = &k->table;
-    if (!table)
-    {
-      tables.push_back(std::unique_ptr<Key>(new Key{{choices, count, context}}));
-      table = &tables.back()->table;
-    }
-    hit = table;
-  }
+    table = findListTable(hit, choices, count, context);
   return KyChoiceListOf(table, count, current, &makeList);
 }
 

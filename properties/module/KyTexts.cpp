@@ -131,19 +131,12 @@ public:
     // address spares most of them the hash map. Its entries point into the map, whose vectors
     // stay where they are until clear().
     Front& front = m_front[(reinterpret_cast<std::uintptr_t>(table) >> 3) % kFront];
-    if (front.table != table)
-    {
-      front.table = table;
-      front.lists = &m_lists[table];
-    }
-    std::vector<std::unique_ptr<CKyVariant>>& lists = *front.lists;
     const std::size_t slot = current >= 0 && current < count ? static_cast<std::size_t>(current)
                                                                : static_cast<std::size_t>(count);
-    if (lists.size() <= slot)
-      lists.resize(static_cast<std::size_t>(count) + 1);
-    if (!lists[slot])
-      lists[slot] = std::make_unique<CKyVariant>(make(table, count, current));
-    return *lists[slot];
+    if (front.table == table && slot < front.lists->size())
+      if (const CKyVariant* list = (*front.lists)[slot].get())
+        return *list;
+    return fill(front, table, count, current, slot, make);
   }
 
   void clear()
@@ -153,12 +146,29 @@ public:
   }
 
 private:
-  static constexpr std::size_t kFront = 509;
+  static constexpr std::size_t kFront = 512;
   struct Front
   {
     const void* table = nullptr;
     std::vector<std::unique_ptr<CKyVariant>>* lists = nullptr;
   };
+
+  // A table not in front, or a list not made yet: out of line, so that the hits stay small.
+  [[gnu::noinline]] const CKyVariant& fill(Front& front, const void* table, int count, int current, std::size_t slot,
+                                            CKyVariant (*make)(const void*, int, int))
+  {
+    if (front.table != table)
+    {
+      front.table = table;
+      front.lists = &m_lists[table];
+    }
+    std::vector<std::unique_ptr<CKyVariant>>& lists = *front.lists;
+    if (lists.size() <= slot)
+      lists.resize(static_cast<std::size_t>(count) + 1);
+    if (!lists[slot])
+      lists[slot] = std::make_unique<CKyVariant>(make(table, count, current));
+    return *lists[slot];
+  }
   std::unordered_map<const void*, std::vector<std::unique_ptr<CKyVariant>>> m_lists;
   std::array<Front, kFront> m_front{};
 };
