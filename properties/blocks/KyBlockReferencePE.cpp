@@ -162,7 +162,8 @@ struct CloudData
   double radius = 0.0;
   OdString shape;
 };
-bool cloudOf(const OdDbObject* object, CloudData* data)
+// The outline is collected only when `outline` is set (the shape and radius rows read none).
+bool cloudOf(const OdDbObject* object, CloudData* data, bool outline = true)
 {
   OdResBufPtr rb = object->xData(kCloudApp);
   if (rb.isNull())
@@ -172,7 +173,10 @@ bool cloudOf(const OdDbObject* object, CloudData* data)
   for (rb = rb->next(); !rb.isNull(); rb = rb->next())
   {
     if (rb->restype() == OdDb::kDxfXdWorldXCoord)
-      data->outline.push_back(rb->getPoint3d());
+    {
+      if (outline)
+        data->outline.push_back(rb->getPoint3d());
+    }
     else if (rb->restype() == OdDb::kDxfXdDist)
       data->radius = rb->getDouble();
     else if (rb->restype() == OdDb::kDxfXdAsciiString)
@@ -444,7 +448,7 @@ void CKyBlockReferencePE::addAttributeRows(const OdDbBlockReference* ref, CKyPro
 OdDbObjectId CKyBlockReferencePE::GetAttributeIdByDesc(const OdDbBlockReference* ref,
                                                        const CKyPropertyDescription& description)
 {
-  const CKyAttributeDescription* key = dynamic_cast<const CKyAttributeDescription*>(&description);
+  const CKyAttributeDescription* key = CKyAttributeDescription::of(description);
   if (!ref || !key)
     return OdDbObjectId();
   OdUInt32 index = 0;
@@ -463,7 +467,7 @@ OdDbObjectId CKyBlockReferencePE::GetAttributeIdByDesc(const OdDbBlockReference*
 OdDbAttributePtr CKyBlockReferencePE::openAttribute(const OdDbBlockReference* ref,
                                                     const CKyPropertyDescription& description, OdDb::OpenMode mode)
 {
-  const CKyAttributeDescription* key = dynamic_cast<const CKyAttributeDescription*>(&description);
+  const CKyAttributeDescription* key = CKyAttributeDescription::of(description);
   if (!ref || !key)
     return OdDbAttributePtr();
   // Rows are made per object and gathering reads each one twice (value, read-only state); the
@@ -475,7 +479,9 @@ OdDbAttributePtr CKyBlockReferencePE::openAttribute(const OdDbBlockReference* re
     if (!object.isNull() && object->isKindOf(OdDbAttribute::desc()) && object->ownerId() == ref->objectId())
     {
       OdDbAttributePtr attribute(static_cast<OdDbAttribute*>(object.get()));
-      if (attribute->tag().iCompare(key->tagString()) == 0)
+      // Nearly always the tag as the row took it: the exact comparison answers first.
+      const OdString tag = attribute->tag();
+      if (tag == key->tagString() || tag.iCompare(key->tagString()) == 0)
         return attribute;
     }
   }
@@ -625,19 +631,20 @@ CKyVariant CKyBlockReferencePE::GetShape(const OdDbObject* o, const CKyPropertyD
   static const char* const kShapes[] = {QT_TRANSLATE_NOOP("CKyDlgCloudSettings", "Rectangular"),
                                         QT_TRANSLATE_NOOP("CKyDlgCloudSettings", "Elliptical"),
                                         QT_TRANSLATE_NOOP("CKyDlgCloudSettings", "Freehand")};
+  static const OdString kShapeNames[] = {OdString(kShapes[0]), OdString(kShapes[1]), OdString(kShapes[2])};
   CloudData cloud;
-  if (KyForRead<OdDbBlockReference>(o).isNull() || !cloudOf(o, &cloud))
+  if (KyForRead<OdDbBlockReference>(o).isNull() || !cloudOf(o, &cloud, false))
     return CKyVariant();
-  for (const char* shape : kShapes)
-    if (cloud.shape.iCompare(OdString(shape)) == 0)
-      return CKyVariant(KyTr("CKyDlgCloudSettings", shape));
+  for (int i = 0; i < 3; ++i)
+    if (cloud.shape.iCompare(kShapeNames[i]) == 0)
+      return CKyVariant(KyTr("CKyDlgCloudSettings", kShapes[i]));
   return CKyVariant();
 }
 
 CKyVariant CKyBlockReferencePE::GetRadius(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
 {
   CloudData cloud;
-  if (KyForRead<OdDbBlockReference>(o).isNull() || !cloudOf(o, &cloud))
+  if (KyForRead<OdDbBlockReference>(o).isNull() || !cloudOf(o, &cloud, false))
     return CKyVariant();
   return CKyVariant(cloud.radius, true);
 }

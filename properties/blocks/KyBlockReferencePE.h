@@ -6,6 +6,8 @@
 #ifndef KY_BLOCK_REFERENCE_PE_H
 #define KY_BLOCK_REFERENCE_PE_H
 
+#include <typeinfo>
+
 #include "DbBlockReference.h"
 #include "KyAccessors.h"
 #include "KyEntityPE.h"
@@ -40,9 +42,15 @@ void KyHookLinetypeScaleRow(CKyPropertiesContainer* container, CKyIsReadOnlyMeth
 // A per-object row of a block attribute: the tag and the occurrence of the tag on the reference.
 // It also remembers the attribute it was made for, which its accessors use while that attribute
 // still belongs to the reference under the same tag, instead of walking the attributes each time.
-class CKyAttributeDescription : public CKyPropertyDescriptionImpl
+class CKyAttributeDescription final : public CKyPropertyDescriptionImpl
 {
 public:
+  // The description as an attribute row, else null. The class is final: a type comparison does.
+  static const CKyAttributeDescription* of(const CKyPropertyDescription& description)
+  {
+    return typeid(description) == typeid(CKyAttributeDescription) ? static_cast<const CKyAttributeDescription*>(&description)
+                                                                  : nullptr;
+  }
   CKyAttributeDescription(OdString tag, OdUInt32 index, const OdDbObjectId& madeFor = OdDbObjectId());
   const CKyString& GetTag() const { return m_tag; }
   OdUInt32 GetIndex() const { return m_index; }

@@ -58,7 +58,7 @@ TEST(OdStringTest, CaseInsensitiveComparisonFoldsAndOrders)
     {L"_a", L"_A", 0},
     {L"Stra\u00DFe", L"STRA\u00DFE", 0}, {L"\u00C4rger", L"\u00E4RGER", 0},
     {L"Ma\u00DFe", L"Mafe", 1},        {L"\u03A3\u03C3", L"\u03C3\u03A3", 0},
-    {L"a\U0001D11E", L"A\U0001D11E", 0},
+    {L"a\U0001D11E", L"A\U0001D11E", 0}, {L"\u00E9b", L"\u00E9A", 1},
   };
   for (const Row& row : rows)
   {

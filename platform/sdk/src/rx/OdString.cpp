@@ -42,6 +42,8 @@ int OdString::iCompare(const OdString& s) const
   for (; i < n; ++i)
   {
     wchar_t a = m_s[i], b = s.m_s[i];
+    if (a == b)
+      continue;
     if (a >= 0x80 || b >= 0x80)
       break;
     if (a >= L'A' && a <= L'Z')
