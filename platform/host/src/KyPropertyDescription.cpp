@@ -28,7 +28,10 @@ struct BlockList
   bool watched;
   bool closed;
 };
-thread_local BlockList t_blocks;
+// The host links this library at start-up, so its few bytes of thread storage can sit in the
+// initial block and be reached without a call on every description made and deleted.
+#define KY_INITIAL_TLS __attribute__((tls_model("initial-exec")))
+thread_local BlockList t_blocks KY_INITIAL_TLS;
 
 // Returns the kept blocks to the heap when the thread ends.
 struct BlockListCloser
@@ -45,7 +48,7 @@ struct BlockListCloser
     t_blocks.count = 0;
   }
 };
-thread_local BlockListCloser t_closer;
+thread_local BlockListCloser t_closer KY_INITIAL_TLS;
 
 void* takeBlock()
 {
