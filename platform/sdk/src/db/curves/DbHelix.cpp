@@ -302,7 +302,17 @@ double OdDbHelix::totalLength() const
   assertReadEnabled();
   const double sweep = Oda2PI * m_turns;
   const int pieces = std::max(1, static_cast<int>(std::ceil(m_turns * 4.0)));
-  return integrate([this](double theta) { return derivativeAtAngle(theta).length(); }, 0.0, sweep, pieces);
+  // The axis, start and side directions are orthonormal, so the speed along the curve is
+  // sqrt(rise^2 + dr^2 + r^2) with the radius r growing linearly: no directions to turn.
+  const double rise = height() / sweep;
+  const double dr = (m_topRadius - m_baseRadius) / sweep;
+  const double steady = rise * rise + dr * dr;
+  return integrate(
+    [&](double theta) {
+      const double r = m_baseRadius + dr * theta;
+      return std::sqrt(steady + r * r);
+    },
+    0.0, sweep, pieces);
 }
 
 bool OdDbHelix::buildSpline()
