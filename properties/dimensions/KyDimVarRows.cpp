@@ -139,10 +139,7 @@ CKyVariant makeList(const void* table, int count, int current)
   list.SetCurrentIndex(current);
   return CKyVariant(std::move(list));
 }
-} // namespace
 
-namespace
-{
 // The cache keys lists by the address of their table, so each (choices, context) pair gets one
 // table record that lives as long as the module. Each row asks for its own table again and
 // again: the last one found for each slot comes first, the search of all of them only on a miss.
