@@ -209,7 +209,6 @@ public:
 private:
   void regenerateUserLines();
   double measureArea() const;
-  double computeArea() const;
 
   std::vector<Loop*> m_loops;
   HatchStyle m_style = kNormal;
@@ -236,14 +235,6 @@ private:
   double m_shadeTint = 0.0;
   OdCmColorArray m_gradientColors;
   OdGeDoubleArray m_gradientValues;
-  // The area, worked out once for a given change count (while the hatch is not open for write).
-  struct AreaMemo
-  {
-    bool known = false;
-    OdUInt32 changes = 0;
-    double area = 0.0;
-  };
-  mutable AreaMemo m_areaMemo;
 };
 
 typedef OdSmartPtr<OdDbHatch> OdDbHatchPtr;

@@ -149,9 +149,6 @@ private:
   // they are kept in a block of their own, made when first needed.
   std::unique_ptr<OdDbObjectExtras> m_pExtras;
   OdInt32 m_nRefCounter = 0;
-  // Counts the changes made (each assertWriteEnabled that records one): what an object works out
-  // from its own state may be kept while the count stays.
-  OdUInt32 m_nChanges = 0;
   OdInt8 m_openMode = OdDb::kNotOpen;
   bool m_bModified = false;
   bool m_bNewObject = false;

@@ -7,8 +7,6 @@
 #include <functional>
 #include <limits>
 
-#include "DbBlockTableRecord.h"
-#include "DbDatabase.h"
 #include "DbHatch.h"
 #include "Ge/GeCircArc2d.h"
 #include "Ge/GeEllipArc2d.h"
@@ -220,48 +218,6 @@ TEST(HatchArea, FollowsEveryChangeOfTheLoopsAndTheStyle)
   copy->removeLoopAt(1);
   EXPECT_NEAR(areaOf(copy.get()), 4.0 * (100.0 + OdaPI), 1e-10) << "the copy changed";
   EXPECT_NEAR(areaOf(hatch.get()), 4.0 * (84.0 + OdaPI), 1e-10) << "the original not";
-}
-
-// A hatch in a drawing keeps its area between changes: every change made while it is open for
-// write, and a copy of another hatch's state, is seen by the next read.
-TEST(HatchArea, ADrawingsHatchReadsTheAreaOfItsLatestState)
-{
-  OdDbDatabasePtr db = OdDbDatabase::createObject();
-  OdDbObjectId id;
-  {
-    OdDbHatchPtr hatch = newHatch();
-    appendSquare(hatch.get(), OdDbHatch::kExternal, 0, 0, 10);
-    OdDbBlockTableRecordPtr space = db->getModelSpaceId().safeOpenObject(OdDb::kForWrite);
-    id = space->appendOdDbEntity(hatch);
-  }
-  auto areaNow = [&] { return areaOf(OdDbHatch::cast(id.safeOpenObject().get()).get()); };
-  struct Step
-  {
-    const char* change;
-    std::function<void(OdDbHatch*)> apply;
-    double area;
-  } steps[] = {
-    {"an island", [](OdDbHatch* h) { appendSquare(h, OdDbHatch::kDefault, 2, 2, 4); }, 84.0},
-    {"the style", [](OdDbHatch* h) { h->setHatchStyle(OdDbHatch::kIgnore); }, 100.0},
-    {"a scale", [](OdDbHatch* h) { ASSERT_EQ(h->transformBy(OdGeMatrix3d::scaling(2.0)), eOk); }, 400.0},
-    {"a loop removed", [](OdDbHatch* h) { h->removeLoopAt(1); }, 400.0},
-    {"another hatch's state", [](OdDbHatch* h) {
-       OdDbHatchPtr other = newHatch();
-       appendSquare(other.get(), OdDbHatch::kExternal, 0, 0, 3);
-       h->copyFrom(other.get());
-     }, 9.0},
-  };
-  EXPECT_NEAR(areaNow(), 100.0, 1e-12);
-  EXPECT_NEAR(areaNow(), 100.0, 1e-12);
-  for (const Step& step : steps)
-  {
-    {
-      OdDbHatchPtr hatch = id.safeOpenObject(OdDb::kForWrite);
-      step.apply(hatch.get());
-      EXPECT_NEAR(areaOf(hatch.get()), step.area, 1e-10) << step.change << ", open for write";
-    }
-    EXPECT_NEAR(areaNow(), step.area, 1e-10) << step.change;
-  }
 }
 
 TEST(HatchArea, DegenerateLoopsGiveFiniteAreas)

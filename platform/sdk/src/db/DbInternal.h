@@ -170,8 +170,6 @@ class OdDbObjectAccess
 {
 public:
   static OdDbStub* stub(const OdDbObject* pObj) { return pObj->m_pStub; }
-  // How many changes the object has had (see OdDbObject::m_nChanges).
-  static OdUInt32 changes(const OdDbObject* pObj) { return pObj->m_nChanges; }
   static OdDbDatabaseImpl* impl(const OdDbDatabase* pDb) { return pDb->m_pImpl; }
   // The next buffer of a chain without counting a reference (walks inside the SDK).
   static const OdResBuf* next(const OdResBuf* pRb) { return pRb->m_pNext.get(); }

@@ -138,8 +138,6 @@ void OdDbObject::assertWriteEnabled(bool /*autoUndo*/, bool recordModified)
 {
   if (!isWriteEnabled())
     throw OdError(eNotOpenForWrite);
-  if (recordModified)
-    ++m_nChanges;
   if (recordModified && !m_bModified)
   {
     // Marked first, so that a reactor writing to the object is not told again.

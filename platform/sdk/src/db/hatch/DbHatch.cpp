@@ -798,24 +798,7 @@ OdResult OdDbHatch::getArea(double& area) const
   return eOk;
 }
 
-// The palette and the listing read the area of an unchanged hatch again and again: it is kept
-// with the change count it was worked out at. Nothing is kept while the hatch is open for write
-// (a change may still follow), and every recorded change moves the count on.
 double OdDbHatch::measureArea() const
-{
-  if (isWriteEnabled())
-    return computeArea();
-  const OdUInt32 changes = OdDbObjectAccess::changes(this);
-  if (!m_areaMemo.known || m_areaMemo.changes != changes)
-  {
-    m_areaMemo.area = computeArea();
-    m_areaMemo.changes = changes;
-    m_areaMemo.known = true;
-  }
-  return m_areaMemo.area;
-}
-
-double OdDbHatch::computeArea() const
 {
   std::vector<const Loop*> parts;
   parts.reserve(m_loops.size());
@@ -1244,7 +1227,6 @@ void OdDbHatch::copyFrom(const OdRxObject* pSource)
 {
   OdDbEntity::copyFrom(pSource);
   const OdDbHatch* pSrc = static_cast<const OdDbHatch*>(pSource);
-  m_areaMemo = AreaMemo();
   for (Loop* loop : m_loops)
     delete loop;
   m_loops.clear();
