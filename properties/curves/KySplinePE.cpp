@@ -8,7 +8,6 @@
 #include "Ge/GeNurbCurve3d.h"
 #include "KyAccessors.h"
 #include "KyListing.h"
-#include "KyTexts.h"
 #include "RxObjectImpl.h"
 
 ODRX_CONS_DEFINE_MEMBERS(CKySplinePE_Prop, CKyEntityPE, RXIMPL_CONSTR)
@@ -125,13 +124,6 @@ int setPointComponent(const OdDbObject* object, const CKyVariant& value, const C
 int acceptSelection(const OdDbObject* object)
 {
   return KyForWrite<OdDbSpline>(object).isNull() ? kKyRefused : kKyAccepted;
-}
-
-CKyVariant yesNoText(bool yes)
-{
-  static const KyText kYes{"property_values", QT_TRANSLATE_NOOP("property_values", "Yes")};
-  static const KyText kNo{"property_values", QT_TRANSLATE_NOOP("property_values", "No")};
-  return CKyVariant((yes ? kYes : kNo).get());
 }
 
 // A world component of the start or end tangent of the fit data.
@@ -264,13 +256,13 @@ CKyVariant CKySplinePE_Prop::GetDegree(const OdDbObject* object, const CKyProper
 CKyVariant CKySplinePE_Prop::GetClosed(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
   const KyOpened<OdDbSpline> spline = KyForRead<OdDbSpline>(object);
-  return spline.isNull() ? CKyVariant() : yesNoText(spline->isClosed());
+  return spline.isNull() ? CKyVariant() : CKyVariant(KyYesNoText(spline->isClosed()));
 }
 
 CKyVariant CKySplinePE_Prop::GetPlanar(const OdDbObject* object, const CKyPropertyDescription&, const CKyVariant&)
 {
   const KyOpened<OdDbSpline> spline = KyForRead<OdDbSpline>(object);
-  return spline.isNull() ? CKyVariant() : yesNoText(spline->isPlanar());
+  return spline.isNull() ? CKyVariant() : CKyVariant(KyYesNoText(spline->isPlanar()));
 }
 
 CKyVariant CKySplinePE_Prop::GetStartTangVectorX(const OdDbObject* o, const CKyPropertyDescription&,

@@ -305,7 +305,7 @@ CKyVariant CKyDimensionPE::GetAssociative(const OdDbObject* o, const CKyProperty
   const KyOpened<OdDbDimension> d = KyForRead<OdDbDimension>(o);
   if (d.isNull())
     return CKyVariant();
-  return CKyVariant(KyTr("property_values", KyCurvesHelper::IsDimensionAssociated(d) ? "Yes" : "No"));
+  return CKyVariant(KyYesNoText(KyCurvesHelper::IsDimensionAssociated(d)));
 }
 
 CKyVariant CKyDimensionPE::GetDimStyle(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)

@@ -1066,8 +1066,7 @@ bool CKyHatchInfo::PrintObjectInfo(const OdDbObject* object, CKyPrintInfoContext
   context->PrintAngle(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Hatch angle")), hatch->patternAngle());
   context->PrintArea(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Area")), ownArea(hatch));
   context->PrintString(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Related")),
-                       CKyString(hatch->associative() ? QCoreApplication::translate("property_values", "Yes")
-                                                      : QCoreApplication::translate("property_values", "No")));
+                       KyYesNoText(hatch->associative()));
   context->PrintPoint(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Origin")), originOf(hatch));
   return true;
 }

@@ -142,6 +142,12 @@ CKyVariant KyYesNoList(bool yes)
   return *lists[current];
 }
 
+const CKyString& KyYesNoText(bool yes)
+{
+  return yes ? KyTr("property_values", QT_TRANSLATE_NOOP("property_values", "Yes"))
+             : KyTr("property_values", QT_TRANSLATE_NOOP("property_values", "No"));
+}
+
 bool KyChosenCode(const CKyVariant& value, int& code)
 {
   if (value.GetType() != CKyVariant::kCollectionElement)

@@ -157,6 +157,8 @@ CKyVariant KyChoiceList(const KyChoice (&choices)[N], int currentCode)
 CKyVariant KyChoiceList(const KyChoice* choices, std::size_t count, int currentCode);
 // The Yes/No list: (1, "Yes"), (0, "No"); current index 0 when `yes`.
 CKyVariant KyYesNoList(bool yes);
+// The translated text "Yes" or "No" alone (read-only rows and listings), remembered per session.
+const CKyString& KyYesNoText(bool yes);
 // The chosen element's tag; false when the value is not a list element.
 bool KyChosenCode(const CKyVariant& value, int& code);
 

@@ -5,6 +5,7 @@
 
 #include "DbObject.h"
 #include "Ge/GeVector2d.h"
+#include "KyAccessors.h"
 #include "KyObjectAnnotationContext.h"
 
 double KyAngleInXYPlane(double dx, double dy)
@@ -34,10 +35,10 @@ void KyPrintAnnotationInfo(const OdDbObject* object, CKyPrintInfoContext* contex
   const CKyString label = KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Annotative"));
   if (!CKyObjectAnnotationContext::IsAnnotative(id))
   {
-    context->PrintString(label, CKyString(QCoreApplication::translate("property_values", "No")));
+    context->PrintString(label, KyYesNoText(false));
     return;
   }
-  context->PrintString(label, CKyString(QCoreApplication::translate("property_values", "Yes")));
+  context->PrintString(label, KyYesNoText(true));
   context->PrintString(KyInfoLabel(QT_TRANSLATE_NOOP("info_items", "Annotative Scale")),
                        CKyObjectAnnotationContext(id).GetCurrentScale());
 }
