@@ -68,3 +68,65 @@ TEST(OdStringTest, CaseInsensitiveComparisonFoldsAndOrders)
     EXPECT_EQ((reverse > 0) - (reverse < 0), -row.sign) << OdString(row.b).toUtf8() << " vs " << OdString(row.a).toUtf8();
   }
 }
+
+// Copies share their text until one of them changes: every editing operation on a copy leaves
+// the original (and a second copy) as it was, whether the buffer was shared or the copy's own.
+TEST(OdStringTest, EditingACopyLeavesTheOthersAlone)
+{
+  struct Row
+  {
+    const char* what;
+    void (*edit)(OdString&);
+    const wchar_t* expected;
+  };
+  const Row rows[] = {
+    {"setAt", [](OdString& s) { s.setAt(0, L'X'); }, L"Xa b a "},
+    {"replace text", [](OdString& s) { s.replace(L"a", L"yy"); }, L" yy b yy "},
+    {"replace char", [](OdString& s) { s.replace(L'a', L'z'); }, L" z b z "},
+    {"append", [](OdString& s) { s += L"!"; }, L" a b a !"},
+    {"append itself", [](OdString& s) { s += s; }, L" a b a  a b a "},
+    {"append char", [](OdString& s) { s += L'c'; }, L" a b a c"},
+    {"upper", [](OdString& s) { s.makeUpper(); }, L" A B A "},
+    {"trim", [](OdString& s) { s.trimLeft().trimRight(); }, L"a b a"},
+    {"insert", [](OdString& s) { s.insert(1, L"<>"); }, L" <>a b a "},
+    {"delete", [](OdString& s) { s.deleteChars(0, 3); }, L"b a "},
+    {"format", [](OdString& s) { s.format(L"%ls|", s.c_str()); }, L" a b a |"},
+    {"empty", [](OdString& s) { s.empty(); }, L""},
+    {"assign", [](OdString& s) { s = OdString(L"new"); }, L"new"},
+  };
+  for (const Row& row : rows)
+  {
+    const OdString original(L" a b a ");
+    OdString copy = original;
+    const OdString other = copy;
+    row.edit(copy);
+    EXPECT_EQ(copy, OdString(row.expected)) << row.what;
+    EXPECT_EQ(original, OdString(L" a b a ")) << row.what;
+    EXPECT_EQ(other, OdString(L" a b a ")) << row.what;
+    // The same edit on a text with one user.
+    OdString alone(L" a b a ");
+    row.edit(alone);
+    EXPECT_EQ(alone, OdString(row.expected)) << row.what;
+    EXPECT_EQ(alone.isEmpty(), alone.getLength() == 0) << row.what;
+    EXPECT_EQ(alone.c_str()[alone.getLength()], L'\0') << row.what;
+  }
+}
+
+// A text built piece by piece keeps every piece, and a text may hold a zero character.
+TEST(OdStringTest, TextsBuiltPieceByPieceAndWithZeros)
+{
+  OdString built;
+  std::wstring expected;
+  for (int i = 0; i < 300; ++i)
+  {
+    const OdString before = built;
+    built += OdString().format(L"%d,", i);
+    expected += std::to_wstring(i) + L",";
+    ASSERT_EQ(before.getLength() + static_cast<int>(std::to_wstring(i).size()) + 1, built.getLength());
+  }
+  EXPECT_EQ(std::wstring(built.wstr()), expected);
+  const OdString zeros(L"a\0b", 3);
+  EXPECT_EQ(zeros.getLength(), 3);
+  EXPECT_NE(zeros, OdString(L"a"));
+  EXPECT_EQ(zeros.right(1), OdString(L"b"));
+}
