@@ -177,7 +177,9 @@ public:
   // The source chain's vertices copied into ours in order (ours keep their ids), ours beyond its
   // count removed, its beyond ours added as copies.
   void copyFrom(OdDbObject* pOwner, const OdDbVertexChain& source);
-  OdDbObjectIteratorPtr iterator() const;
+  // Walks the chain as it stands at each step; `pOwner` is the object holding the chain, kept
+  // alive by the iterator.
+  OdDbObjectIteratorPtr iterator(const OdDbObject* pOwner) const;
 
 private:
   std::vector<Entry> m_entries;

@@ -141,6 +141,32 @@ TEST(Heavy2dPolyline, VerticesAreOwnedObjectsThatJoinTheDrawingWithIt)
     EXPECT_TRUE(w.id.isErased());
 }
 
+// The iterator walks the chain as it stands: a vertex appended after it was made is handed out,
+// and an iterator of a new polyline works on after the last other pointer to it is gone.
+TEST(Heavy2dPolyline, IteratorWalksTheLiveChainAndKeepsItsPolyline)
+{
+  OdDb2dPolylinePtr pline = make2d({{0, 0, 0}, {10, 0, 0}});
+  OdDbObjectIteratorPtr it = pline->vertexIterator();
+  OdDb2dVertexPtr extra = OdDb2dVertex::createObject();
+  extra->setPosition(OdGePoint3d(10, 5, 0));
+  pline->appendVertex(extra);
+  extra.release();
+  pline.release();
+  std::vector<double> xs, ys;
+  for (; !it->done(); it->step())
+  {
+    OdDb2dVertexPtr v = OdDb2dVertex::cast(it->entity().get());
+    xs.push_back(v->position().x);
+    ys.push_back(v->position().y);
+  }
+  EXPECT_EQ(xs, (std::vector<double>{0, 10, 10}));
+  EXPECT_EQ(ys, (std::vector<double>{0, 0, 5}));
+  // Backwards from the end.
+  it->start(false);
+  ASSERT_FALSE(it->done());
+  EXPECT_EQ(OdDb2dVertex::cast(it->entity().get())->position().y, 5.0);
+}
+
 TEST(Heavy2dPolyline, PathGeometryWithBulgesInATiltedPlane)
 {
   KyTestDrawing drawing;

@@ -144,7 +144,7 @@ OdDbObjectId OdDbBlockReference::appendAttribute(OdDbAttribute* pAttr)
 OdDbObjectIteratorPtr OdDbBlockReference::attributeIterator() const
 {
   assertReadEnabled();
-  return m_attributes.iterator();
+  return m_attributes.iterator(this);
 }
 
 OdResult OdDbBlockReference::getGeomExtents(OdGeExtents3d& extents) const
@@ -267,7 +267,7 @@ void OdDbBlockReference::dxfOutFields(OdDbDxfFiler* pFiler) const
   assertReadEnabled();
   OdDbEntity::dxfOutFields(pFiler);
   pFiler->wrSubclassMarker(L"AcDbBlockReference");
-  OdDbObjectIteratorPtr it = m_attributes.iterator();
+  OdDbObjectIteratorPtr it = m_attributes.iterator(this);
   if (!it->done())
     pFiler->wrInt16(66, 1);
   pFiler->wrObjectId(OdDb::kDxfBlockName, m_blockId);

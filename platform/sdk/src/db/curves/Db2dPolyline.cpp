@@ -126,7 +126,7 @@ OdDbObjectId OdDb2dPolyline::appendVertex(OdDb2dVertex* pVertex)
 OdDbObjectIteratorPtr OdDb2dPolyline::vertexIterator() const
 {
   assertReadEnabled();
-  return m_vertices.iterator();
+  return m_vertices.iterator(this);
 }
 
 OdGePoint3d OdDb2dPolyline::vertexPosition(const OdDb2dVertex& vertex) const

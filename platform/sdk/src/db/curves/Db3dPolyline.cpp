@@ -75,7 +75,7 @@ OdDbObjectId OdDb3dPolyline::appendVertex(OdDb3dPolylineVertex* pVertex)
 OdDbObjectIteratorPtr OdDb3dPolyline::vertexIterator() const
 {
   assertReadEnabled();
-  return m_vertices.iterator();
+  return m_vertices.iterator(this);
 }
 
 void OdDb3dPolyline::removeGenerated()

@@ -201,7 +201,7 @@ OdDbObjectId OdDbPolyFaceMesh::appendFaceRecord(OdDbFaceRecord* pFace)
 OdDbObjectIteratorPtr OdDbPolyFaceMesh::vertexIterator() const
 {
   assertReadEnabled();
-  return m_vertices.iterator();
+  return m_vertices.iterator(this);
 }
 
 OdResult OdDbPolyFaceMesh::getGeomExtents(OdGeExtents3d& extents) const
@@ -413,7 +413,7 @@ OdDbObjectId OdDbPolygonMesh::appendVertex(OdDbPolygonMeshVertex* pVertex)
 OdDbObjectIteratorPtr OdDbPolygonMesh::vertexIterator() const
 {
   assertReadEnabled();
-  return m_vertices.iterator();
+  return m_vertices.iterator(this);
 }
 
 OdResult OdDbPolygonMesh::getGeomExtents(OdGeExtents3d& extents) const

@@ -23,17 +23,20 @@ void checkWidth(double width)
     throw OdError(eInvalidInput);
 }
 
-// Walks a copy of the chain taken when the iterator was made; new vertices are handed out as
-// they are, resident ones opened by id.
+// Walks the owner's chain in place, holding the owner so that the chain outlives the
+// iterator; new vertices are handed out as they are, resident ones opened by id.
 class OdDbVertexIteratorImpl : public OdDbObjectIterator
 {
 public:
-  std::vector<OdDbVertexChain::Entry> m_entries;
+  OdDbObjectPtr m_pOwner;
+  const OdDbVertexChain* m_pChain = nullptr;
   int m_pos = 0;
 
+  int count() const { return static_cast<int>(m_pChain->size()); }
+  const OdDbVertexChain::Entry& at(int pos) const { return m_pChain->entry(static_cast<unsigned>(pos)); }
   bool erasedAt(int pos) const
   {
-    const OdDbVertexChain::Entry& e = m_entries[static_cast<unsigned>(pos)];
+    const OdDbVertexChain::Entry& e = at(pos);
     return e.object.isNull() && e.id.isErased();
   }
   void settle(bool forward, bool skipErased)
@@ -43,10 +46,10 @@ public:
   }
   void start(bool atBeginning, bool skipErased) override
   {
-    m_pos = atBeginning ? 0 : static_cast<int>(m_entries.size()) - 1;
+    m_pos = atBeginning ? 0 : count() - 1;
     settle(atBeginning, skipErased);
   }
-  bool done() const override { return m_pos < 0 || m_pos >= static_cast<int>(m_entries.size()); }
+  bool done() const override { return m_pos < 0 || m_pos >= count(); }
   void step(bool forward, bool skipErased) override
   {
     if (done())
@@ -54,25 +57,22 @@ public:
     m_pos += forward ? 1 : -1;
     settle(forward, skipErased);
   }
-  OdDbObjectId objectId() const override
-  {
-    return done() ? OdDbObjectId() : m_entries[static_cast<unsigned>(m_pos)].id;
-  }
+  OdDbObjectId objectId() const override { return done() ? OdDbObjectId() : at(m_pos).id; }
   OdDbEntityPtr entity(OdDb::OpenMode openMode, bool openErasedEntity) override
   {
     if (done())
       return OdDbEntityPtr();
-    const OdDbVertexChain::Entry& e = m_entries[static_cast<unsigned>(m_pos)];
+    const OdDbVertexChain::Entry& e = at(m_pos);
     if (!e.object.isNull())
       return OdDbEntity::cast(e.object.get());
     return OdDbEntity::cast(e.id.openObject(openMode, openErasedEntity).get());
   }
   bool seek(const OdDbObjectId& id) override
   {
-    for (std::size_t i = 0; i < m_entries.size(); ++i)
-      if (!id.isNull() && m_entries[i].id == id)
+    for (int i = 0; i < count(); ++i)
+      if (!id.isNull() && at(i).id == id)
       {
-        m_pos = static_cast<int>(i);
+        m_pos = i;
         return true;
       }
     return false;
@@ -392,10 +392,11 @@ void OdDbVertexChain::copyFrom(OdDbObject* pOwner, const OdDbVertexChain& source
     remove(size() - 1);
 }
 
-OdDbObjectIteratorPtr OdDbVertexChain::iterator() const
+OdDbObjectIteratorPtr OdDbVertexChain::iterator(const OdDbObject* pOwner) const
 {
   OdSmartPtr<OdDbVertexIteratorImpl> pIter = OdRxObjectImpl<OdDbVertexIteratorImpl>::createObject();
-  pIter->m_entries = m_entries;
+  pIter->m_pOwner = pOwner;
+  pIter->m_pChain = this;
   pIter->start(true, true);
   return OdDbObjectIteratorPtr(pIter.get());
 }
