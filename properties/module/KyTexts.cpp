@@ -187,28 +187,29 @@ const CKyVariant& KyChoiceListOf(const void* table, int count, int current, CKyV
 
 namespace
 {
-struct LastString
+// The texts handed out last, each with its value: a gathered selection reads the same few texts
+// in turn (plot style names, dimension prefixes and suffixes, block names), and a miss converts
+// the text and allocates its value.
+struct RecentString
 {
   OdString text;
   CKyVariant value{CKyString()};
 };
-
-LastString& lastString()
-{
-  static LastString last;
-  return last;
-}
+constexpr int kRecentStrings = 8;
+RecentString g_recentStrings[kRecentStrings];
+int g_nextRecentString = 0;
 } // namespace
 
 CKyVariant KyStringValueOf(const OdString& text)
 {
-  LastString& last = lastString();
-  if (text != last.text)
-  {
-    last.value = CKyVariant(CKyString(text));
-    last.text = text;
-  }
-  return last.value;
+  for (const RecentString& recent : g_recentStrings)
+    if (recent.text == text)
+      return recent.value;
+  RecentString& slot = g_recentStrings[g_nextRecentString];
+  g_nextRecentString = (g_nextRecentString + 1) % kRecentStrings;
+  slot.value = CKyVariant(CKyString(text));
+  slot.text = text;
+  return slot.value;
 }
 
 namespace
@@ -253,7 +254,9 @@ void KyForgetTexts()
 {
   g_texts.clear();
   ++g_kyTextSession;
-  lastString() = LastString();
+  for (RecentString& recent : g_recentStrings)
+    recent = RecentString();
+  g_nextRecentString = 0;
   choices().clear();
   prototypes().clear();
 }

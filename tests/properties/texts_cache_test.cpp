@@ -95,10 +95,12 @@ TEST(TextsCache, ForgettingTranslatesAgainWithTheInstalledTranslator)
   EXPECT_EQ(kAnnotative.get().toQString(), QStringLiteral("Annotative"));
 }
 
-// The last string value is handed out again only for the same text.
+// A remembered string value is handed out again only for the same text, also once more texts
+// came by than are remembered.
 TEST(TextsCache, StringValuesFollowTheirText)
 {
-  const OdString texts[] = {L"ByLayer", L"ByLayer", L"Style1", L"", L"ByLayer", L"\U0001F600x", L"bylayer"};
+  const OdString texts[] = {L"ByLayer", L"ByLayer", L"Style1", L"", L"ByLayer", L"\U0001F600x", L"bylayer",
+                            L"a", L"b", L"c", L"d", L"e", L"f", L"g", L"ByLayer", L"h", L"Style1", L"a"};
   for (int pass = 0; pass < 2; ++pass)
   {
     for (const OdString& text : texts)
