@@ -48,6 +48,16 @@ public:
   void release() override final;
   long numRefs() const override final;
 
+  // The class test of every property row: the object's class is asked once and kept (it never
+  // changes once the object is made), so a test costs a load instead of a virtual call.
+  bool isKindOf(const OdRxClass* pClass) const
+  {
+    const OdRxClass* pMine = m_class.p;
+    if (!pMine && !(pMine = rememberClass()))
+      return false;
+    return pMine == pClass || pMine->isDerivedFrom(pClass);
+  }
+
   OdDbObjectId objectId() const;
   OdDbObjectId ownerId() const { return m_ownerId; }
   virtual void setOwnerId(OdDbObjectId ownerId);
@@ -143,7 +153,18 @@ protected:
 private:
   friend class OdDbObjectAccess;
 
+  // isA(), asked on the first class test; a copy asks again.
+  struct ClassMemo
+  {
+    const OdRxClass* p = nullptr;
+    ClassMemo() = default;
+    ClassMemo(const ClassMemo&) {}
+    ClassMemo& operator=(const ClassMemo&) { return *this; }
+  };
+  const OdRxClass* rememberClass() const;
+
   OdDbStub* m_pStub = 0;
+  mutable ClassMemo m_class;
   OdDbObjectId m_ownerId;
   // Extended data, the extension dictionary, fields and the like: most objects have none, so
   // they are kept in a block of their own, made when first needed.

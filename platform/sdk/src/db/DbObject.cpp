@@ -91,6 +91,12 @@ void OdDbObject::release()
     delete this;
 }
 
+const OdRxClass* OdDbObject::rememberClass() const
+{
+  m_class.p = isA();
+  return m_class.p;
+}
+
 long OdDbObject::numRefs() const
 {
   return m_nRefCounter;
