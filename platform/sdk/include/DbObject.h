@@ -48,8 +48,9 @@ public:
   void release() override final;
   long numRefs() const override final;
 
-  // The class test of every property row: the object's class is asked once and kept (it never
-  // changes once the object is made), so a test costs a load instead of a virtual call.
+  // The class test of every property row: a database-resident object asks its class once and
+  // keeps it (an object joins a database only once it is made), so a test costs a load instead
+  // of a virtual call.
   bool isKindOf(const OdRxClass* pClass) const
   {
     const OdRxClass* pMine = m_class.p;
@@ -153,7 +154,7 @@ protected:
 private:
   friend class OdDbObjectAccess;
 
-  // isA(), asked on the first class test; a copy asks again.
+  // isA(), kept from the first class test once the object is in a database; a copy asks again.
   struct ClassMemo
   {
     const OdRxClass* p = nullptr;

@@ -93,8 +93,10 @@ void OdDbObject::release()
 
 const OdRxClass* OdDbObject::rememberClass() const
 {
-  m_class.p = isA();
-  return m_class.p;
+  const OdRxClass* pClass = isA();
+  if (m_pStub)
+    m_class.p = pClass;
+  return pClass;
 }
 
 long OdDbObject::numRefs() const
