@@ -117,8 +117,8 @@ bool sameState(OdDbDatabase* dbA, const OdDbObject* pA, const OdDbDxfTagList& a,
         return false;
       continue;
     }
-    const std::wstring x(a.value(i).wstr());
-    const std::wstring y(b.value(i).wstr());
+    const std::wstring& x = a.value(i).wstr();
+    const std::wstring& y = b.value(i).wstr();
     wchar_t* endX = nullptr;
     wchar_t* endY = nullptr;
     const double u = std::wcstod(x.c_str(), &endX);

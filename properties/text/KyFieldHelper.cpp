@@ -36,7 +36,7 @@ void CKyFieldHelper::setFieldsFromString(T& object, const CKyString& text)
   for (OdUInt32 i = 0; i < count; ++i)
   {
     OdDbFieldPtr child = field->getChild(i, OdDb::kForWrite);
-    const QString shown = QString::fromWCharArray(child->getFieldCode(OdDbField::kEvaluatedText).c_str());
+    const QString shown = QString::fromStdWString(child->getFieldCode(OdDbField::kEvaluatedText).wstr());
     const int at = working.indexOf(shown, 0, Qt::CaseSensitive);
     if (at < 0)
       continue;

@@ -295,7 +295,7 @@ void DxfReader::finishSource()
   for (const std::uint64_t h : mapped)
     walkRun(h);
   for (const auto& style : m_plotStyleNames)
-    m_source->plotStyles.emplace(std::wstring(style.second.wstr()), style.first);
+    m_source->plotStyles.emplace(style.second.wstr(), style.first);
   std::sort(m_source->droppedLines.begin(), m_source->droppedLines.end());
   std::sort(m_source->repairLines.begin(), m_source->repairLines.end());
   m_source->changes = std::make_unique<DxfChangeTracker>(m_db);

@@ -71,7 +71,7 @@ void appendUtf8(std::string& out, std::uint32_t u)
 
 std::string DxfEncoder::text(const OdString& value) const
 {
-  const std::wstring_view w = value.wstr();
+  const std::wstring& w = value.wstr();
   bool ascii = true;
   for (wchar_t c : w)
     if (c < 0x20 || c >= 0x7F || c == '\\')
@@ -427,7 +427,7 @@ std::uint64_t dxfPlotStyleHandle(const DxfFields& out, const OdString& name)
 {
   if (const KyDxfSource* source = out.source())
   {
-    auto it = source->plotStyles.find(std::wstring(name.wstr()));
+    auto it = source->plotStyles.find(name.wstr());
     if (it != source->plotStyles.end())
       return it->second;
   }

@@ -100,7 +100,7 @@ bool readData(const char* data, std::size_t size, const QString& name, OdDbDatab
   catch (const OdError& e)
   {
     error = message(name, reader.currentLine(),
-                    QStringLiteral("the drawing refused a value (%1)").arg(QString::fromWCharArray(e.description().c_str())));
+                    QStringLiteral("the drawing refused a value (%1)").arg(QString::fromStdWString(e.description().wstr())));
   }
   catch (const std::bad_alloc&)
   {

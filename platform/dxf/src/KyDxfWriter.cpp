@@ -125,7 +125,7 @@ bool writeTo(OdDbDatabase* db, const KyDxfSource* source, const KyDxfWriter::Opt
   }
   catch (const OdError& e)
   {
-    error = QStringLiteral("the drawing refused to be read (%1)").arg(QString::fromWCharArray(e.description().c_str()));
+    error = QStringLiteral("the drawing refused to be read (%1)").arg(QString::fromStdWString(e.description().wstr()));
   }
   catch (const std::bad_alloc&)
   {

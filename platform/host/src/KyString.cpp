@@ -7,7 +7,7 @@ namespace
 {
 // Texts of the drawing are nearly always in the basic plane: copy those code units straight
 // across and leave the rest (and lone surrogates) to Qt's conversion.
-QString fromWide(std::wstring_view wide)
+QString fromWide(const std::wstring& wide)
 {
   if (wide.empty())
     return QString();
@@ -17,7 +17,7 @@ QString fromWide(std::wstring_view wide)
   {
     const wchar_t c = wide[i];
     if (c > 0xFFFF || (c >= 0xD800 && c <= 0xDFFF))
-      return QString::fromWCharArray(wide.data(), static_cast<int>(wide.size()));
+      return QString::fromStdWString(wide);
     out[i] = QChar(static_cast<ushort>(c));
   }
   return text;

@@ -101,8 +101,8 @@ namespace
 {
 bool sameNumber(const OdString& a, const OdString& b)
 {
-  const std::wstring x(a.wstr());
-  const std::wstring y(b.wstr());
+  const std::wstring& x = a.wstr();
+  const std::wstring& y = b.wstr();
   wchar_t* endX = nullptr;
   wchar_t* endY = nullptr;
   const double u = std::wcstod(x.c_str(), &endX);

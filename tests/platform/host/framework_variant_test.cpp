@@ -25,7 +25,7 @@ TEST(FrameworkString, ConvertsBetweenQtSdkAndWideStringsLosslessly)
   for (const CKyString* s : {&fromQt, &fromSdk, &fromWide, &fromUtf8})
   {
     EXPECT_EQ(s->toQString(), text);
-    EXPECT_EQ(std::wstring(s->toOdString().wstr()), text.toStdWString());
+    EXPECT_EQ(s->toOdString().wstr(), text.toStdWString());
     EXPECT_EQ(std::wstring(s->c_str()), text.toStdWString());
     EXPECT_EQ(s->getLength(), text.length());
   }
@@ -44,7 +44,7 @@ TEST(FrameworkString, SdkStringsOfEveryPlaneConvertLikeQt)
     EXPECT_EQ(converted.toQString(), QString::fromStdWString(wide)) << QString::fromStdWString(wide).toStdString();
     if (QString::fromStdWString(wide).toStdWString() == wide)
     {
-      EXPECT_EQ(std::wstring(converted.toOdString().wstr()), wide);
+      EXPECT_EQ(converted.toOdString().wstr(), wide);
     }
   }
 }

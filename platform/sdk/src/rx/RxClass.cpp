@@ -254,7 +254,7 @@ void deleteOdRxClass(OdRxClass* pClass)
   if (!pClass)
     return;
   ClassSystem& cs = classSystem();
-  auto it = cs.classes.find(std::wstring(pClass->name().wstr()));
+  auto it = cs.classes.find(pClass->name().wstr());
   if (it != cs.classes.end() && it->second == pClass)
     cs.classes.erase(it);
   notify([&](OdRxClassSystemReactor* r) { r->classDeleted(pClass); });
@@ -264,7 +264,7 @@ void deleteOdRxClass(OdRxClass* pClass)
 OdRxClass* odrxGetClassDesc(const OdString& className)
 {
   ClassSystem& cs = classSystem();
-  auto it = cs.classes.find(std::wstring(className.wstr()));
+  auto it = cs.classes.find(className.wstr());
   return it == cs.classes.end() ? nullptr : it->second;
 }
 

@@ -270,7 +270,7 @@ OdDbField::OdDbField() = default;
 OdResult OdDbField::setFieldCode(const OdString& fieldCode, FieldCodeFlag flags, OdDbFieldArray* pChildFields)
 {
   assertWriteEnabled(false, false);
-  const std::wstring code(fieldCode.wstr());
+  const std::wstring& code = fieldCode.wstr();
   const bool textField = (flags & kTextField) != 0 || !isSingleExpression(code);
 
   // The given children: the list passed in, or the present children of a text field.
@@ -398,7 +398,7 @@ OdString OdDbField::getFieldCode(FieldCodeFlag flags, OdDbFieldArray* pChildFiel
   {
     std::wstring out;
     substitutePlaceholders(
-        std::wstring(m_code.wstr()),
+        m_code.wstr(),
         [this](OdUInt32 index, OdString& text) {
           if (index >= m_children.size())
             return false;
@@ -435,7 +435,7 @@ OdString OdDbField::evaluatorId() const
     return kTextEvaluator;
   if (m_code.isEmpty())
     return OdString();
-  return OdString(evaluatorOf(std::wstring(m_code.wstr())));
+  return OdString(evaluatorOf(m_code.wstr()));
 }
 
 OdString OdDbField::getFormat() const
@@ -443,7 +443,7 @@ OdString OdDbField::getFormat() const
   assertReadEnabled();
   OdString format;
   if (!m_textField && !m_code.isEmpty())
-    evaluateExpression(std::wstring(m_code.wstr()), &format);
+    evaluateExpression(m_code.wstr(), &format);
   return format;
 }
 
@@ -523,7 +523,7 @@ void OdDbField::compose()
   {
     std::wstring out;
     const bool complete = substitutePlaceholders(
-        std::wstring(m_code.wstr()),
+        m_code.wstr(),
         [this](OdUInt32 index, OdString& text) {
           if (index >= m_children.size())
             return false;
@@ -543,7 +543,7 @@ void OdDbField::compose()
   }
   else
   {
-    result = evaluateExpression(std::wstring(m_code.wstr()));
+    result = evaluateExpression(m_code.wstr());
   }
   m_evaluatedText = result.text;
   m_evalStatus = result.status;

@@ -7,7 +7,7 @@ namespace OdDbTextLayout
 {
 int glyphCount(const OdString& text)
 {
-  const std::wstring_view s = text.wstr();
+  const std::wstring& s = text.wstr();
   const std::size_t n = s.size();
   int count = 0;
   std::size_t i = 0;
@@ -43,7 +43,7 @@ int glyphCount(const OdString& text)
 namespace
 {
 // Index just past the ';' that ends a code's argument (the end of the text when it is missing).
-std::size_t skipArgument(std::wstring_view s, std::size_t from)
+std::size_t skipArgument(const std::wstring& s, std::size_t from)
 {
   const std::size_t semicolon = s.find(L';', from);
   return semicolon == std::wstring::npos ? s.size() : semicolon + 1;
@@ -63,7 +63,7 @@ int hexValue(wchar_t ch)
 
 OdString plainText(const OdString& contents)
 {
-  const std::wstring_view s = contents.wstr();
+  const std::wstring& s = contents.wstr();
   const std::size_t n = s.size();
   std::wstring out;
   std::size_t i = 0;
@@ -163,7 +163,7 @@ double lineWidth(const OdString& line, double advance)
 std::vector<OdString> wrapLines(const OdString& plain, double advance, double wrapWidth)
 {
   std::vector<OdString> lines;
-  const std::wstring s(plain.wstr());
+  const std::wstring& s = plain.wstr();
   if (s.empty())
     return lines;
   const double limit = wrapWidth * (1.0 + 1e-12) + 1e-12;
