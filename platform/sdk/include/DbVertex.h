@@ -178,7 +178,7 @@ public:
   // count removed, its beyond ours added as copies.
   void copyFrom(OdDbObject* pOwner, const OdDbVertexChain& source);
   // Walks the chain as it stands at each step; `pOwner` is the object holding the chain, kept
-  // alive by the iterator.
+  // alive by the iterator while it is new (a resident owner is not kept open).
   OdDbObjectIteratorPtr iterator(const OdDbObject* pOwner) const;
 
 private:

@@ -165,6 +165,19 @@ TEST(Heavy2dPolyline, IteratorWalksTheLiveChainAndKeepsItsPolyline)
   it->start(false);
   ASSERT_FALSE(it->done());
   EXPECT_EQ(OdDb2dVertex::cast(it->entity().get())->position().y, 5.0);
+
+  // The iterator of a resident polyline does not keep it open once its pointer is gone.
+  KyTestDrawing drawing;
+  const OdDbObjectId id = drawing.add(make2d({{0, 0, 0}, {1, 0, 0}}));
+  OdDb2dPolylinePtr resident = OdDb2dPolyline::cast(id.openObject(OdDb::kForWrite).get());
+  const OdDb2dPolyline* raw = resident.get();
+  OdDbObjectIteratorPtr residentIt = raw->vertexIterator();
+  resident.release();
+  EXPECT_FALSE(raw->isReadEnabled());
+  int count = 0;
+  for (; !residentIt->done(); residentIt->step())
+    ++count;
+  EXPECT_EQ(count, 2);
 }
 
 TEST(Heavy2dPolyline, PathGeometryWithBulgesInATiltedPlane)

@@ -23,8 +23,9 @@ void checkWidth(double width)
     throw OdError(eInvalidInput);
 }
 
-// Walks the owner's chain in place, holding the owner so that the chain outlives the
-// iterator; new vertices are handed out as they are, resident ones opened by id.
+// Walks the owner's chain in place; new vertices are handed out as they are, resident ones
+// opened by id. A resident owner stays in memory with its database, so the iterator holds only
+// a new one (holding a resident owner would keep it open).
 class OdDbVertexIteratorImpl : public OdDbObjectIterator
 {
 public:
@@ -395,7 +396,8 @@ void OdDbVertexChain::copyFrom(OdDbObject* pOwner, const OdDbVertexChain& source
 OdDbObjectIteratorPtr OdDbVertexChain::iterator(const OdDbObject* pOwner) const
 {
   OdSmartPtr<OdDbVertexIteratorImpl> pIter = OdRxObjectImpl<OdDbVertexIteratorImpl>::createObject();
-  pIter->m_pOwner = pOwner;
+  if (!pOwner->isDBRO())
+    pIter->m_pOwner = pOwner;
   pIter->m_pChain = this;
   pIter->start(true, true);
   return OdDbObjectIteratorPtr(pIter.get());
