@@ -149,12 +149,21 @@ TEST(CurvesSpline, PointWithDerivativeMatchesThePointAndItsSlope)
                     points({{0, 0, 0}, {1, 2, 0}, {3, 2, 1}, {4, 0, 3}}), OdGeDoubleArray()),
     OdGeNurbCurve3d(2, OdGeKnotVector(doubles({0, 0, 0, 1, 1, 1})), points({{1, 0, 0}, {1, 1, 0}, {0, 1, 0}}),
                     doubles({1, h, 1})),
+    // Several spans: a rational cubic with uneven interior knots, a half circle of two quarters
+    // joined at a double knot, and a broken line.
+    OdGeNurbCurve3d(3, OdGeKnotVector(doubles({0, 0, 0, 0, 1, 2.5, 4, 4, 4, 4})),
+                    points({{0, 0, 0}, {1, 3, 1}, {2, -1, 0}, {4, 2, 2}, {5, 0, 1}, {7, 1, 0}}),
+                    doubles({1, 2, 0.5, 1, 3, 1})),
+    OdGeNurbCurve3d(2, OdGeKnotVector(doubles({0, 0, 0, 1, 1, 2, 2, 2})),
+                    points({{5, 0, 0}, {5, 5, 0}, {0, 5, 0}, {-5, 5, 0}, {-5, 0, 0}}), doubles({1, h, 1, h, 1})),
+    OdGeNurbCurve3d(1, OdGeKnotVector(doubles({0, 0, 1, 3, 3})), points({{0, 0, 0}, {2, 0, 0}, {2, 4, 0}}),
+                    OdGeDoubleArray()),
   };
   for (const OdGeNurbCurve3d& curve : curves)
   {
     OdGeInterval interval;
     curve.getInterval(interval);
-    for (const double f : {0.0, 0.3, 0.5, 1.0})
+    for (const double f : {0.0, 0.3, 0.5, 0.77, 1.0})
     {
       const double u = interval.lowerBound() + f * (interval.upperBound() - interval.lowerBound());
       OdGeVector3dArray derivatives;

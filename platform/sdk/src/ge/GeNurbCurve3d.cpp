@@ -11,10 +11,11 @@
 
 namespace
 {
-// A control point times its weight, and the weight.
+// A control point times its weight, and the weight. Default construction leaves it unset, so
+// that evaluation buffers cost nothing; Homog() is zero.
 struct Homog
 {
-  double x = 0.0, y = 0.0, z = 0.0, w = 0.0;
+  double x, y, z, w;
   Homog() = default;
   Homog(double x_, double y_, double z_, double w_) : x(x_), y(y_), z(z_), w(w_) {}
   Homog operator+(const Homog& o) const { return {x + o.x, y + o.y, z + o.z, w + o.w}; }
@@ -30,12 +31,42 @@ int findSpan(const double* t, int count, int degree, double u)
   return std::max(degree, std::min(k, count - 1));
 }
 
-// The point at u of the B-spline of degree p with the knots t, in the span k: point(i) gives the
-// homogeneous control point i; only the p + 1 of the span are asked for. Evaluation allocates
-// nothing for the degrees drawings use.
-template <class Point>
-Homog deBoorSpan(const Point& point, const double* t, int p, int k, double u)
+// De Boor's algorithm for the B-spline of degree p with the knots t at u in the span k, on the
+// p + 1 homogeneous control points of the span in d (overwritten). Returns the point; with
+// derivative set, also the homogeneous derivative, p / (t[k + 1] - t[k]) times the difference
+// of the two points of the last-but-one level.
+Homog deBoorSpan(Homog* d, const double* t, int p, int k, double u, Homog* derivative)
 {
+  for (int r = 1; r <= p; ++r)
+  {
+    if (r == p && derivative)
+    {
+      const double span = t[k + 1] - t[k];
+      *derivative = span == 0.0 ? Homog(0.0, 0.0, 0.0, 0.0) : (d[p] - d[p - 1]) * (p / span);
+    }
+    for (int j = p; j >= r; --j)
+    {
+      const int i = j + k - p;
+      const double denom = t[i + 1 + p - r] - t[i];
+      const double alpha = denom == 0.0 ? 0.0 : (u - t[i]) / denom;
+      d[j] = d[j - 1] * (1.0 - alpha) + d[j] * alpha;
+    }
+  }
+  return d[p];
+}
+
+// The point (and with derivative set, the derivative) at u of the curve of degree p: the
+// control points of the span are gathered on the stack for the degrees drawings use.
+Homog evalHomogeneous(const OdGePoint3dArray& points, const OdGeDoubleArray& weights, const double* t, int p,
+                      double u, Homog* derivative)
+{
+  if (p < 1) // a valid curve has degree 1 or more
+  {
+    if (derivative)
+      *derivative = Homog(0.0, 0.0, 0.0, 0.0);
+    return Homog(points.first().x, points.first().y, points.first().z, 1.0);
+  }
+  const int k = findSpan(t, static_cast<int>(points.size()), p, u);
   Homog small[16];
   std::vector<Homog> large;
   Homog* d = small;
@@ -44,24 +75,17 @@ Homog deBoorSpan(const Point& point, const double* t, int p, int k, double u)
     large.resize(static_cast<std::size_t>(p) + 1);
     d = large.data();
   }
-  for (int j = 0; j <= p; ++j)
-    d[j] = point(k - p + j);
-  for (int r = 1; r <= p; ++r)
-    for (int j = p; j >= r; --j)
-    {
-      const int i = j + k - p;
-      const double denom = t[i + 1 + p - r] - t[i];
-      const double alpha = denom == 0.0 ? 0.0 : (u - t[i]) / denom;
-      d[j] = d[j - 1] * (1.0 - alpha) + d[j] * alpha;
-    }
-  return d[p];
-}
-
-Homog homogeneousAt(const OdGePoint3dArray& points, const OdGeDoubleArray& weights, int i)
-{
-  const unsigned at = static_cast<unsigned>(i);
-  const double w = weights.isEmpty() ? 1.0 : weights[at];
-  return {points[at].x * w, points[at].y * w, points[at].z * w, w};
+  const OdGePoint3d* at = points.getPtr() + (k - p);
+  if (weights.isEmpty())
+    for (int j = 0; j <= p; ++j)
+      d[j] = Homog(at[j].x, at[j].y, at[j].z, 1.0);
+  else
+  {
+    const double* w = weights.getPtr() + (k - p);
+    for (int j = 0; j <= p; ++j)
+      d[j] = Homog(at[j].x * w[j], at[j].y * w[j], at[j].z * w[j], w[j]);
+  }
+  return deBoorSpan(d, t, p, k, u, derivative);
 }
 
 // The vector divided by its length, however short (zero for a zero or non-finite vector):
@@ -143,9 +167,14 @@ OdGePoint3d OdGeNurbCurve3d::evalPoint(double param) const
   OdGeInterval interval;
   getInterval(interval);
   const double u = std::min(std::max(param, interval.lowerBound()), interval.upperBound());
+  // A clamped end is its control point: the start and end points cost no evaluation.
   const double* t = m_knots.getArray().getPtr();
-  const int k = findSpan(t, static_cast<int>(m_points.size()), m_degree, u);
-  const Homog h = deBoorSpan([this](int i) { return homogeneousAt(m_points, m_weights, i); }, t, m_degree, k, u);
+  const int n = static_cast<int>(m_points.size());
+  if (u == t[m_degree] && t[0] == t[m_degree])
+    return m_points.first();
+  if (u == t[n] && t[n] == t[n + m_degree])
+    return m_points.last();
+  const Homog h = evalHomogeneous(m_points, m_weights, t, m_degree, u, nullptr);
   return OdGePoint3d(h.x / h.w, h.y / h.w, h.z / h.w);
 }
 
@@ -174,17 +203,8 @@ OdGePoint3d OdGeNurbCurve3d::pointAndDerivative(double param, OdGeVector3d* deri
   OdGeInterval interval;
   getInterval(interval);
   const double u = std::min(std::max(param, interval.lowerBound()), interval.upperBound());
-  const double* t = m_knots.getArray().getPtr();
-  const int n = static_cast<int>(m_points.size());
-  const int p = m_degree;
-  auto point = [this](int i) { return homogeneousAt(m_points, m_weights, i); };
-  const Homog a = deBoorSpan(point, t, p, findSpan(t, n, p, u), u);
-  // The derivative curve: degree p - 1, knots t + 1, control points from neighbouring pairs.
-  auto derivativeAt = [&](int i) {
-    const double denom = t[i + p + 1] - t[i + 1];
-    return denom == 0.0 ? Homog() : (point(i + 1) - point(i)) * (p / denom);
-  };
-  const Homog da = deBoorSpan(derivativeAt, t + 1, p - 1, findSpan(t + 1, n - 1, p - 1, u), u);
+  Homog da;
+  const Homog a = evalHomogeneous(m_points, m_weights, m_knots.getArray().getPtr(), m_degree, u, &da);
   // C = A / w, so C' = (A' - w' C) / w.
   const double w = a.w;
   *derivative = OdGeVector3d((da.x - da.w * a.x / w) / w, (da.y - da.w * a.y / w) / w, (da.z - da.w * a.z / w) / w);
