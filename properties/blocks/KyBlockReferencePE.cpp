@@ -222,6 +222,27 @@ double axisValue(const OdGeScale3d& s, KyAxis axis)
   return axis == kKyAxisX ? s.sx : axis == kKyAxisY ? s.sy : s.sz;
 }
 
+// The host's name of a drawing unit as a value, asked once per unit and module session: the host
+// translates the name on every call, and every reference shows its block's unit.
+CKyVariant unitsValueOf(int insUnits)
+{
+  struct Remembered
+  {
+    unsigned session = 0;
+    CKyVariant value;
+  };
+  static Remembered remembered[OdDb::kUnitsMax + 1];
+  if (insUnits < 0 || insUnits > OdDb::kUnitsMax)
+    return CKyVariant(CKyUtils::GetStringForUnitScalingFactor(insUnits));
+  Remembered& r = remembered[insUnits];
+  if (r.session != g_kyTextSession)
+  {
+    r.value = CKyVariant(CKyUtils::GetStringForUnitScalingFactor(insUnits));
+    r.session = g_kyTextSession;
+  }
+  return r.value;
+}
+
 } // namespace
 
 double KyBlockUnitFactor(const OdDbBlockReference* ref)
@@ -730,8 +751,7 @@ CKyVariant CKyBlockReferencePE::GetBlockUnit(const OdDbObject* o, const CKyPrope
   if (ref.isNull())
     return CKyVariant();
   OdDbBlockTableRecordPtr block = blockOf(ref);
-  return block.isNull() ? CKyVariant()
-                        : CKyVariant(CKyUtils::GetStringForUnitScalingFactor(block->blockInsertUnits()));
+  return block.isNull() ? CKyVariant() : unitsValueOf(block->blockInsertUnits());
 }
 
 CKyVariant CKyBlockReferencePE::GetUnitFactor(const OdDbObject* o, const CKyPropertyDescription&, const CKyVariant&)
