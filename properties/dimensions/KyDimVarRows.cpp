@@ -119,64 +119,104 @@ int KyDimVarWrite(const OdDbObject* object, const KyDimVarRow& row, const CKyVar
 
 namespace
 {
+// One (choices, context) pair of the dimension rows, with its ready lists: one for each current
+// entry, the last slot for "none matched". Made again after the module's texts are forgotten.
 struct ListTable
 {
   const KyChoice* choices;
   int count;
   const char* context;
+  unsigned session = 0;
+  std::vector<std::unique_ptr<CKyVariant>> lists;
 };
 
-CKyVariant makeList(const void* table, int count, int current)
+// GCC 12 warns, wrongly, that the colour alternative of a variant copied here may be unset.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+CKyVariant makeList(const ListTable& t, int current)
 {
-  const ListTable* t = static_cast<const ListTable*>(table);
   CKyVariantCollection list;
-  list.Reserve(count);
-  for (int i = 0; i < count; ++i)
+  list.Reserve(t.count);
+  for (int i = 0; i < t.count; ++i)
   {
-    const KyChoice& c = t->choices[i];
-    list.Add(CKyVariant(c.code), CKyVariant(t->context ? KyTr(t->context, c.text) : CKyString(QString::fromLatin1(c.text))));
+    const KyChoice& c = t.choices[i];
+    list.Add(CKyVariant(c.code), CKyVariant(t.context ? KyTr(t.context, c.text) : CKyString(QString::fromLatin1(c.text))));
   }
   list.SetCurrentIndex(current);
   return CKyVariant(std::move(list));
 }
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
 
-// The cache keys lists by the address of their table, so each (choices, context) pair gets one
-// table record that lives as long as the module. Each row asks for its own table again and
+// Each table record lives as long as the module. Each row asks for its own table again and
 // again: the last one found for each slot comes first, the search of all of them only on a miss.
 struct ListTables
 {
   std::vector<std::unique_ptr<ListTable>> all;
-  std::array<const ListTable*, 512> recent{};
+  std::array<ListTable*, 512> recent{};
 };
 // Made when the module is loaded: every choice row of a dimension looks here.
 ListTables g_listTables;
 
 // The miss: out of line, so that the hits stay small.
-[[gnu::noinline]] const ListTable* findListTable(const ListTable*& hit, const KyChoice* choices, int count,
-                                                 const char* context)
+[[gnu::noinline]] ListTable* findListTable(ListTable*& hit, const KyChoice* choices, int count, const char* context)
 {
-  const ListTable* table = nullptr;
+  ListTable* table = nullptr;
   for (const auto& t : g_listTables.all)
     if (t->choices == choices && t->context == context && t->count == count)
       table = t.get();
   if (!table)
   {
-    g_listTables.all.push_back(std::unique_ptr<ListTable>(new ListTable{choices, count, context}));
+    auto made = std::make_unique<ListTable>();
+    made->choices = choices;
+    made->count = count;
+    made->context = context;
+    g_listTables.all.push_back(std::move(made));
     table = g_listTables.all.back().get();
   }
   hit = table;
   return table;
 }
+
+// A list not made yet in this session: out of line as well.
+[[gnu::noinline]] const CKyVariant& makeListIn(ListTable& table, std::size_t slot, int current)
+{
+  if (table.session != g_kyTextSession)
+  {
+    table.lists.clear();
+    table.session = g_kyTextSession;
+  }
+  if (table.lists.size() <= slot)
+    table.lists.resize(static_cast<std::size_t>(table.count) + 1);
+  if (!table.lists[slot])
+    table.lists[slot] = std::make_unique<CKyVariant>(makeList(table, current));
+  return *table.lists[slot];
+}
+
+// The ready list of a table for its current entry. Out of line: the caller copies the list from
+// the reference; the copy inlined beside the lookup draws the same false warning.
+[[gnu::noinline]] const CKyVariant& dimList(const KyChoice* choices, int count, int current, const char* context)
+{
+  const std::uintptr_t key = reinterpret_cast<std::uintptr_t>(choices) ^ reinterpret_cast<std::uintptr_t>(context);
+  ListTable*& hit = g_listTables.recent[(key >> 3) % g_listTables.recent.size()];
+  ListTable* table = hit;
+  if (!table || table->choices != choices || table->context != context || table->count != count)
+    table = findListTable(hit, choices, count, context);
+  const std::size_t slot =
+    current >= 0 && current < count ? static_cast<std::size_t>(current) : static_cast<std::size_t>(count);
+  if (table->session == g_kyTextSession && slot < table->lists.size())
+    if (const CKyVariant* list = table->lists[slot].get())
+      return *list;
+  return makeListIn(*table, slot, current);
+}
 } // namespace
 
 CKyVariant KyDimList(const KyChoice* choices, int count, int current, const char* context)
 {
-  const std::uintptr_t key = reinterpret_cast<std::uintptr_t>(choices) ^ reinterpret_cast<std::uintptr_t>(context);
-  const ListTable*& hit = g_listTables.recent[(key >> 3) % g_listTables.recent.size()];
-  const ListTable* table = hit;
-  if (!table || table->choices != choices || table->context != context || table->count != count)
-    table = findListTable(hit, choices, count, context);
-  return KyChoiceListOf(table, count, current, &makeList);
+  return dimList(choices, count, current, context);
 }
 
 CKyVariant KyDimChoiceValue(const OdDbObject* object, const KyDimChoiceRow& row)

@@ -6,6 +6,7 @@
 #include <QTranslator>
 
 #include "KyAccessors.h"
+#include "KyDimVarRows.h"
 #include "KyTestDrawing.h"
 #include "KyTexts.h"
 
@@ -71,6 +72,12 @@ TEST(TextsCache, ForgettingTranslatesAgainWithTheInstalledTranslator)
   EXPECT_EQ(textAt(KyChoiceList(kSides, 7), 1), QStringLiteral("Right"));
   EXPECT_EQ(textAt(KyYesNoList(true), 0), QStringLiteral("Yes"));
   EXPECT_EQ(textAt(KyYesNoList(false), 1), QStringLiteral("No"));
+  // The dimension rows keep their lists apart, per table, context and current entry.
+  EXPECT_EQ(textAt(KyDimList(kSides, 3, 2, "property_values"), 1), QStringLiteral("Right"));
+  EXPECT_EQ(textAt(KyDimList(kSides, 3, 2, nullptr), 1), QStringLiteral("Right"));
+  EXPECT_EQ(currentOf(KyDimList(kSides, 3, 2, "property_values")), 2);
+  EXPECT_EQ(currentOf(KyDimList(kSides, 3, 0, "property_values")), 0);
+  EXPECT_EQ(KyDimList(kSides, 2, 0, "property_values").GetCollection().GetCount(), 2);
 
   SuffixTranslator translator;
   QCoreApplication::installTranslator(&translator);
@@ -86,6 +93,9 @@ TEST(TextsCache, ForgettingTranslatesAgainWithTheInstalledTranslator)
   EXPECT_EQ(textAt(KyYesNoList(true), 0), QStringLiteral("Yes (tr)"));
   EXPECT_EQ(textAt(KyYesNoList(false), 1), QStringLiteral("No (tr)"));
   EXPECT_EQ(currentOf(KyYesNoList(false)), 1);
+  EXPECT_EQ(textAt(KyDimList(kSides, 3, 2, "property_values"), 1), QStringLiteral("Right (tr)"));
+  EXPECT_EQ(textAt(KyDimList(kSides, 3, 2, nullptr), 1), QStringLiteral("Right"));
+  EXPECT_EQ(currentOf(KyDimList(kSides, 3, 2, "property_values")), 2);
   EXPECT_EQ(KyIconPathOf("Misc", "annotative").toQString(), QStringLiteral(":/Misc/Misc_annotative.png"));
   EXPECT_EQ(KyDarkIconPathOf("Misc", "annotative").toQString(),
             QStringLiteral(":/Misc/svg_icons/Misc/Misc_annotative.svg"));
