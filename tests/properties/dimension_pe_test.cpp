@@ -24,6 +24,7 @@
 #include "KyAlignedDimensionPE.h"
 #include "KyConstraints.h"
 #include "KyDimension1ArrowPE.h"
+#include "KyDimensionPE.h"
 #include "KyPropertyType.h"
 #include "KyRotatedDimensionPE.h"
 #include "KyTestDrawing.h"
@@ -172,6 +173,22 @@ TEST_F(DimensionRows, LinearDimensionsListTheCommonTwoArrowAndLinearRowsInOrder)
   OdStaticRxObject<CKyAlignedDimensionPE> alignedPE;
   EXPECT_EQ(rotatedPE.GetClassName(dim).toQString(), "RotatedDimension");
   EXPECT_EQ(alignedPE.GetClassName(dim).toQString(), "AlignedDimension");
+  // Kinds that keep the common extension's per-object pass run it a second time after their
+  // rows: it adds nothing then, on either kind of dimension; alone on an empty list it adds the
+  // per-object rows.
+  OdStaticRxObject<CKyDimensionPE> commonPE;
+  for (const bool isAnnotative : {true, false})
+  {
+    OdDbAnnotativeObject::setAnnotative(dim, isAnnotative);
+    KyPaletteRows again(dim);
+    const int count = again.container().GetCount();
+    commonPE.GetPropertyNamesDynamic(dim, &again.container());
+    EXPECT_EQ(again.container().GetCount(), count) << isAnnotative;
+    CKyPropertiesContainerImpl alone;
+    commonPE.GetPropertyNamesDynamic(dim, &alone);
+    ASSERT_EQ(alone.GetCount(), isAnnotative ? 2 : 1);
+    EXPECT_EQ(alone.GetAt(0)->GetName().toQString(), "Annotative");
+  }
 }
 
 TEST_F(DimensionRows, RefusedValuesShowTheirMessageAndLeaveTheDimension)
