@@ -40,6 +40,41 @@ double integrate(const std::function<double(double)>& f, double a, double b, int
   return sum;
 }
 
+double integrateGauss(const std::function<double(double)>& f, double a, double b, int n)
+{
+  // The non-negative nodes of each rule on [-1, 1] and their weights (a node at 0 comes first).
+  struct Rule
+  {
+    int count;
+    double nodes[4];
+    double weights[4];
+  };
+  static const Rule kRules[8] = {
+    {1, {0.0}, {2.0}},
+    {1, {0.5773502691896257}, {1.0}},
+    {2, {0.0, 0.7745966692414834}, {0.8888888888888888, 0.5555555555555556}},
+    {2, {0.3399810435848563, 0.8611363115940526}, {0.6521451548625461, 0.3478548451374538}},
+    {3, {0.0, 0.5384693101056831, 0.9061798459386640}, {0.5688888888888889, 0.4786286704993665, 0.2369268850561891}},
+    {3, {0.2386191860831969, 0.6612093864662645, 0.9324695142031521},
+     {0.4679139345726910, 0.3607615730481386, 0.1713244923791704}},
+    {4, {0.0, 0.4058451513773972, 0.7415311855993945, 0.9491079123427585},
+     {0.4179591836734694, 0.3818300505051189, 0.2797053914892766, 0.1294849661688697}},
+    {4, {0.1834346424956498, 0.5255324099163290, 0.7966664774136267, 0.9602898564975363},
+     {0.3626837833783620, 0.3137066458778873, 0.2223810344533745, 0.1012285362903763}},
+  };
+  if (n < 1 || n > 8)
+    return integrate(f, a, b, 1);
+  if (a == b)
+    return 0.0;
+  const Rule& rule = kRules[n - 1];
+  const double mid = (a + b) / 2.0, half = (b - a) / 2.0;
+  double sum = 0.0;
+  for (int k = 0; k < rule.count; ++k)
+    sum += rule.nodes[k] == 0.0 ? rule.weights[k] * f(mid)
+                                : rule.weights[k] * (f(mid - half * rule.nodes[k]) + f(mid + half * rule.nodes[k]));
+  return sum * half;
+}
+
 double pointTol(double size)
 {
   return OdGeContext::gTol.equalPoint() * std::max(1.0, std::fabs(size));

@@ -50,6 +50,10 @@ OdResult checkUniformTransform(const OdGeMatrix3d& xform, double& scale, bool& m
 // of the smooth curves: ellipses, spline spans); exact for polynomials up to degree 15 per piece.
 double integrate(const std::function<double(double)>& f, double a, double b, int pieces = 16);
 
+// Integral of f over [a, b] by the n-point Gauss-Legendre rule (n from 1 to 8), exact for
+// polynomials up to degree 2n - 1.
+double integrateGauss(const std::function<double(double)>& f, double a, double b, int n);
+
 // Geometry of one polyline segment from p0 to p1 with bulge b = tan(sweep / 4). A zero bulge
 // (or coincident ends) makes a straight segment; otherwise sweep is signed (positive turns
 // counter-clockwise), center and radius are those of the arc and startAng the angle of p0.

@@ -578,9 +578,10 @@ OdResult OdDbSpline::measureArea(double& area) const
   m_curve.getInterval(interval);
   const OdGePoint3d start = m_curve.evalPoint(interval.lowerBound());
   const OdGeDoubleArray& knots = m_curve.knots().getArray();
-  // Without weights the integrand is a polynomial of degree 2p - 1 in each span, which one
-  // 8-point Gauss rule integrates exactly up to degree 8; a rational curve takes four pieces.
-  const int pieces = m_curve.isRational() || m_curve.degree() > 8 ? 4 : 1;
+  // Without weights the integrand is a polynomial of degree 2p - 1 in each span, which the
+  // p-point Gauss rule integrates exactly (up to degree 8); a rational curve takes four pieces
+  // of the 8-point rule.
+  const bool exact = !m_curve.isRational() && m_curve.degree() <= 8;
   double sum = 0.0;
   OdGeVector3dArray derivative;
   auto integrand = [&](double u) {
@@ -588,7 +589,8 @@ OdResult OdDbSpline::measureArea(double& area) const
     return (at - start).crossProduct(derivative[0]).dotProduct(normal);
   };
   for (int k = m_curve.degree(); k < m_curve.numControlPoints(); ++k)
-    sum += integrate(integrand, knots[k], knots[k + 1], pieces);
+    sum += exact ? integrateGauss(integrand, knots[k], knots[k + 1], m_curve.degree())
+                 : integrate(integrand, knots[k], knots[k + 1], 4);
   area = std::fabs(sum) / 2.0;
   return eOk;
 }
