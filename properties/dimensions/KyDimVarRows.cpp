@@ -119,15 +119,13 @@ int KyDimVarWrite(const OdDbObject* object, const KyDimVarRow& row, const CKyVar
 
 namespace
 {
-// One (choices, context) pair of the dimension rows, with its ready lists: one for each current
-// entry, the last slot for "none matched". Made again after the module's texts are forgotten.
+// One (choices, context) pair of the dimension rows, with its ready lists.
 struct ListTable
 {
   const KyChoice* choices;
   int count;
   const char* context;
-  unsigned session = 0;
-  std::vector<std::unique_ptr<CKyVariant>> lists;
+  KyChoiceLists lists;
 };
 
 // GCC 12 warns, wrongly, that the colour alternative of a variant copied here may be unset.
@@ -135,14 +133,15 @@ struct ListTable
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #endif
-CKyVariant makeList(const ListTable& t, int current)
+CKyVariant makeList(const void* table, int count, int current)
 {
+  const ListTable* t = static_cast<const ListTable*>(table);
   CKyVariantCollection list;
-  list.Reserve(t.count);
-  for (int i = 0; i < t.count; ++i)
+  list.Reserve(count);
+  for (int i = 0; i < count; ++i)
   {
-    const KyChoice& c = t.choices[i];
-    list.Add(CKyVariant(c.code), CKyVariant(t.context ? KyTr(t.context, c.text) : CKyString(QString::fromLatin1(c.text))));
+    const KyChoice& c = t->choices[i];
+    list.Add(CKyVariant(c.code), CKyVariant(t->context ? KyTr(t->context, c.text) : CKyString(QString::fromLatin1(c.text))));
   }
   list.SetCurrentIndex(current);
   return CKyVariant(std::move(list));
@@ -181,21 +180,6 @@ ListTables g_listTables;
   return table;
 }
 
-// A list not made yet in this session: out of line as well.
-[[gnu::noinline]] const CKyVariant& makeListIn(ListTable& table, std::size_t slot, int current)
-{
-  if (table.session != g_kyTextSession)
-  {
-    table.lists.clear();
-    table.session = g_kyTextSession;
-  }
-  if (table.lists.size() <= slot)
-    table.lists.resize(static_cast<std::size_t>(table.count) + 1);
-  if (!table.lists[slot])
-    table.lists[slot] = std::make_unique<CKyVariant>(makeList(table, current));
-  return *table.lists[slot];
-}
-
 // The ready list of a table for its current entry. Out of line: the caller copies the list from
 // the reference; the copy inlined beside the lookup draws the same false warning.
 [[gnu::noinline]] const CKyVariant& dimList(const KyChoice* choices, int count, int current, const char* context)
@@ -205,12 +189,7 @@ ListTables g_listTables;
   ListTable* table = hit;
   if (!table || table->choices != choices || table->context != context || table->count != count)
     table = findListTable(hit, choices, count, context);
-  const std::size_t slot =
-    current >= 0 && current < count ? static_cast<std::size_t>(current) : static_cast<std::size_t>(count);
-  if (table->session == g_kyTextSession && slot < table->lists.size())
-    if (const CKyVariant* list = table->lists[slot].get())
-      return *list;
-  return makeListIn(*table, slot, current);
+  return table->lists.get(table, count, current, &makeList);
 }
 } // namespace
 

@@ -119,24 +119,36 @@ const CKyString& KyDarkIconPathOf(const char* folder, const char* icon)
   return g_texts.get(Kind::kDarkIcon, folder, icon, [&] { return KyDarkIconPath(folder, icon); });
 }
 
+const CKyVariant& KyChoiceLists::fill(const void* table, int count, int current, std::size_t slot,
+                                      CKyVariant (*make)(const void*, int, int))
+{
+  if (m_session != g_kyTextSession)
+  {
+    m_lists.clear();
+    m_session = g_kyTextSession;
+  }
+  if (m_lists.size() <= slot)
+    m_lists.resize(static_cast<std::size_t>(count) + 1);
+  if (!m_lists[slot])
+    m_lists[slot] = std::make_unique<CKyVariant>(make(table, count, current));
+  return *m_lists[slot];
+}
+
 namespace
 {
-// Per table, the list for each current entry (index count stands for "none matched").
+// The lists of every table asked for by address.
 class ChoiceCache
 {
 public:
   const CKyVariant& get(const void* table, int count, int current, CKyVariant (*make)(const void*, int, int))
   {
     // Every choice row of every object comes here: a small direct-mapped front on the table's
-    // address spares most of them the hash map. Its entries point into the map, whose vectors
+    // address spares most of them the hash map. Its entries point into the map, whose elements
     // stay where they are until clear().
     Front& front = m_front[(reinterpret_cast<std::uintptr_t>(table) >> 3) % kFront];
-    const std::size_t slot = current >= 0 && current < count ? static_cast<std::size_t>(current)
-                                                               : static_cast<std::size_t>(count);
-    if (front.table == table && slot < front.lists->size())
-      if (const CKyVariant* list = (*front.lists)[slot].get())
-        return *list;
-    return fill(front, table, count, current, slot, make);
+    if (front.table != table)
+      refront(front, table);
+    return front.lists->get(table, count, current, make);
   }
 
   void clear()
@@ -150,26 +162,16 @@ private:
   struct Front
   {
     const void* table = nullptr;
-    std::vector<std::unique_ptr<CKyVariant>>* lists = nullptr;
+    KyChoiceLists* lists = nullptr;
   };
 
-  // A table not in front, or a list not made yet: out of line, so that the hits stay small.
-  [[gnu::noinline]] const CKyVariant& fill(Front& front, const void* table, int count, int current, std::size_t slot,
-                                            CKyVariant (*make)(const void*, int, int))
+  // A table not in front: out of line, so that the hits stay small.
+  [[gnu::noinline]] void refront(Front& front, const void* table)
   {
-    if (front.table != table)
-    {
-      front.table = table;
-      front.lists = &m_lists[table];
-    }
-    std::vector<std::unique_ptr<CKyVariant>>& lists = *front.lists;
-    if (lists.size() <= slot)
-      lists.resize(static_cast<std::size_t>(count) + 1);
-    if (!lists[slot])
-      lists[slot] = std::make_unique<CKyVariant>(make(table, count, current));
-    return *lists[slot];
+    front.table = table;
+    front.lists = &m_lists[table];
   }
-  std::unordered_map<const void*, std::vector<std::unique_ptr<CKyVariant>>> m_lists;
+  std::unordered_map<const void*, KyChoiceLists> m_lists;
   std::array<Front, kFront> m_front{};
 };
 

@@ -6,7 +6,9 @@
 #ifndef KY_TEXTS_H
 #define KY_TEXTS_H
 
+#include <cstddef>
 #include <memory>
+#include <vector>
 
 #include "KyPropertyDescription.h"
 #include "KyString.h"
@@ -50,6 +52,31 @@ const CKyString& KyDarkIconPathOf(const char* folder, const char* icon);
 // `count` entries at `table`, made by `make` the first time. Lists are immutable once in a
 // variant, so the same one serves every object showing that entry.
 const CKyVariant& KyChoiceListOf(const void* table, int count, int current, CKyVariant (*make)(const void*, int, int));
+
+// The ready lists of one table, one per current entry (the last slot for "none matched"), made by
+// `make` the first time and again in a new module session. KyChoiceListOf keeps one per table
+// address; a caller that finds its own table record keeps one in it and spares the lookup.
+class KyChoiceLists
+{
+public:
+  const CKyVariant& get(const void* table, int count, int current, CKyVariant (*make)(const void*, int, int))
+  {
+    const std::size_t slot = current >= 0 && current < count ? static_cast<std::size_t>(current)
+                                                               : static_cast<std::size_t>(count);
+    if (m_session == g_kyTextSession && slot < m_lists.size())
+      if (const CKyVariant* list = m_lists[slot].get())
+        return *list;
+    return fill(table, count, current, slot, make);
+  }
+
+private:
+  // A list not made yet in this session: out of line, so that the hits stay small.
+  const CKyVariant& fill(const void* table, int count, int current, std::size_t slot,
+                         CKyVariant (*make)(const void*, int, int));
+
+  unsigned m_session = 0;
+  std::vector<std::unique_ptr<CKyVariant>> m_lists;
+};
 
 // A string value for a drawing's text. Consecutive objects mostly show the same text in a row
 // (the plot style "ByLayer"), so the last one converted is kept and handed out again.
