@@ -502,8 +502,9 @@ CKyVariant CKyHatchPE::getAdditiveArea(const OdArray<OdDbObjectId>& ids)
       regions.push_back(region);
     }
     evaluator.reset(AECGeGbl::gTol);
+    // The regions outlive the evaluation: pushed without copies.
     for (const AECGe::Profile2D& region : regions)
-      evaluator.pushRegion(region, true);
+      evaluator.pushRegion(region, false);
     AECGe::Profile2D united;
     evaluator.evalPushedRegions(AECGe::Profile2DBool::kUnion, united);
     total += std::fabs(united.signedArea());

@@ -34,23 +34,32 @@ double Contour2D::signedArea() const
 {
   // Shoelace over the finite vertices, plus the signed area between each bulged chord and its
   // arc. The edge from a vertex keeps its bulge when the vertices after it are left out.
+  const unsigned n = numVerts();
+  auto finitePoint = [&](unsigned i) { return std::isfinite(m_points[i].x) && std::isfinite(m_points[i].y); };
+  unsigned firstBad = 0;
+  while (firstBad < n && finitePoint(firstBad))
+    ++firstBad;
+  // The finite vertices are listed only when some are not.
   std::vector<unsigned> finite;
-  finite.reserve(numVerts());
-  for (unsigned i = 0; i < numVerts(); ++i)
-    if (std::isfinite(m_points[i].x) && std::isfinite(m_points[i].y))
-      finite.push_back(i);
-  if (finite.empty())
+  if (firstBad < n)
+    for (unsigned i = 0; i < n; ++i)
+      if (finitePoint(i))
+        finite.push_back(i);
+  const bool allFinite = firstBad == n;
+  const size_t count = allFinite ? n : finite.size();
+  auto vertex = [&](size_t k) { return allFinite ? static_cast<unsigned>(k) : finite[k]; };
+  if (count == 0)
     return 0.0;
   // Measured from the first vertex, so that far-off coordinates do not cancel digits away.
-  const OdGePoint2d origin = m_points[finite[0]];
+  const OdGePoint2d origin = m_points[vertex(0)];
   double twice = 0.0;
   double segments = 0.0;
-  for (size_t k = 0; k < finite.size(); ++k)
+  for (size_t k = 0; k < count; ++k)
   {
-    const OdGePoint2d& a = m_points[finite[k]];
-    const OdGePoint2d& b = m_points[finite[(k + 1) % finite.size()]];
+    const OdGePoint2d& a = m_points[vertex(k)];
+    const OdGePoint2d& b = m_points[vertex(k + 1 == count ? 0 : k + 1)];
     twice += (a - origin).crossProduct(b - origin);
-    segments += profile::bulgeSegmentArea(a, b, m_bulges[finite[k]]);
+    segments += profile::bulgeSegmentArea(a, b, m_bulges[vertex(k)]);
   }
   return 0.5 * twice + segments;
 }

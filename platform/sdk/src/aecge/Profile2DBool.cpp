@@ -47,6 +47,14 @@ struct FlatArc
   double reach = 0.0;  // how far its vertices may move onto crossings (the stray of the usual chords)
 };
 
+// An edge between two finite vertices of an operand's contour, with its arc when it is curved.
+struct Edge
+{
+  OdGePoint2d from, to;
+  profile::BulgeArc arc;
+  bool curved = false;
+};
+
 // Plain square root of the sum of squares: the edge tests run for every result edge, and
 // hypot's care for overflow is not needed at coordinates that fit the grid.
 double distance(const OdGePoint2d& a, const OdGePoint2d& b)
@@ -106,17 +114,38 @@ class Engine
 public:
   explicit Engine(const OdGeTol& tol) : m_tol(tol) {}
 
-  // Takes the operand's extents and makes room for the chords of its arcs.
+  // Takes the operand's edges between finite vertices, each arc found once for the extents,
+  // the chord planning and the flattening.
   void addOperand(const AECGe::Profile2D& profile)
   {
-    m_box.addExt(profile.extents());
-    size_t arcs = 0;
     for (unsigned c = 0; c < profile.numContours(); ++c)
     {
-      const OdGeDoubleArray& bulges = profile.contourAt(c).bulges();
-      arcs += static_cast<size_t>(std::count_if(bulges.begin(), bulges.end(), [](double b) { return b != 0.0; }));
+      const AECGe::Contour2D& contour = profile.contourAt(c);
+      m_finite.clear();
+      for (unsigned i = 0; i < contour.numVerts(); ++i)
+      {
+        const OdGePoint2d& p = contour.pointAt(i);
+        if (std::isfinite(p.x) && std::isfinite(p.y))
+          m_finite.push_back(i);
+      }
+      const size_t n = m_finite.size();
+      for (size_t k = 0; k < n; ++k)
+      {
+        Edge edge;
+        edge.from = contour.pointAt(m_finite[k]);
+        edge.to = contour.pointAt(m_finite[(k + 1) % n]);
+        edge.curved = n > 1 && profile::bulgeArc(edge.from, edge.to, contour.bulgeAt(m_finite[k]), edge.arc);
+        m_box.addPoint(edge.from);
+        if (edge.curved)
+        {
+          profile::addArcExtents(m_box, edge.arc, edge.to);
+          ++m_expectedArcs;
+        }
+        m_edges.push_back(edge);
+      }
+      m_contourEnds.push_back(m_edges.size());
     }
-    m_expectedArcs += arcs;
+    m_operandEnds.push_back(m_contourEnds.size());
   }
 
   // Fixes the grid once the extents of every operand are known.
@@ -145,40 +174,10 @@ public:
     m_slack = 3.0 * m_unit + 8.0 * std::numeric_limits<double>::epsilon() * reach + m_tol.equalPoint();
   }
 
-  // Calls edge(from, to, arc or null) for every edge between the finite vertices of each
-  // contour, in the order flatten takes them; begin(count) before each contour's edges and
-  // end() after them.
-  template <class Begin, class Edge, class End>
-  static void walkEdges(const AECGe::Profile2D& profile, Begin begin, Edge edge, End end)
-  {
-    std::vector<unsigned> finite;
-    for (unsigned c = 0; c < profile.numContours(); ++c)
-    {
-      const AECGe::Contour2D& contour = profile.contourAt(c);
-      finite.clear();
-      for (unsigned i = 0; i < contour.numVerts(); ++i)
-      {
-        const OdGePoint2d& p = contour.pointAt(i);
-        if (std::isfinite(p.x) && std::isfinite(p.y))
-          finite.push_back(i);
-      }
-      begin(finite.size());
-      for (size_t k = 0; k < finite.size(); ++k)
-      {
-        const OdGePoint2d& from = contour.pointAt(finite[k]);
-        const OdGePoint2d& to = contour.pointAt(finite[(k + 1) % finite.size()]);
-        profile::BulgeArc arc;
-        const bool curved = finite.size() > 1 && profile::bulgeArc(from, to, contour.bulgeAt(finite[k]), arc);
-        edge(from, to, curved ? &arc : nullptr);
-      }
-      end();
-    }
-  }
-
   // Finds the arcs that meet another arc or a straight edge in a sliver thinner than their
   // chords would stray, and how many chords per turn each of them needs (operands in the order
   // they will be flattened).
-  void planChords(const std::vector<const AECGe::Profile2D*>& operands)
+  void planChords()
   {
     struct Piece
     {
@@ -190,30 +189,28 @@ public:
     };
     std::vector<Piece> pieces;
     int arcs = 0;
-    for (const AECGe::Profile2D* profile : operands)
-      walkEdges(
-        *profile, [](size_t) {},
-        [&](const OdGePoint2d& from, const OdGePoint2d& to, const profile::BulgeArc* arc) {
-          Piece piece;
-          if (arc)
-          {
-            piece.arc = arcs++;
-            piece.center = arc->center;
-            piece.radius = arc->radius;
-            piece.box.addPoint(arc->center - OdGeVector2d(arc->radius, arc->radius));
-            piece.box.addPoint(arc->center + OdGeVector2d(arc->radius, arc->radius));
-          }
-          else
-          {
-            piece.a = from;
-            piece.b = to;
-            piece.box.addPoint(from);
-            piece.box.addPoint(to);
-          }
-          if (piece.box.isValidExtents() && std::isfinite(piece.radius))
-            pieces.push_back(piece);
-        },
-        [] {});
+    pieces.reserve(m_edges.size());
+    for (const Edge& edge : m_edges)
+    {
+      Piece piece;
+      if (edge.curved)
+      {
+        piece.arc = arcs++;
+        piece.center = edge.arc.center;
+        piece.radius = edge.arc.radius;
+        piece.box.addPoint(edge.arc.center - OdGeVector2d(edge.arc.radius, edge.arc.radius));
+        piece.box.addPoint(edge.arc.center + OdGeVector2d(edge.arc.radius, edge.arc.radius));
+      }
+      else
+      {
+        piece.a = edge.from;
+        piece.b = edge.to;
+        piece.box.addPoint(edge.from);
+        piece.box.addPoint(edge.to);
+      }
+      if (piece.box.isValidExtents() && std::isfinite(piece.radius))
+        pieces.push_back(piece);
+    }
     m_perTurn.assign(static_cast<size_t>(arcs), kChordsPerTurn);
     if (arcs == 0)
       return;
@@ -281,9 +278,10 @@ public:
     const double cellSize = extent / static_cast<double>(perSide);
     const OdGePoint2d base = all.minPoint() - OdGeVector2d(margin, margin) * 0.5;
     auto cellOfX = [&](double v) { return std::min(std::max(static_cast<long>(std::floor(v / cellSize)), 0L), perSide - 1); };
-    std::vector<std::pair<long, unsigned>> entries;
+    // Each cell's pieces in piece order: counted per cell, then filled.
     std::vector<unsigned> wide;
     std::vector<std::array<long, 4>> ranges(pieces.size());
+    std::vector<unsigned> cellStart(static_cast<size_t>(perSide * perSide) + 1, 0);
     for (unsigned k = 0; k < pieces.size(); ++k)
     {
       const OdGeExtents2d& b = pieces[k].box;
@@ -297,23 +295,34 @@ public:
       }
       for (long x = r[0]; x <= r[1]; ++x)
         for (long y = r[2]; y <= r[3]; ++y)
-          entries.emplace_back(x * perSide + y, k);
+          ++cellStart[static_cast<size_t>(x * perSide + y) + 1];
     }
-    std::sort(entries.begin(), entries.end());
+    for (size_t c = 1; c < cellStart.size(); ++c)
+      cellStart[c] += cellStart[c - 1];
+    std::vector<unsigned> cellPieces(cellStart.back());
+    {
+      std::vector<unsigned> fill(cellStart.begin(), cellStart.end() - 1);
+      for (unsigned k = 0; k < pieces.size(); ++k)
+      {
+        const std::array<long, 4>& r = ranges[k];
+        if ((r[1] - r[0] + 1) * (r[3] - r[2] + 1) > 64)
+          continue;
+        for (long x = r[0]; x <= r[1]; ++x)
+          for (long y = r[2]; y <= r[3]; ++y)
+            cellPieces[fill[static_cast<size_t>(x * perSide + y)]++] = k;
+      }
+    }
     auto near = [&](const Piece& p, const Piece& q) {
       return !(q.box.minPoint().x > p.box.maxPoint().x + margin || p.box.minPoint().x > q.box.maxPoint().x + margin ||
                q.box.minPoint().y > p.box.maxPoint().y + margin || p.box.minPoint().y > q.box.maxPoint().y + margin);
     };
-    for (size_t g = 0; g < entries.size();)
+    for (size_t c = 0; c + 1 < cellStart.size(); ++c)
     {
-      size_t e = g;
-      while (e < entries.size() && entries[e].first == entries[g].first)
-        ++e;
-      const long cell = entries[g].first;
-      for (size_t a = g; a < e; ++a)
-        for (size_t b = a + 1; b < e; ++b)
+      const long cell = static_cast<long>(c);
+      for (unsigned a = cellStart[c]; a < cellStart[c + 1]; ++a)
+        for (unsigned b = a + 1; b < cellStart[c + 1]; ++b)
         {
-          const unsigned i = entries[a].second, j = entries[b].second;
+          const unsigned i = cellPieces[a], j = cellPieces[b];
           // Two straight edges make no sliver; a pair is taken where the overlap of the two
           // cell ranges starts.
           if ((pieces[i].arc < 0 && pieces[j].arc < 0) ||
@@ -322,7 +331,6 @@ public:
           if (near(pieces[i], pieces[j]))
             test(pieces[i], pieces[j]);
         }
-      g = e;
     }
     std::vector<char> isWide(pieces.size(), 0);
     for (unsigned w : wide)
@@ -333,25 +341,28 @@ public:
           test(pieces[w], pieces[k]);
   }
 
-  Paths flatten(const AECGe::Profile2D& profile)
+  // The integer paths of the operand (in the order the operands were added).
+  Paths flatten(size_t operand)
   {
     Paths paths;
-    Path path;
-    walkEdges(
-      profile,
-      [&](size_t vertices) {
-        path.clear();
-        path.reserve(vertices * 2);
-      },
-      [&](const OdGePoint2d& from, const OdGePoint2d& to, const profile::BulgeArc* arc) {
-        appendPoint(path, from);
-        if (arc)
-          appendArc(path, *arc, from, to);
-      },
-      [&] {
-        if (path.size() >= 3)
-          paths.push_back(path);
-      });
+    const size_t firstContour = operand == 0 ? 0 : m_operandEnds[operand - 1];
+    for (size_t c = firstContour; c < m_operandEnds[operand]; ++c)
+    {
+      const size_t begin = c == 0 ? 0 : m_contourEnds[c - 1];
+      const size_t end = m_contourEnds[c];
+      paths.emplace_back();
+      Path& path = paths.back();
+      path.reserve((end - begin) * 2);
+      for (size_t e = begin; e < end; ++e)
+      {
+        const Edge& edge = m_edges[e];
+        appendPoint(path, edge.from);
+        if (edge.curved)
+          appendArc(path, edge.arc, edge.from, edge.to);
+      }
+      if (path.size() < 3)
+        paths.pop_back();
+    }
     return paths;
   }
 
@@ -406,12 +417,15 @@ private:
     flat.reach = std::max(flat.stray, arc.radius * (1.0 - std::cos(std::fabs(arc.sweep) / usual / 2.0)));
     flat.first = static_cast<unsigned>(m_chordPoints.size());
     m_chordPoints.push_back(fromGrid(toGrid(from)));
+    // The chord vertices turn by one step each: a rotation, not a sine and cosine per vertex
+    // (the error grows by an ulp per step, far below the grid at any chord count).
+    const double step = arc.sweep / flat.chords;
+    const double cosStep = std::cos(step), sinStep = std::sin(step);
+    OdGeVector2d radial(std::cos(arc.startAngle) * arc.radius, std::sin(arc.startAngle) * arc.radius);
     for (int i = 1; i <= flat.chords; ++i)
     {
-      const OdGePoint2d p = i == flat.chords ? to
-                                             : arc.center + OdGeVector2d(std::cos(arc.startAngle + arc.sweep * i / flat.chords),
-                                                                         std::sin(arc.startAngle + arc.sweep * i / flat.chords)) *
-                                                                arc.radius;
+      radial.set(radial.x * cosStep - radial.y * sinStep, radial.x * sinStep + radial.y * cosStep);
+      const OdGePoint2d p = i == flat.chords ? to : arc.center + radial;
       const IntPoint q = toGrid(p);
       m_chordPoints.push_back(fromGrid(q));
       if (i < flat.chords)
@@ -595,16 +609,19 @@ private:
   AECGe::Contour2D rebuildPath(const Path& path)
   {
     const size_t n = path.size();
-    std::vector<OdGePoint2d> raw(n);
+    std::vector<OdGePoint2d>& raw = m_raw;
+    raw.resize(n);
     for (size_t i = 0; i < n; ++i)
       raw[i] = fromGrid(path[i]);
-    std::vector<int> edgeArc(n);
+    std::vector<int>& edgeArc = m_edgeArc;
+    edgeArc.resize(n);
     for (size_t i = 0; i < n; ++i)
       edgeArc[i] = arcOf(raw[i], raw[(i + 1) % n]);
 
     // Vertices moved onto the curves they join; a move farther than the chords stray from
     // their arcs is a misreading and is not made.
-    std::vector<OdGePoint2d> fixed(raw);
+    std::vector<OdGePoint2d>& fixed = m_fixed;
+    fixed.assign(raw.begin(), raw.end());
     for (size_t i = 0; i < n; ++i)
     {
       const int in = edgeArc[(i + n - 1) % n];
@@ -700,6 +717,12 @@ private:
   double m_unit = 1.0;
   size_t m_expectedArcs = 0;
   double m_slack = 0.0;  // how far a point back from the grid may be off the line it lies on
+  std::vector<Edge> m_edges;
+  std::vector<size_t> m_contourEnds;  // one past each contour's last edge
+  std::vector<size_t> m_operandEnds;  // one past each operand's last contour
+  std::vector<unsigned> m_finite;     // scratch: a contour's finite vertices
+  std::vector<OdGePoint2d> m_raw, m_fixed;  // scratch: a result path's vertices
+  std::vector<int> m_edgeArc;               // scratch: the arc under each result edge
   std::vector<FlatArc> m_arcs;
   std::vector<int> m_perTurn;  // chords per turn of each arc, in flattening order
   std::vector<OdGePoint2d> m_chordPoints;
@@ -732,14 +755,10 @@ AECGe::Profile2D evaluate(const std::vector<const AECGe::Profile2D*>& subjects,
   for (const AECGe::Profile2D* p : clips)
     engine.addOperand(*p);
   engine.fixGrid();
-  std::vector<const AECGe::Profile2D*> operands(subjects);
-  operands.insert(operands.end(), clips.begin(), clips.end());
-  engine.planChords(operands);
+  engine.planChords();
   ClipperLib::Clipper clipper;
-  for (const AECGe::Profile2D* p : subjects)
-    clipper.AddPaths(engine.flatten(*p), ClipperLib::ptSubject, true);
-  for (const AECGe::Profile2D* p : clips)
-    clipper.AddPaths(engine.flatten(*p), ClipperLib::ptClip, true);
+  for (size_t i = 0; i < subjects.size() + clips.size(); ++i)
+    clipper.AddPaths(engine.flatten(i), i < subjects.size() ? ClipperLib::ptSubject : ClipperLib::ptClip, true);
   Paths solution;
   clipper.Execute(type, solution, ClipperLib::pftNonZero, ClipperLib::pftNonZero);
   return engine.rebuild(solution);

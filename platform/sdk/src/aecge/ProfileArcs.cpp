@@ -1,6 +1,7 @@
 // Arcs given by two points and a bulge.
 #include "ProfileArcs.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "Ge/GeGbl.h"
@@ -30,19 +31,30 @@ bool bulgeArc(const OdGePoint2d& from, const OdGePoint2d& to, double bulge, Bulg
 
 double bulgeSegmentArea(const OdGePoint2d& from, const OdGePoint2d& to, double bulge)
 {
-  BulgeArc arc;
-  if (!bulgeArc(from, to, bulge, arc))
+  // The radius as bulgeArc finds it; the center and start angle are not needed here.
+  if (bulge == 0.0 || !std::isfinite(bulge))
     return 0.0;
-  const double s = std::fabs(arc.sweep);
-  const double area = 0.5 * arc.radius * arc.radius * (s - std::sin(s));
-  return arc.sweep > 0.0 ? area : -area;
+  const double length = (to - from).length();
+  if (!(length > 0.0) || !std::isfinite(length))
+    return 0.0;
+  const double sweep = 4.0 * std::atan(bulge);
+  const double s = std::fabs(sweep);
+  const double radius = length / (2.0 * std::sin(s / 2.0));
+  if (!std::isfinite(radius))
+    return 0.0;
+  const double area = 0.5 * radius * radius * (s - std::sin(s));
+  return sweep > 0.0 ? area : -area;
 }
 
 void addBulgeExtents(OdGeExtents2d& ext, const OdGePoint2d& from, const OdGePoint2d& to, double bulge)
 {
   BulgeArc arc;
-  if (!bulgeArc(from, to, bulge, arc))
-    return;
+  if (bulgeArc(from, to, bulge, arc))
+    addArcExtents(ext, arc, to);
+}
+
+void addArcExtents(OdGeExtents2d& ext, const BulgeArc& arc, const OdGePoint2d& to)
+{
   // Quadrant points k * pi/2 passed by the sweep.
   const double a0 = arc.startAngle;
   const double a1 = a0 + arc.sweep;

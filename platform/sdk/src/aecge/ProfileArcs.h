@@ -22,6 +22,8 @@ bool bulgeArc(const OdGePoint2d& from, const OdGePoint2d& to, double bulge, Bulg
 double bulgeSegmentArea(const OdGePoint2d& from, const OdGePoint2d& to, double bulge);
 // Adds the arc's extreme points (those of its quadrants it passes) to the extents.
 void addBulgeExtents(OdGeExtents2d& ext, const OdGePoint2d& from, const OdGePoint2d& to, double bulge);
+// The same for an arc already found, ending at to.
+void addArcExtents(OdGeExtents2d& ext, const BulgeArc& arc, const OdGePoint2d& to);
 } // namespace profile
 
 #endif
