@@ -39,6 +39,7 @@ struct FlatArc
   OdGePoint2d center;
   double radius = 0.0;
   double startAngle = 0.0;
+  OdGeVector2d startDir;  // unit vector at the start angle
   double sweep = 0.0;  // signed
   int chords = 1;
   unsigned first = 0;  // index of its first chord vertex in Engine::m_chordPoints
@@ -53,6 +54,7 @@ struct Edge
   OdGePoint2d from, to;
   profile::BulgeArc arc;
   bool curved = false;
+  OdGeExtents2d box;  // of the edge itself: its ends, and the quadrant points its arc passes
 };
 
 // Plain square root of the sum of squares: the edge tests run for every result edge, and
@@ -64,13 +66,25 @@ double distance(const OdGePoint2d& a, const OdGePoint2d& b)
   return std::sqrt(dx * dx + dy * dy);
 }
 
-double normalizeAngle(double a)
+// The angle of (x, y) to within 1.2e-5 radians: a ninth-degree odd polynomial for the
+// arctangent on [0, 1], folded to the octant. Enough to tell the chord of an arc under a point
+// whenever the chords are wider than a thousandth of a radian.
+double roughAtan2(double y, double x)
 {
-  a = std::fmod(a, Oda2PI);
-  if (a < 0.0)
-    a += Oda2PI;
-  return a;
+  const double ax = std::fabs(x), ay = std::fabs(y);
+  const double big = std::max(ax, ay);
+  if (!(big > 0.0))
+    return 0.0;
+  const double z = std::min(ax, ay) / big;
+  const double z2 = z * z;
+  double a = z * (0.9998660 + z2 * (-0.3302995 + z2 * (0.1801410 + z2 * (-0.0851330 + z2 * 0.0208351))));
+  if (ay > ax)
+    a = OdaPI2 - a;
+  if (x < 0.0)
+    a = OdaPI - a;
+  return y < 0.0 ? -a : a;
 }
+const double kRoughAtan2Error = 1.2e-5;
 
 // The thickness of the sliver between two crossing circles, at its thickest: the lens of two
 // that overlap, or the crescent of one that pokes out of the other; infinite when they do not
@@ -135,12 +149,15 @@ public:
         edge.from = contour.pointAt(m_finite[k]);
         edge.to = contour.pointAt(m_finite[(k + 1) % n]);
         edge.curved = n > 1 && profile::bulgeArc(edge.from, edge.to, contour.bulgeAt(m_finite[k]), edge.arc);
-        m_box.addPoint(edge.from);
+        edge.box.addPoint(edge.from);
         if (edge.curved)
         {
-          profile::addArcExtents(m_box, edge.arc, edge.to);
+          profile::addArcExtents(edge.box, edge.arc, edge.to);
           ++m_expectedArcs;
         }
+        else
+          edge.box.addPoint(edge.to);
+        m_box.addExt(edge.box);
         m_edges.push_back(edge);
       }
       m_contourEnds.push_back(m_edges.size());
@@ -187,26 +204,25 @@ public:
       OdGePoint2d center;
       double radius = 0.0;
     };
+    // An arc's piece is boxed by the arc, not its circle: a sliver between two arcs, or an arc
+    // and a line, lies on both.
     std::vector<Piece> pieces;
     int arcs = 0;
     pieces.reserve(m_edges.size());
     for (const Edge& edge : m_edges)
     {
       Piece piece;
+      piece.box = edge.box;
       if (edge.curved)
       {
         piece.arc = arcs++;
         piece.center = edge.arc.center;
         piece.radius = edge.arc.radius;
-        piece.box.addPoint(edge.arc.center - OdGeVector2d(edge.arc.radius, edge.arc.radius));
-        piece.box.addPoint(edge.arc.center + OdGeVector2d(edge.arc.radius, edge.arc.radius));
       }
       else
       {
         piece.a = edge.from;
         piece.b = edge.to;
-        piece.box.addPoint(edge.from);
-        piece.box.addPoint(edge.to);
       }
       if (piece.box.isValidExtents() && std::isfinite(piece.radius))
         pieces.push_back(piece);
@@ -421,7 +437,8 @@ private:
     // (the error grows by an ulp per step, far below the grid at any chord count).
     const double step = arc.sweep / flat.chords;
     const double cosStep = std::cos(step), sinStep = std::sin(step);
-    OdGeVector2d radial(std::cos(arc.startAngle) * arc.radius, std::sin(arc.startAngle) * arc.radius);
+    flat.startDir.set(std::cos(arc.startAngle), std::sin(arc.startAngle));
+    OdGeVector2d radial = flat.startDir * arc.radius;
     for (int i = 1; i <= flat.chords; ++i)
     {
       radial.set(radial.x * cosStep - radial.y * sinStep, radial.x * sinStep + radial.y * cosStep);
@@ -532,9 +549,16 @@ private:
       const double margin = arc.stray + 2.0 * slack;
       if (fromCenter > arc.radius + margin || fromCenter < arc.radius - arc.stray - margin)
         return;
-      const double along = arc.sweep > 0.0 ? normalizeAngle(std::atan2(mid.y - arc.center.y, mid.x - arc.center.x) - arc.startAngle)
-                                           : normalizeAngle(arc.startAngle - std::atan2(mid.y - arc.center.y, mid.x - arc.center.x));
+      // The midpoint's angle from the arc's start, in the arc's sense: roughly where the chords
+      // are wide enough (a neighbour chord is tried too), exactly where they are not.
+      const OdGeVector2d v = mid - arc.center;
+      const double across = arc.sweep > 0.0 ? arc.startDir.crossProduct(v) : -arc.startDir.crossProduct(v);
       const double step = std::fabs(arc.sweep) / arc.chords;
+      double along = step > 100.0 * kRoughAtan2Error ? roughAtan2(across, arc.startDir.dotProduct(v))
+                                                     : std::atan2(across, arc.startDir.dotProduct(v));
+      // Behind the start reads as negative, beyond the end up to halfway round as positive.
+      if (along < 0.0 && -along > (Oda2PI - std::fabs(arc.sweep)) / 2.0)
+        along += Oda2PI;
       const int j = static_cast<int>(std::floor(along / step));
       // The chord under the midpoint's angle or a neighbour (rounding at the chord ends); a
       // full turn also wraps from its last chord to its first.
@@ -562,14 +586,14 @@ private:
     if (a < 0 || b < 0)
       return false;
     const double eps = std::max(m_tol.equalPoint(), 4.0 * m_unit * 1e-3);
-    return m_arcs[a].center.distanceTo(m_arcs[b].center) <= eps && std::fabs(m_arcs[a].radius - m_arcs[b].radius) <= eps;
+    return distance(m_arcs[a].center, m_arcs[b].center) <= eps && std::fabs(m_arcs[a].radius - m_arcs[b].radius) <= eps;
   }
 
   // The crossing of two circles nearest to v; false when they do not cross.
   static bool circlesCross(const FlatArc& a, const FlatArc& b, const OdGePoint2d& v, OdGePoint2d& out)
   {
     const OdGeVector2d d = b.center - a.center;
-    const double dist = d.length();
+    const double dist = std::sqrt(d.lengthSqrd());
     if (dist <= 0.0)
       return false;
     const double x = (dist * dist + a.radius * a.radius - b.radius * b.radius) / (2.0 * dist);
@@ -581,7 +605,7 @@ private:
     const OdGePoint2d base = a.center + u * x;
     const OdGePoint2d p1 = base + u.perpVector() * h;
     const OdGePoint2d p2 = base - u.perpVector() * h;
-    out = p1.distanceTo(v) <= p2.distanceTo(v) ? p1 : p2;
+    out = (p1 - v).lengthSqrd() <= (p2 - v).lengthSqrd() ? p1 : p2;
     return true;
   }
 
@@ -589,7 +613,7 @@ private:
   static bool circleLineCross(const FlatArc& a, const OdGePoint2d& v, const OdGePoint2d& w, OdGePoint2d& out)
   {
     const OdGeVector2d dir = w - v;
-    const double len = dir.length();
+    const double len = std::sqrt(dir.lengthSqrd());
     if (len <= 0.0)
       return false;
     const OdGeVector2d u = dir / len;
@@ -633,9 +657,10 @@ private:
       {
         const FlatArc& a = m_arcs[in];
         const OdGeVector2d r = v - a.center;
-        if (r.length() > 0.0)
+        const double length = std::sqrt(r.lengthSqrd());
+        if (length > 0.0)
         {
-          moved = a.center + r * (a.radius / r.length());
+          moved = a.center + r * (a.radius / length);
           ok = true;
         }
       }
@@ -647,7 +672,7 @@ private:
         ok = circleLineCross(m_arcs[out], v, raw[(i + n - 1) % n], moved);
       // Chords that cross at a shallow angle meet farther from the curves' crossing than either
       // strays from its arc, hence the margin.
-      if (ok && moved.distanceTo(v) <= 8.0 * (reach(in) + reach(out)) + m_unit + m_slack)
+      if (ok && distance(moved, v) <= 8.0 * (reach(in) + reach(out)) + m_unit + m_slack)
         fixed[i] = moved;
     }
 
@@ -685,7 +710,7 @@ private:
         }
       }
       const OdGePoint2d& p = fixed[k];
-      if (contour.numVerts() == 0 || p.distanceTo(contour.pointAt(contour.numVerts() - 1)) > m_tol.equalPoint())
+      if (contour.numVerts() == 0 || distance(p, contour.pointAt(contour.numVerts() - 1)) > m_tol.equalPoint())
         contour.appendVertex(p, std::tan(sweep / 4.0));
       else
         contour.setBulgeAt(contour.numVerts() - 1, std::tan(sweep / 4.0));
@@ -704,7 +729,7 @@ private:
   static double edgeSweep(const FlatArc& arc, const OdGePoint2d& p, const OdGePoint2d& q)
   {
     const OdGeVector2d chord = q - p;
-    const double half = std::min(1.0, chord.length() / (2.0 * arc.radius));
+    const double half = std::min(1.0, std::sqrt(chord.lengthSqrd()) / (2.0 * arc.radius));
     const double sweep = 2.0 * std::asin(half);
     // Counter-clockwise from p to q when the center lies left of the chord.
     return chord.crossProduct(arc.center - p) > 0.0 ? sweep : -sweep;

@@ -60,8 +60,14 @@ void addArcExtents(OdGeExtents2d& ext, const BulgeArc& arc, const OdGePoint2d& t
   const double a1 = a0 + arc.sweep;
   const double lo = std::min(a0, a1);
   const double hi = std::max(a0, a1);
+  static const double kCos[4] = {1.0, 0.0, -1.0, 0.0};
+  static const double kSin[4] = {0.0, 1.0, 0.0, -1.0};
   for (double k = std::ceil(lo / OdaPI2); k * OdaPI2 <= hi; k += 1.0)
-    ext.addPoint(arc.center + OdGeVector2d(std::cos(k * OdaPI2), std::sin(k * OdaPI2)) * arc.radius);
+  {
+    const long long quadrant = static_cast<long long>(k);
+    const int q = static_cast<int>(((quadrant % 4) + 4) % 4);
+    ext.addPoint(arc.center + OdGeVector2d(kCos[q], kSin[q]) * arc.radius);
+  }
   ext.addPoint(to);
 }
 } // namespace profile
