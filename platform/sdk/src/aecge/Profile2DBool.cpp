@@ -209,15 +209,19 @@ public:
     std::vector<Piece> pieces;
     int arcs = 0;
     pieces.reserve(m_edges.size());
-    for (const Edge& edge : m_edges)
+    std::vector<int> edgeArc(m_edges.size(), -1);  // the arc index of each curved edge
+    std::vector<double> arcRadius;
+    for (size_t e = 0; e < m_edges.size(); ++e)
     {
+      const Edge& edge = m_edges[e];
       Piece piece;
       piece.box = edge.box;
       if (edge.curved)
       {
-        piece.arc = arcs++;
+        piece.arc = edgeArc[e] = arcs++;
         piece.center = edge.arc.center;
         piece.radius = edge.arc.radius;
+        arcRadius.push_back(edge.arc.radius);
       }
       else
       {
@@ -234,18 +238,97 @@ public:
     double widest = 0.0;
     for (const Piece& p : pieces)
       widest = std::max(widest, p.radius);
-    const double margin = 2.0 * defaultStray * widest;
+    // Boxes within the margin may meet in a sliver, or at a point near a third curve.
+    const double margin = 8.0 * defaultStray * widest;
     // Thinner than the grid holds is no sliver: arcs of one circle, or a curve that only touches.
     const double finest = std::max(m_tol.equalPoint(), 4.0 * m_unit);
-    auto need = [&](const Piece& p, double sliver) {
-      if (p.arc < 0 || !(sliver > finest))
+    auto needArc = [&](int arc, double sliver) {
+      if (arc < 0 || !(sliver > finest))
         return;
       // Chords of a quarter of the sliver's thickness at the most.
-      const double c = 1.0 - sliver / (4.0 * p.radius);
+      const double c = 1.0 - sliver / (4.0 * arcRadius[static_cast<size_t>(arc)]);
       const int perTurn =
         c <= -1.0 ? kChordsPerTurn : static_cast<int>(std::min<double>(kMostChordsPerTurn, std::ceil(OdaPI / std::acos(std::max(-1.0, c)))));
-      int& planned = m_perTurn[static_cast<size_t>(p.arc)];
+      int& planned = m_perTurn[static_cast<size_t>(arc)];
       planned = std::max(planned, perTurn);
+    };
+    auto need = [&](const Piece& p, double sliver) { needArc(p.arc, sliver); };
+    // Points where two curves meet (the contours' vertices, the crossings of two pieces), with
+    // the arcs they lie on: where a third curve passes closer than the chords stray, the chords
+    // of all three may meet in another order than the curves do.
+    struct Meeting
+    {
+      OdGePoint2d at;
+      int a = -1, b = -1;
+      double radii = 0.0;  // of the arcs it lies on
+    };
+    std::vector<Meeting> meetings;
+    auto meet = [&](const OdGePoint2d& at, int a, int b) {
+      if (!std::isfinite(at.x) || !std::isfinite(at.y))
+        return;
+      Meeting m;
+      m.at = at;
+      m.a = a;
+      m.b = b;
+      m.radii = (a >= 0 ? arcRadius[static_cast<size_t>(a)] : 0.0) + (b >= 0 ? arcRadius[static_cast<size_t>(b)] : 0.0);
+      meetings.push_back(m);
+    };
+    for (size_t c = 0, begin = 0; c < m_contourEnds.size(); begin = m_contourEnds[c++])
+      for (size_t e = begin; e < m_contourEnds[c]; ++e)
+        meet(m_edges[e].from, edgeArc[e], edgeArc[e == begin ? m_contourEnds[c] - 1 : e - 1]);
+    auto inBox = [](const OdGeExtents2d& box, const OdGePoint2d& p, double slack) {
+      return p.x >= box.minPoint().x - slack && p.x <= box.maxPoint().x + slack && p.y >= box.minPoint().y - slack &&
+             p.y <= box.maxPoint().y + slack;
+    };
+    // The crossings of two pieces, each where it lies within both boxes.
+    auto crossings = [&](const Piece& p, const Piece& q) {
+      const double slack = finest;
+      auto keep = [&](const OdGePoint2d& at) {
+        if (inBox(p.box, at, slack) && inBox(q.box, at, slack))
+          meet(at, p.arc, q.arc);
+      };
+      if (p.arc >= 0 && q.arc >= 0)
+      {
+        const OdGeVector2d d = q.center - p.center;
+        const double dist = std::sqrt(d.lengthSqrd());
+        if (!(dist > 0.0) || dist >= p.radius + q.radius || dist <= std::fabs(p.radius - q.radius))
+          return;
+        const double x = (dist * dist + p.radius * p.radius - q.radius * q.radius) / (2.0 * dist);
+        const double h = std::sqrt(std::max(0.0, p.radius * p.radius - x * x));
+        const OdGeVector2d u = d / dist;
+        keep(p.center + u * x + u.perpVector() * h);
+        keep(p.center + u * x - u.perpVector() * h);
+      }
+      else if (p.arc >= 0 || q.arc >= 0)
+      {
+        const Piece& curve = p.arc >= 0 ? p : q;
+        const Piece& line = p.arc >= 0 ? q : p;
+        const OdGeVector2d ab = line.b - line.a;
+        const double len2 = ab.lengthSqrd();
+        if (!(len2 > 0.0))
+          return;
+        // |a + t ab - c|^2 = r^2
+        const OdGeVector2d f = line.a - curve.center;
+        const double half = ab.dotProduct(f) / len2;
+        const double disc = half * half - (f.lengthSqrd() - curve.radius * curve.radius) / len2;
+        if (disc < 0.0)
+          return;
+        const double root = std::sqrt(disc);
+        for (double t : {-half - root, -half + root})
+          if (t >= 0.0 && t <= 1.0)
+            keep(line.a + ab * t);
+      }
+      else
+      {
+        const OdGeVector2d r = p.b - p.a, s = q.b - q.a;
+        const double denom = r.crossProduct(s);
+        if (denom == 0.0)
+          return;
+        const double t = (q.a - p.a).crossProduct(s) / denom;
+        const double u = (q.a - p.a).crossProduct(r) / denom;
+        if (t >= 0.0 && t <= 1.0 && u >= 0.0 && u <= 1.0)
+          keep(p.a + r * t);
+      }
     };
     auto test = [&](const Piece& p, const Piece& q) {
       if (p.arc < 0 && q.arc < 0)
@@ -256,8 +339,16 @@ public:
         const double d2 = (q.center - p.center).lengthSqrd();
         const double outer = p.radius + q.radius, inner = std::fabs(p.radius - q.radius);
         const double band = 2.0 * defaultStray * outer;
-        if (!((d2 < outer * outer && d2 > (outer - band) * (outer - band)) ||
-              (d2 > inner * inner && d2 < (inner + band) * (inner + band))))
+        // A circle just inside another without crossing it: the outer one's chords cut inside
+        // the inner one's vertices unless they stray less than the gap between the two.
+        if (d2 < inner * inner)
+        {
+          const double gap = inner - std::sqrt(d2);
+          if (gap < band)
+            need(p.radius > q.radius ? p : q, gap);
+          return;
+        }
+        if (!((d2 < outer * outer && d2 > (outer - band) * (outer - band)) || d2 < (inner + band) * (inner + band)))
           return;
         const double sliver = circleSliver(p.center, p.radius, q.center, q.radius);
         if (sliver < defaultStray * (p.radius + q.radius))
@@ -335,17 +426,22 @@ public:
     for (size_t c = 0; c + 1 < cellStart.size(); ++c)
     {
       const long cell = static_cast<long>(c);
+      // Two straight edges make no sliver, and their crossing matters only near an arc.
+      bool arcHere = !wide.empty();
+      for (unsigned a = cellStart[c]; a < cellStart[c + 1] && !arcHere; ++a)
+        arcHere = pieces[cellPieces[a]].arc >= 0;
+      if (!arcHere)
+        continue;
       for (unsigned a = cellStart[c]; a < cellStart[c + 1]; ++a)
         for (unsigned b = a + 1; b < cellStart[c + 1]; ++b)
         {
           const unsigned i = cellPieces[a], j = cellPieces[b];
-          // Two straight edges make no sliver; a pair is taken where the overlap of the two
-          // cell ranges starts.
-          if ((pieces[i].arc < 0 && pieces[j].arc < 0) ||
-              std::max(ranges[i][0], ranges[j][0]) * perSide + std::max(ranges[i][2], ranges[j][2]) != cell)
+          // A pair is taken where the overlap of the two cell ranges starts.
+          if (std::max(ranges[i][0], ranges[j][0]) * perSide + std::max(ranges[i][2], ranges[j][2]) != cell ||
+              !near(pieces[i], pieces[j]))
             continue;
-          if (near(pieces[i], pieces[j]))
-            test(pieces[i], pieces[j]);
+          crossings(pieces[i], pieces[j]);
+          test(pieces[i], pieces[j]);
         }
     }
     std::vector<char> isWide(pieces.size(), 0);
@@ -354,7 +450,30 @@ public:
     for (unsigned w : wide)
       for (unsigned k = 0; k < pieces.size(); ++k)
         if (k != w && !(isWide[k] && k < w) && near(pieces[w], pieces[k]))
+        {
+          crossings(pieces[w], pieces[k]);
           test(pieces[w], pieces[k]);
+        }
+
+    // Every meeting point against the arcs whose boxes hold it.
+    auto nearMeeting = [&](const Meeting& m, const Piece& c) {
+      if (c.arc < 0 || c.arc == m.a || c.arc == m.b || !inBox(c.box, m.at, margin * 0.5))
+        return;
+      const double gap = std::fabs(distance(m.at, c.center) - c.radius);
+      if (!(gap < std::min(2.0 * defaultStray * (c.radius + m.radii), margin * 0.5)))
+        return;
+      need(c, gap);
+      needArc(m.a, gap);
+      needArc(m.b, gap);
+    };
+    for (const Meeting& m : meetings)
+    {
+      const size_t c = static_cast<size_t>(cellOfX(m.at.x - base.x) * perSide + cellOfX(m.at.y - base.y));
+      for (unsigned k = cellStart[c]; k < cellStart[c + 1]; ++k)
+        nearMeeting(m, pieces[cellPieces[k]]);
+      for (unsigned w : wide)
+        nearMeeting(m, pieces[w]);
+    }
   }
 
   // The integer paths of the operand (in the order the operands were added).
