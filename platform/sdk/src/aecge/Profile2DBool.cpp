@@ -24,8 +24,9 @@ using ClipperLib::Paths;
 
 // Chords per full turn. The rebuilt arcs are exact whatever the count; it only decides how
 // closely the integer polygons follow the curves while Clipper sorts out the topology, and
-// Clipper's time grows with it. At 32 the chords stay within 0.5% of the radius.
-const int kChordsPerTurn = 32;
+// Clipper's time and memory grow with it. At 16 the chords stay within 2% of the radius; where
+// another curve comes closer than that, the chord planning gives the arcs there more.
+const int kChordsPerTurn = 16;
 // Where two curves meet in a sliver thinner than their chords stray (a lens of circles that
 // barely overlap, a cap a line barely cuts), the chords may miss each other and the sliver with
 // them: those arcs get more chords, up to this many per turn (the slivers still missed then
