@@ -980,12 +980,12 @@ namespace
 {
 // A changed object may hold data that files keep under this system's own application; a file
 // that did not register it gets the registration, as a record of the drawing (written as the
-// table's new record).
-void registerOwnApplication(OdDbDatabase* db, const KyDxfSource& source, bool checkUntracked)
+// table's new record). Returns the new record, or null when none was needed.
+OdDbObjectId registerOwnApplication(OdDbDatabase* db, const KyDxfSource& source, bool checkUntracked)
 {
   OdDbSymbolTablePtr pApps = db->getRegAppTableId().safeOpenObject();
   if (pApps->has(dxfOwnApplication()))
-    return;
+    return OdDbObjectId();
   bool needed = false;
   auto look = [&needed](const OdDbObjectId& id) {
     OdDbObjectPtr pObj = id.openObject();
@@ -1012,17 +1012,31 @@ void registerOwnApplication(OdDbDatabase* db, const KyDxfSource& source, bool ch
     }
   }
   if (!needed)
-    return;
+    return OdDbObjectId();
   pApps->upgradeOpen();
   OdDbRegAppTableRecordPtr pApp = OdDbRegAppTableRecord::createObject();
   pApp->setName(dxfOwnApplication());
-  pApps->add(pApp);
+  return pApps->add(pApp);
 }
 } // namespace
 
 void dxfWriteFromSource(OdDbDatabase* db, const KyDxfSource& source, DxfOutput& out, bool checkUntracked)
 {
-  registerOwnApplication(db, source, checkUntracked);
-  SourceWriter(db, source, out, checkUntracked).run();
+  const OdDbObjectId registered = registerOwnApplication(db, source, checkUntracked);
+  try
+  {
+    SourceWriter(db, source, out, checkUntracked).run();
+  }
+  catch (...)
+  {
+    // A write that fails leaves the drawing as it was: the registration goes with it.
+    if (!registered.isNull())
+    {
+      OdDbObjectPtr pApp = registered.openObject(OdDb::kForWrite);
+      if (!pApp.isNull())
+        pApp->erase();
+    }
+    throw;
+  }
 }
 } // namespace kydxf

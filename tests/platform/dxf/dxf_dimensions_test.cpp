@@ -501,6 +501,35 @@ TEST(DxfDimensions, InspectionDataTravelsUnderTheOwnApplication)
   expectInspected(at(again.db, 0xC1).get());
   EXPECT_EQ(dxfwrite::writeBack(again), written) << "read again and not edited, it goes out as it came";
 
+  // A write that fails after the registration (a colour files cannot hold) leaves the drawing
+  // as it was, without the registration; once the fault is mended, the write registers it.
+  {
+    const dxfwrite::Read failing = dxfwrite::readSource(source);
+    auto setColor = [&](const OdCmColor& color) {
+      OdDbEntityPtr dim = OdDbEntity::cast(at(failing.db, 0xC1));
+      dim->upgradeOpen();
+      inspect(static_cast<OdDbDimension*>(dim.get()));
+      const OdCmColor old = dim->color();
+      EXPECT_EQ(dim->setColor(color), eOk);
+      return old;
+    };
+    OdCmColor none;
+    none.setColorMethod(OdCmEntityColor::kNone);
+    const OdCmColor kept = setColor(none);
+    const std::map<std::uint64_t, std::string> before = dxfwrite::statesOf(failing.db.get());
+    QByteArray out;
+    QString error;
+    EXPECT_FALSE(KyDxfWriter::write(failing.db.get(), failing.report.source.get(), out, error));
+    EXPECT_NE(error.indexOf(QStringLiteral("has no form in DXF")), -1) << error.toStdString();
+    EXPECT_EQ(dxfwrite::statesOf(failing.db.get()), before);
+    setColor(kept);
+    const QByteArray mended = dxfwrite::writeBack(failing);
+    EXPECT_GE(mended.indexOf("KYPROPS", mended.indexOf("AcDbRegAppTableRecord")), 0);
+    const dxfwrite::Read read = dxfwrite::readSource(mended);
+    EXPECT_EQ(read.report.repairCount, 0);
+    expectInspected(at(read.db, 0xC1).get());
+  }
+
   // Faults in the data are repairs; the values that make sense are kept.
   const std::string faulty = dxfwrite::tags({
     {0, "DIMENSION"}, {100, "AcDbEntity"}, {8, "0"}, {100, "AcDbDimension"}, {10, "0"}, {20, "0"}, {30, "0"},
