@@ -181,88 +181,192 @@ struct Disk
 {
   double x, y, r;
 };
+// A convex polygon, counter-clockwise.
+typedef std::vector<OdGePoint2d> Convex;
 
-// The union of disks by Green's theorem over the arcs of its boundary: each circle's arcs
-// between its crossings with the others, kept where their midpoint lies in no other disk.
-double unionOfDisks(const std::vector<Disk>& disks)
+struct Crowd
+{
+  std::vector<Disk> disks;
+  std::vector<Convex> polygons;
+
+  bool inside(const OdGePoint2d& p, const void* except) const
+  {
+    for (const Disk& d : disks)
+      if (&d != except && std::hypot(p.x - d.x, p.y - d.y) < d.r)
+        return true;
+    for (const Convex& poly : polygons)
+    {
+      if (&poly == except)
+        continue;
+      bool in = true;
+      for (size_t k = 0; k < poly.size() && in; ++k)
+        in = (poly[(k + 1) % poly.size()] - poly[k]).crossProduct(p - poly[k]) > 0.0;
+      if (in)
+        return true;
+    }
+    return false;
+  }
+};
+
+// Where the segment a -> b crosses the circle, as parameters along the segment.
+std::vector<double> segmentCircle(const OdGePoint2d& a, const OdGePoint2d& b, const Disk& d)
+{
+  const OdGeVector2d ab = b - a, f = a - OdGePoint2d(d.x, d.y);
+  const double qa = ab.lengthSqrd(), qb = 2.0 * ab.dotProduct(f), qc = f.lengthSqrd() - d.r * d.r;
+  const double disc = qb * qb - 4.0 * qa * qc;
+  std::vector<double> ts;
+  if (disc > 0.0)
+    for (double t : {(-qb - std::sqrt(disc)) / (2.0 * qa), (-qb + std::sqrt(disc)) / (2.0 * qa)})
+      if (t > 0.0 && t < 1.0)
+        ts.push_back(t);
+  return ts;
+}
+
+// The union's area by Green's theorem over the pieces of its boundary: every circle and edge is
+// cut where it crosses another shape, and a piece counts where its midpoint lies in no other.
+double unionArea(const Crowd& crowd)
 {
   double area = 0.0;
-  for (size_t i = 0; i < disks.size(); ++i)
+  for (const Disk& a : crowd.disks)
   {
-    const Disk& a = disks[i];
-    bool covered = false;
     std::vector<double> cuts = {-OdaPI, OdaPI};
-    for (size_t j = 0; j < disks.size() && !covered; ++j)
+    for (const Disk& b : crowd.disks)
     {
-      const Disk& b = disks[j];
       const double d = std::hypot(b.x - a.x, b.y - a.y);
-      if (j == i || d >= a.r + b.r)
-        continue;
-      if (d + a.r <= b.r)
-        covered = true;
-      if (d <= std::fabs(a.r - b.r))
+      if (&b == &a || d >= a.r + b.r || d <= std::fabs(a.r - b.r))
         continue;
       const double towards = std::atan2(b.y - a.y, b.x - a.x);
       const double half = std::acos((d * d + a.r * a.r - b.r * b.r) / (2.0 * d * a.r));
       for (double t : {towards - half, towards + half})
         cuts.push_back(std::remainder(t, Oda2PI));
     }
-    if (covered)
-      continue;
+    for (const Convex& poly : crowd.polygons)
+      for (size_t k = 0; k < poly.size(); ++k)
+        for (double t : segmentCircle(poly[k], poly[(k + 1) % poly.size()], a))
+        {
+          const OdGePoint2d p = poly[k] + (poly[(k + 1) % poly.size()] - poly[k]) * t;
+          cuts.push_back(std::atan2(p.y - a.y, p.x - a.x));
+        }
     std::sort(cuts.begin(), cuts.end());
     for (size_t k = 0; k + 1 < cuts.size(); ++k)
     {
       const double t0 = cuts[k], t1 = cuts[k + 1], mid = 0.5 * (t0 + t1);
-      const double mx = a.x + a.r * std::cos(mid), my = a.y + a.r * std::sin(mid);
-      const bool inside = std::any_of(disks.begin(), disks.end(), [&](const Disk& b) {
-        return &b != &a && std::hypot(mx - b.x, my - b.y) < b.r;
-      });
-      if (!inside)
+      if (!crowd.inside(OdGePoint2d(a.x + a.r * std::cos(mid), a.y + a.r * std::sin(mid)), &a))
         area += 0.5 * (a.r * a.x * (std::sin(t1) - std::sin(t0)) - a.r * a.y * (std::cos(t1) - std::cos(t0)) +
                        a.r * a.r * (t1 - t0));
     }
   }
+  for (const Convex& poly : crowd.polygons)
+    for (size_t k = 0; k < poly.size(); ++k)
+    {
+      const OdGePoint2d a = poly[k], b = poly[(k + 1) % poly.size()];
+      std::vector<double> cuts = {0.0, 1.0};
+      for (const Disk& d : crowd.disks)
+        for (double t : segmentCircle(a, b, d))
+          cuts.push_back(t);
+      for (const Convex& other : crowd.polygons)
+        for (size_t j = 0; j < other.size() && &other != &poly; ++j)
+        {
+          const OdGePoint2d c = other[j], e = other[(j + 1) % other.size()];
+          const double denom = (b - a).crossProduct(e - c);
+          if (denom == 0.0)
+            continue;
+          const double t = (c - a).crossProduct(e - c) / denom, u = (c - a).crossProduct(b - a) / denom;
+          if (t > 0.0 && t < 1.0 && u > 0.0 && u < 1.0)
+            cuts.push_back(t);
+        }
+      std::sort(cuts.begin(), cuts.end());
+      for (size_t j = 0; j + 1 < cuts.size(); ++j)
+      {
+        const OdGePoint2d p = a + (b - a) * cuts[j], q = a + (b - a) * cuts[j + 1];
+        if (!crowd.inside(a + (b - a) * (0.5 * (cuts[j] + cuts[j + 1])), &poly))
+          area += 0.5 * (p.x * q.y - q.x * p.y);
+      }
+    }
   return area;
 }
 } // namespace
 
-// Random crowds of circles of mixed sizes, some placed to all but touch another from outside or
-// inside, united as pushed regions: the rebuilt arcs give the exact area of the union. Near
-// tangencies and crossings of two circles that lie a hair from a third are where the chords
-// would meet in another order than the curves.
-TEST(ProfileBool, UnionsOfCircleCrowdsMatchTheirExactArea)
+// Random crowds of circles of mixed sizes and of turned rectangles, many placed to all but touch
+// what came before (circles from outside or inside, a corner or an edge just in or out of a
+// circle, an edge through a hair from where two circles cross), united as pushed regions: the
+// rebuilt arcs give the exact area of the union. There the chords would otherwise meet in
+// another order than the curves.
+TEST(ProfileBool, UnionsOfCrowdsMatchTheirExactArea)
 {
   std::mt19937 random(20261210);
   std::uniform_real_distribution<double> unit(0.0, 1.0);
-  for (int trial = 0; trial < 300; ++trial)
+  auto hair = [&] { return (unit(random) < 0.5 ? -1.0 : 1.0) * std::pow(10.0, -2.0 - 4.0 * unit(random)); };
+  auto rectangle = [&](const OdGePoint2d& corner, double angle) {
+    const OdGeVector2d u(std::cos(angle), std::sin(angle));
+    const double w = 0.2 + 2.0 * unit(random), h = 0.2 + 2.0 * unit(random);
+    return Convex{corner, corner + u * w, corner + u * w + u.perpVector() * h, corner + u.perpVector() * h};
+  };
+  for (int trial = 0; trial < 400; ++trial)
   {
-    std::vector<Disk> disks;
+    Crowd crowd;
     const int count = 2 + trial % 13;
     for (int k = 0; k < count; ++k)
     {
-      Disk disk{4.0 * unit(random), 4.0 * unit(random), 0.05 + 1.5 * unit(random) * unit(random)};
-      if (k > 0 && unit(random) < 0.4)
+      const double angle = Oda2PI * unit(random);
+      const OdGeVector2d dir(std::cos(angle), std::sin(angle));
+      const Disk* last = crowd.disks.empty() ? nullptr : &crowd.disks.back();
+      const double pick = unit(random);
+      if (trial % 2 == 1 && pick < 0.4)
       {
-        // Within a hair of touching the previous disk, from outside or from inside.
-        const Disk& other = disks.back();
-        const double gap = std::pow(10.0, -2.0 - 4.0 * unit(random));
-        const double angle = Oda2PI * unit(random);
-        const double d = unit(random) < 0.5 ? other.r + disk.r - gap : std::fabs(other.r - disk.r) + gap;
-        disk.x = other.x + d * std::cos(angle);
-        disk.y = other.y + d * std::sin(angle);
+        OdGePoint2d corner(4.0 * unit(random), 4.0 * unit(random));
+        double turn = Oda2PI * unit(random);
+        if (last && pick < 0.15)
+          corner = OdGePoint2d(last->x, last->y) + dir * (last->r + hair());  // a corner at the circle
+        else if (last && pick < 0.3)
+        {
+          // An edge along a line a hair from the circle, or through where it crosses another.
+          const Disk* other = crowd.disks.size() > 1 ? &crowd.disks[crowd.disks.size() - 2] : nullptr;
+          const double d = other ? std::hypot(other->x - last->x, other->y - last->y) : 0.0;
+          OdGePoint2d through = OdGePoint2d(last->x, last->y) + dir * (last->r + hair());
+          if (other && d < last->r + other->r && d > std::fabs(last->r - other->r))
+          {
+            const double x = (d * d + last->r * last->r - other->r * other->r) / (2.0 * d);
+            const OdGeVector2d u = OdGeVector2d(other->x - last->x, other->y - last->y) / d;
+            through = OdGePoint2d(last->x, last->y) + u * x + u.perpVector() * std::sqrt(last->r * last->r - x * x) +
+                      dir * hair();
+          }
+          else
+            turn = angle + OdaPI2;
+          corner = through - OdGeVector2d(std::cos(turn), std::sin(turn)) * (0.1 + unit(random));
+        }
+        crowd.polygons.push_back(rectangle(corner, turn));
+        continue;
       }
-      disks.push_back(disk);
+      Disk disk{4.0 * unit(random), 4.0 * unit(random), 0.05 + 1.5 * unit(random) * unit(random)};
+      if (last && pick < 0.7)
+      {
+        const double gap = std::fabs(hair());
+        const double d = unit(random) < 0.5 ? last->r + disk.r - gap : std::fabs(last->r - disk.r) + gap;
+        disk.x = last->x + d * dir.x;
+        disk.y = last->y + d * dir.y;
+      }
+      crowd.disks.push_back(disk);
     }
     Profile2DBool evaluator;
     std::vector<Profile2D> regions;
-    for (const Disk& d : disks)
+    for (const Disk& d : crowd.disks)
       regions.push_back(Profile2D(circle(d.x, d.y, d.r)));
+    for (const Convex& poly : crowd.polygons)
+    {
+      Contour2D c;
+      for (const OdGePoint2d& p : poly)
+        c.appendVertex(p);
+      c.setClosed(true);
+      regions.push_back(Profile2D(c));
+    }
     for (const Profile2D& region : regions)
       evaluator.pushRegion(region);
     Profile2D united;
     ASSERT_TRUE(evaluator.evalPushedRegions(Profile2DBool::kUnion, united));
-    const double expected = unionOfDisks(disks);
-    EXPECT_NEAR(std::fabs(united.signedArea()), expected, 1e-9 * expected) << "trial " << trial << ", " << count << " circles";
+    const double expected = unionArea(crowd);
+    EXPECT_NEAR(std::fabs(united.signedArea()), expected, 1e-9 * expected)
+      << "trial " << trial << ": " << crowd.disks.size() << " circles, " << crowd.polygons.size() << " rectangles";
   }
 }
 

@@ -49,6 +49,12 @@ struct FlatArc
   double reach = 0.0;  // how far its vertices may move onto crossings (the stray of the usual chords)
 };
 
+// A straight edge of an operand, as given.
+struct FlatLine
+{
+  OdGePoint2d a, b;
+};
+
 // An edge between two finite vertices of an operand's contour, with its arc when it is curved.
 struct Edge
 {
@@ -124,6 +130,98 @@ double capThickness(const OdGePoint2d& c, double r, const OdGePoint2d& a, const 
   return depth;
 }
 
+// A uniform grid of cells over a box, each cell listing the items whose boxes (grown by a cell
+// on every side) cover it, stored as one array counted, then filled; an item that would cover
+// too many cells is listed apart and visited for every point.
+class BoxGrid
+{
+public:
+  // boxOf(k) gives the box of item k.
+  template <class BoxOf>
+  void build(const OdGeExtents2d& over, double leastSpan, size_t count, BoxOf boxOf)
+  {
+    m_start.clear();
+    m_items.clear();
+    m_wide.clear();
+    if (count == 0)
+      return;
+    // A few items are cheaper to visit all than to grid.
+    if (count <= kFewItems)
+    {
+      m_start.assign(2, 0);
+      m_wide.reserve(count);
+      for (unsigned k = 0; k < count; ++k)
+        m_wide.push_back(k);
+      m_perSide = 1;
+      m_cellSize = std::numeric_limits<double>::infinity();
+      m_origin = over.minPoint();
+      return;
+    }
+    m_origin = over.minPoint();
+    const OdGeVector2d d = over.diagonal();
+    const double span = std::max(std::max(d.x, d.y), leastSpan);
+    m_perSide = static_cast<long>(std::min(1024.0, std::max(1.0, std::ceil(std::sqrt(static_cast<double>(count)) * 2.0))));
+    m_cellSize = span / static_cast<double>(m_perSide);
+    std::vector<std::array<long, 4>> ranges(count);
+    m_start.assign(static_cast<size_t>(m_perSide * m_perSide) + 1, 0);
+    for (unsigned k = 0; k < count; ++k)
+    {
+      const OdGeExtents2d box = boxOf(k);
+      std::array<long, 4>& r = ranges[k];
+      r = {clampCell(cellOf(box.minPoint().x - m_origin.x) - 1), clampCell(cellOf(box.maxPoint().x - m_origin.x) + 1),
+           clampCell(cellOf(box.minPoint().y - m_origin.y) - 1), clampCell(cellOf(box.maxPoint().y - m_origin.y) + 1)};
+      if ((r[1] - r[0] + 1) * (r[3] - r[2] + 1) > 256)
+      {
+        m_wide.push_back(k);
+        r[0] = 1;
+        r[1] = 0;
+        continue;
+      }
+      for (long x = r[0]; x <= r[1]; ++x)
+        for (long y = r[2]; y <= r[3]; ++y)
+          ++m_start[static_cast<size_t>(x * m_perSide + y) + 1];
+    }
+    for (size_t c = 1; c < m_start.size(); ++c)
+      m_start[c] += m_start[c - 1];
+    m_items.resize(m_start.back());
+    std::vector<unsigned> fill(m_start.begin(), m_start.end() - 1);
+    for (unsigned k = 0; k < count; ++k)
+    {
+      const std::array<long, 4>& r = ranges[k];
+      for (long x = r[0]; x <= r[1]; ++x)
+        for (long y = r[2]; y <= r[3]; ++y)
+          m_items[fill[static_cast<size_t>(x * m_perSide + y)]++] = k;
+    }
+  }
+
+  // Calls visit(item) for the items of the point's cell and the wide ones.
+  template <class Visit>
+  void visit(const OdGePoint2d& p, Visit visit) const
+  {
+    if (m_start.empty())
+      return;
+    const size_t c = static_cast<size_t>(clampCell(cellOf(p.x - m_origin.x)) * m_perSide + clampCell(cellOf(p.y - m_origin.y)));
+    for (unsigned i = m_start[c]; i < m_start[c + 1]; ++i)
+      visit(m_items[i]);
+    for (unsigned k : m_wide)
+      visit(k);
+  }
+
+private:
+  static const size_t kFewItems = 32;
+
+  long cellOf(double offset) const { return static_cast<long>(std::floor(offset / m_cellSize)); }
+  // Every item lies within the grid's box, so clamping loses no cell of an item.
+  long clampCell(long c) const { return std::min(std::max(c, 0L), m_perSide - 1); }
+
+  OdGePoint2d m_origin;
+  long m_perSide = 1;
+  double m_cellSize = 1.0;
+  std::vector<unsigned> m_start;
+  std::vector<unsigned> m_items;
+  std::vector<unsigned> m_wide;
+};
+
 class Engine
 {
 public:
@@ -137,6 +235,7 @@ public:
     {
       const AECGe::Contour2D& contour = profile.contourAt(c);
       m_finite.clear();
+      m_finite.reserve(contour.numVerts());
       for (unsigned i = 0; i < contour.numVerts(); ++i)
       {
         const OdGePoint2d& p = contour.pointAt(i);
@@ -197,6 +296,9 @@ public:
   // they will be flattened).
   void planChords()
   {
+    m_perTurn.assign(m_expectedArcs, kChordsPerTurn);
+    if (m_expectedArcs == 0)
+      return;
     struct Piece
     {
       OdGeExtents2d box;
@@ -232,9 +334,6 @@ public:
       if (piece.box.isValidExtents() && std::isfinite(piece.radius))
         pieces.push_back(piece);
     }
-    m_perTurn.assign(static_cast<size_t>(arcs), kChordsPerTurn);
-    if (arcs == 0)
-      return;
     const double defaultStray = 1.0 - std::cos(OdaPI / kChordsPerTurn);  // per unit of radius
     double widest = 0.0;
     for (const Piece& p : pieces)
@@ -480,6 +579,8 @@ public:
   // The integer paths of the operand (in the order the operands were added).
   Paths flatten(size_t operand)
   {
+    if (operand == 0)
+      m_lines.reserve(m_edges.size() - m_expectedArcs);
     Paths paths;
     const size_t firstContour = operand == 0 ? 0 : m_operandEnds[operand - 1];
     for (size_t c = firstContour; c < m_operandEnds[operand]; ++c)
@@ -495,6 +596,8 @@ public:
         appendPoint(path, edge.from);
         if (edge.curved)
           appendArc(path, edge.arc, edge.from, edge.to);
+        else if (edge.from != edge.to)
+          m_lines.push_back(FlatLine{edge.from, edge.to});
       }
       if (path.size() < 3)
         paths.pop_back();
@@ -504,7 +607,17 @@ public:
 
   AECGe::Profile2D rebuild(const Paths& solution)
   {
-    indexArcs();
+    m_arcGrid.build(m_box, m_unit, m_arcs.size(), [&](unsigned k) {
+      OdGeExtents2d box;
+      for (int i = 0; i <= m_arcs[k].chords; ++i)
+        box.addPoint(m_chordPoints[m_arcs[k].first + static_cast<unsigned>(i)]);
+      return box;
+    });
+    m_lineGrid.build(m_box, m_unit, m_lines.size(), [&](unsigned k) {
+      OdGeExtents2d box;
+      box.addPoint(m_lines[k].a).addPoint(m_lines[k].b);
+      return box;
+    });
     AECGe::Profile2D result;
     for (const Path& path : solution)
     {
@@ -571,57 +684,6 @@ private:
     m_arcs.push_back(flat);
   }
 
-  // A uniform grid of cells over the arcs' boxes, stored as one array of arc indices per cell
-  // (counted, then filled); an arc spanning too many cells is checked for every edge instead.
-  void indexArcs()
-  {
-    m_cellStart.clear();
-    m_cellArcs.clear();
-    m_wideArcs.clear();
-    if (m_arcs.empty())
-      return;
-    const OdGeVector2d d = m_box.diagonal();
-    const double span = std::max(std::max(d.x, d.y), m_unit);
-    m_perSide = static_cast<long>(std::min(1024.0, std::max(1.0, std::ceil(std::sqrt(static_cast<double>(m_arcs.size())) * 2.0))));
-    m_cellSize = span / static_cast<double>(m_perSide);
-    std::vector<std::array<long, 4>> ranges(m_arcs.size());
-    m_cellStart.assign(static_cast<size_t>(m_perSide * m_perSide) + 1, 0);
-    for (unsigned k = 0; k < m_arcs.size(); ++k)
-    {
-      const FlatArc& arc = m_arcs[k];
-      OdGeExtents2d box;
-      for (int i = 0; i <= arc.chords; ++i)
-        box.addPoint(m_chordPoints[arc.first + static_cast<unsigned>(i)]);
-      std::array<long, 4>& r = ranges[k];
-      r = {clampCell(cellOf(box.minPoint().x - m_box.minPoint().x) - 1), clampCell(cellOf(box.maxPoint().x - m_box.minPoint().x) + 1),
-           clampCell(cellOf(box.minPoint().y - m_box.minPoint().y) - 1), clampCell(cellOf(box.maxPoint().y - m_box.minPoint().y) + 1)};
-      if ((r[1] - r[0] + 1) * (r[3] - r[2] + 1) > 256)
-      {
-        m_wideArcs.push_back(k);
-        r[0] = 1;
-        r[1] = 0;
-        continue;
-      }
-      for (long x = r[0]; x <= r[1]; ++x)
-        for (long y = r[2]; y <= r[3]; ++y)
-          ++m_cellStart[static_cast<size_t>(x * m_perSide + y) + 1];
-    }
-    for (size_t c = 1; c < m_cellStart.size(); ++c)
-      m_cellStart[c] += m_cellStart[c - 1];
-    m_cellArcs.resize(m_cellStart.back());
-    std::vector<unsigned> fill(m_cellStart.begin(), m_cellStart.end() - 1);
-    for (unsigned k = 0; k < m_arcs.size(); ++k)
-    {
-      const std::array<long, 4>& r = ranges[k];
-      for (long x = r[0]; x <= r[1]; ++x)
-        for (long y = r[2]; y <= r[3]; ++y)
-          m_cellArcs[fill[static_cast<size_t>(x * m_perSide + y)]++] = k;
-    }
-  }
-  long cellOf(double offset) const { return static_cast<long>(std::floor(offset / m_cellSize)); }
-  // Every arc lies within the operands' box, so clamping to the grid loses no cell of an arc.
-  long clampCell(long c) const { return std::min(std::max(c, 0L), m_perSide - 1); }
-
   double distanceToLine(const OdGePoint2d& p, const OdGePoint2d& a, const OdGePoint2d& b) const
   {
     const OdGeVector2d ab = b - a;
@@ -636,18 +698,8 @@ private:
   {
     if (j < 0 || j >= arc.chords)
       return false;
-    const OdGePoint2d& a = m_chordPoints[arc.first + static_cast<unsigned>(j)];
-    const OdGePoint2d& b = m_chordPoints[arc.first + static_cast<unsigned>(j) + 1];
-    const double slack = m_slack;
-    if (distanceToLine(p, a, b) > slack || distanceToLine(q, a, b) > slack)
-      return false;
-    // Both ends within the chord's span.
-    const OdGeVector2d ab = b - a;
-    const double len2 = ab.lengthSqrd();
-    const double margin = slack * std::sqrt(len2);
-    const double tp = ab.dotProduct(p - a);
-    const double tq = ab.dotProduct(q - a);
-    return tp >= -margin && tp <= len2 + margin && tq >= -margin && tq <= len2 + margin;
+    return onSegment(m_chordPoints[arc.first + static_cast<unsigned>(j)], m_chordPoints[arc.first + static_cast<unsigned>(j) + 1], p,
+                     q);
   }
 
   // The arc of an operand that the edge p -> q runs along, or -1 for a straight edge.
@@ -687,16 +739,56 @@ private:
           (arc.fullTurn && j >= arc.chords - 1 && onChord(arc, 0, p, q)))
         found = static_cast<int>(k);
     };
-    if (!m_cellArcs.empty())
-    {
-      const size_t c = static_cast<size_t>(clampCell(cellOf(mid.x - m_box.minPoint().x)) * m_perSide +
-                                           clampCell(cellOf(mid.y - m_box.minPoint().y)));
-      for (unsigned i = m_cellStart[c]; i < m_cellStart[c + 1]; ++i)
-        test(m_cellArcs[i]);
-    }
-    for (unsigned k : m_wideArcs)
-      test(k);
+    m_arcGrid.visit(mid, test);
     return found;
+  }
+
+  // Whether both ends of the edge p -> q lie on the segment a -> b, give or take the grid.
+  bool onSegment(const OdGePoint2d& a, const OdGePoint2d& b, const OdGePoint2d& p, const OdGePoint2d& q) const
+  {
+    const double slack = m_slack;
+    if (distanceToLine(p, a, b) > slack || distanceToLine(q, a, b) > slack)
+      return false;
+    const OdGeVector2d ab = b - a;
+    const double len2 = ab.lengthSqrd();
+    const double margin = slack * std::sqrt(len2);
+    const double tp = ab.dotProduct(p - a);
+    const double tq = ab.dotProduct(q - a);
+    return tp >= -margin && tp <= len2 + margin && tq >= -margin && tq <= len2 + margin;
+  }
+
+  // The straight edge of an operand that the edge p -> q runs along, or -1.
+  int lineOf(const OdGePoint2d& p, const OdGePoint2d& q) const
+  {
+    if (m_lines.empty() || distance(p, q) <= m_unit * 0.5)
+      return -1;
+    int found = -1;
+    const OdGePoint2d mid = p + (q - p) * 0.5;
+    m_lineGrid.visit(mid, [&](unsigned k) {
+      if (found >= 0)
+        return;
+      // The midpoint lies within the segment's box, give or take the grid.
+      const FlatLine& line = m_lines[k];
+      if (mid.x < std::min(line.a.x, line.b.x) - m_slack || mid.x > std::max(line.a.x, line.b.x) + m_slack ||
+          mid.y < std::min(line.a.y, line.b.y) - m_slack || mid.y > std::max(line.a.y, line.b.y) + m_slack)
+        return;
+      if (onSegment(line.a, line.b, p, q))
+        found = static_cast<int>(k);
+    });
+    return found;
+  }
+
+  // The crossing of the lines of two operand edges; false when they are all but parallel, or
+  // the crossing lies farther from v than the grid can put it.
+  bool linesCross(const FlatLine& l1, const FlatLine& l2, const OdGePoint2d& v, OdGePoint2d& out) const
+  {
+    const OdGeVector2d d1 = l1.b - l1.a, d2 = l2.b - l2.a;
+    const double cross = d1.crossProduct(d2);
+    const double sine = std::fabs(cross) / std::sqrt(d1.lengthSqrd() * d2.lengthSqrd());
+    if (!(sine > 1e-6))
+      return false;
+    out = l1.a + d1 * ((l2.a - l1.a).crossProduct(d2) / cross);
+    return distance(out, v) <= 2.0 * m_slack / sine + m_unit;
   }
 
   bool sameCircle(int a, int b) const
@@ -729,8 +821,9 @@ private:
     return true;
   }
 
-  // The crossing of a circle and the line through v and w nearest to v.
-  static bool circleLineCross(const FlatArc& a, const OdGePoint2d& v, const OdGePoint2d& w, OdGePoint2d& out)
+  // The crossing of a circle and the line through v and w nearest to near.
+  static bool circleLineCross(const FlatArc& a, const OdGePoint2d& v, const OdGePoint2d& w, const OdGePoint2d& near,
+                              OdGePoint2d& out)
   {
     const OdGeVector2d dir = w - v;
     const double len = std::sqrt(dir.lengthSqrd());
@@ -744,9 +837,9 @@ private:
     if (disc < 0.0)
       return false;
     const double s = std::sqrt(disc);
-    const double t1 = -b + s;
-    const double t2 = -b - s;
-    out = v + u * (std::fabs(t1) <= std::fabs(t2) ? t1 : t2);
+    const OdGePoint2d p1 = v + u * (-b + s);
+    const OdGePoint2d p2 = v + u * (-b - s);
+    out = (p1 - near).lengthSqrd() <= (p2 - near).lengthSqrd() ? p1 : p2;
     return true;
   }
 
@@ -761,6 +854,12 @@ private:
     edgeArc.resize(n);
     for (size_t i = 0; i < n; ++i)
       edgeArc[i] = arcOf(raw[i], raw[(i + 1) % n]);
+    // The operand edge under each straight result edge: its crossings are found from the
+    // operand's own points, not from the rounded ones.
+    std::vector<int>& edgeLine = m_edgeLine;
+    edgeLine.resize(n);
+    for (size_t i = 0; i < n; ++i)
+      edgeLine[i] = edgeArc[i] >= 0 ? -1 : lineOf(raw[i], raw[(i + 1) % n]);
 
     // Vertices moved onto the curves they join; a move farther than the chords stray from
     // their arcs is a misreading and is not made.
@@ -787,9 +886,27 @@ private:
       else if (in >= 0 && out >= 0)
         ok = circlesCross(m_arcs[in], m_arcs[out], v, moved);
       else if (in >= 0)
-        ok = circleLineCross(m_arcs[in], v, raw[(i + 1) % n], moved);
+      {
+        const int line = edgeLine[i];
+        ok = line >= 0 ? circleLineCross(m_arcs[in], m_lines[line].a, m_lines[line].b, v, moved)
+                       : circleLineCross(m_arcs[in], v, raw[(i + 1) % n], v, moved);
+      }
       else if (out >= 0)
-        ok = circleLineCross(m_arcs[out], v, raw[(i + n - 1) % n], moved);
+      {
+        const int line = edgeLine[(i + n - 1) % n];
+        ok = line >= 0 ? circleLineCross(m_arcs[out], m_lines[line].a, m_lines[line].b, v, moved)
+                       : circleLineCross(m_arcs[out], v, raw[(i + n - 1) % n], v, moved);
+      }
+      else
+      {
+        // Two straight edges: where their operand edges cross, unless they lie on one line.
+        const int l1 = edgeLine[(i + n - 1) % n], l2 = edgeLine[i];
+        if (l1 >= 0 && l2 >= 0 && l1 != l2 && linesCross(m_lines[l1], m_lines[l2], v, moved))
+        {
+          fixed[i] = moved;
+          continue;
+        }
+      }
       // Chords that cross at a shallow angle meet farther from the curves' crossing than either
       // strays from its arc, hence the margin.
       if (ok && distance(moved, v) <= 8.0 * (reach(in) + reach(out)) + m_unit + m_slack)
@@ -868,14 +985,12 @@ private:
   std::vector<unsigned> m_finite;     // scratch: a contour's finite vertices
   std::vector<OdGePoint2d> m_raw, m_fixed;  // scratch: a result path's vertices
   std::vector<int> m_edgeArc;               // scratch: the arc under each result edge
+  std::vector<int> m_edgeLine;              // scratch: the operand edge under each straight one
   std::vector<FlatArc> m_arcs;
   std::vector<int> m_perTurn;  // chords per turn of each arc, in flattening order
   std::vector<OdGePoint2d> m_chordPoints;
-  std::vector<unsigned> m_cellStart;
-  std::vector<unsigned> m_cellArcs;
-  long m_perSide = 1;
-  std::vector<unsigned> m_wideArcs;
-  double m_cellSize = 1.0;
+  std::vector<FlatLine> m_lines;  // the operands' straight edges, in flattening order
+  BoxGrid m_arcGrid, m_lineGrid;
 };
 
 bool clipType(int operation, ClipperLib::ClipType& type)
