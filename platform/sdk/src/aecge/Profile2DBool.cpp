@@ -130,9 +130,58 @@ double capThickness(const OdGePoint2d& c, double r, const OdGePoint2d& a, const 
   return depth;
 }
 
+// Items listed per cell of a square grid, from the range of cells each covers, as one array
+// counted, then filled (item order within a cell). An item that would cover more than wideCells
+// cells is not listed; it goes into wide instead.
+class CellLists
+{
+public:
+  void fill(long perSide, const std::vector<std::array<long, 4>>& ranges, long wideCells, std::vector<unsigned>& wide)
+  {
+    m_start.assign(static_cast<size_t>(perSide * perSide) + 1, 0);
+    auto listed = [wideCells](const std::array<long, 4>& r) { return (r[1] - r[0] + 1) * (r[3] - r[2] + 1) <= wideCells; };
+    for (unsigned k = 0; k < ranges.size(); ++k)
+    {
+      const std::array<long, 4>& r = ranges[k];
+      if (!listed(r))
+      {
+        wide.push_back(k);
+        continue;
+      }
+      for (long x = r[0]; x <= r[1]; ++x)
+        for (long y = r[2]; y <= r[3]; ++y)
+          ++m_start[static_cast<size_t>(x * perSide + y) + 1];
+    }
+    for (size_t c = 1; c < m_start.size(); ++c)
+      m_start[c] += m_start[c - 1];
+    m_items.resize(m_start.back());
+    std::vector<unsigned> next(m_start.begin(), m_start.end() - 1);
+    for (unsigned k = 0; k < ranges.size(); ++k)
+    {
+      const std::array<long, 4>& r = ranges[k];
+      if (listed(r))
+        for (long x = r[0]; x <= r[1]; ++x)
+          for (long y = r[2]; y <= r[3]; ++y)
+            m_items[next[static_cast<size_t>(x * perSide + y)]++] = k;
+    }
+  }
+  void clear()
+  {
+    m_start.clear();
+    m_items.clear();
+  }
+
+  size_t cells() const { return m_start.empty() ? 0 : m_start.size() - 1; }
+  const unsigned* begin(size_t cell) const { return m_items.data() + m_start[cell]; }
+  const unsigned* end(size_t cell) const { return m_items.data() + m_start[cell + 1]; }
+
+private:
+  std::vector<unsigned> m_start;
+  std::vector<unsigned> m_items;
+};
+
 // A uniform grid of cells over a box, each cell listing the items whose boxes (grown by a cell
-// on every side) cover it, stored as one array counted, then filled; an item that would cover
-// too many cells is listed apart and visited for every point.
+// on every side) cover it; an item that would cover too many cells is visited for every point.
 class BoxGrid
 {
 public:
@@ -140,69 +189,40 @@ public:
   template <class BoxOf>
   void build(const OdGeExtents2d& over, double leastSpan, size_t count, BoxOf boxOf)
   {
-    m_start.clear();
-    m_items.clear();
+    m_lists.clear();
     m_wide.clear();
-    if (count == 0)
-      return;
+    m_origin = over.minPoint();
     // A few items are cheaper to visit all than to grid.
     if (count <= kFewItems)
     {
-      m_start.assign(2, 0);
-      m_wide.reserve(count);
       for (unsigned k = 0; k < count; ++k)
         m_wide.push_back(k);
-      m_perSide = 1;
-      m_cellSize = std::numeric_limits<double>::infinity();
-      m_origin = over.minPoint();
       return;
     }
-    m_origin = over.minPoint();
     const OdGeVector2d d = over.diagonal();
     const double span = std::max(std::max(d.x, d.y), leastSpan);
     m_perSide = static_cast<long>(std::min(1024.0, std::max(1.0, std::ceil(std::sqrt(static_cast<double>(count)) * 2.0))));
     m_cellSize = span / static_cast<double>(m_perSide);
     std::vector<std::array<long, 4>> ranges(count);
-    m_start.assign(static_cast<size_t>(m_perSide * m_perSide) + 1, 0);
     for (unsigned k = 0; k < count; ++k)
     {
       const OdGeExtents2d box = boxOf(k);
-      std::array<long, 4>& r = ranges[k];
-      r = {clampCell(cellOf(box.minPoint().x - m_origin.x) - 1), clampCell(cellOf(box.maxPoint().x - m_origin.x) + 1),
-           clampCell(cellOf(box.minPoint().y - m_origin.y) - 1), clampCell(cellOf(box.maxPoint().y - m_origin.y) + 1)};
-      if ((r[1] - r[0] + 1) * (r[3] - r[2] + 1) > 256)
-      {
-        m_wide.push_back(k);
-        r[0] = 1;
-        r[1] = 0;
-        continue;
-      }
-      for (long x = r[0]; x <= r[1]; ++x)
-        for (long y = r[2]; y <= r[3]; ++y)
-          ++m_start[static_cast<size_t>(x * m_perSide + y) + 1];
+      ranges[k] = {clampCell(cellOf(box.minPoint().x - m_origin.x) - 1), clampCell(cellOf(box.maxPoint().x - m_origin.x) + 1),
+                   clampCell(cellOf(box.minPoint().y - m_origin.y) - 1), clampCell(cellOf(box.maxPoint().y - m_origin.y) + 1)};
     }
-    for (size_t c = 1; c < m_start.size(); ++c)
-      m_start[c] += m_start[c - 1];
-    m_items.resize(m_start.back());
-    std::vector<unsigned> fill(m_start.begin(), m_start.end() - 1);
-    for (unsigned k = 0; k < count; ++k)
-    {
-      const std::array<long, 4>& r = ranges[k];
-      for (long x = r[0]; x <= r[1]; ++x)
-        for (long y = r[2]; y <= r[3]; ++y)
-          m_items[fill[static_cast<size_t>(x * m_perSide + y)]++] = k;
-    }
+    m_lists.fill(m_perSide, ranges, 256, m_wide);
   }
 
   // Calls visit(item) for the items of the point's cell and the wide ones.
   template <class Visit>
   void visit(const OdGePoint2d& p, Visit visit) const
   {
-    if (m_start.empty())
-      return;
-    const size_t c = static_cast<size_t>(clampCell(cellOf(p.x - m_origin.x)) * m_perSide + clampCell(cellOf(p.y - m_origin.y)));
-    for (unsigned i = m_start[c]; i < m_start[c + 1]; ++i)
-      visit(m_items[i]);
+    if (m_lists.cells() != 0)
+    {
+      const size_t c = static_cast<size_t>(clampCell(cellOf(p.x - m_origin.x)) * m_perSide + clampCell(cellOf(p.y - m_origin.y)));
+      for (const unsigned* i = m_lists.begin(c); i != m_lists.end(c); ++i)
+        visit(*i);
+    }
     for (unsigned k : m_wide)
       visit(k);
   }
@@ -217,8 +237,7 @@ private:
   OdGePoint2d m_origin;
   long m_perSide = 1;
   double m_cellSize = 1.0;
-  std::vector<unsigned> m_start;
-  std::vector<unsigned> m_items;
+  CellLists m_lists;
   std::vector<unsigned> m_wide;
 };
 
@@ -485,57 +504,34 @@ public:
     const double cellSize = extent / static_cast<double>(perSide);
     const OdGePoint2d base = all.minPoint() - OdGeVector2d(margin, margin) * 0.5;
     auto cellOfX = [&](double v) { return std::min(std::max(static_cast<long>(std::floor(v / cellSize)), 0L), perSide - 1); };
-    // Each cell's pieces in piece order: counted per cell, then filled.
+    // Each cell's pieces, in piece order.
     std::vector<unsigned> wide;
     std::vector<std::array<long, 4>> ranges(pieces.size());
-    std::vector<unsigned> cellStart(static_cast<size_t>(perSide * perSide) + 1, 0);
     for (unsigned k = 0; k < pieces.size(); ++k)
     {
       const OdGeExtents2d& b = pieces[k].box;
-      std::array<long, 4>& r = ranges[k];
-      r = {cellOfX(b.minPoint().x - margin * 0.5 - base.x), cellOfX(b.maxPoint().x + margin * 0.5 - base.x),
-           cellOfX(b.minPoint().y - margin * 0.5 - base.y), cellOfX(b.maxPoint().y + margin * 0.5 - base.y)};
-      if ((r[1] - r[0] + 1) * (r[3] - r[2] + 1) > 64)
-      {
-        wide.push_back(k);
-        continue;
-      }
-      for (long x = r[0]; x <= r[1]; ++x)
-        for (long y = r[2]; y <= r[3]; ++y)
-          ++cellStart[static_cast<size_t>(x * perSide + y) + 1];
+      ranges[k] = {cellOfX(b.minPoint().x - margin * 0.5 - base.x), cellOfX(b.maxPoint().x + margin * 0.5 - base.x),
+                   cellOfX(b.minPoint().y - margin * 0.5 - base.y), cellOfX(b.maxPoint().y + margin * 0.5 - base.y)};
     }
-    for (size_t c = 1; c < cellStart.size(); ++c)
-      cellStart[c] += cellStart[c - 1];
-    std::vector<unsigned> cellPieces(cellStart.back());
-    {
-      std::vector<unsigned> fill(cellStart.begin(), cellStart.end() - 1);
-      for (unsigned k = 0; k < pieces.size(); ++k)
-      {
-        const std::array<long, 4>& r = ranges[k];
-        if ((r[1] - r[0] + 1) * (r[3] - r[2] + 1) > 64)
-          continue;
-        for (long x = r[0]; x <= r[1]; ++x)
-          for (long y = r[2]; y <= r[3]; ++y)
-            cellPieces[fill[static_cast<size_t>(x * perSide + y)]++] = k;
-      }
-    }
+    CellLists cells;
+    cells.fill(perSide, ranges, 64, wide);
     auto near = [&](const Piece& p, const Piece& q) {
       return !(q.box.minPoint().x > p.box.maxPoint().x + margin || p.box.minPoint().x > q.box.maxPoint().x + margin ||
                q.box.minPoint().y > p.box.maxPoint().y + margin || p.box.minPoint().y > q.box.maxPoint().y + margin);
     };
-    for (size_t c = 0; c + 1 < cellStart.size(); ++c)
+    for (size_t c = 0; c < cells.cells(); ++c)
     {
       const long cell = static_cast<long>(c);
       // Two straight edges make no sliver, and their crossing matters only near an arc.
       bool arcHere = !wide.empty();
-      for (unsigned a = cellStart[c]; a < cellStart[c + 1] && !arcHere; ++a)
-        arcHere = pieces[cellPieces[a]].arc >= 0;
+      for (const unsigned* a = cells.begin(c); a != cells.end(c) && !arcHere; ++a)
+        arcHere = pieces[*a].arc >= 0;
       if (!arcHere)
         continue;
-      for (unsigned a = cellStart[c]; a < cellStart[c + 1]; ++a)
-        for (unsigned b = a + 1; b < cellStart[c + 1]; ++b)
+      for (const unsigned* a = cells.begin(c); a != cells.end(c); ++a)
+        for (const unsigned* b = a + 1; b != cells.end(c); ++b)
         {
-          const unsigned i = cellPieces[a], j = cellPieces[b];
+          const unsigned i = *a, j = *b;
           // A pair is taken where the overlap of the two cell ranges starts.
           if (std::max(ranges[i][0], ranges[j][0]) * perSide + std::max(ranges[i][2], ranges[j][2]) != cell ||
               !near(pieces[i], pieces[j]))
@@ -569,8 +565,8 @@ public:
     for (const Meeting& m : meetings)
     {
       const size_t c = static_cast<size_t>(cellOfX(m.at.x - base.x) * perSide + cellOfX(m.at.y - base.y));
-      for (unsigned k = cellStart[c]; k < cellStart[c + 1]; ++k)
-        nearMeeting(m, pieces[cellPieces[k]]);
+      for (const unsigned* k = cells.begin(c); k != cells.end(c); ++k)
+        nearMeeting(m, pieces[*k]);
       for (unsigned w : wide)
         nearMeeting(m, pieces[w]);
     }
