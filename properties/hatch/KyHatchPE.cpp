@@ -502,9 +502,8 @@ CKyVariant CKyHatchPE::getAdditiveArea(const OdArray<OdDbObjectId>& ids)
       regions.push_back(region);
     }
     evaluator.reset(AECGeGbl::gTol);
-    // The regions outlive the evaluation: pushed without copies.
     for (const AECGe::Profile2D& region : regions)
-      evaluator.pushRegion(region, false);
+      evaluator.pushRegion(region, true);
     AECGe::Profile2D united;
     evaluator.evalPushedRegions(AECGe::Profile2DBool::kUnion, united);
     total += std::fabs(united.signedArea());
