@@ -53,6 +53,7 @@ struct FlatArc
 struct FlatLine
 {
   OdGePoint2d a, b;
+  OdGeExtents2d box;
 };
 
 // An edge between two finite vertices of an operand's contour, with its arc when it is curved.
@@ -71,6 +72,51 @@ double distance(const OdGePoint2d& a, const OdGePoint2d& b)
   const double dx = b.x - a.x;
   const double dy = b.y - a.y;
   return std::sqrt(dx * dx + dy * dy);
+}
+
+// Whether p lies within the box grown by slack on every side.
+bool inBox(const OdGeExtents2d& box, const OdGePoint2d& p, double slack)
+{
+  return p.x >= box.minPoint().x - slack && p.x <= box.maxPoint().x + slack && p.y >= box.minPoint().y - slack &&
+         p.y <= box.maxPoint().y + slack;
+}
+
+// The points where two circles meet (one twice where they touch); false where they do not.
+bool circleCrossings(const OdGePoint2d& c1, double r1, const OdGePoint2d& c2, double r2, OdGePoint2d& p1, OdGePoint2d& p2)
+{
+  const OdGeVector2d d = c2 - c1;
+  const double dist = std::sqrt(d.lengthSqrd());
+  if (!(dist > 0.0))
+    return false;
+  const double x = (dist * dist + r1 * r1 - r2 * r2) / (2.0 * dist);
+  const double h2 = r1 * r1 - x * x;
+  if (h2 < 0.0)
+    return false;
+  const double h = std::sqrt(h2);
+  const OdGeVector2d u = d / dist;
+  p1 = c1 + u * x + u.perpVector() * h;
+  p2 = c1 + u * x - u.perpVector() * h;
+  return true;
+}
+
+// Where the line through a and b meets the circle, as parameters t of a + t (b - a); false
+// where it misses.
+bool lineCircleCrossings(const OdGePoint2d& a, const OdGePoint2d& b, const OdGePoint2d& c, double r, double& t1, double& t2)
+{
+  const OdGeVector2d ab = b - a;
+  const double len2 = ab.lengthSqrd();
+  if (!(len2 > 0.0))
+    return false;
+  // |a + t ab - c|^2 = r^2
+  const OdGeVector2d f = a - c;
+  const double half = ab.dotProduct(f) / len2;
+  const double disc = half * half - (f.lengthSqrd() - r * r) / len2;
+  if (disc < 0.0)
+    return false;
+  const double root = std::sqrt(disc);
+  t1 = -half - root;
+  t2 = -half + root;
+  return true;
 }
 
 // The angle of (x, y) to within 1.2e-5 radians: a ninth-degree odd polynomial for the
@@ -395,10 +441,6 @@ public:
     for (size_t c = 0, begin = 0; c < m_contourEnds.size(); begin = m_contourEnds[c++])
       for (size_t e = begin; e < m_contourEnds[c]; ++e)
         meet(m_edges[e].from, edgeArc[e], edgeArc[e == begin ? m_contourEnds[c] - 1 : e - 1]);
-    auto inBox = [](const OdGeExtents2d& box, const OdGePoint2d& p, double slack) {
-      return p.x >= box.minPoint().x - slack && p.x <= box.maxPoint().x + slack && p.y >= box.minPoint().y - slack &&
-             p.y <= box.maxPoint().y + slack;
-    };
     // The crossings of two pieces, each where it lies within both boxes.
     auto crossings = [&](const Piece& p, const Piece& q) {
       const double slack = finest;
@@ -408,34 +450,22 @@ public:
       };
       if (p.arc >= 0 && q.arc >= 0)
       {
-        const OdGeVector2d d = q.center - p.center;
-        const double dist = std::sqrt(d.lengthSqrd());
-        if (!(dist > 0.0) || dist >= p.radius + q.radius || dist <= std::fabs(p.radius - q.radius))
-          return;
-        const double x = (dist * dist + p.radius * p.radius - q.radius * q.radius) / (2.0 * dist);
-        const double h = std::sqrt(std::max(0.0, p.radius * p.radius - x * x));
-        const OdGeVector2d u = d / dist;
-        keep(p.center + u * x + u.perpVector() * h);
-        keep(p.center + u * x - u.perpVector() * h);
+        OdGePoint2d p1, p2;
+        if (circleCrossings(p.center, p.radius, q.center, q.radius, p1, p2))
+        {
+          keep(p1);
+          keep(p2);
+        }
       }
       else if (p.arc >= 0 || q.arc >= 0)
       {
         const Piece& curve = p.arc >= 0 ? p : q;
         const Piece& line = p.arc >= 0 ? q : p;
-        const OdGeVector2d ab = line.b - line.a;
-        const double len2 = ab.lengthSqrd();
-        if (!(len2 > 0.0))
-          return;
-        // |a + t ab - c|^2 = r^2
-        const OdGeVector2d f = line.a - curve.center;
-        const double half = ab.dotProduct(f) / len2;
-        const double disc = half * half - (f.lengthSqrd() - curve.radius * curve.radius) / len2;
-        if (disc < 0.0)
-          return;
-        const double root = std::sqrt(disc);
-        for (double t : {-half - root, -half + root})
-          if (t >= 0.0 && t <= 1.0)
-            keep(line.a + ab * t);
+        double t1, t2;
+        if (lineCircleCrossings(line.a, line.b, curve.center, curve.radius, t1, t2))
+          for (double t : {t1, t2})
+            if (t >= 0.0 && t <= 1.0)
+              keep(line.a + (line.b - line.a) * t);
       }
       else
       {
@@ -593,7 +623,7 @@ public:
         if (edge.curved)
           appendArc(path, edge.arc, edge.from, edge.to);
         else if (edge.from != edge.to)
-          m_lines.push_back(FlatLine{edge.from, edge.to});
+          m_lines.push_back(FlatLine{edge.from, edge.to, edge.box});
       }
       if (path.size() < 3)
         paths.pop_back();
@@ -609,11 +639,7 @@ public:
         box.addPoint(m_chordPoints[m_arcs[k].first + static_cast<unsigned>(i)]);
       return box;
     });
-    m_lineGrid.build(m_box, m_unit, m_lines.size(), [&](unsigned k) {
-      OdGeExtents2d box;
-      box.addPoint(m_lines[k].a).addPoint(m_lines[k].b);
-      return box;
-    });
+    m_lineGrid.build(m_box, m_unit, m_lines.size(), [&](unsigned k) { return m_lines[k].box; });
     AECGe::Profile2D result;
     for (const Path& path : solution)
     {
@@ -765,10 +791,7 @@ private:
         return;
       // The midpoint lies within the segment's box, give or take the grid.
       const FlatLine& line = m_lines[k];
-      if (mid.x < std::min(line.a.x, line.b.x) - m_slack || mid.x > std::max(line.a.x, line.b.x) + m_slack ||
-          mid.y < std::min(line.a.y, line.b.y) - m_slack || mid.y > std::max(line.a.y, line.b.y) + m_slack)
-        return;
-      if (onSegment(line.a, line.b, p, q))
+      if (inBox(line.box, mid, m_slack) && onSegment(line.a, line.b, p, q))
         found = static_cast<int>(k);
     });
     return found;
@@ -800,19 +823,9 @@ private:
   // The crossing of two circles nearest to v; false when they do not cross.
   static bool circlesCross(const FlatArc& a, const FlatArc& b, const OdGePoint2d& v, OdGePoint2d& out)
   {
-    const OdGeVector2d d = b.center - a.center;
-    const double dist = std::sqrt(d.lengthSqrd());
-    if (dist <= 0.0)
+    OdGePoint2d p1, p2;
+    if (!circleCrossings(a.center, a.radius, b.center, b.radius, p1, p2))
       return false;
-    const double x = (dist * dist + a.radius * a.radius - b.radius * b.radius) / (2.0 * dist);
-    const double h2 = a.radius * a.radius - x * x;
-    if (h2 < 0.0)
-      return false;
-    const double h = std::sqrt(h2);
-    const OdGeVector2d u = d / dist;
-    const OdGePoint2d base = a.center + u * x;
-    const OdGePoint2d p1 = base + u.perpVector() * h;
-    const OdGePoint2d p2 = base - u.perpVector() * h;
     out = (p1 - v).lengthSqrd() <= (p2 - v).lengthSqrd() ? p1 : p2;
     return true;
   }
@@ -821,20 +834,11 @@ private:
   static bool circleLineCross(const FlatArc& a, const OdGePoint2d& v, const OdGePoint2d& w, const OdGePoint2d& near,
                               OdGePoint2d& out)
   {
-    const OdGeVector2d dir = w - v;
-    const double len = std::sqrt(dir.lengthSqrd());
-    if (len <= 0.0)
+    double t1, t2;
+    if (!lineCircleCrossings(v, w, a.center, a.radius, t1, t2))
       return false;
-    const OdGeVector2d u = dir / len;
-    const OdGeVector2d f = v - a.center;
-    const double b = f.dotProduct(u);
-    const double c = f.lengthSqrd() - a.radius * a.radius;
-    const double disc = b * b - c;
-    if (disc < 0.0)
-      return false;
-    const double s = std::sqrt(disc);
-    const OdGePoint2d p1 = v + u * (-b + s);
-    const OdGePoint2d p2 = v + u * (-b - s);
+    const OdGePoint2d p1 = v + (w - v) * t1;
+    const OdGePoint2d p2 = v + (w - v) * t2;
     out = (p1 - near).lengthSqrd() <= (p2 - near).lengthSqrd() ? p1 : p2;
     return true;
   }
