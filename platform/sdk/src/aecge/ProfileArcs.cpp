@@ -8,40 +8,45 @@
 
 namespace profile
 {
-bool bulgeArc(const OdGePoint2d& from, const OdGePoint2d& to, double bulge, BulgeArc& arc)
+namespace
+{
+// The chord's length, the signed sweep and the radius of a bulge's arc; false for a straight
+// segment (zero or non-finite bulge, coincident ends) or one without a finite radius.
+bool sweepAndRadius(const OdGePoint2d& from, const OdGePoint2d& to, double bulge, double& length, double& sweep, double& radius)
 {
   if (bulge == 0.0 || !std::isfinite(bulge))
     return false;
-  const OdGeVector2d chord = to - from;
-  const double length = chord.length();
+  length = (to - from).length();
   if (!(length > 0.0) || !std::isfinite(length))
     return false;
-  const double sweep = 4.0 * std::atan(bulge);
-  const double half = std::fabs(sweep) / 2.0;
-  arc.radius = length / (2.0 * std::sin(half));
+  sweep = 4.0 * std::atan(bulge);
+  radius = length / (2.0 * std::sin(std::fabs(sweep) / 2.0));
+  return std::isfinite(radius);
+}
+} // namespace
+
+bool bulgeArc(const OdGePoint2d& from, const OdGePoint2d& to, double bulge, BulgeArc& arc)
+{
+  double length = 0.0;
+  if (!sweepAndRadius(from, to, bulge, length, arc.sweep, arc.radius))
+    return false;
+  const double half = std::fabs(arc.sweep) / 2.0;
   // The center lies on the chord's bisector, to the left for a counter-clockwise arc below a
   // half turn; past a half turn the tangent changes sign and the center crosses the chord.
+  const OdGeVector2d chord = to - from;
   const OdGeVector2d left = chord.perpVector() / length;
   const double offset = (length / 2.0) / std::tan(half);
-  arc.center = from + chord * 0.5 + left * (sweep > 0.0 ? offset : -offset);
+  arc.center = from + chord * 0.5 + left * (arc.sweep > 0.0 ? offset : -offset);
   arc.startAngle = std::atan2(from.y - arc.center.y, from.x - arc.center.x);
-  arc.sweep = sweep;
-  return std::isfinite(arc.radius) && std::isfinite(arc.center.x) && std::isfinite(arc.center.y);
+  return std::isfinite(arc.center.x) && std::isfinite(arc.center.y);
 }
 
 double bulgeSegmentArea(const OdGePoint2d& from, const OdGePoint2d& to, double bulge)
 {
-  // The radius as bulgeArc finds it; the center and start angle are not needed here.
-  if (bulge == 0.0 || !std::isfinite(bulge))
+  double length = 0.0, sweep = 0.0, radius = 0.0;
+  if (!sweepAndRadius(from, to, bulge, length, sweep, radius))
     return 0.0;
-  const double length = (to - from).length();
-  if (!(length > 0.0) || !std::isfinite(length))
-    return 0.0;
-  const double sweep = 4.0 * std::atan(bulge);
   const double s = std::fabs(sweep);
-  const double radius = length / (2.0 * std::sin(s / 2.0));
-  if (!std::isfinite(radius))
-    return 0.0;
   const double area = 0.5 * radius * radius * (s - std::sin(s));
   return sweep > 0.0 ? area : -area;
 }
